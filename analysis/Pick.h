@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QDialog>
+
+// "Hot/Cold Numbers"
+class TForm18 : public QDialog {
+    Q_OBJECT
+public:
+    explicit TForm18(QWidget* owner = nullptr);
+};

@@ -1,0 +1,280 @@
+#include "app/Main.h"
+
+#include "analysis/Oe.h"
+#include "analysis/Pick.h"
+#include "analysis/Rep.h"
+#include "analysis/Sets.h"
+#include "analysis/Totgrph.h"
+#include "analysis/sums.h"
+#include "app/About.h"
+#include "choices/computer.h"
+#include "engine/Rebuild.h"
+#include "entry/Add.h"
+#include "entry/deldbf.h"
+#include "platform/DataFolder.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/JpegImage.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+#include "platform/WebPages.h"
+#include "reports/Freq.h"
+#include "reports/Ordinal.h"
+#include "reports/Pairs.h"
+#include "reports/Search.h"
+#include "reports/Totals.h"
+#include "reports/Win.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPainter>
+#include <QRadialGradient>
+#include <QScreen>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+namespace {
+
+// The client area below the raised bar: a radial gradient from sky blue at
+// the centre to blue at the edges.
+class GradientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        const QPointF centre = rect().center();
+        QRadialGradient gradient(centre, qMax(width(), height()) / 1.4);
+        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
+        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
+        painter.fillRect(rect(), gradient);
+    }
+};
+
+const char* const startTexts[4] = {"Total Draws:", "Last Draw Date:", "Hottest Number:", "Coldest Number:"};
+const char* const closedTexts[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
+const int panelWidths[5] = {125, 150, 110, 110, 150};
+
+} // namespace
+
+QPoint productPicturePlace(int screenWidth)
+{
+    switch (screenWidth) {
+    case 1280: return QPoint(584, 416);
+    case 800: return QPoint(344, 205);
+    case 1024: return QPoint(456, 288);
+    default: return QPoint(344, 205);
+    }
+}
+
+TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName("TForm1");
+    QFont font("Arial");
+    font.setPixelSize(13);
+    setFont(font);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* Panel2 = new QFrame(central);
+    Panel2->setObjectName("Panel2");
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel2->setLineWidth(2);
+    Panel2->setFixedHeight(41);
+    auto* Gradient1 = new GradientArea(central);
+    Gradient1->setObjectName("Gradient1");
+    layout->addWidget(Panel2);
+    layout->addWidget(Gradient1, 1);
+    setCentralWidget(central);
+
+    Image1 = new QLabel(Gradient1);
+    Image1->setObjectName("Image1");
+    Image1->setAttribute(Qt::WA_TranslucentBackground);
+    Image1->setFixedSize(112, 111);
+    Image1->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
+
+    auto* StatusBar1 = statusBar();
+    StatusBar1->setObjectName("StatusBar1");
+    StatusBar1->setSizeGripEnabled(false);
+    for (int i = 0; i < 5; ++i) {
+        panels_[i] = new QLabel(StatusBar1);
+        panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
+        panels_[i]->setFixedWidth(panelWidths[i]);
+        panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->addWidget(panels_[i]);
+        if (i < 4)
+            panels_[i]->setText(startTexts[i]);
+    }
+
+    buildMenu();
+    setDataMenusEnabled(false);
+
+    Session& session = Session::instance();
+    session.mainWindow = this;
+    session.setStatusText = [this](int panel, const QString& text) { setStatusText(panel, text); };
+    session.statusText = [this](int panel) { return statusText(panel); };
+    session.resetToNoDatabase = [this] { resetAfterDelete(); };
+
+    Help::bindF1(this, "description");
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    Session& session = Session::instance();
+    if (session.mainWindow == this) {
+        session.mainWindow = nullptr;
+        session.setStatusText = nullptr;
+        session.statusText = nullptr;
+        session.resetToNoDatabase = nullptr;
+    }
+}
+
+void TForm1::FormCreate()
+{
+    const QScreen* screen = this->screen();
+    const QSize size = screen ? screen->size() : QSize(1024, 768);
+    resize(size);
+    placeImage(size.width());
+    setWindowTitle("Quor 3");
+    setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+void TForm1::placeImage(int screenWidth)
+{
+    Image1->move(productPicturePlace(screenWidth));
+}
+
+QString TForm1::statusText(int panel) const
+{
+    return panel >= 0 && panel < 5 ? panels_[panel]->text() : QString();
+}
+
+void TForm1::setStatusText(int panel, const QString& text)
+{
+    if (panel >= 0 && panel < 5)
+        panels_[panel]->setText(text);
+}
+
+template <typename Window>
+void TForm1::showModal()
+{
+    runGuarded(this, [this] {
+        Window window(this);
+        window.exec();
+    });
+}
+
+void TForm1::buildMenu()
+{
+    auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    auto menu = [this](const char* name, const QString& caption) {
+        QMenu* m = menuBar()->addMenu(caption);
+        m->setObjectName(name);
+        return m;
+    };
+    menuBar()->setObjectName("MainMenu1");
+
+    QMenu* File1 = menu("File1", "&File");
+    item(File1, "OpenDatabase1", "&Open Database", [this] { Open1Click(); });
+    item(File1, "CloseDatabase1", "&Close Database", [this] { CloseDatabase1Click(); });
+    item(File1, "DeleteDatabase1", "&Delete Database...", [this] { showModal<TForm5>(); });
+    item(File1, "Exit1", "E&xit", [this] { close(); });
+
+    QMenu* Edit1 = menu("Edit1", "&Add");
+    item(Edit1, "Add1", "&Update Database", [this] { showModal<TForm3>(); });
+
+    QMenu* Analysis1 = menu("Analysis1", "A&nalysis");
+    item(Analysis1, "GraphTotals1", "&Graph Totals", [this] { showModal<TForm17>(); });
+    item(Analysis1, "OddEvenRatio1", "&Odd/Even Ratio", [this] { showModal<TForm16>(); });
+    item(Analysis1, "PercentageRepeats1", "&Percentage Repeats", [this] { showModal<TForm15>(); });
+    item(Analysis1, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<TForm18>(); });
+    item(Analysis1, "Sums1", "&Sums Graph", [this] { showModal<TForm4>(); });
+    item(Analysis1, "SetsGraph1", "S&ets Graph", [this] { showModal<TForm19>(); });
+
+    QMenu* Reports1 = menu("Reports1", "&Reports");
+    item(Reports1, "Totals1", "&Totals", [this] { showModal<TForm6>(); });
+    item(Reports1, "Pairs1", "&Pairs", [this] { showModal<TForm9>(); });
+    item(Reports1, "Frequency1", "&Skip/Trace Chart", [this] { showModal<TForm8>(); });
+    item(Reports1, "Ordinal1", "&Ordinal", [this] { showModal<TForm10>(); });
+
+    QMenu* DataBase1 = menu("DataBase1", "&DataBase");
+    item(DataBase1, "Display1", "&Display ", [this] { showModal<TForm7>(); });
+    item(DataBase1, "Search1", "&Search", [this] { showModal<TForm2>(); });
+
+    QMenu* Computer1 = menu("Computer1", "&Computer");
+    item(Computer1, "Picks1", "&Computer Choices", [this] { showModal<TForm11>(); });
+
+    QMenu* Help1 = menu("Help1", "&Help");
+    item(Help1, "Contents1", "&Contents", [] { Help::contents(); });
+    item(Help1, "Quor3WebSupport1", "Quor3 Web Support",
+         [this] { WebPages::OpenWebPage(this, WebPages::SupportAddress); });
+    item(Help1, "ResultsSite1", WebPages::ResultsSiteName,
+         [this] { WebPages::OpenWebPage(this, WebPages::ResultsAddress); });
+    item(Help1, "AboutQuor31", "&About Quor 3", [this] {
+        TAboutBox about(this);
+        about.exec();
+    });
+
+    dataMenus_ = {Edit1, Analysis1, Reports1, DataBase1, Computer1};
+}
+
+void TForm1::setDataMenusEnabled(bool enabled)
+{
+    for (QMenu* m : dataMenus_)
+        m->menuAction()->setEnabled(enabled);
+}
+
+void TForm1::Open1Click()
+{
+    Dialogs::OpenOptions options;
+    options.title = "Open/Create a Database";
+    options.filter = "Quor3 Data File (.c3d) (*.c3d)";
+    options.defaultSuffix = "c3d";
+    options.initialFolder = dataFolder();
+    options.createPrompt = tr("%1\nThis file does not exist.\nCreate the file?");
+    const QString chosen = Dialogs::openFile(this, options);
+    if (chosen.isEmpty())
+        return;
+
+    Session& session = Session::instance();
+    const QFileInfo info(chosen);
+    session.folder = info.absolutePath().toStdString();
+    setDataMenusEnabled(true);
+    session.databaseName = info.fileName().left(25).toStdString();
+    setWindowTitle(session.databaseNameText());
+    runGuarded(this, [&] {
+        BusyCursor busy;
+        StatusBarSink sink;
+        const bool exists = quor3::OpenDatabase(session.folder, session.databaseName, sink);
+        session.totalDraws = exists ? quor3::countDraws(session.databasePath()) : 0;
+    });
+}
+
+void TForm1::CloseDatabase1Click()
+{
+    setWindowTitle("Quor 3");
+    setDataMenusEnabled(false);
+    for (int i = 0; i < 4; ++i)
+        setStatusText(i, closedTexts[i]);
+}
+
+void TForm1::resetAfterDelete()
+{
+    CloseDatabase1Click();
+    setStatusText(4, "Best Bet: ");
+}

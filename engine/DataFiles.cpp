@@ -1,0 +1,119 @@
+#include "engine/DataFiles.h"
+
+#include "engine/Errors.h"
+
+#include <cstring>
+
+namespace quor3 {
+
+namespace {
+
+template <typename Record>
+std::string encodeRecords(const std::vector<Record>& records)
+{
+    static_assert(sizeof(Record) == DigitRecordSize, "digit records are 40 bytes");
+    std::string bytes(records.size() * DigitRecordSize, '\0');
+    for (std::size_t i = 0; i < records.size(); ++i)
+        for (std::size_t f = 0; f < 10; ++f) {
+            std::uint32_t u;
+            std::memcpy(&u, &records[i][f], 4);
+            char* out = &bytes[i * DigitRecordSize + 4 * f];
+            for (int b = 0; b < 4; ++b)
+                out[b] = static_cast<char>((u >> (8 * b)) & 0xFF);
+        }
+    return bytes;
+}
+
+template <typename Record>
+std::vector<Record> decodeRecords(const std::string& bytes)
+{
+    const std::size_t count = bytes.size() / DigitRecordSize;
+    std::vector<Record> records(count);
+    for (std::size_t i = 0; i < count; ++i)
+        for (std::size_t f = 0; f < 10; ++f) {
+            const char* in = bytes.data() + i * DigitRecordSize + 4 * f;
+            std::uint32_t u = 0;
+            for (int b = 0; b < 4; ++b)
+                u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[b])) << (8 * b);
+            std::memcpy(&records[i][f], &u, 4);
+        }
+    return records;
+}
+
+} // namespace
+
+std::string encodeCounts(const std::vector<TDigitCounts>& records) { return encodeRecords(records); }
+std::vector<TDigitCounts> decodeCounts(const std::string& bytes) { return decodeRecords<TDigitCounts>(bytes); }
+std::string encodeRatios(const std::vector<TDigitRatios>& records) { return encodeRecords(records); }
+std::vector<TDigitRatios> decodeRatios(const std::string& bytes) { return decodeRecords<TDigitRatios>(bytes); }
+
+std::vector<TDigitCounts> readCountsFile(const fs::path& file) { return decodeCounts(readWholeFile(file)); }
+
+void writeCountsFile(const fs::path& file, const std::vector<TDigitCounts>& records)
+{
+    writeWholeFile(file, encodeCounts(records));
+}
+
+std::vector<TDigitRatios> readRatiosFile(const fs::path& file) { return decodeRatios(readWholeFile(file)); }
+
+void writeRatiosFile(const fs::path& file, const std::vector<TDigitRatios>& records)
+{
+    writeWholeFile(file, encodeRatios(records));
+}
+
+std::vector<TDigitCounts> readCountsExactly(const fs::path& file, std::size_t count)
+{
+    auto records = readCountsFile(file);
+    if (records.size() < count)
+        throwIoError(file, "read", "the file is shorter than " + std::to_string(count) + " records");
+    records.resize(count);
+    return records;
+}
+
+std::string joinLines(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+std::vector<std::string> splitLines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t n = text.size();
+    while (start < n) {
+        std::size_t end = start;
+        while (end < n && text[end] != '\r' && text[end] != '\n')
+            ++end;
+        lines.push_back(text.substr(start, end - start));
+        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
+            end += 2;
+        else if (end < n)
+            end += 1;
+        start = end;
+    }
+    return lines;
+}
+
+std::vector<std::string> readTextLines(const fs::path& file) { return splitLines(readWholeFile(file)); }
+
+void writeTextLines(const fs::path& file, const std::vector<std::string>& lines)
+{
+    writeWholeFile(file, joinLines(lines));
+}
+
+void appendTextLines(const fs::path& file, const std::vector<std::string>& lines)
+{
+    appendToFile(file, joinLines(lines));
+}
+
+std::string digitTriple(int a, int b, int c)
+{
+    return std::to_string(a) + "  " + std::to_string(b) + "  " + std::to_string(c);
+}
+
+} // namespace quor3

@@ -1,0 +1,121 @@
+#include "engine/Dates.h"
+
+#include "engine/Errors.h"
+
+#include <cmath>
+
+namespace quor3 {
+
+namespace {
+
+// Days from 1 January 1970 (after H. Hinnant's civil calendar algorithms).
+long long daysFromCivil(long long y, unsigned m, unsigned d)
+{
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const unsigned yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<long long>(doe) - 719468;
+}
+
+CivilDate civilFromDays(long long z)
+{
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const unsigned doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long y = static_cast<long long>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    return CivilDate{static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
+}
+
+constexpr long long UnixEpochDay = 25569; // 1 January 1970
+constexpr double FirstDay = -693593.0;    // 1 January 0001
+constexpr double LastDay = 2958465.0;     // 31 December 9999
+
+std::string cut(const std::string& text, std::size_t width)
+{
+    return text.size() > width ? text.substr(0, width) : text;
+}
+
+std::string lineWith(const TDrawRecord& r, const char* separator)
+{
+    return cut(monthDayYear(r.DrawDate), 10) + separator + "        " + cut(std::to_string(r.Digit1), 2) + "   " +
+           cut(std::to_string(r.Digit2), 2) + "   " + cut(std::to_string(r.Digit3), 2);
+}
+
+} // namespace
+
+bool isLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int daysInMonth(int year, int month)
+{
+    static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && isLeapYear(year) ? 29 : lengths[month - 1];
+}
+
+bool isValidDate(int year, int month, int day)
+{
+    return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+}
+
+double encodeDate(int year, int month, int day)
+{
+    if (!isValidDate(year, month, day))
+        throwDateError();
+    return static_cast<double>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+                               UnixEpochDay);
+}
+
+double encodeDate(const CivilDate& date)
+{
+    return encodeDate(date.year, date.month, date.day);
+}
+
+bool decodeDate(double dayNumber, CivilDate& date)
+{
+    if (!std::isfinite(dayNumber) || dayNumber < FirstDay || dayNumber >= LastDay + 1.0) {
+        date = CivilDate{};
+        return false;
+    }
+    date = civilFromDays(static_cast<long long>(std::floor(dayNumber)) - UnixEpochDay);
+    return true;
+}
+
+CivilDate decodeDate(double dayNumber)
+{
+    CivilDate date;
+    decodeDate(dayNumber, date);
+    return date;
+}
+
+std::string monthDayYear(const CivilDate& date)
+{
+    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
+}
+
+std::string monthDayYear(double dayNumber)
+{
+    return monthDayYear(decodeDate(dayNumber));
+}
+
+std::string entryLine(const TDrawRecord& record)
+{
+    return lineWith(record, " :");
+}
+
+std::string searchLine(const TDrawRecord& record)
+{
+    return lineWith(record, " : ");
+}
+
+} // namespace quor3

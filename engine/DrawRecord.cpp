@@ -1,0 +1,169 @@
+#include "engine/DrawRecord.h"
+
+#include "engine/Errors.h"
+#include "engine/FileIo.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace quor3 {
+
+namespace {
+
+void putU32(char* out, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        out[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+}
+
+std::uint32_t getU32(const char* in)
+{
+    std::uint32_t v = 0;
+    for (int i = 0; i < 4; ++i)
+        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[i])) << (8 * i);
+    return v;
+}
+
+void putI32(char* out, std::int32_t v)
+{
+    std::uint32_t u;
+    std::memcpy(&u, &v, 4);
+    putU32(out, u);
+}
+
+std::int32_t getI32(const char* in)
+{
+    std::uint32_t u = getU32(in);
+    std::int32_t v;
+    std::memcpy(&v, &u, 4);
+    return v;
+}
+
+} // namespace
+
+void encodeDraw(const TDrawRecord& record, char* out)
+{
+    std::uint64_t bits;
+    std::memcpy(&bits, &record.DrawDate, 8);
+    putU32(out, static_cast<std::uint32_t>(bits & 0xFFFFFFFFu));
+    putU32(out + 4, static_cast<std::uint32_t>(bits >> 32));
+    putI32(out + 8, record.Digit1);
+    putI32(out + 12, record.Digit2);
+    putI32(out + 16, record.Digit3);
+    std::memcpy(out + 20, record.Reserved.data(), 4);
+}
+
+TDrawRecord decodeDraw(const char* in)
+{
+    TDrawRecord record;
+    const std::uint64_t bits = static_cast<std::uint64_t>(getU32(in)) |
+                               (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
+    std::memcpy(&record.DrawDate, &bits, 8);
+    record.Digit1 = getI32(in + 8);
+    record.Digit2 = getI32(in + 12);
+    record.Digit3 = getI32(in + 16);
+    std::memcpy(record.Reserved.data(), in + 20, 4);
+    return record;
+}
+
+std::string encodeDraws(const std::vector<TDrawRecord>& records)
+{
+    std::string bytes(records.size() * DrawRecordSize, '\0');
+    for (std::size_t i = 0; i < records.size(); ++i)
+        encodeDraw(records[i], &bytes[i * DrawRecordSize]);
+    return bytes;
+}
+
+std::vector<TDrawRecord> decodeDraws(const std::string& bytes)
+{
+    const std::size_t count = bytes.size() / DrawRecordSize;
+    std::vector<TDrawRecord> records;
+    records.reserve(count);
+    for (std::size_t i = 0; i < count; ++i)
+        records.push_back(decodeDraw(bytes.data() + i * DrawRecordSize));
+    return records;
+}
+
+std::vector<TDrawRecord> readDraws(const fs::path& database)
+{
+    return decodeDraws(readWholeFile(database));
+}
+
+long long countDraws(const fs::path& database)
+{
+    std::error_code ec;
+    const auto size = fs::file_size(database, ec);
+    if (ec) {
+        errno = ec.value();
+        throwIoError(database, "open");
+    }
+    return static_cast<long long>(size / DrawRecordSize);
+}
+
+TDrawRecord readDraw(const fs::path& database, long long index)
+{
+    const int fd = ::open(database.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throwIoError(database, "open");
+    char buffer[DrawRecordSize];
+    ssize_t got = -1;
+    if (index >= 0)
+        got = ::pread(fd, buffer, DrawRecordSize, static_cast<off_t>(index * DrawRecordSize));
+    const int code = errno;
+    ::close(fd);
+    if (got != static_cast<ssize_t>(DrawRecordSize)) {
+        if (got < 0 && index >= 0) {
+            errno = code;
+            throwIoError(database, "read");
+        }
+        throwIoError(database, "read record " + std::to_string(index) + " of",
+                     "the file holds no such record");
+    }
+    return decodeDraw(buffer);
+}
+
+void writeDraw(const fs::path& database, long long index, const TDrawRecord& record)
+{
+    if (index < 0 || index >= countDraws(database))
+        throwIoError(database, "write record " + std::to_string(index) + " of",
+                     "the file holds no such record");
+    const int fd = ::open(database.c_str(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0)
+        throwIoError(database, "open");
+    char buffer[DrawRecordSize];
+    encodeDraw(record, buffer);
+    const ssize_t done = ::pwrite(fd, buffer, DrawRecordSize, static_cast<off_t>(index * DrawRecordSize));
+    const int code = errno;
+    const int closed = ::close(fd);
+    if (done != static_cast<ssize_t>(DrawRecordSize) || closed != 0) {
+        errno = done < 0 ? code : errno;
+        throwIoError(database, "write");
+    }
+}
+
+void appendDraw(const fs::path& database, const TDrawRecord& record)
+{
+    // A partial tail left by some other writer would shift every later record:
+    // the new record goes at the next whole-record boundary.
+    const bool exists = fileExists(database);
+    const long long count = exists ? countDraws(database) : 0;
+    const int fd = ::open(database.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0)
+        throwIoError(database, exists ? "open" : "create");
+    char buffer[DrawRecordSize];
+    encodeDraw(record, buffer);
+    const ssize_t done = ::pwrite(fd, buffer, DrawRecordSize, static_cast<off_t>(count * DrawRecordSize));
+    const int code = errno;
+    int status = 0;
+    if (done == static_cast<ssize_t>(DrawRecordSize))
+        status = ::ftruncate(fd, static_cast<off_t>((count + 1) * DrawRecordSize));
+    const int closed = ::close(fd);
+    if (done != static_cast<ssize_t>(DrawRecordSize) || status != 0 || closed != 0) {
+        errno = done < 0 ? code : errno;
+        throwIoError(database, "write");
+    }
+}
+
+} // namespace quor3

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "engine/Choices.h"
+#include "engine/DrawRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace quor3 {
+
+// Which of the two left-hand status panels the rebuild's first step sets:
+// both when a database is opened, neither after a draw was added (the caller
+// has set them), the last draw date alone after a correction.
+enum class FirstPanels { TotalAndLastDate, None, LastDateOnly };
+
+// Where the status texts go: the main window's status bar, or the command line.
+class StatusSink {
+public:
+    virtual ~StatusSink() = default;
+    virtual void setStatusText(int panel, const std::string& text) = 0;
+    // The last draw date as the status bar shows it; month/day/year by default.
+    virtual std::string formatDate(double dayNumber) const;
+};
+
+struct RebuildResult {
+    long long totalDraws = 0;
+    // Digits of every draw, record order (all of them, also beyond 731).
+    std::vector<std::int32_t> firstDigits, secondDigits, thirdDigits;
+    HotRanking hotRanking{};
+};
+
+// Rewrites every derived file beside the database `folder/databaseName` and
+// sets the status texts. Each statistic reads the database afresh, and the hot
+// ranking, the odd/even and pairs choices read back the files just written.
+// A database of more than 731 draws, which the program never writes itself,
+// is analysed whole.
+RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+                                StatusSink& status, RandomDigits& random);
+RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+                                StatusSink& status);
+
+// What choosing a file in the open dialog does once the folder is known: when
+// the database exists, a full rebuild; when it does not, the bare labels and
+// "Total Draws: 0", no file touched. Returns whether the database exists.
+bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status,
+                  RandomDigits& random);
+bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status);
+
+// The bare file name of a chosen file, cut to its first 25 characters.
+std::string databaseNameFor(const fs::path& chosenFile);
+
+} // namespace quor3

@@ -1,0 +1,36 @@
+#include "engine/StoreDraw.h"
+
+#include "engine/DataFiles.h"
+#include "engine/FileIo.h"
+
+namespace quor3 {
+
+StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, const TDrawRecord& draw)
+{
+    const fs::path database = folder / databaseName;
+    StoreResult result;
+    TDrawRecord stored = draw;
+    stored.Reserved = {};
+    if (!fileExists(database)) {
+        appendDraw(database, stored);
+        result.totalDraws = 1;
+        return result;
+    }
+    const long long n = countDraws(database);
+    if (n >= MaxDraws) {
+        std::vector<TDrawRecord> draws = readDraws(database);
+        std::vector<TDrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
+        for (auto& record : kept)
+            record.Reserved = {};
+        kept.push_back(stored);
+        replaceFileAtomically(database, folder / files::Temp, encodeDraws(kept));
+        result.totalDraws = static_cast<long long>(kept.size());
+        result.cutBack = true;
+        return result;
+    }
+    appendDraw(database, stored);
+    result.totalDraws = n + 1;
+    return result;
+}
+
+} // namespace quor3

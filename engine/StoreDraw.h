@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/DrawRecord.h"
+
+#include <string>
+
+namespace quor3 {
+
+struct StoreResult {
+    long long totalDraws = 0; // records in the database afterwards
+    bool cutBack = false;     // the database was full and kept only its last 90 draws
+};
+
+// Stores a new draw at the end of the database, creating the file when it does
+// not exist. A full database (731 draws or more) is first cut back to its last
+// 90 draws: the new contents go to "temp.dat", which is flushed and renamed
+// over the database in one step, so a whole database exists at every moment.
+StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, const TDrawRecord& draw);
+
+} // namespace quor3

@@ -1,0 +1,83 @@
+#include "engine/Winners.h"
+
+#include "engine/Choices.h"
+#include "engine/DataFiles.h"
+#include "engine/Errors.h"
+
+namespace quor3 {
+
+bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z)
+{
+    return (x == a && y == b && z == c) || (x == a && y == c && z == b) || (x == b && y == a && z == c) ||
+           (x == b && y == c && z == a) || (x == c && y == a && z == b) || (x == c && y == b && z == a);
+}
+
+namespace {
+
+struct Category {
+    const char* file;
+    int lines;
+    const char* heading;
+    const char* logText;
+};
+
+const Category categories[] = {
+    {files::Hot, 5, "Hot Category: ", "Hot Category "},
+    {files::Cold, 5, "Cold Category: ", "Cold Category "},
+    {files::WarmChoices, 4, "Warm Category: ", "Warm Category "},
+    {files::OddEven, 5, "Odd/Even Category: ", "Odd/Even Category "},
+    {files::Ordinal, 12, "Ordinal Category: ", "Ordinal Category "},
+    {files::PairChoices, 4, "Pairs Category: ", "Pairs Category "},
+    {files::Repeats, 5, "% Repeats Category: ", "% Repeats Category "},
+};
+
+// The 1st, 4th and 7th characters, each converted on its own.
+int digitAt(const std::string& choice, std::size_t position)
+{
+    return toInt(position < choice.size() ? choice.substr(position, 1) : std::string());
+}
+
+} // namespace
+
+std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b,
+                                      int c, const CivilDate& drawDate,
+                                      const std::function<void(const WinnerMatch&)>& announce)
+{
+    std::vector<WinnerMatch> matches;
+    const std::string date = monthDayYear(drawDate);
+    const fs::path log = folder / files::WinnersLog;
+    for (const Category& category : categories) {
+        const fs::path file = folder / category.file;
+        if (!fileExists(file))
+            continue;
+        std::vector<std::string> lines = readTextLines(file);
+        lines.resize(static_cast<std::size_t>(category.lines)); // missing lines read as empty
+        std::vector<std::string> choices;
+        if (category.lines == 12) {
+            choices = ordinalRows(lines);
+        } else {
+            for (auto& line : lines)
+                choices.push_back(line.substr(0, 7));
+        }
+        for (const std::string& choice : choices) {
+            const int x = digitAt(choice, 0), y = digitAt(choice, 3), z = digitAt(choice, 6);
+            if (!SameDigitsAnyOrder(a, b, c, x, y, z))
+                continue;
+            WinnerMatch match;
+            match.message = std::string("W I N N E R\r\n") + category.heading + choice;
+            match.logLine = date + "[Quor3 Picked: " + choice + "] [Actual: " + std::to_string(a) +
+                            std::to_string(b) + std::to_string(c) + "] " + category.logText + databaseName;
+            if (announce)
+                announce(match);
+            std::vector<std::string> entry;
+            if (!fileExists(log))
+                entry.push_back("Log began on: " + date);
+            entry.push_back(match.logLine);
+            appendTextLines(log, entry);
+            matches.push_back(match);
+        }
+    }
+    return matches;
+}
+
+} // namespace quor3

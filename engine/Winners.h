@@ -1,0 +1,30 @@
+#pragma once
+
+#include "engine/Dates.h"
+#include "engine/FileIo.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quor3 {
+
+// True when (x, y, z) holds the digits a, b, c in some order, each as often.
+bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z);
+
+struct WinnerMatch {
+    std::string message; // "W I N N E R\r\nHot Category: 3  0  7"
+    std::string logLine; // "6/15/2002[Quor3 Picked: 3  0  7] [Actual: 703] Hot Category ga.c3d"
+};
+
+// Compares the draw a, b, c with the 33 suggested plays of the last rebuild,
+// in the order hot, cold, warm, odd/even, ordinal, pairs, repeats. For each
+// match it calls `announce` (which may wait for the user) and then appends the
+// log line to "quor3 winners.txt", creating it with a "Log began on: " line.
+// A missing choice file skips its category. A choice that is not three digits
+// stops the check with the conversion error; matches before it stay logged.
+std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b,
+                                      int c, const CivilDate& drawDate,
+                                      const std::function<void(const WinnerMatch&)>& announce = {});
+
+} // namespace quor3

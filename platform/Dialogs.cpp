@@ -1,0 +1,167 @@
+#include "platform/Dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QQueue>
+
+namespace Dialogs {
+
+namespace {
+
+struct TestState {
+    bool on = false;
+    QQueue<QMessageBox::StandardButton> buttons;
+    QQueue<QString> files;
+    QQueue<QString> pdfs;
+    QList<Shown> shown;
+};
+
+TestState& state()
+{
+    static TestState s;
+    return s;
+}
+
+QMessageBox::StandardButton escapeButton(QMessageBox::StandardButtons buttons)
+{
+    if (buttons & QMessageBox::No)
+        return QMessageBox::No;
+    if (buttons & QMessageBox::Cancel)
+        return QMessageBox::Cancel;
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const QString& text,
+                                    QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                    std::optional<QPoint> at)
+{
+    if (state().on) {
+        state().shown.append(Shown{title, text, at});
+        if (state().buttons.isEmpty())
+            return escapeButton(buttons);
+        return state().buttons.dequeue();
+    }
+    QMessageBox box(icon, title, text, buttons, parent);
+    if (at) {
+        box.adjustSize();
+        box.move(*at);
+    }
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace
+
+void inform(QWidget* parent, const QString& title, const QString& text, std::optional<QPoint> at,
+            QMessageBox::Icon icon)
+{
+    showBox(parent, title, text, QMessageBox::Ok, icon, at);
+}
+
+QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
+{
+    return showBox(parent, title, text, buttons, icon, {});
+}
+
+QString openFile(QWidget* parent, const OpenOptions& options)
+{
+    for (;;) {
+        QString chosen;
+        if (state().on) {
+            if (state().files.isEmpty())
+                return QString();
+            chosen = state().files.dequeue();
+        } else {
+            QFileDialog dialog(parent, options.title, options.initialFolder, options.filter);
+            dialog.setObjectName("OpenDialog1");
+            dialog.setAcceptMode(QFileDialog::AcceptOpen);
+            dialog.setFileMode(QFileDialog::AnyFile);
+            dialog.setDefaultSuffix(options.defaultSuffix);
+            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+                return QString();
+            chosen = dialog.selectedFiles().constFirst();
+        }
+        if (chosen.isEmpty())
+            return QString();
+        QFileInfo info(chosen);
+        if (info.suffix().isEmpty() && !options.defaultSuffix.isEmpty() && !info.exists())
+            info = QFileInfo(chosen + "." + options.defaultSuffix);
+        if (!info.absoluteDir().exists()) {
+            inform(parent, options.title,
+                   QObject::tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())),
+                   {}, QMessageBox::Warning);
+            continue;
+        }
+        if (info.isDir())
+            continue;
+        if (!info.exists() && !options.createPrompt.isEmpty()) {
+            const QString prompt = options.createPrompt.arg(info.fileName());
+            if (ask(parent, options.title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+                QMessageBox::Yes) {
+                if (state().on)
+                    return QString();
+                continue;
+            }
+        }
+        return info.absoluteFilePath();
+    }
+}
+
+bool print(QWidget* parent, QPrinter& printer)
+{
+    printer.setCopyCount(1);
+    if (state().on) {
+        if (state().pdfs.isEmpty())
+            return false;
+        const QString pdf = state().pdfs.dequeue();
+        if (pdf.isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName("PrintDialog1");
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void setTestMode(bool on)
+{
+    state() = TestState{};
+    state().on = on;
+}
+
+bool testMode()
+{
+    return state().on;
+}
+
+void queueButton(QMessageBox::StandardButton answer)
+{
+    state().buttons.enqueue(answer);
+}
+
+void queueFile(const QString& path)
+{
+    state().files.enqueue(path);
+}
+
+void queuePrintToPdf(const QString& pdfPath)
+{
+    state().pdfs.enqueue(pdfPath);
+}
+
+const QList<Shown>& shown()
+{
+    return state().shown;
+}
+
+void clearShown()
+{
+    state().shown.clear();
+}
+
+} // namespace Dialogs

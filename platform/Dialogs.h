@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QPoint>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// Every message box, the open dialog and the print dialog go through here.
+// Tests switch on test mode: nothing is shown, each call records what it
+// would have shown and takes the next queued answer (or a default: OK/Yes
+// for questions is never assumed, the default answer is No/Cancel).
+namespace Dialogs {
+
+struct Shown {
+    QString title;
+    QString text;
+    std::optional<QPoint> position;
+};
+
+// A plain message with an OK button; `at` places its top left corner on the screen.
+void inform(QWidget* parent, const QString& title, const QString& text, std::optional<QPoint> at = {},
+            QMessageBox::Icon icon = QMessageBox::NoIcon);
+// A question; returns the button pressed.
+QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
+                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon = QMessageBox::Warning);
+
+struct OpenOptions {
+    QString title;
+    QString filter;           // Qt filter, e.g. "Quor3 Data File (*.c3d)"
+    QString defaultSuffix;    // appended to a name typed without one
+    QString initialFolder;
+    QString createPrompt;     // asked before a new name is accepted
+};
+// The chosen file's full path, or an empty string when cancelled.
+QString openFile(QWidget* parent, const OpenOptions& options);
+
+// Runs the print dialog for `printer`; true when the user accepted.
+bool print(QWidget* parent, QPrinter& printer);
+
+// --- Test hooks ---
+void setTestMode(bool on);
+bool testMode();
+void queueButton(QMessageBox::StandardButton answer);
+void queueFile(const QString& path); // empty: cancel
+// The next print dialog is accepted and prints to this PDF file (empty: cancel).
+void queuePrintToPdf(const QString& pdfPath);
+const QList<Shown>& shown();
+void clearShown();
+
+} // namespace Dialogs

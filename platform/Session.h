@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+class QWidget;
+
+// The open database as every window sees it: the current folder (the folder
+// of the last chosen database, or the data folder after the delete window),
+// the bare name of the database and the hooks into the main window. There is
+// only ever one open database, so there is one Session.
+class Session {
+public:
+    static Session& instance();
+
+    std::filesystem::path folder;  // every file is opened by bare name relative to it
+    std::string databaseName;      // at most 25 characters; empty until a database is chosen
+    long long totalDraws = 0;
+
+    std::filesystem::path fileInFolder(const std::string& name) const { return folder / name; }
+    std::filesystem::path databasePath() const { return folder / databaseName; }
+    // A window that finds no database file shows its empty state.
+    bool databaseExists() const;
+    QString databaseNameText() const { return QString::fromStdString(databaseName); }
+
+    // Set by the main window: status panel texts, and the state without an
+    // open database that deleting the open database returns to.
+    std::function<void(int panel, const QString& text)> setStatusText;
+    std::function<QString(int panel)> statusText;
+    std::function<void()> resetToNoDatabase;
+    QWidget* mainWindow = nullptr;
+
+    void setStatus(int panel, const QString& text) const
+    {
+        if (setStatusText)
+            setStatusText(panel, text);
+    }
+};

@@ -1,0 +1,7 @@
+#include "reports/Search.h"
+
+TForm2::TForm2(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TForm2");
+    setWindowTitle("Search Database");
+}

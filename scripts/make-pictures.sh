@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Draws the program's pictures with ImageMagick; the JPEG files it writes are
+# committed under platform/pictures. Run it again only to change them.
+set -euo pipefail
+out=$(dirname "$0")/../platform/pictures
+font=/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf
+ball() { # x y colour digit
+  args+=(-fill "$3" -stroke '#1a1a60' -strokewidth 2 -draw "circle $1,$2 $(($1 + 17)),$2"
+         -fill white -stroke none -font "$font" -pointsize 22 -draw "text $(($1 - 7)),$(($2 + 8)) '$4'")
+}
+args=(-size 112x111 xc:white -fill '#ffd34d' -stroke '#1a1a60' -strokewidth 3 -draw "roundrectangle 4,20 107,90 14,14")
+ball 26 55 '#d62828' 3; ball 56 55 '#1d4ed8' 0; ball 86 55 '#15803d' 7
+convert "${args[@]}" -quality 92 "$out/product.jpg"
+args=(-size 96x96 xc:white)
+ball 22 48 '#d62828' 3; ball 48 30 '#1d4ed8' 0; ball 74 48 '#15803d' 7
+args+=(-fill '#1a1a60' -font "$font" -pointsize 14 -draw "text 20,88 'QUOR 3'")
+convert "${args[@]}" -quality 92 "$out/about.jpg"

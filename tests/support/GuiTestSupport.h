@@ -1,0 +1,65 @@
+#pragma once
+
+#include "engine/Choices.h"
+#include "engine/DrawRecord.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm1;
+
+// A draw for building test databases: digits and a date.
+struct TestDraw {
+    int d1, d2, d3;
+    int year = 2002, month = 1, day = 1;
+};
+
+// Every GUI test runs in its own temporary home: the data folder, the settings
+// file and the databases all live there. Message boxes and the open and print
+// dialogs answer from queues (Dialogs test mode).
+class GuiTestEnvironment {
+public:
+    GuiTestEnvironment();
+    ~GuiTestEnvironment();
+
+    QString home() const { return home_.path(); }
+    QString dataFolder() const;
+    std::filesystem::path dataPath() const { return dataFolder().toStdString(); }
+
+    // Writes a database of these draws into the data folder (one day apart from
+    // 1 January 2002 unless the draw gives its own date).
+    std::filesystem::path writeDatabase(const std::string& name, const std::vector<TestDraw>& draws) const;
+    // n draws with varied digits, one day apart.
+    std::filesystem::path writeDatabase(const std::string& name, int n) const;
+    // Makes `name` in the data folder the open database, as the open dialog
+    // does, with a full rebuild (odd/even digits from a fixed sequence).
+    void openDatabase(const std::string& name) const;
+
+private:
+    QTemporaryDir home_;
+};
+
+// The odd/even choices' random digits in tests: 0, 1, 2, ... 9, 0, ...
+class CountingDigits : public quor3::RandomDigits {
+public:
+    int nextDigit() override { return next_++ % 10; }
+
+private:
+    int next_ = 0;
+};
+
+// Finds a child by object name; fails the test's expectations with a null
+// pointer when it is missing.
+template <typename T>
+T* child(QWidget* parent, const char* name)
+{
+    return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
+}
+
+std::vector<quor3::TDrawRecord> toRecords(const std::vector<TestDraw>& draws);
+std::string readFileText(const std::filesystem::path& file);
