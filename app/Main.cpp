@@ -108,7 +108,9 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     for (int i = 0; i < 5; ++i) {
         panels_[i] = new QLabel(StatusBar1);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
-        panels_[i]->setFixedWidth(panelWidths[i]);
+        // The panels keep their widths, but a long date in the user's short
+        // format widens its panel rather than being cut off.
+        panels_[i]->setMinimumWidth(panelWidths[i]);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         StatusBar1->addWidget(panels_[i]);
         if (i < 4)

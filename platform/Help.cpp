@@ -1,5 +1,7 @@
 #include "platform/Help.h"
 
+#include "platform/Resources.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
@@ -24,6 +26,7 @@ QString topicSource(const QString& keyword)
 
 void show(const QString& keyword)
 {
+    initPlatformResources();
     last = keyword;
     // The viewer belongs to the window in front, so that a modal window does
     // not block it.

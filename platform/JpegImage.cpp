@@ -1,5 +1,7 @@
 #include "platform/JpegImage.h"
 
+#include "platform/Resources.h"
+
 #include <QFile>
 
 #include <csetjmp>
@@ -55,6 +57,7 @@ QImage decodeJpeg(const QByteArray& bytes)
 
 QImage loadJpeg(const QString& path)
 {
+    initPlatformResources();
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return QImage();

@@ -1,0 +1,66 @@
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+
+#include <gtest/gtest.h>
+
+using namespace quor3;
+
+TEST(Dates, DayNumbersFromTheDelphiEpoch)
+{
+    EXPECT_EQ(encodeDate(1899, 12, 30), 0.0);
+    EXPECT_EQ(encodeDate(2002, 1, 1), 37257.0);
+    EXPECT_EQ(encodeDate(1, 1, 1), -693593.0);
+    EXPECT_EQ(encodeDate(9999, 12, 31), 2958465.0);
+    for (double day : {-693593.0, -1.0, 0.0, 37257.0, 59.0, 60.0, 2958465.0}) {
+        const CivilDate d = decodeDate(day);
+        EXPECT_EQ(encodeDate(d), day);
+    }
+    EXPECT_EQ(decodeDate(37257.0), (CivilDate{2002, 1, 1}));
+}
+
+TEST(Dates, ImpossibleDatesRaiseTheEncodeError)
+{
+    EXPECT_THROW(encodeDate(2003, 2, 29), Error);
+    EXPECT_THROW(encodeDate(2100, 2, 29), Error);
+    EXPECT_THROW(encodeDate(2002, 4, 31), Error);
+    EXPECT_THROW(encodeDate(2002, 13, 1), Error);
+    EXPECT_THROW(encodeDate(0, 1, 1), Error);
+    EXPECT_NO_THROW(encodeDate(2000, 2, 29));
+    try {
+        encodeDate(2002, 6, 31);
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "Invalid argument to date encode");
+        EXPECT_EQ(e.kind(), Error::Kind::Date);
+    }
+}
+
+TEST(EntryLine, DatePiecesWithoutLeadingZeros)
+{
+    TDrawRecord r;
+    r.DrawDate = encodeDate(2002, 1, 1);
+    r.Digit1 = 3;
+    r.Digit2 = 0;
+    r.Digit3 = 7;
+    EXPECT_EQ(entryLine(r), "1/1/2002 :        3   0   7");
+    EXPECT_EQ(entryLine(r).size(), 27u);
+    EXPECT_EQ(searchLine(r), "1/1/2002 : " + std::string(8, ' ') + "3   0   7");
+    r.DrawDate = encodeDate(2001, 12, 25);
+    EXPECT_EQ(entryLine(r).substr(0, 12), "12/25/2001 :");
+    r.Digit1 = 123; // wider values keep their first two characters
+    r.Digit2 = -5;
+    EXPECT_EQ(entryLine(r), "12/25/2001 :        12   -5   7");
+}
+
+TEST(Conversion, IntegerTextLikeTheEntryBoxes)
+{
+    EXPECT_EQ(toInt("14"), 14);
+    EXPECT_EQ(toInt(" -3 "), -3);
+    EXPECT_EQ(toInt("+7"), 7);
+    for (const char* bad : {"", "x", "1x", "--1", "99999999999"})
+        EXPECT_THROW(toInt(bad), Error) << bad;
+    try {
+        toInt("abc");
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
+    }
+}

@@ -1,0 +1,132 @@
+#include "platform/DataFolder.h"
+#include "platform/JpegImage.h"
+#include "platform/ProfileFile.h"
+#include "platform/WebPages.h"
+
+#include "engine/DataFiles.h"
+#include "engine/Errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    return QString::fromLatin1(f.readAll());
+}
+
+void write(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+}
+
+} // namespace
+
+TEST(ProfileFile, KeysWithBlanksRoundTripVerbatim)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    ProfileFile ini(path);
+    ini.writeInteger("Config", "Cumulative Days", 120);
+    ini.writeInteger("Config", "QCheck", 0);
+    EXPECT_EQ(readAll(path), "[Config]\r\nCumulative Days=120\r\nQCheck=0\r\n");
+    EXPECT_EQ(ini.readInteger("Config", "Cumulative Days", 5), 120);
+    EXPECT_EQ(ini.readInteger("config", "cumulative days", 5), 120);
+    ini.writeInteger("Config", "Cumulative Days", 7);
+    EXPECT_EQ(ini.readInteger("Config", "Cumulative Days", 5), 7);
+    EXPECT_EQ(readAll(path).count("Cumulative Days"), 1);
+}
+
+TEST(ProfileFile, OtherSectionsAndLinesSurviveAWrite)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    write(path, "; kept comment\r\n[Other]\r\nQCheck=5\r\n\r\n[Config]\r\nSum Analysis Days=30\r\n\r\n[Last]\r\nx=1\r\n");
+    ProfileFile ini(path);
+    ini.writeInteger("Config", "QCheck", 1);
+    EXPECT_EQ(readAll(path), "; kept comment\r\n[Other]\r\nQCheck=5\r\n\r\n[Config]\r\nSum Analysis Days=30\r\n"
+                             "QCheck=1\r\n\r\n[Last]\r\nx=1\r\n");
+    EXPECT_EQ(ini.readInteger("Other", "QCheck", 9), 5);
+    EXPECT_EQ(ini.readInteger("Config", "QCheck", 9), 1);
+}
+
+TEST(ProfileFile, MissingKeysAndFilesGiveTheDefault)
+{
+    QTemporaryDir dir;
+    ProfileFile ini(dir.filePath("none.ini"));
+    EXPECT_EQ(ini.readInteger("Config", "QCheck", 1), 1);
+    write(dir.filePath("odd.ini"), "[Config]\nQCheck=abc\nCumulative Days=-12 days\n");
+    ProfileFile odd(dir.filePath("odd.ini"));
+    EXPECT_EQ(odd.readInteger("Config", "QCheck", 1), 0);
+    EXPECT_EQ(odd.readInteger("Config", "Cumulative Days", 1), -12);
+    EXPECT_EQ(odd.readInteger("Config", "Sum Analysis Days", 44), 44);
+}
+
+TEST(ProfileFile, UnwritableFileIsAClearError)
+{
+    ProfileFile ini("/proc/quor3-cannot-exist/quor3.ini");
+    EXPECT_THROW(ini.writeInteger("Config", "QCheck", 1), quor3::Error);
+}
+
+TEST(Settings, LiveInTheConfigFolder)
+{
+    QTemporaryDir dir;
+    qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
+    EXPECT_EQ(Settings::filePath(), dir.path() + "/quor3.ini");
+    Settings::writeInteger("Sum Analysis Days", 10);
+    EXPECT_EQ(Settings::readInteger("Sum Analysis Days", 1), 10);
+}
+
+TEST(WebPages, ShellResultsBecomeTheirMessages)
+{
+    EXPECT_EQ(WebPages::errorText(33), "");
+    EXPECT_EQ(WebPages::errorText(42), "");
+    EXPECT_EQ(WebPages::errorText(0), "Error: Out of Memory");
+    EXPECT_EQ(WebPages::errorText(2), "Error: File not found");
+    EXPECT_EQ(WebPages::errorText(3), "Error: Directory not");
+    EXPECT_EQ(WebPages::errorText(11), "Fehler: Wrong format in EXE");
+    EXPECT_EQ(WebPages::errorText(5), "Error Nr: 5 in ShellExecute");
+    EXPECT_EQ(WebPages::errorText(32), "Error Nr: 32 in ShellExecute");
+    QString asked;
+    WebPages::setOpenerForTesting([&](const QString& a) {
+        asked = a;
+        return 5;
+    });
+    EXPECT_EQ(WebPages::openAddress(WebPages::ResultsAddress), 5);
+    EXPECT_EQ(asked, WebPages::ResultsAddress);
+    WebPages::setOpenerForTesting(nullptr);
+}
+
+TEST(Pictures, DecodedByLibjpeg)
+{
+    const QImage product = loadJpeg(":/pictures/product.jpg");
+    ASSERT_FALSE(product.isNull());
+    EXPECT_EQ(product.size(), QSize(112, 111));
+    const QImage clear = withTransparentBackground(product);
+    EXPECT_EQ(qAlpha(clear.pixel(0, 110)), 0);
+    EXPECT_EQ(qAlpha(clear.pixel(56, 55)), 255);
+    EXPECT_TRUE(decodeJpeg("not a picture at all").isNull());
+    EXPECT_TRUE(decodeJpeg(QByteArray()).isNull());
+    QFile f(":/pictures/product.jpg");
+    f.open(QIODevice::ReadOnly);
+    decodeJpeg(f.readAll().left(300)); // a cut-off picture must not crash
+}
+
+TEST(DataFolder, FindsFilesWhateverTheirLetterCase)
+{
+    QTemporaryDir dir;
+    write(dir.filePath("SetsCfg.ini"), "7\r\n");
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "setscfg.ini"), dir.filePath("SetsCfg.ini"));
+    EXPECT_EQ(findFileIgnoringCase(dir.path(), "none.ini"), dir.filePath("none.ini"));
+    qputenv("HOME", dir.path().toLocal8Bit());
+    ensureDataFolder();
+    EXPECT_TRUE(QDir(dir.filePath("quor3box")).exists());
+}
