@@ -1,10 +1,30 @@
 #pragma once
 
+#include "reports/ReportWidgets.h"
+
 #include <QDialog>
 
-// "Skip/Trace Chart"
-class TForm8 : public QDialog {
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+// "Skip/Trace Chart": for each digit, its mark in each draw of the trace
+// window, written to "frequent.txt" and shown from there.
+class TForm8 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm8(QWidget* owner = nullptr);
+
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    QLabel* Label1;
+    QPlainTextEdit* Memo2;
+    QPlainTextEdit* Memo1;
+    QPushButton* BitBtn1;
+    reports::ActivationFilter activation_;
 };

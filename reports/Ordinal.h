@@ -1,10 +1,29 @@
 #pragma once
 
+#include "reports/ReportWidgets.h"
+
 #include <QDialog>
 
-// "Ordinal Report"
-class TForm10 : public QDialog {
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Ordinal Report": how many draws had each digit in each position.
+class TForm10 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm10(QWidget* owner = nullptr);
+
+    void FormCreate();
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    QLabel* Label1;
+    QTableWidget* StringGrid1;
+    QPushButton* BitBtn1;
+    reports::ActivationFilter activation_;
 };

@@ -1,10 +1,30 @@
 #pragma once
 
+#include "reports/ReportWidgets.h"
+
 #include <QDialog>
 
-// "Pairs Report"
-class TForm9 : public QDialog {
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Pairs Report": how often each two digits were drawn together.
+class TForm9 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm9(QWidget* owner = nullptr);
+
+    void FormCreate();
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QTableWidget* StringGrid1;
+    QPushButton* BitBtn1;
+    reports::ActivationFilter activation_;
 };

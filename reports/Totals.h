@@ -1,10 +1,31 @@
 #pragma once
 
+#include "reports/ReportWidgets.h"
+
 #include <QDialog>
 
-// "Totals Report"
-class TForm6 : public QDialog {
+class QLabel;
+class QPushButton;
+class QTableWidget;
+
+// "Totals Report": how often each digit was drawn, in any position, over the
+// whole database.
+class TForm6 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm6(QWidget* owner = nullptr);
+
+    void FormActivate();
+    void BitBtn1Click();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    QLabel* Label1;
+    QLabel* Label2;
+    QTableWidget* StringGrid1;
+    QPushButton* BitBtn1;
+    reports::ActivationFilter activation_;
 };

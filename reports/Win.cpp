@@ -1,7 +1,37 @@
 #include "reports/Win.h"
 
+#include "engine/DrawRecord.h"
+#include "engine/Reports.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QEvent>
+#include <QListWidget>
+#include <QPushButton>
+
 TForm7::TForm7(QWidget* owner) : QDialog(owner)
 {
-    setObjectName("TForm7");
-    setWindowTitle("Winning Lotto Entries");
+    reports::setUpFixedDialog(this, "TForm7", "Winning Lotto Entries", 353, 266);
+    // 15 whole lines of 16 pixels inside the frame.
+    ListBox1 = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
+    BitBtn1 = reports::addCloseButton(this, QRect(258, 226, 89, 29));
+    Help::bindF1(this, "dis");
+}
+
+bool TForm7::event(QEvent* e)
+{
+    activation_.handle(e, [this] { FormActivate(); });
+    return QDialog::event(e);
+}
+
+void TForm7::FormActivate()
+{
+    runGuarded(this, [this] {
+        const Session& session = Session::instance();
+        if (!session.databaseExists())
+            return;
+        ListBox1->clear();
+        reports::showEntryLines(ListBox1, quor3::displayLines(quor3::readDraws(session.databasePath())));
+    });
 }

@@ -1,10 +1,26 @@
 #pragma once
 
+#include "reports/ReportWidgets.h"
+
 #include <QDialog>
 
-// "Winning Lotto Entries"
-class TForm7 : public QDialog {
+class QListWidget;
+class QPushButton;
+
+// "Winning Lotto Entries": every draw of the database, newest first.
+class TForm7 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm7(QWidget* owner = nullptr);
+
+    void FormActivate();
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    QListWidget* ListBox1;
+    QPushButton* BitBtn1;
+    reports::ActivationFilter activation_;
 };

@@ -31,8 +31,8 @@ public:
     QString dataFolder() const;
     std::filesystem::path dataPath() const { return dataFolder().toStdString(); }
 
-    // Writes a database of these draws into the data folder (one day apart from
-    // 1 January 2002 unless the draw gives its own date).
+    // Writes a database of these draws into the data folder, each with its own
+    // date (1 January 2002 unless given).
     std::filesystem::path writeDatabase(const std::string& name, const std::vector<TestDraw>& draws) const;
     // n draws with varied digits, one day apart.
     std::filesystem::path writeDatabase(const std::string& name, int n) const;
