@@ -1,10 +1,45 @@
 #pragma once
 
+#include "engine/Analysis.h"
+
 #include <QDialog>
 
-// "Graph Sets"
-class TForm19 : public QDialog {
+class QPushButton;
+class TChartfx;
+class TForm19;
+
+// Shared by the graph and its dialog for the whole run.
+namespace SetsGraph
+{
+extern int n;          // draws in the open database when the graph last read it
+extern TForm19* graph; // the graph window while it is open; its dialog asks it to redraw
+} // namespace SetsGraph
+
+// "Graph Sets": one bar per user-defined set of digits, how often any digit of
+// the set was drawn over the last N draws.
+class TForm19 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm19(QWidget* owner = nullptr);
+    ~TForm19() override;
+
+    void FormActivate();
+    void Button1Click();
+
+    TChartfx* Chartfx1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    // Set to 1 by the dialog's "&Save && Close".
+    int RedrawRequest = 0;
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    // Appends each set's digits to its caption and returns the set totals.
+    std::array<std::int32_t, quor3::SetCount> buildSets(const quor3::SetsConfig& config,
+                                                        const quor3::DigitValues& counts);
+    void draw(const std::array<std::int32_t, quor3::SetCount>& values, int span);
+    void setCaptions(const std::array<const char*, quor3::SetCount>& captions);
 };

@@ -1,10 +1,41 @@
 #pragma once
 
+#include "engine/Ranking.h"
+
 #include <QDialog>
 
-// "Totals Bar Graph"
-class TForm17 : public QDialog {
+class QPushButton;
+class TChartfx;
+
+// Shared by the graph and its dialog for the whole run.
+namespace CumulativeTotals
+{
+extern int D; // draws to track; 0 until first loaded
+extern int n; // draws in the open database when the graph last read it
+inline const char* const SettingsKey = "Cumulative Days";
+} // namespace CumulativeTotals
+
+// "Totals Bar Graph": how often each digit was drawn over the last D draws.
+class TForm17 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm17(QWidget* owner = nullptr);
+
+    void FormActivate();
+    void Button1Click();
+    void FormClose();
+
+    TChartfx* Chartfx1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+  protected:
+    bool event(QEvent* e) override;
+    void done(int result) override;
+
+  private:
+    void countLastDraws();
+    void draw();
+    quor3::DigitValues totals_{};
 };

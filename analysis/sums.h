@@ -1,10 +1,39 @@
 #pragma once
 
+#include "engine/Analysis.h"
+
 #include <QDialog>
 
-// "Sums Graph"
-class TForm4 : public QDialog {
+class QPushButton;
+class TChartfx;
+
+// Shared by the graph and its dialog for the whole run.
+namespace SumsAnalysis
+{
+extern int S; // draws to track; 0 until first loaded
+extern int n; // draws in the open database when the graph last read it
+inline const char* const SettingsKey = "Sum Analysis Days";
+} // namespace SumsAnalysis
+
+// "Sums Graph": how many of the last S draws have each digit sum 0..27.
+class TForm4 : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm4(QWidget* owner = nullptr);
+
+    void FormActivate();
+    void Button1Click();
+
+    TChartfx* Chartfx1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    void countSums();
+    void draw();
+    quor3::SumCounts sums_{};
 };
