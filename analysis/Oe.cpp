@@ -1,6 +1,6 @@
 #include "analysis/Oe.h"
+#include "platform/WindowKit.h"
 
-#include "analysis/WindowParts.h"
 #include "engine/Analysis.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -23,11 +23,11 @@ TForm16::TForm16(QWidget* owner) : QDialog(owner)
     setObjectName("TForm16");
     setWindowTitle("Odd / Even ");
     setFixedSize(500, 221);
-    const QFont bold = WindowParts::arial(15, true);
-    const QFont plain = WindowParts::arial(15);
+    const QFont bold = arialFont(15, true);
+    const QFont plain = arialFont(15);
 
     auto make = [&](int number, const QString& text, const QFont& font, int x, int y) {
-        QLabel* l = WindowParts::label(this, qPrintable(QString("Label%1").arg(number)), text, font, x, y);
+        QLabel* l = addLabel(this, qPrintable(QString("Label%1").arg(number)), text, font, x, y);
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Qt::black);
         l->setPalette(p);
@@ -48,17 +48,16 @@ TForm16::TForm16(QWidget* owner) : QDialog(owner)
         make(first + 3, QString(), bold, EvenLeft, y);
     }
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
     BitBtn1->setGeometry(500 - 16 - 100, 221 - 16 - 30, 100, 30);
 
     Help::bindF1(this, "oe");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm16::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        runGuarded(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

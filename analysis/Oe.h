@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include <QDialog>
 
 #include <array>
@@ -24,4 +26,6 @@ class TForm16 : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+  private:
+    ActivationGate activation_;
 };

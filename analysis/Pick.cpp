@@ -1,6 +1,6 @@
 #include "analysis/Pick.h"
+#include "platform/WindowKit.h"
 
-#include "analysis/WindowParts.h"
 #include "engine/Analysis.h"
 #include "engine/Errors.h"
 #include "platform/Guard.h"
@@ -25,7 +25,7 @@ QPlainTextEdit* listMemo(QWidget* parent, const char* name, const QColor& colour
     memo->setReadOnly(true);
     memo->setFocusPolicy(Qt::NoFocus);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setFont(WindowParts::arial(19));
+    memo->setFont(arialFont(19));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette p = memo->palette();
@@ -40,7 +40,7 @@ QPlainTextEdit* listMemo(QWidget* parent, const char* name, const QColor& colour
 QLabel* colouredLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& colour,
                       int x, int y)
 {
-    QLabel* l = WindowParts::label(parent, name, text, font, x, y);
+    QLabel* l = addLabel(parent, name, text, font, x, y);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
     l->setPalette(p);
@@ -61,7 +61,7 @@ TForm18::TForm18(QWidget* owner) : QDialog(owner)
     setWindowTitle("Hot/Cold Numbers");
     setFixedSize(486, 245);
 
-    const QFont heading = WindowParts::arial(37, true);
+    const QFont heading = arialFont(37, true);
     Label2 = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);
     Label3 = colouredLabel(this, "Label3", "Cold", heading, Qt::blue, 318, 6);
     Memo1 = listMemo(this, "Memo1", Qt::red);
@@ -69,10 +69,10 @@ TForm18::TForm18(QWidget* owner) : QDialog(owner)
     Memo2 = listMemo(this, "Memo2", Qt::blue);
     Memo2->setGeometry(262, 56, 200, 88);
 
-    Label1 = WindowParts::label(this, "Label1", " # Days to Evaluate:", WindowParts::arial(19), 20, 166);
+    Label1 = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
-    Edit1->setFont(WindowParts::arial(15));
+    Edit1->setFont(arialFont(15));
     Edit1->setGeometry(200, 162, 56, 28);
     Button2 = new QPushButton("&List", this);
     Button2->setObjectName("Button2");
@@ -80,14 +80,15 @@ TForm18::TForm18(QWidget* owner) : QDialog(owner)
     connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button2Click(); }); });
     QFont small("Times New Roman");
     small.setPixelSize(11);
-    Label4 = WindowParts::label(this, "Label4", "90 Days Max", small, 202, 194);
+    Label4 = addLabel(this, "Label4", "90 Days Max", small, 202, 194);
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
+    BitBtn1->setFocusPolicy(Qt::TabFocus); // the one Close button that is a Tab stop
     BitBtn1->setGeometry(486 - 16 - 100, 245 - 16 - 30, 100, 30);
 
     Edit1->setFocus();
     Help::bindF1(this, "hc");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm18::event(QEvent* e)

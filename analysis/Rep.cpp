@@ -1,6 +1,6 @@
 #include "analysis/Rep.h"
+#include "platform/WindowKit.h"
 
-#include "analysis/WindowParts.h"
 #include "engine/Analysis.h"
 #include "engine/Errors.h"
 #include "platform/Guard.h"
@@ -16,33 +16,32 @@ TForm15::TForm15(QWidget* owner) : QDialog(owner)
     setObjectName("TForm15");
     setWindowTitle("% Repeats");
     setFixedSize(245, 289);
-    const QFont font = WindowParts::arial(13);
+    const QFont font = arialFont(13);
     // Each digit caption is its own text: the one for 2 has no trailing blank.
     const char* digitCaptions[10] = {" 0: ", " 1: ", " 2:", " 3: ", " 4: ", " 5: ", " 6: ", " 7: ", " 8: ", " 9: "};
 
-    Label21 = WindowParts::label(this, "Label21", "% of Repeats: ", font, 24, 10);
+    Label21 = addLabel(this, "Label21", "% of Repeats: ", font, 24, 10);
     // The texts are padded to a fixed width; right-aligning them keeps the decimal points in a column.
     for (int d = 0; d < 10; ++d) {
         const int y = 36 + 24 * d;
         DigitLabels[d] =
-            WindowParts::label(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
-        QLabel* value = WindowParts::label(this, qPrintable(QString("Label%1").arg(d + 11)), QString(), font, 72, y);
+            addLabel(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
+        QLabel* value = addLabel(this, qPrintable(QString("Label%1").arg(d + 11)), QString(), font, 72, y);
         value->setFixedWidth(60);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         ValueLabels[d] = value;
     }
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
     BitBtn1->setGeometry(245 - 12 - 84, 289 - 12 - 30, 84, 30);
 
     Help::bindF1(this, "pct");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm15::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        runGuarded(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include <QDialog>
 
 #include <array>
@@ -23,4 +25,6 @@ class TForm15 : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+  private:
+    ActivationGate activation_;
 };

@@ -1,7 +1,7 @@
 #include "analysis/Sets.h"
+#include "platform/WindowKit.h"
 
 #include "analysis/Chartfx.h"
-#include "analysis/WindowParts.h"
 #include "analysis/setscfg.h"
 #include "platform/DataFolder.h"
 #include "platform/Guard.h"
@@ -48,11 +48,11 @@ TForm19::TForm19(QWidget* owner) : QDialog(owner)
     Button1->setGeometry(16, 365, 100, 30);
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
     BitBtn1->setGeometry(643 - 16 - 100, 365, 100, 30);
 
     Help::bindF1(this, "Sets");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
     graph = this;
 }
 
@@ -64,8 +64,7 @@ TForm19::~TForm19()
 
 bool TForm19::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        runGuarded(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "engine/Analysis.h"
 
 #include <QDialog>
@@ -37,6 +39,7 @@ class TForm19 : public QDialog
     bool event(QEvent* e) override;
 
   private:
+    ActivationGate activation_;
     // Appends each set's digits to its caption and returns the set totals.
     std::array<std::int32_t, quor3::SetCount> buildSets(const quor3::SetsConfig& config,
                                                         const quor3::DigitValues& counts);

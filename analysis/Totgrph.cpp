@@ -1,7 +1,7 @@
 #include "analysis/Totgrph.h"
+#include "platform/WindowKit.h"
 
 #include "analysis/Chartfx.h"
-#include "analysis/WindowParts.h"
 #include "analysis/cumcfg.h"
 #include "engine/Analysis.h"
 #include "platform/Guard.h"
@@ -36,17 +36,16 @@ TForm17::TForm17(QWidget* owner) : QDialog(owner)
     Button1->setGeometry(16, 380, 100, 30);
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
     BitBtn1->setGeometry(714 - 16 - 100, 380, 100, 30);
 
     Help::bindF1(this, "graph");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm17::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        runGuarded(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

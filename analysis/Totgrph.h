@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "engine/Ranking.h"
 
 #include <QDialog>
@@ -35,6 +37,7 @@ class TForm17 : public QDialog
     void done(int result) override;
 
   private:
+    ActivationGate activation_;
     void countLastDraws();
     void draw();
     quor3::DigitValues totals_{};

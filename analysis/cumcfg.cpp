@@ -1,7 +1,7 @@
 #include "analysis/cumcfg.h"
+#include "platform/WindowKit.h"
 
 #include "analysis/Totgrph.h"
-#include "analysis/WindowParts.h"
 #include "engine/Analysis.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -20,21 +20,16 @@ TForm12::TForm12(QWidget* owner) : QDialog(owner)
     setObjectName("TForm12");
     setWindowTitle("Cumulative Totals Configuration");
     setFixedSize(371, 84);
-    const QFont font = WindowParts::arial(13);
+    const QFont font = arialFont(13);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setGeometry(8, 12, 256, 60);
-    Label1 = WindowParts::label(Panel1, "Label1", "How Many Draws to Track:", font, 12, 21);
+    Label1 = addLabel(Panel1, "Label1", "How Many Draws to Track:", font, 12, 21);
 
-    SpinEdit1 = new QSpinBox(Panel1);
-    SpinEdit1->setObjectName("SpinEdit1");
+    SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 1, 999, 3, QRect());
     SpinEdit1->setFont(font);
-    SpinEdit1->setRange(1, 999);
-    SpinEdit1->setValue(1);
-    if (auto* edit = SpinEdit1->findChild<QLineEdit*>())
-        edit->setMaxLength(3);
     SpinEdit1->setGeometry(180, 17, 60, 26);
 
     Button1 = new QPushButton("&Save", this);
@@ -43,7 +38,7 @@ TForm12::TForm12(QWidget* owner) : QDialog(owner)
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
     Help::bindF1(this, "graph");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm12::event(QEvent* e)
@@ -67,7 +62,6 @@ void TForm12::FormActivate()
 void TForm12::Button1Click()
 {
     // Text that is not a number falls back to the smallest value.
-    SpinEdit1->interpretText();
-    D = SpinEdit1->value();
+    D = spinEditValue(SpinEdit1);
     accept();
 }

@@ -1,7 +1,7 @@
 #include "analysis/setscfg.h"
+#include "platform/WindowKit.h"
 
 #include "analysis/Sets.h"
-#include "analysis/WindowParts.h"
 #include "platform/DataFolder.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -25,18 +25,13 @@ TForm20::TForm20(QWidget* owner) : QDialog(owner)
     setObjectName("TForm20");
     setWindowTitle("Sets Configuration");
     setFixedSize(495, 363);
-    const QFont font = WindowParts::arial(13);
+    const QFont font = arialFont(13);
 
-    Label1 = WindowParts::label(this, "Label1", "Track Sets over past ", font, 16, 16);
-    SpinEdit1 = new QSpinBox(this);
-    SpinEdit1->setObjectName("SpinEdit1");
+    Label1 = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
+    SpinEdit1 = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
     SpinEdit1->setFont(font);
-    SpinEdit1->setRange(1, 999);
-    SpinEdit1->setValue(1);
-    if (auto* edit = SpinEdit1->findChild<QLineEdit*>())
-        edit->setMaxLength(3);
     SpinEdit1->setGeometry(Label1->geometry().right() + 6, 11, 60, 26);
-    Label2 = WindowParts::label(this, "Label2", "draws", font, SpinEdit1->geometry().right() + 8, 16);
+    Label2 = addLabel(this, "Label2", "draws", font, SpinEdit1->geometry().right() + 8, 16);
 
     const int boxWidth = 87;
     const int gap = 7;
@@ -67,8 +62,10 @@ TForm20::TForm20(QWidget* owner) : QDialog(owner)
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
     Help::bindF1(this, "Sets");
-    WindowParts::centreOnScreen(this);
-    runGuarded(this, [this] { FormCreate(); });
+    centreOnScreen(this);
+    // A sets file that cannot be read stops "Customize" before the dialog
+    // opens, so that saving can never replace it with empty sets.
+    FormCreate();
 }
 
 std::filesystem::path TForm20::configFile()
@@ -97,9 +94,8 @@ void TForm20::LoadConfig()
 
 void TForm20::SaveConfig()
 {
-    SpinEdit1->interpretText();
     quor3::SetsConfig config;
-    config.span = SpinEdit1->value();
+    config.span = spinEditValue(SpinEdit1);
     for (int s = 0; s < quor3::SetCount; ++s)
         for (int d = 0; d < 10; ++d)
             config.member[s][d] = CheckBoxes[10 * s + d]->isChecked();

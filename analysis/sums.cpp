@@ -1,7 +1,7 @@
 #include "analysis/sums.h"
+#include "platform/WindowKit.h"
 
 #include "analysis/Chartfx.h"
-#include "analysis/WindowParts.h"
 #include "analysis/sumscfg.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -35,17 +35,16 @@ TForm4::TForm4(QWidget* owner) : QDialog(owner)
     Button1->setGeometry(16, 342, 100, 30);
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
-    BitBtn1 = WindowParts::closeButton(this);
+    BitBtn1 = addCloseButton(this);
     BitBtn1->setGeometry(790 - 16 - 100, 342, 100, 30);
 
     Help::bindF1(this, "sums");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm4::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        runGuarded(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "engine/Analysis.h"
 
 #include <QDialog>
@@ -33,6 +35,7 @@ class TForm4 : public QDialog
     bool event(QEvent* e) override;
 
   private:
+    ActivationGate activation_;
     void countSums();
     void draw();
     quor3::SumCounts sums_{};

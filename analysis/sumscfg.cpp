@@ -1,6 +1,6 @@
 #include "analysis/sumscfg.h"
+#include "platform/WindowKit.h"
 
-#include "analysis/WindowParts.h"
 #include "analysis/sums.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -19,21 +19,16 @@ TForm21::TForm21(QWidget* owner) : QDialog(owner)
     setObjectName("TForm21");
     setWindowTitle("Sums Analysis Configuration");
     resize(379, 118);
-    const QFont font = WindowParts::arial(13);
+    const QFont font = arialFont(13);
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName("Panel1");
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel1->setGeometry(8, 16, 260, 84);
-    Label1 = WindowParts::label(Panel1, "Label1", "How Many Draws to Track:", font, 12, 33);
+    Label1 = addLabel(Panel1, "Label1", "How Many Draws to Track:", font, 12, 33);
 
-    SpinEdit1 = new QSpinBox(Panel1);
-    SpinEdit1->setObjectName("SpinEdit1");
+    SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 1, 999, 3, QRect());
     SpinEdit1->setFont(font);
-    SpinEdit1->setRange(1, 999);
-    SpinEdit1->setValue(1);
-    if (auto* edit = SpinEdit1->findChild<QLineEdit*>())
-        edit->setMaxLength(3);
     SpinEdit1->setGeometry(184, 29, 60, 26);
 
     Button1 = new QPushButton("&Save", this);
@@ -42,7 +37,7 @@ TForm21::TForm21(QWidget* owner) : QDialog(owner)
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
 
     Help::bindF1(this, "sums");
-    WindowParts::centreOnScreen(this);
+    centreOnScreen(this);
 }
 
 bool TForm21::event(QEvent* e)
@@ -65,7 +60,6 @@ void TForm21::FormActivate()
 
 void TForm21::Button1Click()
 {
-    SpinEdit1->interpretText();
-    S = SpinEdit1->value();
+    S = spinEditValue(SpinEdit1);
     accept();
 }

@@ -96,11 +96,14 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(Gradient1, 1);
     setCentralWidget(central);
 
-    Image1 = new QLabel(Gradient1);
+    // The picture's place is measured from the top of the client area, the
+    // raised bar included: it stands over the gradient, not inside it.
+    Image1 = new QLabel(central);
     Image1->setObjectName("Image1");
     Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setFixedSize(112, 111);
     Image1->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
+    Image1->raise();
 
     auto* StatusBar1 = statusBar();
     StatusBar1->setObjectName("StatusBar1");

@@ -3,6 +3,7 @@
 #include "choices/PrinterTextStream.h"
 #include "engine/Choices.h"
 #include "engine/DataFiles.h"
+#include "platform/WindowKit.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -116,6 +117,7 @@ TForm11::TForm11(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm11");
     setWindowTitle("Computer Choices");
+    setFont(arialFont(13));
     setFixedSize(613, 314);
 
     constexpr int columnLeft = 16;
@@ -177,14 +179,12 @@ TForm11::TForm11(QWidget* owner) : QDialog(owner)
     BitBtn2->setGeometry(500, 226, 97, 30);
     connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(500, 266, 97, 30);
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
+    BitBtn1 = addCloseButton(this, QRect(500, 266, 97, 30));
+    // The Close button has the focus when the window opens.
+    BitBtn1->setFocusPolicy(Qt::StrongFocus);
     BitBtn1->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnScreen(this);
 
     Help::bindF1(this, "pick");
     runGuarded(this, [this] { FormCreate(); });

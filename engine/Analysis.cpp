@@ -60,11 +60,13 @@ OddEven countOddEven(const std::vector<TDrawRecord>& draws)
         }
     }
     if (n > 0) {
-        const float digits = 3.0f * static_cast<float>(n);
-        r.oddPercent = static_cast<float>(r.oddTotal) / digits * 100.0f;
-        r.evenPercent = static_cast<float>(r.evenTotal) / digits * 100.0f;
-        r.oddAverage = static_cast<float>(r.oddTotal) / static_cast<float>(n);
-        r.evenAverage = static_cast<float>(r.evenTotal) / static_cast<float>(n);
+        // Worked out wide and stored narrow once, so that an exact half such
+        // as 26.25 stays exact and rounds up when shown.
+        const long double digits = 3.0L * static_cast<long double>(n);
+        r.oddPercent = static_cast<float>(static_cast<long double>(r.oddTotal) / digits * 100.0L);
+        r.evenPercent = static_cast<float>(static_cast<long double>(r.evenTotal) / digits * 100.0L);
+        r.oddAverage = static_cast<float>(static_cast<long double>(r.oddTotal) / static_cast<long double>(n));
+        r.evenAverage = static_cast<float>(static_cast<long double>(r.evenTotal) / static_cast<long double>(n));
     }
     r.lastFiveOdd = fiveOdd / 5.0f;
     r.lastFiveEven = fiveEven / 5.0f;

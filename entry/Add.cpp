@@ -4,6 +4,7 @@
 #include "engine/DrawRecord.h"
 #include "entry/Addrec.h"
 #include "entry/Update.h"
+#include "platform/WindowKit.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -41,14 +42,10 @@ TForm3::TForm3(QWidget* owner) : QDialog(owner)
     Button2->setFocusPolicy(Qt::NoFocus);
     Button2->setGeometry(208, 62, 126, 30);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setFocusPolicy(Qt::NoFocus);
-    BitBtn1->setGeometry(208, 178, 126, 30);
+    BitBtn1 = addCloseButton(this, QRect(208, 178, 126, 30), [this] { BitBtn1Click(); });
 
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
     connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button2Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     Help::bindF1(this, "update");
     // Its design place at the left edge of the screen, not centred.
@@ -57,8 +54,7 @@ TForm3::TForm3(QWidget* owner) : QDialog(owner)
 
 bool TForm3::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        activation_.run(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 

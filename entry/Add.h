@@ -1,6 +1,6 @@
 #pragma once
 
-#include "entry/Activation.h"
+#include "platform/Activation.h"
 
 #include <QDialog>
 
@@ -28,5 +28,5 @@ class TForm3 : public QDialog
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
     QPushButton* BitBtn1 = nullptr;
-    ActivationRunner activation_;
+    ActivationGate activation_;
 };

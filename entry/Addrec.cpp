@@ -6,7 +6,8 @@
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
-#include "entry/Activation.h"
+#include "platform/WindowKit.h"
+#include "platform/Activation.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -78,13 +79,7 @@ const char* const monthNames[12] = {"January", "February", "March",     "April",
 
 QSpinBox* digitBox(QWidget* parent, const char* name, int x)
 {
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(0, 9);
-    box->setValue(0);
-    box->setGeometry(x, 72, 52, 34);
-    if (auto* edit = box->findChild<QLineEdit*>())
-        edit->setMaxLength(1);
+    auto* box = addSpinEdit(parent, name, 0, 9, 1, QRect(x, 72, 52, 34));
     QFont font = box->font();
     font.setPixelSize(20);
     font.setBold(true);
@@ -180,6 +175,8 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner)
     SpinEdit3 = digitBox(this, "SpinEdit3", 454);
 
     Button1 = new QPushButton("&Enter Entry", this);
+    // Enter in a digit box must not store a draw: no button is the default.
+    Button1->setAutoDefault(false);
     Button1->setObjectName("Button1");
     Button1->setGeometry(330, 124, 176, 32);
 
@@ -205,10 +202,8 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner)
     Label1->setGeometry(348, 176, 226, 18);
     Label2->setGeometry(348, 194, 226, 18);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setFocusPolicy(Qt::NoFocus);
-    BitBtn1->setGeometry(330, 264, 110, 32);
+    BitBtn1 = addCloseButton(this, QRect(330, 264, 110, 32),
+                             [this] { runGuarded(this, [this] { BitBtn1Click(); }); });
 
     setTabOrder(Button1, SpinEdit1);
     setTabOrder(SpinEdit1, SpinEdit2);
@@ -220,7 +215,6 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner)
     ShowMonthName();
 
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { BitBtn1Click(); }); });
     connect(CheckBox1, &QCheckBox::clicked, this, [this] { runGuarded(this, [this] { CheckBox1Click(); }); });
     label1->onClick = [this] { runGuarded(this, [this] { Label1Click(); }); };
     label1->onDoubleClick = [this] { runGuarded(this, [this] { Label1DblClick(); }); };
@@ -235,8 +229,7 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner)
 
 bool TForm13::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        activation_.run(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 
@@ -259,10 +252,7 @@ void TForm13::moveCalendarTo(const CivilDate& date)
 
 int TForm13::digitOf(const QSpinBox* box) const
 {
-    // An emptied box counts as 0, whatever value it held before.
-    bool ok = false;
-    const int value = box->cleanText().trimmed().toInt(&ok);
-    return ok ? std::clamp(value, 0, 9) : 0;
+    return spinEditValue(box);
 }
 
 void TForm13::FormActivate()
@@ -384,7 +374,7 @@ void TForm13::Button1Click()
 {
     // Closing a match message activates this window again: the entry goes on
     // with the draw and date as they were entered.
-    ActivationRunner::Busy entering(activation_);
+    ActivationGate::Busy entering(activation_);
 
     Session& session = Session::instance();
     if (session.databaseName.empty())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/Dates.h"
-#include "entry/Activation.h"
+#include "platform/Activation.h"
 
 #include <QDialog>
 
@@ -85,5 +85,5 @@ class TForm13 : public QDialog
     std::function<void()> refreshRequest_;
     // Closing a match message in the middle of an entry activates the window:
     // the opening steps must not run then.
-    ActivationRunner activation_;
+    ActivationGate activation_;
 };

@@ -3,6 +3,7 @@
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
 #include "engine/Rebuild.h"
+#include "platform/WindowKit.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -24,25 +25,6 @@
 
 namespace
 {
-
-QSpinBox* spinBox(QWidget* parent, const char* name, int low, int high, int width, QRect place)
-{
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(low, high);
-    if (auto* edit = box->findChild<QLineEdit*>())
-        edit->setMaxLength(width);
-    box->setGeometry(place);
-    return box;
-}
-
-// A box whose text is no number (emptied while typing) reads as its lower limit.
-int boxValue(const QSpinBox* box)
-{
-    bool ok = false;
-    const int value = box->cleanText().trimmed().toInt(&ok);
-    return ok ? std::clamp(value, box->minimum(), box->maximum()) : box->minimum();
-}
 
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font, QRect place)
 {
@@ -87,30 +69,29 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner)
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setGeometry(206, 94, 178, 74);
     Label1 = label(Panel1, "Label1", "Change Entry", small, QRect(8, 6, 160, 14));
-    SpinEdit1 = spinBox(Panel1, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
-    SpinEdit2 = spinBox(Panel1, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
-    SpinEdit3 = spinBox(Panel1, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
+    SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
+    SpinEdit2 = addSpinEdit(Panel1, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
+    SpinEdit3 = addSpinEdit(Panel1, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
 
     Panel2 = new QFrame(this);
     Panel2->setObjectName("Panel2");
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel2->setGeometry(206, 178, 178, 74);
     Label2 = label(Panel2, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
-    SpinEdit4 = spinBox(Panel2, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
-    SpinEdit5 = spinBox(Panel2, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));
-    SpinEdit6 = spinBox(Panel2, "SpinEdit6", 1900, 2500, 4, QRect(112, 30, 58, 28));
+    SpinEdit4 = addSpinEdit(Panel2, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
+    SpinEdit5 = addSpinEdit(Panel2, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));
+    SpinEdit6 = addSpinEdit(Panel2, "SpinEdit6", 1900, 2500, 4, QRect(112, 30, 58, 28));
 
     Button1 = new QPushButton("&Re-Enter ", this);
+    // Enter in a box must not rewrite the record: no button is the default.
+    Button1->setAutoDefault(false);
     Button1->setObjectName("Button1");
     Button1->setFont(buttons);
     Button1->setFocusPolicy(Qt::NoFocus);
     Button1->setGeometry(206, 284, 86, 30);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", this);
-    BitBtn1->setObjectName("BitBtn1");
+    BitBtn1 = addCloseButton(this, QRect(298, 284, 86, 30));
     BitBtn1->setFont(buttons);
-    BitBtn1->setFocusPolicy(Qt::NoFocus);
-    BitBtn1->setGeometry(298, 284, 86, 30);
 
     setTabOrder(SpinEdit1, SpinEdit2);
     setTabOrder(SpinEdit2, SpinEdit3);
@@ -125,7 +106,6 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner)
             runGuarded(this, [this] { ListBox1Click(); });
     });
     connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
-    connect(BitBtn1, &QPushButton::clicked, this, &QDialog::close);
     // The day box allows the days of the month and year being edited.
     connect(SpinEdit4, &QSpinBox::valueChanged, this, [this] { followMonth(); });
     connect(SpinEdit6, &QSpinBox::valueChanged, this, [this] { followMonth(); });
@@ -133,16 +113,12 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner)
     Help::bindF1(this, "correct");
     FormCreate();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(width() / 2, height() / 2));
-    }
+    centreOnScreen(this);
 }
 
 bool TForm14::event(QEvent* e)
 {
-    if (e->type() == QEvent::WindowActivate)
-        activation_.run(this, [this] { FormActivate(); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
     return QDialog::event(e);
 }
 
@@ -213,10 +189,10 @@ void TForm14::Button1Click()
         return;
     // An impossible date stops here, before the database is opened.
     quor3::TDrawRecord record;
-    record.DrawDate = quor3::encodeDate(boxValue(SpinEdit6), boxValue(SpinEdit4), boxValue(SpinEdit5));
-    record.Digit1 = boxValue(SpinEdit1);
-    record.Digit2 = boxValue(SpinEdit2);
-    record.Digit3 = boxValue(SpinEdit3);
+    record.DrawDate = quor3::encodeDate(spinEditValue(SpinEdit6), spinEditValue(SpinEdit4), spinEditValue(SpinEdit5));
+    record.Digit1 = spinEditValue(SpinEdit1);
+    record.Digit2 = spinEditValue(SpinEdit2);
+    record.Digit3 = spinEditValue(SpinEdit3);
     record.Reserved = selectedRecord_.Reserved;
 
     Session& session = Session::instance();

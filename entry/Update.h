@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/DrawRecord.h"
-#include "entry/Activation.h"
+#include "platform/Activation.h"
 
 #include <QDialog>
 
@@ -60,5 +60,5 @@ class TForm14 : public QDialog
     quor3::TDrawRecord selectedRecord_;
     bool filling_ = false;
     std::function<void()> refreshRequest_;
-    ActivationRunner activation_;
+    ActivationGate activation_;
 };

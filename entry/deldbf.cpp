@@ -1,6 +1,7 @@
 #include "entry/deldbf.h"
 
 #include "engine/Errors.h"
+#include "platform/WindowKit.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -43,7 +44,8 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner)
     setObjectName("TForm5");
     setWindowTitle("Delete Data File");
     setFixedSize(427, 276);
-    QFont font("Arial");
+    QFont font("MS Sans Serif");
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     setFont(font);
 
@@ -54,9 +56,12 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner)
     QPalette palette = FileListBox1->palette();
     palette.setColor(QPalette::Text, Qt::black);
     FileListBox1->setPalette(palette);
-    connect(FileListBox1, &QListWidget::currentTextChanged, this, [this](const QString& text) {
-        if (!text.isEmpty())
-            Edit1->setText(text);
+    // Only a file the user selects fills the name in; the list taking the
+    // focus makes a line current without selecting it.
+    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = FileListBox1->selectedItems();
+        if (!selected.isEmpty())
+            Edit1->setText(selected.first()->text());
     });
 
     auto* Label1 = new QLabel("Filename: ", this);
@@ -92,8 +97,7 @@ TForm5::TForm5(QWidget* owner) : QDialog(owner)
     setTabOrder(BitBtn1, BitBtn2);
     Edit1->setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    centreOnScreen(this);
 
     Help::bindF1(this, "delete");
 }

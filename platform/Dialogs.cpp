@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQueue>
@@ -49,7 +50,15 @@ QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const
         box.adjustSize();
         box.move(*at);
     }
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    // A box shown in the middle of a long command waits for the user: it
+    // gets the arrow pointer, and the busy one comes back after it.
+    const bool busy = QGuiApplication::overrideCursor() != nullptr;
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    if (busy)
+        QGuiApplication::restoreOverrideCursor();
+    return answer;
 }
 
 } // namespace

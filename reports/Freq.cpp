@@ -1,4 +1,5 @@
 #include "reports/Freq.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
 #include "engine/Reports.h"
@@ -24,7 +25,7 @@ QPlainTextEdit* addMemo(QWidget* parent, const char* name)
 {
     auto* memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
-    memo->setFont(reports::courierFont(13));
+    memo->setFont(courierFont(13));
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setWordWrapMode(QTextOption::NoWrap);
@@ -60,7 +61,7 @@ TForm8::TForm8(QWidget* owner) : QDialog(owner)
     Memo2->setGeometry(2, memoTop + Memo1->frameWidth(), 25, 169);
     Memo2->setPlainText("0]\n1]\n2]\n3]\n4]\n5]\n6]\n7]\n8]\n9]");
 
-    BitBtn1 = reports::addCloseButton(this, QRect(240, 238, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(240, 238, 89, 29));
 
     Help::bindF1(this, "freq");
 }

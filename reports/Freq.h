@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "reports/ReportWidgets.h"
 
 #include <QDialog>
@@ -26,5 +28,5 @@ class TForm8 : public QDialog
     QPlainTextEdit* Memo2;
     QPlainTextEdit* Memo1;
     QPushButton* BitBtn1;
-    reports::ActivationFilter activation_;
+    ActivationGate activation_;
 };

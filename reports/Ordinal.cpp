@@ -1,4 +1,5 @@
 #include "reports/Ordinal.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
 #include "engine/Reports.h"
@@ -20,7 +21,7 @@ TForm10::TForm10(QWidget* owner) : QDialog(owner)
     Label1->setGeometry(8, 8, 300, 18);
 
     StringGrid1 = reports::addStringGrid(this, "StringGrid1", 4, 11, 1, 1, QRect(8, 32, 185, 257));
-    BitBtn1 = reports::addCloseButton(this, QRect(218, 260, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(218, 260, 89, 29));
 
     Help::bindF1(this, "ord");
     FormCreate();

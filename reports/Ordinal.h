@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "reports/ReportWidgets.h"
 
 #include <QDialog>
@@ -25,5 +27,5 @@ class TForm10 : public QDialog
     QLabel* Label1;
     QTableWidget* StringGrid1;
     QPushButton* BitBtn1;
-    reports::ActivationFilter activation_;
+    ActivationGate activation_;
 };

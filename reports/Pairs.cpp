@@ -1,4 +1,5 @@
 #include "reports/Pairs.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
 #include "engine/Reports.h"
@@ -28,7 +29,7 @@ TForm9::TForm9(QWidget* owner) : QDialog(owner)
     Label2->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label2->setGeometry(480, 40, 130, 80);
 
-    BitBtn1 = reports::addCloseButton(this, QRect(500, 293, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(500, 293, 89, 29));
 
     Help::bindF1(this, "pair");
     FormCreate();

@@ -1,5 +1,7 @@
 #include "reports/ReportWidgets.h"
 
+#include "platform/WindowKit.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -14,23 +16,6 @@
 namespace reports
 {
 
-QFont arialFont(int pixelSize, bool bold)
-{
-    QFont font("Arial");
-    font.setPixelSize(pixelSize);
-    font.setBold(bold);
-    return font;
-}
-
-QFont courierFont(int pixelSize)
-{
-    QFont font("Courier New");
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 void setUpFixedDialog(QDialog* dialog, const char* objectName, const QString& caption, int width, int height)
 {
     dialog->setObjectName(objectName);
@@ -38,22 +23,7 @@ void setUpFixedDialog(QDialog* dialog, const char* objectName, const QString& ca
     dialog->setFont(arialFont(13));
     dialog->setFixedSize(width, height);
     dialog->setSizeGripEnabled(false);
-    QScreen* screen = dialog->screen() ? dialog->screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        const QRect area = screen->availableGeometry();
-        dialog->move(area.center() - QPoint(width / 2, height / 2));
-    }
-}
-
-QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry)
-{
-    auto* button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", dialog);
-    button->setObjectName("BitBtn1");
-    button->setGeometry(geometry);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
-    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::close);
-    return button;
+    centreOnScreen(dialog);
 }
 
 QTableWidget* addStringGrid(QWidget* parent, const char* objectName, int columns, int rows, int fixedColumns,
@@ -157,24 +127,5 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
     list->clearSelection();
 }
 
-void ActivationFilter::handle(QEvent* event, const std::function<void()>& formActivate)
-{
-    if (event->type() == QEvent::WindowDeactivate) {
-        if (running_)
-            lostWhileRunning_ = true;
-        return;
-    }
-    if (event->type() != QEvent::WindowActivate)
-        return;
-    if (lostWhileRunning_) {
-        lostWhileRunning_ = false;
-        return;
-    }
-    if (running_)
-        return;
-    running_ = true;
-    formActivate();
-    running_ = false;
-}
 
 } // namespace reports

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Reports.h"
+#include "platform/WindowKit.h"
 
 #include <QFont>
 #include <QRect>
@@ -19,15 +20,10 @@ class QWidget;
 namespace reports
 {
 
-QFont arialFont(int pixelSize, bool bold = false);
-QFont courierFont(int pixelSize);
 
 // A fixed dialog border around a client area of width x height, Arial 13
 // pixels for everything inside, centred on the screen.
 void setUpFixedDialog(QDialog* dialog, const char* objectName, const QString& caption, int width, int height);
-
-// The standard "&Close" button; it takes no focus from the keyboard.
-QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry);
 
 // A read-only string grid: no selection, no editing, no scroll bars. The
 // first `fixedColumns` columns and `fixedRows` rows are headings, drawn on the
@@ -45,19 +41,5 @@ constexpr int entryLineHeight = 16;
 QListWidget* addEntryList(QWidget* parent, const QRect& geometry);
 // Replaces the list's lines; no line is left selected.
 void showEntryLines(QListWidget* list, const std::vector<std::string>& lines);
-
-// Passes each activation of a window to its FormActivate. An error box shown
-// by FormActivate takes the activation away and gives it back when it
-// closes; that return is no fresh activation, or the same error would come
-// back for as long as the window is open.
-class ActivationFilter
-{
-  public:
-    void handle(QEvent* event, const std::function<void()>& formActivate);
-
-  private:
-    bool running_ = false;
-    bool lostWhileRunning_ = false;
-};
 
 } // namespace reports

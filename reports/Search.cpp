@@ -1,4 +1,5 @@
 #include "reports/Search.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
 #include "engine/Reports.h"
@@ -38,18 +39,6 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     return label;
 }
 
-QSpinBox* addDigitBox(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* box = new QSpinBox(parent);
-    box->setObjectName(name);
-    box->setRange(0, 9);
-    box->setValue(0);
-    box->setGeometry(geometry);
-    if (auto* edit = box->findChild<QLineEdit*>())
-        edit->setMaxLength(1);
-    return box;
-}
-
 QFrame* addPanel(QWidget* parent, const char* name, const QRect& geometry)
 {
     auto* panel = new QFrame(parent);
@@ -69,7 +58,7 @@ TForm2::TForm2(QWidget* owner) : QDialog(owner)
     RadioGroup1Box->setObjectName("RadioGroup1");
     RadioGroup1Box->setGeometry(8, 8, 288, 161);
     RadioGroup1 = new QButtonGroup(RadioGroup1Box);
-    RadioGroup1->setObjectName("RadioGroup1");
+    RadioGroup1->setObjectName("RadioGroup1Buttons");
     RadioGroup1->setExclusive(true);
     auto* radioLayout = new QGridLayout(RadioGroup1Box);
     radioLayout->setContentsMargins(10, 6, 6, 6);
@@ -90,9 +79,9 @@ TForm2::TForm2(QWidget* owner) : QDialog(owner)
     Label6 = addLabel(this, "Label6", "3", QRect(428, 38, 48, 16));
     for (QLabel* label : {Label4, Label5, Label6})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    SpinEdit1 = addDigitBox(this, "SpinEdit1", QRect(316, 56, 48, 24));
-    SpinEdit2 = addDigitBox(this, "SpinEdit2", QRect(372, 56, 48, 24));
-    SpinEdit3 = addDigitBox(this, "SpinEdit3", QRect(428, 56, 48, 24));
+    SpinEdit1 = addSpinEdit(this, "SpinEdit1", 0, 9, 1, QRect(316, 56, 48, 24));
+    SpinEdit2 = addSpinEdit(this, "SpinEdit2", 0, 9, 1, QRect(372, 56, 48, 24));
+    SpinEdit3 = addSpinEdit(this, "SpinEdit3", 0, 9, 1, QRect(428, 56, 48, 24));
 
     Button1 = new QPushButton("&Begin Search", this);
     Button1->setObjectName("Button1");
@@ -113,7 +102,7 @@ TForm2::TForm2(QWidget* owner) : QDialog(owner)
     Label7 = addLabel(Panel1, "Label7", "Total Number of Entries in Database:", QRect(8, 6, 222, 17));
     Label8 = addLabel(Panel1, "Label8", " ", QRect(8, 25, 218, 17));
 
-    BitBtn1 = reports::addCloseButton(this, QRect(429, 384, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(429, 384, 89, 29));
 
     Help::bindF1(this, "sea");
 }
@@ -147,8 +136,8 @@ void TForm2::Button1Click()
         if (!session.databaseExists())
             return;
         const auto draws = quor3::readDraws(session.databasePath());
-        const auto lines = quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), SpinEdit1->value(),
-                                                    SpinEdit2->value(), SpinEdit3->value());
+        const auto lines = quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), spinEditValue(SpinEdit1),
+                                                    spinEditValue(SpinEdit2), spinEditValue(SpinEdit3));
         reports::showEntryLines(ListBox1, lines);
         Label3->setText(QString::number(ListBox1->count()));
         Label3->show();

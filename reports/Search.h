@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "reports/ReportWidgets.h"
 
 #include <QDialog>
@@ -45,5 +47,5 @@ class TForm2 : public QDialog
     QLabel* Label7;
     QLabel* Label8;
     QPushButton* BitBtn1;
-    reports::ActivationFilter activation_;
+    ActivationGate activation_;
 };

@@ -1,4 +1,5 @@
 #include "reports/Totals.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
 #include "engine/Reports.h"
@@ -17,17 +18,17 @@ TForm6::TForm6(QWidget* owner) : QDialog(owner)
 
     Label1 = new QLabel("Lottery Numbers: ", this);
     Label1->setObjectName("Label1");
-    Label1->setFont(reports::arialFont(16, true));
+    Label1->setFont(arialFont(16, true));
     Label1->setGeometry(112, 8, 300, 20);
 
     Label2 = new QLabel(" #Times Picked: ", this);
     Label2->setObjectName("Label2");
-    Label2->setFont(reports::arialFont(11, true));
+    Label2->setFont(arialFont(11, true));
     Label2->setWordWrap(true);
     Label2->setGeometry(16, 58, 90, 26);
 
     StringGrid1 = reports::addStringGrid(this, "StringGrid1", 10, 2, 0, 1, QRect(112, 32, 473, 53));
-    BitBtn1 = reports::addCloseButton(this, QRect(259, 100, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(259, 100, 89, 29));
     disconnect(BitBtn1, nullptr, this, nullptr);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm6::BitBtn1Click);
 

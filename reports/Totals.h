@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "reports/ReportWidgets.h"
 
 #include <QDialog>
@@ -27,5 +29,5 @@ class TForm6 : public QDialog
     QLabel* Label2;
     QTableWidget* StringGrid1;
     QPushButton* BitBtn1;
-    reports::ActivationFilter activation_;
+    ActivationGate activation_;
 };

@@ -1,4 +1,5 @@
 #include "reports/Win.h"
+#include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
 #include "engine/Reports.h"
@@ -15,7 +16,7 @@ TForm7::TForm7(QWidget* owner) : QDialog(owner)
     reports::setUpFixedDialog(this, "TForm7", "Winning Lotto Entries", 353, 266);
     // 15 whole lines of 16 pixels inside the frame.
     ListBox1 = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
-    BitBtn1 = reports::addCloseButton(this, QRect(258, 226, 89, 29));
+    BitBtn1 = addCloseButton(this, QRect(258, 226, 89, 29));
     Help::bindF1(this, "dis");
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Activation.h"
+
 #include "reports/ReportWidgets.h"
 
 #include <QDialog>
@@ -22,5 +24,5 @@ class TForm7 : public QDialog
   private:
     QListWidget* ListBox1;
     QPushButton* BitBtn1;
-    reports::ActivationFilter activation_;
+    ActivationGate activation_;
 };

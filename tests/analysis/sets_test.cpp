@@ -6,6 +6,7 @@
 #include "engine/Analysis.h"
 #include "engine/DataFiles.h"
 #include "platform/Dialogs.h"
+#include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
 
@@ -246,6 +247,22 @@ class SetsGraphTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTRY_COMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("setscfg.ini"));
+    }
+
+    void garbledSetsFileStopsCustomizingBeforeTheDialog()
+    {
+        // In the data folder, the dialog's and the graph's file are one.
+        quor3::writeTextLines(env->dataPath() / "SetsCfg.ini", {"10", "0", "x"});
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        TForm19 w;
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        QVERIFY(!runGuarded(&w, [&] { w.Button1Click(); }));
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(quor3::readTextLines(env->dataPath() / "SetsCfg.ini").size(), 3u);
     }
 
     void f1OpensTheSetsTopic()

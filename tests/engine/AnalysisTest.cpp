@@ -81,6 +81,25 @@ TEST(OddEven, OneDraw123)
     EXPECT_EQ(t.lastFiveEven, "0.0");
 }
 
+TEST(OddEven, ExactHalvesRoundUp)
+{
+    // 80 draws, 63 odd digits of 240: 26.25 and 73.75 per cent exactly.
+    std::vector<std::array<int, 3>> triples(80, {0, 0, 0});
+    for (int k = 0; k < 63; ++k)
+        triples[k / 3][k % 3] = 1;
+    std::vector<quor3::TDrawRecord> records;
+    for (const auto& t : triples) {
+        quor3::TDrawRecord r;
+        r.Digit1 = t[0];
+        r.Digit2 = t[1];
+        r.Digit3 = t[2];
+        records.push_back(r);
+    }
+    const OddEvenTexts t = formatOddEven(countOddEven(records));
+    EXPECT_EQ(t.oddPercent, " 26.3");
+    EXPECT_EQ(t.evenPercent, " 73.8");
+}
+
 TEST(OddEven, LastFiveNeedsFiveDraws)
 {
     auto five = draws({{1, 3, 5}, {7, 9, 1}, {3, 5, 7}, {9, 1, 3}, {5, 7, 9}});

@@ -127,6 +127,12 @@ class DeleteTest : public QObject
         list->setCurrentRow(0);
         QCOMPARE(child<QLineEdit>(&window, "Edit1")->text(), QString("a.c3d"));
         QCOMPARE(list->selectedItems().size(), 1);
+
+        // A line that is only current, not selected, names no file.
+        child<QLineEdit>(&window, "Edit1")->setText("*.c3d");
+        list->clearSelection();
+        list->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+        QCOMPARE(child<QLineEdit>(&window, "Edit1")->text(), QString("*.c3d"));
     }
 
     void theMaskDeletesNothing()

@@ -125,28 +125,6 @@ class PairsTest : public QObject
         QCOMPARE(allCells(grid), QStringList(121, QString()));
     }
 
-    void theErrorBoxDoesNotBringTheErrorBack()
-    {
-        // The error box takes the activation away and gives it back when it
-        // closes; only a later activation reads the files again.
-        reports::ActivationFilter filter;
-        QEvent activate(QEvent::WindowActivate);
-        QEvent deactivate(QEvent::WindowDeactivate);
-        int runs = 0;
-        const auto failing = [&] {
-            ++runs;
-            filter.handle(&deactivate, [] {});
-            filter.handle(&activate, [&] { ++runs; });
-        };
-        filter.handle(&activate, failing);
-        QCOMPARE(runs, 1);
-        filter.handle(&activate, failing);
-        QCOMPARE(runs, 2);
-        filter.handle(&deactivate, failing);
-        filter.handle(&activate, [&] { ++runs; });
-        QCOMPARE(runs, 3);
-    }
-
     void f1OpensThePairsTopic()
     {
         TForm9 w;

@@ -39,7 +39,7 @@ class SearchTest : public QObject
 
     static void search(TForm2& w, int type, int s1, int s2, int s3)
     {
-        child<QButtonGroup>(&w, "RadioGroup1")->button(type)->click();
+        child<QButtonGroup>(&w, "RadioGroup1Buttons")->button(type)->click();
         child<QSpinBox>(&w, "SpinEdit1")->setValue(s1);
         child<QSpinBox>(&w, "SpinEdit2")->setValue(s2);
         child<QSpinBox>(&w, "SpinEdit3")->setValue(s3);
@@ -55,7 +55,7 @@ class SearchTest : public QObject
         TForm2 w;
         QCOMPARE(w.windowTitle(), QString("Search Database"));
         auto* box = child<QGroupBox>(&w, "RadioGroup1");
-        auto* group = child<QButtonGroup>(&w, "RadioGroup1");
+        auto* group = child<QButtonGroup>(&w, "RadioGroup1Buttons");
         QVERIFY(box && group);
         QCOMPARE(box->title(), QString(" Choose Type of  Search "));
         QCOMPARE(group->buttons().size(), 11);
