@@ -26,6 +26,7 @@ class TForm16 : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+
   private:
     ActivationGate activation_;
 };

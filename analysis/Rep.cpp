@@ -24,8 +24,7 @@ TForm15::TForm15(QWidget* owner) : QDialog(owner)
     // The texts are padded to a fixed width; right-aligning them keeps the decimal points in a column.
     for (int d = 0; d < 10; ++d) {
         const int y = 36 + 24 * d;
-        DigitLabels[d] =
-            addLabel(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
+        DigitLabels[d] = addLabel(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
         QLabel* value = addLabel(this, qPrintable(QString("Label%1").arg(d + 11)), QString(), font, 72, y);
         value->setFixedWidth(60);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

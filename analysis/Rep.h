@@ -25,6 +25,7 @@ class TForm15 : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+
   private:
     ActivationGate activation_;
 };

@@ -3,8 +3,9 @@
 #include <QDialog>
 
 // "About": the product label and an OK button.
-class TAboutBox : public QDialog {
+class TAboutBox : public QDialog
+{
     Q_OBJECT
-public:
+  public:
     explicit TAboutBox(QWidget* owner = nullptr);
 };

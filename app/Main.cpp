@@ -38,15 +38,17 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-namespace {
+namespace
+{
 
 // The client area below the raised bar: a radial gradient from sky blue at
 // the centre to blue at the edges.
-class GradientArea : public QWidget {
-public:
+class GradientArea : public QWidget
+{
+  public:
     using QWidget::QWidget;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter painter(this);
@@ -170,8 +172,7 @@ void TForm1::setStatusText(int panel, const QString& text)
         panels_[panel]->setText(text);
 }
 
-template <typename Window>
-void TForm1::showModal()
+template <typename Window> void TForm1::showModal()
 {
     runGuarded(this, [this] {
         Window window(this);

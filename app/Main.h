@@ -13,9 +13,10 @@ QPoint productPicturePlace(int screenWidth);
 // The main window: menu, gradient, product picture and the five-panel status
 // bar that shows the result of the last rebuild. It owns the open database
 // (through Session) for the whole run.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow
+{
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -29,12 +30,11 @@ public:
     // The state without an open database, after the open one was deleted.
     void resetAfterDelete();
 
-private:
+  private:
     void FormCreate();
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
-    template <typename Window>
-    void showModal();
+    template <typename Window> void showModal();
 
     QLabel* Image1 = nullptr;
     QLabel* panels_[5] = {};

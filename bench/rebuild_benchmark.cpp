@@ -9,24 +9,27 @@
 #include <cstdlib>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-class QuietStatus : public quor3::StatusSink {
-public:
+class QuietStatus : public quor3::StatusSink
+{
+  public:
     void setStatusText(int, const std::string&) override {}
 };
 
-class FixedDigits : public quor3::RandomDigits {
-public:
+class FixedDigits : public quor3::RandomDigits
+{
+  public:
     int nextDigit() override { return next_++ % 10; }
 
-private:
+  private:
     int next_ = 0;
 };
 
-const char* const derived[] = {"freq.dat", "hottest.dat", "warm.dat", "wm.dat", "hot.dat",
-                               "cold.dat", "oddeven.dat", "order.dat", "ordinal.dat", "pair.dat",
-                               "pr.dat", "repeat.dat", "repeats.dat"};
+const char* const derived[] = {"freq.dat", "hottest.dat", "warm.dat",   "wm.dat",      "hot.dat",
+                               "cold.dat", "oddeven.dat", "order.dat",  "ordinal.dat", "pair.dat",
+                               "pr.dat",   "repeat.dat",  "repeats.dat"};
 
 quor3::fs::path makeFolder()
 {

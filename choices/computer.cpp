@@ -3,12 +3,12 @@
 #include "choices/PrinterTextStream.h"
 #include "engine/Choices.h"
 #include "engine/DataFiles.h"
-#include "platform/WindowKit.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/JpegImage.h"
 #include "platform/Session.h"
+#include "platform/WindowKit.h"
 
 #include <QDate>
 #include <QGuiApplication>

@@ -5,11 +5,12 @@
 #include <chrono>
 #include <cmath>
 
-namespace quor3 {
+namespace quor3
+{
 
 ClockSeededDigits::ClockSeededDigits()
-    : generator_(static_cast<std::mt19937::result_type>(
-          std::chrono::high_resolution_clock::now().time_since_epoch().count()))
+    : generator_(
+          static_cast<std::mt19937::result_type>(std::chrono::high_resolution_clock::now().time_since_epoch().count()))
 {
 }
 
@@ -18,7 +19,8 @@ int ClockSeededDigits::nextDigit()
     return digits_(generator_);
 }
 
-namespace {
+namespace
+{
 
 std::string triple(const HotRanking& h, int i, int j, int k)
 {

@@ -7,22 +7,25 @@
 #include <string>
 #include <vector>
 
-namespace quor3 {
+namespace quor3
+{
 
 // A source of digits drawn uniformly from 0 to 9. The odd/even choices are the
 // only ones that involve chance; tests put a fixed sequence in its place.
-class RandomDigits {
-public:
+class RandomDigits
+{
+  public:
     virtual ~RandomDigits() = default;
     virtual int nextDigit() = 0;
 };
 
-class ClockSeededDigits : public RandomDigits {
-public:
+class ClockSeededDigits : public RandomDigits
+{
+  public:
     ClockSeededDigits();
     int nextDigit() override;
 
-private:
+  private:
     std::mt19937 generator_;
     std::uniform_int_distribution<int> digits_{0, 9};
 };

@@ -4,12 +4,13 @@
 
 #include <cstring>
 
-namespace quor3 {
+namespace quor3
+{
 
-namespace {
+namespace
+{
 
-template <typename Record>
-std::string encodeRecords(const std::vector<Record>& records)
+template <typename Record> std::string encodeRecords(const std::vector<Record>& records)
 {
     static_assert(sizeof(Record) == DigitRecordSize, "digit records are 40 bytes");
     std::string bytes(records.size() * DigitRecordSize, '\0');
@@ -24,8 +25,7 @@ std::string encodeRecords(const std::vector<Record>& records)
     return bytes;
 }
 
-template <typename Record>
-std::vector<Record> decodeRecords(const std::string& bytes)
+template <typename Record> std::vector<Record> decodeRecords(const std::string& bytes)
 {
     const std::size_t count = bytes.size() / DigitRecordSize;
     std::vector<Record> records(count);
@@ -42,19 +42,37 @@ std::vector<Record> decodeRecords(const std::string& bytes)
 
 } // namespace
 
-std::string encodeCounts(const std::vector<TDigitCounts>& records) { return encodeRecords(records); }
-std::vector<TDigitCounts> decodeCounts(const std::string& bytes) { return decodeRecords<TDigitCounts>(bytes); }
-std::string encodeRatios(const std::vector<TDigitRatios>& records) { return encodeRecords(records); }
-std::vector<TDigitRatios> decodeRatios(const std::string& bytes) { return decodeRecords<TDigitRatios>(bytes); }
+std::string encodeCounts(const std::vector<TDigitCounts>& records)
+{
+    return encodeRecords(records);
+}
+std::vector<TDigitCounts> decodeCounts(const std::string& bytes)
+{
+    return decodeRecords<TDigitCounts>(bytes);
+}
+std::string encodeRatios(const std::vector<TDigitRatios>& records)
+{
+    return encodeRecords(records);
+}
+std::vector<TDigitRatios> decodeRatios(const std::string& bytes)
+{
+    return decodeRecords<TDigitRatios>(bytes);
+}
 
-std::vector<TDigitCounts> readCountsFile(const fs::path& file) { return decodeCounts(readWholeFile(file)); }
+std::vector<TDigitCounts> readCountsFile(const fs::path& file)
+{
+    return decodeCounts(readWholeFile(file));
+}
 
 void writeCountsFile(const fs::path& file, const std::vector<TDigitCounts>& records)
 {
     writeWholeFile(file, encodeCounts(records));
 }
 
-std::vector<TDigitRatios> readRatiosFile(const fs::path& file) { return decodeRatios(readWholeFile(file)); }
+std::vector<TDigitRatios> readRatiosFile(const fs::path& file)
+{
+    return decodeRatios(readWholeFile(file));
+}
 
 void writeRatiosFile(const fs::path& file, const std::vector<TDigitRatios>& records)
 {
@@ -99,7 +117,10 @@ std::vector<std::string> splitLines(const std::string& text)
     return lines;
 }
 
-std::vector<std::string> readTextLines(const fs::path& file) { return splitLines(readWholeFile(file)); }
+std::vector<std::string> readTextLines(const fs::path& file)
+{
+    return splitLines(readWholeFile(file));
+}
 
 void writeTextLines(const fs::path& file, const std::vector<std::string>& lines)
 {

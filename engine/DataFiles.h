@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace quor3 {
+namespace quor3
+{
 
 // Ten int32 counters or ten binary32 ratios indexed by digit: the 40-byte
 // records of the binary derived files.
@@ -16,7 +17,8 @@ using TDigitRatios = std::array<float, 10>;
 constexpr std::size_t DigitRecordSize = 40;
 
 // The derived files, all beside the database.
-namespace files {
+namespace files
+{
 inline const char* const Freq = "freq.dat";
 inline const char* const Hottest = "hottest.dat";
 inline const char* const Warm = "warm.dat";

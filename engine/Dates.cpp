@@ -4,9 +4,11 @@
 
 #include <cmath>
 
-namespace quor3 {
+namespace quor3
+{
 
-namespace {
+namespace
+{
 
 // Days from 1 January 1970 (after H. Hinnant's civil calendar algorithms).
 long long daysFromCivil(long long y, unsigned m, unsigned d)

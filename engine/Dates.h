@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace quor3 {
+namespace quor3
+{
 
 // A calendar date of the proleptic Gregorian calendar, years 1 to 9999.
 struct CivilDate {

@@ -8,9 +8,11 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace quor3 {
+namespace quor3
+{
 
-namespace {
+namespace
+{
 
 void putU32(char* out, std::uint32_t v)
 {
@@ -58,8 +60,8 @@ void encodeDraw(const TDrawRecord& record, char* out)
 TDrawRecord decodeDraw(const char* in)
 {
     TDrawRecord record;
-    const std::uint64_t bits = static_cast<std::uint64_t>(getU32(in)) |
-                               (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
+    const std::uint64_t bits =
+        static_cast<std::uint64_t>(getU32(in)) | (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
     std::memcpy(&record.DrawDate, &bits, 8);
     record.Digit1 = getI32(in + 8);
     record.Digit2 = getI32(in + 12);
@@ -118,8 +120,7 @@ TDrawRecord readDraw(const fs::path& database, long long index)
             errno = code;
             throwIoError(database, "read");
         }
-        throwIoError(database, "read record " + std::to_string(index) + " of",
-                     "the file holds no such record");
+        throwIoError(database, "read record " + std::to_string(index) + " of", "the file holds no such record");
     }
     return decodeDraw(buffer);
 }
@@ -127,8 +128,7 @@ TDrawRecord readDraw(const fs::path& database, long long index)
 void writeDraw(const fs::path& database, long long index, const TDrawRecord& record)
 {
     if (index < 0 || index >= countDraws(database))
-        throwIoError(database, "write record " + std::to_string(index) + " of",
-                     "the file holds no such record");
+        throwIoError(database, "write record " + std::to_string(index) + " of", "the file holds no such record");
     const int fd = ::open(database.c_str(), O_WRONLY | O_CLOEXEC);
     if (fd < 0)
         throwIoError(database, "open");

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace quor3 {
+namespace quor3
+{
 
 namespace fs = std::filesystem;
 

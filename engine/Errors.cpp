@@ -4,9 +4,11 @@
 #include <climits>
 #include <cstring>
 
-namespace quor3 {
+namespace quor3
+{
 
-namespace {
+namespace
+{
 std::string describe(const std::filesystem::path& file, const std::string& action)
 {
     std::string folder = file.parent_path().string();
@@ -22,8 +24,7 @@ void throwIoError(const std::filesystem::path& file, const std::string& action)
     throwIoError(file, action, code ? std::strerror(code) : "input/output error");
 }
 
-void throwIoError(const std::filesystem::path& file, const std::string& action,
-                  const std::string& reason)
+void throwIoError(const std::filesystem::path& file, const std::string& action, const std::string& reason)
 {
     throw Error(Error::Kind::InputOutput, describe(file, action) + ": " + reason);
 }

@@ -8,14 +8,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace quor3 {
+namespace quor3
+{
 
-namespace {
+namespace
+{
 
 RenameFunction renameFunction = &::rename;
 
-class Fd {
-public:
+class Fd
+{
+  public:
     explicit Fd(int fd) : fd_(fd) {}
     ~Fd()
     {
@@ -32,7 +35,7 @@ public:
         return fd;
     }
 
-private:
+  private:
     int fd_;
 };
 

@@ -2,7 +2,8 @@
 
 #include <utility>
 
-namespace quor3 {
+namespace quor3
+{
 
 Ranking RankDescending(const DigitValues& values)
 {

@@ -3,13 +3,14 @@
 #include <array>
 #include <cstdint>
 
-namespace quor3 {
+namespace quor3
+{
 
 using DigitValues = std::array<std::int32_t, 10>;
 
 struct Ranking {
-    std::array<int, 10> digits;  // largest value first
-    DigitValues values;          // the values in that order
+    std::array<int, 10> digits; // largest value first
+    DigitValues values;         // the values in that order
 };
 
 // Selection sort with exchanges, strictly greater wins: the order it leaves

@@ -3,14 +3,16 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 
-namespace quor3 {
+namespace quor3
+{
 
 std::string StatusSink::formatDate(double dayNumber) const
 {
     return monthDayYear(dayNumber);
 }
 
-namespace {
+namespace
+{
 
 constexpr int TraceWindow = 90;
 constexpr int HotSpan = 15;
@@ -70,8 +72,8 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
     result.hotRanking = h;
 
     // 4, 5. The hottest five and the warm four.
-    writeTextLines(at(files::Hottest), {digitText(h[0]), digitText(h[1]), digitText(h[2]), digitText(h[3]),
-                                        digitText(h[4])});
+    writeTextLines(at(files::Hottest),
+                   {digitText(h[0]), digitText(h[1]), digitText(h[2]), digitText(h[3]), digitText(h[4])});
     status.setStatusText(2, "Hottest Number: " + digitText(h[0]));
     writeTextLines(at(files::Warm), {digitText(h[3]), digitText(h[4]), digitText(h[5]), digitText(h[6])});
 
@@ -170,8 +172,7 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
     return RebuildStatistics(folder, databaseName, panels, status, random);
 }
 
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status,
-                  RandomDigits& random)
+bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)
 {
     if (!fileExists(folder / databaseName)) {
         status.setStatusText(0, "Total Draws: 0");

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace quor3 {
+namespace quor3
+{
 
 // Which of the two left-hand status panels the rebuild's first step sets:
 // both when a database is opened, neither after a draw was added (the caller
@@ -14,8 +15,9 @@ namespace quor3 {
 enum class FirstPanels { TotalAndLastDate, None, LastDateOnly };
 
 // Where the status texts go: the main window's status bar, or the command line.
-class StatusSink {
-public:
+class StatusSink
+{
+  public:
     virtual ~StatusSink() = default;
     virtual void setStatusText(int panel, const std::string& text) = 0;
     // The last draw date as the status bar shows it; month/day/year by default.
@@ -42,8 +44,7 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
 // What choosing a file in the open dialog does once the folder is known: when
 // the database exists, a full rebuild; when it does not, the bare labels and
 // "Total Draws: 0", no file touched. Returns whether the database exists.
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status,
-                  RandomDigits& random);
+bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random);
 bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status);
 
 // The bare file name of a chosen file, cut to its first 25 characters.

@@ -1,9 +1,9 @@
 #include "engine/Search.h"
 
-namespace quor3 {
+namespace quor3
+{
 
-std::vector<std::size_t> SearchDraws(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2,
-                                     int s3)
+std::vector<std::size_t> SearchDraws(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2, int s3)
 {
     std::vector<std::size_t> found;
     std::vector<bool> listed(draws.size(), false);
@@ -44,8 +44,12 @@ std::vector<std::size_t> SearchDraws(const std::vector<TDrawRecord>& draws, Sear
             },
             true);
         break;
-    case SearchType::Anywhere1: scan([&](int d1, int d2, int d3) { return d1 == s1 || d2 == s1 || d3 == s1; }, false); break;
-    case SearchType::Doubles: scan([&](int d1, int d2, int d3) { return d1 == d2 || d1 == d3 || d2 == d3; }, true); break;
+    case SearchType::Anywhere1:
+        scan([&](int d1, int d2, int d3) { return d1 == s1 || d2 == s1 || d3 == s1; }, false);
+        break;
+    case SearchType::Doubles:
+        scan([&](int d1, int d2, int d3) { return d1 == d2 || d1 == d3 || d2 == d3; }, true);
+        break;
     }
     return found;
 }

@@ -3,7 +3,8 @@
 #include "engine/DataFiles.h"
 #include "engine/FileIo.h"
 
-namespace quor3 {
+namespace quor3
+{
 
 StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, const TDrawRecord& draw)
 {

@@ -4,7 +4,8 @@
 
 #include <string>
 
-namespace quor3 {
+namespace quor3
+{
 
 struct StoreResult {
     long long totalDraws = 0; // records in the database afterwards

@@ -4,7 +4,8 @@
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 
-namespace quor3 {
+namespace quor3
+{
 
 bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z)
 {
@@ -12,7 +13,8 @@ bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z)
            (x == b && y == c && z == a) || (x == c && y == a && z == b) || (x == c && y == b && z == a);
 }
 
-namespace {
+namespace
+{
 
 struct Category {
     const char* file;
@@ -39,8 +41,8 @@ int digitAt(const std::string& choice, std::size_t position)
 
 } // namespace
 
-std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b,
-                                      int c, const CivilDate& drawDate,
+std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
+                                      const CivilDate& drawDate,
                                       const std::function<void(const WinnerMatch&)>& announce)
 {
     std::vector<WinnerMatch> matches;
@@ -65,8 +67,8 @@ std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string&
                 continue;
             WinnerMatch match;
             match.message = std::string("W I N N E R\r\n") + category.heading + choice;
-            match.logLine = date + "[Quor3 Picked: " + choice + "] [Actual: " + std::to_string(a) +
-                            std::to_string(b) + std::to_string(c) + "] " + category.logText + databaseName;
+            match.logLine = date + "[Quor3 Picked: " + choice + "] [Actual: " + std::to_string(a) + std::to_string(b) +
+                            std::to_string(c) + "] " + category.logText + databaseName;
             if (announce)
                 announce(match);
             std::vector<std::string> entry;

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace quor3 {
+namespace quor3
+{
 
 // True when (x, y, z) holds the digits a, b, c in some order, each as often.
 bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z);
@@ -23,8 +24,8 @@ struct WinnerMatch {
 // log line to "quor3 winners.txt", creating it with a "Log began on: " line.
 // A missing choice file skips its category. A choice that is not three digits
 // stops the check with the conversion error; matches before it stay logged.
-std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b,
-                                      int c, const CivilDate& drawDate,
+std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
+                                      const CivilDate& drawDate,
                                       const std::function<void(const WinnerMatch&)>& announce = {});
 
 } // namespace quor3

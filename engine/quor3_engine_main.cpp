@@ -11,28 +11,29 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
-const char* const usage =
-    "Usage:\n"
-    "  quor3-engine rebuild PATH\n"
-    "      Rebuilds every derived data file beside the draw database PATH, as\n"
-    "      opening it in Quor 3 does, and prints the four status texts.\n"
-    "  quor3-engine add PATH M/D/YYYY D1 D2 D3\n"
-    "      Stores the draw D1 D2 D3 of that date (creating PATH when missing,\n"
-    "      cutting a full database back to its last 90 draws), rebuilds, and\n"
-    "      prints the four status texts.\n"
-    "  quor3-engine check PATH M/D/YYYY D1 D2 D3\n"
-    "      Compares the draw with the current computer choices, prints each\n"
-    "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
-    "  quor3-engine --help\n"
-    "\n"
-    "The folder of PATH holds the derived files; the database name is the bare\n"
-    "file name, cut to 25 characters. Exit status: 0 on success, 1 on failure,\n"
-    "2 on wrong usage.\n";
+const char* const usage = "Usage:\n"
+                          "  quor3-engine rebuild PATH\n"
+                          "      Rebuilds every derived data file beside the draw database PATH, as\n"
+                          "      opening it in Quor 3 does, and prints the four status texts.\n"
+                          "  quor3-engine add PATH M/D/YYYY D1 D2 D3\n"
+                          "      Stores the draw D1 D2 D3 of that date (creating PATH when missing,\n"
+                          "      cutting a full database back to its last 90 draws), rebuilds, and\n"
+                          "      prints the four status texts.\n"
+                          "  quor3-engine check PATH M/D/YYYY D1 D2 D3\n"
+                          "      Compares the draw with the current computer choices, prints each\n"
+                          "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
+                          "  quor3-engine --help\n"
+                          "\n"
+                          "The folder of PATH holds the derived files; the database name is the bare\n"
+                          "file name, cut to 25 characters. Exit status: 0 on success, 1 on failure,\n"
+                          "2 on wrong usage.\n";
 
-class PrintedStatus : public quor3::StatusSink {
-public:
+class PrintedStatus : public quor3::StatusSink
+{
+  public:
     std::string panels[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
     void setStatusText(int panel, const std::string& text) override
     {

@@ -4,10 +4,10 @@
 #include "engine/DrawRecord.h"
 #include "entry/Addrec.h"
 #include "entry/Update.h"
-#include "platform/WindowKit.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
+#include "platform/WindowKit.h"
 
 #include <QEvent>
 #include <QListWidget>

@@ -6,7 +6,6 @@
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
-#include "platform/WindowKit.h"
 #include "platform/Activation.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -14,6 +13,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
+#include "platform/WindowKit.h"
 
 #include <QApplication>
 #include <QCalendarWidget>
@@ -202,8 +202,7 @@ TForm13::TForm13(QWidget* owner) : QDialog(owner)
     Label1->setGeometry(348, 176, 226, 18);
     Label2->setGeometry(348, 194, 226, 18);
 
-    BitBtn1 = addCloseButton(this, QRect(330, 264, 110, 32),
-                             [this] { runGuarded(this, [this] { BitBtn1Click(); }); });
+    BitBtn1 = addCloseButton(this, QRect(330, 264, 110, 32), [this] { runGuarded(this, [this] { BitBtn1Click(); }); });
 
     setTabOrder(Button1, SpinEdit1);
     setTabOrder(SpinEdit1, SpinEdit2);

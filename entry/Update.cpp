@@ -3,11 +3,11 @@
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
 #include "engine/Rebuild.h"
-#include "platform/WindowKit.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
+#include "platform/WindowKit.h"
 
 #include <QDate>
 #include <QEvent>

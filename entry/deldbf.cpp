@@ -1,12 +1,12 @@
 #include "entry/deldbf.h"
 
 #include "engine/Errors.h"
-#include "platform/WindowKit.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
+#include "platform/WindowKit.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,19 +11,22 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-class NoStatus : public quor3::StatusSink {
-public:
+class NoStatus : public quor3::StatusSink
+{
+  public:
     void setStatusText(int, const std::string& text) override { last = text; }
     std::string last;
 };
 
-class FixedDigits : public quor3::RandomDigits {
-public:
+class FixedDigits : public quor3::RandomDigits
+{
+  public:
     int nextDigit() override { return next_++ % 10; }
 
-private:
+  private:
     int next_ = 0;
 };
 

@@ -11,25 +11,27 @@ class QEvent;
 //   activation, and an error shown by the handler would otherwise come back
 //   for as long as the window is open.
 // The handler must not throw: run it inside runGuarded.
-class ActivationGate {
-public:
+class ActivationGate
+{
+  public:
     void handle(QEvent* event, const std::function<void()>& handler);
     bool busy() const { return busy_ || running_; }
 
     // Marks the window busy with a command for as long as it lives.
-    class Busy {
-    public:
+    class Busy
+    {
+      public:
         explicit Busy(ActivationGate& gate) : gate_(gate), was_(gate.busy_) { gate_.busy_ = true; }
         ~Busy() { gate_.busy_ = was_; }
         Busy(const Busy&) = delete;
         Busy& operator=(const Busy&) = delete;
 
-    private:
+      private:
         ActivationGate& gate_;
         bool was_;
     };
 
-private:
+  private:
     bool running_ = false;
     bool busy_ = false;
     bool skipNext_ = false;

@@ -8,9 +8,11 @@
 #include <QPrinter>
 #include <QQueue>
 
-namespace Dialogs {
+namespace Dialogs
+{
 
-namespace {
+namespace
+{
 
 struct TestState {
     bool on = false;
@@ -100,8 +102,8 @@ QString openFile(QWidget* parent, const OpenOptions& options)
             info = QFileInfo(chosen + "." + options.defaultSuffix);
         if (!info.absoluteDir().exists()) {
             inform(parent, options.title,
-                   QObject::tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())),
-                   {}, QMessageBox::Warning);
+                   QObject::tr("The folder %1 does not exist.").arg(QDir::toNativeSeparators(info.absolutePath())), {},
+                   QMessageBox::Warning);
             continue;
         }
         if (info.isDir())

@@ -14,7 +14,8 @@ class QWidget;
 // Tests switch on test mode: nothing is shown, each call records what it
 // would have shown and takes the next queued answer (or a default: OK/Yes
 // for questions is never assumed, the default answer is No/Cancel).
-namespace Dialogs {
+namespace Dialogs
+{
 
 struct Shown {
     QString title;
@@ -31,10 +32,10 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QSt
 
 struct OpenOptions {
     QString title;
-    QString filter;           // Qt filter, e.g. "Quor3 Data File (*.c3d)"
-    QString defaultSuffix;    // appended to a name typed without one
+    QString filter;        // Qt filter, e.g. "Quor3 Data File (*.c3d)"
+    QString defaultSuffix; // appended to a name typed without one
     QString initialFolder;
-    QString createPrompt;     // asked before a new name is accepted
+    QString createPrompt; // asked before a new name is accepted
 };
 // The chosen file's full path, or an empty string when cancelled.
 QString openFile(QWidget* parent, const OpenOptions& options);

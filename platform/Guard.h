@@ -13,8 +13,9 @@ class QWidget;
 bool runGuarded(QWidget* parent, const std::function<void()>& command);
 
 // Shows the hourglass pointer for as long as it lives, on every path out.
-class BusyCursor {
-public:
+class BusyCursor
+{
+  public:
     BusyCursor();
     ~BusyCursor();
     BusyCursor(const BusyCursor&) = delete;

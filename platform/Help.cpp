@@ -10,9 +10,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-namespace Help {
+namespace Help
+{
 
-namespace {
+namespace
+{
 
 QString last;
 QPointer<QDialog> window;

@@ -6,7 +6,8 @@ class QWidget;
 
 // The help viewer: one topic per window, opened at the window's keyword, and a
 // contents page listing them all.
-namespace Help {
+namespace Help
+{
 
 void open(const QString& keyword);
 void contents();

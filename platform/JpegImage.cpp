@@ -8,7 +8,8 @@
 #include <cstdio>
 #include <jpeglib.h>
 
-namespace {
+namespace
+{
 
 struct ErrorManager {
     jpeg_error_mgr base;

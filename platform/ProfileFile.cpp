@@ -8,7 +8,8 @@
 
 #include <climits>
 
-namespace {
+namespace
+{
 
 bool isSection(const QString& line, QString* name)
 {
@@ -62,7 +63,8 @@ int ProfileFile::readInteger(const QString& section, const QString& key, int fal
         const long long number = value.left(end).toLongLong(&ok);
         if (!ok)
             return 0;
-        return static_cast<int>(qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
+        return static_cast<int>(
+            qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
     }
     return fallback;
 }
@@ -108,7 +110,8 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
     quor3::writeTextLines(std::filesystem::path(path_.toStdString()), out);
 }
 
-namespace Settings {
+namespace Settings
+{
 
 QString filePath()
 {

@@ -6,8 +6,9 @@
 // A Windows-style private profile file: "[Section]" lines and "Key=Value"
 // lines. Sections and keys match without regard to letter case; keys are
 // kept verbatim (blanks included), and every other line survives a write.
-class ProfileFile {
-public:
+class ProfileFile
+{
+  public:
     explicit ProfileFile(QString path);
 
     // The integer under section/key; `fallback` when the key is missing. A
@@ -19,14 +20,15 @@ public:
 
     const QString& path() const { return path_; }
 
-private:
+  private:
     QStringList readLines() const;
     QString path_;
 };
 
 // The program's settings file "quor3.ini", section "Config", in the per-user
 // configuration folder ($XDG_CONFIG_HOME, by default ~/.config).
-namespace Settings {
+namespace Settings
+{
 QString filePath();
 int readInteger(const QString& key, int fallback);
 void writeInteger(const QString& key, int value);

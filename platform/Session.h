@@ -12,12 +12,13 @@ class QWidget;
 // of the last chosen database, or the data folder after the delete window),
 // the bare name of the database and the hooks into the main window. There is
 // only ever one open database, so there is one Session.
-class Session {
-public:
+class Session
+{
+  public:
     static Session& instance();
 
-    std::filesystem::path folder;  // every file is opened by bare name relative to it
-    std::string databaseName;      // at most 25 characters; empty until a database is chosen
+    std::filesystem::path folder; // every file is opened by bare name relative to it
+    std::string databaseName;     // at most 25 characters; empty until a database is chosen
     long long totalDraws = 0;
 
     std::filesystem::path fileInFolder(const std::string& name) const { return folder / name; }

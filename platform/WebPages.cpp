@@ -5,9 +5,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace WebPages {
+namespace WebPages
+{
 
-namespace {
+namespace
+{
 
 std::function<int(const QString&)>& opener()
 {

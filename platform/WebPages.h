@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace WebPages {
+namespace WebPages
+{
 
 inline const char* const SupportAddress = "https://quor3.example.com/support";
 inline const char* const ResultsSiteName = "LotteryUSA.com";

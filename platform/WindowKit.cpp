@@ -4,9 +4,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QSpinBox>
 #include <QStyle>
 
 QFont arialFont(int pixelSize, bool bold)

@@ -127,5 +127,4 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
     list->clearSelection();
 }
 
-
 } // namespace reports

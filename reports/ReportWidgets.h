@@ -20,7 +20,6 @@ class QWidget;
 namespace reports
 {
 
-
 // A fixed dialog border around a client area of width x height, Arial 13
 // pixels for everything inside, centred on the screen.
 void setUpFixedDialog(QDialog* dialog, const char* objectName, const QString& caption, int width, int height);

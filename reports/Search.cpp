@@ -136,8 +136,9 @@ void TForm2::Button1Click()
         if (!session.databaseExists())
             return;
         const auto draws = quor3::readDraws(session.databasePath());
-        const auto lines = quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), spinEditValue(SpinEdit1),
-                                                    spinEditValue(SpinEdit2), spinEditValue(SpinEdit3));
+        const auto lines =
+            quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), spinEditValue(SpinEdit1),
+                                     spinEditValue(SpinEdit2), spinEditValue(SpinEdit3));
         reports::showEntryLines(ListBox1, lines);
         Label3->setText(QString::number(ListBox1->count()));
         Label3->show();

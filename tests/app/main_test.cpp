@@ -13,14 +13,15 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QTextBrowser>
 #include <QMenu>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
 
 #include <memory>
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject
+{
     Q_OBJECT
 
     std::unique_ptr<GuiTestEnvironment> env;
@@ -53,7 +54,7 @@ class MainWindowTest : public QObject {
         window->findChild<QAction*>("OpenDatabase1")->trigger();
     }
 
-private slots:
+  private slots:
     void init()
     {
         env = std::make_unique<GuiTestEnvironment>();
@@ -71,10 +72,11 @@ private slots:
         QCOMPARE(panels(), (QStringList{"Total Draws:", "Last Draw Date:", "Hottest Number:", "Coldest Number:"}));
         QVERIFY(window->statusText(4).startsWith("Todays Date: "));
         QVERIFY(!dataMenusEnabled());
-        for (const char* name : {"OpenDatabase1", "CloseDatabase1", "DeleteDatabase1", "Exit1", "Add1", "GraphTotals1",
-                                 "OddEvenRatio1", "PercentageRepeats1", "HotColdNumbers1", "Sums1", "SetsGraph1",
-                                 "Totals1", "Pairs1", "Frequency1", "Ordinal1", "Display1", "Search1", "Picks1",
-                                 "Contents1", "Quor3WebSupport1", "ResultsSite1", "AboutQuor31"})
+        for (const char* name :
+             {"OpenDatabase1", "CloseDatabase1",     "DeleteDatabase1", "Exit1",      "Add1",       "GraphTotals1",
+              "OddEvenRatio1", "PercentageRepeats1", "HotColdNumbers1", "Sums1",      "SetsGraph1", "Totals1",
+              "Pairs1",        "Frequency1",         "Ordinal1",        "Display1",   "Search1",    "Picks1",
+              "Contents1",     "Quor3WebSupport1",   "ResultsSite1",    "AboutQuor31"})
             QVERIFY2(window->findChild<QAction*>(name), name);
         QCOMPARE(window->findChild<QAction*>("Display1")->text(), QString("&Display "));
     }
@@ -107,7 +109,7 @@ private slots:
 
     void refusingToCreateOrCancellingChangesNothing()
     {
-        openThroughDialog(env->dataFolder() + "/fresh.c3d"); // the confirmation is answered No
+        openThroughDialog(env->dataFolder() + "/fresh.c3d");     // the confirmation is answered No
         window->findChild<QAction*>("OpenDatabase1")->trigger(); // no file queued: cancelled
         QCOMPARE(window->windowTitle(), QString("Quor 3"));
         QVERIFY(!dataMenusEnabled());

@@ -7,7 +7,8 @@
 #include <cstdio>
 #include <sys/wait.h>
 
-namespace {
+namespace
+{
 
 struct CliRun {
     int status;
@@ -17,8 +18,8 @@ struct CliRun {
 // Runs quor3-engine with the arguments; standard error goes to `dir/err.txt`.
 CliRun engine(const TempFolder& dir, const std::string& args)
 {
-    const std::string command = std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>'" +
-                                (dir / "err.txt").string() + "'";
+    const std::string command =
+        std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>'" + (dir / "err.txt").string() + "'";
     CliRun run{-1, {}};
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)

@@ -1,5 +1,5 @@
-#include "engine/Dates.h"
 #include "engine/DrawRecord.h"
+#include "engine/Dates.h"
 
 #include <gtest/gtest.h>
 

@@ -13,8 +13,9 @@
 #include <vector>
 
 // A fresh folder for one test, removed afterwards.
-class TempFolder {
-public:
+class TempFolder
+{
+  public:
     TempFolder()
     {
         char templ[] = "/tmp/quor3-test-XXXXXX";
@@ -27,7 +28,7 @@ public:
     const quor3::fs::path& path() const { return path_; }
     quor3::fs::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     quor3::fs::path path_;
 };
 
@@ -63,8 +64,9 @@ inline void writeDatabase(const quor3::fs::path& file, const std::vector<quor3::
 }
 
 // Records the status texts by panel.
-class RecordingStatus : public quor3::StatusSink {
-public:
+class RecordingStatus : public quor3::StatusSink
+{
+  public:
     std::map<int, std::string> panels;
     std::vector<int> order;
     void setStatusText(int panel, const std::string& text) override
@@ -74,10 +76,11 @@ public:
     }
 };
 
-class SequenceDigits : public quor3::RandomDigits {
-public:
+class SequenceDigits : public quor3::RandomDigits
+{
+  public:
     int nextDigit() override { return next_++ % 10; }
 
-private:
+  private:
     int next_ = 0;
 };

@@ -10,7 +10,8 @@
 
 using namespace quor3;
 
-namespace {
+namespace
+{
 
 RebuildResult rebuild(const TempFolder& dir, RecordingStatus& status, const std::string& name = "ga.c3d")
 {
@@ -57,8 +58,7 @@ TEST(Rebuild, HotRankingDrivesHottestWarmChoicesAndStatus)
     EXPECT_EQ(lines(dir, "hottest.dat"), (std::vector<std::string>{"8", "1", "5", "4", "2"}));
     EXPECT_EQ(lines(dir, "warm.dat"), (std::vector<std::string>{"4", "2", "7", "0"}));
     EXPECT_EQ(lines(dir, "wm.dat"), (std::vector<std::string>{"4  2  7", "4  2  0", "4  7  0", "2  7  0"}));
-    EXPECT_EQ(lines(dir, "hot.dat"),
-              (std::vector<std::string>{"8  1  5", "8  1  4", "1  5  4", "8  5  4", "8  1  2"}));
+    EXPECT_EQ(lines(dir, "hot.dat"), (std::vector<std::string>{"8  1  5", "8  1  4", "1  5  4", "8  5  4", "8  1  2"}));
     EXPECT_EQ(lines(dir, "cold.dat"),
               (std::vector<std::string>{"6  3  9", "6  3  0", "3  9  0", "6  9  0", "6  3  7"}));
     EXPECT_EQ(status.panels[0], "Total Draws: 15");
@@ -224,8 +224,7 @@ TEST(Choices, RepeatPercentagesRoundHalvesToEven)
 TEST(Choices, OrdinalRowsTakeTheFirstCharacterOfEachLine)
 {
     const std::vector<std::string> lines = {"1", "2", "3", "4", "5x", "6", "7", "8", "9", "0", "1", "2"};
-    EXPECT_EQ(ordinalRows(lines),
-              (std::vector<std::string>{"1  5  9", "2  6  0", "3  7  1", "4  8  2", "1  6  1"}));
+    EXPECT_EQ(ordinalRows(lines), (std::vector<std::string>{"1  5  9", "2  6  0", "3  7  1", "4  8  2", "1  6  1"}));
     EXPECT_EQ(ordinalRows({}).front(), "    ");
 }
 

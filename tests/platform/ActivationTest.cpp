@@ -4,7 +4,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 QEvent activate(QEvent::WindowActivate);
 QEvent deactivate(QEvent::WindowDeactivate);
 } // namespace

@@ -12,7 +12,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 QString readAll(const QString& path)
 {
@@ -49,7 +50,8 @@ TEST(ProfileFile, OtherSectionsAndLinesSurviveAWrite)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("quor3.ini");
-    write(path, "; kept comment\r\n[Other]\r\nQCheck=5\r\n\r\n[Config]\r\nSum Analysis Days=30\r\n\r\n[Last]\r\nx=1\r\n");
+    write(path,
+          "; kept comment\r\n[Other]\r\nQCheck=5\r\n\r\n[Config]\r\nSum Analysis Days=30\r\n\r\n[Last]\r\nx=1\r\n");
     ProfileFile ini(path);
     ini.writeInteger("Config", "QCheck", 1);
     EXPECT_EQ(readAll(path), "; kept comment\r\n[Other]\r\nQCheck=5\r\n\r\n[Config]\r\nSum Analysis Days=30\r\n"

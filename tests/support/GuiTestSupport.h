@@ -22,8 +22,9 @@ struct TestDraw {
 // Every GUI test runs in its own temporary home: the data folder, the settings
 // file and the databases all live there. Message boxes and the open and print
 // dialogs answer from queues (Dialogs test mode).
-class GuiTestEnvironment {
-public:
+class GuiTestEnvironment
+{
+  public:
     GuiTestEnvironment();
     ~GuiTestEnvironment();
 
@@ -40,23 +41,23 @@ public:
     // does, with a full rebuild (odd/even digits from a fixed sequence).
     void openDatabase(const std::string& name) const;
 
-private:
+  private:
     QTemporaryDir home_;
 };
 
 // The odd/even choices' random digits in tests: 0, 1, 2, ... 9, 0, ...
-class CountingDigits : public quor3::RandomDigits {
-public:
+class CountingDigits : public quor3::RandomDigits
+{
+  public:
     int nextDigit() override { return next_++ % 10; }
 
-private:
+  private:
     int next_ = 0;
 };
 
 // Finds a child by object name; fails the test's expectations with a null
 // pointer when it is missing.
-template <typename T>
-T* child(QWidget* parent, const char* name)
+template <typename T> T* child(QWidget* parent, const char* name)
 {
     return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
