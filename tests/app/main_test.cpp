@@ -191,6 +191,43 @@ class MainWindowTest : public QObject
         Help::viewer()->close();
     }
 
+    void everyMenuItemOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("caption");
+        const char* const items[][2] = {
+            {"DeleteDatabase1", "Delete Data File"},   {"Add1", "Update Database Sub-Menu"},
+            {"GraphTotals1", "Totals Bar Graph"},      {"OddEvenRatio1", "Odd / Even "},
+            {"PercentageRepeats1", "% Repeats"},       {"HotColdNumbers1", "Hot/Cold Numbers"},
+            {"Sums1", "Sums Graph"},                   {"SetsGraph1", "Graph Sets"},
+            {"Totals1", "Totals Report"},              {"Pairs1", "Pairs Report"},
+            {"Frequency1", "Skip/Trace Chart"},        {"Ordinal1", "Ordinal Report"},
+            {"Display1", "Winning Lotto Entries"},     {"Search1", "Search Database"},
+            {"Picks1", "Computer Choices"},
+        };
+        for (const auto& item : items)
+            QTest::newRow(item[0]) << QString(item[0]) << QString(item[1]);
+    }
+
+    void everyMenuItemOpensItsWindow()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, caption);
+        env->writeDatabase("ga.c3d", 30);
+        openThroughDialog(env->dataFolder() + "/ga.c3d");
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* window = QApplication::activeModalWidget()) {
+                shown = window->windowTitle();
+                window->close();
+            }
+        });
+        window->findChild<QAction*>(action)->trigger();
+        QCOMPARE(shown, caption);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
     void aboutBoxShowsTheProduct()
     {
         QTimer::singleShot(0, [] {
