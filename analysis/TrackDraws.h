@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QSpinBox;
+
+// The dialog in which the user sets how many of the latest draws a graph
+// tracks: a sunken panel with "How Many Draws to Track:" and a spin edit, and
+// "&Save". It edits the graph's span, kept for the whole run, limited to the
+// draws of the database.
+class TrackDrawsDialog : public QDialog
+{
+    Q_OBJECT
+  public:
+    struct Layout {
+        QSize client;
+        bool resizable;
+        QRect panel;
+        int labelTop, spinTop, buttonTop;
+    };
+    TrackDrawsDialog(QWidget* owner, const char* objectName, const QString& caption, const Layout& layout,
+                     const QString& helpKeyword, int& span, const int& draws);
+
+    void FormActivate();
+    void Button1Click();
+
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QSpinBox* SpinEdit1 = nullptr;
+    QPushButton* Button1 = nullptr;
+
+  protected:
+    bool event(QEvent* e) override;
+
+  private:
+    int& span_;
+    const int& draws_;
+    bool prepared_ = false;
+};
