@@ -23,26 +23,6 @@
 namespace
 {
 
-double total(const QVector<double>& values)
-{
-    return std::accumulate(values.begin(), values.end(), 0.0);
-}
-
-void whenDialogActive(std::function<void(TForm20*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TForm20*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
-}
-
 // 51 lines: span, then 50 digit lines, "1" unless given.
 std::vector<std::string> setsLines(int span, std::initializer_list<std::pair<int, int>> members)
 {
@@ -139,7 +119,7 @@ class SetsGraphTest : public QObject
         QCOMPARE(w.Chartfx1->values()[0], 30.0);
 
         int spin = -1;
-        whenDialogActive([&spin](TForm20* dialog) {
+        whenModalActive<TForm20>([&spin](TForm20* dialog) {
             spin = dialog->SpinEdit1->value();
             dialog->CheckBoxes[12]->setChecked(true); // set 2, digit 2
             QTest::mouseClick(dialog->Button1, Qt::LeftButton);
@@ -162,7 +142,7 @@ class SetsGraphTest : public QObject
         w.FormActivate();
         QCOMPARE(w.Chartfx1->captions(), QStringList({"0", "", "7", "", ""}));
 
-        whenDialogActive([](TForm20* dialog) {
+        whenModalActive<TForm20>([](TForm20* dialog) {
             QCOMPARE(dialog->SpinEdit1->value(), 4);
             QVERIFY(dialog->CheckBoxes[0]->isChecked());
             QVERIFY(dialog->CheckBoxes[27]->isChecked());
@@ -196,7 +176,7 @@ class SetsGraphTest : public QObject
         w.FormActivate();
         const QVector<double> values = w.Chartfx1->values();
         const int drawings = w.Chartfx1->drawings();
-        whenDialogActive([](TForm20* dialog) {
+        whenModalActive<TForm20>([](TForm20* dialog) {
             dialog->CheckBoxes[5]->setChecked(true);
             QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
         });

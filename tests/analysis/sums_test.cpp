@@ -16,31 +16,6 @@
 #include <functional>
 #include <numeric>
 
-namespace
-{
-
-double total(const QVector<double>& values)
-{
-    return std::accumulate(values.begin(), values.end(), 0.0);
-}
-
-void whenDialogActive(std::function<void(TForm21*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TForm21*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
-}
-
-} // namespace
-
 class SumsGraphTest : public QObject
 {
     Q_OBJECT
@@ -102,7 +77,7 @@ class SumsGraphTest : public QObject
         // Closing without "&Save" rewrites the unchanged S and redraws.
         const int drawings = w.Chartfx1->drawings();
         int shown = -1;
-        whenDialogActive([&shown](TForm21* dialog) {
+        whenModalActive<TForm21>([&shown](TForm21* dialog) {
             shown = dialog->SpinEdit1->value();
             dialog->close();
         });
@@ -119,7 +94,7 @@ class SumsGraphTest : public QObject
         env->openDatabase("s.c3d");
         TForm4 w;
         w.FormActivate();
-        whenDialogActive([](TForm21* dialog) {
+        whenModalActive<TForm21>([](TForm21* dialog) {
             QCOMPARE(dialog->SpinEdit1->maximum(), 60);
             dialog->SpinEdit1->setValue(12);
             QTest::mouseClick(dialog->Button1, Qt::LeftButton);

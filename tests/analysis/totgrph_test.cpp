@@ -16,32 +16,6 @@
 #include <functional>
 #include <numeric>
 
-namespace
-{
-
-double total(const QVector<double>& values)
-{
-    return std::accumulate(values.begin(), values.end(), 0.0);
-}
-
-// Runs `act` on the configuration dialog once it is up and active.
-void whenDialogActive(std::function<void(TForm12*)> act)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* dialog = qobject_cast<TForm12*>(QApplication::activeModalWidget());
-        if (!dialog || !dialog->isActiveWindow())
-            return;
-        timer->stop();
-        timer->deleteLater();
-        act(dialog);
-    });
-    timer->start();
-}
-
-} // namespace
-
 class TotalsGraphTest : public QObject
 {
     Q_OBJECT
@@ -87,7 +61,7 @@ class TotalsGraphTest : public QObject
         // Closing the dialog without "&Save" still writes D and redraws the same graph.
         const int drawings = w.Chartfx1->drawings();
         int shown = -1;
-        whenDialogActive([&shown](TForm12* dialog) {
+        whenModalActive<TForm12>([&shown](TForm12* dialog) {
             shown = dialog->SpinEdit1->value();
             dialog->close();
         });
@@ -112,7 +86,7 @@ class TotalsGraphTest : public QObject
         env->openDatabase("g.c3d");
         TForm17 w;
         w.FormActivate();
-        whenDialogActive([](TForm12* dialog) {
+        whenModalActive<TForm12>([](TForm12* dialog) {
             dialog->SpinEdit1->setValue(5);
             QTest::mouseClick(dialog->Button1, Qt::LeftButton);
         });

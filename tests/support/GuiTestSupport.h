@@ -5,9 +5,13 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <QVector>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -64,3 +68,25 @@ template <typename T> T* child(QWidget* parent, const char* name)
 
 std::vector<quor3::TDrawRecord> toRecords(const std::vector<TestDraw>& draws);
 std::string readFileText(const std::filesystem::path& file);
+
+inline double total(const QVector<double>& values)
+{
+    return std::accumulate(values.begin(), values.end(), 0.0);
+}
+
+// Runs `act` on the modal window of type T once it is up and active: queue it
+// before the exec() that shows the window.
+template <typename T> void whenModalActive(std::function<void(T*)> act)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!window || !window->isActiveWindow())
+            return;
+        timer->stop();
+        timer->deleteLater();
+        act(window);
+    });
+    timer->start();
+}
