@@ -14,17 +14,6 @@ class OrdinalTest : public QObject
 
     std::unique_ptr<GuiTestEnvironment> env;
 
-    static QString cell(QTableWidget* grid, int column, int row) { return grid->item(row, column)->text(); }
-
-    static QStringList allCells(QTableWidget* grid)
-    {
-        QStringList out;
-        for (int r = 0; r < grid->rowCount(); ++r)
-            for (int c = 0; c < grid->columnCount(); ++c)
-                out << cell(grid, c, r);
-        return out;
-    }
-
   private slots:
     void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }

@@ -15,17 +15,6 @@ class PairsTest : public QObject
 
     std::unique_ptr<GuiTestEnvironment> env;
 
-    static QString cell(QTableWidget* grid, int column, int row) { return grid->item(row, column)->text(); }
-
-    static QStringList allCells(QTableWidget* grid)
-    {
-        QStringList out;
-        for (int r = 0; r < grid->rowCount(); ++r)
-            for (int c = 0; c < grid->columnCount(); ++c)
-                out << cell(grid, c, r);
-        return out;
-    }
-
     // The cell of digits a and b.
     static QString pair(QTableWidget* grid, int a, int b) { return cell(grid, b + 1, a + 1); }
 

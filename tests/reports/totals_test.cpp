@@ -13,12 +13,6 @@ class TotalsTest : public QObject
 
     std::unique_ptr<GuiTestEnvironment> env;
 
-    static QString cell(QTableWidget* grid, int column, int row)
-    {
-        auto* item = grid->item(row, column);
-        return item ? item->text() : QString();
-    }
-
   private slots:
     void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }

@@ -4,6 +4,7 @@
 #include "engine/DrawRecord.h"
 
 #include <QApplication>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QVector>
@@ -89,4 +90,19 @@ template <typename T> void whenModalActive(std::function<void(T*)> act)
         act(window);
     });
     timer->start();
+}
+
+// A grid's cell text by column and row, and every cell row by row.
+inline QString cell(QTableWidget* grid, int column, int row)
+{
+    return grid->item(row, column) ? grid->item(row, column)->text() : QString();
+}
+
+inline QStringList allCells(QTableWidget* grid)
+{
+    QStringList out;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        for (int c = 0; c < grid->columnCount(); ++c)
+            out << cell(grid, c, r);
+    return out;
 }
