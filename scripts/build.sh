@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Configures (once) and builds the program, the engine and the tests into build/.
-set -euo pipefail
+set -eu
 cd "$(dirname "$0")/.."
 if [[ ! -f build/CMakeCache.txt ]]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build build -j "$(nproc)"
+# Only real work is shown: compiling, linking, warnings and errors.
+cmake --build build -j "$(nproc)" 2>&1 | { grep -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
+exit "${PIPESTATUS[0]}"
