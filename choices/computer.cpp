@@ -182,6 +182,7 @@ TForm11::TForm11(QWidget* owner) : QDialog(owner)
     BitBtn1 = addCloseButton(this, QRect(500, 266, 97, 30));
     // The Close button has the focus when the window opens.
     BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    BitBtn1->setAutoDefault(true); // Enter presses the button with the focus, Close at first
     BitBtn1->setFocus();
 
     centreOnScreen(this);

@@ -137,6 +137,16 @@ class ComputerTest : public QObject
         QTRY_VERIFY(!window.isVisible());
     }
 
+    void enterAtFirstClosesRatherThanPrints()
+    {
+        TForm11 window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_Return);
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(window.result(), int(QDialog::Rejected));
+    }
+
     void withoutDatabaseEveryMemoIsEmpty()
     {
         // Choice files lying about do not count without a database.
