@@ -224,6 +224,7 @@ void TForm11::BitBtn2Click()
     runGuarded(this, [this] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setDocName("Quor 3 - Computer Choices");
+        printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
         if (!Dialogs::print(this, printer))
             return;
         const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
