@@ -6,5 +6,5 @@ if [[ ! -f build/CMakeCache.txt ]]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 # Only real work is shown: compiling, linking, warnings and errors.
-cmake --build build -j "$(nproc)" 2>&1 | { grep -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
+cmake --build build -j "$(nproc)" 2>&1 | { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
 exit "${PIPESTATUS[0]}"
