@@ -5,7 +5,7 @@
 
 using namespace quor3;
 
-TEST(Dates, DayNumbersFromTheDelphiEpoch)
+TEST(Dates, DayNumbersCountFrom30December1899)
 {
     EXPECT_EQ(encodeDate(1899, 12, 30), 0.0);
     EXPECT_EQ(encodeDate(2002, 1, 1), 37257.0);
