@@ -1,5 +1,8 @@
 #include "engine/Analysis.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "engine/Errors.h"
 
 #include <algorithm>
@@ -112,10 +115,16 @@ std::optional<DigitValues> spanTotals(const std::vector<TDigitCounts>& records, 
     const long long n = static_cast<long long>(records.size());
     if (span < 0 || span > n)
         return std::nullopt;
-    DigitValues totals{};
+    // Summed wide: a damaged "freq.dat" may hold any values, and its totals
+    // stop at the ends of the 32-bit range.
+    long long wide[10] = {};
     for (long long r = n - span; r < n; ++r)
         for (int d = 0; d < 10; ++d)
-            totals[d] += records[static_cast<std::size_t>(r)][d];
+            wide[d] += records[static_cast<std::size_t>(r)][d];
+    DigitValues totals{};
+    for (int d = 0; d < 10; ++d)
+        totals[d] = static_cast<std::int32_t>(std::clamp<long long>(wide[d], std::numeric_limits<std::int32_t>::min(),
+                                                                    std::numeric_limits<std::int32_t>::max()));
     return totals;
 }
 

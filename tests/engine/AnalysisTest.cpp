@@ -197,6 +197,16 @@ TEST(HotCold, SpanSumsTheLastRecordsOnly)
     EXPECT_EQ((*t)[9], 176);
 }
 
+TEST(HotCold, DamagedRecordsSaturateInsteadOfOverflowing)
+{
+    TDigitCounts big{};
+    big.fill(2000000000);
+    TDigitCounts low{};
+    low.fill(-2000000000);
+    EXPECT_EQ(spanTotals({big, big}, 2)->at(0), 2147483647);
+    EXPECT_EQ(spanTotals({low, low}, 2)->at(9), -2147483647 - 1);
+}
+
 TEST(HotCold, SpanLargerThanTheRecordsOrNegativeGivesNothing)
 {
     const std::vector<TDigitCounts> records(90, counts({1, 1, 1}));
