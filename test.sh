@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 (cd build && ctest --output-on-failure -j "$(nproc)")
 
 # The engine under the sanitizers (clang, engine only: no Qt).
-if [[ ! -f build-sanitize/CMakeCache.txt ]]; then
+if [[ ! -f build-sanitize/Makefile ]]; then
   CXX=clang++ cmake -S . -B build-sanitize -DQUOR3_ENGINE_ONLY=ON -DQUOR3_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug \
     -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer" >/dev/null
 fi

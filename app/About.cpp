@@ -1,6 +1,7 @@
 #include "app/About.h"
 
 #include "platform/JpegImage.h"
+#include "platform/WindowKit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,9 +19,7 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
 
     auto* product = new QLabel("Quor 3   v7.0", this);
     product->setObjectName("ProductName");
-    QFont font("Arial");
-    font.setPixelSize(16);
-    font.setBold(true);
+    QFont font = arialFont(16, true);
     font.setItalic(true);
     product->setFont(font);
 
@@ -44,4 +43,5 @@ TAboutBox::TAboutBox(QWidget* owner) : QDialog(owner)
     layout->addLayout(top);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
     setFixedSize(380, 170);
+    centreOnScreen(this);
 }

@@ -19,6 +19,7 @@
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 #include "platform/WebPages.h"
+#include "platform/WindowKit.h"
 #include "reports/Freq.h"
 #include "reports/Ordinal.h"
 #include "reports/Pairs.h"
@@ -79,9 +80,7 @@ QPoint productPicturePlace(int screenWidth)
 TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName("TForm1");
-    QFont font("Arial");
-    font.setPixelSize(13);
-    setFont(font);
+    setFont(arialFont(13));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -102,7 +101,6 @@ TForm1::TForm1(QWidget* parent) : QMainWindow(parent)
     // raised bar included: it stands over the gradient, not inside it.
     Image1 = new QLabel(central);
     Image1->setObjectName("Image1");
-    Image1->setAttribute(Qt::WA_TranslucentBackground);
     Image1->setFixedSize(112, 111);
     Image1->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
     Image1->raise();
@@ -263,11 +261,12 @@ void TForm1::Open1Click()
     setDataMenusEnabled(true);
     session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(session.databaseNameText());
+    session.totalDraws = 0;
     runGuarded(this, [&] {
         BusyCursor busy;
         StatusBarSink sink;
-        const bool exists = quor3::OpenDatabase(session.folder, session.databaseName, sink);
-        session.totalDraws = exists ? quor3::countDraws(session.databasePath()) : 0;
+        if (quor3::OpenDatabase(session.folder, session.databaseName, sink))
+            session.totalDraws = quor3::countDraws(session.databasePath());
     });
 }
 

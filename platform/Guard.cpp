@@ -18,8 +18,6 @@ bool runGuarded(QWidget* parent, const std::function<void()>& command)
     } catch (...) {
         message = QObject::tr("An unexpected error stopped the command.");
     }
-    while (QGuiApplication::overrideCursor())
-        QGuiApplication::restoreOverrideCursor();
     Dialogs::inform(parent, QApplication::applicationName(), message, {}, QMessageBox::Critical);
     return false;
 }

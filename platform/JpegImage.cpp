@@ -6,6 +6,7 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <cstdlib>
 #include <jpeglib.h>
 
 namespace
@@ -23,36 +24,60 @@ void onError(j_common_ptr info)
 
 void onMessage(j_common_ptr) {}
 
+// Pictures larger than this are refused rather than allocated.
+constexpr unsigned long MaxPixels = 16UL * 1024 * 1024;
+
+// Decodes to a malloc'ed RGB buffer. Between setjmp and the last libjpeg call
+// this frame holds plain C data only, so the jump out of an error skips no
+// destructor. Null on any failure.
+unsigned char* decodeRgb(const unsigned char* data, unsigned long size, int* width, int* height)
+{
+    jpeg_decompress_struct info;
+    ErrorManager errors;
+    unsigned char* volatile pixels = nullptr;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = onError;
+    errors.base.output_message = onMessage;
+    if (setjmp(errors.jump)) {
+        jpeg_destroy_decompress(&info);
+        std::free(pixels);
+        return nullptr;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    info.out_color_space = JCS_RGB;
+    jpeg_start_decompress(&info);
+    const unsigned long w = info.output_width, h = info.output_height;
+    if (w == 0 || h == 0 || w * h > MaxPixels || info.output_components != 3 ||
+        !(pixels = static_cast<unsigned char*>(std::malloc(w * h * 3)))) {
+        jpeg_destroy_decompress(&info);
+        return nullptr;
+    }
+    while (info.output_scanline < info.output_height) {
+        JSAMPROW row = pixels + static_cast<unsigned long>(info.output_scanline) * w * 3;
+        jpeg_read_scanlines(&info, &row, 1);
+    }
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    *width = static_cast<int>(w);
+    *height = static_cast<int>(h);
+    return pixels;
+}
+
 } // namespace
 
 QImage decodeJpeg(const QByteArray& bytes)
 {
     if (bytes.isEmpty())
         return QImage();
-    jpeg_decompress_struct info;
-    ErrorManager errors;
-    info.err = jpeg_std_error(&errors.base);
-    errors.base.error_exit = onError;
-    errors.base.output_message = onMessage;
-    // Declared before setjmp so that no object needing destruction is skipped.
-    QImage image;
-    if (setjmp(errors.jump)) {
-        jpeg_destroy_decompress(&info);
+    int width = 0, height = 0;
+    unsigned char* pixels = decodeRgb(reinterpret_cast<const unsigned char*>(bytes.constData()),
+                                      static_cast<unsigned long>(bytes.size()), &width, &height);
+    if (!pixels)
         return QImage();
-    }
-    jpeg_create_decompress(&info);
-    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(bytes.constData()),
-                 static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&info, TRUE);
-    info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    image = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height), QImage::Format_RGB888);
-    while (info.output_scanline < info.output_height) {
-        JSAMPROW row = image.scanLine(static_cast<int>(info.output_scanline));
-        jpeg_read_scanlines(&info, &row, 1);
-    }
-    jpeg_finish_decompress(&info);
-    jpeg_destroy_decompress(&info);
+    const QImage image = QImage(pixels, width, height, width * 3, QImage::Format_RGB888).copy();
+    std::free(pixels);
     return image;
 }
 

@@ -37,7 +37,7 @@ QStringList ProfileFile::readLines() const
         return {};
     QStringList lines;
     for (const auto& line : quor3::readTextLines(file))
-        lines << QString::fromLocal8Bit(line.c_str());
+        lines << QString::fromLatin1(line.data(), static_cast<int>(line.size())); // every byte kept
     return lines;
 }
 
@@ -52,7 +52,11 @@ int ProfileFile::readInteger(const QString& section, const QString& key, int fal
         }
         if (!inSection || !isKey(line, key))
             continue;
-        const QString value = line.mid(line.indexOf('=') + 1).trimmed();
+        QString value = line.mid(line.indexOf('=') + 1).trimmed();
+        if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
+            value = value.mid(1, value.size() - 2).trimmed();
+        if (value.isEmpty())
+            return fallback;
         // Leading sign and digits, as the profile API reads them.
         int end = 0;
         if (end < value.size() && (value[end] == '-' || value[end] == '+'))
@@ -90,7 +94,8 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
         if (sectionLine < 0)
             continue;
         if (isKey(lines[i], key)) {
-            lines[i] = entry;
+            // The key keeps its spelling in the file; only the value changes.
+            lines[i] = lines[i].left(lines[i].indexOf('=') + 1) + QString::number(value);
             written = true;
         } else if (!lines[i].trimmed().isEmpty()) {
             insertAt = i + 1;
@@ -106,7 +111,7 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
     QDir().mkpath(QFileInfo(path_).absolutePath());
     std::vector<std::string> out;
     for (const QString& line : lines)
-        out.push_back(line.toLocal8Bit().toStdString());
+        out.push_back(line.toLatin1().toStdString());
     quor3::writeTextLines(std::filesystem::path(path_.toStdString()), out);
 }
 
@@ -115,8 +120,9 @@ namespace Settings
 
 QString filePath()
 {
+    // $XDG_CONFIG_HOME when it is an absolute path, else ~/.config.
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (base.isEmpty())
+    if (base.isEmpty() || QDir::isRelativePath(base))
         base = QDir::homePath() + "/.config";
     return base + "/quor3.ini";
 }

@@ -11,8 +11,9 @@ class ProfileFile
   public:
     explicit ProfileFile(QString path);
 
-    // The integer under section/key; `fallback` when the key is missing. A
-    // value that does not start with a number reads as 0.
+    // The integer under section/key; `fallback` when the key is missing or
+    // empty. Quotes around the value are dropped; a value that does not start
+    // with a number reads as 0.
     int readInteger(const QString& section, const QString& key, int fallback) const;
     // Writes the value, creating the file, the section or the key as needed.
     // Raises a quor3::Error naming the file when it cannot be written.

@@ -2,7 +2,8 @@
 # Configures (once) and builds the program, the engine and the tests into build/.
 set -eu
 cd "$(dirname "$0")/.."
-if [[ ! -f build/CMakeCache.txt ]]; then
+# A configure that failed or was stopped leaves no Makefile: configure again.
+if [[ ! -f build/Makefile ]]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 # Only real work is shown: compiling, linking, warnings and errors.

@@ -70,6 +70,21 @@ TEST(ProfileFile, MissingKeysAndFilesGiveTheDefault)
     EXPECT_EQ(odd.readInteger("Config", "QCheck", 1), 0);
     EXPECT_EQ(odd.readInteger("Config", "Cumulative Days", 1), -12);
     EXPECT_EQ(odd.readInteger("Config", "Sum Analysis Days", 44), 44);
+    write(dir.filePath("more.ini"), "[Config]\r\nQCheck=\r\nCumulative Days=\"12\"\r\n");
+    ProfileFile more(dir.filePath("more.ini"));
+    EXPECT_EQ(more.readInteger("Config", "QCheck", 1), 1);
+    EXPECT_EQ(more.readInteger("Config", "Cumulative Days", 1), 12);
+}
+
+TEST(ProfileFile, AWriteKeepsOtherBytesAndTheKeysSpelling)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    write(path, "; caf\xE9\r\n[config]\r\nqcheck=1\r\n");
+    ProfileFile(path).writeInteger("Config", "QCheck", 0);
+    QFile f(path);
+    f.open(QIODevice::ReadOnly);
+    EXPECT_EQ(f.readAll(), QByteArray("; caf\xE9\r\n[config]\r\nqcheck=0\r\n"));
 }
 
 TEST(ProfileFile, UnwritableFileIsAClearError)
@@ -119,7 +134,17 @@ TEST(Pictures, DecodedByLibjpeg)
     EXPECT_TRUE(decodeJpeg(QByteArray()).isNull());
     QFile f(":/pictures/product.jpg");
     f.open(QIODevice::ReadOnly);
-    decodeJpeg(f.readAll().left(300)); // a cut-off picture must not crash
+    const QByteArray whole = f.readAll();
+    decodeJpeg(whole.left(300)); // a cut-off picture must not crash
+    // A header claiming a huge picture is refused, not allocated.
+    QByteArray huge = whole;
+    const int sof = huge.indexOf("\xFF\xC0");
+    ASSERT_GT(sof, 0);
+    huge[sof + 5] = '\xFF';
+    huge[sof + 6] = '\xDC';
+    huge[sof + 7] = '\xFF';
+    huge[sof + 8] = '\xDC';
+    EXPECT_TRUE(decodeJpeg(huge).isNull());
 }
 
 TEST(DataFolder, FindsFilesWhateverTheirLetterCase)

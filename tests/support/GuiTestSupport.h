@@ -76,15 +76,22 @@ inline double total(const QVector<double>& values)
 }
 
 // Runs `act` on the modal window of type T once it is up and active: queue it
-// before the exec() that shows the window.
+// before the exec() that shows the window. It gives up after five seconds, so
+// that a window that never came cannot be mistaken for a later test's one.
 template <typename T> void whenModalActive(std::function<void(T*)> act)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+    auto tries = std::make_shared<int>(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, act, tries] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!window || !window->isActiveWindow())
+        if (!window || !window->isActiveWindow()) {
+            if (++*tries > 1000) {
+                timer->stop();
+                timer->deleteLater();
+            }
             return;
+        }
         timer->stop();
         timer->deleteLater();
         act(window);
