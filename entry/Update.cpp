@@ -26,6 +26,15 @@
 namespace
 {
 
+QFrame* raisedPanel(QWidget* parent, const char* name, QRect place)
+{
+    auto* panel = new QFrame(parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    panel->setGeometry(place);
+    return panel;
+}
+
 QLabel* label(QWidget* parent, const char* name, const QString& text, const QFont& font, QRect place)
 {
     auto* l = new QLabel(text, parent);
@@ -64,19 +73,13 @@ TForm14::TForm14(QWidget* owner) : QDialog(owner)
                    small, QRect(206, 24, 178, 60));
     Label4->setWordWrap(true);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setGeometry(206, 94, 178, 74);
+    Panel1 = raisedPanel(this, "Panel1", QRect(206, 94, 178, 74));
     Label1 = label(Panel1, "Label1", "Change Entry", small, QRect(8, 6, 160, 14));
     SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
     SpinEdit2 = addSpinEdit(Panel1, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
     SpinEdit3 = addSpinEdit(Panel1, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName("Panel2");
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setGeometry(206, 178, 178, 74);
+    Panel2 = raisedPanel(this, "Panel2", QRect(206, 178, 178, 74));
     Label2 = label(Panel2, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
     SpinEdit4 = addSpinEdit(Panel2, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
     SpinEdit5 = addSpinEdit(Panel2, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));

@@ -20,14 +20,6 @@ class SearchTest : public QObject
 
     std::unique_ptr<GuiTestEnvironment> env;
 
-    static QStringList lines(QListWidget* list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
-    }
-
     // The digits of each result line, in the order listed.
     static QStringList digits(QListWidget* list)
     {

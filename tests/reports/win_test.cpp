@@ -14,14 +14,6 @@ class WinTest : public QObject
 
     std::unique_ptr<GuiTestEnvironment> env;
 
-    static QStringList lines(QListWidget* list)
-    {
-        QStringList out;
-        for (int i = 0; i < list->count(); ++i)
-            out << list->item(i)->text();
-        return out;
-    }
-
   private slots:
     void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }

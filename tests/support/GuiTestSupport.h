@@ -4,6 +4,7 @@
 #include "engine/DrawRecord.h"
 
 #include <QApplication>
+#include <QListWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -111,5 +112,14 @@ inline QStringList allCells(QTableWidget* grid)
     for (int r = 0; r < grid->rowCount(); ++r)
         for (int c = 0; c < grid->columnCount(); ++c)
             out << cell(grid, c, r);
+    return out;
+}
+
+// The lines of a list, top to bottom.
+inline QStringList lines(QListWidget* list)
+{
+    QStringList out;
+    for (int i = 0; i < list->count(); ++i)
+        out << list->item(i)->text();
     return out;
 }
