@@ -1,4 +1,4 @@
-#include "app/Main.h"
+#include "app/MainWindow.h"
 #include "platform/DataFolder.h"
 
 #include <QApplication>
@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quor 3");
     ensureDataFolder();
-    TForm1 window;
+    MainWindow window;
     window.showMaximized();
     return app.exec();
 }

@@ -38,9 +38,9 @@ quor3::fs::path makeFolder()
     if (!made)
         std::abort();
     const quor3::fs::path folder(made);
-    std::vector<quor3::TDrawRecord> draws;
+    std::vector<quor3::DrawRecord> draws;
     for (int i = 0; i < quor3::MaxDraws; ++i) {
-        quor3::TDrawRecord r;
+        quor3::DrawRecord r;
         r.DrawDate = 37257 + i;
         r.Digit1 = (i * 7 + 3) % 10;
         r.Digit2 = (i * 3 + 1) % 10;
@@ -57,7 +57,7 @@ void BM_Rebuild731(benchmark::State& state)
     QuietStatus status;
     FixedDigits digits;
     for (auto _ : state)
-        quor3::RebuildStatistics(folder, "full.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
+        quor3::rebuildStatistics(folder, "full.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
     quor3::fs::remove_all(folder);
 }
 BENCHMARK(BM_Rebuild731)->Unit(benchmark::kMicrosecond);
@@ -67,7 +67,7 @@ void BM_FloorWriteThirteenFiles(benchmark::State& state)
     const auto folder = makeFolder();
     QuietStatus status;
     FixedDigits digits;
-    quor3::RebuildStatistics(folder, "full.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
+    quor3::rebuildStatistics(folder, "full.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
     std::vector<std::pair<quor3::fs::path, std::string>> contents;
     for (const char* name : derived)
         contents.emplace_back(folder / name, quor3::readWholeFile(folder / name));

@@ -41,7 +41,7 @@ bool isOdd(std::int32_t digit)
 }
 } // namespace
 
-OddEven countOddEven(const std::vector<TDrawRecord>& draws)
+OddEven countOddEven(const std::vector<DrawRecord>& draws)
 {
     OddEven r;
     const int n = static_cast<int>(draws.size());
@@ -135,7 +135,7 @@ std::string hotColdRow(int digit, int total)
 
 HotColdLists hotColdLists(const DigitValues& totals)
 {
-    const Ranking ranked = RankDescending(totals);
+    const Ranking ranked = rankDescending(totals);
     HotColdLists lists;
     for (int k = 0; k < 3; ++k)
         lists.hot.push_back(hotColdRow(ranked.digits[k], ranked.values[k]));
@@ -160,7 +160,7 @@ std::size_t firstOfLast(std::size_t size, int span)
 }
 } // namespace
 
-DigitValues digitTotalsOverLast(const std::vector<TDrawRecord>& draws, int span)
+DigitValues digitTotalsOverLast(const std::vector<DrawRecord>& draws, int span)
 {
     DigitValues totals{};
     for (std::size_t j = firstOfLast(draws.size(), span); j < draws.size(); ++j)
@@ -170,7 +170,7 @@ DigitValues digitTotalsOverLast(const std::vector<TDrawRecord>& draws, int span)
     return totals;
 }
 
-SumCounts digitSumsOverLast(const std::vector<TDrawRecord>& draws, int span)
+SumCounts digitSumsOverLast(const std::vector<DrawRecord>& draws, int span)
 {
     SumCounts counts{};
     for (std::size_t j = firstOfLast(draws.size(), span); j < draws.size(); ++j) {

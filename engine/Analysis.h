@@ -38,7 +38,7 @@ struct OddEven {
 
 // Only 1, 3, 5, 7 and 9 are odd: any other stored value counts as even. A
 // database without draws gives all zeros rather than a division by zero.
-OddEven countOddEven(const std::vector<TDrawRecord>& draws);
+OddEven countOddEven(const std::vector<DrawRecord>& draws);
 
 struct OddEvenTexts {
     std::string oddTotal, evenTotal;
@@ -79,12 +79,12 @@ HotColdLists hotColdLists(const DigitValues& totals);
 int limitToDraws(int span, int draws);
 // How often each digit was drawn, in any position, over the last `span`
 // draws (all draws when the span is larger); digits outside 0..9 count nowhere.
-DigitValues digitTotalsOverLast(const std::vector<TDrawRecord>& draws, int span);
+DigitValues digitTotalsOverLast(const std::vector<DrawRecord>& draws, int span);
 
 constexpr int DigitSums = 28;
 using SumCounts = std::array<std::int32_t, DigitSums>;
 // F[s]: how many of the last `span` draws have digits adding up to s.
-SumCounts digitSumsOverLast(const std::vector<TDrawRecord>& draws, int span);
+SumCounts digitSumsOverLast(const std::vector<DrawRecord>& draws, int span);
 
 // The value axis reaches 3 above the tallest bar.
 template <typename Values> double axisMaxFor(const Values& values)

@@ -75,7 +75,7 @@ std::vector<std::string> ordinalLines(const std::vector<TDigitCounts>& positionC
 {
     std::vector<std::string> lines;
     for (const auto& counts : positionCounts) {
-        const Ranking r = RankDescending(counts);
+        const Ranking r = rankDescending(counts);
         for (int k = 0; k < 4; ++k)
             lines.push_back(std::to_string(r.digits[k]));
     }
@@ -90,7 +90,7 @@ std::vector<std::string> pairsChoices(const std::vector<std::string>& warmLines,
         const int w = toInt(k < static_cast<int>(warmLines.size()) ? warmLines[k] : std::string());
         if (w < 0 || w > 9 || w >= static_cast<int>(pairTable.size()))
             throwConversionError(warmLines[k]);
-        const Ranking r = RankDescending(pairTable[w]);
+        const Ranking r = rankDescending(pairTable[w]);
         lines.push_back(digitTriple(r.digits[0], r.digits[1], w));
     }
     return lines;
@@ -114,7 +114,7 @@ std::vector<std::string> repeatsChoices(const TDigitRatios& ratios)
     DigitValues percentages;
     for (int d = 0; d < 10; ++d)
         percentages[d] = repeatPercentage(ratios[d]);
-    return topPattern(RankDescending(percentages).digits);
+    return topPattern(rankDescending(percentages).digits);
 }
 
 std::vector<std::string> ordinalRows(const std::vector<std::string>& ordinalFileLines)

@@ -44,7 +44,7 @@ std::string cut(const std::string& text, std::size_t width)
     return text.size() > width ? text.substr(0, width) : text;
 }
 
-std::string lineWith(const TDrawRecord& r, const char* separator)
+std::string lineWith(const DrawRecord& r, const char* separator)
 {
     return cut(monthDayYear(r.DrawDate), 10) + separator + "        " + cut(std::to_string(r.Digit1), 2) + "   " +
            cut(std::to_string(r.Digit2), 2) + "   " + cut(std::to_string(r.Digit3), 2);
@@ -110,12 +110,12 @@ std::string monthDayYear(double dayNumber)
     return monthDayYear(decodeDate(dayNumber));
 }
 
-std::string entryLine(const TDrawRecord& record)
+std::string entryLine(const DrawRecord& record)
 {
     return lineWith(record, " :");
 }
 
-std::string searchLine(const TDrawRecord& record)
+std::string searchLine(const DrawRecord& record)
 {
     return lineWith(record, " : ");
 }

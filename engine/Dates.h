@@ -34,8 +34,8 @@ std::string monthDayYear(double dayNumber);
 std::string monthDayYear(const CivilDate& date);
 
 // The line by which lists show one draw: "1/1/2002 :        3   0   7".
-std::string entryLine(const TDrawRecord& record);
+std::string entryLine(const DrawRecord& record);
 // The search window's variant, with " : " after the date.
-std::string searchLine(const TDrawRecord& record);
+std::string searchLine(const DrawRecord& record);
 
 } // namespace quor3

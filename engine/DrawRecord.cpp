@@ -45,7 +45,7 @@ std::int32_t getI32(const char* in)
 
 } // namespace
 
-void encodeDraw(const TDrawRecord& record, char* out)
+void encodeDraw(const DrawRecord& record, char* out)
 {
     std::uint64_t bits;
     std::memcpy(&bits, &record.DrawDate, 8);
@@ -57,9 +57,9 @@ void encodeDraw(const TDrawRecord& record, char* out)
     std::memcpy(out + 20, record.Reserved.data(), 4);
 }
 
-TDrawRecord decodeDraw(const char* in)
+DrawRecord decodeDraw(const char* in)
 {
-    TDrawRecord record;
+    DrawRecord record;
     const std::uint64_t bits =
         static_cast<std::uint64_t>(getU32(in)) | (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
     std::memcpy(&record.DrawDate, &bits, 8);
@@ -70,7 +70,7 @@ TDrawRecord decodeDraw(const char* in)
     return record;
 }
 
-std::string encodeDraws(const std::vector<TDrawRecord>& records)
+std::string encodeDraws(const std::vector<DrawRecord>& records)
 {
     std::string bytes(records.size() * DrawRecordSize, '\0');
     for (std::size_t i = 0; i < records.size(); ++i)
@@ -78,17 +78,17 @@ std::string encodeDraws(const std::vector<TDrawRecord>& records)
     return bytes;
 }
 
-std::vector<TDrawRecord> decodeDraws(const std::string& bytes)
+std::vector<DrawRecord> decodeDraws(const std::string& bytes)
 {
     const std::size_t count = bytes.size() / DrawRecordSize;
-    std::vector<TDrawRecord> records;
+    std::vector<DrawRecord> records;
     records.reserve(count);
     for (std::size_t i = 0; i < count; ++i)
         records.push_back(decodeDraw(bytes.data() + i * DrawRecordSize));
     return records;
 }
 
-std::vector<TDrawRecord> readDraws(const fs::path& database)
+std::vector<DrawRecord> readDraws(const fs::path& database)
 {
     return decodeDraws(readWholeFile(database));
 }
@@ -104,7 +104,7 @@ long long countDraws(const fs::path& database)
     return static_cast<long long>(size / DrawRecordSize);
 }
 
-TDrawRecord readDraw(const fs::path& database, long long index)
+DrawRecord readDraw(const fs::path& database, long long index)
 {
     const int fd = ::open(database.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -125,7 +125,7 @@ TDrawRecord readDraw(const fs::path& database, long long index)
     return decodeDraw(buffer);
 }
 
-void writeDraw(const fs::path& database, long long index, const TDrawRecord& record)
+void writeDraw(const fs::path& database, long long index, const DrawRecord& record)
 {
     if (index < 0 || index >= countDraws(database))
         throwIoError(database, "write record " + std::to_string(index) + " of", "the file holds no such record");
@@ -143,7 +143,7 @@ void writeDraw(const fs::path& database, long long index, const TDrawRecord& rec
     }
 }
 
-void appendDraw(const fs::path& database, const TDrawRecord& record)
+void appendDraw(const fs::path& database, const DrawRecord& record)
 {
     // A partial tail left by some other writer would shift every later record:
     // the new record goes at the next whole-record boundary.

@@ -19,7 +19,7 @@ constexpr std::size_t DrawRecordSize = 24;
 
 // One draw as stored: a day number (days since 30 December 1899) and three
 // digits, 24 bytes little-endian with four unused bytes at the end.
-struct TDrawRecord {
+struct DrawRecord {
     double DrawDate = 0.0;
     std::int32_t Digit1 = 0;
     std::int32_t Digit2 = 0;
@@ -27,19 +27,19 @@ struct TDrawRecord {
     std::array<std::uint8_t, 4> Reserved{};
 };
 
-void encodeDraw(const TDrawRecord& record, char* out24);
-TDrawRecord decodeDraw(const char* in24);
-std::string encodeDraws(const std::vector<TDrawRecord>& records);
+void encodeDraw(const DrawRecord& record, char* out24);
+DrawRecord decodeDraw(const char* in24);
+std::string encodeDraws(const std::vector<DrawRecord>& records);
 // Whole records only: a partial tail is ignored.
-std::vector<TDrawRecord> decodeDraws(const std::string& bytes);
+std::vector<DrawRecord> decodeDraws(const std::string& bytes);
 
 // File operations on a draw database. All raise quor3::Error on failure.
-std::vector<TDrawRecord> readDraws(const fs::path& database);
+std::vector<DrawRecord> readDraws(const fs::path& database);
 long long countDraws(const fs::path& database);
-TDrawRecord readDraw(const fs::path& database, long long index);
+DrawRecord readDraw(const fs::path& database, long long index);
 // Writes record `index` in place; the number of records does not change.
-void writeDraw(const fs::path& database, long long index, const TDrawRecord& record);
+void writeDraw(const fs::path& database, long long index, const DrawRecord& record);
 // Appends one record, creating the file when it does not exist.
-void appendDraw(const fs::path& database, const TDrawRecord& record);
+void appendDraw(const fs::path& database, const DrawRecord& record);
 
 } // namespace quor3

@@ -5,7 +5,7 @@
 namespace quor3
 {
 
-Ranking RankDescending(const DigitValues& values)
+Ranking rankDescending(const DigitValues& values)
 {
     Ranking r;
     r.values = values;

@@ -16,6 +16,6 @@ struct Ranking {
 // Selection sort with exchanges, strictly greater wins: the order it leaves
 // equal values in is part of what the user sees, so it must not be replaced
 // by a stable sort.
-Ranking RankDescending(const DigitValues& values);
+Ranking rankDescending(const DigitValues& values);
 
 } // namespace quor3

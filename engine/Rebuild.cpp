@@ -29,7 +29,7 @@ std::string digitText(int d)
 
 } // namespace
 
-RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status, RandomDigits& random)
 {
     const fs::path database = folder / databaseName;
@@ -37,7 +37,7 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
     RebuildResult result;
 
     // 1. Per-draw digit counts.
-    std::vector<TDrawRecord> draws = readDraws(database);
+    std::vector<DrawRecord> draws = readDraws(database);
     const long long n = static_cast<long long>(draws.size());
     if (panels == FirstPanels::TotalAndLastDate)
         status.setStatusText(0, "Total Draws: " + std::to_string(n));
@@ -68,7 +68,7 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
     for (std::size_t r = first; r < freq.size(); ++r)
         for (int d = 0; d < 10; ++d)
             sums[d] += freq[r][d];
-    const HotRanking h = RankDescending(sums).digits;
+    const HotRanking h = rankDescending(sums).digits;
     result.hotRanking = h;
 
     // 4, 5. The hottest five and the warm four.
@@ -165,14 +165,14 @@ RebuildResult RebuildStatistics(const fs::path& folder, const std::string& datab
     return result;
 }
 
-RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status)
 {
     ClockSeededDigits random;
-    return RebuildStatistics(folder, databaseName, panels, status, random);
+    return rebuildStatistics(folder, databaseName, panels, status, random);
 }
 
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)
+bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)
 {
     if (!fileExists(folder / databaseName)) {
         status.setStatusText(0, "Total Draws: 0");
@@ -181,14 +181,14 @@ bool OpenDatabase(const fs::path& folder, const std::string& databaseName, Statu
         status.setStatusText(3, "Coldest Number: ");
         return false;
     }
-    RebuildStatistics(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
+    rebuildStatistics(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
     return true;
 }
 
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status)
+bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status)
 {
     ClockSeededDigits random;
-    return OpenDatabase(folder, databaseName, status, random);
+    return openDatabase(folder, databaseName, status, random);
 }
 
 std::string databaseNameFor(const fs::path& chosenFile)

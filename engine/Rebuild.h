@@ -36,16 +36,16 @@ struct RebuildResult {
 // ranking, the odd/even and pairs choices read back the files just written.
 // A database of more than 731 draws, which the program never writes itself,
 // is analysed whole.
-RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status, RandomDigits& random);
-RebuildResult RebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status);
 
 // What choosing a file in the open dialog does once the folder is known: when
 // the database exists, a full rebuild; when it does not, the bare labels and
 // "Total Draws: 0", no file touched. Returns whether the database exists.
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random);
-bool OpenDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status);
+bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random);
+bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status);
 
 // The bare file name of a chosen file, cut to its first 25 characters.
 std::string databaseNameFor(const fs::path& chosenFile);

@@ -20,7 +20,7 @@ int fittedRowHeight(int gridHeight, int rows, int lineWidth)
     return rows > 0 ? gridHeight / rows - lineWidth : 0;
 }
 
-DigitValues totalDigitCounts(const std::vector<TDrawRecord>& draws)
+DigitValues totalDigitCounts(const std::vector<DrawRecord>& draws)
 {
     DigitValues counts{};
     auto count = [&counts](std::int32_t digit) {
@@ -35,7 +35,7 @@ DigitValues totalDigitCounts(const std::vector<TDrawRecord>& draws)
     return counts;
 }
 
-std::vector<std::string> displayLines(const std::vector<TDrawRecord>& draws)
+std::vector<std::string> displayLines(const std::vector<DrawRecord>& draws)
 {
     std::vector<std::string> lines;
     lines.reserve(draws.size());
@@ -62,11 +62,11 @@ std::vector<std::string> frequentLines(const std::vector<TDigitCounts>& freqReco
     return lines;
 }
 
-std::vector<std::string> searchResultLines(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2,
+std::vector<std::string> searchResultLines(const std::vector<DrawRecord>& draws, SearchType type, int s1, int s2,
                                            int s3)
 {
     std::vector<std::string> lines;
-    for (std::size_t index : SearchDraws(draws, type, s1, s2, s3))
+    for (std::size_t index : searchDraws(draws, type, s1, s2, s3))
         lines.push_back(searchLine(draws[index]));
     return lines;
 }

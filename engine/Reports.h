@@ -21,11 +21,11 @@ int fittedRowHeight(int gridHeight, int rows, int lineWidth = 2);
 // --- Totals ---
 // How often each digit was drawn in any position. Stored values outside 0 to 9
 // belong to no digit and are left out.
-DigitValues totalDigitCounts(const std::vector<TDrawRecord>& draws);
+DigitValues totalDigitCounts(const std::vector<DrawRecord>& draws);
 
 // --- Database display ---
 // The entry lines of the draws, newest first.
-std::vector<std::string> displayLines(const std::vector<TDrawRecord>& draws);
+std::vector<std::string> displayLines(const std::vector<DrawRecord>& draws);
 
 // --- Skip/trace chart ---
 // The mark of one digit in one draw: how often it was drawn, a caret when not at all.
@@ -36,7 +36,7 @@ std::vector<std::string> frequentLines(const std::vector<TDigitCounts>& freqReco
 
 // --- Search ---
 // The result lines of one search, in the order they are listed.
-std::vector<std::string> searchResultLines(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2,
+std::vector<std::string> searchResultLines(const std::vector<DrawRecord>& draws, SearchType type, int s1, int s2,
                                            int s3);
 
 // --- Grids ---

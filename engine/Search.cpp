@@ -3,7 +3,7 @@
 namespace quor3
 {
 
-std::vector<std::size_t> SearchDraws(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2, int s3)
+std::vector<std::size_t> searchDraws(const std::vector<DrawRecord>& draws, SearchType type, int s1, int s2, int s3)
 {
     std::vector<std::size_t> found;
     std::vector<bool> listed(draws.size(), false);

@@ -25,6 +25,6 @@ enum class SearchType {
 // Indexes of the matching draws in the order they are listed: every scan runs
 // from the newest draw to the oldest; "Random (3)" scans six times, once per
 // arrangement, and no draw is listed twice.
-std::vector<std::size_t> SearchDraws(const std::vector<TDrawRecord>& draws, SearchType type, int s1, int s2, int s3);
+std::vector<std::size_t> searchDraws(const std::vector<DrawRecord>& draws, SearchType type, int s1, int s2, int s3);
 
 } // namespace quor3

@@ -6,11 +6,11 @@
 namespace quor3
 {
 
-StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, const TDrawRecord& draw)
+StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw)
 {
     const fs::path database = folder / databaseName;
     StoreResult result;
-    TDrawRecord stored = draw;
+    DrawRecord stored = draw;
     stored.Reserved = {};
     if (!fileExists(database)) {
         appendDraw(database, stored);
@@ -19,8 +19,8 @@ StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, c
     }
     const long long n = countDraws(database);
     if (n >= MaxDraws) {
-        std::vector<TDrawRecord> draws = readDraws(database);
-        std::vector<TDrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
+        std::vector<DrawRecord> draws = readDraws(database);
+        std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
             record.Reserved = {};
         kept.push_back(stored);

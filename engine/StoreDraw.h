@@ -16,6 +16,6 @@ struct StoreResult {
 // not exist. A full database (731 draws or more) is first cut back to its last
 // 90 draws: the new contents go to "temp.dat", which is flushed and renamed
 // over the database in one step, so a whole database exists at every moment.
-StoreResult StoreDraw(const fs::path& folder, const std::string& databaseName, const TDrawRecord& draw);
+StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw);
 
 } // namespace quor3

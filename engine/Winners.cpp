@@ -7,7 +7,7 @@
 namespace quor3
 {
 
-bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z)
+bool sameDigitsAnyOrder(int a, int b, int c, int x, int y, int z)
 {
     return (x == a && y == b && z == c) || (x == a && y == c && z == b) || (x == b && y == a && z == c) ||
            (x == b && y == c && z == a) || (x == c && y == a && z == b) || (x == c && y == b && z == a);
@@ -41,7 +41,7 @@ int digitAt(const std::string& choice, std::size_t position)
 
 } // namespace
 
-std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
+std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
                                       const CivilDate& drawDate,
                                       const std::function<void(const WinnerMatch&)>& announce)
 {
@@ -63,7 +63,7 @@ std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string&
         }
         for (const std::string& choice : choices) {
             const int x = digitAt(choice, 0), y = digitAt(choice, 3), z = digitAt(choice, 6);
-            if (!SameDigitsAnyOrder(a, b, c, x, y, z))
+            if (!sameDigitsAnyOrder(a, b, c, x, y, z))
                 continue;
             WinnerMatch match;
             match.message = std::string("W I N N E R\r\n") + category.heading + choice;

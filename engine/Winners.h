@@ -11,7 +11,7 @@ namespace quor3
 {
 
 // True when (x, y, z) holds the digits a, b, c in some order, each as often.
-bool SameDigitsAnyOrder(int a, int b, int c, int x, int y, int z);
+bool sameDigitsAnyOrder(int a, int b, int c, int x, int y, int z);
 
 struct WinnerMatch {
     std::string message; // "W I N N E R\r\nHot Category: 3  0  7"
@@ -24,7 +24,7 @@ struct WinnerMatch {
 // log line to "quor3 winners.txt", creating it with a "Log began on: " line.
 // A missing choice file skips its category. A choice that is not three digits
 // stops the check with the conversion error; matches before it stay logged.
-std::vector<WinnerMatch> CheckWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
+std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
                                       const CivilDate& drawDate,
                                       const std::function<void(const WinnerMatch&)>& announce = {});
 

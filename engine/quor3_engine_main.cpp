@@ -92,7 +92,7 @@ int run(const std::vector<std::string>& args)
     if (command == "rebuild" && args.size() == 2) {
         const Location where = locate(args[1]);
         PrintedStatus status;
-        quor3::OpenDatabase(where.folder, where.name, status);
+        quor3::openDatabase(where.folder, where.name, status);
         status.print();
         return 0;
     }
@@ -101,20 +101,20 @@ int run(const std::vector<std::string>& args)
         const quor3::CivilDate date = parseDate(args[2]);
         const int a = parseDigit(args[3]), b = parseDigit(args[4]), c = parseDigit(args[5]);
         if (command == "check") {
-            for (const auto& match : quor3::CheckWinners(where.folder, where.name, a, b, c, date))
+            for (const auto& match : quor3::checkWinners(where.folder, where.name, a, b, c, date))
                 std::cout << match.logLine << '\n';
             return 0;
         }
-        quor3::TDrawRecord draw;
+        quor3::DrawRecord draw;
         draw.DrawDate = quor3::encodeDate(date);
         draw.Digit1 = a;
         draw.Digit2 = b;
         draw.Digit3 = c;
-        const quor3::StoreResult stored = quor3::StoreDraw(where.folder, where.name, draw);
+        const quor3::StoreResult stored = quor3::storeDraw(where.folder, where.name, draw);
         PrintedStatus status;
         status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
-        quor3::RebuildStatistics(where.folder, where.name, quor3::FirstPanels::None, status);
+        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::None, status);
         status.print();
         return 0;
     }

@@ -52,15 +52,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     NoStatus status;
     FixedDigits digits;
     try {
-        quor3::RebuildStatistics(folder(), "fuzz.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
-        quor3::CheckWinners(folder(), "fuzz.c3d", data[0 % (size ? size : 1)] % 10, 1, 2, {2002, 1, 1});
+        quor3::rebuildStatistics(folder(), "fuzz.c3d", quor3::FirstPanels::TotalAndLastDate, status, digits);
+        quor3::checkWinners(folder(), "fuzz.c3d", data[0 % (size ? size : 1)] % 10, 1, 2, {2002, 1, 1});
     } catch (const quor3::Error&) {
     }
     // The choice files as random text too: the match check must stop cleanly.
     quor3::writeWholeFile(folder() / "hot.dat", bytes);
     quor3::writeWholeFile(folder() / "ordinal.dat", bytes);
     try {
-        quor3::CheckWinners(folder(), "fuzz.c3d", 1, 2, 3, {2002, 1, 1});
+        quor3::checkWinners(folder(), "fuzz.c3d", 1, 2, 3, {2002, 1, 1});
     } catch (const quor3::Error&) {
     }
     return 0;

@@ -11,18 +11,18 @@ using namespace quor3;
 namespace
 {
 
-TDrawRecord draw(int a, int b, int c)
+DrawRecord draw(int a, int b, int c)
 {
-    TDrawRecord r;
+    DrawRecord r;
     r.Digit1 = a;
     r.Digit2 = b;
     r.Digit3 = c;
     return r;
 }
 
-std::vector<TDrawRecord> draws(std::initializer_list<std::array<int, 3>> list)
+std::vector<DrawRecord> draws(std::initializer_list<std::array<int, 3>> list)
 {
-    std::vector<TDrawRecord> v;
+    std::vector<DrawRecord> v;
     for (const auto& d : list)
         v.push_back(draw(d[0], d[1], d[2]));
     return v;
@@ -87,9 +87,9 @@ TEST(OddEven, ExactHalvesRoundUp)
     std::vector<std::array<int, 3>> triples(80, {0, 0, 0});
     for (int k = 0; k < 63; ++k)
         triples[k / 3][k % 3] = 1;
-    std::vector<quor3::TDrawRecord> records;
+    std::vector<quor3::DrawRecord> records;
     for (const auto& t : triples) {
-        quor3::TDrawRecord r;
+        quor3::DrawRecord r;
         r.Digit1 = t[0];
         r.Digit2 = t[1];
         r.Digit3 = t[2];
@@ -124,7 +124,7 @@ TEST(OddEven, LastFiveCountsOnlyTheLatestFiveDraws)
 
 TEST(OddEven, TotalsAlwaysAddUpToThreeTimesTheDraws)
 {
-    std::vector<TDrawRecord> v;
+    std::vector<DrawRecord> v;
     for (int i = 0; i < 97; ++i)
         v.push_back(draw((i * 7) % 10, (i * 3 + 1) % 10, i % 13 == 0 ? 11 : (i * i) % 10));
     const OddEven r = countOddEven(v);
@@ -260,7 +260,7 @@ TEST(GraphCounts, StoredSpanIsLimitedToTheDraws)
 
 TEST(GraphCounts, DigitTotalsOverTheLastDraws)
 {
-    std::vector<TDrawRecord> v(50, draw(1, 2, 3));
+    std::vector<DrawRecord> v(50, draw(1, 2, 3));
     v.push_back(draw(9, 9, 9));
     DigitValues t = digitTotalsOverLast(v, 1);
     EXPECT_EQ(t[9], 3);
@@ -272,7 +272,7 @@ TEST(GraphCounts, DigitTotalsOverTheLastDraws)
 
 TEST(GraphCounts, SpanLargerThanTheDrawsNeverReadsBeforeTheFirst)
 {
-    const std::vector<TDrawRecord> v(4, draw(0, 0, 1));
+    const std::vector<DrawRecord> v(4, draw(0, 0, 1));
     DigitValues t = digitTotalsOverLast(v, 1000);
     EXPECT_EQ(t[0], 8);
     EXPECT_EQ(t[1], 4);

@@ -36,7 +36,7 @@ TEST(Dates, ImpossibleDatesRaiseTheEncodeError)
 
 TEST(EntryLine, DatePiecesWithoutLeadingZeros)
 {
-    TDrawRecord r;
+    DrawRecord r;
     r.DrawDate = encodeDate(2002, 1, 1);
     r.Digit1 = 3;
     r.Digit2 = 0;

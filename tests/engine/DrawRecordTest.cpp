@@ -7,7 +7,7 @@
 
 TEST(DrawRecord, RecordOf307OnFirstJanuary2002IsTwentyFourLittleEndianBytes)
 {
-    quor3::TDrawRecord r;
+    quor3::DrawRecord r;
     r.DrawDate = quor3::encodeDate(2002, 1, 1);
     r.Digit1 = 3;
     r.Digit2 = 0;

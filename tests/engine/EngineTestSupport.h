@@ -36,11 +36,11 @@ struct Triple {
     int a, b, c;
 };
 
-inline std::vector<quor3::TDrawRecord> drawsOf(const std::vector<Triple>& triples, double firstDay = 37257)
+inline std::vector<quor3::DrawRecord> drawsOf(const std::vector<Triple>& triples, double firstDay = 37257)
 {
-    std::vector<quor3::TDrawRecord> draws;
+    std::vector<quor3::DrawRecord> draws;
     for (const auto& t : triples) {
-        quor3::TDrawRecord r;
+        quor3::DrawRecord r;
         r.DrawDate = firstDay + static_cast<double>(draws.size());
         r.Digit1 = t.a;
         r.Digit2 = t.b;
@@ -58,7 +58,7 @@ inline std::vector<Triple> variedTriples(int n)
     return t;
 }
 
-inline void writeDatabase(const quor3::fs::path& file, const std::vector<quor3::TDrawRecord>& draws)
+inline void writeDatabase(const quor3::fs::path& file, const std::vector<quor3::DrawRecord>& draws)
 {
     quor3::writeWholeFile(file, quor3::encodeDraws(draws));
 }

@@ -70,9 +70,9 @@ TEST(EntryDates, DayLimitFollowsMonthAndYear)
 namespace
 {
 
-TDrawRecord draw(int a, int b, int c, int year, int month, int day)
+DrawRecord draw(int a, int b, int c, int year, int month, int day)
 {
-    TDrawRecord r;
+    DrawRecord r;
     r.DrawDate = encodeDate(year, month, day);
     r.Digit1 = a;
     r.Digit2 = b;
@@ -80,7 +80,7 @@ TDrawRecord draw(int a, int b, int c, int year, int month, int day)
     return r;
 }
 
-bool sameDraw(const TDrawRecord& x, const TDrawRecord& y)
+bool sameDraw(const DrawRecord& x, const DrawRecord& y)
 {
     return x.DrawDate == y.DrawDate && x.Digit1 == y.Digit1 && x.Digit2 == y.Digit2 && x.Digit3 == y.Digit3;
 }
@@ -96,7 +96,7 @@ int failingRename(const char*, const char*)
 TEST(StoreDraw, FirstDrawCreatesTheDatabase)
 {
     TempFolder dir;
-    const StoreResult r = StoreDraw(dir.path(), "new.c3d", draw(4, 0, 7, 2002, 3, 1));
+    const StoreResult r = storeDraw(dir.path(), "new.c3d", draw(4, 0, 7, 2002, 3, 1));
     EXPECT_EQ(r.totalDraws, 1);
     EXPECT_FALSE(r.cutBack);
     const auto stored = readDraws(dir / "new.c3d");
@@ -108,8 +108,8 @@ TEST(StoreDraw, AppendsAtTheEndWhateverTheDateAndTwiceTheSameDate)
 {
     TempFolder dir;
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(10)));
-    EXPECT_EQ(StoreDraw(dir.path(), "ga.c3d", draw(4, 0, 7, 2001, 3, 1)).totalDraws, 11);
-    EXPECT_EQ(StoreDraw(dir.path(), "ga.c3d", draw(5, 5, 5, 2001, 3, 1)).totalDraws, 12);
+    EXPECT_EQ(storeDraw(dir.path(), "ga.c3d", draw(4, 0, 7, 2001, 3, 1)).totalDraws, 11);
+    EXPECT_EQ(storeDraw(dir.path(), "ga.c3d", draw(5, 5, 5, 2001, 3, 1)).totalDraws, 12);
     const auto stored = readDraws(dir / "ga.c3d");
     ASSERT_EQ(stored.size(), 12u);
     EXPECT_TRUE(sameDraw(stored[10], draw(4, 0, 7, 2001, 3, 1)));
@@ -120,7 +120,7 @@ TEST(StoreDraw, SevenHundredThirtyDrawsGrowToAFullDatabase)
 {
     TempFolder dir;
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(730)));
-    const StoreResult r = StoreDraw(dir.path(), "ga.c3d", draw(1, 2, 3, 2004, 1, 1));
+    const StoreResult r = storeDraw(dir.path(), "ga.c3d", draw(1, 2, 3, 2004, 1, 1));
     EXPECT_EQ(r.totalDraws, 731);
     EXPECT_FALSE(r.cutBack);
     EXPECT_EQ(countDraws(dir / "ga.c3d"), 731);
@@ -133,8 +133,8 @@ TEST(StoreDraw, AFullDatabaseKeepsItsLast90DrawsThenTheNewOne)
     for (auto& r : old)
         r.Reserved = {1, 2, 3, 4};
     writeDatabase(dir / "ga.c3d", old);
-    const TDrawRecord added = draw(9, 8, 7, 2004, 1, 2);
-    const StoreResult r = StoreDraw(dir.path(), "ga.c3d", added);
+    const DrawRecord added = draw(9, 8, 7, 2004, 1, 2);
+    const StoreResult r = storeDraw(dir.path(), "ga.c3d", added);
     EXPECT_EQ(r.totalDraws, 91);
     EXPECT_TRUE(r.cutBack);
     const std::string bytes = readWholeFile(dir / "ga.c3d");
@@ -154,7 +154,7 @@ TEST(StoreDraw, AFailedCutBackLeavesTheOldDatabaseWhole)
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(731)));
     const std::string before = readWholeFile(dir / "ga.c3d");
     setRenameFunctionForTesting(&failingRename);
-    EXPECT_THROW(StoreDraw(dir.path(), "ga.c3d", draw(9, 8, 7, 2004, 1, 2)), Error);
+    EXPECT_THROW(storeDraw(dir.path(), "ga.c3d", draw(9, 8, 7, 2004, 1, 2)), Error);
     setRenameFunctionForTesting(nullptr);
     EXPECT_EQ(readWholeFile(dir / "ga.c3d"), before);
     EXPECT_FALSE(fileExists(dir / "temp.dat"));
@@ -182,23 +182,23 @@ const std::vector<std::string> noMatch5 = {"9  9  9", "9  9  8", "9  8  8", "8  
 
 } // namespace
 
-TEST(CheckWinners, SameDigitsInAnyOrderCountRepeatsToo)
+TEST(checkWinners, SameDigitsInAnyOrderCountRepeatsToo)
 {
-    EXPECT_TRUE(SameDigitsAnyOrder(7, 0, 3, 3, 0, 7));
-    EXPECT_TRUE(SameDigitsAnyOrder(7, 0, 3, 7, 0, 3));
-    EXPECT_TRUE(SameDigitsAnyOrder(7, 0, 3, 0, 3, 7));
-    EXPECT_FALSE(SameDigitsAnyOrder(7, 0, 3, 7, 0, 0));
-    EXPECT_TRUE(SameDigitsAnyOrder(1, 1, 2, 2, 1, 1));
-    EXPECT_FALSE(SameDigitsAnyOrder(1, 1, 2, 1, 2, 2));
-    EXPECT_FALSE(SameDigitsAnyOrder(1, 2, 2, 1, 1, 2));
+    EXPECT_TRUE(sameDigitsAnyOrder(7, 0, 3, 3, 0, 7));
+    EXPECT_TRUE(sameDigitsAnyOrder(7, 0, 3, 7, 0, 3));
+    EXPECT_TRUE(sameDigitsAnyOrder(7, 0, 3, 0, 3, 7));
+    EXPECT_FALSE(sameDigitsAnyOrder(7, 0, 3, 7, 0, 0));
+    EXPECT_TRUE(sameDigitsAnyOrder(1, 1, 2, 2, 1, 1));
+    EXPECT_FALSE(sameDigitsAnyOrder(1, 1, 2, 1, 2, 2));
+    EXPECT_FALSE(sameDigitsAnyOrder(1, 2, 2, 1, 1, 2));
 }
 
-TEST(CheckWinners, FirstMatchStartsTheLogWithTheDrawsDate)
+TEST(checkWinners, FirstMatchStartsTheLogWithTheDrawsDate)
 {
     TempFolder dir;
     writeChoices(dir, "hot.dat", {"3  0  7", "1  2  3", "7  0  3", "0  3  7", "7  0  0"});
     Announced seen;
-    const auto matches = CheckWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
+    const auto matches = checkWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
     ASSERT_EQ(matches.size(), 3u);
     EXPECT_EQ(seen.messages,
               (std::vector<std::string>{"W I N N E R\r\nHot Category: 3  0  7", "W I N N E R\r\nHot Category: 7  0  3",
@@ -210,18 +210,18 @@ TEST(CheckWinners, FirstMatchStartsTheLogWithTheDrawsDate)
               "6/15/2002[Quor3 Picked: 0  3  7] [Actual: 703] Hot Category ga.c3d\r\n");
 }
 
-TEST(CheckWinners, AnExistingLogIsAppendedToWithoutANewFirstLine)
+TEST(checkWinners, AnExistingLogIsAppendedToWithoutANewFirstLine)
 {
     TempFolder dir;
     writeWholeFile(dir / "quor3 winners.txt", "Log began on: 1/2/2001\r\n");
     writeChoices(dir, "cold.dat", {"2  1  1", "1  2  2", "9  9  9", "9  9  9", "9  9  9"});
-    const auto matches = CheckWinners(dir.path(), "ga.c3d", 1, 1, 2, {2003, 1, 5});
+    const auto matches = checkWinners(dir.path(), "ga.c3d", 1, 1, 2, {2003, 1, 5});
     ASSERT_EQ(matches.size(), 1u);
     EXPECT_EQ(readWholeFile(dir / "quor3 winners.txt"),
               "Log began on: 1/2/2001\r\n1/5/2003[Quor3 Picked: 2  1  1] [Actual: 112] Cold Category ga.c3d\r\n");
 }
 
-TEST(CheckWinners, CategoriesAreComparedInTheirOrderAndMissingFilesAreSkipped)
+TEST(checkWinners, CategoriesAreComparedInTheirOrderAndMissingFilesAreSkipped)
 {
     TempFolder dir;
     writeChoices(dir, "hot.dat", {"3  0  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
@@ -233,7 +233,7 @@ TEST(CheckWinners, CategoriesAreComparedInTheirOrderAndMissingFilesAreSkipped)
     // "pr.dat" is missing; the repeats after it are still compared.
     writeChoices(dir, "repeats.dat", {"0  7  3", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
     Announced seen;
-    const auto matches = CheckWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
+    const auto matches = checkWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
     EXPECT_EQ(seen.messages,
               (std::vector<std::string>{"W I N N E R\r\nHot Category: 3  0  7", "W I N N E R\r\nCold Category: 7  3  0",
                                         "W I N N E R\r\nOrdinal Category: 3  0  7",
@@ -246,17 +246,17 @@ TEST(CheckWinners, CategoriesAreComparedInTheirOrderAndMissingFilesAreSkipped)
     EXPECT_EQ(log[4], "6/15/2002[Quor3 Picked: 0  7  3] [Actual: 703] % Repeats Category ga.c3d");
 }
 
-TEST(CheckWinners, OnlyTheCountedLinesAndTheirFirstSevenCharactersAreUsed)
+TEST(checkWinners, OnlyTheCountedLinesAndTheirFirstSevenCharactersAreUsed)
 {
     TempFolder dir;
     writeChoices(dir, "wm.dat", {"9  9  9 and more", "9  9  9", "9  9  9", "9  9  9", "5  5  5"});
-    EXPECT_TRUE(CheckWinners(dir.path(), "ga.c3d", 5, 5, 5, {2002, 6, 15}).empty());
-    EXPECT_TRUE(CheckWinners(dir.path(), "ga.c3d", 9, 9, 9, {2002, 6, 15}).size() == 4);
+    EXPECT_TRUE(checkWinners(dir.path(), "ga.c3d", 5, 5, 5, {2002, 6, 15}).empty());
+    EXPECT_TRUE(checkWinners(dir.path(), "ga.c3d", 9, 9, 9, {2002, 6, 15}).size() == 4);
     EXPECT_EQ(readTextLines(dir / "quor3 winners.txt")[1],
               "6/15/2002[Quor3 Picked: 9  9  9] [Actual: 999] Warm Category ga.c3d");
 }
 
-TEST(CheckWinners, AShortChoiceFileStopsTheCheckAfterEarlierMatchesWereLogged)
+TEST(checkWinners, AShortChoiceFileStopsTheCheckAfterEarlierMatchesWereLogged)
 {
     TempFolder dir;
     writeChoices(dir, "hot.dat", {"3  0  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
@@ -264,7 +264,7 @@ TEST(CheckWinners, AShortChoiceFileStopsTheCheckAfterEarlierMatchesWereLogged)
     writeChoices(dir, "repeats.dat", {"3  0  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
     Announced seen;
     try {
-        CheckWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
+        checkWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15}, seen.hook());
         FAIL() << "a missing line must stop the check";
     } catch (const Error& e) {
         EXPECT_EQ(e.kind(), Error::Kind::Conversion);
@@ -274,12 +274,12 @@ TEST(CheckWinners, AShortChoiceFileStopsTheCheckAfterEarlierMatchesWereLogged)
     EXPECT_EQ(readTextLines(dir / "quor3 winners.txt").size(), 2u);
 }
 
-TEST(CheckWinners, ALetterInAChoiceIsNamedInTheMessage)
+TEST(checkWinners, ALetterInAChoiceIsNamedInTheMessage)
 {
     TempFolder dir;
     writeChoices(dir, "hot.dat", {"3  x  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
     try {
-        CheckWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15});
+        checkWinners(dir.path(), "ga.c3d", 7, 0, 3, {2002, 6, 15});
         FAIL();
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'x' is not a valid integer value");

@@ -16,7 +16,7 @@ namespace
 RebuildResult rebuild(const TempFolder& dir, RecordingStatus& status, const std::string& name = "ga.c3d")
 {
     SequenceDigits digits;
-    return RebuildStatistics(dir.path(), name, FirstPanels::TotalAndLastDate, status, digits);
+    return rebuildStatistics(dir.path(), name, FirstPanels::TotalAndLastDate, status, digits);
 }
 
 std::vector<std::string> lines(const TempFolder& dir, const char* name)
@@ -41,12 +41,12 @@ std::vector<Triple> drawsWithCounts(const std::array<int, 10>& s)
 
 TEST(Ranking, TiesAreOrderedByTheExchangesNotByDigit)
 {
-    const Ranking r = RankDescending({4, 6, 4, 3, 5, 6, 2, 4, 7, 4});
+    const Ranking r = rankDescending({4, 6, 4, 3, 5, 6, 2, 4, 7, 4});
     EXPECT_EQ(r.digits, (std::array<int, 10>{8, 1, 5, 4, 2, 7, 0, 9, 3, 6}));
     EXPECT_EQ(r.values, (DigitValues{7, 6, 6, 5, 4, 4, 4, 4, 3, 2}));
-    EXPECT_EQ(RankDescending({3, 3, 5, 0, 0, 0, 0, 0, 0, 0}).digits,
+    EXPECT_EQ(rankDescending({3, 3, 5, 0, 0, 0, 0, 0, 0, 0}).digits,
               (std::array<int, 10>{2, 1, 0, 3, 4, 5, 6, 7, 8, 9}));
-    EXPECT_EQ(RankDescending({}).digits, (std::array<int, 10>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+    EXPECT_EQ(rankDescending({}).digits, (std::array<int, 10>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
 }
 
 TEST(Rebuild, HotRankingDrivesHottestWarmChoicesAndStatus)
@@ -228,13 +228,13 @@ TEST(Choices, OrdinalRowsTakeTheFirstCharacterOfEachLine)
     EXPECT_EQ(ordinalRows({}).front(), "    ");
 }
 
-TEST(OpenDatabase, MissingFileShowsBareLabelsAndTouchesNothing)
+TEST(openDatabase, MissingFileShowsBareLabelsAndTouchesNothing)
 {
     TempFolder dir;
     writeWholeFile(dir / "hot.dat", "old");
     RecordingStatus status;
     SequenceDigits digits;
-    EXPECT_FALSE(OpenDatabase(dir.path(), "new.c3d", status, digits));
+    EXPECT_FALSE(openDatabase(dir.path(), "new.c3d", status, digits));
     EXPECT_EQ(status.panels[0], "Total Draws: 0");
     EXPECT_EQ(status.panels[1], "Last Draw Date: ");
     EXPECT_EQ(status.panels[2], "Hottest Number: ");
@@ -244,7 +244,7 @@ TEST(OpenDatabase, MissingFileShowsBareLabelsAndTouchesNothing)
     EXPECT_FALSE(fileExists(dir / "new.c3d"));
 }
 
-TEST(OpenDatabase, NamesAreCutToTwentyFiveCharacters)
+TEST(openDatabase, NamesAreCutToTwentyFiveCharacters)
 {
     EXPECT_EQ(databaseNameFor("/x/abcdefghijklmnopqrstuvwxyz1234.c3d"), "abcdefghijklmnopqrstuvwxy");
     EXPECT_EQ(databaseNameFor("/x/ga.c3d"), "ga.c3d");
@@ -330,7 +330,7 @@ TEST(BadInput, UnwritableFolderIsAClearError)
     RecordingStatus status;
     SequenceDigits digits;
     try {
-        RebuildStatistics("/nonexistent-quor3-folder", "ga.c3d", FirstPanels::TotalAndLastDate, status, digits);
+        rebuildStatistics("/nonexistent-quor3-folder", "ga.c3d", FirstPanels::TotalAndLastDate, status, digits);
         FAIL();
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("\"ga.c3d\""), std::string::npos) << e.what();
@@ -344,10 +344,10 @@ TEST(Rebuild, PanelsFollowTheCallersChoice)
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(5)));
     SequenceDigits digits;
     RecordingStatus none;
-    RebuildStatistics(dir.path(), "ga.c3d", FirstPanels::None, none, digits);
+    rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::None, none, digits);
     EXPECT_EQ(none.order, (std::vector<int>{2, 3}));
     RecordingStatus corrected;
-    RebuildStatistics(dir.path(), "ga.c3d", FirstPanels::LastDateOnly, corrected, digits);
+    rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::LastDateOnly, corrected, digits);
     EXPECT_EQ(corrected.order, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(corrected.panels[1], "Last Draw Date: 1/5/2002");
 }

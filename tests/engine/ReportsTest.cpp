@@ -11,9 +11,9 @@ using namespace quor3;
 namespace
 {
 
-TDrawRecord draw(int d1, int d2, int d3, int day = 1)
+DrawRecord draw(int d1, int d2, int d3, int day = 1)
 {
-    TDrawRecord r;
+    DrawRecord r;
     r.DrawDate = encodeDate(2002, 1, day);
     r.Digit1 = d1;
     r.Digit2 = d2;
@@ -30,7 +30,7 @@ TDigitCounts freqOf(int d1, int d2, int d3)
     return c;
 }
 
-std::vector<std::string> digitsOf(const std::vector<TDrawRecord>& draws, const std::vector<std::size_t>& found)
+std::vector<std::string> digitsOf(const std::vector<DrawRecord>& draws, const std::vector<std::size_t>& found)
 {
     std::vector<std::string> out;
     for (auto i : found)
@@ -75,7 +75,7 @@ TEST(Totals, OneDrawWithARepeatedDigit)
 
 TEST(Totals, CountsAddUpToThreePerDrawAndSkipStrayValues)
 {
-    std::vector<TDrawRecord> draws;
+    std::vector<DrawRecord> draws;
     for (int i = 0; i < 50; ++i)
         draws.push_back(draw(i % 10, (i * 3) % 10, (i * 7 + 1) % 10));
     auto counts = totalDigitCounts(draws);
@@ -100,7 +100,7 @@ TEST(Totals, HeadingsAreWrittenOnceAndCountsReplaced)
 
 TEST(Display, NewestFirstAndDatePiecesOfEightAndTenCharacters)
 {
-    TDrawRecord late = draw(1, 2, 3);
+    DrawRecord late = draw(1, 2, 3);
     late.DrawDate = encodeDate(2001, 12, 25);
     const auto lines = displayLines({draw(3, 0, 7), draw(9, 9, 9, 2), late});
     ASSERT_EQ(lines.size(), 3u);
@@ -222,70 +222,70 @@ TEST(Ordinal, HeadingsOnceValuesReplaced)
 
 TEST(Search, SinglePositionTypesScanNewestFirst)
 {
-    const std::vector<TDrawRecord> draws{draw(1, 2, 3), draw(1, 5, 3), draw(4, 2, 3), draw(1, 2, 9)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::First, 1, 0, 0)), (Texts{"129", "153", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::Second, 0, 2, 0)), (Texts{"129", "423", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::Third, 0, 0, 3)), (Texts{"423", "153", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::FirstSecond, 1, 2, 0)), (Texts{"129", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::FirstThird, 1, 0, 3)), (Texts{"153", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::SecondThird, 0, 2, 3)), (Texts{"423", "123"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::Exact, 1, 2, 3)), (Texts{"123"}));
+    const std::vector<DrawRecord> draws{draw(1, 2, 3), draw(1, 5, 3), draw(4, 2, 3), draw(1, 2, 9)};
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::First, 1, 0, 0)), (Texts{"129", "153", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::Second, 0, 2, 0)), (Texts{"129", "423", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::Third, 0, 0, 3)), (Texts{"423", "153", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::FirstSecond, 1, 2, 0)), (Texts{"129", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::FirstThird, 1, 0, 3)), (Texts{"153", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::SecondThird, 0, 2, 3)), (Texts{"423", "123"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::Exact, 1, 2, 3)), (Texts{"123"}));
     // Types that use fewer digits ignore the others.
-    EXPECT_EQ(SearchDraws(draws, SearchType::First, 1, 7, 7), SearchDraws(draws, SearchType::First, 1, 0, 0));
+    EXPECT_EQ(searchDraws(draws, SearchType::First, 1, 7, 7), searchDraws(draws, SearchType::First, 1, 0, 0));
 }
 
 TEST(Search, AnyOrderOfThreeIsGroupedByArrangement)
 {
     // Oldest first: the order of the dates must not matter.
-    const std::vector<TDrawRecord> draws{draw(2, 1, 1), draw(1, 2, 1), draw(1, 1, 2),
+    const std::vector<DrawRecord> draws{draw(2, 1, 1), draw(1, 2, 1), draw(1, 1, 2),
                                          draw(1, 1, 1), draw(2, 1, 1), draw(1, 1, 2)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::AnyOrder3, 1, 1, 2)),
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder3, 1, 1, 2)),
               (Texts{"112", "112", "121", "211", "211"}));
-    const auto found = SearchDraws(draws, SearchType::AnyOrder3, 1, 1, 2);
+    const auto found = searchDraws(draws, SearchType::AnyOrder3, 1, 1, 2);
     EXPECT_EQ(found, (std::vector<std::size_t>{5, 2, 1, 4, 0}));
 }
 
 TEST(Search, AnyOrderOfThreeDistinctDigitsFindsEveryArrangementOnce)
 {
     // The fourth arrangement puts S1 second, S2 third and S3 first: 3-1-2 before 2-3-1.
-    const std::vector<TDrawRecord> draws{draw(3, 2, 1), draw(2, 3, 1), draw(3, 1, 2),
+    const std::vector<DrawRecord> draws{draw(3, 2, 1), draw(2, 3, 1), draw(3, 1, 2),
                                          draw(2, 1, 3), draw(1, 3, 2), draw(1, 2, 3)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::AnyOrder3, 1, 2, 3)),
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder3, 1, 2, 3)),
               (Texts{"123", "132", "213", "312", "231", "321"}));
 }
 
 TEST(Search, AnyOrderOfTwo)
 {
-    const std::vector<TDrawRecord> draws{draw(5, 5, 5), draw(5, 1, 5), draw(1, 5, 5), draw(5, 5, 1), draw(5, 1, 2),
+    const std::vector<DrawRecord> draws{draw(5, 5, 5), draw(5, 1, 5), draw(1, 5, 5), draw(5, 5, 1), draw(5, 1, 2),
                                          draw(8, 5, 1), draw(5, 8, 8), draw(1, 8, 5), draw(1, 5, 8), draw(8, 1, 5)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::AnyOrder2, 5, 5, 0)), (Texts{"551", "155", "515", "555"}));
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::AnyOrder2, 5, 8, 0)),
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder2, 5, 5, 0)), (Texts{"551", "155", "515", "555"}));
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder2, 5, 8, 0)),
               (Texts{"815", "158", "185", "588", "851"}));
 }
 
 TEST(Search, AnywhereListsEachDrawOnce)
 {
-    const std::vector<TDrawRecord> draws{draw(0, 0, 0), draw(1, 2, 3), draw(3, 0, 0), draw(9, 9, 0)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::Anywhere1, 0, 7, 7)), (Texts{"990", "300", "000"}));
+    const std::vector<DrawRecord> draws{draw(0, 0, 0), draw(1, 2, 3), draw(3, 0, 0), draw(9, 9, 0)};
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::Anywhere1, 0, 7, 7)), (Texts{"990", "300", "000"}));
 }
 
 TEST(Search, DoublesIgnoreTheSearchDigits)
 {
-    const std::vector<TDrawRecord> draws{draw(4, 4, 4), draw(1, 2, 3), draw(1, 2, 1), draw(7, 8, 8), draw(5, 5, 6)};
-    EXPECT_EQ(digitsOf(draws, SearchDraws(draws, SearchType::Doubles, 1, 2, 3)), (Texts{"556", "788", "121", "444"}));
-    EXPECT_EQ(SearchDraws(draws, SearchType::Doubles, 9, 9, 9), SearchDraws(draws, SearchType::Doubles, 0, 0, 0));
+    const std::vector<DrawRecord> draws{draw(4, 4, 4), draw(1, 2, 3), draw(1, 2, 1), draw(7, 8, 8), draw(5, 5, 6)};
+    EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::Doubles, 1, 2, 3)), (Texts{"556", "788", "121", "444"}));
+    EXPECT_EQ(searchDraws(draws, SearchType::Doubles, 9, 9, 9), searchDraws(draws, SearchType::Doubles, 0, 0, 0));
 }
 
 TEST(Search, NoMatchAndEmptyDatabase)
 {
-    EXPECT_TRUE(SearchDraws({draw(1, 2, 3)}, SearchType::Exact, 3, 2, 1).empty());
+    EXPECT_TRUE(searchDraws({draw(1, 2, 3)}, SearchType::Exact, 3, 2, 1).empty());
     for (int t = 0; t <= 10; ++t)
-        EXPECT_TRUE(SearchDraws({}, static_cast<SearchType>(t), 1, 1, 1).empty());
+        EXPECT_TRUE(searchDraws({}, static_cast<SearchType>(t), 1, 1, 1).empty());
 }
 
 TEST(Search, ResultLinesShowDrawnOrderWithWideSeparator)
 {
-    const std::vector<TDrawRecord> draws{draw(3, 0, 7), draw(7, 3, 0, 2)};
+    const std::vector<DrawRecord> draws{draw(3, 0, 7), draw(7, 3, 0, 2)};
     const auto lines = searchResultLines(draws, SearchType::AnyOrder3, 3, 0, 7);
     EXPECT_EQ(lines, (Texts{"1/1/2002 :         3   0   7", "1/2/2002 :         7   3   0"}));
 }

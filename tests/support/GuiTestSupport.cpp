@@ -32,11 +32,11 @@ QString GuiTestEnvironment::dataFolder() const
     return home_.path() + "/quor3box";
 }
 
-std::vector<quor3::TDrawRecord> toRecords(const std::vector<TestDraw>& draws)
+std::vector<quor3::DrawRecord> toRecords(const std::vector<TestDraw>& draws)
 {
-    std::vector<quor3::TDrawRecord> records;
+    std::vector<quor3::DrawRecord> records;
     for (const auto& d : draws) {
-        quor3::TDrawRecord r;
+        quor3::DrawRecord r;
         r.DrawDate = quor3::encodeDate(d.year, d.month, d.day);
         r.Digit1 = d.d1;
         r.Digit2 = d.d2;
@@ -56,10 +56,10 @@ std::filesystem::path GuiTestEnvironment::writeDatabase(const std::string& name,
 
 std::filesystem::path GuiTestEnvironment::writeDatabase(const std::string& name, int n) const
 {
-    std::vector<quor3::TDrawRecord> records;
+    std::vector<quor3::DrawRecord> records;
     const double first = quor3::encodeDate(2002, 1, 1);
     for (int i = 0; i < n; ++i) {
-        quor3::TDrawRecord r;
+        quor3::DrawRecord r;
         r.DrawDate = first + i;
         r.Digit1 = (i * 7 + 3) % 10;
         r.Digit2 = (i * 3 + 1) % 10;
@@ -78,7 +78,7 @@ void GuiTestEnvironment::openDatabase(const std::string& name) const
     session.databaseName = name;
     StatusBarSink sink;
     CountingDigits digits;
-    quor3::OpenDatabase(session.folder, name, sink, digits);
+    quor3::openDatabase(session.folder, name, sink, digits);
 }
 
 std::string readFileText(const std::filesystem::path& file)

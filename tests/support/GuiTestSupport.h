@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-class TForm1;
+class MainWindow;
 
 // A draw for building test databases: digits and a date.
 struct TestDraw {
@@ -68,7 +68,7 @@ template <typename T> T* child(QWidget* parent, const char* name)
     return parent ? parent->findChild<T*>(QString::fromLatin1(name)) : nullptr;
 }
 
-std::vector<quor3::TDrawRecord> toRecords(const std::vector<TestDraw>& draws);
+std::vector<quor3::DrawRecord> toRecords(const std::vector<TestDraw>& draws);
 std::string readFileText(const std::filesystem::path& file);
 
 inline double total(const QVector<double>& values)

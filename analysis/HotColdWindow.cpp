@@ -1,0 +1,149 @@
+#include "analysis/HotColdWindow.h"
+#include "platform/WindowKit.h"
+
+#include "engine/Analysis.h"
+#include "engine/Errors.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+#include <QTextOption>
+
+namespace
+{
+
+QPlainTextEdit* listMemo(QWidget* parent, const char* name, const QColor& colour)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setReadOnly(true);
+    memo->setFocusPolicy(Qt::NoFocus);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setFont(arialFont(19));
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QPalette p = memo->palette();
+    p.setColor(QPalette::Text, colour);
+    memo->setPalette(p);
+    QTextOption centred(Qt::AlignHCenter);
+    centred.setWrapMode(QTextOption::NoWrap);
+    memo->document()->setDefaultTextOption(centred);
+    return memo;
+}
+
+QLabel* colouredLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& colour,
+                      int x, int y)
+{
+    QLabel* l = addLabel(parent, name, text, font, x, y);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    return l;
+}
+
+void fill(QPlainTextEdit* memo, const std::vector<std::string>& rows)
+{
+    for (const auto& row : rows)
+        memo->appendPlainText(QString::fromStdString(row));
+}
+
+} // namespace
+
+HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TForm18");
+    setWindowTitle("Hot/Cold Numbers");
+    setFixedSize(486, 245);
+
+    const QFont heading = arialFont(37, true);
+    Label2 = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);
+    Label3 = colouredLabel(this, "Label3", "Cold", heading, Qt::blue, 318, 6);
+    Memo1 = listMemo(this, "Memo1", Qt::red);
+    Memo1->setGeometry(24, 56, 200, 88);
+    Memo2 = listMemo(this, "Memo2", Qt::blue);
+    Memo2->setGeometry(262, 56, 200, 88);
+
+    Label1 = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Edit1->setFont(arialFont(15));
+    Edit1->setGeometry(200, 162, 56, 28);
+    Button2 = new QPushButton("&List", this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(270, 161, 80, 30);
+    connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button2Click(); }); });
+    QFont small("Times New Roman");
+    small.setPixelSize(11);
+    Label4 = addLabel(this, "Label4", "90 Days Max", small, 202, 194);
+
+    BitBtn1 = addCloseButton(this);
+    BitBtn1->setFocusPolicy(Qt::TabFocus); // the one Close button that is a Tab stop
+    BitBtn1->setGeometry(486 - 16 - 100, 245 - 16 - 30, 100, 30);
+
+    Edit1->setFocus();
+    Help::bindF1(this, "hc");
+    centreOnScreen(this);
+}
+
+bool HotColdWindow::event(QEvent* e)
+{
+    // Filled once when shown: coming back from a message box or the help
+    // viewer keeps the lists of the last "&List".
+    if (e->type() == QEvent::WindowActivate && !filled_) {
+        filled_ = true;
+        runGuarded(this, [this] { FormActivate(); });
+    }
+    return QDialog::event(e);
+}
+
+void HotColdWindow::FormActivate()
+{
+    const Session& session = Session::instance();
+    const auto freqFile = session.fileInFolder(quor3::files::Freq);
+    if (!session.databaseExists() || !quor3::fileExists(freqFile))
+        return;
+    const auto records = quor3::readCountsFile(freqFile);
+    const int span = quor3::defaultHotColdSpan(records.size());
+    Edit1->setText(QString::number(span));
+    // A database without draws has nothing to rank.
+    if (records.empty())
+        return;
+    const auto totals = quor3::spanTotals(records, span);
+    const quor3::HotColdLists lists = quor3::hotColdLists(*totals);
+    fill(Memo1, lists.hot);
+    fill(Memo2, lists.cold);
+}
+
+void HotColdWindow::Button2Click()
+{
+    Memo1->clear();
+    Memo2->clear();
+    const Session& session = Session::instance();
+    const auto freqFile = session.fileInFolder(quor3::files::Freq);
+    if (!quor3::fileExists(freqFile))
+        return;
+    const auto pairFile = session.fileInFolder(quor3::files::Pair);
+    if (!quor3::fileExists(pairFile))
+        quor3::throwIoError(pairFile, "open", "No such file or directory");
+    const auto records = quor3::readCountsFile(freqFile);
+    const int span = quor3::toInt(Edit1->text().toStdString());
+    // A span beyond the records (more than "90 Days Max") or below zero lists nothing.
+    const auto totals = quor3::spanTotals(records, span);
+    if (!totals)
+        return;
+    quor3::readCountsExactly(pairFile, 10);
+    const quor3::HotColdLists lists = quor3::hotColdLists(*totals);
+    fill(Memo1, lists.hot);
+    fill(Memo2, lists.cold);
+}
+
+void HotColdWindow::BitBtn1Click()
+{
+    close();
+}

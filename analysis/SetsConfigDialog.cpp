@@ -1,0 +1,111 @@
+#include "analysis/SetsConfigDialog.h"
+#include "platform/WindowKit.h"
+
+#include "analysis/SetsGraphWindow.h"
+#include "platform/DataFolder.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStyle>
+
+namespace
+{
+const char* const DigitNames[10] = {"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"};
+}
+
+SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TForm20");
+    setWindowTitle("Sets Configuration");
+    setFixedSize(495, 363);
+    const QFont font = arialFont(13);
+
+    Label1 = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
+    SpinEdit1 = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
+    SpinEdit1->setFont(font);
+    SpinEdit1->setGeometry(Label1->geometry().right() + 6, 11, 60, 26);
+    Label2 = addLabel(this, "Label2", "draws", font, SpinEdit1->geometry().right() + 8, 16);
+
+    const int boxWidth = 87;
+    const int gap = 7;
+    for (int s = 0; s < quor3::SetCount; ++s) {
+        auto* box = new QGroupBox(QString("Set %1").arg(s + 1), this);
+        box->setObjectName(QString("GroupBox%1").arg(s + 1));
+        box->setFont(font);
+        box->setToolTip(QString("Choose the numbers you wish to track for Set#%1").arg(s + 1));
+        box->setGeometry(16 + s * (boxWidth + gap), 50, boxWidth, 256);
+        GroupBoxes[s] = box;
+        for (int d = 0; d < 10; ++d) {
+            auto* check = new QCheckBox(DigitNames[d], box);
+            check->setObjectName(QString("CheckBox%1").arg(10 * s + d + 1));
+            check->setFont(font);
+            check->setGeometry(10, 22 + d * 23, boxWidth - 14, 22);
+            CheckBoxes[10 * s + d] = check;
+        }
+    }
+
+    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancel", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(16, 320, 100, 30);
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+
+    Button1 = new QPushButton("&Save && Close", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(495 - 16 - 110, 320, 110, 30);
+    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+
+    Help::bindF1(this, "Sets");
+    centreOnScreen(this);
+    // A sets file that cannot be read stops "Customize" before the dialog
+    // opens, so that saving can never replace it with empty sets.
+    FormCreate();
+}
+
+std::filesystem::path SetsConfigDialog::configFile()
+{
+    const QString folder = QString::fromStdString(Session::instance().folder.string());
+    return findFileIgnoringCase(folder, quor3::SetsFileName).toStdString();
+}
+
+void SetsConfigDialog::FormCreate()
+{
+    LoadConfig();
+    SpinEdit1->setMaximum(SetsGraph::n > 1 ? SetsGraph::n : 1);
+}
+
+void SetsConfigDialog::LoadConfig()
+{
+    const auto file = configFile();
+    if (!quor3::fileExists(file))
+        return;
+    const quor3::SetsConfig config = quor3::readSetsFile(file);
+    SpinEdit1->setValue(config.span > SetsGraph::n ? SetsGraph::n : config.span);
+    for (int s = 0; s < quor3::SetCount; ++s)
+        for (int d = 0; d < 10; ++d)
+            CheckBoxes[10 * s + d]->setChecked(config.member[s][d]);
+}
+
+void SetsConfigDialog::SaveConfig()
+{
+    quor3::SetsConfig config;
+    config.span = spinEditValue(SpinEdit1);
+    for (int s = 0; s < quor3::SetCount; ++s)
+        for (int d = 0; d < 10; ++d)
+            config.member[s][d] = CheckBoxes[10 * s + d]->isChecked();
+    quor3::writeSetsFile(configFile(), config);
+}
+
+void SetsConfigDialog::Button1Click()
+{
+    SaveConfig();
+    if (SetsGraph::graph)
+        SetsGraph::graph->RedrawRequest = 1;
+    accept();
+}

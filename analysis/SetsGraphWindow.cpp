@@ -1,0 +1,156 @@
+#include "analysis/SetsGraphWindow.h"
+#include "platform/WindowKit.h"
+
+#include "analysis/BarChartWidget.h"
+#include "analysis/SetsConfigDialog.h"
+#include "platform/DataFolder.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QEvent>
+#include <QPushButton>
+
+namespace SetsGraph
+{
+int n = 0;
+SetsGraphWindow* graph = nullptr;
+} // namespace SetsGraph
+
+using namespace SetsGraph;
+
+namespace
+{
+
+// The graph always looks in the data folder, whatever folder the database is in.
+std::filesystem::path graphSetsFile()
+{
+    return findFileIgnoringCase(dataFolder(), quor3::SetsGraphFile).toStdString();
+}
+
+const std::array<const char*, quor3::SetCount> NoCaptions = {"", "", "", "", ""};
+
+} // namespace
+
+SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TForm19");
+    setWindowTitle("Graph Sets");
+    setFixedSize(643, 411);
+
+    Chartfx1 = new BarChartWidget(this);
+    Chartfx1->setObjectName("Chartfx1");
+    Chartfx1->setGeometry(105, 20, 433, 297);
+
+    Button1 = new QPushButton("C&ustomize", this);
+    Button1->setObjectName("Button1");
+    Button1->setFocusPolicy(Qt::NoFocus);
+    Button1->setGeometry(16, 365, 100, 30);
+    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+
+    BitBtn1 = addCloseButton(this);
+    BitBtn1->setGeometry(643 - 16 - 100, 365, 100, 30);
+
+    Help::bindF1(this, "Sets");
+    centreOnScreen(this);
+    graph = this;
+}
+
+SetsGraphWindow::~SetsGraphWindow()
+{
+    if (graph == this)
+        graph = nullptr;
+}
+
+bool SetsGraphWindow::event(QEvent* e)
+{
+    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    return QDialog::event(e);
+}
+
+void SetsGraphWindow::FormActivate()
+{
+    const Session& session = Session::instance();
+    if (!session.databaseExists()) {
+        Button1->setEnabled(false);
+        draw({}, 0);
+        setCaptions(quor3::PairedCaptions);
+        return;
+    }
+    const auto draws = quor3::readDraws(session.databasePath());
+    n = static_cast<int>(draws.size());
+    const auto setsFile = graphSetsFile();
+    if (quor3::fileExists(setsFile)) {
+        const quor3::SetsConfig config = quor3::readSetsFile(setsFile);
+        const int span = config.span > n ? n : config.span;
+        // Captions are built by appending digits: start them afresh, or
+        // every activation would repeat the digits.
+        setCaptions(NoCaptions);
+        draw(buildSets(config, quor3::digitTotalsOverLast(draws, span)), span);
+    } else {
+        const int span = quor3::defaultSetsSpan(n);
+        draw(quor3::pairedTotals(quor3::digitTotalsOverLast(draws, span)), span);
+        setCaptions(quor3::PairedCaptions);
+    }
+}
+
+void SetsGraphWindow::Button1Click()
+{
+    {
+        SetsConfigDialog dialog(this);
+        dialog.exec();
+    }
+    if (RedrawRequest == 0)
+        return;
+    RedrawRequest = 0;
+    setCaptions(NoCaptions);
+    std::array<std::int32_t, quor3::SetCount> totals{};
+    int span = 0;
+    const Session& session = Session::instance();
+    if (session.databaseExists()) {
+        const auto draws = quor3::readDraws(session.databasePath());
+        n = static_cast<int>(draws.size());
+        const auto setsFile = graphSetsFile();
+        if (quor3::fileExists(setsFile)) {
+            // Not limited here: a span beyond the draws counts them all and
+            // the title shows the span as saved.
+            const quor3::SetsConfig config = quor3::readSetsFile(setsFile);
+            span = config.span;
+            totals = buildSets(config, quor3::digitTotalsOverLast(draws, span));
+        } else {
+            span = quor3::defaultSetsSpan(n);
+        }
+    }
+    draw(totals, span);
+}
+
+std::array<std::int32_t, quor3::SetCount> SetsGraphWindow::buildSets(const quor3::SetsConfig& config,
+                                                             const quor3::DigitValues& counts)
+{
+    for (int s = 0; s < quor3::SetCount; ++s)
+        for (int d = 0; d < 10; ++d)
+            if (config.member[s][d]) {
+                const auto point = static_cast<short>(s);
+                Chartfx1->SetPointLabel(point, Chartfx1->PointLabel(point) + QString::number(d));
+            }
+    return quor3::setTotals(config, counts).totals;
+}
+
+void SetsGraphWindow::draw(const std::array<std::int32_t, quor3::SetCount>& values, int span)
+{
+    Chartfx1->SetAxisMax(1, quor3::axisMaxFor(values));
+    Chartfx1->BeginValues(1, 1, quor3::SetCount);
+    Chartfx1->SetChartTitle(2, QString("Set Totals for Past %1 Draws").arg(span));
+    Chartfx1->SetChartTitle(3, "Sets");
+    Chartfx1->SetDecimals(0);
+    Chartfx1->SetThisSerie(0);
+    for (int s = 0; s < quor3::SetCount; ++s)
+        Chartfx1->SetPointValue(static_cast<short>(s), values[s]);
+    Chartfx1->EndValues();
+}
+
+void SetsGraphWindow::setCaptions(const std::array<const char*, quor3::SetCount>& captions)
+{
+    for (int s = 0; s < quor3::SetCount; ++s)
+        Chartfx1->SetPointLabel(static_cast<short>(s), QString::fromLatin1(captions[s]));
+}

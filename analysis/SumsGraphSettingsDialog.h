@@ -1,0 +1,11 @@
+#pragma once
+
+#include "analysis/TrackDraws.h"
+
+// "Sums Analysis Configuration": how many draws the sums graph tracks.
+class SumsGraphSettingsDialog : public TrackDrawsDialog
+{
+    Q_OBJECT
+  public:
+    explicit SumsGraphSettingsDialog(QWidget* owner = nullptr);
+};

@@ -1,0 +1,239 @@
+#include "choices/ComputerChoicesWindow.h"
+
+#include "choices/PrinterTextStream.h"
+#include "engine/Choices.h"
+#include "engine/DataFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/JpegImage.h"
+#include "platform/Session.h"
+#include "platform/WindowKit.h"
+
+#include <QDate>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTextDocument>
+#include <QTextOption>
+
+const QString PrintoutFooter =
+    QStringLiteral("Printed by Quor 3. Each draw is independent; no list of plays changes the odds.");
+
+const std::array<QString, 7>& printoutHeadings()
+{
+    static const std::array<QString, 7> headings = {"Hot Numbers",       "Cold Numbers",  "Warm Numbers",
+                                                    "Odd/Even Picks",    "Ordinal Picks", "Pairs Picks",
+                                                    "Percentage Repeats"};
+    return headings;
+}
+
+QList<PrintoutLine> choicesPrintout(const QString& databaseName, const QString& dateText, const ChoiceGroups& groups)
+{
+    using Style = PrintoutLine::Style;
+    QList<PrintoutLine> lines = {
+        {"Quor 3 - Computer Choices", Style::Plain}, {databaseName, Style::Plain}, {dateText, Style::Plain}};
+    for (std::size_t g = 0; g < groups.size(); ++g) {
+        lines.append({printoutHeadings()[g], Style::Heading});
+        for (const QString& line : groups[g])
+            lines.append({line, Style::Plain});
+        // The footer follows the last list directly.
+        if (g + 1 < groups.size())
+            lines.append({QString(), Style::Plain});
+    }
+    lines.append({PrintoutFooter, Style::Footer});
+    return lines;
+}
+
+namespace
+{
+
+QFont memoFont()
+{
+    QFont font("Arial");
+    font.setPixelSize(16);
+    return font;
+}
+
+// The printer's fonts are in points: the memos' 16 pixels are 12 points.
+QFont printFont(PrintoutLine::Style style)
+{
+    QFont font("Arial");
+    font.setPointSize(style == PrintoutLine::Style::Footer ? 6 : 12);
+    font.setBold(style == PrintoutLine::Style::Heading);
+    font.setUnderline(style == PrintoutLine::Style::Heading);
+    return font;
+}
+
+QStringList toQt(const std::vector<std::string>& lines)
+{
+    QStringList list;
+    for (const auto& line : lines)
+        list.append(QString::fromStdString(line));
+    return list;
+}
+
+QStringList memoLines(const QPlainTextEdit* memo)
+{
+    const QString text = memo->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+// A file that is missing leaves its memo as it is.
+void loadFile(QPlainTextEdit* memo, const char* name)
+{
+    const auto path = Session::instance().fileInFolder(name);
+    if (quor3::fileExists(path))
+        memo->setPlainText(toQt(quor3::readTextLines(path)).join('\n'));
+}
+
+// No printer glyph comes with the style, so the button gets a small drawn one.
+QIcon printerIcon()
+{
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setPen(QColor(40, 40, 40));
+    p.setBrush(Qt::white);
+    p.drawRect(4, 1, 7, 5); // paper in
+    p.setBrush(QColor(150, 150, 150));
+    p.drawRect(1, 6, 13, 6); // body
+    p.setBrush(Qt::white);
+    p.drawRect(4, 10, 7, 5); // paper out
+    p.setPen(QColor(0, 160, 0));
+    p.drawPoint(12, 8); // power light
+    return QIcon::fromTheme("document-print", QIcon(pixmap));
+}
+
+} // namespace
+
+ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TForm11");
+    setWindowTitle("Computer Choices");
+    setFont(arialFont(13));
+    setFixedSize(613, 314);
+
+    constexpr int columnLeft = 16;
+    constexpr int columnStep = 120;
+    constexpr int topLabelY = 14;
+    constexpr int topMemoY = 38;
+    constexpr int bottomLabelY = 162;
+    constexpr int bottomMemoY = 186;
+
+    auto makeMemo = [this](const char* name, const char* labelName, const QString& caption, int column, int labelY,
+                           int memoY) {
+        const int memoX = columnLeft + column * columnStep;
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(labelName);
+        QFont bold("Arial");
+        bold.setPixelSize(13);
+        bold.setBold(true);
+        bold.setUnderline(true);
+        label->setFont(bold);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+        label->setGeometry(memoX - 10, labelY, 117, 20);
+
+        auto* memo = new QPlainTextEdit(this);
+        memo->setObjectName(name);
+        memo->setReadOnly(true);
+        memo->setFocusPolicy(Qt::NoFocus);
+        memo->setFont(memoFont());
+        memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+        memo->document()->setDocumentMargin(2);
+        QTextOption centred = memo->document()->defaultTextOption();
+        centred.setAlignment(Qt::AlignHCenter);
+        memo->document()->setDefaultTextOption(centred);
+        QPalette palette = memo->palette();
+        palette.setColor(QPalette::Text, Qt::black);
+        memo->setPalette(palette);
+        memo->setGeometry(memoX, memoY, 97, 97);
+        return memo;
+    };
+
+    Memo2 = makeMemo("Memo2", "Label2", "Hot Numbers", 0, topLabelY, topMemoY);
+    Memo3 = makeMemo("Memo3", "Label3", "Cold Numbers", 1, topLabelY, topMemoY);
+    Memo1 = makeMemo("Memo1", "Label1", "Warm Numbers", 2, topLabelY, topMemoY);
+    Memo4 = makeMemo("Memo4", "Label4", "Odd/Even Picks", 3, topLabelY, topMemoY);
+    Memo5 = makeMemo("Memo5", "Label5", "Ordinal Picks", 0, bottomLabelY, bottomMemoY);
+    Memo6 = makeMemo("Memo6", "Label6", "Pairs Picks", 1, bottomLabelY, bottomMemoY);
+    Memo9 = makeMemo("Memo9", "Label9", "Pct. Repeats", 2, bottomLabelY, bottomMemoY);
+
+    auto* Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    const QImage picture = loadJpeg(":/pictures/about.jpg");
+    if (!picture.isNull())
+        Image1->setPixmap(QPixmap::fromImage(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    Image1->setGeometry(520, 30, 64, 64);
+
+    BitBtn2 = new QPushButton(printerIcon(), "&Print", this);
+    BitBtn2->setObjectName("BitBtn2");
+    BitBtn2->setGeometry(500, 226, 97, 30);
+    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+
+    BitBtn1 = addCloseButton(this, QRect(500, 266, 97, 30));
+    // The Close button has the focus when the window opens.
+    BitBtn1->setFocusPolicy(Qt::StrongFocus);
+    BitBtn1->setAutoDefault(true); // Enter presses the button with the focus, Close at first
+    BitBtn1->setFocus();
+
+    centreOnScreen(this);
+
+    Help::bindF1(this, "pick");
+    runGuarded(this, [this] { FormCreate(); });
+}
+
+void ComputerChoicesWindow::FormCreate()
+{
+    for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3, Memo4, Memo5, Memo6, Memo9})
+        memo->clear();
+    const Session& session = Session::instance();
+    if (!session.databaseExists())
+        return;
+    loadFile(Memo2, quor3::files::Hot);
+    loadFile(Memo3, quor3::files::Cold);
+    loadFile(Memo1, quor3::files::WarmChoices);
+    loadFile(Memo4, quor3::files::OddEven);
+    const auto ordinal = session.fileInFolder(quor3::files::Ordinal);
+    if (quor3::fileExists(ordinal)) {
+        auto lines = quor3::readTextLines(ordinal);
+        if (lines.size() > 12)
+            lines.resize(12);
+        Memo5->setPlainText(toQt(quor3::ordinalRows(lines)).join('\n'));
+    }
+    loadFile(Memo6, quor3::files::PairChoices);
+    loadFile(Memo9, quor3::files::Repeats);
+}
+
+ChoiceGroups ComputerChoicesWindow::memoGroups() const
+{
+    return {memoLines(Memo2), memoLines(Memo3), memoLines(Memo1), memoLines(Memo4),
+            memoLines(Memo5), memoLines(Memo6), memoLines(Memo9)};
+}
+
+void ComputerChoicesWindow::BitBtn2Click()
+{
+    runGuarded(this, [this] {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setDocName("Quor 3 - Computer Choices");
+        printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
+        if (!Dialogs::print(this, printer))
+            return;
+        const QString today = QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat);
+        const auto lines = choicesPrintout(Session::instance().databaseNameText(), today, memoGroups());
+        PrinterTextStream stream(printer);
+        for (const PrintoutLine& line : lines) {
+            stream.setFont(printFont(line.style));
+            stream.writeLine(line.text);
+        }
+        stream.close();
+    });
+}

@@ -1,0 +1,53 @@
+#include "reports/OrdinalWindow.h"
+#include "platform/WindowKit.h"
+
+#include "engine/DataFiles.h"
+#include "engine/Reports.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+OrdinalWindow::OrdinalWindow(QWidget* owner) : QDialog(owner)
+{
+    reports::setUpFixedDialog(this, "TForm10", "Ordinal Report", 320, 309);
+
+    Label1 = new QLabel("Number has been drawn 1st, 2nd, 3rd.", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(8, 8, 300, 18);
+
+    StringGrid1 = reports::addStringGrid(this, "StringGrid1", 4, 11, 1, 1, QRect(8, 32, 185, 257));
+    BitBtn1 = addCloseButton(this, QRect(218, 260, 89, 29));
+
+    Help::bindF1(this, "ord");
+    FormCreate();
+}
+
+void OrdinalWindow::FormCreate()
+{
+    reports::fitGridCells(StringGrid1);
+}
+
+bool OrdinalWindow::event(QEvent* e)
+{
+    activation_.handle(e, [this] { FormActivate(); });
+    return QDialog::event(e);
+}
+
+void OrdinalWindow::FormActivate()
+{
+    runGuarded(this, [this] {
+        const Session& session = Session::instance();
+        const auto orderFile = session.fileInFolder(quor3::files::Order);
+        if (!session.databaseExists() || !quor3::fileExists(orderFile))
+            return;
+        const auto order = quor3::readCountsExactly(orderFile, 3);
+        quor3::TextGrid texts = reports::gridTexts(StringGrid1);
+        quor3::fillOrdinalGrid(texts, order);
+        reports::showGridTexts(StringGrid1, texts);
+    });
+}

@@ -1,0 +1,95 @@
+#include "reports/SkipTraceWindow.h"
+#include "platform/WindowKit.h"
+
+#include "engine/DataFiles.h"
+#include "engine/Reports.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+
+namespace
+{
+
+// Both memos lay out their text from the same margin, so that the labels and
+// the chart share their lines.
+constexpr int memoTextMargin = 2;
+constexpr int memoTop = 30;
+
+QPlainTextEdit* addMemo(QWidget* parent, const char* name)
+{
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setFont(courierFont(13));
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setWordWrapMode(QTextOption::NoWrap);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo->document()->setDocumentMargin(memoTextMargin);
+    return memo;
+}
+
+} // namespace
+
+SkipTraceWindow::SkipTraceWindow(QWidget* owner) : QDialog(owner)
+{
+    reports::setUpFixedDialog(this, "TForm8", "Skip/Trace Chart", 569, 277);
+
+    Label1 = new QLabel("Skip/Trace Chart for the last 90 days: ", this);
+    Label1->setObjectName("Label1");
+    Label1->setGeometry(28, 8, 400, 18);
+
+    Memo1 = addMemo(this, "Memo1");
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setGeometry(28, memoTop, 537, 193);
+
+    // The labels sit on the face colour without a frame; their first line is
+    // level with the chart's first line inside its frame.
+    Memo2 = addMemo(this, "Memo2");
+    Memo2->setFrameStyle(QFrame::NoFrame);
+    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo2->setFocusPolicy(Qt::NoFocus);
+    Memo2->setTextInteractionFlags(Qt::NoTextInteraction);
+    QPalette face = Memo2->palette();
+    face.setColor(QPalette::Base, face.color(QPalette::Window));
+    Memo2->setPalette(face);
+    Memo2->setGeometry(2, memoTop + Memo1->frameWidth(), 25, 169);
+    Memo2->setPlainText("0]\n1]\n2]\n3]\n4]\n5]\n6]\n7]\n8]\n9]");
+
+    BitBtn1 = addCloseButton(this, QRect(240, 238, 89, 29));
+
+    Help::bindF1(this, "freq");
+}
+
+bool SkipTraceWindow::event(QEvent* e)
+{
+    activation_.handle(e, [this] { FormActivate(); });
+    return QDialog::event(e);
+}
+
+void SkipTraceWindow::FormActivate()
+{
+    runGuarded(this, [this] {
+        const Session& session = Session::instance();
+        if (!session.databaseExists())
+            return;
+        // Every rebuild writes "freq.dat"; should it be gone all the same, the
+        // chart is drawn over no draws at all.
+        const auto freqFile = session.fileInFolder(quor3::files::Freq);
+        const std::vector<quor3::TDigitCounts> records =
+            quor3::fileExists(freqFile) ? quor3::readCountsFile(freqFile) : std::vector<quor3::TDigitCounts>{};
+        const auto chartFile = session.fileInFolder(quor3::files::Frequent);
+        quor3::writeTextLines(chartFile, quor3::frequentLines(records));
+
+        Memo1->clear();
+        QStringList lines;
+        for (const auto& line : quor3::readTextLines(chartFile))
+            lines << QString::fromStdString(line);
+        Memo1->setPlainText(lines.join('\n'));
+    });
+}

@@ -1,0 +1,197 @@
+#include "GuiTestSupport.h"
+
+#include "analysis/HotColdWindow.h"
+#include "engine/DataFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace
+{
+
+QStringList rows(QPlainTextEdit* memo)
+{
+    const QString text = memo->toPlainText();
+    return text.isEmpty() ? QStringList() : text.split('\n');
+}
+
+quor3::TDigitCounts only(int digit, int count)
+{
+    quor3::TDigitCounts c{};
+    c[digit] = count;
+    return c;
+}
+
+} // namespace
+
+class HotColdTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+    void writeFreq(const std::vector<quor3::TDigitCounts>& records)
+    {
+        quor3::writeCountsFile(env->dataPath() / quor3::files::Freq, records);
+    }
+    void writePair(int records)
+    {
+        quor3::writeCountsFile(env->dataPath() / quor3::files::Pair,
+                               std::vector<quor3::TDigitCounts>(static_cast<std::size_t>(records)));
+    }
+    void list(HotColdWindow& w, const QString& span)
+    {
+        w.Edit1->setText(span);
+        QTest::mouseClick(w.Button2, Qt::LeftButton);
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        env->writeDatabase("h.c3d", 20);
+        Session::instance().databaseName = "h.c3d";
+        writePair(10);
+    }
+    void cleanup() { env.reset(); }
+
+    void showingRanksTheLastFourteenRecords()
+    {
+        // Digit 3 leads in the six older records, digit 7 in the last fourteen.
+        // Ties keep the order the exchanges leave: 7 and 2 swap places with 0 and 1.
+        std::vector<quor3::TDigitCounts> records(6, only(3, 3));
+        for (int i = 0; i < 14; ++i)
+            records.push_back(only(7, 1));
+        records.back()[2] = 2;
+        writeFreq(records);
+        HotColdWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Edit1->text(), QString("14"));
+        QCOMPARE(rows(w.Memo1), QStringList({"7..........14", "2..........2", "1..........0"}));
+        QCOMPARE(rows(w.Memo2), QStringList({"9..........0", "8..........0", "0..........0"}));
+    }
+
+    void fewRecordsAreAllUsed()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(5, only(4, 1)));
+        HotColdWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Edit1->text(), QString("5"));
+        QCOMPARE(rows(w.Memo1).first(), QString("4..........5"));
+    }
+
+    void listUpToTheRecordsAndNothingBeyond()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(90, only(1, 1)));
+        HotColdWindow w;
+        w.FormActivate();
+        list(w, "90");
+        QCOMPARE(rows(w.Memo1).first(), QString("1..........90"));
+        QCOMPARE(rows(w.Memo2).size(), 3);
+        list(w, "91");
+        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(rows(w.Memo2).isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void zeroSpanListsDigitOrder()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        HotColdWindow w;
+        w.FormActivate();
+        list(w, "0");
+        QCOMPARE(rows(w.Memo1), QStringList({"0..........0", "1..........0", "2..........0"}));
+        QCOMPARE(rows(w.Memo2), QStringList({"9..........0", "8..........0", "7..........0"}));
+    }
+
+    void notANumberIsReportedAndTheListsStayCleared()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        HotColdWindow w;
+        w.FormActivate();
+        QVERIFY(!rows(w.Memo1).isEmpty());
+        list(w, "1x");
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().first().text, QString("'1x' is not a valid integer value"));
+        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(rows(w.Memo2).isEmpty());
+    }
+
+    void negativeSpanListsNothing()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        HotColdWindow w;
+        w.FormActivate();
+        list(w, "-3");
+        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void missingOrShortPairFileIsAReadError()
+    {
+        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        HotColdWindow w;
+        w.FormActivate();
+        writePair(9);
+        list(w, "3");
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains("pair.dat"));
+        QVERIFY(rows(w.Memo1).isEmpty());
+
+        std::filesystem::remove(env->dataPath() / quor3::files::Pair);
+        list(w, "3");
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QVERIFY(Dialogs::shown().last().text.contains("pair.dat"));
+    }
+
+    void missingFreqFile()
+    {
+        HotColdWindow w;
+        w.FormActivate();
+        QVERIFY(w.Edit1->text().isEmpty());
+        QVERIFY(rows(w.Memo1).isEmpty());
+        list(w, "3");
+        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void emptyFreqFileShowsNothing()
+    {
+        writeFreq({});
+        HotColdWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Edit1->text(), QString("0"));
+        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void comingBackToTheWindowKeepsTheChosenList()
+    {
+        std::vector<quor3::TDigitCounts> records(20, only(6, 1));
+        records.back() = only(2, 3);
+        writeFreq(records);
+        HotColdWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.Edit1->text(), QString("14"));
+        QVERIFY(w.Edit1->hasFocus());
+        list(w, "1");
+        QCOMPARE(rows(w.Memo1).first(), QString("2..........3"));
+        QEvent activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&w, &activate);
+        QCOMPARE(w.Edit1->text(), QString("1"));
+        QCOMPARE(rows(w.Memo1).first(), QString("2..........3"));
+
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("hc"));
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(HotColdTest)
+#include "HotColdWindowTest.moc"

@@ -1,0 +1,96 @@
+#include "GuiTestSupport.h"
+
+#include "analysis/RepeatsWindow.h"
+#include "engine/DataFiles.h"
+#include "engine/FileIo.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QLabel>
+#include <QTest>
+
+class RepeatsTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+    void writeRatios(const std::vector<quor3::TDigitRatios>& records)
+    {
+        quor3::writeRatiosFile(env->dataPath() / quor3::files::Repeat, records);
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        env->writeDatabase("r.c3d", 10);
+        Session::instance().databaseName = "r.c3d";
+    }
+    void cleanup() { env.reset(); }
+
+    void ratiosShownAsPercentagesFromTheFirstRecordOnly()
+    {
+        writeRatios({{0.125f, 1.0f, 0.0f, 0.5f, 0, 0, 0, 0, 0, 0.3333333f}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}});
+        RepeatsWindow w;
+        w.FormActivate();
+        QCOMPARE(child<QLabel>(&w, "Label11")->text(), QString(" 12.50"));
+        QCOMPARE(child<QLabel>(&w, "Label12")->text(), QString("100.00"));
+        QCOMPARE(child<QLabel>(&w, "Label13")->text(), QString("  0.00"));
+        QCOMPARE(child<QLabel>(&w, "Label14")->text(), QString(" 50.00"));
+        QCOMPARE(child<QLabel>(&w, "Label20")->text(), QString(" 33.33"));
+    }
+
+    void captions()
+    {
+        RepeatsWindow w;
+        QCOMPARE(w.windowTitle(), QString("% Repeats"));
+        QCOMPARE(child<QLabel>(&w, "Label21")->text(), QString("% of Repeats: "));
+        QCOMPARE(child<QLabel>(&w, "Label1")->text(), QString(" 0: "));
+        QCOMPARE(child<QLabel>(&w, "Label3")->text(), QString(" 2:"));
+        QCOMPARE(child<QLabel>(&w, "Label10")->text(), QString(" 9: "));
+        QCOMPARE(child<QLabel>(&w, "Label2")->y() - child<QLabel>(&w, "Label1")->y(), 24);
+    }
+
+    void missingFilesLeaveTheValuesEmpty()
+    {
+        {
+            RepeatsWindow w;
+            w.FormActivate(); // no repeat.dat
+            QVERIFY(w.ValueLabels[0]->text().isEmpty());
+        }
+        writeRatios({{0.5f}});
+        Session::instance().databaseName = "gone.c3d";
+        RepeatsWindow w;
+        w.FormActivate();
+        QVERIFY(w.ValueLabels[0]->text().isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void shortRepeatFileIsAReadErrorOnActivation()
+    {
+        quor3::writeWholeFile(env->dataPath() / quor3::files::Repeat, std::string(20, '\0'));
+        RepeatsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains("repeat.dat"));
+        QVERIFY(w.ValueLabels[0]->text().isEmpty());
+    }
+
+    void f1OpensThePctTopic()
+    {
+        writeRatios({{0.25f}});
+        RepeatsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.ValueLabels[0]->text(), QString(" 25.00"));
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("pct"));
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(RepeatsTest)
+#include "RepeatsWindowTest.moc"

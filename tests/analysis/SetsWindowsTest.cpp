@@ -1,0 +1,264 @@
+#include "GuiTestSupport.h"
+
+#include "analysis/BarChartWidget.h"
+#include "analysis/SetsGraphWindow.h"
+#include "analysis/SetsConfigDialog.h"
+#include "engine/Analysis.h"
+#include "engine/DataFiles.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <numeric>
+
+namespace
+{
+
+// 51 lines: span, then 50 digit lines, "1" unless given.
+std::vector<std::string> setsLines(int span, std::initializer_list<std::pair<int, int>> members)
+{
+    std::vector<std::string> lines(51, "1");
+    lines[0] = std::to_string(span);
+    for (auto [set, digit] : members)
+        lines[static_cast<std::size_t>(1 + (set - 1) * 10 + digit)] = "0";
+    return lines;
+}
+
+const QStringList Paired = {"0-1", "2-3", "4-5", "6-7", "8-9"};
+
+} // namespace
+
+class SetsGraphTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        SetsGraph::n = 0;
+    }
+    void cleanup() { env.reset(); }
+
+    void withoutASetsFileTheLastSevenDrawsInPairs()
+    {
+        std::vector<TestDraw> draws(23, TestDraw{5, 5, 5});
+        for (int i = 0; i < 7; ++i)
+            draws.push_back({0, 2, 9});
+        env->writeDatabase("s.c3d", draws);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->values(), QVector<double>({7, 7, 0, 0, 7}));
+        QCOMPARE(total(w.Chartfx1->values()), 21.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 7 Draws"));
+        QCOMPARE(w.Chartfx1->chartTitle(3), QString("Sets"));
+        QCOMPARE(w.Chartfx1->captions(), Paired);
+        QCOMPARE(w.Chartfx1->axisMax(), 10.0);
+    }
+
+    void withoutASetsFileFewDrawsCountAll()
+    {
+        env->writeDatabase("s.c3d", 5);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(total(w.Chartfx1->values()), 15.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 5 Draws"));
+    }
+
+    void setsFileFoundWhateverItsLetterCase()
+    {
+        // Set 2 is the digit 3 alone; set 1 is 1, 5, 9; a 2 leaves a digit out
+        // like a 1; digit 3 belongs to sets 2 and 5.
+        auto lines = setsLines(10, {{1, 1}, {1, 5}, {1, 9}, {2, 3}, {5, 3}, {5, 8}});
+        lines[1 + 40 + 4] = "2";
+        quor3::writeTextLines(env->dataPath() / "SETSCFG.INI", lines);
+        std::vector<TestDraw> draws(20, TestDraw{3, 3, 3});
+        for (int i = 0; i < 10; ++i)
+            draws.push_back({3, i % 2 == 0 ? 1 : 0, 8});
+        env->writeDatabase("s.c3d", draws);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"159", "3", "", "", "38"}));
+        QCOMPARE(w.Chartfx1->values(), QVector<double>({5, 10, 0, 0, 20}));
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 10 Draws"));
+        QCOMPARE(w.Chartfx1->axisMax(), 23.0);
+
+        // Becoming active again must not repeat the digits of the captions.
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"159", "3", "", "", "38"}));
+    }
+
+    void spanBeyondTheDatabaseIsLimitedOnShowingButNotAfterSaving()
+    {
+        // The database lies outside the data folder: the dialog writes beside
+        // it, while the graph keeps reading the data folder's file.
+        QTemporaryDir other;
+        const std::filesystem::path folder = other.path().toStdString();
+        quor3::writeWholeFile(folder / "s.c3d",
+                              quor3::encodeDraws(toRecords(std::vector<TestDraw>(30, TestDraw{1, 2, 3}))));
+        Session::instance().folder = folder;
+        Session::instance().databaseName = "s.c3d";
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(500, {{1, 1}}));
+
+        SetsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 30 Draws"));
+        QCOMPARE(w.Chartfx1->values()[0], 30.0);
+
+        int spin = -1;
+        whenModalActive<SetsConfigDialog>([&spin](SetsConfigDialog* dialog) {
+            spin = dialog->SpinEdit1->value();
+            dialog->CheckBoxes[12]->setChecked(true); // set 2, digit 2
+            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QCOMPARE(spin, 1); // the dialog found no file beside the database
+        QVERIFY(quor3::fileExists(folder / "SetsCfg.ini"));
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 500 Draws"));
+        QCOMPARE(w.Chartfx1->values(), QVector<double>({30, 0, 0, 0, 0}));
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"1", "", "", "", ""}));
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void savingRewritesTheFileAndRedrawsWithFreshCaptions()
+    {
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(4, {{1, 0}, {3, 7}}));
+        env->writeDatabase("s.c3d", std::vector<TestDraw>(12, TestDraw{0, 7, 4}));
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"0", "", "7", "", ""}));
+
+        whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
+            QCOMPARE(dialog->SpinEdit1->value(), 4);
+            QVERIFY(dialog->CheckBoxes[0]->isChecked());
+            QVERIFY(dialog->CheckBoxes[27]->isChecked());
+            QCOMPARE(dialog->CheckBoxes[27]->objectName(), QString("CheckBox28"));
+            dialog->SpinEdit1->setValue(6);
+            dialog->CheckBoxes[0]->setChecked(false);
+            dialog->CheckBoxes[4]->setChecked(true);  // set 1: 4
+            dialog->CheckBoxes[47]->setChecked(true); // set 5: 7
+            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+        });
+        w.Button1Click();
+        const std::string text = readFileText(env->dataPath() / "setscfg.ini");
+        const auto lines = quor3::splitLines(text);
+        QCOMPARE(lines.size(), std::size_t(51));
+        QCOMPARE(std::count(text.begin(), text.end(), '\n'), 51L);
+        QCOMPARE(std::count(text.begin(), text.end(), '\r'), 51L);
+        QCOMPARE(lines[0], std::string("6"));
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"4", "", "7", "", "7"}));
+        QCOMPARE(w.Chartfx1->values(), QVector<double>({6, 0, 6, 0, 6}));
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 6 Draws"));
+        QCOMPARE(w.RedrawRequest, 0);
+    }
+
+    void cancellingLeavesGraphAndFileAlone()
+    {
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(4, {{2, 2}}));
+        const std::string before = readFileText(env->dataPath() / "setscfg.ini");
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.FormActivate();
+        const QVector<double> values = w.Chartfx1->values();
+        const int drawings = w.Chartfx1->drawings();
+        whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
+            dialog->CheckBoxes[5]->setChecked(true);
+            QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
+        });
+        w.Button1Click();
+        QCOMPARE(w.Chartfx1->drawings(), drawings);
+        QCOMPARE(w.Chartfx1->values(), values);
+        QCOMPARE(w.Chartfx1->captions(), QStringList({"", "2", "", "", ""}));
+        QCOMPARE(readFileText(env->dataPath() / "setscfg.ini"), before);
+    }
+
+    void dialogLayout()
+    {
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow graph;
+        graph.FormActivate();
+        SetsConfigDialog dialog(&graph);
+        QCOMPARE(dialog.windowTitle(), QString("Sets Configuration"));
+        QCOMPARE(dialog.SpinEdit1->value(), 1);
+        QCOMPARE(dialog.SpinEdit1->maximum(), 12);
+        auto* box = child<QGroupBox>(&dialog, "GroupBox3");
+        QVERIFY(box);
+        QCOMPARE(box->title(), QString("Set 3"));
+        QCOMPARE(box->toolTip(), QString("Choose the numbers you wish to track for Set#3"));
+        auto* nine = child<QCheckBox>(box, "CheckBox30");
+        QVERIFY(nine);
+        QCOMPARE(nine->text(), QString("Nine"));
+        QCOMPARE(dialog.Button1->text(), QString("&Save && Close"));
+    }
+
+    void withoutADatabaseZeroBarsDefaultCaptionsAndNoCustomizing()
+    {
+        SetsGraphWindow w;
+        w.FormActivate();
+        QVERIFY(!w.Button1->isEnabled());
+        QCOMPARE(w.Chartfx1->values(), QVector<double>(5, 0.0));
+        QCOMPARE(w.Chartfx1->captions(), Paired);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 0 Draws"));
+    }
+
+    void garbledSetsFileIsReportedOnActivation()
+    {
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", {"10", "0"});
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains("setscfg.ini"));
+    }
+
+    void garbledSetsFileStopsCustomizingBeforeTheDialog()
+    {
+        // In the data folder, the dialog's and the graph's file are one.
+        quor3::writeTextLines(env->dataPath() / "SetsCfg.ini", {"10", "0", "x"});
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        QTimer::singleShot(0, [] {
+            if (auto* dialog = QApplication::activeModalWidget())
+                dialog->close();
+        });
+        QVERIFY(!runGuarded(&w, [&] { w.Button1Click(); }));
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(quor3::readTextLines(env->dataPath() / "SetsCfg.ini").size(), 3u);
+    }
+
+    void f1OpensTheSetsTopic()
+    {
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.Chartfx1->pointCount(), 5);
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("Sets"));
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(SetsGraphTest)
+#include "SetsWindowsTest.moc"

@@ -1,0 +1,135 @@
+#include "GuiTestSupport.h"
+
+#include "analysis/BarChartWidget.h"
+#include "analysis/SumsGraphWindow.h"
+#include "analysis/SumsGraphSettingsDialog.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/ProfileFile.h"
+#include "platform/Session.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <numeric>
+
+class SumsGraphTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        SumsAnalysis::S = 0;
+        SumsAnalysis::n = 0;
+    }
+    void cleanup() { env.reset(); }
+
+    void lastDraw999WithSpanOneIsOneBarAt27()
+    {
+        Settings::writeInteger(SumsAnalysis::SettingsKey, 1);
+        env->writeDatabase("s.c3d", {{1, 2, 3}, {4, 4, 4}, {9, 9, 9}});
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        w.FormActivate();
+        const QVector<double> v = w.Chartfx1->values();
+        QCOMPARE(v.size(), 28);
+        QCOMPARE(v[27], 1.0);
+        QCOMPARE(total(v), 1.0);
+        QCOMPARE(w.Chartfx1->axisMax(), 4.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 1 Draws"));
+        QCOMPARE(w.Chartfx1->PointLabel(0), QString("0"));
+        QCOMPARE(w.Chartfx1->PointLabel(27), QString("27"));
+    }
+
+    void spanTenOfAHundredCountsOnlyTheLatestTen()
+    {
+        Settings::writeInteger(SumsAnalysis::SettingsKey, 10);
+        std::vector<TestDraw> draws(90, TestDraw{0, 0, 1});
+        for (int i = 0; i < 10; ++i)
+            draws.push_back({i, 0, 0});
+        env->writeDatabase("s.c3d", draws);
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        w.FormActivate();
+        const QVector<double> v = w.Chartfx1->values();
+        QCOMPARE(total(v), 10.0);
+        QCOMPARE(v[1], 1.0); // the 90 older draws of sum 1 are not counted
+        QCOMPARE(w.Chartfx1->axisMax(), 4.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 10 Draws"));
+    }
+
+    void storedSpanBeyondTheDatabaseCountsAllAndTheDialogShowsN()
+    {
+        Settings::writeInteger(SumsAnalysis::SettingsKey, 200);
+        env->writeDatabase("s.c3d", 120);
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(SumsAnalysis::S, 120);
+        QCOMPARE(total(w.Chartfx1->values()), 120.0);
+
+        // Closing without "&Save" rewrites the unchanged S and redraws.
+        const int drawings = w.Chartfx1->drawings();
+        int shown = -1;
+        whenModalActive<SumsGraphSettingsDialog>([&shown](SumsGraphSettingsDialog* dialog) {
+            shown = dialog->SpinEdit1->value();
+            dialog->close();
+        });
+        w.Button1Click();
+        QCOMPARE(shown, 120);
+        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
+        QCOMPARE(w.Chartfx1->drawings(), drawings + 1);
+        QCOMPARE(total(w.Chartfx1->values()), 120.0);
+    }
+
+    void savingASpanRedrawsWithIt()
+    {
+        env->writeDatabase("s.c3d", 60);
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        w.FormActivate();
+        whenModalActive<SumsGraphSettingsDialog>([](SumsGraphSettingsDialog* dialog) {
+            QCOMPARE(dialog->SpinEdit1->maximum(), 60);
+            dialog->SpinEdit1->setValue(12);
+            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 12);
+        QCOMPARE(total(w.Chartfx1->values()), 12.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 12 Draws"));
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void withoutADatabaseZeroBarsUnderTheLastSpan()
+    {
+        SumsAnalysis::S = 17;
+        SumsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(w.Chartfx1->values(), QVector<double>(28, 0.0));
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 17 Draws"));
+        QVERIFY(w.Button1->isEnabled());
+    }
+
+    void activationDrawsAndF1OpensTheSumsTopic()
+    {
+        env->writeDatabase("s.c3d", 20);
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.Chartfx1->pointCount(), 28);
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("sums"));
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(SumsGraphTest)
+#include "SumsGraphWindowTest.moc"

@@ -1,0 +1,143 @@
+#include "GuiTestSupport.h"
+
+#include "analysis/BarChartWidget.h"
+#include "analysis/TotalsGraphWindow.h"
+#include "analysis/TotalsGraphSettingsDialog.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/ProfileFile.h"
+#include "platform/Session.h"
+
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+#include <numeric>
+
+class TotalsGraphTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        CumulativeTotals::D = 0;
+        CumulativeTotals::n = 0;
+    }
+    void cleanup() { env.reset(); }
+
+    void fiftyDrawsWithoutAStoredSpanCountAllOfThem()
+    {
+        env->writeDatabase("g.c3d", 50);
+        env->openDatabase("g.c3d");
+        TotalsGraphWindow w;
+        w.FormActivate();
+        BarChartWidget* chart = w.Chartfx1;
+        QCOMPARE(chart, child<BarChartWidget>(&w, "Chartfx1"));
+        QCOMPARE(CumulativeTotals::D, 50);
+        QCOMPARE(chart->pointCount(), 10);
+        QCOMPARE(total(chart->values()), 150.0);
+        QCOMPARE(chart->chartTitle(2), QString("Cumulative Totals for Past 50 Draws"));
+        const QVector<double> v = chart->values();
+        QCOMPARE(chart->axisMax(), *std::max_element(v.begin(), v.end()) + 3);
+        QCOMPARE(chart->captions(), QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
+        QVERIFY(w.Button1->isEnabled());
+    }
+
+    void storedSpanBeyondTheDatabaseIsLimitedShownAndSavedOnClose()
+    {
+        Settings::writeInteger(CumulativeTotals::SettingsKey, 200);
+        env->writeDatabase("g.c3d", 120);
+        env->openDatabase("g.c3d");
+        TotalsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(CumulativeTotals::D, 120);
+        QCOMPARE(total(w.Chartfx1->values()), 360.0);
+
+        // Closing the dialog without "&Save" still writes D and redraws the same graph.
+        const int drawings = w.Chartfx1->drawings();
+        int shown = -1;
+        whenModalActive<TotalsGraphSettingsDialog>([&shown](TotalsGraphSettingsDialog* dialog) {
+            shown = dialog->SpinEdit1->value();
+            dialog->close();
+        });
+        w.Button1Click();
+        QCOMPARE(shown, 120);
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+        QCOMPARE(w.Chartfx1->drawings(), drawings + 1);
+        QCOMPARE(total(w.Chartfx1->values()), 360.0);
+
+        Settings::writeInteger(CumulativeTotals::SettingsKey, 7);
+        w.show();
+        w.close();
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+    }
+
+    void savingFiveCountsTheLastFiveDraws()
+    {
+        std::vector<TestDraw> draws(40, TestDraw{0, 0, 0});
+        for (int i = 0; i < 5; ++i)
+            draws.push_back({9, 8, 7});
+        env->writeDatabase("g.c3d", draws);
+        env->openDatabase("g.c3d");
+        TotalsGraphWindow w;
+        w.FormActivate();
+        whenModalActive<TotalsGraphSettingsDialog>([](TotalsGraphSettingsDialog* dialog) {
+            dialog->SpinEdit1->setValue(5);
+            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QCOMPARE(CumulativeTotals::D, 5);
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 5);
+        const QVector<double> v = w.Chartfx1->values();
+        QCOMPARE(total(v), 15.0);
+        QCOMPARE(v[9], 5.0);
+        QCOMPARE(v[0], 0.0);
+        QCOMPARE(w.Chartfx1->axisMax(), 8.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Cumulative Totals for Past 5 Draws"));
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void withoutADatabaseTenZeroBarsAndNoCustomizing()
+    {
+        CumulativeTotals::D = 33;
+        TotalsGraphWindow w;
+        w.FormActivate();
+        QVERIFY(!w.Button1->isEnabled());
+        QCOMPARE(w.Chartfx1->values(), QVector<double>(10, 0.0));
+        QCOMPARE(w.Chartfx1->axisMax(), 3.0);
+        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Cumulative Totals for Past 33 Draws"));
+    }
+
+    void emptyDatabaseDrawsZeroBars()
+    {
+        env->writeDatabase("empty.c3d", std::vector<TestDraw>{});
+        Session::instance().databaseName = "empty.c3d";
+        TotalsGraphWindow w;
+        w.FormActivate();
+        QCOMPARE(CumulativeTotals::D, 0);
+        QCOMPARE(w.Chartfx1->values(), QVector<double>(10, 0.0));
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void activationDrawsAndF1OpensTheGraphTopic()
+    {
+        env->writeDatabase("g.c3d", 20);
+        env->openDatabase("g.c3d");
+        TotalsGraphWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.Chartfx1->pointCount(), 10);
+        QTest::keyClick(&w, Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("graph"));
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(TotalsGraphTest)
+#include "TotalsGraphWindowTest.moc"

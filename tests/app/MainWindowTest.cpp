@@ -1,0 +1,246 @@
+#include "GuiTestSupport.h"
+
+#include "app/AboutDialog.h"
+#include "app/MainWindow.h"
+#include "engine/Dates.h"
+#include "engine/FileIo.h"
+#include "engine/Rebuild.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+#include "platform/WebPages.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+    std::unique_ptr<MainWindow> window;
+
+    QStringList panels() const
+    {
+        QStringList texts;
+        for (int i = 0; i < 4; ++i)
+            texts << window->statusText(i);
+        return texts;
+    }
+    bool dataMenusEnabled() const
+    {
+        bool all = true, none = true;
+        for (const char* name : {"Edit1", "Analysis1", "Reports1", "DataBase1", "Computer1"}) {
+            const bool on = window->findChild<QMenu*>(name)->menuAction()->isEnabled();
+            all = all && on;
+            none = none && !on;
+        }
+        if (!all && !none)
+            qWarning("data menus partly enabled");
+        return all;
+    }
+    void openThroughDialog(const QString& path, bool confirmCreate = false)
+    {
+        Dialogs::queueFile(path);
+        if (confirmCreate)
+            Dialogs::queueButton(QMessageBox::Yes);
+        window->findChild<QAction*>("OpenDatabase1")->trigger();
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        window = std::make_unique<MainWindow>();
+    }
+    void cleanup()
+    {
+        window.reset();
+        env.reset();
+    }
+
+    void startsWithoutADatabase()
+    {
+        QCOMPARE(window->windowTitle(), QString("Quor 3"));
+        QCOMPARE(panels(), (QStringList{"Total Draws:", "Last Draw Date:", "Hottest Number:", "Coldest Number:"}));
+        QVERIFY(window->statusText(4).startsWith("Todays Date: "));
+        QVERIFY(!dataMenusEnabled());
+        for (const char* name :
+             {"OpenDatabase1", "CloseDatabase1",     "DeleteDatabase1", "Exit1",      "Add1",       "GraphTotals1",
+              "OddEvenRatio1", "PercentageRepeats1", "HotColdNumbers1", "Sums1",      "SetsGraph1", "Totals1",
+              "Pairs1",        "Frequency1",         "Ordinal1",        "Display1",   "Search1",    "Picks1",
+              "Contents1",     "Quor3WebSupport1",   "ResultsSite1",    "AboutQuor31"})
+            QVERIFY2(window->findChild<QAction*>(name), name);
+        QCOMPARE(window->findChild<QAction*>("Display1")->text(), QString("&Display "));
+    }
+
+    void openingAnExistingDatabaseShowsTheRebuildsTexts()
+    {
+        env->writeDatabase("ga.c3d", {{3, 0, 7}, {1, 1, 2, 2002, 3, 1}});
+        openThroughDialog(env->dataFolder() + "/ga.c3d");
+        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QVERIFY(dataMenusEnabled());
+        QCOMPARE(window->statusText(0), QString("Total Draws: 2"));
+        QCOMPARE(window->statusText(1), "Last Draw Date: " + shortDateText(quor3::encodeDate(2002, 3, 1)));
+        QCOMPARE(window->statusText(2), QString("Hottest Number: 1"));
+        QCOMPARE(window->statusText(3), QString("Coldest Number: 9"));
+        QCOMPARE(QString::fromStdString(Session::instance().folder.string()), env->dataFolder());
+        QVERIFY(quor3::fileExists(env->dataPath() / "ordinal.dat"));
+    }
+
+    void aNewNameIsConfirmedAndEnablesTheMenus()
+    {
+        openThroughDialog(env->dataFolder() + "/fresh", true);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains("fresh.c3d"));
+        QCOMPARE(window->windowTitle(), QString("fresh.c3d"));
+        QVERIFY(dataMenusEnabled());
+        QCOMPARE(panels(), (QStringList{"Total Draws: 0", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "}));
+        QVERIFY(!quor3::fileExists(env->dataPath() / "fresh.c3d"));
+        QVERIFY(!quor3::fileExists(env->dataPath() / "freq.dat"));
+    }
+
+    void refusingToCreateOrCancellingChangesNothing()
+    {
+        openThroughDialog(env->dataFolder() + "/fresh.c3d");     // the confirmation is answered No
+        window->findChild<QAction*>("OpenDatabase1")->trigger(); // no file queued: cancelled
+        QCOMPARE(window->windowTitle(), QString("Quor 3"));
+        QVERIFY(!dataMenusEnabled());
+        QCOMPARE(window->statusText(0), QString("Total Draws:"));
+        QVERIFY(Session::instance().databaseName.empty());
+    }
+
+    void closeThenReopenGivesTheSameTexts()
+    {
+        env->writeDatabase("ga.c3d", 40);
+        openThroughDialog(env->dataFolder() + "/ga.c3d");
+        const QStringList first = panels();
+        window->findChild<QAction*>("CloseDatabase1")->trigger();
+        QCOMPARE(window->windowTitle(), QString("Quor 3"));
+        QVERIFY(!dataMenusEnabled());
+        QCOMPARE(panels(), (QStringList{"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "}));
+        QCOMPARE(Session::instance().databaseName, std::string("ga.c3d"));
+        openThroughDialog(env->dataFolder() + "/ga.c3d");
+        QCOMPARE(panels(), first);
+    }
+
+    void aLongNameIsCutAndLookedUpCut()
+    {
+        const std::string longName = "abcdefghijklmnopqrstuvwxyz12.c3d";
+        env->writeDatabase(longName, 5);
+        openThroughDialog(env->dataFolder() + "/" + QString::fromStdString(longName));
+        QCOMPARE(window->windowTitle(), QString("abcdefghijklmnopqrstuvwxy"));
+        QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
+    }
+
+    void anEmptyDatabaseFileReportsAndGoesOn()
+    {
+        quor3::writeWholeFile(env->dataPath() / "empty.c3d", "");
+        openThroughDialog(env->dataFolder() + "/empty.c3d");
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown().first().text.contains("empty.c3d"));
+        QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    void pictureStandsByScreenWidth()
+    {
+        QCOMPARE(productPicturePlace(1280), QPoint(584, 416));
+        QCOMPARE(productPicturePlace(800), QPoint(344, 205));
+        QCOMPARE(productPicturePlace(1024), QPoint(456, 288));
+        QCOMPARE(productPicturePlace(1152), QPoint(344, 205));
+        auto* image = window->findChild<QLabel*>("Image1");
+        window->placeImage(1024);
+        QCOMPARE(image->pos(), QPoint(456, 288));
+        window->placeImage(1152);
+        QCOMPARE(image->pos(), QPoint(344, 205));
+        QVERIFY(!image->pixmap().isNull());
+    }
+
+    void webPagesReportShellFailures()
+    {
+        WebPages::setOpenerForTesting([](const QString&) { return 5; });
+        window->findChild<QAction*>("Quor3WebSupport1")->trigger();
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown().first().title, QString("Error ExploreWeb"));
+        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute"));
+        WebPages::setOpenerForTesting([](const QString&) { return 42; });
+        window->findChild<QAction*>("ResultsSite1")->trigger();
+        QCOMPARE(Dialogs::shown().size(), 1);
+        WebPages::setOpenerForTesting(nullptr);
+    }
+
+    void f1OpensTheHelpAtTheMainTopic()
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), Qt::Key_F1);
+        QTRY_COMPARE(Help::lastTopic(), QString("description"));
+        QVERIFY(Help::viewer() && Help::viewer()->isVisible());
+        auto* browser = Help::viewer()->findChild<QTextBrowser*>("HelpBrowser");
+        QVERIFY(browser->toPlainText().contains("Quor 3"));
+        window->findChild<QAction*>("Contents1")->trigger();
+        QCOMPARE(Help::lastTopic(), QString("contents"));
+        Help::viewer()->close();
+    }
+
+    void everyMenuItemOpensItsWindow_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("caption");
+        const char* const items[][2] = {
+            {"DeleteDatabase1", "Delete Data File"},   {"Add1", "Update Database Sub-Menu"},
+            {"GraphTotals1", "Totals Bar Graph"},      {"OddEvenRatio1", "Odd / Even "},
+            {"PercentageRepeats1", "% Repeats"},       {"HotColdNumbers1", "Hot/Cold Numbers"},
+            {"Sums1", "Sums Graph"},                   {"SetsGraph1", "Graph Sets"},
+            {"Totals1", "Totals Report"},              {"Pairs1", "Pairs Report"},
+            {"Frequency1", "Skip/Trace Chart"},        {"Ordinal1", "Ordinal Report"},
+            {"Display1", "Winning Lotto Entries"},     {"Search1", "Search Database"},
+            {"Picks1", "Computer Choices"},
+        };
+        for (const auto& item : items)
+            QTest::newRow(item[0]) << QString(item[0]) << QString(item[1]);
+    }
+
+    void everyMenuItemOpensItsWindow()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, caption);
+        env->writeDatabase("ga.c3d", 30);
+        openThroughDialog(env->dataFolder() + "/ga.c3d");
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            if (auto* window = QApplication::activeModalWidget()) {
+                shown = window->windowTitle();
+                window->close();
+            }
+        });
+        window->findChild<QAction*>(action)->trigger();
+        QCOMPARE(shown, caption);
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void aboutBoxShowsTheProduct()
+    {
+        QTimer::singleShot(0, [] {
+            auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            QVERIFY(box);
+            QCOMPARE(box->windowTitle(), QString("About"));
+            QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Quor 3   v7.0"));
+            QTest::keyClick(box, Qt::Key_Return); // OK is the default button
+        });
+        window->findChild<QAction*>("AboutQuor31")->trigger();
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,257 @@
+#include "GuiTestSupport.h"
+
+#include "engine/DataFiles.h"
+#include "engine/Dates.h"
+#include "engine/DrawRecord.h"
+#include "engine/FileIo.h"
+#include "entry/CorrectionsWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMap>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTest>
+
+#include <memory>
+
+namespace
+{
+QMap<int, QString> panels;
+}
+
+class UpdateTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+
+    std::filesystem::path database() const { return env->dataPath() / "ga.c3d"; }
+    static QSpinBox* box(CorrectionsWindow& w, const char* name) { return child<QSpinBox>(&w, name); }
+    static QListWidget* list(CorrectionsWindow& w) { return child<QListWidget>(&w, "ListBox1"); }
+    static QList<int> values(CorrectionsWindow& w)
+    {
+        QList<int> v;
+        for (const char* name : {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit4", "SpinEdit5", "SpinEdit6"})
+            v.append(box(w, name)->value());
+        return v;
+    }
+    static void setValues(CorrectionsWindow& w, const QList<int>& v)
+    {
+        const char* names[] = {"SpinEdit1", "SpinEdit2", "SpinEdit3", "SpinEdit6", "SpinEdit4", "SpinEdit5"};
+        const int order[] = {0, 1, 2, 5, 3, 4};
+        for (int i = 0; i < 6; ++i)
+            box(w, names[i])->setValue(v[order[i]]);
+    }
+    static void reEnter(CorrectionsWindow& w) { QTest::mouseClick(child<QPushButton>(&w, "Button1"), Qt::LeftButton); }
+
+    // 1-2-3 on 1 January 2002, 4-4-4 on 29 February 2004, 7-8-9 on 31 January 2005.
+    void writeThree()
+    {
+        env->writeDatabase("ga.c3d", {{1, 2, 3, 2002, 1, 1}, {4, 4, 4, 2004, 2, 29}, {7, 8, 9, 2005, 1, 31}});
+        env->openDatabase("ga.c3d");
+        panels.clear();
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        panels.clear();
+        Session::instance().setStatusText = [](int panel, const QString& text) { panels[panel] = text; };
+        Dialogs::clearShown();
+    }
+    void cleanup()
+    {
+        Session::instance().setStatusText = nullptr;
+        env.reset();
+    }
+
+    void createdWithTodayAndZeroDigits()
+    {
+        CorrectionsWindow w;
+        QCOMPARE(w.windowTitle(), QString("Correct It!"));
+        QCOMPARE(w.size(), QSize(394, 326));
+        QCOMPARE(child<QPushButton>(&w, "Button1")->text(), QString("&Re-Enter "));
+        QCOMPARE(child<QLabel>(&w, "Label3")->text(), QString("First, select an entry in the database:"));
+        QCOMPARE(child<QLabel>(&w, "Label1")->text(), QString("Change Entry"));
+        QCOMPARE(child<QLabel>(&w, "Label2")->text(), QString("Change Date"));
+        const QDate today = QDate::currentDate();
+        QCOMPARE(values(w), (QList<int>{0, 0, 0, today.month(), today.day(), today.year()}));
+        QCOMPARE(box(w, "SpinEdit5")->maximum(), today.daysInMonth());
+        QCOMPARE(box(w, "SpinEdit6")->minimum(), 1900);
+        QCOMPARE(box(w, "SpinEdit6")->maximum(), 2500);
+        QCOMPARE(box(w, "SpinEdit6")->findChild<QLineEdit*>()->maxLength(), 4);
+        // Without a database file the list stays empty.
+        Session::instance().databaseName = "missing.c3d";
+        w.FormActivate();
+        QCOMPARE(list(w)->count(), 0);
+    }
+
+    void listIsOldestFirstAndAClickLoadsTheRecord()
+    {
+        writeThree();
+        CorrectionsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(list(w)->count(), 3);
+        QCOMPARE(list(w)->item(0)->text(), QString::fromStdString(quor3::entryLine(quor3::readDraw(database(), 0))));
+        QCOMPARE(list(w)->item(2)->text(), QString("1/31/2005 :        7   8   9"));
+        QVERIFY(list(w)->selectedItems().isEmpty());
+        QCOMPARE(values(w)[0], 0);
+        QTest::mouseClick(list(w)->viewport(), Qt::LeftButton, {}, list(w)->visualItemRect(list(w)->item(1)).center());
+        QCOMPARE(values(w), (QList<int>{4, 4, 4, 2, 29, 2004}));
+        QTest::keyClick(box(w, "SpinEdit2"), Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("correct"));
+        list(w)->setCurrentRow(2);
+        QCOMPARE(values(w), (QList<int>{7, 8, 9, 1, 31, 2005}));
+    }
+
+    void reEnterWritesInPlaceAndRebuildsWithoutTouchingTheTotal()
+    {
+        writeThree();
+        panels[0] = "Total Draws: kept";
+        CorrectionsWindow w;
+        int refreshes = 0;
+        w.setRefreshRequest([&] { ++refreshes; });
+        w.FormActivate();
+        list(w)->setCurrentRow(2);
+        setValues(w, {4, 5, 6, 2, 3, 2005});
+        reEnter(w);
+
+        QVERIFY(Dialogs::shown().isEmpty());
+        const auto draws = quor3::readDraws(database());
+        QCOMPARE(draws.size(), std::size_t(3));
+        QCOMPARE(draws[2].DrawDate, quor3::encodeDate(2005, 2, 3));
+        QCOMPARE((QList<int>{draws[2].Digit1, draws[2].Digit2, draws[2].Digit3}), (QList<int>{4, 5, 6}));
+        QCOMPARE(draws[1].Digit1, 4);
+        QCOMPARE(list(w)->item(2)->text(), QString("2/3/2005 :        4   5   6"));
+        QVERIFY(list(w)->selectedItems().isEmpty());
+        QCOMPARE(values(w).mid(0, 3), (QList<int>{0, 0, 0}));
+        QCOMPARE(panels.value(0), QString("Total Draws: kept"));
+        QCOMPARE(panels.value(1), "Last Draw Date: " + shortDateText(quor3::encodeDate(2005, 2, 3)));
+        QVERIFY(panels.value(2).startsWith("Hottest Number: "));
+        QCOMPARE(refreshes, 1);
+    }
+
+    void correctingOneTwoThreeToFourFiveSixMovesThePositionCounts()
+    {
+        writeThree();
+        const auto before = quor3::readCountsFile(env->dataPath() / "order.dat");
+        CorrectionsWindow w;
+        w.FormActivate();
+        list(w)->setCurrentRow(0);
+        setValues(w, {4, 5, 6, 1, 1, 2002});
+        w.Button1Click();
+        const auto after = quor3::readCountsFile(env->dataPath() / "order.dat");
+        QCOMPARE(after[0][1], before[0][1] - 1);
+        QCOMPARE(after[0][4], before[0][4] + 1);
+        QCOMPARE(after[1][2], before[1][2] - 1);
+        QCOMPARE(after[1][5], before[1][5] + 1);
+        QCOMPARE(after[2][3], before[2][3] - 1);
+        QCOMPARE(after[2][6], before[2][6] + 1);
+    }
+
+    void reEnterTwiceDoesNothingTheSecondTime()
+    {
+        writeThree();
+        CorrectionsWindow w;
+        w.FormActivate();
+        list(w)->setCurrentRow(1);
+        setValues(w, {1, 1, 1, 3, 1, 2004});
+        reEnter(w);
+        const std::string written = readFileText(database());
+        panels.clear();
+        setValues(w, {9, 9, 9, 3, 2, 2004});
+        reEnter(w);
+        QCOMPARE(readFileText(database()), written);
+        QVERIFY(panels.isEmpty());
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void withoutASelectionNothingHappens()
+    {
+        writeThree();
+        const std::string before = readFileText(database());
+        CorrectionsWindow w;
+        w.FormActivate();
+        setValues(w, {9, 9, 9, 3, 2, 2004});
+        reEnter(w);
+        QCOMPARE(readFileText(database()), before);
+        QVERIFY(panels.isEmpty());
+    }
+
+    void aRecordsOwnDateIsShownInFullAndWrittenBackUnchanged()
+    {
+        writeThree();
+        CorrectionsWindow w;
+        w.FormActivate();
+        list(w)->setCurrentRow(2); // 31 January 2005
+        list(w)->setCurrentRow(1); // 29 February 2004
+        QCOMPARE(values(w), (QList<int>{4, 4, 4, 2, 29, 2004}));
+        box(w, "SpinEdit1")->setValue(5);
+        w.Button1Click();
+        const auto draw = quor3::readDraw(database(), 1);
+        QCOMPARE(draw.DrawDate, quor3::encodeDate(2004, 2, 29));
+        QCOMPARE(draw.Digit1, 5);
+    }
+
+    void theDayLimitFollowsTheMonthAndYear()
+    {
+        CorrectionsWindow w;
+        auto* day = box(w, "SpinEdit5");
+        box(w, "SpinEdit6")->setValue(2004);
+        box(w, "SpinEdit4")->setValue(2);
+        QCOMPARE(day->maximum(), 29);
+        box(w, "SpinEdit6")->setValue(2003);
+        QCOMPARE(day->maximum(), 28);
+        box(w, "SpinEdit4")->setValue(4);
+        QCOMPARE(day->maximum(), 30);
+        day->setValue(31);
+        QCOMPARE(day->value(), 30);
+        box(w, "SpinEdit4")->setValue(1);
+        QCOMPARE(day->maximum(), 31);
+        box(w, "SpinEdit6")->setValue(2100);
+        box(w, "SpinEdit4")->setValue(2);
+        QCOMPARE(day->maximum(), 28);
+    }
+
+    void anImpossibleDateIsRefusedAndNothingIsWritten()
+    {
+        writeThree();
+        const std::string before = readFileText(database());
+        CorrectionsWindow w;
+        w.FormActivate();
+        list(w)->setCurrentRow(0);
+        box(w, "SpinEdit4")->setValue(4);
+        // The day box never offers 31 in April; force it to see the guard behind it.
+        box(w, "SpinEdit5")->setMaximum(31);
+        box(w, "SpinEdit5")->setValue(31);
+        reEnter(w);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, QString("Invalid argument to date encode"));
+        QCOMPARE(readFileText(database()), before);
+        QVERIFY(panels.isEmpty());
+    }
+
+    void aShrunkDatabaseIsNotExtendedByACorrection()
+    {
+        writeThree();
+        CorrectionsWindow w;
+        w.FormActivate();
+        list(w)->setCurrentRow(2);
+        env->writeDatabase("ga.c3d", 2);
+        reEnter(w);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(quor3::countDraws(database()), 2LL);
+    }
+};
+
+QTEST_MAIN(UpdateTest)
+#include "CorrectionsWindowTest.moc"
