@@ -80,7 +80,7 @@ BarChartWidget::BarChartWidget(QWidget* parent) : QWidget(parent)
     layout->addWidget(view_);
 }
 
-void BarChartWidget::SetAxisMax(short index, double value)
+void BarChartWidget::setAxisMax(short index, double value)
 {
     if (index != 1)
         return;
@@ -89,36 +89,36 @@ void BarChartWidget::SetAxisMax(short index, double value)
     valueAxis_->setTickInterval(wholeTickStep(value > 0 ? value : 1));
 }
 
-int BarChartWidget::BeginValues(short /*type*/, short /*series*/, short points)
+int BarChartWidget::beginValues(short /*type*/, short /*series*/, short points)
 {
     pending_ = QVector<double>(points > 0 ? points : 0, 0.0);
     collecting_ = true;
     return 0;
 }
 
-void BarChartWidget::SetChartTitle(short slot, const QString& text)
+void BarChartWidget::setChartTitle(short slot, const QString& text)
 {
     titles_[slot] = text;
     showTitles();
 }
 
-void BarChartWidget::SetDecimals(int decimals)
+void BarChartWidget::setDecimals(int decimals)
 {
     decimals_ = decimals;
 }
 
-void BarChartWidget::SetThisSerie(int serie)
+void BarChartWidget::setThisSerie(int serie)
 {
     thisSerie_ = serie;
 }
 
-void BarChartWidget::SetPointValue(short point, double value)
+void BarChartWidget::setPointValue(short point, double value)
 {
     if (collecting_ && point >= 0 && point < pending_.size())
         pending_[point] = value;
 }
 
-int BarChartWidget::EndValues()
+int BarChartWidget::endValues()
 {
     if (collecting_) {
         shown_ = pending_;
@@ -130,12 +130,12 @@ int BarChartWidget::EndValues()
     return 0;
 }
 
-QString BarChartWidget::PointLabel(short point) const
+QString BarChartWidget::pointLabel(short point) const
 {
     return labels_.value(point);
 }
 
-void BarChartWidget::SetPointLabel(short point, const QString& text)
+void BarChartWidget::setPointLabel(short point, const QString& text)
 {
     labels_[point] = text;
     showCaptions();
@@ -145,7 +145,7 @@ QStringList BarChartWidget::captions() const
 {
     QStringList list;
     for (int i = 0; i < pointCount(); ++i)
-        list << PointLabel(static_cast<short>(i));
+        list << pointLabel(static_cast<short>(i));
     return list;
 }
 
@@ -166,7 +166,7 @@ void BarChartWidget::showCaptions()
     // empty): each gets its own number of zero-width spaces.
     QStringList names;
     for (int i = 0; i < pointCount(); ++i)
-        names << PointLabel(static_cast<short>(i)) + QString(i, QChar(0x200B));
+        names << pointLabel(static_cast<short>(i)) + QString(i, QChar(0x200B));
     categories_->setCategories(names);
 }
 

@@ -15,8 +15,8 @@ class QValueAxis;
 // The bar chart of the three graph windows: one series of bars on a value
 // axis that starts at 0, a main title and a second title, and a caption under
 // each bar. The graph windows talk to it only through the operations below,
-// in the order SetAxisMax, BeginValues, SetChartTitle, Decimals, ThisSerie,
-// SetPointValue..., EndValues, with captions set before or after.
+// in the order setAxisMax, beginValues, setChartTitle, setDecimals, setThisSerie,
+// setPointValue..., endValues, with captions set before or after.
 class BarChartWidget : public QWidget
 {
     Q_OBJECT
@@ -24,22 +24,22 @@ class BarChartWidget : public QWidget
     explicit BarChartWidget(QWidget* parent = nullptr);
 
     // The value axis (index 1) ends at `value`; its ticks are whole numbers.
-    void SetAxisMax(short index, double value);
+    void setAxisMax(short index, double value);
     // Starts a fresh set of `points` zero values in one series; the result
     // only mirrors the control this replaces and means nothing.
-    int BeginValues(short type, short series, short points);
+    int beginValues(short type, short series, short points);
     // Slot 2 is the main title, slot 3 the second title under it.
-    void SetChartTitle(short slot, const QString& text);
-    void SetDecimals(int decimals);
-    int Decimals() const { return decimals_; }
-    void SetThisSerie(int serie);
-    int ThisSerie() const { return thisSerie_; }
-    void SetPointValue(short point, double value);
-    // The values set since BeginValues are complete: the chart shows them.
-    int EndValues();
+    void setChartTitle(short slot, const QString& text);
+    void setDecimals(int decimals);
+    int decimals() const { return decimals_; }
+    void setThisSerie(int serie);
+    int thisSerie() const { return thisSerie_; }
+    void setPointValue(short point, double value);
+    // The values set since beginValues are complete: the chart shows them.
+    int endValues();
     // A caption keeps its text until it is set again, across drawings.
-    QString PointLabel(short point) const;
-    void SetPointLabel(short point, const QString& text);
+    QString pointLabel(short point) const;
+    void setPointLabel(short point, const QString& text);
 
     // What the chart shows now.
     double axisMax() const { return axisMax_; }

@@ -62,31 +62,31 @@ HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
     setFixedSize(486, 245);
 
     const QFont heading = arialFont(37, true);
-    Label2 = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);
-    Label3 = colouredLabel(this, "Label3", "Cold", heading, Qt::blue, 318, 6);
-    Memo1 = listMemo(this, "Memo1", Qt::red);
-    Memo1->setGeometry(24, 56, 200, 88);
-    Memo2 = listMemo(this, "Memo2", Qt::blue);
-    Memo2->setGeometry(262, 56, 200, 88);
+    hotLabel = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);
+    coldLabel = colouredLabel(this, "Label3", "Cold", heading, Qt::blue, 318, 6);
+    hotList = listMemo(this, "Memo1", Qt::red);
+    hotList->setGeometry(24, 56, 200, 88);
+    coldList = listMemo(this, "Memo2", Qt::blue);
+    coldList->setGeometry(262, 56, 200, 88);
 
-    Label1 = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setFont(arialFont(15));
-    Edit1->setGeometry(200, 162, 56, 28);
-    Button2 = new QPushButton("&List", this);
-    Button2->setObjectName("Button2");
-    Button2->setGeometry(270, 161, 80, 30);
-    connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button2Click(); }); });
+    spanLabel = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
+    spanEdit = new QLineEdit(this);
+    spanEdit->setObjectName("Edit1");
+    spanEdit->setFont(arialFont(15));
+    spanEdit->setGeometry(200, 162, 56, 28);
+    listButton = new QPushButton("&List", this);
+    listButton->setObjectName("Button2");
+    listButton->setGeometry(270, 161, 80, 30);
+    connect(listButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { listHotCold(); }); });
     QFont small("Times New Roman");
     small.setPixelSize(11);
-    Label4 = addLabel(this, "Label4", "90 Days Max", small, 202, 194);
+    spanLimitLabel = addLabel(this, "Label4", "90 Days Max", small, 202, 194);
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setFocusPolicy(Qt::TabFocus); // the one Close button that is a Tab stop
-    BitBtn1->setGeometry(486 - 16 - 100, 245 - 16 - 30, 100, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setFocusPolicy(Qt::TabFocus); // the one Close button that is a Tab stop
+    closeButton->setGeometry(486 - 16 - 100, 245 - 16 - 30, 100, 30);
 
-    Edit1->setFocus();
+    spanEdit->setFocus();
     Help::bindF1(this, "hc");
     centreOnScreen(this);
 }
@@ -97,12 +97,12 @@ bool HotColdWindow::event(QEvent* e)
     // viewer keeps the lists of the last "&List".
     if (e->type() == QEvent::WindowActivate && !filled_) {
         filled_ = true;
-        runGuarded(this, [this] { FormActivate(); });
+        runGuarded(this, [this] { refresh(); });
     }
     return QDialog::event(e);
 }
 
-void HotColdWindow::FormActivate()
+void HotColdWindow::refresh()
 {
     const Session& session = Session::instance();
     const auto freqFile = session.fileInFolder(quor3::files::Freq);
@@ -110,20 +110,20 @@ void HotColdWindow::FormActivate()
         return;
     const auto records = quor3::readCountsFile(freqFile);
     const int span = quor3::defaultHotColdSpan(records.size());
-    Edit1->setText(QString::number(span));
+    spanEdit->setText(QString::number(span));
     // A database without draws has nothing to rank.
     if (records.empty())
         return;
     const auto totals = quor3::spanTotals(records, span);
     const quor3::HotColdLists lists = quor3::hotColdLists(*totals);
-    fill(Memo1, lists.hot);
-    fill(Memo2, lists.cold);
+    fill(hotList, lists.hot);
+    fill(coldList, lists.cold);
 }
 
-void HotColdWindow::Button2Click()
+void HotColdWindow::listHotCold()
 {
-    Memo1->clear();
-    Memo2->clear();
+    hotList->clear();
+    coldList->clear();
     const Session& session = Session::instance();
     const auto freqFile = session.fileInFolder(quor3::files::Freq);
     if (!quor3::fileExists(freqFile))
@@ -132,18 +132,18 @@ void HotColdWindow::Button2Click()
     if (!quor3::fileExists(pairFile))
         quor3::throwIoError(pairFile, "open", "No such file or directory");
     const auto records = quor3::readCountsFile(freqFile);
-    const int span = quor3::toInt(Edit1->text().toStdString());
+    const int span = quor3::toInt(spanEdit->text().toStdString());
     // A span beyond the records (more than "90 Days Max") or below zero lists nothing.
     const auto totals = quor3::spanTotals(records, span);
     if (!totals)
         return;
     quor3::readCountsExactly(pairFile, 10);
     const quor3::HotColdLists lists = quor3::hotColdLists(*totals);
-    fill(Memo1, lists.hot);
-    fill(Memo2, lists.cold);
+    fill(hotList, lists.hot);
+    fill(coldList, lists.cold);
 }
 
-void HotColdWindow::BitBtn1Click()
+void HotColdWindow::closeWindow()
 {
     close();
 }

@@ -14,19 +14,19 @@ class HotColdWindow : public QDialog
   public:
     explicit HotColdWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void Button2Click();
-    void BitBtn1Click();
+    void refresh();
+    void listHotCold();
+    void closeWindow();
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QPlainTextEdit* Memo1 = nullptr;
-    QPlainTextEdit* Memo2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* spanLabel = nullptr;
+    QLabel* hotLabel = nullptr;
+    QLabel* coldLabel = nullptr;
+    QLabel* spanLimitLabel = nullptr;
+    QPlainTextEdit* hotList = nullptr;
+    QPlainTextEdit* coldList = nullptr;
+    QLineEdit* spanEdit = nullptr;
+    QPushButton* listButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

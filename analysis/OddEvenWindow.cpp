@@ -31,7 +31,7 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
         QPalette p = l->palette();
         p.setColor(QPalette::WindowText, Qt::black);
         l->setPalette(p);
-        Labels[static_cast<std::size_t>(number - 1)] = l;
+        labels[static_cast<std::size_t>(number - 1)] = l;
     };
     make(17, "Odd", bold, 340, RowTop[0]);
     make(18, "Even", bold, EvenLeft, RowTop[0]);
@@ -48,8 +48,8 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
         make(first + 3, QString(), bold, EvenLeft, y);
     }
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setGeometry(500 - 16 - 100, 221 - 16 - 30, 100, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setGeometry(500 - 16 - 100, 221 - 16 - 30, 100, 30);
 
     Help::bindF1(this, "oe");
     centreOnScreen(this);
@@ -57,11 +57,11 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
 
 bool OddEvenWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
-void OddEvenWindow::FormActivate()
+void OddEvenWindow::refresh()
 {
     const Session& session = Session::instance();
     if (!session.databaseExists())

@@ -17,12 +17,12 @@ class OddEvenWindow : public QDialog
   public:
     explicit OddEvenWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
+    void refresh();
 
-    // Label1..Label18 (index 0 is Label1).
-    std::array<QLabel*, 18> Labels{};
-    QLabel* label(int number) const { return Labels[static_cast<std::size_t>(number - 1)]; }
-    QPushButton* BitBtn1 = nullptr;
+    // By the number in their object names, "Label1" to "Label18" (index 0 is "Label1").
+    std::array<QLabel*, 18> labels{};
+    QLabel* label(int number) const { return labels[static_cast<std::size_t>(number - 1)]; }
+    QPushButton* closeButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

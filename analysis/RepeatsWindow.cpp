@@ -20,19 +20,19 @@ RepeatsWindow::RepeatsWindow(QWidget* owner) : QDialog(owner)
     // Each digit caption is its own text: the one for 2 has no trailing blank.
     const char* digitCaptions[10] = {" 0: ", " 1: ", " 2:", " 3: ", " 4: ", " 5: ", " 6: ", " 7: ", " 8: ", " 9: "};
 
-    Label21 = addLabel(this, "Label21", "% of Repeats: ", font, 24, 10);
+    headingLabel = addLabel(this, "Label21", "% of Repeats: ", font, 24, 10);
     // The texts are padded to a fixed width; right-aligning them keeps the decimal points in a column.
     for (int d = 0; d < 10; ++d) {
         const int y = 36 + 24 * d;
-        DigitLabels[d] = addLabel(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
+        digitLabels[d] = addLabel(this, qPrintable(QString("Label%1").arg(d + 1)), digitCaptions[d], font, 40, y);
         QLabel* value = addLabel(this, qPrintable(QString("Label%1").arg(d + 11)), QString(), font, 72, y);
         value->setFixedWidth(60);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        ValueLabels[d] = value;
+        percentLabels[d] = value;
     }
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setGeometry(245 - 12 - 84, 289 - 12 - 30, 84, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setGeometry(245 - 12 - 84, 289 - 12 - 30, 84, 30);
 
     Help::bindF1(this, "pct");
     centreOnScreen(this);
@@ -40,11 +40,11 @@ RepeatsWindow::RepeatsWindow(QWidget* owner) : QDialog(owner)
 
 bool RepeatsWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
-void RepeatsWindow::FormActivate()
+void RepeatsWindow::refresh()
 {
     const Session& session = Session::instance();
     const auto repeatFile = session.fileInFolder(quor3::files::Repeat);
@@ -54,5 +54,5 @@ void RepeatsWindow::FormActivate()
     if (records.empty())
         quor3::throwIoError(repeatFile, "read", "the file is shorter than one record");
     for (int d = 0; d < 10; ++d)
-        ValueLabels[d]->setText(QString::fromStdString(quor3::repeatPercentText(records.front()[d])));
+        percentLabels[d]->setText(QString::fromStdString(quor3::repeatPercentText(records.front()[d])));
 }

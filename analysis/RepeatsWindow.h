@@ -16,12 +16,12 @@ class RepeatsWindow : public QDialog
   public:
     explicit RepeatsWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
+    void refresh();
 
-    QLabel* Label21 = nullptr;
-    std::array<QLabel*, 10> DigitLabels{}; // Label1..Label10
-    std::array<QLabel*, 10> ValueLabels{}; // Label11..Label20: digit 0..9
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* headingLabel = nullptr;
+    std::array<QLabel*, 10> digitLabels{};   // "Label1" to "Label10"
+    std::array<QLabel*, 10> percentLabels{}; // "Label11" to "Label20": digit 0..9
+    QPushButton* closeButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

@@ -27,11 +27,11 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
     setFixedSize(495, 363);
     const QFont font = arialFont(13);
 
-    Label1 = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
-    SpinEdit1 = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
-    SpinEdit1->setFont(font);
-    SpinEdit1->setGeometry(Label1->geometry().right() + 6, 11, 60, 26);
-    Label2 = addLabel(this, "Label2", "draws", font, SpinEdit1->geometry().right() + 8, 16);
+    spanLabel = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
+    spanEdit = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
+    spanEdit->setFont(font);
+    spanEdit->setGeometry(spanLabel->geometry().right() + 6, 11, 60, 26);
+    drawsLabel = addLabel(this, "Label2", "draws", font, spanEdit->geometry().right() + 8, 16);
 
     const int boxWidth = 87;
     const int gap = 7;
@@ -41,31 +41,31 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
         box->setFont(font);
         box->setToolTip(QString("Choose the numbers you wish to track for Set#%1").arg(s + 1));
         box->setGeometry(16 + s * (boxWidth + gap), 50, boxWidth, 256);
-        GroupBoxes[s] = box;
+        setBoxes[s] = box;
         for (int d = 0; d < 10; ++d) {
             auto* check = new QCheckBox(DigitNames[d], box);
             check->setObjectName(QString("CheckBox%1").arg(10 * s + d + 1));
             check->setFont(font);
             check->setGeometry(10, 22 + d * 23, boxWidth - 14, 22);
-            CheckBoxes[10 * s + d] = check;
+            digitBoxes[10 * s + d] = check;
         }
     }
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancel", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(16, 320, 100, 30);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancel", this);
+    cancelButton->setObjectName("BitBtn2");
+    cancelButton->setGeometry(16, 320, 100, 30);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    Button1 = new QPushButton("&Save && Close", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(495 - 16 - 110, 320, 110, 30);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    saveButton = new QPushButton("&Save && Close", this);
+    saveButton->setObjectName("Button1");
+    saveButton->setGeometry(495 - 16 - 110, 320, 110, 30);
+    connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { saveAndClose(); }); });
 
     Help::bindF1(this, "Sets");
     centreOnScreen(this);
     // A sets file that cannot be read stops "Customize" before the dialog
     // opens, so that saving can never replace it with empty sets.
-    FormCreate();
+    prepare();
 }
 
 std::filesystem::path SetsConfigDialog::configFile()
@@ -74,38 +74,38 @@ std::filesystem::path SetsConfigDialog::configFile()
     return findFileIgnoringCase(folder, quor3::SetsFileName).toStdString();
 }
 
-void SetsConfigDialog::FormCreate()
+void SetsConfigDialog::prepare()
 {
-    LoadConfig();
-    SpinEdit1->setMaximum(SetsGraph::n > 1 ? SetsGraph::n : 1);
+    loadConfig();
+    spanEdit->setMaximum(SetsGraph::n > 1 ? SetsGraph::n : 1);
 }
 
-void SetsConfigDialog::LoadConfig()
+void SetsConfigDialog::loadConfig()
 {
     const auto file = configFile();
     if (!quor3::fileExists(file))
         return;
     const quor3::SetsConfig config = quor3::readSetsFile(file);
-    SpinEdit1->setValue(config.span > SetsGraph::n ? SetsGraph::n : config.span);
+    spanEdit->setValue(config.span > SetsGraph::n ? SetsGraph::n : config.span);
     for (int s = 0; s < quor3::SetCount; ++s)
         for (int d = 0; d < 10; ++d)
-            CheckBoxes[10 * s + d]->setChecked(config.member[s][d]);
+            digitBoxes[10 * s + d]->setChecked(config.member[s][d]);
 }
 
-void SetsConfigDialog::SaveConfig()
+void SetsConfigDialog::saveConfig()
 {
     quor3::SetsConfig config;
-    config.span = spinEditValue(SpinEdit1);
+    config.span = spinEditValue(spanEdit);
     for (int s = 0; s < quor3::SetCount; ++s)
         for (int d = 0; d < 10; ++d)
-            config.member[s][d] = CheckBoxes[10 * s + d]->isChecked();
+            config.member[s][d] = digitBoxes[10 * s + d]->isChecked();
     quor3::writeSetsFile(configFile(), config);
 }
 
-void SetsConfigDialog::Button1Click()
+void SetsConfigDialog::saveAndClose()
 {
-    SaveConfig();
+    saveConfig();
     if (SetsGraph::graph)
-        SetsGraph::graph->RedrawRequest = 1;
+        SetsGraph::graph->redrawRequest = 1;
     accept();
 }

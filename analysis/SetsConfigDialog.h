@@ -20,19 +20,19 @@ class SetsConfigDialog : public QDialog
   public:
     explicit SetsConfigDialog(QWidget* owner = nullptr);
 
-    void FormCreate();
-    void LoadConfig();
-    void SaveConfig();
-    void Button1Click();
+    void prepare();
+    void loadConfig();
+    void saveConfig();
+    void saveAndClose();
 
-    QLabel* Label1 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QLabel* Label2 = nullptr;
-    std::array<QGroupBox*, quor3::SetCount> GroupBoxes{};
-    // CheckBox1..CheckBox50: box 10 (s - 1) + d + 1 is digit d of set s.
-    std::array<QCheckBox*, quor3::SetCount * 10> CheckBoxes{};
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* spanLabel = nullptr;
+    QSpinBox* spanEdit = nullptr;
+    QLabel* drawsLabel = nullptr;
+    std::array<QGroupBox*, quor3::SetCount> setBoxes{};
+    // Box "CheckBox<n>", n = 10 (s - 1) + d + 1, is digit d of set s.
+    std::array<QCheckBox*, quor3::SetCount * 10> digitBoxes{};
+    QPushButton* cancelButton = nullptr;
+    QPushButton* saveButton = nullptr;
 
     // Where the dialog reads and writes the sets file.
     static std::filesystem::path configFile();

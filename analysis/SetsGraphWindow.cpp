@@ -38,18 +38,18 @@ SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle("Graph Sets");
     setFixedSize(643, 411);
 
-    Chartfx1 = new BarChartWidget(this);
-    Chartfx1->setObjectName("Chartfx1");
-    Chartfx1->setGeometry(105, 20, 433, 297);
+    chart = new BarChartWidget(this);
+    chart->setObjectName("Chartfx1");
+    chart->setGeometry(105, 20, 433, 297);
 
-    Button1 = new QPushButton("C&ustomize", this);
-    Button1->setObjectName("Button1");
-    Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setGeometry(16, 365, 100, 30);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton->setObjectName("Button1");
+    customizeButton->setFocusPolicy(Qt::NoFocus);
+    customizeButton->setGeometry(16, 365, 100, 30);
+    connect(customizeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { customize(); }); });
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setGeometry(643 - 16 - 100, 365, 100, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setGeometry(643 - 16 - 100, 365, 100, 30);
 
     Help::bindF1(this, "Sets");
     centreOnScreen(this);
@@ -64,15 +64,15 @@ SetsGraphWindow::~SetsGraphWindow()
 
 bool SetsGraphWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
-void SetsGraphWindow::FormActivate()
+void SetsGraphWindow::refresh()
 {
     const Session& session = Session::instance();
     if (!session.databaseExists()) {
-        Button1->setEnabled(false);
+        customizeButton->setEnabled(false);
         draw({}, 0);
         setCaptions(quor3::PairedCaptions);
         return;
@@ -94,15 +94,15 @@ void SetsGraphWindow::FormActivate()
     }
 }
 
-void SetsGraphWindow::Button1Click()
+void SetsGraphWindow::customize()
 {
     {
         SetsConfigDialog dialog(this);
         dialog.exec();
     }
-    if (RedrawRequest == 0)
+    if (redrawRequest == 0)
         return;
-    RedrawRequest = 0;
+    redrawRequest = 0;
     setCaptions(NoCaptions);
     std::array<std::int32_t, quor3::SetCount> totals{};
     int span = 0;
@@ -125,32 +125,32 @@ void SetsGraphWindow::Button1Click()
 }
 
 std::array<std::int32_t, quor3::SetCount> SetsGraphWindow::buildSets(const quor3::SetsConfig& config,
-                                                             const quor3::DigitValues& counts)
+                                                                     const quor3::DigitValues& counts)
 {
     for (int s = 0; s < quor3::SetCount; ++s)
         for (int d = 0; d < 10; ++d)
             if (config.member[s][d]) {
                 const auto point = static_cast<short>(s);
-                Chartfx1->SetPointLabel(point, Chartfx1->PointLabel(point) + QString::number(d));
+                chart->setPointLabel(point, chart->pointLabel(point) + QString::number(d));
             }
     return quor3::setTotals(config, counts).totals;
 }
 
 void SetsGraphWindow::draw(const std::array<std::int32_t, quor3::SetCount>& values, int span)
 {
-    Chartfx1->SetAxisMax(1, quor3::axisMaxFor(values));
-    Chartfx1->BeginValues(1, 1, quor3::SetCount);
-    Chartfx1->SetChartTitle(2, QString("Set Totals for Past %1 Draws").arg(span));
-    Chartfx1->SetChartTitle(3, "Sets");
-    Chartfx1->SetDecimals(0);
-    Chartfx1->SetThisSerie(0);
+    chart->setAxisMax(1, quor3::axisMaxFor(values));
+    chart->beginValues(1, 1, quor3::SetCount);
+    chart->setChartTitle(2, QString("Set Totals for Past %1 Draws").arg(span));
+    chart->setChartTitle(3, "Sets");
+    chart->setDecimals(0);
+    chart->setThisSerie(0);
     for (int s = 0; s < quor3::SetCount; ++s)
-        Chartfx1->SetPointValue(static_cast<short>(s), values[s]);
-    Chartfx1->EndValues();
+        chart->setPointValue(static_cast<short>(s), values[s]);
+    chart->endValues();
 }
 
 void SetsGraphWindow::setCaptions(const std::array<const char*, quor3::SetCount>& captions)
 {
     for (int s = 0; s < quor3::SetCount; ++s)
-        Chartfx1->SetPointLabel(static_cast<short>(s), QString::fromLatin1(captions[s]));
+        chart->setPointLabel(static_cast<short>(s), QString::fromLatin1(captions[s]));
 }

@@ -13,7 +13,7 @@ class SetsGraphWindow;
 // Shared by the graph and its dialog for the whole run.
 namespace SetsGraph
 {
-extern int n;          // draws in the open database when the graph last read it
+extern int n;                  // draws in the open database when the graph last read it
 extern SetsGraphWindow* graph; // the graph window while it is open; its dialog asks it to redraw
 } // namespace SetsGraph
 
@@ -26,14 +26,14 @@ class SetsGraphWindow : public QDialog
     explicit SetsGraphWindow(QWidget* owner = nullptr);
     ~SetsGraphWindow() override;
 
-    void FormActivate();
-    void Button1Click();
+    void refresh();
+    void customize();
 
-    BarChartWidget* Chartfx1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    BarChartWidget* chart = nullptr;
+    QPushButton* customizeButton = nullptr;
+    QPushButton* closeButton = nullptr;
     // Set to 1 by the dialog's "&Save && Close".
-    int RedrawRequest = 0;
+    int redrawRequest = 0;
 
   protected:
     bool event(QEvent* e) override;

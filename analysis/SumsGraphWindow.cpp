@@ -25,18 +25,18 @@ SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle("Sums Graph");
     setFixedSize(790, 386);
 
-    Chartfx1 = new BarChartWidget(this);
-    Chartfx1->setObjectName("Chartfx1");
-    Chartfx1->setFocusPolicy(Qt::NoFocus);
-    Chartfx1->setGeometry(10, 12, 769, 313);
+    chart = new BarChartWidget(this);
+    chart->setObjectName("Chartfx1");
+    chart->setFocusPolicy(Qt::NoFocus);
+    chart->setGeometry(10, 12, 769, 313);
 
-    Button1 = new QPushButton("C&ustomize", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(16, 342, 100, 30);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton->setObjectName("Button1");
+    customizeButton->setGeometry(16, 342, 100, 30);
+    connect(customizeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { customize(); }); });
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setGeometry(790 - 16 - 100, 342, 100, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setGeometry(790 - 16 - 100, 342, 100, 30);
 
     Help::bindF1(this, "sums");
     centreOnScreen(this);
@@ -44,17 +44,17 @@ SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
 
 bool SumsGraphWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
-void SumsGraphWindow::FormActivate()
+void SumsGraphWindow::refresh()
 {
     countSums();
     draw();
 }
 
-void SumsGraphWindow::Button1Click()
+void SumsGraphWindow::customize()
 {
     {
         SumsGraphSettingsDialog dialog(this);
@@ -80,14 +80,14 @@ void SumsGraphWindow::countSums()
 
 void SumsGraphWindow::draw()
 {
-    Chartfx1->SetAxisMax(1, quor3::axisMaxFor(sums_));
-    Chartfx1->BeginValues(1, 1, quor3::DigitSums);
-    Chartfx1->SetChartTitle(2, QString("Sums Analysis for Past %1 Draws").arg(S));
-    Chartfx1->SetDecimals(0);
-    Chartfx1->SetThisSerie(0);
+    chart->setAxisMax(1, quor3::axisMaxFor(sums_));
+    chart->beginValues(1, 1, quor3::DigitSums);
+    chart->setChartTitle(2, QString("Sums Analysis for Past %1 Draws").arg(S));
+    chart->setDecimals(0);
+    chart->setThisSerie(0);
     for (int s = 0; s < quor3::DigitSums; ++s)
-        Chartfx1->SetPointValue(static_cast<short>(s), sums_[s]);
-    Chartfx1->EndValues();
+        chart->setPointValue(static_cast<short>(s), sums_[s]);
+    chart->endValues();
     for (int s = 0; s < quor3::DigitSums; ++s)
-        Chartfx1->SetPointLabel(static_cast<short>(s), QString::number(s));
+        chart->setPointLabel(static_cast<short>(s), QString::number(s));
 }

@@ -24,12 +24,12 @@ class SumsGraphWindow : public QDialog
   public:
     explicit SumsGraphWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void Button1Click();
+    void refresh();
+    void customize();
 
-    BarChartWidget* Chartfx1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    BarChartWidget* chart = nullptr;
+    QPushButton* customizeButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

@@ -26,18 +26,18 @@ TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle("Totals Bar Graph");
     setFixedSize(714, 428);
 
-    Chartfx1 = new BarChartWidget(this);
-    Chartfx1->setObjectName("Chartfx1");
-    Chartfx1->setGeometry(56, 14, 601, 337);
+    chart = new BarChartWidget(this);
+    chart->setObjectName("Chartfx1");
+    chart->setGeometry(56, 14, 601, 337);
 
-    Button1 = new QPushButton("C&ustomize", this);
-    Button1->setObjectName("Button1");
-    Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setGeometry(16, 380, 100, 30);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton->setObjectName("Button1");
+    customizeButton->setFocusPolicy(Qt::NoFocus);
+    customizeButton->setGeometry(16, 380, 100, 30);
+    connect(customizeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { customize(); }); });
 
-    BitBtn1 = addCloseButton(this);
-    BitBtn1->setGeometry(714 - 16 - 100, 380, 100, 30);
+    closeButton = addCloseButton(this);
+    closeButton->setGeometry(714 - 16 - 100, 380, 100, 30);
 
     Help::bindF1(this, "graph");
     centreOnScreen(this);
@@ -45,21 +45,21 @@ TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
 
 bool TotalsGraphWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
 void TotalsGraphWindow::done(int result)
 {
-    runGuarded(this, [this] { FormClose(); });
+    runGuarded(this, [this] { saveSpan(); });
     QDialog::done(result);
 }
 
-void TotalsGraphWindow::FormActivate()
+void TotalsGraphWindow::refresh()
 {
     const Session& session = Session::instance();
     if (!session.databaseExists())
-        Button1->setEnabled(false);
+        customizeButton->setEnabled(false);
     totals_ = {};
     if (session.databaseExists()) {
         const auto draws = quor3::readDraws(session.databasePath());
@@ -70,7 +70,7 @@ void TotalsGraphWindow::FormActivate()
     draw();
 }
 
-void TotalsGraphWindow::Button1Click()
+void TotalsGraphWindow::customize()
 {
     {
         TotalsGraphSettingsDialog dialog(this);
@@ -82,7 +82,7 @@ void TotalsGraphWindow::Button1Click()
     draw();
 }
 
-void TotalsGraphWindow::FormClose()
+void TotalsGraphWindow::saveSpan()
 {
     Settings::writeInteger(SettingsKey, D);
 }
@@ -100,14 +100,14 @@ void TotalsGraphWindow::countLastDraws()
 
 void TotalsGraphWindow::draw()
 {
-    Chartfx1->SetAxisMax(1, quor3::axisMaxFor(totals_));
-    Chartfx1->BeginValues(1, 1, 10);
-    Chartfx1->SetChartTitle(2, QString("Cumulative Totals for Past %1 Draws").arg(D));
-    Chartfx1->SetDecimals(0);
-    Chartfx1->SetThisSerie(0);
+    chart->setAxisMax(1, quor3::axisMaxFor(totals_));
+    chart->beginValues(1, 1, 10);
+    chart->setChartTitle(2, QString("Cumulative Totals for Past %1 Draws").arg(D));
+    chart->setDecimals(0);
+    chart->setThisSerie(0);
     for (int d = 0; d < 10; ++d)
-        Chartfx1->SetPointValue(static_cast<short>(d), totals_[d]);
-    Chartfx1->EndValues();
+        chart->setPointValue(static_cast<short>(d), totals_[d]);
+    chart->endValues();
     for (int d = 0; d < 10; ++d)
-        Chartfx1->SetPointLabel(static_cast<short>(d), QString::number(d));
+        chart->setPointLabel(static_cast<short>(d), QString::number(d));
 }

@@ -24,13 +24,13 @@ class TotalsGraphWindow : public QDialog
   public:
     explicit TotalsGraphWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void Button1Click();
-    void FormClose();
+    void refresh();
+    void customize();
+    void saveSpan();
 
-    BarChartWidget* Chartfx1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    BarChartWidget* chart = nullptr;
+    QPushButton* customizeButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

@@ -22,19 +22,19 @@ TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const
         setFixedSize(layout.client);
     const QFont font = arialFont(13);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(layout.panel);
-    Label1 = addLabel(Panel1, "Label1", "How Many Draws to Track:", font, 12, layout.labelTop);
+    spanPanel = new QFrame(this);
+    spanPanel->setObjectName("Panel1");
+    spanPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    spanPanel->setGeometry(layout.panel);
+    spanLabel = addLabel(spanPanel, "Label1", "How Many Draws to Track:", font, 12, layout.labelTop);
 
-    SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 1, 999, 3, QRect(layout.panel.width() - 76, layout.spinTop, 60, 26));
-    SpinEdit1->setFont(font);
+    spanEdit = addSpinEdit(spanPanel, "SpinEdit1", 1, 999, 3, QRect(layout.panel.width() - 76, layout.spinTop, 60, 26));
+    spanEdit->setFont(font);
 
-    Button1 = new QPushButton("&Save", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(layout.panel.right() + 16, layout.buttonTop, 80, 30);
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    saveButton = new QPushButton("&Save", this);
+    saveButton->setObjectName("Button1");
+    saveButton->setGeometry(layout.panel.right() + 16, layout.buttonTop, 80, 30);
+    connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
 
     Help::bindF1(this, helpKeyword);
     centreOnScreen(this);
@@ -45,22 +45,22 @@ bool TrackDrawsDialog::event(QEvent* e)
     // Prepared once: coming back from the help viewer keeps what was typed.
     if (e->type() == QEvent::WindowActivate && !prepared_) {
         prepared_ = true;
-        runGuarded(this, [this] { FormActivate(); });
+        runGuarded(this, [this] { refresh(); });
     }
     return QDialog::event(e);
 }
 
-void TrackDrawsDialog::FormActivate()
+void TrackDrawsDialog::refresh()
 {
-    SpinEdit1->setMaximum(draws_ > 1 ? draws_ : 1);
+    spanEdit->setMaximum(draws_ > 1 ? draws_ : 1);
     if (span_ > draws_ - 1)
         span_ = draws_;
-    SpinEdit1->setValue(span_);
+    spanEdit->setValue(span_);
 }
 
-void TrackDrawsDialog::Button1Click()
+void TrackDrawsDialog::save()
 {
     // Text that is not a number counts as the smallest value.
-    span_ = spinEditValue(SpinEdit1);
+    span_ = spinEditValue(spanEdit);
     accept();
 }

@@ -25,13 +25,13 @@ class TrackDrawsDialog : public QDialog
     TrackDrawsDialog(QWidget* owner, const char* objectName, const QString& caption, const Layout& layout,
                      const QString& helpKeyword, int& span, const int& draws);
 
-    void FormActivate();
-    void Button1Click();
+    void refresh();
+    void save();
 
-    QFrame* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QFrame* spanPanel = nullptr;
+    QLabel* spanLabel = nullptr;
+    QSpinBox* spanEdit = nullptr;
+    QPushButton* saveButton = nullptr;
 
   protected:
     bool event(QEvent* e) override;

@@ -1,16 +1,16 @@
 #include "app/MainWindow.h"
 
-#include "analysis/OddEvenWindow.h"
 #include "analysis/HotColdWindow.h"
+#include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
 #include "analysis/SetsGraphWindow.h"
-#include "analysis/TotalsGraphWindow.h"
 #include "analysis/SumsGraphWindow.h"
+#include "analysis/TotalsGraphWindow.h"
 #include "app/AboutDialog.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/Rebuild.h"
-#include "entry/UpdateMenuWindow.h"
 #include "entry/DeleteFileDialog.h"
+#include "entry/UpdateMenuWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -20,12 +20,12 @@
 #include "platform/StatusBarSink.h"
 #include "platform/WebPages.h"
 #include "platform/WindowKit.h"
-#include "reports/SkipTraceWindow.h"
+#include "reports/DrawListWindow.h"
 #include "reports/OrdinalWindow.h"
 #include "reports/PairsWindow.h"
 #include "reports/SearchWindow.h"
+#include "reports/SkipTraceWindow.h"
 #include "reports/TotalsWindow.h"
-#include "reports/DrawListWindow.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -86,36 +86,36 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    auto* Panel2 = new QFrame(central);
-    Panel2->setObjectName("Panel2");
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setLineWidth(2);
-    Panel2->setFixedHeight(41);
-    auto* Gradient1 = new GradientArea(central);
-    Gradient1->setObjectName("Gradient1");
-    layout->addWidget(Panel2);
-    layout->addWidget(Gradient1, 1);
+    auto* barPanel = new QFrame(central);
+    barPanel->setObjectName("Panel2");
+    barPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    barPanel->setLineWidth(2);
+    barPanel->setFixedHeight(41);
+    auto* gradientArea = new GradientArea(central);
+    gradientArea->setObjectName("Gradient1");
+    layout->addWidget(barPanel);
+    layout->addWidget(gradientArea, 1);
     setCentralWidget(central);
 
     // The picture's place is measured from the top of the client area, the
     // raised bar included: it stands over the gradient, not inside it.
-    Image1 = new QLabel(central);
-    Image1->setObjectName("Image1");
-    Image1->setFixedSize(112, 111);
-    Image1->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
-    Image1->raise();
+    productPicture_ = new QLabel(central);
+    productPicture_->setObjectName("Image1");
+    productPicture_->setFixedSize(112, 111);
+    productPicture_->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
+    productPicture_->raise();
 
-    auto* StatusBar1 = statusBar();
-    StatusBar1->setObjectName("StatusBar1");
-    StatusBar1->setSizeGripEnabled(false);
+    auto* statusLine = statusBar();
+    statusLine->setObjectName("StatusBar1");
+    statusLine->setSizeGripEnabled(false);
     for (int i = 0; i < 5; ++i) {
-        panels_[i] = new QLabel(StatusBar1);
+        panels_[i] = new QLabel(statusLine);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         // The panels keep their widths, but a long date in the user's short
         // format widens its panel rather than being cut off.
         panels_[i]->setMinimumWidth(panelWidths[i]);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar1->addWidget(panels_[i]);
+        statusLine->addWidget(panels_[i]);
         if (i < 4)
             panels_[i]->setText(startTexts[i]);
     }
@@ -130,7 +130,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     session.resetToNoDatabase = [this] { resetAfterDelete(); };
 
     Help::bindF1(this, "description");
-    FormCreate();
+    fitToScreen();
 }
 
 MainWindow::~MainWindow()
@@ -144,19 +144,19 @@ MainWindow::~MainWindow()
     }
 }
 
-void MainWindow::FormCreate()
+void MainWindow::fitToScreen()
 {
     const QScreen* screen = this->screen();
     const QSize size = screen ? screen->size() : QSize(1024, 768);
     resize(size);
-    placeImage(size.width());
+    placeProductPicture(size.width());
     setWindowTitle("Quor 3");
     setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
-void MainWindow::placeImage(int screenWidth)
+void MainWindow::placeProductPicture(int screenWidth)
 {
-    Image1->move(productPicturePlace(screenWidth));
+    productPicture_->move(productPicturePlace(screenWidth));
 }
 
 QString MainWindow::statusText(int panel) const
@@ -193,48 +193,48 @@ void MainWindow::buildMenu()
     };
     menuBar()->setObjectName("MainMenu1");
 
-    QMenu* File1 = menu("File1", "&File");
-    item(File1, "OpenDatabase1", "&Open Database", [this] { Open1Click(); });
-    item(File1, "CloseDatabase1", "&Close Database", [this] { CloseDatabase1Click(); });
-    item(File1, "DeleteDatabase1", "&Delete Database...", [this] { showModal<DeleteFileDialog>(); });
-    item(File1, "Exit1", "E&xit", [this] { close(); });
+    QMenu* fileMenu = menu("File1", "&File");
+    item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); });
+    item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); });
+    item(fileMenu, "DeleteDatabase1", "&Delete Database...", [this] { showModal<DeleteFileDialog>(); });
+    item(fileMenu, "Exit1", "E&xit", [this] { close(); });
 
-    QMenu* Edit1 = menu("Edit1", "&Add");
-    item(Edit1, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
+    QMenu* addMenu = menu("Edit1", "&Add");
+    item(addMenu, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
 
-    QMenu* Analysis1 = menu("Analysis1", "A&nalysis");
-    item(Analysis1, "GraphTotals1", "&Graph Totals", [this] { showModal<TotalsGraphWindow>(); });
-    item(Analysis1, "OddEvenRatio1", "&Odd/Even Ratio", [this] { showModal<OddEvenWindow>(); });
-    item(Analysis1, "PercentageRepeats1", "&Percentage Repeats", [this] { showModal<RepeatsWindow>(); });
-    item(Analysis1, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<HotColdWindow>(); });
-    item(Analysis1, "Sums1", "&Sums Graph", [this] { showModal<SumsGraphWindow>(); });
-    item(Analysis1, "SetsGraph1", "S&ets Graph", [this] { showModal<SetsGraphWindow>(); });
+    QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
+    item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showModal<TotalsGraphWindow>(); });
+    item(analysisMenu, "OddEvenRatio1", "&Odd/Even Ratio", [this] { showModal<OddEvenWindow>(); });
+    item(analysisMenu, "PercentageRepeats1", "&Percentage Repeats", [this] { showModal<RepeatsWindow>(); });
+    item(analysisMenu, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<HotColdWindow>(); });
+    item(analysisMenu, "Sums1", "&Sums Graph", [this] { showModal<SumsGraphWindow>(); });
+    item(analysisMenu, "SetsGraph1", "S&ets Graph", [this] { showModal<SetsGraphWindow>(); });
 
-    QMenu* Reports1 = menu("Reports1", "&Reports");
-    item(Reports1, "Totals1", "&Totals", [this] { showModal<TotalsWindow>(); });
-    item(Reports1, "Pairs1", "&Pairs", [this] { showModal<PairsWindow>(); });
-    item(Reports1, "Frequency1", "&Skip/Trace Chart", [this] { showModal<SkipTraceWindow>(); });
-    item(Reports1, "Ordinal1", "&Ordinal", [this] { showModal<OrdinalWindow>(); });
+    QMenu* reportsMenu = menu("Reports1", "&Reports");
+    item(reportsMenu, "Totals1", "&Totals", [this] { showModal<TotalsWindow>(); });
+    item(reportsMenu, "Pairs1", "&Pairs", [this] { showModal<PairsWindow>(); });
+    item(reportsMenu, "Frequency1", "&Skip/Trace Chart", [this] { showModal<SkipTraceWindow>(); });
+    item(reportsMenu, "Ordinal1", "&Ordinal", [this] { showModal<OrdinalWindow>(); });
 
-    QMenu* DataBase1 = menu("DataBase1", "&DataBase");
-    item(DataBase1, "Display1", "&Display ", [this] { showModal<DrawListWindow>(); });
-    item(DataBase1, "Search1", "&Search", [this] { showModal<SearchWindow>(); });
+    QMenu* databaseMenu = menu("DataBase1", "&DataBase");
+    item(databaseMenu, "Display1", "&Display ", [this] { showModal<DrawListWindow>(); });
+    item(databaseMenu, "Search1", "&Search", [this] { showModal<SearchWindow>(); });
 
-    QMenu* Computer1 = menu("Computer1", "&Computer");
-    item(Computer1, "Picks1", "&Computer Choices", [this] { showModal<ComputerChoicesWindow>(); });
+    QMenu* computerMenu = menu("Computer1", "&Computer");
+    item(computerMenu, "Picks1", "&Computer Choices", [this] { showModal<ComputerChoicesWindow>(); });
 
-    QMenu* Help1 = menu("Help1", "&Help");
-    item(Help1, "Contents1", "&Contents", [] { Help::contents(); });
-    item(Help1, "Quor3WebSupport1", "Quor3 Web Support",
+    QMenu* helpMenu = menu("Help1", "&Help");
+    item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });
+    item(helpMenu, "Quor3WebSupport1", "Quor3 Web Support",
          [this] { WebPages::OpenWebPage(this, WebPages::SupportAddress); });
-    item(Help1, "ResultsSite1", WebPages::ResultsSiteName,
+    item(helpMenu, "ResultsSite1", WebPages::ResultsSiteName,
          [this] { WebPages::OpenWebPage(this, WebPages::ResultsAddress); });
-    item(Help1, "AboutQuor31", "&About Quor 3", [this] {
+    item(helpMenu, "AboutQuor31", "&About Quor 3", [this] {
         AboutDialog about(this);
         about.exec();
     });
 
-    dataMenus_ = {Edit1, Analysis1, Reports1, DataBase1, Computer1};
+    dataMenus_ = {addMenu, analysisMenu, reportsMenu, databaseMenu, computerMenu};
 }
 
 void MainWindow::setDataMenusEnabled(bool enabled)
@@ -243,7 +243,7 @@ void MainWindow::setDataMenusEnabled(bool enabled)
         m->menuAction()->setEnabled(enabled);
 }
 
-void MainWindow::Open1Click()
+void MainWindow::openDatabase()
 {
     Dialogs::OpenOptions options;
     options.title = "Open/Create a Database";
@@ -270,7 +270,7 @@ void MainWindow::Open1Click()
     });
 }
 
-void MainWindow::CloseDatabase1Click()
+void MainWindow::closeDatabase()
 {
     setWindowTitle("Quor 3");
     setDataMenusEnabled(false);
@@ -280,6 +280,6 @@ void MainWindow::CloseDatabase1Click()
 
 void MainWindow::resetAfterDelete()
 {
-    CloseDatabase1Click();
+    closeDatabase();
     setStatusText(4, "Best Bet: ");
 }

@@ -22,21 +22,21 @@ class MainWindow : public QMainWindow
 
     QString statusText(int panel) const;
     void setStatusText(int panel, const QString& text);
-    // Places the product picture as FormCreate does for a screen of this width.
-    void placeImage(int screenWidth);
+    // Places the product picture as fitToScreen does for a screen of this width.
+    void placeProductPicture(int screenWidth);
 
-    void Open1Click();
-    void CloseDatabase1Click();
+    void openDatabase();
+    void closeDatabase();
     // The state without an open database, after the open one was deleted.
     void resetAfterDelete();
 
   private:
-    void FormCreate();
+    void fitToScreen();
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();
 
-    QLabel* Image1 = nullptr;
+    QLabel* productPicture_ = nullptr;
     QLabel* panels_[5] = {};
     QList<QMenu*> dataMenus_;
 };

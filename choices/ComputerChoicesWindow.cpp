@@ -159,67 +159,68 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
         return memo;
     };
 
-    Memo2 = makeMemo("Memo2", "Label2", "Hot Numbers", 0, topLabelY, topMemoY);
-    Memo3 = makeMemo("Memo3", "Label3", "Cold Numbers", 1, topLabelY, topMemoY);
-    Memo1 = makeMemo("Memo1", "Label1", "Warm Numbers", 2, topLabelY, topMemoY);
-    Memo4 = makeMemo("Memo4", "Label4", "Odd/Even Picks", 3, topLabelY, topMemoY);
-    Memo5 = makeMemo("Memo5", "Label5", "Ordinal Picks", 0, bottomLabelY, bottomMemoY);
-    Memo6 = makeMemo("Memo6", "Label6", "Pairs Picks", 1, bottomLabelY, bottomMemoY);
-    Memo9 = makeMemo("Memo9", "Label9", "Pct. Repeats", 2, bottomLabelY, bottomMemoY);
+    hotList = makeMemo("Memo2", "Label2", "Hot Numbers", 0, topLabelY, topMemoY);
+    coldList = makeMemo("Memo3", "Label3", "Cold Numbers", 1, topLabelY, topMemoY);
+    warmList = makeMemo("Memo1", "Label1", "Warm Numbers", 2, topLabelY, topMemoY);
+    oddEvenList = makeMemo("Memo4", "Label4", "Odd/Even Picks", 3, topLabelY, topMemoY);
+    ordinalList = makeMemo("Memo5", "Label5", "Ordinal Picks", 0, bottomLabelY, bottomMemoY);
+    pairsList = makeMemo("Memo6", "Label6", "Pairs Picks", 1, bottomLabelY, bottomMemoY);
+    repeatsList = makeMemo("Memo9", "Label9", "Pct. Repeats", 2, bottomLabelY, bottomMemoY);
 
-    auto* Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
+    auto* pictureLabel = new QLabel(this);
+    pictureLabel->setObjectName("Image1");
     const QImage picture = loadJpeg(":/pictures/about.jpg");
     if (!picture.isNull())
-        Image1->setPixmap(QPixmap::fromImage(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
-    Image1->setGeometry(520, 30, 64, 64);
+        pictureLabel->setPixmap(
+            QPixmap::fromImage(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    pictureLabel->setGeometry(520, 30, 64, 64);
 
-    BitBtn2 = new QPushButton(printerIcon(), "&Print", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(500, 226, 97, 30);
-    connect(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    printButton = new QPushButton(printerIcon(), "&Print", this);
+    printButton->setObjectName("BitBtn2");
+    printButton->setGeometry(500, 226, 97, 30);
+    connect(printButton, &QPushButton::clicked, this, [this] { printChoices(); });
 
-    BitBtn1 = addCloseButton(this, QRect(500, 266, 97, 30));
+    closeButton = addCloseButton(this, QRect(500, 266, 97, 30));
     // The Close button has the focus when the window opens.
-    BitBtn1->setFocusPolicy(Qt::StrongFocus);
-    BitBtn1->setAutoDefault(true); // Enter presses the button with the focus, Close at first
-    BitBtn1->setFocus();
+    closeButton->setFocusPolicy(Qt::StrongFocus);
+    closeButton->setAutoDefault(true); // Enter presses the button with the focus, Close at first
+    closeButton->setFocus();
 
     centreOnScreen(this);
 
     Help::bindF1(this, "pick");
-    runGuarded(this, [this] { FormCreate(); });
+    runGuarded(this, [this] { loadChoices(); });
 }
 
-void ComputerChoicesWindow::FormCreate()
+void ComputerChoicesWindow::loadChoices()
 {
-    for (QPlainTextEdit* memo : {Memo1, Memo2, Memo3, Memo4, Memo5, Memo6, Memo9})
+    for (QPlainTextEdit* memo : {hotList, coldList, warmList, oddEvenList, ordinalList, pairsList, repeatsList})
         memo->clear();
     const Session& session = Session::instance();
     if (!session.databaseExists())
         return;
-    loadFile(Memo2, quor3::files::Hot);
-    loadFile(Memo3, quor3::files::Cold);
-    loadFile(Memo1, quor3::files::WarmChoices);
-    loadFile(Memo4, quor3::files::OddEven);
+    loadFile(hotList, quor3::files::Hot);
+    loadFile(coldList, quor3::files::Cold);
+    loadFile(warmList, quor3::files::WarmChoices);
+    loadFile(oddEvenList, quor3::files::OddEven);
     const auto ordinal = session.fileInFolder(quor3::files::Ordinal);
     if (quor3::fileExists(ordinal)) {
         auto lines = quor3::readTextLines(ordinal);
         if (lines.size() > 12)
             lines.resize(12);
-        Memo5->setPlainText(toQt(quor3::ordinalRows(lines)).join('\n'));
+        ordinalList->setPlainText(toQt(quor3::ordinalRows(lines)).join('\n'));
     }
-    loadFile(Memo6, quor3::files::PairChoices);
-    loadFile(Memo9, quor3::files::Repeats);
+    loadFile(pairsList, quor3::files::PairChoices);
+    loadFile(repeatsList, quor3::files::Repeats);
 }
 
 ChoiceGroups ComputerChoicesWindow::memoGroups() const
 {
-    return {memoLines(Memo2), memoLines(Memo3), memoLines(Memo1), memoLines(Memo4),
-            memoLines(Memo5), memoLines(Memo6), memoLines(Memo9)};
+    return {memoLines(hotList),     memoLines(coldList),  memoLines(warmList),   memoLines(oddEvenList),
+            memoLines(ordinalList), memoLines(pairsList), memoLines(repeatsList)};
 }
 
-void ComputerChoicesWindow::BitBtn2Click()
+void ComputerChoicesWindow::printChoices()
 {
     runGuarded(this, [this] {
         QPrinter printer(QPrinter::HighResolution);

@@ -37,20 +37,20 @@ class ComputerChoicesWindow : public QDialog
   public:
     explicit ComputerChoicesWindow(QWidget* owner = nullptr);
 
-    void FormCreate();
-    void BitBtn2Click();
+    void loadChoices();
+    void printChoices();
 
     // What the memos show, in printing order.
     ChoiceGroups memoGroups() const;
 
   private:
-    QPlainTextEdit* Memo1;
-    QPlainTextEdit* Memo2;
-    QPlainTextEdit* Memo3;
-    QPlainTextEdit* Memo4;
-    QPlainTextEdit* Memo5;
-    QPlainTextEdit* Memo6;
-    QPlainTextEdit* Memo9;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    QPlainTextEdit* hotList;
+    QPlainTextEdit* coldList;
+    QPlainTextEdit* warmList;
+    QPlainTextEdit* oddEvenList;
+    QPlainTextEdit* ordinalList;
+    QPlainTextEdit* pairsList;
+    QPlainTextEdit* repeatsList;
+    QPushButton* printButton;
+    QPushButton* closeButton;
 };

@@ -90,7 +90,7 @@ QSpinBox* digitBox(QWidget* parent, const char* name, int x)
 
 } // namespace
 
-namespace AddrecState
+namespace AddDrawsState
 {
 CivilDate lastEnteredDate()
 {
@@ -100,7 +100,7 @@ void setLastEnteredDate(const CivilDate& date)
 {
     heldDate = date;
 }
-} // namespace AddrecState
+} // namespace AddDrawsState
 
 AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
 {
@@ -111,130 +111,131 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     font.setPixelSize(13);
     setFont(font);
 
-    Label4 = new QLabel("Draw Date", this);
-    Label4->setObjectName("Label4");
+    headingLabel = new QLabel("Draw Date", this);
+    headingLabel->setObjectName("Label4");
     QFont heading("Arial");
     heading.setPixelSize(27);
-    Label4->setFont(heading);
-    Label4->setStyleSheet("color: blue;");
-    Label4->setGeometry(16, 6, 290, 34);
+    headingLabel->setFont(heading);
+    headingLabel->setStyleSheet("color: blue;");
+    headingLabel->setGeometry(16, 6, 290, 34);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setGeometry(8, 44, 300, 264);
+    calendarPanel = new QFrame(this);
+    calendarPanel->setObjectName("Panel1");
+    calendarPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    calendarPanel->setGeometry(8, 44, 300, 264);
 
-    SpinButton1 = new QWidget(Panel1);
-    SpinButton1->setObjectName("SpinButton1");
-    SpinButton1->setGeometry(10, 8, 20, 30);
-    upButton = new QToolButton(SpinButton1);
-    upButton->setObjectName("SpinButton1Up");
-    upButton->setArrowType(Qt::UpArrow);
-    upButton->setGeometry(0, 0, 20, 15);
-    upButton->setFocusPolicy(Qt::NoFocus);
-    upButton->setToolTip("Next month");
-    downButton = new QToolButton(SpinButton1);
-    downButton->setObjectName("SpinButton1Down");
-    downButton->setArrowType(Qt::DownArrow);
-    downButton->setGeometry(0, 15, 20, 15);
-    downButton->setFocusPolicy(Qt::NoFocus);
-    downButton->setToolTip("Previous month");
+    monthButtons = new QWidget(calendarPanel);
+    monthButtons->setObjectName("SpinButton1");
+    monthButtons->setGeometry(10, 8, 20, 30);
+    nextMonthButton = new QToolButton(monthButtons);
+    nextMonthButton->setObjectName("SpinButton1Up");
+    nextMonthButton->setArrowType(Qt::UpArrow);
+    nextMonthButton->setGeometry(0, 0, 20, 15);
+    nextMonthButton->setFocusPolicy(Qt::NoFocus);
+    nextMonthButton->setToolTip("Next month");
+    previousMonthButton = new QToolButton(monthButtons);
+    previousMonthButton->setObjectName("SpinButton1Down");
+    previousMonthButton->setArrowType(Qt::DownArrow);
+    previousMonthButton->setGeometry(0, 15, 20, 15);
+    previousMonthButton->setFocusPolicy(Qt::NoFocus);
+    previousMonthButton->setToolTip("Previous month");
 
-    Panel2 = new QLabel(Panel1);
-    Panel2->setObjectName("Panel2");
-    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel2->setAlignment(Qt::AlignCenter);
+    monthLabel = new QLabel(calendarPanel);
+    monthLabel->setObjectName("Panel2");
+    monthLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    monthLabel->setAlignment(Qt::AlignCenter);
     QFont bold("Arial");
     bold.setPixelSize(15);
     bold.setBold(true);
-    Panel2->setFont(bold);
-    Panel2->setGeometry(34, 8, 150, 30);
+    monthLabel->setFont(bold);
+    monthLabel->setGeometry(34, 8, 150, 30);
 
-    Calendar1 = new QCalendarWidget(Panel1);
-    Calendar1->setObjectName("Calendar1");
-    Calendar1->setFirstDayOfWeek(Qt::Sunday);
-    Calendar1->setNavigationBarVisible(false);
-    Calendar1->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
-    Calendar1->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    Calendar1->setFocusPolicy(Qt::NoFocus);
-    Calendar1->setGeometry(10, 44, 280, 180);
+    calendar = new QCalendarWidget(calendarPanel);
+    calendar->setObjectName("Calendar1");
+    calendar->setFirstDayOfWeek(Qt::Sunday);
+    calendar->setNavigationBarVisible(false);
+    calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
+    calendar->setFocusPolicy(Qt::NoFocus);
+    calendar->setGeometry(10, 44, 280, 180);
     // Weekends look like every other day: draws are daily.
     QTextCharFormat plain;
     plain.setForeground(palette().color(QPalette::Text));
-    Calendar1->setWeekdayTextFormat(Qt::Saturday, plain);
-    Calendar1->setWeekdayTextFormat(Qt::Sunday, plain);
+    calendar->setWeekdayTextFormat(Qt::Saturday, plain);
+    calendar->setWeekdayTextFormat(Qt::Sunday, plain);
 
-    Label3 = new QLabel(Panel1);
-    Label3->setObjectName("Label3");
-    Label3->setFont(bold);
-    Label3->setAlignment(Qt::AlignCenter);
-    Label3->setGeometry(10, 230, 280, 24);
+    yearLabel = new QLabel(calendarPanel);
+    yearLabel->setObjectName("Label3");
+    yearLabel->setFont(bold);
+    yearLabel->setAlignment(Qt::AlignCenter);
+    yearLabel->setGeometry(10, 230, 280, 24);
 
-    SpinEdit1 = digitBox(this, "SpinEdit1", 330);
-    SpinEdit2 = digitBox(this, "SpinEdit2", 392);
-    SpinEdit3 = digitBox(this, "SpinEdit3", 454);
+    firstDigitBox = digitBox(this, "SpinEdit1", 330);
+    secondDigitBox = digitBox(this, "SpinEdit2", 392);
+    thirdDigitBox = digitBox(this, "SpinEdit3", 454);
 
-    Button1 = new QPushButton("&Enter Entry", this);
+    enterButton = new QPushButton("&Enter Entry", this);
     // Enter in a digit box must not store a draw: no button is the default.
-    Button1->setAutoDefault(false);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(330, 124, 176, 32);
+    enterButton->setAutoDefault(false);
+    enterButton->setObjectName("Button1");
+    enterButton->setGeometry(330, 124, 176, 32);
 
-    CheckBox1 = new QCheckBox(this);
-    CheckBox1->setObjectName("CheckBox1");
-    CheckBox1->setFocusPolicy(Qt::NoFocus);
-    CheckBox1->setGeometry(326, 176, 18, 18);
+    notifyBox = new QCheckBox(this);
+    notifyBox->setObjectName("CheckBox1");
+    notifyBox->setFocusPolicy(Qt::NoFocus);
+    notifyBox->setGeometry(326, 176, 18, 18);
 
     QFont blueBold("Arial");
     blueBold.setPixelSize(13);
     blueBold.setBold(true);
-    auto* label1 = new ClickLabel("Notify me if an entry matches one", this);
-    auto* label2 = new ClickLabel("of the Computer Choices", this);
-    Label1 = label1;
-    Label2 = label2;
-    Label1->setObjectName("Label1");
-    Label2->setObjectName("Label2");
-    for (QLabel* label : {Label1, Label2}) {
+    auto* notifyClickLabel = new ClickLabel("Notify me if an entry matches one", this);
+    auto* choicesClickLabel = new ClickLabel("of the Computer Choices", this);
+    notifyLabel = notifyClickLabel;
+    choicesLabel = choicesClickLabel;
+    notifyLabel->setObjectName("Label1");
+    choicesLabel->setObjectName("Label2");
+    for (QLabel* label : {notifyLabel, choicesLabel}) {
         label->setFont(blueBold);
         label->setStyleSheet("color: blue;");
         label->setCursor(Qt::PointingHandCursor);
     }
-    Label1->setGeometry(348, 176, 226, 18);
-    Label2->setGeometry(348, 194, 226, 18);
+    notifyLabel->setGeometry(348, 176, 226, 18);
+    choicesLabel->setGeometry(348, 194, 226, 18);
 
-    BitBtn1 = addCloseButton(this, QRect(330, 264, 110, 32), [this] { runGuarded(this, [this] { BitBtn1Click(); }); });
+    closeButton =
+        addCloseButton(this, QRect(330, 264, 110, 32), [this] { runGuarded(this, [this] { closeWindow(); }); });
 
-    setTabOrder(Button1, SpinEdit1);
-    setTabOrder(SpinEdit1, SpinEdit2);
-    setTabOrder(SpinEdit2, SpinEdit3);
+    setTabOrder(enterButton, firstDigitBox);
+    setTabOrder(firstDigitBox, secondDigitBox);
+    setTabOrder(secondDigitBox, thirdDigitBox);
 
     // The calendar starts at today, showing only this month's days.
     const QDate today = QDate::currentDate();
     moveCalendarTo(CivilDate{today.year(), today.month(), today.day()});
-    ShowMonthName();
+    showMonthName();
 
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
-    connect(CheckBox1, &QCheckBox::clicked, this, [this] { runGuarded(this, [this] { CheckBox1Click(); }); });
-    label1->onClick = [this] { runGuarded(this, [this] { Label1Click(); }); };
-    label1->onDoubleClick = [this] { runGuarded(this, [this] { Label1DblClick(); }); };
-    label2->onClick = [this] { runGuarded(this, [this] { Label2Click(); }); };
-    label2->onDoubleClick = [this] { runGuarded(this, [this] { Label2DblClick(); }); };
-    connect(upButton, &QToolButton::clicked, this, [this] { SpinButton1UpClick(); });
-    connect(downButton, &QToolButton::clicked, this, [this] { SpinButton1DownClick(); });
+    connect(enterButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { enterDraw(); }); });
+    connect(notifyBox, &QCheckBox::clicked, this, [this] { runGuarded(this, [this] { keepNotifyChoice(); }); });
+    notifyClickLabel->onClick = [this] { runGuarded(this, [this] { clickNotifyLabel(); }); };
+    notifyClickLabel->onDoubleClick = [this] { runGuarded(this, [this] { doubleClickNotifyLabel(); }); };
+    choicesClickLabel->onClick = [this] { runGuarded(this, [this] { clickChoicesLabel(); }); };
+    choicesClickLabel->onDoubleClick = [this] { runGuarded(this, [this] { doubleClickChoicesLabel(); }); };
+    connect(nextMonthButton, &QToolButton::clicked, this, [this] { showNextMonth(); });
+    connect(previousMonthButton, &QToolButton::clicked, this, [this] { showPreviousMonth(); });
 
     Help::bindF1(this, "addto");
-    SpinEdit1->setFocus();
+    firstDigitBox->setFocus();
 }
 
 bool AddDrawsWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
 CivilDate AddDrawsWindow::calendarDate() const
 {
-    const QDate date = Calendar1->selectedDate();
+    const QDate date = calendar->selectedDate();
     return CivilDate{date.year(), date.month(), date.day()};
 }
 
@@ -243,10 +244,10 @@ void AddDrawsWindow::moveCalendarTo(const CivilDate& date)
     // Only the shown month's days can be picked: the others are greyed out.
     const QDate target(date.year, date.month, date.day);
     const QDate first(date.year, date.month, 1);
-    Calendar1->setDateRange(first, first.addDays(first.daysInMonth() - 1));
-    Calendar1->setSelectedDate(target);
-    Calendar1->setCurrentPage(date.year, date.month);
-    Label3->setText(QString::number(date.year));
+    calendar->setDateRange(first, first.addDays(first.daysInMonth() - 1));
+    calendar->setSelectedDate(target);
+    calendar->setCurrentPage(date.year, date.month);
+    yearLabel->setText(QString::number(date.year));
 }
 
 int AddDrawsWindow::digitOf(const QSpinBox* box) const
@@ -254,9 +255,9 @@ int AddDrawsWindow::digitOf(const QSpinBox* box) const
     return spinEditValue(box);
 }
 
-void AddDrawsWindow::FormActivate()
+void AddDrawsWindow::refresh()
 {
-    LoadQCheck();
+    loadNotifySetting();
     const Session& session = Session::instance();
     if (session.databaseExists()) {
         const auto database = session.databasePath();
@@ -266,70 +267,70 @@ void AddDrawsWindow::FormActivate()
             quor3::throwDateError();
         heldDate = date;
         moveCalendarTo(date);
-        ProposeNextDate();
+        proposeNextDate();
     } else {
         CivilDate date = calendarDate();
         if (heldDate.year != 0)
             date = quor3::withYear(date, heldDate.year);
         moveCalendarTo(date);
     }
-    ShowMonthName();
+    showMonthName();
 }
 
-void AddDrawsWindow::LoadQCheck()
+void AddDrawsWindow::loadNotifySetting()
 {
-    CheckBox1->setChecked(Settings::readInteger("QCheck", 1) != 0);
+    notifyBox->setChecked(Settings::readInteger("QCheck", 1) != 0);
 }
 
-void AddDrawsWindow::SaveQCheck()
+void AddDrawsWindow::saveNotifySetting()
 {
-    Settings::writeInteger("QCheck", CheckBox1->isChecked() ? 1 : 0);
+    Settings::writeInteger("QCheck", notifyBox->isChecked() ? 1 : 0);
 }
 
-void AddDrawsWindow::CheckBox1Click()
+void AddDrawsWindow::keepNotifyChoice()
 {
-    SaveQCheck();
+    saveNotifySetting();
 }
 
-void AddDrawsWindow::toggleCheckBox()
+void AddDrawsWindow::toggleNotify()
 {
-    CheckBox1->setChecked(!CheckBox1->isChecked());
-    CheckBox1Click();
+    notifyBox->setChecked(!notifyBox->isChecked());
+    keepNotifyChoice();
 }
 
-void AddDrawsWindow::Label1Click()
+void AddDrawsWindow::clickNotifyLabel()
 {
-    toggleCheckBox();
+    toggleNotify();
 }
 
-void AddDrawsWindow::Label1DblClick()
+void AddDrawsWindow::doubleClickNotifyLabel()
 {
-    toggleCheckBox();
+    toggleNotify();
 }
 
-void AddDrawsWindow::Label2Click()
+void AddDrawsWindow::clickChoicesLabel()
 {
-    toggleCheckBox();
+    toggleNotify();
 }
 
-void AddDrawsWindow::Label2DblClick()
+void AddDrawsWindow::doubleClickChoicesLabel()
 {
-    toggleCheckBox();
+    toggleNotify();
 }
 
-void AddDrawsWindow::BitBtn1Click()
+void AddDrawsWindow::closeWindow()
 {
-    SaveQCheck();
+    saveNotifySetting();
     close();
 }
 
-void AddDrawsWindow::ShowMonthName()
+void AddDrawsWindow::showMonthName()
 {
-    const int month = Calendar1->selectedDate().month();
-    Panel2->setText(month >= 1 && month <= 12 ? monthNames[month - 1] : "");
+    const int month = calendar->selectedDate().month();
+    monthLabel->setText(month >= 1 && month <= 12 ? monthNames[month - 1] : "");
 }
 
-void AddDrawsWindow::ProposeNextDate()
+void AddDrawsWindow::proposeNextDate()
 {
     // The calendar shows the last entered date here; the proposal is always
     // the next calendar day, weekends included.
@@ -337,24 +338,24 @@ void AddDrawsWindow::ProposeNextDate()
     CivilDate last{shown.year, shown.month, heldDate.day};
     last.day = std::clamp(last.day, 1, quor3::daysInMonth(last.year, last.month));
     moveCalendarTo(quor3::nextDay(last));
-    ShowMonthName();
+    showMonthName();
 }
 
-void AddDrawsWindow::SpinButton1UpClick()
+void AddDrawsWindow::showNextMonth()
 {
     moveCalendarTo(quor3::firstDayOfNextMonth(calendarDate()));
-    ShowMonthName();
+    showMonthName();
 }
 
-void AddDrawsWindow::SpinButton1DownClick()
+void AddDrawsWindow::showPreviousMonth()
 {
     moveCalendarTo(quor3::lastDayOfPreviousMonth(calendarDate()));
-    ShowMonthName();
+    showMonthName();
 }
 
 void AddDrawsWindow::checkWinners()
 {
-    checkWinners(digitOf(SpinEdit1), digitOf(SpinEdit2), digitOf(SpinEdit3), calendarDate());
+    checkWinners(digitOf(firstDigitBox), digitOf(secondDigitBox), digitOf(thirdDigitBox), calendarDate());
 }
 
 void AddDrawsWindow::checkWinners(int a, int b, int c, const CivilDate& drawDate)
@@ -366,10 +367,10 @@ void AddDrawsWindow::checkWinners(int a, int b, int c, const CivilDate& drawDate
                             text.replace("\r\n", "\n");
                             Dialogs::inform(this, QApplication::applicationName(), text, QPoint(375, 230));
                         });
-    SpinEdit1->setFocus();
+    firstDigitBox->setFocus();
 }
 
-void AddDrawsWindow::Button1Click()
+void AddDrawsWindow::enterDraw()
 {
     // Closing a match message activates this window again: the entry goes on
     // with the draw and date as they were entered.
@@ -384,22 +385,22 @@ void AddDrawsWindow::Button1Click()
         heldDate = date;
         quor3::DrawRecord draw;
         draw.DrawDate = quor3::encodeDate(date);
-        draw.Digit1 = digitOf(SpinEdit1);
-        draw.Digit2 = digitOf(SpinEdit2);
-        draw.Digit3 = digitOf(SpinEdit3);
+        draw.Digit1 = digitOf(firstDigitBox);
+        draw.Digit2 = digitOf(secondDigitBox);
+        draw.Digit3 = digitOf(thirdDigitBox);
 
         // Compared before anything is written, so the draw meets the choices
         // that were on offer before it.
-        if (CheckBox1->isChecked())
+        if (notifyBox->isChecked())
             checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
 
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
         session.setStatus(0, "Total Draws: " + QString::number(stored.totalDraws));
         session.setStatus(1, "Last Draw Date: " + shortDateText(draw.DrawDate));
         if (!stored.cutBack) {
-            SpinEdit1->setValue(0);
-            SpinEdit2->setValue(0);
-            SpinEdit3->setValue(0);
+            firstDigitBox->setValue(0);
+            secondDigitBox->setValue(0);
+            thirdDigitBox->setValue(0);
         }
         if (session.databaseExists()) {
             StatusBarSink sink;
@@ -410,6 +411,6 @@ void AddDrawsWindow::Button1Click()
     }
     if (refreshRequest_)
         refreshRequest_();
-    ProposeNextDate();
-    Button1->setFocus();
+    proposeNextDate();
+    enterButton->setFocus();
 }

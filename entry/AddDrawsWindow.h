@@ -18,11 +18,11 @@ class QToolButton;
 // The date last loaded or stored by the add window. It outlives the window:
 // reopening the window on a database that does not exist yet keeps the year
 // the user was working in.
-namespace AddrecState
+namespace AddDrawsState
 {
 quor3::CivilDate lastEnteredDate();
 void setLastEnteredDate(const quor3::CivilDate& date);
-} // namespace AddrecState
+} // namespace AddDrawsState
 
 // "Add Winning Entries": three digits and a draw date, stored at the end of
 // the open database, followed by a full rebuild of the derived files.
@@ -36,20 +36,20 @@ class AddDrawsWindow : public QDialog
     // can show the new draw in its list.
     void setRefreshRequest(std::function<void()> request) { refreshRequest_ = std::move(request); }
 
-    void FormActivate();
-    void Button1Click();
-    void BitBtn1Click();
-    void CheckBox1Click();
-    void Label1Click();
-    void Label1DblClick();
-    void Label2Click();
-    void Label2DblClick();
-    void SpinButton1UpClick();
-    void SpinButton1DownClick();
-    void LoadQCheck();
-    void SaveQCheck();
-    void ProposeNextDate();
-    void ShowMonthName();
+    void refresh();
+    void enterDraw();
+    void closeWindow();
+    void keepNotifyChoice();
+    void clickNotifyLabel();
+    void doubleClickNotifyLabel();
+    void clickChoicesLabel();
+    void doubleClickChoicesLabel();
+    void showNextMonth();
+    void showPreviousMonth();
+    void loadNotifySetting();
+    void saveNotifySetting();
+    void proposeNextDate();
+    void showMonthName();
     // The match check of the draw as the digit boxes and the calendar show it.
     void checkWinners();
     void checkWinners(int a, int b, int c, const quor3::CivilDate& drawDate);
@@ -61,26 +61,26 @@ class AddDrawsWindow : public QDialog
     bool event(QEvent* e) override;
 
   private:
-    void toggleCheckBox();
+    void toggleNotify();
     void moveCalendarTo(const quor3::CivilDate& date);
     int digitOf(const QSpinBox* box) const;
 
-    QLabel* Label4 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QWidget* SpinButton1 = nullptr;
-    QToolButton* upButton = nullptr;
-    QToolButton* downButton = nullptr;
-    QLabel* Panel2 = nullptr;
-    QCalendarWidget* Calendar1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QSpinBox* SpinEdit2 = nullptr;
-    QSpinBox* SpinEdit3 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QCheckBox* CheckBox1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* headingLabel = nullptr;
+    QFrame* calendarPanel = nullptr;
+    QWidget* monthButtons = nullptr;
+    QToolButton* nextMonthButton = nullptr;
+    QToolButton* previousMonthButton = nullptr;
+    QLabel* monthLabel = nullptr;
+    QCalendarWidget* calendar = nullptr;
+    QLabel* yearLabel = nullptr;
+    QSpinBox* firstDigitBox = nullptr;
+    QSpinBox* secondDigitBox = nullptr;
+    QSpinBox* thirdDigitBox = nullptr;
+    QPushButton* enterButton = nullptr;
+    QCheckBox* notifyBox = nullptr;
+    QLabel* notifyLabel = nullptr;
+    QLabel* choicesLabel = nullptr;
+    QPushButton* closeButton = nullptr;
 
     std::function<void()> refreshRequest_;
     // Closing a match message in the middle of an entry activates the window:

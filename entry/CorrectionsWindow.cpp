@@ -60,85 +60,86 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     QFont buttons("Arial");
     buttons.setPixelSize(13);
 
-    Label3 = label(this, "Label3", "First, select an entry in the database:", small, QRect(8, 6, 200, 14));
+    selectLabel = label(this, "Label3", "First, select an entry in the database:", small, QRect(8, 6, 200, 14));
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setUniformItemSizes(true);
-    ListBox1->setGeometry(8, 26, 185, 289);
+    drawList = new QListWidget(this);
+    drawList->setObjectName("ListBox1");
+    drawList->setSelectionMode(QAbstractItemView::SingleSelection);
+    drawList->setUniformItemSizes(true);
+    drawList->setGeometry(8, 26, 185, 289);
 
-    Label4 = label(this, "Label4",
-                   "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.",
-                   small, QRect(206, 24, 178, 60));
-    Label4->setWordWrap(true);
+    instructionsLabel =
+        label(this, "Label4",
+              "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.", small,
+              QRect(206, 24, 178, 60));
+    instructionsLabel->setWordWrap(true);
 
-    Panel1 = raisedPanel(this, "Panel1", QRect(206, 94, 178, 74));
-    Label1 = label(Panel1, "Label1", "Change Entry", small, QRect(8, 6, 160, 14));
-    SpinEdit1 = addSpinEdit(Panel1, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
-    SpinEdit2 = addSpinEdit(Panel1, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
-    SpinEdit3 = addSpinEdit(Panel1, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
+    entryPanel = raisedPanel(this, "Panel1", QRect(206, 94, 178, 74));
+    entryLabel = label(entryPanel, "Label1", "Change Entry", small, QRect(8, 6, 160, 14));
+    firstDigitBox = addSpinEdit(entryPanel, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
+    secondDigitBox = addSpinEdit(entryPanel, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
+    thirdDigitBox = addSpinEdit(entryPanel, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
 
-    Panel2 = raisedPanel(this, "Panel2", QRect(206, 178, 178, 74));
-    Label2 = label(Panel2, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
-    SpinEdit4 = addSpinEdit(Panel2, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
-    SpinEdit5 = addSpinEdit(Panel2, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));
-    SpinEdit6 = addSpinEdit(Panel2, "SpinEdit6", 1900, 2500, 4, QRect(112, 30, 58, 28));
+    datePanel = raisedPanel(this, "Panel2", QRect(206, 178, 178, 74));
+    dateLabel = label(datePanel, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
+    monthBox = addSpinEdit(datePanel, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
+    dayBox = addSpinEdit(datePanel, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));
+    yearBox = addSpinEdit(datePanel, "SpinEdit6", 1900, 2500, 4, QRect(112, 30, 58, 28));
 
-    Button1 = new QPushButton("&Re-Enter ", this);
+    reenterButton = new QPushButton("&Re-Enter ", this);
     // Enter in a box must not rewrite the record: no button is the default.
-    Button1->setAutoDefault(false);
-    Button1->setObjectName("Button1");
-    Button1->setFont(buttons);
-    Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setGeometry(206, 284, 86, 30);
+    reenterButton->setAutoDefault(false);
+    reenterButton->setObjectName("Button1");
+    reenterButton->setFont(buttons);
+    reenterButton->setFocusPolicy(Qt::NoFocus);
+    reenterButton->setGeometry(206, 284, 86, 30);
 
-    BitBtn1 = addCloseButton(this, QRect(298, 284, 86, 30));
-    BitBtn1->setFont(buttons);
+    closeButton = addCloseButton(this, QRect(298, 284, 86, 30));
+    closeButton->setFont(buttons);
 
-    setTabOrder(SpinEdit1, SpinEdit2);
-    setTabOrder(SpinEdit2, SpinEdit3);
-    setTabOrder(SpinEdit3, SpinEdit4);
-    setTabOrder(SpinEdit4, SpinEdit5);
-    setTabOrder(SpinEdit5, SpinEdit6);
+    setTabOrder(firstDigitBox, secondDigitBox);
+    setTabOrder(secondDigitBox, thirdDigitBox);
+    setTabOrder(thirdDigitBox, monthBox);
+    setTabOrder(monthBox, dayBox);
+    setTabOrder(dayBox, yearBox);
 
     // A line picked by mouse or keys loads its record; the current line that
     // focus alone gives the list is no choice.
-    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(drawList, &QListWidget::itemSelectionChanged, this, [this] {
         if (!filling_ && selectedRow() >= 0)
-            runGuarded(this, [this] { ListBox1Click(); });
+            runGuarded(this, [this] { loadSelectedDraw(); });
     });
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
+    connect(reenterButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { reenterDraw(); }); });
     // The day box allows the days of the month and year being edited.
-    connect(SpinEdit4, &QSpinBox::valueChanged, this, [this] { followMonth(); });
-    connect(SpinEdit6, &QSpinBox::valueChanged, this, [this] { followMonth(); });
+    connect(monthBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
+    connect(yearBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
 
     Help::bindF1(this, "correct");
-    FormCreate();
+    resetBoxes();
 
     centreOnScreen(this);
 }
 
 bool CorrectionsWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
 void CorrectionsWindow::followMonth()
 {
-    SpinEdit5->setMaximum(quor3::dayLimit(SpinEdit6->value(), SpinEdit4->value()));
+    dayBox->setMaximum(quor3::dayLimit(yearBox->value(), monthBox->value()));
 }
 
-void CorrectionsWindow::FormCreate()
+void CorrectionsWindow::resetBoxes()
 {
-    SpinEdit1->setValue(0);
-    SpinEdit2->setValue(0);
-    SpinEdit3->setValue(0);
+    firstDigitBox->setValue(0);
+    secondDigitBox->setValue(0);
+    thirdDigitBox->setValue(0);
     const QDate today = QDate::currentDate();
-    SpinEdit6->setValue(today.year());
-    SpinEdit4->setValue(today.month());
-    SpinEdit5->setValue(today.day());
+    yearBox->setValue(today.year());
+    monthBox->setValue(today.month());
+    dayBox->setValue(today.day());
     followMonth();
 }
 
@@ -146,17 +147,17 @@ void CorrectionsWindow::fillList()
 {
     const std::vector<quor3::DrawRecord> draws = quor3::readDraws(Session::instance().databasePath());
     filling_ = true;
-    ListBox1->clear();
+    drawList->clear();
     for (const auto& draw : draws) {
         auto* item = new QListWidgetItem(QString::fromStdString(quor3::entryLine(draw)));
         item->setSizeHint(QSize(0, 16));
-        ListBox1->addItem(item);
+        drawList->addItem(item);
     }
-    ListBox1->setCurrentRow(-1);
+    drawList->setCurrentRow(-1);
     filling_ = false;
 }
 
-void CorrectionsWindow::FormActivate()
+void CorrectionsWindow::refresh()
 {
     if (!Session::instance().databaseExists())
         return;
@@ -165,37 +166,37 @@ void CorrectionsWindow::FormActivate()
 
 int CorrectionsWindow::selectedRow() const
 {
-    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
-    return selected.isEmpty() ? -1 : ListBox1->row(selected.first());
+    const QList<QListWidgetItem*> selected = drawList->selectedItems();
+    return selected.isEmpty() ? -1 : drawList->row(selected.first());
 }
 
-void CorrectionsWindow::ListBox1Click()
+void CorrectionsWindow::loadSelectedDraw()
 {
     const int row = selectedRow();
     if (row < 0)
         return;
     selectedIndex_ = row;
     selectedRecord_ = quor3::readDraw(Session::instance().databasePath(), row);
-    SpinEdit1->setValue(selectedRecord_.Digit1);
-    SpinEdit2->setValue(selectedRecord_.Digit2);
-    SpinEdit3->setValue(selectedRecord_.Digit3);
+    firstDigitBox->setValue(selectedRecord_.Digit1);
+    secondDigitBox->setValue(selectedRecord_.Digit2);
+    thirdDigitBox->setValue(selectedRecord_.Digit3);
     const quor3::CivilDate date = quor3::decodeDate(selectedRecord_.DrawDate);
     // Year and month first, so that the day box already allows the record's day.
-    SpinEdit6->setValue(date.year);
-    SpinEdit4->setValue(date.month);
-    SpinEdit5->setValue(date.day);
+    yearBox->setValue(date.year);
+    monthBox->setValue(date.month);
+    dayBox->setValue(date.day);
 }
 
-void CorrectionsWindow::Button1Click()
+void CorrectionsWindow::reenterDraw()
 {
     if (selectedRow() < 0 || selectedIndex_ < 0)
         return;
     // An impossible date stops here, before the database is opened.
     quor3::DrawRecord record;
-    record.DrawDate = quor3::encodeDate(spinEditValue(SpinEdit6), spinEditValue(SpinEdit4), spinEditValue(SpinEdit5));
-    record.Digit1 = spinEditValue(SpinEdit1);
-    record.Digit2 = spinEditValue(SpinEdit2);
-    record.Digit3 = spinEditValue(SpinEdit3);
+    record.DrawDate = quor3::encodeDate(spinEditValue(yearBox), spinEditValue(monthBox), spinEditValue(dayBox));
+    record.Digit1 = spinEditValue(firstDigitBox);
+    record.Digit2 = spinEditValue(secondDigitBox);
+    record.Digit3 = spinEditValue(thirdDigitBox);
     record.Reserved = selectedRecord_.Reserved;
 
     Session& session = Session::instance();
@@ -204,9 +205,9 @@ void CorrectionsWindow::Button1Click()
     if (refreshRequest_)
         refreshRequest_();
 
-    SpinEdit1->setValue(0);
-    SpinEdit2->setValue(0);
-    SpinEdit3->setValue(0);
+    firstDigitBox->setValue(0);
+    secondDigitBox->setValue(0);
+    thirdDigitBox->setValue(0);
     if (session.databaseExists()) {
         BusyCursor busy;
         StatusBarSink sink;
@@ -214,5 +215,5 @@ void CorrectionsWindow::Button1Click()
             quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly, sink);
         session.totalDraws = rebuilt.totalDraws;
     }
-    SpinEdit1->setFocus();
+    firstDigitBox->setFocus();
 }

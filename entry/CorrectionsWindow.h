@@ -25,10 +25,10 @@ class CorrectionsWindow : public QDialog
     // can show the corrected draw in its list.
     void setRefreshRequest(std::function<void()> request) { refreshRequest_ = std::move(request); }
 
-    void FormCreate();
-    void FormActivate();
-    void ListBox1Click();
-    void Button1Click();
+    void resetBoxes();
+    void refresh();
+    void loadSelectedDraw();
+    void reenterDraw();
 
   protected:
     bool event(QEvent* e) override;
@@ -38,21 +38,21 @@ class CorrectionsWindow : public QDialog
     int selectedRow() const;
     void followMonth();
 
-    QLabel* Label3 = nullptr;
-    QListWidget* ListBox1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QLabel* Label1 = nullptr;
-    QSpinBox* SpinEdit1 = nullptr;
-    QSpinBox* SpinEdit2 = nullptr;
-    QSpinBox* SpinEdit3 = nullptr;
-    QFrame* Panel2 = nullptr;
-    QLabel* Label2 = nullptr;
-    QSpinBox* SpinEdit4 = nullptr;
-    QSpinBox* SpinEdit5 = nullptr;
-    QSpinBox* SpinEdit6 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QLabel* selectLabel = nullptr;
+    QListWidget* drawList = nullptr;
+    QLabel* instructionsLabel = nullptr;
+    QFrame* entryPanel = nullptr;
+    QLabel* entryLabel = nullptr;
+    QSpinBox* firstDigitBox = nullptr;
+    QSpinBox* secondDigitBox = nullptr;
+    QSpinBox* thirdDigitBox = nullptr;
+    QFrame* datePanel = nullptr;
+    QLabel* dateLabel = nullptr;
+    QSpinBox* monthBox = nullptr;
+    QSpinBox* dayBox = nullptr;
+    QSpinBox* yearBox = nullptr;
+    QPushButton* reenterButton = nullptr;
+    QPushButton* closeButton = nullptr;
 
     // The record picked by the last click; its index stays valid while the
     // window is open, since a correction never changes the number of records.

@@ -49,53 +49,53 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
     font.setPixelSize(11);
     setFont(font);
 
-    FileListBox1 = new QListWidget(this);
-    FileListBox1->setObjectName("FileListBox1");
-    FileListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    FileListBox1->setGeometry(9, 9, 409, 145);
-    QPalette palette = FileListBox1->palette();
+    fileList = new QListWidget(this);
+    fileList->setObjectName("FileListBox1");
+    fileList->setSelectionMode(QAbstractItemView::SingleSelection);
+    fileList->setGeometry(9, 9, 409, 145);
+    QPalette palette = fileList->palette();
     palette.setColor(QPalette::Text, Qt::black);
-    FileListBox1->setPalette(palette);
+    fileList->setPalette(palette);
     // Only a file the user selects fills the name in; the list taking the
     // focus makes a line current without selecting it.
-    connect(FileListBox1, &QListWidget::itemSelectionChanged, this, [this] {
-        const auto selected = FileListBox1->selectedItems();
+    connect(fileList, &QListWidget::itemSelectionChanged, this, [this] {
+        const auto selected = fileList->selectedItems();
         if (!selected.isEmpty())
-            Edit1->setText(selected.first()->text());
+            nameEdit->setText(selected.first()->text());
     });
 
-    auto* Label1 = new QLabel("Filename: ", this);
-    Label1->setObjectName("Label1");
+    auto* nameLabel = new QLabel("Filename: ", this);
+    nameLabel->setObjectName("Label1");
     QFont labelFont("Arial");
     labelFont.setPixelSize(13);
-    Label1->setFont(labelFont);
-    Label1->setGeometry(9, 172, 72, 22);
+    nameLabel->setFont(labelFont);
+    nameLabel->setGeometry(9, 172, 72, 22);
 
-    Edit1 = new QLineEdit("*.c3d", this);
-    Edit1->setObjectName("Edit1");
-    Edit1->setGeometry(84, 170, 334, 24);
-    Label1->setBuddy(Edit1);
+    nameEdit = new QLineEdit("*.c3d", this);
+    nameEdit->setObjectName("Edit1");
+    nameEdit->setGeometry(84, 170, 334, 24);
+    nameLabel->setBuddy(nameEdit);
 
-    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
-    BitBtn1->setObjectName("BitBtn1");
-    BitBtn1->setGeometry(232, 230, 88, 30);
-    BitBtn1->setDefault(true);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        BitBtn1Click();
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    okButton->setObjectName("BitBtn1");
+    okButton->setGeometry(232, 230, 88, 30);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, [this] {
+        deleteChosenFile();
         accept();
     });
 
-    BitBtn2 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
-    BitBtn2->setObjectName("BitBtn2");
-    BitBtn2->setGeometry(330, 230, 88, 30);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    cancelButton->setObjectName("BitBtn2");
+    cancelButton->setGeometry(330, 230, 88, 30);
     // Enter presses OK wherever the focus is; only Escape or a click cancels.
-    BitBtn2->setAutoDefault(false);
-    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    cancelButton->setAutoDefault(false);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(Edit1, FileListBox1);
-    setTabOrder(FileListBox1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
-    Edit1->setFocus();
+    setTabOrder(nameEdit, fileList);
+    setTabOrder(fileList, okButton);
+    setTabOrder(okButton, cancelButton);
+    nameEdit->setFocus();
 
     centreOnScreen(this);
 
@@ -108,11 +108,11 @@ void DeleteFileDialog::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     // Without its folder the window has nothing to offer: it closes after the message.
-    if (!runGuarded(this, [this] { FormShow(); }))
+    if (!runGuarded(this, [this] { listDatabaseFiles(); }))
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
 }
 
-void DeleteFileDialog::FormShow()
+void DeleteFileDialog::listDatabaseFiles()
 {
     const QString folder = dataFolder();
     if (!QFileInfo(folder).isDir()) {
@@ -122,15 +122,15 @@ void DeleteFileDialog::FormShow()
     // From now on every window looks for the database in the data folder.
     Session::instance().folder = folder.toStdString();
 
-    FileListBox1->clear();
-    FileListBox1->addItems(QDir(folder).entryList({"*.c3d"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
-    for (int i = 0; i < FileListBox1->count(); ++i)
-        FileListBox1->item(i)->setSizeHint(QSize(FileListBox1->viewport()->width(), 16));
+    fileList->clear();
+    fileList->addItems(QDir(folder).entryList({"*.c3d"}, QDir::Files, QDir::Name | QDir::IgnoreCase));
+    for (int i = 0; i < fileList->count(); ++i)
+        fileList->item(i)->setSizeHint(QSize(fileList->viewport()->width(), 16));
 }
 
-void DeleteFileDialog::BitBtn1Click()
+void DeleteFileDialog::deleteChosenFile()
 {
-    const QString name = Edit1->text();
+    const QString name = nameEdit->text();
     const auto answer = Dialogs::ask(
         this, "Warning", "You have chosen to delete this database file:  " + name + "\r\n" + "Do you wish to proceed?",
         QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning);

@@ -22,15 +22,15 @@ class DeleteFileDialog : public QDialog
   public:
     explicit DeleteFileDialog(QWidget* owner = nullptr);
 
-    void FormShow();
-    void BitBtn1Click();
+    void listDatabaseFiles();
+    void deleteChosenFile();
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    QListWidget* FileListBox1;
-    QLineEdit* Edit1;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn2;
+    QListWidget* fileList;
+    QLineEdit* nameEdit;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 };

@@ -24,28 +24,28 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     setFont(font);
     setStyleSheet("color: black;");
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName("ListBox1");
-    ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListBox1->setFocusPolicy(Qt::NoFocus);
-    ListBox1->setUniformItemSizes(true);
+    drawList = new QListWidget(this);
+    drawList->setObjectName("ListBox1");
+    drawList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    drawList->setFocusPolicy(Qt::NoFocus);
+    drawList->setUniformItemSizes(true);
     // Twelve whole lines of 16 pixels inside the frame.
-    ListBox1->setGeometry(8, 13, 185, 196);
+    drawList->setGeometry(8, 13, 185, 196);
 
-    Button1 = new QPushButton("&Add More Entries", this);
-    Button1->setObjectName("Button1");
-    Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setGeometry(208, 20, 126, 30);
+    addButton = new QPushButton("&Add More Entries", this);
+    addButton->setObjectName("Button1");
+    addButton->setFocusPolicy(Qt::NoFocus);
+    addButton->setGeometry(208, 20, 126, 30);
 
-    Button2 = new QPushButton("&Make Corrections", this);
-    Button2->setObjectName("Button2");
-    Button2->setFocusPolicy(Qt::NoFocus);
-    Button2->setGeometry(208, 62, 126, 30);
+    correctButton = new QPushButton("&Make Corrections", this);
+    correctButton->setObjectName("Button2");
+    correctButton->setFocusPolicy(Qt::NoFocus);
+    correctButton->setGeometry(208, 62, 126, 30);
 
-    BitBtn1 = addCloseButton(this, QRect(208, 178, 126, 30), [this] { BitBtn1Click(); });
+    closeButton = addCloseButton(this, QRect(208, 178, 126, 30), [this] { closeWindow(); });
 
-    connect(Button1, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button1Click(); }); });
-    connect(Button2, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { Button2Click(); }); });
+    connect(addButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { addEntries(); }); });
+    connect(correctButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { makeCorrections(); }); });
 
     Help::bindF1(this, "update");
     // Its design place at the left edge of the screen, not centred.
@@ -54,39 +54,39 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
 
 bool UpdateMenuWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { runGuarded(this, [this] { FormActivate(); }); });
+    activation_.handle(e, [this] { runGuarded(this, [this] { refresh(); }); });
     return QDialog::event(e);
 }
 
-void UpdateMenuWindow::FormActivate()
+void UpdateMenuWindow::refresh()
 {
     const Session& session = Session::instance();
     if (!session.databaseExists())
         return;
     const std::vector<quor3::DrawRecord> draws = quor3::readDraws(session.databasePath());
-    ListBox1->clear();
+    drawList->clear();
     for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
         auto* item = new QListWidgetItem(QString::fromStdString(quor3::entryLine(*it)));
         item->setSizeHint(QSize(0, 16));
-        ListBox1->addItem(item);
+        drawList->addItem(item);
     }
 }
 
-void UpdateMenuWindow::Button1Click()
+void UpdateMenuWindow::addEntries()
 {
     AddDrawsWindow window(this);
-    window.setRefreshRequest([this] { FormActivate(); });
+    window.setRefreshRequest([this] { refresh(); });
     window.exec();
 }
 
-void UpdateMenuWindow::Button2Click()
+void UpdateMenuWindow::makeCorrections()
 {
     CorrectionsWindow window(this);
-    window.setRefreshRequest([this] { FormActivate(); });
+    window.setRefreshRequest([this] { refresh(); });
     window.exec();
 }
 
-void UpdateMenuWindow::BitBtn1Click()
+void UpdateMenuWindow::closeWindow()
 {
     close();
 }

@@ -15,18 +15,18 @@ class UpdateMenuWindow : public QDialog
   public:
     explicit UpdateMenuWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void Button1Click();
-    void Button2Click();
-    void BitBtn1Click();
+    void refresh();
+    void addEntries();
+    void makeCorrections();
+    void closeWindow();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QListWidget* ListBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* BitBtn1 = nullptr;
+    QListWidget* drawList = nullptr;
+    QPushButton* addButton = nullptr;
+    QPushButton* correctButton = nullptr;
+    QPushButton* closeButton = nullptr;
     ActivationGate activation_;
 };

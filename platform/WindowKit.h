@@ -20,7 +20,7 @@ QFont courierFont(int pixelSize);
 
 void centreOnScreen(QWidget* window);
 
-// The standard "&Close" button with the close glyph, named BitBtn1; it takes
+// The standard "&Close" button with the close glyph, objectName "BitBtn1"; it takes
 // no focus from the keyboard. A click runs `onClick`, or closes the dialog.
 QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry = QRect(),
                             const std::function<void()>& onClick = {});

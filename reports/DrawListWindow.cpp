@@ -15,24 +15,24 @@ DrawListWindow::DrawListWindow(QWidget* owner) : QDialog(owner)
 {
     reports::setUpFixedDialog(this, "TForm7", "Winning Lotto Entries", 353, 266);
     // 15 whole lines of 16 pixels inside the frame.
-    ListBox1 = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
-    BitBtn1 = addCloseButton(this, QRect(258, 226, 89, 29));
+    entryList = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
+    closeButton = addCloseButton(this, QRect(258, 226, 89, 29));
     Help::bindF1(this, "dis");
 }
 
 bool DrawListWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { FormActivate(); });
+    activation_.handle(e, [this] { refresh(); });
     return QDialog::event(e);
 }
 
-void DrawListWindow::FormActivate()
+void DrawListWindow::refresh()
 {
     runGuarded(this, [this] {
         const Session& session = Session::instance();
         if (!session.databaseExists())
             return;
-        ListBox1->clear();
-        reports::showEntryLines(ListBox1, quor3::displayLines(quor3::readDraws(session.databasePath())));
+        entryList->clear();
+        reports::showEntryLines(entryList, quor3::displayLines(quor3::readDraws(session.databasePath())));
     });
 }

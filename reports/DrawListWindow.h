@@ -16,13 +16,13 @@ class DrawListWindow : public QDialog
   public:
     explicit DrawListWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
+    void refresh();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QListWidget* ListBox1;
-    QPushButton* BitBtn1;
+    QListWidget* entryList;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

@@ -16,29 +16,29 @@ OrdinalWindow::OrdinalWindow(QWidget* owner) : QDialog(owner)
 {
     reports::setUpFixedDialog(this, "TForm10", "Ordinal Report", 320, 309);
 
-    Label1 = new QLabel("Number has been drawn 1st, 2nd, 3rd.", this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(8, 8, 300, 18);
+    headingLabel = new QLabel("Number has been drawn 1st, 2nd, 3rd.", this);
+    headingLabel->setObjectName("Label1");
+    headingLabel->setGeometry(8, 8, 300, 18);
 
-    StringGrid1 = reports::addStringGrid(this, "StringGrid1", 4, 11, 1, 1, QRect(8, 32, 185, 257));
-    BitBtn1 = addCloseButton(this, QRect(218, 260, 89, 29));
+    ordinalGrid = reports::addStringGrid(this, "StringGrid1", 4, 11, 1, 1, QRect(8, 32, 185, 257));
+    closeButton = addCloseButton(this, QRect(218, 260, 89, 29));
 
     Help::bindF1(this, "ord");
-    FormCreate();
+    sizeGrid();
 }
 
-void OrdinalWindow::FormCreate()
+void OrdinalWindow::sizeGrid()
 {
-    reports::fitGridCells(StringGrid1);
+    reports::fitGridCells(ordinalGrid);
 }
 
 bool OrdinalWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { FormActivate(); });
+    activation_.handle(e, [this] { refresh(); });
     return QDialog::event(e);
 }
 
-void OrdinalWindow::FormActivate()
+void OrdinalWindow::refresh()
 {
     runGuarded(this, [this] {
         const Session& session = Session::instance();
@@ -46,8 +46,8 @@ void OrdinalWindow::FormActivate()
         if (!session.databaseExists() || !quor3::fileExists(orderFile))
             return;
         const auto order = quor3::readCountsExactly(orderFile, 3);
-        quor3::TextGrid texts = reports::gridTexts(StringGrid1);
+        quor3::TextGrid texts = reports::gridTexts(ordinalGrid);
         quor3::fillOrdinalGrid(texts, order);
-        reports::showGridTexts(StringGrid1, texts);
+        reports::showGridTexts(ordinalGrid, texts);
     });
 }

@@ -17,15 +17,15 @@ class OrdinalWindow : public QDialog
   public:
     explicit OrdinalWindow(QWidget* owner = nullptr);
 
-    void FormCreate();
-    void FormActivate();
+    void sizeGrid();
+    void refresh();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QLabel* Label1;
-    QTableWidget* StringGrid1;
-    QPushButton* BitBtn1;
+    QLabel* headingLabel;
+    QTableWidget* ordinalGrid;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

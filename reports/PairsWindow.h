@@ -17,16 +17,16 @@ class PairsWindow : public QDialog
   public:
     explicit PairsWindow(QWidget* owner = nullptr);
 
-    void FormCreate();
-    void FormActivate();
+    void sizeGrid();
+    void refresh();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QLabel* Label1;
-    QLabel* Label2;
-    QTableWidget* StringGrid1;
-    QPushButton* BitBtn1;
+    QLabel* findAcrossLabel;
+    QLabel* lookDownLabel;
+    QTableWidget* pairsGrid;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

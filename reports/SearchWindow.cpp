@@ -54,80 +54,80 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
 {
     reports::setUpFixedDialog(this, "TForm2", "Search Database", 526, 425);
 
-    RadioGroup1Box = new QGroupBox(" Choose Type of  Search ", this);
-    RadioGroup1Box->setObjectName("RadioGroup1");
-    RadioGroup1Box->setGeometry(8, 8, 288, 161);
-    RadioGroup1 = new QButtonGroup(RadioGroup1Box);
-    RadioGroup1->setObjectName("RadioGroup1Buttons");
-    RadioGroup1->setExclusive(true);
-    auto* radioLayout = new QGridLayout(RadioGroup1Box);
+    searchTypeBox = new QGroupBox(" Choose Type of  Search ", this);
+    searchTypeBox->setObjectName("RadioGroup1");
+    searchTypeBox->setGeometry(8, 8, 288, 161);
+    searchTypeButtons = new QButtonGroup(searchTypeBox);
+    searchTypeButtons->setObjectName("RadioGroup1Buttons");
+    searchTypeButtons->setExclusive(true);
+    auto* radioLayout = new QGridLayout(searchTypeBox);
     radioLayout->setContentsMargins(10, 6, 6, 6);
     // Items run down the columns, as many per column as it takes to use three.
     const int perColumn = (searchTypeCount + radioColumns - 1) / radioColumns;
     for (int item = 0; item < searchTypeCount; ++item) {
-        auto* button = new QRadioButton(searchTypeCaptions[item], RadioGroup1Box);
+        auto* button = new QRadioButton(searchTypeCaptions[item], searchTypeBox);
         button->setObjectName(QString("RadioGroup1Item%1").arg(item));
-        RadioGroup1->addButton(button, item);
+        searchTypeButtons->addButton(button, item);
         radioLayout->addWidget(button, item % perColumn, item / perColumn);
     }
     for (int column = 0; column < radioColumns; ++column)
         radioLayout->setColumnStretch(column, 1);
 
-    Label1 = addLabel(this, "Label1", "Search Values:", QRect(316, 14, 180, 18));
-    Label4 = addLabel(this, "Label4", "1", QRect(316, 38, 48, 16));
-    Label5 = addLabel(this, "Label5", "2", QRect(372, 38, 48, 16));
-    Label6 = addLabel(this, "Label6", "3", QRect(428, 38, 48, 16));
-    for (QLabel* label : {Label4, Label5, Label6})
+    valuesLabel = addLabel(this, "Label1", "Search Values:", QRect(316, 14, 180, 18));
+    firstDigitLabel = addLabel(this, "Label4", "1", QRect(316, 38, 48, 16));
+    secondDigitLabel = addLabel(this, "Label5", "2", QRect(372, 38, 48, 16));
+    thirdDigitLabel = addLabel(this, "Label6", "3", QRect(428, 38, 48, 16));
+    for (QLabel* label : {firstDigitLabel, secondDigitLabel, thirdDigitLabel})
         label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-    SpinEdit1 = addSpinEdit(this, "SpinEdit1", 0, 9, 1, QRect(316, 56, 48, 24));
-    SpinEdit2 = addSpinEdit(this, "SpinEdit2", 0, 9, 1, QRect(372, 56, 48, 24));
-    SpinEdit3 = addSpinEdit(this, "SpinEdit3", 0, 9, 1, QRect(428, 56, 48, 24));
+    firstDigitEdit = addSpinEdit(this, "SpinEdit1", 0, 9, 1, QRect(316, 56, 48, 24));
+    secondDigitEdit = addSpinEdit(this, "SpinEdit2", 0, 9, 1, QRect(372, 56, 48, 24));
+    thirdDigitEdit = addSpinEdit(this, "SpinEdit3", 0, 9, 1, QRect(428, 56, 48, 24));
 
-    Button1 = new QPushButton("&Begin Search", this);
-    Button1->setObjectName("Button1");
-    Button1->setGeometry(316, 100, 160, 29);
-    Button1->setFocusPolicy(Qt::NoFocus);
-    Button1->setAutoDefault(false);
-    connect(Button1, &QPushButton::clicked, this, &SearchWindow::Button1Click);
+    searchButton = new QPushButton("&Begin Search", this);
+    searchButton->setObjectName("Button1");
+    searchButton->setGeometry(316, 100, 160, 29);
+    searchButton->setFocusPolicy(Qt::NoFocus);
+    searchButton->setAutoDefault(false);
+    connect(searchButton, &QPushButton::clicked, this, &SearchWindow::beginSearch);
 
     // 14 whole lines of 16 pixels inside the frame.
-    ListBox1 = reports::addEntryList(this, QRect(8, 184, 265, 14 * reports::entryLineHeight + 4));
+    resultList = reports::addEntryList(this, QRect(8, 184, 265, 14 * reports::entryLineHeight + 4));
 
-    Panel2 = addPanel(this, "Panel2", QRect(284, 184, 234, 48));
-    Label2 = addLabel(Panel2, "Label2", "Number of Matches:", QRect(8, 6, 218, 17));
-    Label3 = addLabel(Panel2, "Label3", "0", QRect(8, 25, 218, 17));
-    Label3->hide();
+    matchesPanel = addPanel(this, "Panel2", QRect(284, 184, 234, 48));
+    matchesCaptionLabel = addLabel(matchesPanel, "Label2", "Number of Matches:", QRect(8, 6, 218, 17));
+    matchCountLabel = addLabel(matchesPanel, "Label3", "0", QRect(8, 25, 218, 17));
+    matchCountLabel->hide();
 
-    Panel1 = addPanel(this, "Panel1", QRect(284, 240, 234, 48));
-    Label7 = addLabel(Panel1, "Label7", "Total Number of Entries in Database:", QRect(8, 6, 222, 17));
-    Label8 = addLabel(Panel1, "Label8", " ", QRect(8, 25, 218, 17));
+    totalPanel = addPanel(this, "Panel1", QRect(284, 240, 234, 48));
+    totalCaptionLabel = addLabel(totalPanel, "Label7", "Total Number of Entries in Database:", QRect(8, 6, 222, 17));
+    totalCountLabel = addLabel(totalPanel, "Label8", " ", QRect(8, 25, 218, 17));
 
-    BitBtn1 = addCloseButton(this, QRect(429, 384, 89, 29));
+    closeButton = addCloseButton(this, QRect(429, 384, 89, 29));
 
     Help::bindF1(this, "sea");
 }
 
 bool SearchWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { FormActivate(); });
+    activation_.handle(e, [this] { refresh(); });
     return QDialog::event(e);
 }
 
-void SearchWindow::FormActivate()
+void SearchWindow::refresh()
 {
-    Label3->hide();
+    matchCountLabel->hide();
     runGuarded(this, [this] {
         const Session& session = Session::instance();
         const long long total = session.databaseExists() ? quor3::countDraws(session.databasePath()) : 0;
-        Label8->setText(QString::fromStdString(quor3::cellText(total)));
+        totalCountLabel->setText(QString::fromStdString(quor3::cellText(total)));
     });
 }
 
-void SearchWindow::Button1Click()
+void SearchWindow::beginSearch()
 {
     runGuarded(this, [this] {
-        ListBox1->clear();
-        const int type = RadioGroup1->checkedId();
+        resultList->clear();
+        const int type = searchTypeButtons->checkedId();
         if (type < 0 || type >= searchTypeCount) {
             Dialogs::inform(this, QApplication::applicationName(), "You forgot to select a Search Type");
             return;
@@ -137,10 +137,10 @@ void SearchWindow::Button1Click()
             return;
         const auto draws = quor3::readDraws(session.databasePath());
         const auto lines =
-            quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), spinEditValue(SpinEdit1),
-                                     spinEditValue(SpinEdit2), spinEditValue(SpinEdit3));
-        reports::showEntryLines(ListBox1, lines);
-        Label3->setText(QString::number(ListBox1->count()));
-        Label3->show();
+            quor3::searchResultLines(draws, static_cast<quor3::SearchType>(type), spinEditValue(firstDigitEdit),
+                                     spinEditValue(secondDigitEdit), spinEditValue(thirdDigitEdit));
+        reports::showEntryLines(resultList, lines);
+        matchCountLabel->setText(QString::number(resultList->count()));
+        matchCountLabel->show();
     });
 }

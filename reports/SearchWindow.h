@@ -22,30 +22,30 @@ class SearchWindow : public QDialog
   public:
     explicit SearchWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void Button1Click();
+    void refresh();
+    void beginSearch();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QGroupBox* RadioGroup1Box;
-    QButtonGroup* RadioGroup1;
-    QLabel* Label1;
-    QLabel* Label4;
-    QLabel* Label5;
-    QLabel* Label6;
-    QSpinBox* SpinEdit1;
-    QSpinBox* SpinEdit2;
-    QSpinBox* SpinEdit3;
-    QPushButton* Button1;
-    QListWidget* ListBox1;
-    QFrame* Panel2;
-    QLabel* Label2;
-    QLabel* Label3;
-    QFrame* Panel1;
-    QLabel* Label7;
-    QLabel* Label8;
-    QPushButton* BitBtn1;
+    QGroupBox* searchTypeBox;
+    QButtonGroup* searchTypeButtons;
+    QLabel* valuesLabel;
+    QLabel* firstDigitLabel;
+    QLabel* secondDigitLabel;
+    QLabel* thirdDigitLabel;
+    QSpinBox* firstDigitEdit;
+    QSpinBox* secondDigitEdit;
+    QSpinBox* thirdDigitEdit;
+    QPushButton* searchButton;
+    QListWidget* resultList;
+    QFrame* matchesPanel;
+    QLabel* matchesCaptionLabel;
+    QLabel* matchCountLabel;
+    QFrame* totalPanel;
+    QLabel* totalCaptionLabel;
+    QLabel* totalCountLabel;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

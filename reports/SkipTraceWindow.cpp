@@ -40,39 +40,39 @@ SkipTraceWindow::SkipTraceWindow(QWidget* owner) : QDialog(owner)
 {
     reports::setUpFixedDialog(this, "TForm8", "Skip/Trace Chart", 569, 277);
 
-    Label1 = new QLabel("Skip/Trace Chart for the last 90 days: ", this);
-    Label1->setObjectName("Label1");
-    Label1->setGeometry(28, 8, 400, 18);
+    titleLabel = new QLabel("Skip/Trace Chart for the last 90 days: ", this);
+    titleLabel->setObjectName("Label1");
+    titleLabel->setGeometry(28, 8, 400, 18);
 
-    Memo1 = addMemo(this, "Memo1");
-    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setGeometry(28, memoTop, 537, 193);
+    chartMemo = addMemo(this, "Memo1");
+    chartMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    chartMemo->setGeometry(28, memoTop, 537, 193);
 
     // The labels sit on the face colour without a frame; their first line is
     // level with the chart's first line inside its frame.
-    Memo2 = addMemo(this, "Memo2");
-    Memo2->setFrameStyle(QFrame::NoFrame);
-    Memo2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Memo2->setFocusPolicy(Qt::NoFocus);
-    Memo2->setTextInteractionFlags(Qt::NoTextInteraction);
-    QPalette face = Memo2->palette();
+    digitMemo = addMemo(this, "Memo2");
+    digitMemo->setFrameStyle(QFrame::NoFrame);
+    digitMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    digitMemo->setFocusPolicy(Qt::NoFocus);
+    digitMemo->setTextInteractionFlags(Qt::NoTextInteraction);
+    QPalette face = digitMemo->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Window));
-    Memo2->setPalette(face);
-    Memo2->setGeometry(2, memoTop + Memo1->frameWidth(), 25, 169);
-    Memo2->setPlainText("0]\n1]\n2]\n3]\n4]\n5]\n6]\n7]\n8]\n9]");
+    digitMemo->setPalette(face);
+    digitMemo->setGeometry(2, memoTop + chartMemo->frameWidth(), 25, 169);
+    digitMemo->setPlainText("0]\n1]\n2]\n3]\n4]\n5]\n6]\n7]\n8]\n9]");
 
-    BitBtn1 = addCloseButton(this, QRect(240, 238, 89, 29));
+    closeButton = addCloseButton(this, QRect(240, 238, 89, 29));
 
     Help::bindF1(this, "freq");
 }
 
 bool SkipTraceWindow::event(QEvent* e)
 {
-    activation_.handle(e, [this] { FormActivate(); });
+    activation_.handle(e, [this] { refresh(); });
     return QDialog::event(e);
 }
 
-void SkipTraceWindow::FormActivate()
+void SkipTraceWindow::refresh()
 {
     runGuarded(this, [this] {
         const Session& session = Session::instance();
@@ -86,10 +86,10 @@ void SkipTraceWindow::FormActivate()
         const auto chartFile = session.fileInFolder(quor3::files::Frequent);
         quor3::writeTextLines(chartFile, quor3::frequentLines(records));
 
-        Memo1->clear();
+        chartMemo->clear();
         QStringList lines;
         for (const auto& line : quor3::readTextLines(chartFile))
             lines << QString::fromStdString(line);
-        Memo1->setPlainText(lines.join('\n'));
+        chartMemo->setPlainText(lines.join('\n'));
     });
 }

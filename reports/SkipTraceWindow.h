@@ -18,15 +18,15 @@ class SkipTraceWindow : public QDialog
   public:
     explicit SkipTraceWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
+    void refresh();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QLabel* Label1;
-    QPlainTextEdit* Memo2;
-    QPlainTextEdit* Memo1;
-    QPushButton* BitBtn1;
+    QLabel* titleLabel;
+    QPlainTextEdit* digitMemo;
+    QPlainTextEdit* chartMemo;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

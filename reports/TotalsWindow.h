@@ -18,16 +18,16 @@ class TotalsWindow : public QDialog
   public:
     explicit TotalsWindow(QWidget* owner = nullptr);
 
-    void FormActivate();
-    void BitBtn1Click();
+    void refresh();
+    void closeWindow();
 
   protected:
     bool event(QEvent* e) override;
 
   private:
-    QLabel* Label1;
-    QLabel* Label2;
-    QTableWidget* StringGrid1;
-    QPushButton* BitBtn1;
+    QLabel* digitsLabel;
+    QLabel* timesPickedLabel;
+    QTableWidget* totalsGrid;
+    QPushButton* closeButton;
     ActivationGate activation_;
 };

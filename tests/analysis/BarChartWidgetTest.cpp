@@ -17,14 +17,14 @@ void drawValues(BarChartWidget& chart, const QVector<double>& values, const QStr
     double largest = 0;
     for (double v : values)
         largest = std::max(largest, v);
-    chart.SetAxisMax(1, largest + 3);
-    chart.BeginValues(1, 1, static_cast<short>(values.size()));
-    chart.SetChartTitle(2, title);
-    chart.SetDecimals(0);
-    chart.SetThisSerie(0);
+    chart.setAxisMax(1, largest + 3);
+    chart.beginValues(1, 1, static_cast<short>(values.size()));
+    chart.setChartTitle(2, title);
+    chart.setDecimals(0);
+    chart.setThisSerie(0);
     for (int i = 0; i < values.size(); ++i)
-        chart.SetPointValue(static_cast<short>(i), values[i]);
-    chart.EndValues();
+        chart.setPointValue(static_cast<short>(i), values[i]);
+    chart.endValues();
 }
 
 QValueAxis* valueAxis(BarChartWidget& chart)
@@ -54,8 +54,8 @@ class ChartTest : public QObject
         QCOMPARE(chart.values(), QVector<double>({4, 0, 17, 2}));
         QCOMPARE(chart.chartTitle(2), QString("Four bars"));
         QVERIFY(chart.chartTitle(3).isEmpty());
-        QCOMPARE(chart.Decimals(), 0);
-        QCOMPARE(chart.ThisSerie(), 0);
+        QCOMPARE(chart.decimals(), 0);
+        QCOMPARE(chart.thisSerie(), 0);
 
         QBarSet* set = bars(chart);
         QVERIFY(set);
@@ -73,11 +73,11 @@ class ChartTest : public QObject
     {
         BarChartWidget chart;
         drawValues(chart, {1, 2}, "first");
-        chart.BeginValues(1, 1, 2);
-        chart.SetPointValue(0, 9);
-        chart.SetPointValue(5, 9); // beyond the points: ignored
+        chart.beginValues(1, 1, 2);
+        chart.setPointValue(0, 9);
+        chart.setPointValue(5, 9); // beyond the points: ignored
         QCOMPARE(chart.values(), QVector<double>({1, 2}));
-        chart.EndValues();
+        chart.endValues();
         QCOMPARE(chart.values(), QVector<double>({9, 0}));
         QCOMPARE(chart.drawings(), 2);
     }
@@ -85,10 +85,10 @@ class ChartTest : public QObject
     void captionsKeepTheirTextAcrossDrawings()
     {
         BarChartWidget chart;
-        QVERIFY(chart.PointLabel(3).isEmpty());
-        chart.SetPointLabel(0, "159"); // before the first drawing
+        QVERIFY(chart.pointLabel(3).isEmpty());
+        chart.setPointLabel(0, "159"); // before the first drawing
         drawValues(chart, {1, 2, 3, 4, 5}, "Sets");
-        chart.SetPointLabel(1, "3");
+        chart.setPointLabel(1, "3");
         drawValues(chart, {5, 4, 3, 2, 1}, "again");
         QCOMPARE(chart.captions(), QStringList({"159", "3", "", "", ""}));
         // Equal and empty captions still give one category per bar.
@@ -102,7 +102,7 @@ class ChartTest : public QObject
     {
         BarChartWidget chart;
         drawValues(chart, {1}, "Set Totals for Past 7 Draws");
-        chart.SetChartTitle(3, "Sets");
+        chart.setChartTitle(3, "Sets");
         QCOMPARE(chart.chartTitle(3), QString("Sets"));
         const QString shown = chart.view()->chart()->title();
         QVERIFY(shown.contains("Set Totals for Past 7 Draws"));

@@ -45,8 +45,8 @@ class HotColdTest : public QObject
     }
     void list(HotColdWindow& w, const QString& span)
     {
-        w.Edit1->setText(span);
-        QTest::mouseClick(w.Button2, Qt::LeftButton);
+        w.spanEdit->setText(span);
+        QTest::mouseClick(w.listButton, Qt::LeftButton);
     }
 
   private slots:
@@ -69,32 +69,32 @@ class HotColdTest : public QObject
         records.back()[2] = 2;
         writeFreq(records);
         HotColdWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Edit1->text(), QString("14"));
-        QCOMPARE(rows(w.Memo1), QStringList({"7..........14", "2..........2", "1..........0"}));
-        QCOMPARE(rows(w.Memo2), QStringList({"9..........0", "8..........0", "0..........0"}));
+        w.refresh();
+        QCOMPARE(w.spanEdit->text(), QString("14"));
+        QCOMPARE(rows(w.hotList), QStringList({"7..........14", "2..........2", "1..........0"}));
+        QCOMPARE(rows(w.coldList), QStringList({"9..........0", "8..........0", "0..........0"}));
     }
 
     void fewRecordsAreAllUsed()
     {
         writeFreq(std::vector<quor3::TDigitCounts>(5, only(4, 1)));
         HotColdWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Edit1->text(), QString("5"));
-        QCOMPARE(rows(w.Memo1).first(), QString("4..........5"));
+        w.refresh();
+        QCOMPARE(w.spanEdit->text(), QString("5"));
+        QCOMPARE(rows(w.hotList).first(), QString("4..........5"));
     }
 
     void listUpToTheRecordsAndNothingBeyond()
     {
         writeFreq(std::vector<quor3::TDigitCounts>(90, only(1, 1)));
         HotColdWindow w;
-        w.FormActivate();
+        w.refresh();
         list(w, "90");
-        QCOMPARE(rows(w.Memo1).first(), QString("1..........90"));
-        QCOMPARE(rows(w.Memo2).size(), 3);
+        QCOMPARE(rows(w.hotList).first(), QString("1..........90"));
+        QCOMPARE(rows(w.coldList).size(), 3);
         list(w, "91");
-        QVERIFY(rows(w.Memo1).isEmpty());
-        QVERIFY(rows(w.Memo2).isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
+        QVERIFY(rows(w.coldList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -102,32 +102,32 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.FormActivate();
+        w.refresh();
         list(w, "0");
-        QCOMPARE(rows(w.Memo1), QStringList({"0..........0", "1..........0", "2..........0"}));
-        QCOMPARE(rows(w.Memo2), QStringList({"9..........0", "8..........0", "7..........0"}));
+        QCOMPARE(rows(w.hotList), QStringList({"0..........0", "1..........0", "2..........0"}));
+        QCOMPARE(rows(w.coldList), QStringList({"9..........0", "8..........0", "7..........0"}));
     }
 
     void notANumberIsReportedAndTheListsStayCleared()
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.FormActivate();
-        QVERIFY(!rows(w.Memo1).isEmpty());
+        w.refresh();
+        QVERIFY(!rows(w.hotList).isEmpty());
         list(w, "1x");
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown().first().text, QString("'1x' is not a valid integer value"));
-        QVERIFY(rows(w.Memo1).isEmpty());
-        QVERIFY(rows(w.Memo2).isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
+        QVERIFY(rows(w.coldList).isEmpty());
     }
 
     void negativeSpanListsNothing()
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.FormActivate();
+        w.refresh();
         list(w, "-3");
-        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -135,12 +135,12 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.FormActivate();
+        w.refresh();
         writePair(9);
         list(w, "3");
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("pair.dat"));
-        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
 
         std::filesystem::remove(env->dataPath() / quor3::files::Pair);
         list(w, "3");
@@ -151,11 +151,11 @@ class HotColdTest : public QObject
     void missingFreqFile()
     {
         HotColdWindow w;
-        w.FormActivate();
-        QVERIFY(w.Edit1->text().isEmpty());
-        QVERIFY(rows(w.Memo1).isEmpty());
+        w.refresh();
+        QVERIFY(w.spanEdit->text().isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
         list(w, "3");
-        QVERIFY(rows(w.Memo1).isEmpty());
+        QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -163,9 +163,9 @@ class HotColdTest : public QObject
     {
         writeFreq({});
         HotColdWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Edit1->text(), QString("0"));
-        QVERIFY(rows(w.Memo1).isEmpty());
+        w.refresh();
+        QCOMPARE(w.spanEdit->text(), QString("0"));
+        QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -177,14 +177,14 @@ class HotColdTest : public QObject
         HotColdWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(w.Edit1->text(), QString("14"));
-        QVERIFY(w.Edit1->hasFocus());
+        QTRY_COMPARE(w.spanEdit->text(), QString("14"));
+        QVERIFY(w.spanEdit->hasFocus());
         list(w, "1");
-        QCOMPARE(rows(w.Memo1).first(), QString("2..........3"));
+        QCOMPARE(rows(w.hotList).first(), QString("2..........3"));
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(&w, &activate);
-        QCOMPARE(w.Edit1->text(), QString("1"));
-        QCOMPARE(rows(w.Memo1).first(), QString("2..........3"));
+        QCOMPARE(w.spanEdit->text(), QString("1"));
+        QCOMPARE(rows(w.hotList).first(), QString("2..........3"));
 
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("hc"));

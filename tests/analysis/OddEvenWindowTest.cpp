@@ -25,7 +25,7 @@ class OddEvenTest : public QObject
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
         QCOMPARE(w.label(2), child<QLabel>(&w, "Label2"));
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(text(w, 2), QString("2"));
         QCOMPARE(text(w, 4), QString("1"));
         QCOMPARE(text(w, 6), QString(" 66.7"));
@@ -43,7 +43,7 @@ class OddEvenTest : public QObject
         env->writeDatabase("o.c3d", std::vector<TestDraw>(5, TestDraw{1, 3, 5}));
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(text(w, 14), QString("3.0"));
         QCOMPARE(text(w, 16), QString("0.0"));
         QCOMPARE(text(w, 2), QString("15"));
@@ -71,7 +71,7 @@ class OddEvenTest : public QObject
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
         const int percentLeft = w.label(6)->x();
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(text(w, 2), QString::number(oddDigits));
         QCOMPARE(w.label(2)->x(), left);
         QCOMPARE(w.label(6)->x(), percentLeft); // no other label moves
@@ -81,7 +81,7 @@ class OddEvenTest : public QObject
     void noDatabaseLeavesTheValuesEmpty()
     {
         OddEvenWindow w;
-        w.FormActivate();
+        w.refresh();
         for (int number : {2, 4, 6, 8, 10, 12, 14, 16})
             QVERIFY(text(w, number).isEmpty());
     }
@@ -91,7 +91,7 @@ class OddEvenTest : public QObject
         env->writeDatabase("o.c3d", std::vector<TestDraw>{});
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(text(w, 2), QString("0"));
         QCOMPARE(text(w, 6), QString("  0.0"));
         QCOMPARE(text(w, 10), QString("0.00"));

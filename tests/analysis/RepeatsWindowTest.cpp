@@ -33,7 +33,7 @@ class RepeatsTest : public QObject
     {
         writeRatios({{0.125f, 1.0f, 0.0f, 0.5f, 0, 0, 0, 0, 0, 0.3333333f}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}});
         RepeatsWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(child<QLabel>(&w, "Label11")->text(), QString(" 12.50"));
         QCOMPARE(child<QLabel>(&w, "Label12")->text(), QString("100.00"));
         QCOMPARE(child<QLabel>(&w, "Label13")->text(), QString("  0.00"));
@@ -56,14 +56,14 @@ class RepeatsTest : public QObject
     {
         {
             RepeatsWindow w;
-            w.FormActivate(); // no repeat.dat
-            QVERIFY(w.ValueLabels[0]->text().isEmpty());
+            w.refresh(); // no repeat.dat
+            QVERIFY(w.percentLabels[0]->text().isEmpty());
         }
         writeRatios({{0.5f}});
         Session::instance().databaseName = "gone.c3d";
         RepeatsWindow w;
-        w.FormActivate();
-        QVERIFY(w.ValueLabels[0]->text().isEmpty());
+        w.refresh();
+        QVERIFY(w.percentLabels[0]->text().isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -75,7 +75,7 @@ class RepeatsTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTRY_COMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("repeat.dat"));
-        QVERIFY(w.ValueLabels[0]->text().isEmpty());
+        QVERIFY(w.percentLabels[0]->text().isEmpty());
     }
 
     void f1OpensThePctTopic()
@@ -84,7 +84,7 @@ class RepeatsTest : public QObject
         RepeatsWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(w.ValueLabels[0]->text(), QString(" 25.00"));
+        QTRY_COMPARE(w.percentLabels[0]->text(), QString(" 25.00"));
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("pct"));
         if (Help::viewer())

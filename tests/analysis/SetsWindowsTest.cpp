@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "analysis/BarChartWidget.h"
-#include "analysis/SetsGraphWindow.h"
 #include "analysis/SetsConfigDialog.h"
+#include "analysis/SetsGraphWindow.h"
 #include "engine/Analysis.h"
 #include "engine/DataFiles.h"
 #include "platform/Dialogs.h"
@@ -58,13 +58,13 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->values(), QVector<double>({7, 7, 0, 0, 7}));
-        QCOMPARE(total(w.Chartfx1->values()), 21.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 7 Draws"));
-        QCOMPARE(w.Chartfx1->chartTitle(3), QString("Sets"));
-        QCOMPARE(w.Chartfx1->captions(), Paired);
-        QCOMPARE(w.Chartfx1->axisMax(), 10.0);
+        w.refresh();
+        QCOMPARE(w.chart->values(), QVector<double>({7, 7, 0, 0, 7}));
+        QCOMPARE(total(w.chart->values()), 21.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 7 Draws"));
+        QCOMPARE(w.chart->chartTitle(3), QString("Sets"));
+        QCOMPARE(w.chart->captions(), Paired);
+        QCOMPARE(w.chart->axisMax(), 10.0);
     }
 
     void withoutASetsFileFewDrawsCountAll()
@@ -72,9 +72,9 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 5);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(total(w.Chartfx1->values()), 15.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 5 Draws"));
+        w.refresh();
+        QCOMPARE(total(w.chart->values()), 15.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 5 Draws"));
     }
 
     void setsFileFoundWhateverItsLetterCase()
@@ -90,15 +90,15 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"159", "3", "", "", "38"}));
-        QCOMPARE(w.Chartfx1->values(), QVector<double>({5, 10, 0, 0, 20}));
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 10 Draws"));
-        QCOMPARE(w.Chartfx1->axisMax(), 23.0);
+        w.refresh();
+        QCOMPARE(w.chart->captions(), QStringList({"159", "3", "", "", "38"}));
+        QCOMPARE(w.chart->values(), QVector<double>({5, 10, 0, 0, 20}));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 10 Draws"));
+        QCOMPARE(w.chart->axisMax(), 23.0);
 
         // Becoming active again must not repeat the digits of the captions.
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"159", "3", "", "", "38"}));
+        w.refresh();
+        QCOMPARE(w.chart->captions(), QStringList({"159", "3", "", "", "38"}));
     }
 
     void spanBeyondTheDatabaseIsLimitedOnShowingButNotAfterSaving()
@@ -114,22 +114,22 @@ class SetsGraphTest : public QObject
         quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(500, {{1, 1}}));
 
         SetsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 30 Draws"));
-        QCOMPARE(w.Chartfx1->values()[0], 30.0);
+        w.refresh();
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 30 Draws"));
+        QCOMPARE(w.chart->values()[0], 30.0);
 
         int spin = -1;
         whenModalActive<SetsConfigDialog>([&spin](SetsConfigDialog* dialog) {
-            spin = dialog->SpinEdit1->value();
-            dialog->CheckBoxes[12]->setChecked(true); // set 2, digit 2
-            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+            spin = dialog->spanEdit->value();
+            dialog->digitBoxes[12]->setChecked(true); // set 2, digit 2
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QCOMPARE(spin, 1); // the dialog found no file beside the database
         QVERIFY(quor3::fileExists(folder / "SetsCfg.ini"));
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 500 Draws"));
-        QCOMPARE(w.Chartfx1->values(), QVector<double>({30, 0, 0, 0, 0}));
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"1", "", "", "", ""}));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 500 Draws"));
+        QCOMPARE(w.chart->values(), QVector<double>({30, 0, 0, 0, 0}));
+        QCOMPARE(w.chart->captions(), QStringList({"1", "", "", "", ""}));
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -139,31 +139,31 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", std::vector<TestDraw>(12, TestDraw{0, 7, 4}));
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"0", "", "7", "", ""}));
+        w.refresh();
+        QCOMPARE(w.chart->captions(), QStringList({"0", "", "7", "", ""}));
 
         whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
-            QCOMPARE(dialog->SpinEdit1->value(), 4);
-            QVERIFY(dialog->CheckBoxes[0]->isChecked());
-            QVERIFY(dialog->CheckBoxes[27]->isChecked());
-            QCOMPARE(dialog->CheckBoxes[27]->objectName(), QString("CheckBox28"));
-            dialog->SpinEdit1->setValue(6);
-            dialog->CheckBoxes[0]->setChecked(false);
-            dialog->CheckBoxes[4]->setChecked(true);  // set 1: 4
-            dialog->CheckBoxes[47]->setChecked(true); // set 5: 7
-            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+            QCOMPARE(dialog->spanEdit->value(), 4);
+            QVERIFY(dialog->digitBoxes[0]->isChecked());
+            QVERIFY(dialog->digitBoxes[27]->isChecked());
+            QCOMPARE(dialog->digitBoxes[27]->objectName(), QString("CheckBox28"));
+            dialog->spanEdit->setValue(6);
+            dialog->digitBoxes[0]->setChecked(false);
+            dialog->digitBoxes[4]->setChecked(true);  // set 1: 4
+            dialog->digitBoxes[47]->setChecked(true); // set 5: 7
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
-        w.Button1Click();
+        w.customize();
         const std::string text = readFileText(env->dataPath() / "setscfg.ini");
         const auto lines = quor3::splitLines(text);
         QCOMPARE(lines.size(), std::size_t(51));
         QCOMPARE(std::count(text.begin(), text.end(), '\n'), 51L);
         QCOMPARE(std::count(text.begin(), text.end(), '\r'), 51L);
         QCOMPARE(lines[0], std::string("6"));
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"4", "", "7", "", "7"}));
-        QCOMPARE(w.Chartfx1->values(), QVector<double>({6, 0, 6, 0, 6}));
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 6 Draws"));
-        QCOMPARE(w.RedrawRequest, 0);
+        QCOMPARE(w.chart->captions(), QStringList({"4", "", "7", "", "7"}));
+        QCOMPARE(w.chart->values(), QVector<double>({6, 0, 6, 0, 6}));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 6 Draws"));
+        QCOMPARE(w.redrawRequest, 0);
     }
 
     void cancellingLeavesGraphAndFileAlone()
@@ -173,17 +173,17 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 12);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.FormActivate();
-        const QVector<double> values = w.Chartfx1->values();
-        const int drawings = w.Chartfx1->drawings();
+        w.refresh();
+        const QVector<double> values = w.chart->values();
+        const int drawings = w.chart->drawings();
         whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
-            dialog->CheckBoxes[5]->setChecked(true);
-            QTest::mouseClick(dialog->BitBtn2, Qt::LeftButton);
+            dialog->digitBoxes[5]->setChecked(true);
+            QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
         });
-        w.Button1Click();
-        QCOMPARE(w.Chartfx1->drawings(), drawings);
-        QCOMPARE(w.Chartfx1->values(), values);
-        QCOMPARE(w.Chartfx1->captions(), QStringList({"", "2", "", "", ""}));
+        w.customize();
+        QCOMPARE(w.chart->drawings(), drawings);
+        QCOMPARE(w.chart->values(), values);
+        QCOMPARE(w.chart->captions(), QStringList({"", "2", "", "", ""}));
         QCOMPARE(readFileText(env->dataPath() / "setscfg.ini"), before);
     }
 
@@ -192,11 +192,11 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 12);
         env->openDatabase("s.c3d");
         SetsGraphWindow graph;
-        graph.FormActivate();
+        graph.refresh();
         SetsConfigDialog dialog(&graph);
         QCOMPARE(dialog.windowTitle(), QString("Sets Configuration"));
-        QCOMPARE(dialog.SpinEdit1->value(), 1);
-        QCOMPARE(dialog.SpinEdit1->maximum(), 12);
+        QCOMPARE(dialog.spanEdit->value(), 1);
+        QCOMPARE(dialog.spanEdit->maximum(), 12);
         auto* box = child<QGroupBox>(&dialog, "GroupBox3");
         QVERIFY(box);
         QCOMPARE(box->title(), QString("Set 3"));
@@ -204,17 +204,17 @@ class SetsGraphTest : public QObject
         auto* nine = child<QCheckBox>(box, "CheckBox30");
         QVERIFY(nine);
         QCOMPARE(nine->text(), QString("Nine"));
-        QCOMPARE(dialog.Button1->text(), QString("&Save && Close"));
+        QCOMPARE(dialog.saveButton->text(), QString("&Save && Close"));
     }
 
     void withoutADatabaseZeroBarsDefaultCaptionsAndNoCustomizing()
     {
         SetsGraphWindow w;
-        w.FormActivate();
-        QVERIFY(!w.Button1->isEnabled());
-        QCOMPARE(w.Chartfx1->values(), QVector<double>(5, 0.0));
-        QCOMPARE(w.Chartfx1->captions(), Paired);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Set Totals for Past 0 Draws"));
+        w.refresh();
+        QVERIFY(!w.customizeButton->isEnabled());
+        QCOMPARE(w.chart->values(), QVector<double>(5, 0.0));
+        QCOMPARE(w.chart->captions(), Paired);
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 0 Draws"));
     }
 
     void garbledSetsFileIsReportedOnActivation()
@@ -240,7 +240,7 @@ class SetsGraphTest : public QObject
             if (auto* dialog = QApplication::activeModalWidget())
                 dialog->close();
         });
-        QVERIFY(!runGuarded(&w, [&] { w.Button1Click(); }));
+        QVERIFY(!runGuarded(&w, [&] { w.customize(); }));
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(quor3::readTextLines(env->dataPath() / "SetsCfg.ini").size(), 3u);
     }
@@ -252,7 +252,7 @@ class SetsGraphTest : public QObject
         SetsGraphWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(w.Chartfx1->pointCount(), 5);
+        QTRY_COMPARE(w.chart->pointCount(), 5);
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("Sets"));
         if (Help::viewer())

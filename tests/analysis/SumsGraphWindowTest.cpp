@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "analysis/BarChartWidget.h"
-#include "analysis/SumsGraphWindow.h"
 #include "analysis/SumsGraphSettingsDialog.h"
+#include "analysis/SumsGraphWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
@@ -36,15 +36,15 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", {{1, 2, 3}, {4, 4, 4}, {9, 9, 9}});
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.FormActivate();
-        const QVector<double> v = w.Chartfx1->values();
+        w.refresh();
+        const QVector<double> v = w.chart->values();
         QCOMPARE(v.size(), 28);
         QCOMPARE(v[27], 1.0);
         QCOMPARE(total(v), 1.0);
-        QCOMPARE(w.Chartfx1->axisMax(), 4.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 1 Draws"));
-        QCOMPARE(w.Chartfx1->PointLabel(0), QString("0"));
-        QCOMPARE(w.Chartfx1->PointLabel(27), QString("27"));
+        QCOMPARE(w.chart->axisMax(), 4.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 1 Draws"));
+        QCOMPARE(w.chart->pointLabel(0), QString("0"));
+        QCOMPARE(w.chart->pointLabel(27), QString("27"));
     }
 
     void spanTenOfAHundredCountsOnlyTheLatestTen()
@@ -56,12 +56,12 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.FormActivate();
-        const QVector<double> v = w.Chartfx1->values();
+        w.refresh();
+        const QVector<double> v = w.chart->values();
         QCOMPARE(total(v), 10.0);
         QCOMPARE(v[1], 1.0); // the 90 older draws of sum 1 are not counted
-        QCOMPARE(w.Chartfx1->axisMax(), 4.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 10 Draws"));
+        QCOMPARE(w.chart->axisMax(), 4.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 10 Draws"));
     }
 
     void storedSpanBeyondTheDatabaseCountsAllAndTheDialogShowsN()
@@ -70,22 +70,22 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", 120);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(SumsAnalysis::S, 120);
-        QCOMPARE(total(w.Chartfx1->values()), 120.0);
+        QCOMPARE(total(w.chart->values()), 120.0);
 
         // Closing without "&Save" rewrites the unchanged S and redraws.
-        const int drawings = w.Chartfx1->drawings();
+        const int drawings = w.chart->drawings();
         int shown = -1;
         whenModalActive<SumsGraphSettingsDialog>([&shown](SumsGraphSettingsDialog* dialog) {
-            shown = dialog->SpinEdit1->value();
+            shown = dialog->spanEdit->value();
             dialog->close();
         });
-        w.Button1Click();
+        w.customize();
         QCOMPARE(shown, 120);
         QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
-        QCOMPARE(w.Chartfx1->drawings(), drawings + 1);
-        QCOMPARE(total(w.Chartfx1->values()), 120.0);
+        QCOMPARE(w.chart->drawings(), drawings + 1);
+        QCOMPARE(total(w.chart->values()), 120.0);
     }
 
     void savingASpanRedrawsWithIt()
@@ -93,16 +93,16 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", 60);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.FormActivate();
+        w.refresh();
         whenModalActive<SumsGraphSettingsDialog>([](SumsGraphSettingsDialog* dialog) {
-            QCOMPARE(dialog->SpinEdit1->maximum(), 60);
-            dialog->SpinEdit1->setValue(12);
-            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+            QCOMPARE(dialog->spanEdit->maximum(), 60);
+            dialog->spanEdit->setValue(12);
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 12);
-        QCOMPARE(total(w.Chartfx1->values()), 12.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 12 Draws"));
+        QCOMPARE(total(w.chart->values()), 12.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 12 Draws"));
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -110,10 +110,10 @@ class SumsGraphTest : public QObject
     {
         SumsAnalysis::S = 17;
         SumsGraphWindow w;
-        w.FormActivate();
-        QCOMPARE(w.Chartfx1->values(), QVector<double>(28, 0.0));
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Sums Analysis for Past 17 Draws"));
-        QVERIFY(w.Button1->isEnabled());
+        w.refresh();
+        QCOMPARE(w.chart->values(), QVector<double>(28, 0.0));
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 17 Draws"));
+        QVERIFY(w.customizeButton->isEnabled());
     }
 
     void activationDrawsAndF1OpensTheSumsTopic()
@@ -123,7 +123,7 @@ class SumsGraphTest : public QObject
         SumsGraphWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(w.Chartfx1->pointCount(), 28);
+        QTRY_COMPARE(w.chart->pointCount(), 28);
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("sums"));
         if (Help::viewer())

@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
 #include "analysis/BarChartWidget.h"
-#include "analysis/TotalsGraphWindow.h"
 #include "analysis/TotalsGraphSettingsDialog.h"
+#include "analysis/TotalsGraphWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
@@ -35,8 +35,8 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", 50);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.FormActivate();
-        BarChartWidget* chart = w.Chartfx1;
+        w.refresh();
+        BarChartWidget* chart = w.chart;
         QCOMPARE(chart, child<BarChartWidget>(&w, "Chartfx1"));
         QCOMPARE(CumulativeTotals::D, 50);
         QCOMPARE(chart->pointCount(), 10);
@@ -45,7 +45,7 @@ class TotalsGraphTest : public QObject
         const QVector<double> v = chart->values();
         QCOMPARE(chart->axisMax(), *std::max_element(v.begin(), v.end()) + 3);
         QCOMPARE(chart->captions(), QStringList({"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}));
-        QVERIFY(w.Button1->isEnabled());
+        QVERIFY(w.customizeButton->isEnabled());
     }
 
     void storedSpanBeyondTheDatabaseIsLimitedShownAndSavedOnClose()
@@ -54,22 +54,22 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", 120);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(CumulativeTotals::D, 120);
-        QCOMPARE(total(w.Chartfx1->values()), 360.0);
+        QCOMPARE(total(w.chart->values()), 360.0);
 
         // Closing the dialog without "&Save" still writes D and redraws the same graph.
-        const int drawings = w.Chartfx1->drawings();
+        const int drawings = w.chart->drawings();
         int shown = -1;
         whenModalActive<TotalsGraphSettingsDialog>([&shown](TotalsGraphSettingsDialog* dialog) {
-            shown = dialog->SpinEdit1->value();
+            shown = dialog->spanEdit->value();
             dialog->close();
         });
-        w.Button1Click();
+        w.customize();
         QCOMPARE(shown, 120);
         QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
-        QCOMPARE(w.Chartfx1->drawings(), drawings + 1);
-        QCOMPARE(total(w.Chartfx1->values()), 360.0);
+        QCOMPARE(w.chart->drawings(), drawings + 1);
+        QCOMPARE(total(w.chart->values()), 360.0);
 
         Settings::writeInteger(CumulativeTotals::SettingsKey, 7);
         w.show();
@@ -85,20 +85,20 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", draws);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.FormActivate();
+        w.refresh();
         whenModalActive<TotalsGraphSettingsDialog>([](TotalsGraphSettingsDialog* dialog) {
-            dialog->SpinEdit1->setValue(5);
-            QTest::mouseClick(dialog->Button1, Qt::LeftButton);
+            dialog->spanEdit->setValue(5);
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
-        QTest::mouseClick(w.Button1, Qt::LeftButton);
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QCOMPARE(CumulativeTotals::D, 5);
         QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 5);
-        const QVector<double> v = w.Chartfx1->values();
+        const QVector<double> v = w.chart->values();
         QCOMPARE(total(v), 15.0);
         QCOMPARE(v[9], 5.0);
         QCOMPARE(v[0], 0.0);
-        QCOMPARE(w.Chartfx1->axisMax(), 8.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Cumulative Totals for Past 5 Draws"));
+        QCOMPARE(w.chart->axisMax(), 8.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 5 Draws"));
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -106,11 +106,11 @@ class TotalsGraphTest : public QObject
     {
         CumulativeTotals::D = 33;
         TotalsGraphWindow w;
-        w.FormActivate();
-        QVERIFY(!w.Button1->isEnabled());
-        QCOMPARE(w.Chartfx1->values(), QVector<double>(10, 0.0));
-        QCOMPARE(w.Chartfx1->axisMax(), 3.0);
-        QCOMPARE(w.Chartfx1->chartTitle(2), QString("Cumulative Totals for Past 33 Draws"));
+        w.refresh();
+        QVERIFY(!w.customizeButton->isEnabled());
+        QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
+        QCOMPARE(w.chart->axisMax(), 3.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 33 Draws"));
     }
 
     void emptyDatabaseDrawsZeroBars()
@@ -118,9 +118,9 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("empty.c3d", std::vector<TestDraw>{});
         Session::instance().databaseName = "empty.c3d";
         TotalsGraphWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(CumulativeTotals::D, 0);
-        QCOMPARE(w.Chartfx1->values(), QVector<double>(10, 0.0));
+        QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
@@ -131,7 +131,7 @@ class TotalsGraphTest : public QObject
         TotalsGraphWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
-        QTRY_COMPARE(w.Chartfx1->pointCount(), 10);
+        QTRY_COMPARE(w.chart->pointCount(), 10);
         QTest::keyClick(&w, Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("graph"));
         if (Help::viewer())

@@ -157,9 +157,9 @@ class MainWindowTest : public QObject
         QCOMPARE(productPicturePlace(1024), QPoint(456, 288));
         QCOMPARE(productPicturePlace(1152), QPoint(344, 205));
         auto* image = window->findChild<QLabel*>("Image1");
-        window->placeImage(1024);
+        window->placeProductPicture(1024);
         QCOMPARE(image->pos(), QPoint(456, 288));
-        window->placeImage(1152);
+        window->placeProductPicture(1152);
         QCOMPARE(image->pos(), QPoint(344, 205));
         QVERIFY(!image->pixmap().isNull());
     }
@@ -196,13 +196,20 @@ class MainWindowTest : public QObject
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("caption");
         const char* const items[][2] = {
-            {"DeleteDatabase1", "Delete Data File"},   {"Add1", "Update Database Sub-Menu"},
-            {"GraphTotals1", "Totals Bar Graph"},      {"OddEvenRatio1", "Odd / Even "},
-            {"PercentageRepeats1", "% Repeats"},       {"HotColdNumbers1", "Hot/Cold Numbers"},
-            {"Sums1", "Sums Graph"},                   {"SetsGraph1", "Graph Sets"},
-            {"Totals1", "Totals Report"},              {"Pairs1", "Pairs Report"},
-            {"Frequency1", "Skip/Trace Chart"},        {"Ordinal1", "Ordinal Report"},
-            {"Display1", "Winning Lotto Entries"},     {"Search1", "Search Database"},
+            {"DeleteDatabase1", "Delete Data File"},
+            {"Add1", "Update Database Sub-Menu"},
+            {"GraphTotals1", "Totals Bar Graph"},
+            {"OddEvenRatio1", "Odd / Even "},
+            {"PercentageRepeats1", "% Repeats"},
+            {"HotColdNumbers1", "Hot/Cold Numbers"},
+            {"Sums1", "Sums Graph"},
+            {"SetsGraph1", "Graph Sets"},
+            {"Totals1", "Totals Report"},
+            {"Pairs1", "Pairs Report"},
+            {"Frequency1", "Skip/Trace Chart"},
+            {"Ordinal1", "Ordinal Report"},
+            {"Display1", "Winning Lotto Entries"},
+            {"Search1", "Search Database"},
             {"Picks1", "Computer Choices"},
         };
         for (const auto& item : items)

@@ -232,7 +232,7 @@ class ComputerTest : public QObject
         QCOMPARE(second.memoGroups(), first);
         QCOMPARE(first[4].size(), 5);
         // Filling again does not pile the lists up either.
-        second.FormCreate();
+        second.loadChoices();
         QCOMPARE(second.memoGroups(), first);
     }
 
@@ -266,7 +266,7 @@ class ComputerTest : public QObject
         ComputerChoicesWindow window;
         const QString pdf = env->home() + "/choices.pdf";
         Dialogs::queuePrintToPdf(pdf);
-        window.BitBtn2Click();
+        window.printChoices();
         QVERIFY(Dialogs::shown().isEmpty());
         QVERIFY(QFile::exists(pdf));
 
@@ -290,7 +290,7 @@ class ComputerTest : public QObject
         ComputerChoicesWindow window;
         const QString pdf = env->home() + "/empty.pdf";
         Dialogs::queuePrintToPdf(pdf);
-        window.BitBtn2Click();
+        window.printChoices();
         QStringList expected = {"Quor 3 - Computer Choices", "", today()};
         for (int g = 0; g < 7; ++g) {
             expected.append(printoutHeadings()[g]);
@@ -308,7 +308,7 @@ class ComputerTest : public QObject
         ComputerChoicesWindow window;
         const QString pdf = env->home() + "/lost.pdf";
         Dialogs::queuePrintToPdf(pdf);
-        window.BitBtn2Click();
+        window.printChoices();
         const QStringList lines = pdfLines(pdf);
         QVERIFY(lines.size() > 4);
         QCOMPARE(lines[1], QString("lost.c3d"));
@@ -321,7 +321,7 @@ class ComputerTest : public QObject
         openRebuiltDatabase();
         ComputerChoicesWindow window;
         Dialogs::queuePrintToPdf(QString());
-        window.BitBtn2Click();
+        window.printChoices();
         auto* print = child<QPushButton>(&window, "BitBtn2");
         QTest::mouseClick(print, Qt::LeftButton); // nothing queued: cancelled too
         QVERIFY(Dialogs::shown().isEmpty());
@@ -340,7 +340,7 @@ class ComputerTest : public QObject
     {
         ComputerChoicesWindow window;
         Dialogs::queuePrintToPdf("/nonexistent-folder/choices.pdf");
-        window.BitBtn2Click();
+        window.printChoices();
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown()[0].text.contains("choices.pdf"));
         QVERIFY(window.isEnabled());

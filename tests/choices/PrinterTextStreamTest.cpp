@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "choices/PrinterTextStream.h"
 #include "choices/ComputerChoicesWindow.h"
+#include "choices/PrinterTextStream.h"
 #include "platform/Dialogs.h"
 
 #include <QPrinter>
@@ -136,7 +136,7 @@ class PrinterTest : public QObject
         ComputerChoicesWindow window;
         const QString pdf = env->home() + "/fonts.pdf";
         Dialogs::queuePrintToPdf(pdf);
-        window.BitBtn2Click();
+        window.printChoices();
         QCOMPARE(pdfPages(pdf), 1);
         QVERIFY(run("pdffonts", {pdf}).contains("Bold"));
         const auto words = pdfWords(pdf, 1);

@@ -86,7 +86,7 @@ class AddrecTest : public QObject
         panels.clear();
         Session::instance().setStatusText = [](int panel, const QString& text) { panels[panel] = text; };
         Dialogs::clearShown();
-        AddrecState::setLastEnteredDate({});
+        AddDrawsState::setLastEnteredDate({});
     }
     void cleanup()
     {
@@ -147,7 +147,7 @@ class AddrecTest : public QObject
         AddDrawsWindow w;
         int refreshes = 0;
         w.setRefreshRequest([&] { ++refreshes; });
-        w.FormActivate();
+        w.refresh();
         click(w, "SpinButton1Up");
         click(w, "SpinButton1Up");
         QCOMPARE(w.calendarDate(), (CivilDate{2002, 3, 1}));
@@ -168,7 +168,7 @@ class AddrecTest : public QObject
         QCOMPARE(w.calendarDate(), (CivilDate{2002, 3, 2}));
         QCOMPARE(labelText(w, "Panel2"), QString("March"));
         QCOMPARE(refreshes, 1);
-        QCOMPARE(AddrecState::lastEnteredDate(), (CivilDate{2002, 3, 1}));
+        QCOMPARE(AddDrawsState::lastEnteredDate(), (CivilDate{2002, 3, 1}));
     }
 
     void anEmptiedDigitBoxCountsAsZero()
@@ -177,10 +177,10 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 5, 6, 7);
         box(w, "SpinEdit2")->findChild<QLineEdit*>()->clear();
-        w.Button1Click();
+        w.enterDraw();
         const auto last = quor3::readDraws(inData("ga.c3d")).back();
         QCOMPARE((QList<int>{last.Digit1, last.Digit2, last.Digit3}), (QList<int>{5, 0, 7}));
         QCOMPARE(box(w, "SpinEdit2")->text(), QString("0"));
@@ -223,11 +223,11 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2001, 6, 1}, {3, 0, 7, year, month, day}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(w.calendarDate(), (CivilDate{proposed.year(), proposed.month(), proposed.day()}));
         QCOMPARE(labelText(w, "Label3"), QString::number(proposed.year()));
         QCOMPARE(labelText(w, "Panel2"), monthName);
-        QCOMPARE(AddrecState::lastEnteredDate(), (CivilDate{year, month, day}));
+        QCOMPARE(AddDrawsState::lastEnteredDate(), (CivilDate{year, month, day}));
     }
 
     void monthArrowsMoveToTheNeighbouringMonths()
@@ -235,7 +235,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2003, 1, 30}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 1, 31}));
         click(w, "SpinButton1Up");
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 2, 1}));
@@ -259,9 +259,9 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2004, 3, 14}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(w.calendarDate(), (CivilDate{2004, 3, 15}));
-        w.SpinButton1DownClick();
+        w.showPreviousMonth();
         QCOMPARE(w.calendarDate(), (CivilDate{2004, 2, 28}));
         QCOMPARE(labelText(w, "Panel2"), QString("February"));
     }
@@ -271,7 +271,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2003, 1, 30}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         pickDay(w, 2003, 2, 3); // a greyed day of the next month
         QCOMPARE(w.calendarDate().month, 1);
         pickDay(w, 2003, 1, 5);
@@ -285,10 +285,10 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 2, 5, 8);
         const CivilDate date = w.calendarDate();
-        w.Button1Click();
+        w.enterDraw();
         const auto draws = quor3::readDraws(inData("ga.c3d"));
         QCOMPARE(draws.size(), std::size_t(91));
         for (int i = 0; i < 90; ++i) {
@@ -309,9 +309,9 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 2, 5, 8);
-        w.Button1Click();
+        w.enterDraw();
         QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
         QCOMPARE(panels.value(0), QString("Total Draws: 731"));
         QCOMPARE(digits(w), (QList<int>{0, 0, 0}));
@@ -325,7 +325,7 @@ class AddrecTest : public QObject
         Settings::writeInteger("QCheck", 0);
         const QString total = panels.value(0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         quor3::setRenameFunctionForTesting(&failingRename);
         click(w, "Button1");
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -341,11 +341,11 @@ class AddrecTest : public QObject
         session.databaseName = "new.c3d";
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         const QDate today = QDate::currentDate();
         QCOMPARE(w.calendarDate(), (CivilDate{today.year(), today.month(), today.day()}));
         setDigits(w, 1, 2, 3);
-        w.Button1Click();
+        w.enterDraw();
         QCOMPARE(quor3::countDraws(inData("new.c3d")), 1LL);
         QCOMPARE(panels.value(0), QString("Total Draws: 1"));
         QVERIFY(panels.value(3).startsWith("Coldest Number: "));
@@ -356,9 +356,9 @@ class AddrecTest : public QObject
     void withoutADatabaseTheHeldYearIsKept()
     {
         Session::instance().databaseName = "none.c3d";
-        AddrecState::setLastEnteredDate({2001, 5, 9});
+        AddDrawsState::setLastEnteredDate({2001, 5, 9});
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         const QDate today = QDate::currentDate();
         QCOMPARE(w.calendarDate().year, 2001);
         QCOMPARE(w.calendarDate().month, today.month());
@@ -372,18 +372,18 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         {
             AddDrawsWindow w;
-            w.FormActivate();
+            w.refresh();
         }
         Session::instance().databaseName = "other.c3d";
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(w.calendarDate().year, 1999);
     }
 
     void theNotifySettingAndItsLabels()
     {
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* check = child<QCheckBox>(&w, "CheckBox1");
         QVERIFY(check->isChecked()); // no QCheck key: notify
         QTest::mouseClick(child<QLabel>(&w, "Label2"), Qt::LeftButton);
@@ -393,14 +393,14 @@ class AddrecTest : public QObject
         QVERIFY(check->isChecked());
         QCOMPARE(Settings::readInteger("QCheck", 7), 1);
         // A double click is a click and a double click: toggled twice.
-        auto* label1 = child<QLabel>(&w, "Label1");
-        QTest::mouseDClick(label1, Qt::LeftButton);
+        auto* notifyLabel = child<QLabel>(&w, "Label1");
+        QTest::mouseDClick(notifyLabel, Qt::LeftButton);
         QVERIFY(!check->isChecked());
-        w.Label1Click();
+        w.clickNotifyLabel();
         QVERIFY(check->isChecked());
-        w.Label2DblClick();
+        w.doubleClickChoicesLabel();
         QVERIFY(!check->isChecked());
-        w.Label2Click();
+        w.clickChoicesLabel();
         QVERIFY(check->isChecked());
         QTest::mouseClick(check, Qt::LeftButton);
         QCOMPARE(Settings::readInteger("QCheck", 7), 0);
@@ -411,7 +411,7 @@ class AddrecTest : public QObject
 
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow again;
-        again.FormActivate();
+        again.refresh();
         QVERIFY(!child<QCheckBox>(&again, "CheckBox1")->isChecked());
     }
 
@@ -421,11 +421,11 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         const CivilDate date = w.calendarDate();
-        w.Button1Click();
+        w.enterDraw();
         pickDay(w, date.year, date.month, date.day);
-        w.Button1Click();
+        w.enterDraw();
         const auto draws = quor3::readDraws(inData("ga.c3d"));
         QCOMPARE(draws.size(), std::size_t(7));
         QCOMPARE(draws[5].DrawDate, draws[6].DrawDate);
@@ -442,7 +442,7 @@ class AddrecTest : public QObject
         std::filesystem::remove(inData("pr.dat"));
         quor3::writeTextLines(inData("repeats.dat"), {"9  9  9", "7  0  3", "9  9  9", "9  9  9", "9  9  9"});
         AddDrawsWindow w;
-        w.FormActivate(); // 11 January 2002
+        w.refresh(); // 11 January 2002
         setDigits(w, 7, 0, 3);
         click(w, "Button1");
 
@@ -474,9 +474,9 @@ class AddrecTest : public QObject
         writeQuietChoices();
         quor3::writeTextLines(inData("oddeven.dat"), {"1  2  2", "2  1  1", "9  9  9", "9  9  9", "9  9  9"});
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 1, 1, 2);
-        w.Button1Click();
+        w.enterDraw();
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown()[0].text, QString("W I N N E R\nOdd/Even Category: 2  1  1"));
     }
@@ -489,7 +489,7 @@ class AddrecTest : public QObject
         quor3::writeTextLines(inData("hot.dat"), {"3  0  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
         quor3::writeTextLines(inData("cold.dat"), {"9  9  9", "9  9  9"});
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 7, 0, 3);
         click(w, "Button1");
         QCOMPARE(Dialogs::shown().size(), 2);
@@ -507,7 +507,7 @@ class AddrecTest : public QObject
         Settings::writeInteger("QCheck", 0);
         quor3::writeTextLines(inData("hot.dat"), {"3  0  7", "x"});
         AddDrawsWindow w;
-        w.FormActivate();
+        w.refresh();
         setDigits(w, 7, 0, 3);
         click(w, "Button1");
         QVERIFY(Dialogs::shown().isEmpty());

@@ -2,9 +2,9 @@
 
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
-#include "entry/UpdateMenuWindow.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/CorrectionsWindow.h"
+#include "entry/UpdateMenuWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
@@ -108,7 +108,7 @@ class AddTest : public QObject
         env->openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         UpdateMenuWindow w;
-        w.FormActivate();
+        w.refresh();
         QList<int> countsAfterEachEntry;
         const QString opened = withModal(w, "Button1", [&](QDialog* modal) {
             auto* add = static_cast<AddDrawsWindow*>(modal);
@@ -133,7 +133,7 @@ class AddTest : public QObject
         env->writeDatabase("ga.c3d", 4);
         env->openDatabase("ga.c3d");
         UpdateMenuWindow w;
-        w.FormActivate();
+        w.refresh();
         QString before;
         withModal(w, "Button2", [&](QDialog* modal) {
             auto* correct = static_cast<CorrectionsWindow*>(modal);

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QtTest>
 
-class WinTest : public QObject
+class DrawListTest : public QObject
 {
     Q_OBJECT
 
@@ -24,7 +24,7 @@ class WinTest : public QObject
         QCOMPARE(w.windowTitle(), QString("Winning Lotto Entries"));
         auto* list = child<QListWidget>(&w, "ListBox1");
         QVERIFY(list);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(list->count(), 0);
         QCOMPARE(list->height(), 244);
         QCOMPARE(list->focusPolicy(), Qt::ClickFocus);
@@ -35,7 +35,7 @@ class WinTest : public QObject
         env->writeDatabase("d.c3d", {{3, 0, 7, 2001, 12, 25}, {1, 1, 1, 2002, 1, 1}, {9, 8, 7, 2002, 1, 2}});
         env->openDatabase("d.c3d");
         DrawListWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* list = child<QListWidget>(&w, "ListBox1");
         QCOMPARE(lines(list), (QStringList{"1/2/2002 :        9   8   7", "1/1/2002 :        1   1   1",
                                            "12/25/2001 :        3   0   7"}));
@@ -49,7 +49,7 @@ class WinTest : public QObject
         quor3::writeWholeFile(env->dataPath() / "e.c3d", std::string());
         Session::instance().databaseName = "e.c3d";
         DrawListWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(child<QListWidget>(&w, "ListBox1")->count(), 0);
         QCOMPARE(child<QListWidget>(&w, "ListBox1")->currentRow(), -1);
     }
@@ -63,10 +63,10 @@ class WinTest : public QObject
         w.activateWindow();
         auto* list = child<QListWidget>(&w, "ListBox1");
         QTRY_COMPARE(list->count(), 5);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(list->count(), 5);
         env->writeDatabase("d.c3d", 7);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(list->count(), 7);
         QVERIFY(list->item(0)->text().startsWith("1/7/2002 :"));
     }
@@ -82,5 +82,5 @@ class WinTest : public QObject
     }
 };
 
-QTEST_MAIN(WinTest)
+QTEST_MAIN(DrawListTest)
 #include "DrawListWindowTest.moc"

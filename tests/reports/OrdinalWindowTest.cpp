@@ -29,13 +29,13 @@ class OrdinalTest : public QObject
         QCOMPARE(grid->columnWidth(3), 44);
         QCOMPARE(grid->rowHeight(10), 21);
         QVERIFY(!grid->isEnabled());
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(allCells(grid), QStringList(44, QString()));
 
         env->writeDatabase("o.c3d", {{3, 0, 7}});
         env->openDatabase("o.c3d");
         std::filesystem::remove(env->dataPath() / "order.dat");
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(allCells(grid), QStringList(44, QString()));
         QVERIFY(Dialogs::shown().isEmpty());
     }
@@ -45,7 +45,7 @@ class OrdinalTest : public QObject
         env->writeDatabase("o.c3d", {{3, 0, 7}});
         env->openDatabase("o.c3d");
         OrdinalWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
         QCOMPARE(cell(grid, 0, 0), QString());
         QCOMPARE(cell(grid, 1, 0), QString("1"));
@@ -78,7 +78,7 @@ class OrdinalTest : public QObject
         std::vector<quor3::TDigitCounts> order(3);
         order[2][9] = 1234;
         quor3::writeCountsFile(env->dataPath() / "order.dat", order);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(cell(grid, 3, 10), QString("123"));
         QCOMPARE(cell(grid, 1, 1), QString("0"));
         QCOMPARE(cell(grid, 3, 0), QString("3"));
@@ -91,7 +91,7 @@ class OrdinalTest : public QObject
         env->openDatabase("o.c3d");
         quor3::writeCountsFile(env->dataPath() / "order.dat", std::vector<quor3::TDigitCounts>(2));
         OrdinalWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("order.dat"));
         QCOMPARE(allCells(child<QTableWidget>(&w, "StringGrid1")), QStringList(44, QString()));

@@ -36,7 +36,7 @@ class PairsTest : public QObject
         QCOMPARE(grid->rowHeight(10), 24);
         QVERIFY(!grid->isEnabled());
         QCOMPARE(grid->selectionMode(), QAbstractItemView::NoSelection);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(allCells(grid), QStringList(121, QString()));
         QVERIFY(Dialogs::shown().isEmpty());
     }
@@ -46,7 +46,7 @@ class PairsTest : public QObject
         env->writeDatabase("p.c3d", {{1, 2, 3}});
         env->openDatabase("p.c3d");
         PairsWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
         QCOMPARE(cell(grid, 0, 0), QString());
         for (int i = 1; i <= 10; ++i) {
@@ -65,7 +65,7 @@ class PairsTest : public QObject
         env->writeDatabase("p.c3d", {{5, 5, 8}, {2, 7, 7, 2002, 1, 2}, {0, 9, 4, 2002, 1, 3}});
         env->openDatabase("p.c3d");
         PairsWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
         QCOMPARE(pair(grid, 5, 5), QString("1"));
         QCOMPARE(pair(grid, 5, 8), QString("2"));
@@ -90,7 +90,7 @@ class PairsTest : public QObject
         for (auto& r : sevens)
             r.fill(7);
         quor3::writeCountsFile(env->dataPath() / "pair.dat", sevens);
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(allCells(grid), before);
         QVERIFY(Dialogs::shown().isEmpty());
     }
@@ -101,7 +101,7 @@ class PairsTest : public QObject
         env->openDatabase("p.c3d");
         quor3::writeCountsFile(env->dataPath() / "pair.dat", std::vector<quor3::TDigitCounts>(9));
         PairsWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("pair.dat"));
@@ -109,7 +109,7 @@ class PairsTest : public QObject
 
         Dialogs::clearShown();
         std::filesystem::remove(env->dataPath() / "pair.dat");
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(allCells(grid), QStringList(121, QString()));
     }

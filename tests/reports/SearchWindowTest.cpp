@@ -74,7 +74,7 @@ class SearchTest : public QObject
     void withoutDatabase()
     {
         SearchWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* matches = child<QLabel>(&w, "Label3");
         QCOMPARE(child<QLabel>(&w, "Label8")->text(), QString("0"));
         QVERIFY(matches->isHidden());
@@ -89,7 +89,7 @@ class SearchTest : public QObject
         env->writeDatabase("s.c3d", 5);
         env->openDatabase("s.c3d");
         SearchWindow w;
-        w.FormActivate();
+        w.refresh();
         QTest::mouseClick(child<QPushButton>(&w, "Button1"), Qt::LeftButton);
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown().first().text, QString("You forgot to select a Search Type"));
@@ -106,7 +106,7 @@ class SearchTest : public QObject
                                      {3, 0, 7, 2002, 1, 5}});
         env->openDatabase("s.c3d");
         SearchWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(child<QLabel>(&w, "Label8")->text(), QString("5"));
         search(w, 7, 1, 1, 2);
         auto* list = child<QListWidget>(&w, "ListBox1");
@@ -141,7 +141,7 @@ class SearchTest : public QObject
         QVERIFY(found > 0);
         QVERIFY(matches->isVisible());
 
-        w.FormActivate();
+        w.refresh();
         QVERIFY(matches->isHidden());
         QCOMPARE(list->count(), found);
         search(w, 9, 3, 0, 0);
@@ -154,7 +154,7 @@ class SearchTest : public QObject
         env->writeDatabase("big.c3d", 1000);
         Session::instance().databaseName = "big.c3d";
         SearchWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(child<QLabel>(&w, "Label8")->text(), QString("100"));
     }
 

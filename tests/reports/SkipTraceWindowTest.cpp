@@ -12,7 +12,7 @@
 #include <QTextBlock>
 #include <QtTest>
 
-class FreqTest : public QObject
+class SkipTraceTest : public QObject
 {
     Q_OBJECT
 
@@ -43,7 +43,7 @@ class FreqTest : public QObject
     {
         SkipTraceWindow w;
         QCOMPARE(w.windowTitle(), QString("Skip/Trace Chart"));
-        w.FormActivate();
+        w.refresh();
         QVERIFY(!std::filesystem::exists(chartFile()));
         QCOMPARE(child<QPlainTextEdit>(&w, "Memo1")->toPlainText(), QString());
         QVERIFY(Dialogs::shown().isEmpty());
@@ -56,7 +56,7 @@ class FreqTest : public QObject
             {{3, 0, 7}, {3, 3, 1, 2002, 1, 2}, {4, 4, 4, 2002, 1, 3}, {9, 0, 9, 2002, 1, 4}, {1, 2, 3, 2002, 1, 5}});
         env->openDatabase("f.c3d");
         SkipTraceWindow w;
-        w.FormActivate();
+        w.refresh();
         const std::string text = readFileText(chartFile());
         const auto fileLines = quor3::splitLines(text);
         QCOMPARE(fileLines.size(), std::size_t(10));
@@ -107,7 +107,7 @@ class FreqTest : public QObject
         env->openDatabase("f.c3d");
         std::filesystem::remove(env->dataPath() / "freq.dat");
         SkipTraceWindow w;
-        w.FormActivate();
+        w.refresh();
         std::string tenEmptyLines;
         for (int i = 0; i < 10; ++i)
             tenEmptyLines += "\r\n";
@@ -121,12 +121,12 @@ class FreqTest : public QObject
         env->writeDatabase("f.c3d", 2);
         env->openDatabase("f.c3d");
         SkipTraceWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* memo = child<QPlainTextEdit>(&w, "Memo1");
         QCOMPARE(memo->document()->begin().text().size(), 4);
         env->writeDatabase("f.c3d", 6);
         env->openDatabase("f.c3d");
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(memo->document()->blockCount(), 10);
         QCOMPARE(memo->document()->begin().text().size(), 12);
         QCOMPARE(quor3::splitLines(readFileText(chartFile())).front().size(), std::size_t(12));
@@ -138,7 +138,7 @@ class FreqTest : public QObject
         env->openDatabase("f.c3d");
         std::filesystem::create_directory(chartFile()); // no file can take its place
         SkipTraceWindow w;
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("frequent.txt"));
     }
@@ -154,5 +154,5 @@ class FreqTest : public QObject
     }
 };
 
-QTEST_MAIN(FreqTest)
+QTEST_MAIN(SkipTraceTest)
 #include "SkipTraceWindowTest.moc"

@@ -25,7 +25,7 @@ class TotalsTest : public QObject
         QVERIFY(grid);
         QCOMPARE(grid->columnCount(), 10);
         QCOMPARE(grid->rowCount(), 2);
-        w.FormActivate();
+        w.refresh();
         for (int c = 0; c < 10; ++c) {
             QCOMPARE(cell(grid, c, 0), QString());
             QCOMPARE(cell(grid, c, 1), QString());
@@ -54,7 +54,7 @@ class TotalsTest : public QObject
         env->writeDatabase("t.c3d", {{3, 3, 7}, {12, 4, -1, 2002, 1, 2}});
         env->openDatabase("t.c3d");
         TotalsWindow w;
-        w.FormActivate();
+        w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
         const QStringList expected{"0", "0", "0", "2", "1", "0", "0", "1", "0", "0"};
         for (int c = 0; c < 10; ++c) {
@@ -75,7 +75,7 @@ class TotalsTest : public QObject
         QTRY_COMPARE(cell(grid, 1, 1), QString("1"));
 
         env->writeDatabase("t.c3d", {{4, 4, 4}, {4, 9, 9, 2002, 1, 2}});
-        w.FormActivate();
+        w.refresh();
         QCOMPARE(cell(grid, 4, 0), QString("4"));
         QCOMPARE(cell(grid, 4, 1), QString("4"));
         QCOMPARE(cell(grid, 9, 1), QString("2"));
