@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QEvent>
+#include <QFont>
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QVector>
@@ -11,6 +14,7 @@ class QBarSeries;
 class QBarSet;
 class QBarCategoryAxis;
 class QValueAxis;
+class QGraphicsSimpleTextItem;
 
 // The bar chart of the three graph windows: one series of bars on a value
 // axis that starts at 0, a main title and a second title, and a caption under
@@ -50,10 +54,16 @@ class BarChartWidget : public QWidget
     int drawings() const { return drawings_; }
     QChartView* view() const { return view_; }
 
+  protected:
+    bool event(QEvent* e) override;
+
   private:
+    static constexpr QEvent::Type captionsEvent = static_cast<QEvent::Type>(QEvent::User + 17);
+    void scheduleCaptions();
     void showTitles();
     void showCaptions();
     void showValues();
+    void placeValueLabels();
 
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
@@ -67,8 +77,11 @@ class BarChartWidget : public QWidget
     int thisSerie_ = 0;
     int drawings_ = 0;
     bool collecting_ = false;
+    bool captionsPending_ = false;
     QVector<double> pending_;
     QVector<double> shown_;
     QMap<short, QString> titles_;
     QMap<short, QString> labels_;
+    QList<QGraphicsSimpleTextItem*> valueLabels_;
+    QFont valueLabelFont_;
 };

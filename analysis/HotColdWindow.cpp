@@ -60,6 +60,7 @@ HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm18");
     setWindowTitle("Hot/Cold Numbers");
     setFixedSize(486, 245);
+    setFont(arialFont(13));
 
     const QFont heading = arialFont(37, true);
     hotLabel = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);

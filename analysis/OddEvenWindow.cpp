@@ -10,10 +10,13 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace
 {
 // The "/" separators stand here; odd values end just before it, even values start after it.
 constexpr int SeparatorLeft = 372;
+constexpr int SeparatorGap = 2;
 constexpr int EvenLeft = 388;
 constexpr int RowTop[5] = {10, 42, 74, 106, 138};
 } // namespace
@@ -23,6 +26,7 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm16");
     setWindowTitle("Odd / Even ");
     setFixedSize(500, 221);
+    setFont(arialFont(13));
     const QFont bold = arialFont(15, true);
     const QFont plain = arialFont(15);
 
@@ -69,8 +73,6 @@ void OddEvenWindow::refresh()
     const quor3::OddEven values = quor3::countOddEven(quor3::readDraws(session.databasePath()));
     const quor3::OddEvenTexts t = quor3::formatOddEven(values);
 
-    QLabel* oddTotal = label(2);
-    oddTotal->move(quor3::oddTotalLabelLeft(values.oddTotal), oddTotal->y());
     auto set = [this](int number, const std::string& text) {
         QLabel* l = label(number);
         l->setText(QString::fromStdString(text));
@@ -84,4 +86,10 @@ void OddEvenWindow::refresh()
     set(12, t.evenAverage);
     set(14, t.lastFiveOdd);
     set(16, t.lastFiveEven);
+
+    // A full database holds up to 2193 digits: a total of four figures would
+    // run into the "/" from the place of three, so it moves left to end before it.
+    QLabel* oddTotal = label(2);
+    const int left = quor3::oddTotalLabelLeft(values.oddTotal);
+    oddTotal->move(std::min(left, SeparatorLeft - SeparatorGap - oddTotal->width()), oddTotal->y());
 }

@@ -16,6 +16,7 @@ RepeatsWindow::RepeatsWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm15");
     setWindowTitle("% Repeats");
     setFixedSize(245, 289);
+    setFont(arialFont(13));
     const QFont font = arialFont(13);
     // Each digit caption is its own text: the one for 2 has no trailing blank.
     const char* digitCaptions[10] = {" 0: ", " 1: ", " 2:", " 3: ", " 4: ", " 5: ", " 6: ", " 7: ", " 8: ", " 9: "};

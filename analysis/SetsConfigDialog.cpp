@@ -8,6 +8,7 @@
 #include "platform/Session.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,7 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
     setWindowTitle("Sets Configuration");
     setFixedSize(495, 363);
     const QFont font = arialFont(13);
+    setFont(font);
 
     spanLabel = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
     spanEdit = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
@@ -59,6 +61,9 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
     saveButton = new QPushButton("&Save && Close", this);
     saveButton->setObjectName("Button1");
     saveButton->setGeometry(495 - 16 - 110, 320, 110, 30);
+    // Enter keeps the sets ticked so far (a focused button takes Enter
+    // itself); Escape still cancels.
+    saveButton->setDefault(true);
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { saveAndClose(); }); });
 
     Help::bindF1(this, "Sets");
@@ -70,8 +75,16 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
 
 std::filesystem::path SetsConfigDialog::configFile()
 {
-    const QString folder = QString::fromStdString(Session::instance().folder.string());
-    return findFileIgnoringCase(folder, quor3::SetsFileName).toStdString();
+    // Sets kept beside the database belong to it; the data folder's file is
+    // shared by every database that has none. A new file goes beside the database.
+    const QString besideDatabase =
+        findFileIgnoringCase(QString::fromStdString(Session::instance().folder.string()), quor3::SetsFileName);
+    if (QFileInfo::exists(besideDatabase))
+        return besideDatabase.toStdString();
+    const QString shared = findFileIgnoringCase(dataFolder(), quor3::SetsFileName);
+    if (QFileInfo::exists(shared))
+        return shared.toStdString();
+    return besideDatabase.toStdString();
 }
 
 void SetsConfigDialog::prepare()

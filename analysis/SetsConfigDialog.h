@@ -13,7 +13,7 @@ class QPushButton;
 class QSpinBox;
 
 // "Sets Configuration": the five digit sets and the span of the sets graph,
-// kept in "SetsCfg.ini" in the current folder.
+// kept in the sets file "SetsCfg.ini".
 class SetsConfigDialog : public QDialog
 {
     Q_OBJECT
@@ -34,6 +34,8 @@ class SetsConfigDialog : public QDialog
     QPushButton* cancelButton = nullptr;
     QPushButton* saveButton = nullptr;
 
-    // Where the dialog reads and writes the sets file.
+    // The sets file that the dialog edits and the graph draws: the one in the
+    // database's folder, else the one in the data folder, whatever the letter
+    // case of either; a new one goes into the database's folder.
     static std::filesystem::path configFile();
 };

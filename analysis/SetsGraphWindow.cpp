@@ -3,11 +3,14 @@
 
 #include "analysis/BarChartWidget.h"
 #include "analysis/SetsConfigDialog.h"
-#include "platform/DataFolder.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
 
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QEvent>
 #include <QPushButton>
 
@@ -22,13 +25,17 @@ using namespace SetsGraph;
 namespace
 {
 
-// The graph always looks in the data folder, whatever folder the database is in.
-std::filesystem::path graphSetsFile()
-{
-    return findFileIgnoringCase(dataFolder(), quor3::SetsGraphFile).toStdString();
-}
-
 const std::array<const char*, quor3::SetCount> NoCaptions = {"", "", "", "", ""};
+
+// "Set 2: 0, 3, 7" from the caption "037" (or "0-1" of the default sets).
+QString setDescription(int set, const QString& caption)
+{
+    QStringList digits;
+    for (const QChar c : caption)
+        if (c.isDigit())
+            digits << QString(c);
+    return QString("Set %1: %2").arg(set + 1).arg(digits.isEmpty() ? QString("no digits") : digits.join(", "));
+}
 
 } // namespace
 
@@ -37,10 +44,15 @@ SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm19");
     setWindowTitle("Graph Sets");
     setFixedSize(643, 411);
+    setFont(arialFont(13));
 
     chart = new BarChartWidget(this);
     chart->setObjectName("Chartfx1");
     chart->setGeometry(105, 20, 433, 297);
+    // Pointing at a bar names its set in full; elsewhere on the chart, all five.
+    if (auto* bars = qobject_cast<QAbstractBarSeries*>(chart->view()->chart()->series().value(0)))
+        connect(bars, &QAbstractBarSeries::hovered, this,
+                [this](bool entered, int index) { showSetsTip(entered ? index : -1); });
 
     customizeButton = new QPushButton("C&ustomize", this);
     customizeButton->setObjectName("Button1");
@@ -75,11 +87,12 @@ void SetsGraphWindow::refresh()
         customizeButton->setEnabled(false);
         draw({}, 0);
         setCaptions(quor3::PairedCaptions);
+        showSetsTip(-1);
         return;
     }
     const auto draws = quor3::readDraws(session.databasePath());
     n = static_cast<int>(draws.size());
-    const auto setsFile = graphSetsFile();
+    const auto setsFile = SetsConfigDialog::configFile();
     if (quor3::fileExists(setsFile)) {
         const quor3::SetsConfig config = quor3::readSetsFile(setsFile);
         const int span = config.span > n ? n : config.span;
@@ -92,6 +105,7 @@ void SetsGraphWindow::refresh()
         draw(quor3::pairedTotals(quor3::digitTotalsOverLast(draws, span)), span);
         setCaptions(quor3::PairedCaptions);
     }
+    showSetsTip(-1);
 }
 
 void SetsGraphWindow::customize()
@@ -110,7 +124,7 @@ void SetsGraphWindow::customize()
     if (session.databaseExists()) {
         const auto draws = quor3::readDraws(session.databasePath());
         n = static_cast<int>(draws.size());
-        const auto setsFile = graphSetsFile();
+        const auto setsFile = SetsConfigDialog::configFile();
         if (quor3::fileExists(setsFile)) {
             // Not limited here: a span beyond the draws counts them all and
             // the title shows the span as saved.
@@ -122,6 +136,7 @@ void SetsGraphWindow::customize()
         }
     }
     draw(totals, span);
+    showSetsTip(-1);
 }
 
 std::array<std::int32_t, quor3::SetCount> SetsGraphWindow::buildSets(const quor3::SetsConfig& config,
@@ -147,6 +162,15 @@ void SetsGraphWindow::draw(const std::array<std::int32_t, quor3::SetCount>& valu
     for (int s = 0; s < quor3::SetCount; ++s)
         chart->setPointValue(static_cast<short>(s), values[s]);
     chart->endValues();
+}
+
+void SetsGraphWindow::showSetsTip(int pointedSet)
+{
+    QStringList lines;
+    for (int s = 0; s < quor3::SetCount; ++s)
+        if (pointedSet < 0 || s == pointedSet)
+            lines << setDescription(s, chart->pointLabel(static_cast<short>(s)));
+    chart->view()->chart()->setToolTip(lines.join('\n'));
 }
 
 void SetsGraphWindow::setCaptions(const std::array<const char*, quor3::SetCount>& captions)

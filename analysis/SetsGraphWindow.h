@@ -45,4 +45,6 @@ class SetsGraphWindow : public QDialog
                                                         const quor3::DigitValues& counts);
     void draw(const std::array<std::int32_t, quor3::SetCount>& values, int span);
     void setCaptions(const std::array<const char*, quor3::SetCount>& captions);
+    // The chart's tooltip: the pointed set in full, or all of them (-1).
+    void showSetsTip(int pointedSet);
 };

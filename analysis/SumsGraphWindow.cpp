@@ -3,9 +3,9 @@
 
 #include "analysis/BarChartWidget.h"
 #include "analysis/SumsGraphSettingsDialog.h"
+#include "analysis/TrackDraws.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
-#include "platform/ProfileFile.h"
 #include "platform/Session.h"
 
 #include <QEvent>
@@ -24,6 +24,7 @@ SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm4");
     setWindowTitle("Sums Graph");
     setFixedSize(790, 386);
+    setFont(arialFont(13));
 
     chart = new BarChartWidget(this);
     chart->setObjectName("Chartfx1");
@@ -61,7 +62,7 @@ void SumsGraphWindow::customize()
         dialog.exec();
     }
     // S is written whether or not the dialog was saved, then read back.
-    Settings::writeInteger(SettingsKey, S);
+    writeTrackedSpan(SettingsKey, S);
     countSums();
     draw();
 }
@@ -74,7 +75,7 @@ void SumsGraphWindow::countSums()
         return;
     const auto draws = quor3::readDraws(session.databasePath());
     n = static_cast<int>(draws.size());
-    S = quor3::limitToDraws(Settings::readInteger(SettingsKey, n), n);
+    S = quor3::limitToDraws(readTrackedSpan(SettingsKey, n), n);
     sums_ = quor3::digitSumsOverLast(draws, S);
 }
 

@@ -3,10 +3,10 @@
 
 #include "analysis/BarChartWidget.h"
 #include "analysis/TotalsGraphSettingsDialog.h"
+#include "analysis/TrackDraws.h"
 #include "engine/Analysis.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
-#include "platform/ProfileFile.h"
 #include "platform/Session.h"
 
 #include <QEvent>
@@ -25,6 +25,7 @@ TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
     setObjectName("TForm17");
     setWindowTitle("Totals Bar Graph");
     setFixedSize(714, 428);
+    setFont(arialFont(13));
 
     chart = new BarChartWidget(this);
     chart->setObjectName("Chartfx1");
@@ -64,7 +65,7 @@ void TotalsGraphWindow::refresh()
     if (session.databaseExists()) {
         const auto draws = quor3::readDraws(session.databasePath());
         n = static_cast<int>(draws.size());
-        D = quor3::limitToDraws(Settings::readInteger(SettingsKey, n), n);
+        D = quor3::limitToDraws(readTrackedSpan(SettingsKey, n), n);
         totals_ = quor3::digitTotalsOverLast(draws, D);
     }
     draw();
@@ -77,14 +78,14 @@ void TotalsGraphWindow::customize()
         dialog.exec();
     }
     // D is written whether or not the dialog was saved.
-    Settings::writeInteger(SettingsKey, D);
+    writeTrackedSpan(SettingsKey, D);
     countLastDraws();
     draw();
 }
 
 void TotalsGraphWindow::saveSpan()
 {
-    Settings::writeInteger(SettingsKey, D);
+    writeTrackedSpan(SettingsKey, D);
 }
 
 void TotalsGraphWindow::countLastDraws()

@@ -2,6 +2,7 @@
 
 #include "platform/Guard.h"
 #include "platform/Help.h"
+#include "platform/ProfileFile.h"
 #include "platform/WindowKit.h"
 
 #include <QEvent>
@@ -9,6 +10,18 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSpinBox>
+
+int readTrackedSpan(const char* key, int draws)
+{
+    const int stored = Settings::readInteger(key, draws);
+    return stored < 1 ? draws : stored;
+}
+
+void writeTrackedSpan(const char* key, int span)
+{
+    if (span >= 1)
+        Settings::writeInteger(key, span);
+}
 
 TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const QString& caption, const Layout& layout,
                                    const QString& helpKeyword, int& span, const int& draws)
@@ -21,6 +34,7 @@ TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const
     else
         setFixedSize(layout.client);
     const QFont font = arialFont(13);
+    setFont(font);
 
     spanPanel = new QFrame(this);
     spanPanel->setObjectName("Panel1");

@@ -8,6 +8,12 @@ class QLabel;
 class QPushButton;
 class QSpinBox;
 
+// The span a graph keeps under `key` in the settings file. A span below 1
+// would leave the graph empty from then on, whatever the database holds: it is
+// never written, and a stored one reads as every draw, like a missing key.
+int readTrackedSpan(const char* key, int draws);
+void writeTrackedSpan(const char* key, int span);
+
 // The dialog in which the user sets how many of the latest draws a graph
 // tracks: a sunken panel with "How Many Draws to Track:" and a spin edit, and
 // "&Save". It edits the graph's span, kept for the whole run, limited to the

@@ -1,8 +1,10 @@
 #include "app/AboutDialog.h"
 
 #include "platform/JpegImage.h"
+#include "platform/WebPages.h"
 #include "platform/WindowKit.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -12,12 +14,14 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TAboutBox");
     setWindowTitle("About");
+    setFont(arialFont(13));
 
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
     picture->setPixmap(QPixmap::fromImage(loadJpeg(":/pictures/about.jpg")));
+    picture->setAlignment(Qt::AlignTop);
 
-    auto* product = new QLabel("Quor 3   v7.0", this);
+    auto* product = new QLabel("Quor 3   v" QUOR3_VERSION, this);
     product->setObjectName("ProductName");
     QFont font = arialFont(16, true);
     font.setItalic(true);
@@ -28,20 +32,47 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
                             this);
     note->setWordWrap(true);
 
+    auto* licence = new QLabel(tr("Free software under the GNU General Public License, version 3 or later."), this);
+    licence->setObjectName("LicenceLine");
+    licence->setWordWrap(true);
+
+    // The link goes through the program's web opener, which reports a failure.
+    const QString address = WebPages::supportAddress();
+    auto* support = new QLabel(QString("%1 <a href=\"%2\">%2</a>").arg(tr("Support:"), address.toHtmlEscaped()), this);
+    support->setObjectName("SupportLink");
+    support->setTextFormat(Qt::RichText);
+    support->setTextInteractionFlags(Qt::TextBrowserInteraction);
+    support->setOpenExternalLinks(false);
+    connect(support, &QLabel::linkActivated, this, [this, address] { WebPages::OpenWebPage(this, address); });
+
+    auto* aboutQt = new QPushButton(tr("About &Qt"), this);
+    aboutQt->setObjectName("AboutQtButton");
+    aboutQt->setAutoDefault(false);
+    connect(aboutQt, &QPushButton::clicked, this, [this] { QApplication::aboutQt(); });
+
     auto* ok = new QPushButton("&OK", this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* top = new QHBoxLayout;
-    top->addWidget(picture);
+    top->addWidget(picture, 0, Qt::AlignTop);
     auto* text = new QVBoxLayout;
     text->addWidget(product);
     text->addWidget(note);
+    text->addWidget(licence);
+    text->addWidget(support);
+    text->addStretch(1);
     top->addLayout(text, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(aboutQt);
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
-    setFixedSize(380, 170);
+    layout->addLayout(buttons);
+    setMinimumWidth(480);
+    adjustSize();
+    setFixedSize(size());
     centreOnScreen(this);
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "analysis/FairnessWindow.h"
 #include "analysis/HotColdWindow.h"
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
@@ -7,9 +8,16 @@
 #include "analysis/SumsGraphWindow.h"
 #include "analysis/TotalsGraphWindow.h"
 #include "app/AboutDialog.h"
+#include "app/RecentDatabases.h"
+#include "choices/BacktestWindow.h"
 #include "choices/ComputerChoicesWindow.h"
+#include "engine/Errors.h"
 #include "engine/Rebuild.h"
+#include "entry/AddDrawsWindow.h"
 #include "entry/DeleteFileDialog.h"
+#include "entry/ImportWindow.h"
+#include "entry/RestoreBackupWindow.h"
+#include "entry/UndoLastEntry.h"
 #include "entry/UpdateMenuWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -28,6 +36,7 @@
 #include "reports/TotalsWindow.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
@@ -64,6 +73,11 @@ class GradientArea : public QWidget
 const char* const startTexts[4] = {"Total Draws:", "Last Draw Date:", "Hottest Number:", "Coldest Number:"};
 const char* const closedTexts[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
 const int panelWidths[5] = {125, 150, 110, 110, 150};
+
+QString createPrompt()
+{
+    return MainWindow::tr("%1\nThis file does not exist.\nCreate the file?");
+}
 
 } // namespace
 
@@ -122,6 +136,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 
     buildMenu();
     setDataMenusEnabled(false);
+    refreshRecentDatabases();
 
     Session& session = Session::instance();
     session.mainWindow = this;
@@ -189,18 +204,30 @@ void MainWindow::buildMenu()
     auto menu = [this](const char* name, const QString& caption) {
         QMenu* m = menuBar()->addMenu(caption);
         m->setObjectName(name);
+        // A menu is a window of its own and does not take the main window's font.
+        m->setFont(font());
         return m;
     };
     menuBar()->setObjectName("MainMenu1");
 
     QMenu* fileMenu = menu("File1", "&File");
-    item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); });
-    item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); });
+    fileMenu_ = fileMenu;
+    item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_O);
+    item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
+    dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
+    dataActions_ << item(fileMenu, "RestoreBackup1", "&Restore Backup...",
+                         [this] { showModal<RestoreBackupWindow>(); });
     item(fileMenu, "DeleteDatabase1", "&Delete Database...", [this] { showModal<DeleteFileDialog>(); });
-    item(fileMenu, "Exit1", "E&xit", [this] { close(); });
+    recentSeparator_ = fileMenu->addSeparator();
+    exitSeparator_ = fileMenu->addSeparator();
+    item(fileMenu, "Exit1", "E&xit", [this] { close(); })->setShortcut(Qt::CTRL | Qt::Key_Q);
+    connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshRecentDatabases);
 
     QMenu* addMenu = menu("Edit1", "&Add");
     item(addMenu, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
+    QAction* addDraw = item(addMenu, "AddDraw1", "&Add Draw...", [this] { showModal<AddDrawsWindow>(); });
+    addDraw->setShortcut(Qt::CTRL | Qt::Key_N);
+    item(addMenu, "UndoLastEntry1", "&Undo Last Entry", [this] { runGuarded(this, [this] { undoLastEntry(this); }); });
 
     QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
     item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showModal<TotalsGraphWindow>(); });
@@ -209,6 +236,7 @@ void MainWindow::buildMenu()
     item(analysisMenu, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<HotColdWindow>(); });
     item(analysisMenu, "Sums1", "&Sums Graph", [this] { showModal<SumsGraphWindow>(); });
     item(analysisMenu, "SetsGraph1", "S&ets Graph", [this] { showModal<SetsGraphWindow>(); });
+    item(analysisMenu, "FairnessCheck1", "&Fairness Check", [this] { showModal<FairnessWindow>(); });
 
     QMenu* reportsMenu = menu("Reports1", "&Reports");
     item(reportsMenu, "Totals1", "&Totals", [this] { showModal<TotalsWindow>(); });
@@ -222,11 +250,12 @@ void MainWindow::buildMenu()
 
     QMenu* computerMenu = menu("Computer1", "&Computer");
     item(computerMenu, "Picks1", "&Computer Choices", [this] { showModal<ComputerChoicesWindow>(); });
+    item(computerMenu, "Backtest1", "&How Did the Choices Do?", [this] { showModal<BacktestWindow>(); });
 
     QMenu* helpMenu = menu("Help1", "&Help");
     item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });
     item(helpMenu, "Quor3WebSupport1", "Quor3 Web Support",
-         [this] { WebPages::OpenWebPage(this, WebPages::SupportAddress); });
+         [this] { WebPages::OpenWebPage(this, WebPages::supportAddress()); });
     item(helpMenu, "ResultsSite1", WebPages::ResultsSiteName,
          [this] { WebPages::OpenWebPage(this, WebPages::ResultsAddress); });
     item(helpMenu, "AboutQuor31", "&About Quor 3", [this] {
@@ -241,6 +270,8 @@ void MainWindow::setDataMenusEnabled(bool enabled)
 {
     for (QMenu* m : dataMenus_)
         m->menuAction()->setEnabled(enabled);
+    for (QAction* a : dataActions_)
+        a->setEnabled(enabled);
 }
 
 void MainWindow::openDatabase()
@@ -250,13 +281,17 @@ void MainWindow::openDatabase()
     options.filter = "Quor3 Data File (.c3d) (*.c3d)";
     options.defaultSuffix = "c3d";
     options.initialFolder = dataFolder();
-    options.createPrompt = tr("%1\nThis file does not exist.\nCreate the file?");
+    options.createPrompt = createPrompt();
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return;
+    openDatabaseFile(chosen);
+}
 
+void MainWindow::openDatabaseFile(const QString& path)
+{
     Session& session = Session::instance();
-    const QFileInfo info(chosen);
+    const QFileInfo info(path);
     session.folder = info.absolutePath().toStdString();
     setDataMenusEnabled(true);
     session.databaseName = info.fileName().left(25).toStdString();
@@ -268,10 +303,64 @@ void MainWindow::openDatabase()
         if (quor3::openDatabase(session.folder, session.databaseName, sink))
             session.totalDraws = quor3::countDraws(session.databasePath());
     });
+    runGuarded(this, [&] { RecentDatabases::remember(info.absoluteFilePath()); });
+    refreshRecentDatabases();
+}
+
+void MainWindow::openAtStart(const QString& commandLineFile)
+{
+    if (commandLineFile.isEmpty()) {
+        QString last;
+        runGuarded(this, [&] { last = RecentDatabases::toReopen(); });
+        if (!last.isEmpty())
+            openDatabaseFile(last);
+        return;
+    }
+    // The same rules as a name typed into the open dialog: the default
+    // extension, an existing folder, and a question before a new file.
+    QFileInfo info(QDir::current().absoluteFilePath(commandLineFile));
+    if (info.suffix().isEmpty() && !info.isDir())
+        info.setFile(info.absoluteFilePath() + ".c3d");
+    runGuarded(this, [&] {
+        if (info.isDir())
+            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open", "it is a folder, not a draw database");
+        if (!info.absoluteDir().exists())
+            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open", "its folder does not exist");
+        if (!info.exists() && Dialogs::ask(this, "Open/Create a Database", createPrompt().arg(info.absoluteFilePath()),
+                                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            return;
+        openDatabaseFile(info.absoluteFilePath());
+    });
+}
+
+void MainWindow::refreshRecentDatabases()
+{
+    QStringList paths;
+    runGuarded(this, [&] { paths = RecentDatabases::existing(); });
+    for (QAction* action : std::as_const(recentActions_)) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString path = paths[i];
+        // "&1 name.c3d": the number is the mnemonic; an ampersand in a name is shown as such.
+        auto* action =
+            new QAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName().replace("&", "&&")), this);
+        action->setObjectName(QString("RecentDatabase%1").arg(i + 1));
+        action->setStatusTip(path);
+        action->setToolTip(path);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, [this, path] { openDatabaseFile(path); });
+        fileMenu_->insertAction(exitSeparator_, action);
+        recentActions_ << action;
+    }
+    recentSeparator_->setVisible(!paths.isEmpty());
 }
 
 void MainWindow::closeDatabase()
 {
+    runGuarded(this, [] { RecentDatabases::forgetLast(); });
     setWindowTitle("Quor 3");
     setDataMenusEnabled(false);
     for (int i = 0; i < 4; ++i)

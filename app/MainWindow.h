@@ -26,6 +26,12 @@ class MainWindow : public QMainWindow
     void placeProductPicture(int screenWidth);
 
     void openDatabase();
+    // Opens the database at `path` as choosing it in the open dialog does, and
+    // puts it first among the recent databases.
+    void openDatabaseFile(const QString& path);
+    // At start: the file named on the command line (asking before a new one
+    // is created), else the database of the last run when it is still there.
+    void openAtStart(const QString& commandLineFile);
     void closeDatabase();
     // The state without an open database, after the open one was deleted.
     void resetAfterDelete();
@@ -35,8 +41,16 @@ class MainWindow : public QMainWindow
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();
+    // The File menu's list of recent databases, read afresh.
+    void refreshRecentDatabases();
 
     QLabel* productPicture_ = nullptr;
     QLabel* panels_[5] = {};
     QList<QMenu*> dataMenus_;
+    // File menu items that need an open database.
+    QList<QAction*> dataActions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr; // the recent databases stand between this and Exit
+    QAction* exitSeparator_ = nullptr;
+    QList<QAction*> recentActions_;
 };

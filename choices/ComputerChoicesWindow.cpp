@@ -183,7 +183,6 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
     closeButton = addCloseButton(this, QRect(500, 266, 97, 30));
     // The Close button has the focus when the window opens.
     closeButton->setFocusPolicy(Qt::StrongFocus);
-    closeButton->setAutoDefault(true); // Enter presses the button with the focus, Close at first
     closeButton->setFocus();
 
     centreOnScreen(this);

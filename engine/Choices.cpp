@@ -1,7 +1,6 @@
 #include "engine/Choices.h"
 
-#include "engine/Errors.h"
-
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -22,36 +21,183 @@ int ClockSeededDigits::nextDigit()
 namespace
 {
 
-std::string triple(const HotRanking& h, int i, int j, int k)
+// The seed sequence spreads neighbouring seeds and streams over the whole
+// state; both it and the generator are fixed by the language standard, so the
+// digits are the same everywhere.
+std::minstd_rand::result_type seededStart(std::uint32_t seed, std::uint32_t stream)
 {
-    return digitTriple(h[i], h[j], h[k]);
-}
-
-// Hot, repeats: (0,1,2) (0,1,3) (1,2,3) (0,2,3) (0,1,4).
-std::vector<std::string> topPattern(const HotRanking& d)
-{
-    return {triple(d, 0, 1, 2), triple(d, 0, 1, 3), triple(d, 1, 2, 3), triple(d, 0, 2, 3), triple(d, 0, 1, 4)};
+    std::seed_seq sequence{seed, stream};
+    std::uint32_t word = 0;
+    sequence.generate(&word, &word + 1);
+    return word % (std::minstd_rand::modulus - 1) + 1;
 }
 
 } // namespace
 
-std::vector<std::string> warmChoices(const HotRanking& h)
+ReproducibleDigits::ReproducibleDigits(std::uint32_t seed, std::uint32_t stream) : generator_(seededStart(seed, stream))
 {
-    return {triple(h, 3, 4, 5), triple(h, 3, 4, 6), triple(h, 3, 5, 6), triple(h, 4, 5, 6)};
 }
 
-std::vector<std::string> hotChoices(const HotRanking& h)
+int ReproducibleDigits::nextDigit()
+{
+    // The generator gives 1 to 2^31 - 2; of these, 1 to 2147483640 fall evenly on the ten digits.
+    constexpr std::minstd_rand::result_type evenTop = 2147483640;
+    for (;;) {
+        const auto value = generator_();
+        if (value <= evenTop)
+            return static_cast<int>((value - 1) % 10);
+    }
+}
+
+namespace
+{
+
+Play play(const std::array<int, 10>& d, int i, int j, int k)
+{
+    return {d[i], d[j], d[k]};
+}
+
+// Hot, repeats: (0,1,2) (0,1,3) (1,2,3) (0,2,3) (0,1,4).
+std::array<Play, 5> topPattern(const std::array<int, 10>& d)
+{
+    return {play(d, 0, 1, 2), play(d, 0, 1, 3), play(d, 1, 2, 3), play(d, 0, 2, 3), play(d, 0, 1, 4)};
+}
+
+} // namespace
+
+std::array<Play, 5> ComputerChoices::ordinalPlays() const
+{
+    const auto& l = ordinal;
+    return {Play{l[0], l[4], l[8]}, Play{l[1], l[5], l[9]}, Play{l[2], l[6], l[10]}, Play{l[3], l[7], l[11]},
+            Play{l[0], l[5], l[10]}};
+}
+
+namespace
+{
+
+// Digits outside 0 to 9 are counted nowhere: they all go to one spare slot
+// that no result reads, which spares the counting every test.
+constexpr int Stray = 10;
+
+int slotOf(std::int32_t d)
+{
+    return static_cast<std::uint32_t>(d) <= 9 ? d : Stray;
+}
+
+} // namespace
+
+void ChoiceCounts::add(const DrawRecord& draw)
+{
+    const int a = slotOf(draw.Digit1), b = slotOf(draw.Digit2), c = slotOf(draw.Digit3);
+
+    // The draw that leaves the last 15 gives its place to this one.
+    auto& slot = recent_[static_cast<std::size_t>(recentNext_)];
+    if (draws_ >= HotSpan) {
+        --recentSums_[slot[0]];
+        --recentSums_[slot[1]];
+        --recentSums_[slot[2]];
+    }
+    slot = {a, b, c};
+    ++recentSums_[a];
+    ++recentSums_[b];
+    ++recentSums_[c];
+    recentNext_ = recentNext_ + 1 == HotSpan ? 0 : recentNext_ + 1;
+
+    // 1, 3, 5, 7 and 9 are the odd slots; the stray slot is even.
+    odd_ += (a & 1) + (b & 1) + (c & 1);
+
+    ++positions_[0][a];
+    ++positions_[1][b];
+    ++positions_[2][c];
+
+    ++pairs_[a][b];
+    ++pairs_[b][a];
+    ++pairs_[a][c];
+    ++pairs_[c][a];
+    ++pairs_[b][c];
+    ++pairs_[c][b];
+    staleLeaders_ |= 1u << a | 1u << b | 1u << c;
+
+    // The draw before this one can now be judged: did its digits come up again here?
+    if (draws_ > 0)
+        for (int x : last_) {
+            repeats_[x] += (x == a) | (x == b) | (x == c);
+            ++trials_[x];
+        }
+    last_ = {a, b, c};
+    ++draws_;
+}
+
+DigitValues ChoiceCounts::recentCounts() const
+{
+    DigitValues counts;
+    std::copy_n(recentSums_.begin(), 10, counts.begin());
+    return counts;
+}
+
+std::array<TDigitCounts, 3> ChoiceCounts::positionCounts() const
+{
+    std::array<TDigitCounts, 3> counts;
+    for (int p = 0; p < 3; ++p)
+        std::copy_n(positions_[p].begin(), 10, counts[p].begin());
+    return counts;
+}
+
+TDigitCounts ChoiceCounts::pairRow(int digit) const
+{
+    TDigitCounts row;
+    for (int k = 0; k < 10; ++k)
+        row[k] = k == digit ? pairs_[k][digit] / 2 : pairs_[k][digit];
+    return row;
+}
+
+std::array<int, 2> ChoiceCounts::pairLeaders(int digit) const
+{
+    if (staleLeaders_ & 1u << digit) {
+        const Ranking r = rankDescending(pairRow(digit), 2);
+        leaders_[digit] = {r.digits[0], r.digits[1]};
+        staleLeaders_ &= ~(1u << digit);
+    }
+    return leaders_[digit];
+}
+
+PairTable ChoiceCounts::pairTable() const
+{
+    PairTable table;
+    for (int r = 0; r < 10; ++r)
+        table[r] = pairRow(r);
+    return table;
+}
+
+TDigitRatios ChoiceCounts::repeatRatios() const
+{
+    // The stored form counts trials in single precision, where adding one
+    // stops changing the count at 2^24.
+    constexpr long long singlePrecisionCeiling = 1LL << 24;
+    TDigitRatios ratios{};
+    for (int d = 0; d < 10; ++d) {
+        const long long trials = std::min(trials_[d], singlePrecisionCeiling);
+        ratios[d] = trials == 0 ? 0.0f : static_cast<float>(repeats_[d] / static_cast<double>(trials));
+    }
+    return ratios;
+}
+
+std::array<Play, 4> warmChoices(const HotRanking& h)
+{
+    return {play(h, 3, 4, 5), play(h, 3, 4, 6), play(h, 3, 5, 6), play(h, 4, 5, 6)};
+}
+
+std::array<Play, 5> hotChoices(const HotRanking& h)
 {
     return topPattern(h);
 }
 
-std::vector<std::string> coldChoices(const HotRanking& h)
+std::array<Play, 5> coldChoices(const HotRanking& h)
 {
-    return {triple(h, 9, 8, 7), triple(h, 9, 8, 6), triple(h, 8, 7, 6), triple(h, 9, 7, 6), triple(h, 9, 8, 5)};
+    return {play(h, 9, 8, 7), play(h, 9, 8, 6), play(h, 8, 7, 6), play(h, 9, 7, 6), play(h, 9, 8, 5)};
 }
 
-std::vector<std::string> oddEvenChoices(const std::vector<std::string>& hottestLines, bool oddParity,
-                                        RandomDigits& random)
+std::array<Play, 5> oddEvenChoices(const HotRanking& h, bool oddParity, RandomDigits& random)
 {
     const int wanted = oddParity ? 1 : 0;
     auto draw = [&] {
@@ -61,39 +207,35 @@ std::vector<std::string> oddEvenChoices(const std::vector<std::string>& hottestL
         } while (digit < 0 || digit > 9 || digit % 2 != wanted);
         return digit;
     };
-    std::vector<std::string> lines;
+    std::array<Play, 5> plays;
     for (int k = 0; k < 5; ++k) {
-        const int a = draw();
-        const int b = draw();
-        const std::string hottest = k < static_cast<int>(hottestLines.size()) ? hottestLines[k] : std::string();
-        lines.push_back(std::to_string(a) + "  " + std::to_string(b) + "  " + hottest);
+        plays[k].first = draw();
+        plays[k].second = draw();
+        plays[k].third = h[k];
     }
-    return lines;
+    return plays;
 }
 
-std::vector<std::string> ordinalLines(const std::vector<TDigitCounts>& positionCounts)
+std::array<int, 12> ordinalPicks(const std::array<TDigitCounts, 3>& positionCounts)
 {
-    std::vector<std::string> lines;
-    for (const auto& counts : positionCounts) {
-        const Ranking r = rankDescending(counts);
+    std::array<int, 12> picks;
+    for (int p = 0; p < 3; ++p) {
+        const Ranking r = rankDescending(positionCounts[p], 4);
         for (int k = 0; k < 4; ++k)
-            lines.push_back(std::to_string(r.digits[k]));
+            picks[4 * p + k] = r.digits[k];
     }
-    return lines;
+    return picks;
 }
 
-std::vector<std::string> pairsChoices(const std::vector<std::string>& warmLines,
-                                      const std::vector<TDigitCounts>& pairTable)
+std::array<Play, 4> pairsChoices(const HotRanking& h, const PairTable& pairTable)
 {
-    std::vector<std::string> lines;
+    std::array<Play, 4> plays;
     for (int k = 0; k < 4; ++k) {
-        const int w = toInt(k < static_cast<int>(warmLines.size()) ? warmLines[k] : std::string());
-        if (w < 0 || w > 9 || w >= static_cast<int>(pairTable.size()))
-            throwConversionError(warmLines[k]);
-        const Ranking r = rankDescending(pairTable[w]);
-        lines.push_back(digitTriple(r.digits[0], r.digits[1], w));
+        const int w = h[3 + k];
+        const Ranking r = rankDescending(pairTable[static_cast<std::size_t>(w)], 2);
+        plays[k] = {r.digits[0], r.digits[1], w};
     }
-    return lines;
+    return plays;
 }
 
 int repeatPercentage(float ratio)
@@ -109,12 +251,44 @@ int repeatPercentage(float ratio)
     return static_cast<int>(rounded);
 }
 
-std::vector<std::string> repeatsChoices(const TDigitRatios& ratios)
+std::array<Play, 5> repeatsChoices(const TDigitRatios& ratios)
 {
     DigitValues percentages;
     for (int d = 0; d < 10; ++d)
         percentages[d] = repeatPercentage(ratios[d]);
-    return topPattern(rankDescending(percentages).digits);
+    return topPattern(rankDescending(percentages, 5).digits);
+}
+
+HotRanking hotRanking(const ChoiceCounts& counts)
+{
+    return rankDescending(counts.recentCounts()).digits;
+}
+
+ComputerChoices makeChoices(const ChoiceCounts& counts, RandomDigits& random)
+{
+    const HotRanking h = hotRanking(counts);
+    ComputerChoices c;
+    c.warm = warmChoices(h);
+    c.hot = hotChoices(h);
+    c.cold = coldChoices(h);
+    c.oddEven = oddEvenChoices(h, counts.oddParity(), random);
+    c.ordinal = ordinalPicks(counts.positionCounts());
+    for (int k = 0; k < 4; ++k) {
+        const int w = h[3 + k];
+        const auto leaders = counts.pairLeaders(w);
+        c.pairs[k] = {leaders[0], leaders[1], w};
+    }
+    c.repeats = repeatsChoices(counts.repeatRatios());
+    return c;
+}
+
+std::vector<std::string> ordinalFileLines(const std::array<int, 12>& picks)
+{
+    std::vector<std::string> lines;
+    lines.reserve(12);
+    for (int digit : picks)
+        lines.push_back(std::to_string(digit));
+    return lines;
 }
 
 std::vector<std::string> ordinalRows(const std::vector<std::string>& ordinalFileLines)

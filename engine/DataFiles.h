@@ -32,9 +32,10 @@ inline const char* const Pair = "pair.dat";
 inline const char* const PairChoices = "pr.dat";
 inline const char* const Repeat = "repeat.dat";
 inline const char* const Repeats = "repeats.dat";
-inline const char* const Temp = "temp.dat";
 inline const char* const WinnersLog = "quor3 winners.txt";
 inline const char* const Frequent = "frequent.txt";
+// The folder's lock (DatabaseLock).
+inline const char* const Lock = "quor3.lock";
 } // namespace files
 
 std::string encodeCounts(const std::vector<TDigitCounts>& records);

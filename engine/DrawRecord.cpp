@@ -1,5 +1,6 @@
 #include "engine/DrawRecord.h"
 
+#include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 
@@ -127,43 +128,20 @@ DrawRecord readDraw(const fs::path& database, long long index)
 
 void writeDraw(const fs::path& database, long long index, const DrawRecord& record)
 {
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
     if (index < 0 || index >= countDraws(database))
         throwIoError(database, "write record " + std::to_string(index) + " of", "the file holds no such record");
-    const int fd = ::open(database.c_str(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        throwIoError(database, "open");
-    char buffer[DrawRecordSize];
-    encodeDraw(record, buffer);
-    const ssize_t done = ::pwrite(fd, buffer, DrawRecordSize, static_cast<off_t>(index * DrawRecordSize));
-    const int code = errno;
-    const int closed = ::close(fd);
-    if (done != static_cast<ssize_t>(DrawRecordSize) || closed != 0) {
-        errno = done < 0 ? code : errno;
-        throwIoError(database, "write");
-    }
+    std::string bytes(DrawRecordSize, '\0');
+    encodeDraw(record, &bytes[0]);
+    overwriteAt(database, index * static_cast<long long>(DrawRecordSize), bytes);
 }
 
 void appendDraw(const fs::path& database, const DrawRecord& record)
 {
-    // A partial tail left by some other writer would shift every later record:
-    // the new record goes at the next whole-record boundary.
-    const bool exists = fileExists(database);
-    const long long count = exists ? countDraws(database) : 0;
-    const int fd = ::open(database.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throwIoError(database, exists ? "open" : "create");
-    char buffer[DrawRecordSize];
-    encodeDraw(record, buffer);
-    const ssize_t done = ::pwrite(fd, buffer, DrawRecordSize, static_cast<off_t>(count * DrawRecordSize));
-    const int code = errno;
-    int status = 0;
-    if (done == static_cast<ssize_t>(DrawRecordSize))
-        status = ::ftruncate(fd, static_cast<off_t>((count + 1) * DrawRecordSize));
-    const int closed = ::close(fd);
-    if (done != static_cast<ssize_t>(DrawRecordSize) || status != 0 || closed != 0) {
-        errno = done < 0 ? code : errno;
-        throwIoError(database, "write");
-    }
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    std::string bytes(DrawRecordSize, '\0');
+    encodeDraw(record, &bytes[0]);
+    appendRecord(database, bytes);
 }
 
 } // namespace quor3

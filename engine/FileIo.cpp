@@ -2,6 +2,7 @@
 
 #include "engine/Errors.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -14,7 +15,16 @@ namespace quor3
 namespace
 {
 
+const char* const LinkReason = "the file is a symbolic link, which Quor 3 never writes through";
+
+int defaultWriteAccess(const char* file)
+{
+    return ::faccessat(AT_FDCWD, file, W_OK, AT_EACCESS);
+}
+
 RenameFunction renameFunction = &::rename;
+FlushFunction flushFunction = &::fsync;
+WriteAccessFunction writeAccessFunction = &defaultWriteAccess;
 
 class Fd
 {
@@ -39,6 +49,8 @@ class Fd
     int fd_;
 };
 
+// Reports the error of the write that failed: after a partial write the next
+// one tells why (a full disk), not whatever errno held before.
 void writeAll(int fd, const fs::path& file, const std::string& bytes)
 {
     const char* p = bytes.data();
@@ -48,6 +60,10 @@ void writeAll(int fd, const fs::path& file, const std::string& bytes)
         if (done < 0) {
             if (errno == EINTR)
                 continue;
+            throwIoError(file, "write");
+        }
+        if (done == 0) {
+            errno = EIO;
             throwIoError(file, "write");
         }
         p += done;
@@ -61,11 +77,115 @@ void closeChecked(Fd& fd, const fs::path& file)
         throwIoError(file, "write");
 }
 
+// The superuser passes access() for every file; a file without any write
+// permission is still meant to stay as it is.
+bool writable(const fs::path& file, const struct stat& st)
+{
+    if ((st.st_mode & 0222) == 0) {
+        errno = EACCES;
+        return false;
+    }
+    return writeAccessFunction(file.c_str()) == 0;
+}
+
+void flushFolder(const fs::path& file)
+{
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (dir.get() >= 0)
+        ::fsync(dir.get());
+}
+
+[[noreturn]] void throwOpenError(const fs::path& file, const std::string& action)
+{
+    if (errno == ELOOP)
+        throwIoError(file, action, LinkReason);
+    throwIoError(file, action);
+}
+
+// A scratch file beside `file`, made new: O_EXCL refuses any name that exists,
+// a link included, so nothing is written through a link planted there.
+Fd createScratch(const fs::path& file, fs::path& scratch, const std::string& action)
+{
+    static std::atomic<unsigned> counter{0};
+    std::string base = file.filename().string();
+    if (base.size() > 200)
+        base.resize(200);
+    const std::string stem = "." + base + "." + std::to_string(::getpid()) + "-";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        scratch = file.parent_path() / (stem + std::to_string(counter++));
+        Fd fd(::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644));
+        if (fd.get() >= 0)
+            return Fd(fd.release());
+        if (errno != EEXIST)
+            throwIoError(file, action);
+    }
+    throwIoError(file, action);
+}
+
+void replaceWhole(const fs::path& file, const std::string& bytes, bool durable, const std::string& action)
+{
+    bool keepMode = false;
+    mode_t mode = 0;
+    struct stat st;
+    if (::lstat(file.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) {
+            errno = EISDIR;
+            throwIoError(file, action);
+        }
+        if (S_ISREG(st.st_mode)) {
+            if (!writable(file, st))
+                throwIoError(file, action);
+            keepMode = true;
+            mode = st.st_mode & 07777;
+        }
+        // A link (or anything else) in the file's place is replaced, its target untouched.
+    } else if (errno != ENOENT) {
+        throwIoError(file, action);
+    }
+
+    fs::path scratch;
+    Fd fd = createScratch(file, scratch, action);
+    try {
+        writeAll(fd.get(), file, bytes);
+        if (keepMode && ::fchmod(fd.get(), mode) != 0)
+            throwIoError(file, action);
+        if (durable) {
+            if (flushFunction(fd.get()) != 0)
+                throwIoError(file, "flush");
+            ::close(fd.release()); // the flush has reported any write error
+        } else {
+            closeChecked(fd, file);
+        }
+    } catch (...) {
+        ::unlink(scratch.c_str());
+        throw;
+    }
+    if (renameFunction(scratch.c_str(), file.c_str()) != 0) {
+        const int code = errno;
+        ::unlink(scratch.c_str());
+        errno = code;
+        throwIoError(file, "replace");
+    }
+    if (durable)
+        flushFolder(file);
+}
+
 } // namespace
 
 void setRenameFunctionForTesting(RenameFunction rename)
 {
     renameFunction = rename ? rename : &::rename;
+}
+
+void setFlushFunctionForTesting(FlushFunction flush)
+{
+    flushFunction = flush ? flush : &::fsync;
+}
+
+void setWriteAccessFunctionForTesting(WriteAccessFunction access)
+{
+    writeAccessFunction = access ? access : &defaultWriteAccess;
 }
 
 bool fileExists(const fs::path& file)
@@ -108,49 +228,113 @@ std::string readWholeFile(const fs::path& file)
 
 void writeWholeFile(const fs::path& file, const std::string& bytes)
 {
-    Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.get() < 0)
-        throwIoError(file, "create");
-    writeAll(fd.get(), file, bytes);
-    closeChecked(fd, file);
+    replaceWhole(file, bytes, false, "create");
+}
+
+void replaceFileAtomically(const fs::path& file, const std::string& bytes)
+{
+    replaceWhole(file, bytes, true, "replace");
+}
+
+void checkChangeable(const fs::path& file, const std::string& action)
+{
+    struct stat st;
+    if (::lstat(file.c_str(), &st) != 0) {
+        if (errno == ENOENT)
+            return;
+        throwIoError(file, action);
+    }
+    if (S_ISLNK(st.st_mode))
+        throwIoError(file, action, LinkReason);
+    if (S_ISREG(st.st_mode) && !writable(file, st))
+        throwIoError(file, action);
 }
 
 void appendToFile(const fs::path& file, const std::string& bytes)
 {
-    Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644));
+    const std::string action = "open for appending";
+    checkChangeable(file, action);
+    // O_NONBLOCK: opening a FIFO in the file's place fails instead of hanging.
+    Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0644));
     if (fd.get() < 0)
-        throwIoError(file, "open for appending");
-    writeAll(fd.get(), file, bytes);
+        throwOpenError(file, action);
+    struct stat st;
+    if (::fstat(fd.get(), &st) != 0)
+        throwIoError(file, action);
+    try {
+        writeAll(fd.get(), file, bytes);
+    } catch (...) {
+        // No half line stays behind; the callers hold the folder's lock, so
+        // nobody else has appended meanwhile.
+        if (S_ISREG(st.st_mode) && ::ftruncate(fd.get(), st.st_size) != 0) {
+        }
+        throw;
+    }
     closeChecked(fd, file);
 }
 
-void replaceFileAtomically(const fs::path& file, const fs::path& scratch, const std::string& bytes)
+void appendRecord(const fs::path& file, const std::string& record)
 {
-    {
-        Fd fd(::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-        if (fd.get() < 0)
-            throwIoError(scratch, "create");
-        try {
-            writeAll(fd.get(), scratch, bytes);
-            if (::fsync(fd.get()) != 0)
-                throwIoError(scratch, "flush");
-            closeChecked(fd, scratch);
-        } catch (...) {
-            ::unlink(scratch.c_str());
-            throw;
+    struct stat st;
+    const bool existed = ::lstat(file.c_str(), &st) == 0;
+    if (!existed && errno != ENOENT)
+        throwIoError(file, "open");
+    const std::string action = existed ? "open" : "create";
+    checkChangeable(file, action);
+    Fd fd(::open(file.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0644));
+    if (fd.get() < 0)
+        throwOpenError(file, action);
+    if (::fstat(fd.get(), &st) != 0)
+        throwIoError(file, action);
+    if (!S_ISREG(st.st_mode))
+        throwIoError(file, action, "the file is not a regular file");
+    const off_t recordSize = static_cast<off_t>(record.size());
+    const off_t whole = recordSize > 0 ? st.st_size - st.st_size % recordSize : st.st_size;
+    try {
+        if (whole != st.st_size && ::ftruncate(fd.get(), whole) != 0)
+            throwIoError(file, "write");
+        writeAll(fd.get(), file, record);
+        if (flushFunction(fd.get()) != 0)
+            throwIoError(file, "flush");
+    } catch (...) {
+        // The record is either stored and reported, or gone: a caller that
+        // reports a failure must not leave it behind.
+        if (::ftruncate(fd.get(), whole) != 0) {
         }
+        if (!existed)
+            ::unlink(file.c_str());
+        throw;
     }
-    if (renameFunction(scratch.c_str(), file.c_str()) != 0) {
-        const int code = errno;
-        ::unlink(scratch.c_str());
-        errno = code;
-        throwIoError(file, "replace");
+    ::close(fd.release()); // the flush has reported any write error
+    if (!existed)
+        flushFolder(file);
+}
+
+void overwriteAt(const fs::path& file, long long offset, const std::string& bytes)
+{
+    checkChangeable(file, "open");
+    Fd fd(::open(file.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0)
+        throwOpenError(file, "open");
+    const char* p = bytes.data();
+    size_t left = bytes.size();
+    off_t at = static_cast<off_t>(offset);
+    while (left > 0) {
+        const ssize_t done = ::pwrite(fd.get(), p, left, at);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0) {
+            if (done == 0)
+                errno = EIO;
+            throwIoError(file, "write");
+        }
+        p += done;
+        at += done;
+        left -= static_cast<size_t>(done);
     }
-    // Make the rename itself durable.
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (dir.get() >= 0)
-        ::fsync(dir.get());
+    if (flushFunction(fd.get()) != 0)
+        throwIoError(file, "flush");
+    ::close(fd.release());
 }
 
 } // namespace quor3

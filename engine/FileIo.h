@@ -10,17 +10,47 @@ namespace quor3
 namespace fs = std::filesystem;
 
 // Whole-file reads and writes. Every statistic reads its file in one call and
-// every derived file is created (truncated) and written in one call.
+// every derived file is written whole in one call.
+//
+// No write goes through a symbolic link: a file that is replaced whole takes the
+// place of the link, and a file changed in place must not be a link. A file that
+// the user cannot write (by its permissions, also for the superuser when it has
+// no write permission at all) is never replaced or changed.
 bool fileExists(const fs::path& file);
 std::string readWholeFile(const fs::path& file);
-void writeWholeFile(const fs::path& file, const std::string& bytes);
-void appendToFile(const fs::path& file, const std::string& bytes);
-// Writes the bytes to a scratch file, flushes it to disk and renames it over
-// the target in one step, so that the target is always whole.
-void replaceFileAtomically(const fs::path& file, const fs::path& scratch, const std::string& bytes);
 
-// Tests replace the rename step to stop a replacement at its worst moment.
+// Writes the bytes to a fresh scratch file beside the target and renames it
+// over the target, so that a reader finds either the old or the new contents,
+// never a part; a stop in between leaves the old file. An existing file keeps
+// its permissions.
+void writeWholeFile(const fs::path& file, const std::string& bytes);
+// The same, with the scratch file and then the rename flushed to disk: for the
+// user's data, which must survive a power failure whole.
+void replaceFileAtomically(const fs::path& file, const std::string& bytes);
+
+// Appends the bytes at the end, creating the file when it does not exist.
+void appendToFile(const fs::path& file, const std::string& bytes);
+
+// Appends one record to a file of `record.size()`-byte records and flushes it to
+// disk. A partial record left at the end by an interrupted writer is cut off
+// first, so that the new record starts at a record boundary. When the call
+// fails the file is as it was before.
+void appendRecord(const fs::path& file, const std::string& record);
+// Overwrites bytes at `offset` in place and flushes them to disk.
+void overwriteAt(const fs::path& file, long long offset, const std::string& bytes);
+
+// Raises the error of `action` on the file unless the file may be changed in
+// place: it is no symbolic link and the user can write it. A missing file passes.
+void checkChangeable(const fs::path& file, const std::string& action);
+
+// Tests replace the rename step to stop a replacement at its worst moment, the
+// flush to disk (fsync) to make it fail, and the write-permission test (access
+// with W_OK), which the superuser passes for any file, to refuse a file.
 using RenameFunction = int (*)(const char* from, const char* to);
+using FlushFunction = int (*)(int fd);
+using WriteAccessFunction = int (*)(const char* file);
 void setRenameFunctionForTesting(RenameFunction rename);
+void setFlushFunctionForTesting(FlushFunction flush);
+void setWriteAccessFunctionForTesting(WriteAccessFunction access);
 
 } // namespace quor3

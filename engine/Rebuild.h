@@ -31,11 +31,28 @@ struct RebuildResult {
     HotRanking hotRanking{};
 };
 
+// Everything a rebuild writes, made in memory: the thirteen derived files in
+// the order they are written, the hot ranking that the two right-hand status
+// panels show, and the choices.
+struct RebuildOutput {
+    struct File {
+        const char* name;
+        std::string bytes;
+    };
+    std::vector<File> files;
+    HotRanking hotRanking{};
+    ComputerChoices choices;
+};
+
+// The derived files of a database of these draws. A database of more than 731
+// draws, which the program never writes itself, is analysed whole. No draws
+// gives the files of an empty history; the rebuild refuses that case first.
+RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDigits& random);
+
 // Rewrites every derived file beside the database `folder/databaseName` and
-// sets the status texts. Each statistic reads the database afresh, and the hot
-// ranking, the odd/even and pairs choices read back the files just written.
-// A database of more than 731 draws, which the program never writes itself,
-// is analysed whole.
+// sets the status texts. The database is read once; the files are written in
+// the order their statistics build on each other, so that a failure leaves the
+// files before it written.
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status, RandomDigits& random);
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,

@@ -1,6 +1,7 @@
 #include "engine/StoreDraw.h"
 
 #include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
 #include "engine/FileIo.h"
 
 namespace quor3
@@ -9,6 +10,7 @@ namespace quor3
 StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw)
 {
     const fs::path database = folder / databaseName;
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     StoreResult result;
     DrawRecord stored = draw;
     stored.Reserved = {};
@@ -19,12 +21,15 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     }
     const long long n = countDraws(database);
     if (n >= MaxDraws) {
+        // Refused before anything is read or written: a database the user
+        // cannot write, or a link to one elsewhere, is never replaced.
+        checkChangeable(database, "replace");
         std::vector<DrawRecord> draws = readDraws(database);
         std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
             record.Reserved = {};
         kept.push_back(stored);
-        replaceFileAtomically(database, folder / files::Temp, encodeDraws(kept));
+        replaceFileAtomically(database, encodeDraws(kept));
         result.totalDraws = static_cast<long long>(kept.size());
         result.cutBack = true;
         return result;

@@ -13,9 +13,11 @@ struct StoreResult {
 };
 
 // Stores a new draw at the end of the database, creating the file when it does
-// not exist. A full database (731 draws or more) is first cut back to its last
-// 90 draws: the new contents go to "temp.dat", which is flushed and renamed
-// over the database in one step, so a whole database exists at every moment.
+// not exist, under the folder's lock (DatabaseLock). A full database (731 draws
+// or more) is first cut back to its last 90 draws: the new contents go to a
+// scratch file, which is flushed and renamed over the database in one step, so
+// a whole database exists at every moment. When it raises, the draw is not
+// stored and the database is as it was.
 StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw);
 
 } // namespace quor3

@@ -2,6 +2,7 @@
 
 #include "engine/Choices.h"
 #include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 
 namespace quor3
@@ -50,9 +51,13 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
     const fs::path log = folder / files::WinnersLog;
     for (const Category& category : categories) {
         const fs::path file = folder / category.file;
-        if (!fileExists(file))
-            continue;
-        std::vector<std::string> lines = readTextLines(file);
+        std::vector<std::string> lines;
+        {
+            const DatabaseLock lock(folder, databaseName, DatabaseLock::Shared);
+            if (!fileExists(file))
+                continue;
+            lines = readTextLines(file);
+        }
         lines.resize(static_cast<std::size_t>(category.lines)); // missing lines read as empty
         std::vector<std::string> choices;
         if (category.lines == 12) {
@@ -69,8 +74,10 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
             match.message = std::string("W I N N E R\r\n") + category.heading + choice;
             match.logLine = date + "[Quor3 Picked: " + choice + "] [Actual: " + std::to_string(a) + std::to_string(b) +
                             std::to_string(c) + "] " + category.logText + databaseName;
+            // No lock is held while the announcement waits for the user.
             if (announce)
                 announce(match);
+            const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
             std::vector<std::string> entry;
             if (!fileExists(log))
                 entry.push_back("Log began on: " + date);

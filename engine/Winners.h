@@ -24,6 +24,9 @@ struct WinnerMatch {
 // log line to "quor3 winners.txt", creating it with a "Log began on: " line.
 // A missing choice file skips its category. A choice that is not three digits
 // stops the check with the conversion error; matches before it stay logged.
+// Each read and each log line holds the folder's lock (DatabaseLock), but
+// `announce` runs without it, so a caller that waits for the user there should
+// not hold the lock around the check either.
 std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
                                       const CivilDate& drawDate,
                                       const std::function<void(const WinnerMatch&)>& announce = {});

@@ -1,7 +1,14 @@
 // quor3-engine: the statistics engine from the command line.
 
+#include "engine/Backtest.h"
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/Export.h"
+#include "engine/Fairness.h"
+#include "engine/FileIo.h"
+#include "engine/Import.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
@@ -25,7 +32,27 @@ const char* const usage = "Usage:\n"
                           "  quor3-engine check PATH M/D/YYYY D1 D2 D3\n"
                           "      Compares the draw with the current computer choices, prints each\n"
                           "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
-                          "  quor3-engine --help\n"
+                          "  quor3-engine import PATH FILE [--draw NAME] [--replace]\n"
+                          "      Reads the draws of a results file (CSV, tab or blank separated),\n"
+                          "      merges them into PATH by date (or replaces its draws), keeps the\n"
+                          "      newest 731, rebuilds, and prints what it stored and skipped. NAME\n"
+                          "      chooses the draw (Midday, Evening, ...) of a file that holds several.\n"
+                          "  quor3-engine export PATH [FILE]\n"
+                          "      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to\n"
+                          "      the standard output.\n"
+                          "  quor3-engine backups PATH\n"
+                          "      Lists the backups of PATH, newest first.\n"
+                          "  quor3-engine restore PATH BACKUP\n"
+                          "      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.\n"
+                          "  quor3-engine backtest PATH [--from K] [--seed S] [--json]\n"
+                          "      Compares every draw from index K (1 by default, the second draw) on\n"
+                          "      with the 33 choices a rebuild of the draws before it makes (odd/even\n"
+                          "      digits from seed S, 1 by default) and with plays picked at random.\n"
+                          "      Writes nothing.\n"
+                          "  quor3-engine fairness PATH [--json]\n"
+                          "      Tests whether the draws look like fair random digits: each position,\n"
+                          "      all positions, digit sums, patterns and repeats. Writes nothing.\n"
+                          "  quor3-engine --help | --version\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
                           "file name, cut to 25 characters. Exit status: 0 on success, 1 on failure,\n"
@@ -82,11 +109,136 @@ int parseDigit(const std::string& text)
     return d;
 }
 
+// import, export, backups and restore; -1 for any other command line.
+int runDataCommand(const std::vector<std::string>& args)
+{
+    const std::string& command = args[0];
+    if (args.size() < 2)
+        return -1;
+    const Location where = locate(args[1]);
+    const quor3::fs::path database = where.folder / where.name;
+    if (command == "import" && args.size() >= 3) {
+        std::string drawName;
+        quor3::ImportMode mode = quor3::ImportMode::Merge;
+        for (std::size_t i = 3; i < args.size(); ++i) {
+            if (args[i] == "--replace")
+                mode = quor3::ImportMode::Replace;
+            else if (args[i] == "--draw" && i + 1 < args.size())
+                drawName = args[++i];
+            else
+                return -1;
+        }
+        const quor3::ImportScan scan = quor3::importDraws(quor3::readWholeFile(args[2]));
+        std::cout << "Layout: " << scan.layout << '\n';
+        for (const auto& skipped : scan.skipped)
+            std::cout << "Skipped line " << skipped.lineNumber << ": " << skipped.reason << ": " << skipped.text
+                      << '\n';
+        const quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
+        if (chosen.otherDrawLines > 0)
+            std::cout << "Left aside " << chosen.otherDrawLines << " lines of other draws.\n";
+        if (chosen.draws.empty()) {
+            std::cerr << "quor3-engine: " << args[2] << " holds no draw that Quor 3 can read; nothing changed.\n";
+            return 1;
+        }
+        // One change: no other writer comes between the import and its rebuild.
+        const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+        const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode);
+        std::cout << quor3::describeImport(outcome) << '\n';
+        PrintedStatus status;
+        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
+        status.print();
+        return 0;
+    }
+    if (command == "export" && args.size() <= 3) {
+        if (args.size() == 3) {
+            const long long n = quor3::exportDraws(database, args[2]);
+            std::cout << "Exported " << n << (n == 1 ? " draw" : " draws") << " to " << args[2] << ".\n";
+        } else {
+            const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Shared);
+            std::cout << quor3::exportCsv(quor3::readDraws(database));
+        }
+        return 0;
+    }
+    if (command == "backups" && args.size() == 2) {
+        const std::vector<quor3::BackupInfo> backups = quor3::listBackups(database);
+        if (backups.empty())
+            std::cout << "No backups of " << where.name << ".\n";
+        for (const auto& b : backups) {
+            char taken[32];
+            std::snprintf(taken, sizeof taken, "%04d-%02d-%02d %02d:%02d:%02d", b.year, b.month, b.day, b.hour,
+                          b.minute, b.second);
+            std::cout << b.file.filename().string() << "  taken " << taken << "  " << b.draws
+                      << (b.draws == 1 ? " draw" : " draws") << "  last draw "
+                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none")) << '\n';
+        }
+        return 0;
+    }
+    if (command == "restore" && args.size() == 3) {
+        const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+        const quor3::fs::path kept = quor3::restoreBackup(database, args[2]);
+        std::cout << "Restored " << quor3::fs::path(args[2]).filename().string() << ".";
+        if (!kept.empty())
+            std::cout << " The database as it was is kept in " << quor3::BackupFolderName << "/"
+                      << kept.filename().string() << ".";
+        std::cout << '\n';
+        PrintedStatus status;
+        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
+        status.print();
+        return 0;
+    }
+    return -1;
+}
+
+// backtest and fairness; -1 for any other command line.
+int runStatisticsCommand(const std::vector<std::string>& args)
+{
+    const std::string& command = args[0];
+    if ((command != "backtest" && command != "fairness") || args.size() < 2)
+        return -1;
+    long long from = 1;
+    std::uint32_t seed = quor3::DefaultBacktestSeed;
+    bool json = false;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--json") {
+            json = true;
+        } else if (command == "backtest" && (args[i] == "--from" || args[i] == "--seed") && i + 1 < args.size()) {
+            const int value = quor3::toInt(args[i + 1]);
+            if (value < (args[i] == "--from" ? 1 : 0))
+                return -1;
+            if (args[i] == "--from")
+                from = value;
+            else
+                seed = static_cast<std::uint32_t>(value);
+            ++i;
+        } else {
+            return -1;
+        }
+    }
+    const Location where = locate(args[1]);
+    std::vector<quor3::DrawRecord> draws;
+    {
+        const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Shared);
+        draws = quor3::readDraws(where.folder / where.name);
+    }
+    if (command == "backtest") {
+        const quor3::BacktestResult result = quor3::backtest(draws, from, seed);
+        std::cout << (json ? quor3::backtestJson(result, where.name) + "\n" : quor3::backtestTable(result, where.name));
+    } else {
+        const quor3::FairnessResult result = quor3::checkFairness(draws);
+        std::cout << (json ? quor3::fairnessJson(result) + "\n" : quor3::fairnessTable(result, where.name));
+    }
+    return 0;
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::cout << usage;
         return args.empty() ? 2 : 0;
+    }
+    if (args[0] == "--version") {
+        std::cout << "quor3-engine " QUOR3_VERSION "\n";
+        return 0;
     }
     const std::string& command = args[0];
     if (command == "rebuild" && args.size() == 2) {
@@ -110,6 +262,8 @@ int run(const std::vector<std::string>& args)
         draw.Digit1 = a;
         draw.Digit2 = b;
         draw.Digit3 = c;
+        // One change: no other writer comes between the store and its rebuild.
+        const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(where.folder, where.name, draw);
         PrintedStatus status;
         status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
@@ -118,6 +272,10 @@ int run(const std::vector<std::string>& args)
         status.print();
         return 0;
     }
+    if (const int done = runDataCommand(args); done >= 0)
+        return done;
+    if (const int done = runStatisticsCommand(args); done >= 0)
+        return done;
     std::cerr << "quor3-engine: wrong arguments\n\n" << usage;
     return 2;
 }

@@ -1,5 +1,6 @@
 #include "entry/AddDrawsWindow.h"
 
+#include "engine/DatabaseLock.h"
 #include "engine/DrawRecord.h"
 #include "engine/EntryDates.h"
 #include "engine/Errors.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -30,6 +32,7 @@
 #include <QToolButton>
 
 #include <algorithm>
+#include <utility>
 
 using quor3::CivilDate;
 
@@ -72,6 +75,21 @@ class ClickLabel : public QLabel
 
   private:
     bool pressed_ = false;
+};
+
+// Marks the changes the window makes to its own controls, for as long as it
+// lives: they are no reason to store a draw again.
+class ChangeOfItsOwn
+{
+  public:
+    explicit ChangeOfItsOwn(bool& flag) : flag_(flag), was_(std::exchange(flag, true)) {}
+    ~ChangeOfItsOwn() { flag_ = was_; }
+    ChangeOfItsOwn(const ChangeOfItsOwn&) = delete;
+    ChangeOfItsOwn& operator=(const ChangeOfItsOwn&) = delete;
+
+  private:
+    bool& flag_;
+    bool was_;
 };
 
 const char* const monthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
@@ -156,7 +174,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     calendar->setNavigationBarVisible(false);
     calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     calendar->setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
-    calendar->setFocusPolicy(Qt::NoFocus);
+    calendar->setFocusPolicy(Qt::StrongFocus);
     calendar->setGeometry(10, 44, 280, 180);
     // Weekends look like every other day: draws are daily.
     QTextCharFormat plain;
@@ -175,15 +193,14 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     thirdDigitBox = digitBox(this, "SpinEdit3", 454);
 
     enterButton = new QPushButton("&Enter Entry", this);
-    // Enter in a digit box must not store a draw: no button is the default.
-    enterButton->setAutoDefault(false);
     enterButton->setObjectName("Button1");
     enterButton->setGeometry(330, 124, 176, 32);
 
     notifyBox = new QCheckBox(this);
     notifyBox->setObjectName("CheckBox1");
     notifyBox->setFocusPolicy(Qt::NoFocus);
-    notifyBox->setGeometry(326, 176, 18, 18);
+    // At least as large as the style draws its box.
+    notifyBox->setGeometry(QRect(QPoint(326, 176), notifyBox->sizeHint().expandedTo(QSize(18, 18))));
 
     QFont blueBold("Arial");
     blueBold.setPixelSize(13);
@@ -208,6 +225,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     setTabOrder(enterButton, firstDigitBox);
     setTabOrder(firstDigitBox, secondDigitBox);
     setTabOrder(secondDigitBox, thirdDigitBox);
+    setTabOrder(thirdDigitBox, calendar);
 
     // The calendar starts at today, showing only this month's days.
     const QDate today = QDate::currentDate();
@@ -220,11 +238,109 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     notifyClickLabel->onDoubleClick = [this] { runGuarded(this, [this] { doubleClickNotifyLabel(); }); };
     choicesClickLabel->onClick = [this] { runGuarded(this, [this] { clickChoicesLabel(); }); };
     choicesClickLabel->onDoubleClick = [this] { runGuarded(this, [this] { doubleClickChoicesLabel(); }); };
-    connect(nextMonthButton, &QToolButton::clicked, this, [this] { showNextMonth(); });
-    connect(previousMonthButton, &QToolButton::clicked, this, [this] { showPreviousMonth(); });
+    connect(nextMonthButton, &QToolButton::clicked, this, [this] {
+        showNextMonth();
+        allowEntry();
+    });
+    connect(previousMonthButton, &QToolButton::clicked, this, [this] {
+        showPreviousMonth();
+        allowEntry();
+    });
+    connect(calendar, &QCalendarWidget::selectionChanged, this, [this] { allowEntry(); });
+    for (QSpinBox* box : {firstDigitBox, secondDigitBox, thirdDigitBox}) {
+        connect(box, &QSpinBox::valueChanged, this, [this] { allowEntry(); });
+        box->installEventFilter(this);
+    }
+    if (QWidget* days = calendar->focusProxy())
+        days->installEventFilter(this);
 
+    pinFontsInPixels(this);
     Help::bindF1(this, "addto");
     firstDigitBox->setFocus();
+}
+
+bool AddDrawsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QSpinBox* boxes[3] = {firstDigitBox, secondDigitBox, thirdDigitBox};
+    for (int i = 0; i < 3; ++i) {
+        if (watched != boxes[i])
+            continue;
+        if (event->type() == QEvent::FocusIn)
+            typedInto_[i] = false;
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        const bool plainDigit = text.size() == 1 && text.front().isDigit() && text.front().unicode() < 128 &&
+                                (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
+        if (!plainDigit)
+            return false;
+        typeDigit(i, text.front().digitValue());
+        return true;
+    }
+    if (calendar && watched == calendar->focusProxy() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+            return moveCalendarByKey(key->key());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void AddDrawsWindow::typeDigit(int box, int digit)
+{
+    // A box that already took a digit passes the next one on, so that digits
+    // typed quickly, before the focus has moved, still fill the boxes in turn.
+    QSpinBox* boxes[3] = {firstDigitBox, secondDigitBox, thirdDigitBox};
+    while (box < 3 && typedInto_[box])
+        ++box;
+    if (box == 3)
+        return;
+    boxes[box]->setValue(digit);
+    boxes[box]->selectAll();
+    typedInto_[box] = true;
+    allowEntry(true);
+    if (box < 2) {
+        typedInto_[box + 1] = false;
+        boxes[box + 1]->setFocus(Qt::TabFocusReason);
+        boxes[box + 1]->selectAll();
+    } else {
+        enterButton->setFocus(Qt::TabFocusReason);
+    }
+}
+
+bool AddDrawsWindow::moveCalendarByKey(int key)
+{
+    const QDate shown = calendar->selectedDate();
+    QDate target;
+    switch (key) {
+    case Qt::Key_Left: target = shown.addDays(-1); break;
+    case Qt::Key_Right: target = shown.addDays(1); break;
+    case Qt::Key_Up: target = shown.addDays(-7); break;
+    case Qt::Key_Down: target = shown.addDays(7); break;
+    case Qt::Key_PageUp: target = shown.addMonths(-1); break;
+    case Qt::Key_PageDown: target = shown.addMonths(1); break;
+    default: return false;
+    }
+    if (!target.isValid())
+        return true;
+    moveCalendarTo(CivilDate{target.year(), target.month(), target.day()});
+    showMonthName();
+    allowEntry();
+    return true;
+}
+
+std::array<int, 4> AddDrawsWindow::shownEntry() const
+{
+    return {digitOf(firstDigitBox), digitOf(secondDigitBox), digitOf(thirdDigitBox),
+            int(calendar->selectedDate().toJulianDay())};
+}
+
+void AddDrawsWindow::allowEntry(bool typed)
+{
+    if (changingItself_ || enterButton->isEnabled())
+        return;
+    if (typed || !afterStore_ || shownEntry() != *afterStore_)
+        enterButton->setEnabled(true);
 }
 
 bool AddDrawsWindow::event(QEvent* e)
@@ -241,6 +357,7 @@ CivilDate AddDrawsWindow::calendarDate() const
 
 void AddDrawsWindow::moveCalendarTo(const CivilDate& date)
 {
+    const ChangeOfItsOwn own(changingItself_);
     // Only the shown month's days can be picked: the others are greyed out.
     const QDate target(date.year, date.month, date.day);
     const QDate first(date.year, date.month, 1);
@@ -381,6 +498,8 @@ void AddDrawsWindow::enterDraw()
         throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
     {
         BusyCursor busy;
+        // The match check's log, the store and the rebuild are one change of the folder.
+        quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const CivilDate date = calendarDate();
         heldDate = date;
         quor3::DrawRecord draw;
@@ -395,13 +514,18 @@ void AddDrawsWindow::enterDraw()
             checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
 
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
+        // A second press stores nothing until the user types a digit or
+        // changes the date: a double click is one entry, not two.
+        enterButton->setEnabled(false);
         session.setStatus(0, "Total Draws: " + QString::number(stored.totalDraws));
         session.setStatus(1, "Last Draw Date: " + shortDateText(draw.DrawDate));
         if (!stored.cutBack) {
+            const ChangeOfItsOwn own(changingItself_);
             firstDigitBox->setValue(0);
             secondDigitBox->setValue(0);
             thirdDigitBox->setValue(0);
         }
+        afterStore_ = shownEntry();
         if (session.databaseExists()) {
             StatusBarSink sink;
             const quor3::RebuildResult rebuilt =
@@ -412,5 +536,9 @@ void AddDrawsWindow::enterDraw()
     if (refreshRequest_)
         refreshRequest_();
     proposeNextDate();
-    enterButton->setFocus();
+    afterStore_ = shownEntry();
+    // The button waits for the next draw, so the next digits go to the first box.
+    typedInto_[0] = false;
+    firstDigitBox->setFocus(Qt::TabFocusReason);
+    firstDigitBox->selectAll();
 }

@@ -5,7 +5,9 @@
 
 #include <QDialog>
 
+#include <array>
 #include <functional>
+#include <optional>
 
 class QCalendarWidget;
 class QCheckBox;
@@ -59,11 +61,22 @@ class AddDrawsWindow : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void toggleNotify();
     void moveCalendarTo(const quor3::CivilDate& date);
     int digitOf(const QSpinBox* box) const;
+    // A digit typed into digit box `box` (0 to 2).
+    void typeDigit(int box, int digit);
+    // A key pressed in the calendar; false when it is not one that moves the date.
+    bool moveCalendarByKey(int key);
+    // The user typed a digit, or changed the draw or its date: "&Enter Entry"
+    // may store it again. A change that leaves the draw and date as the last
+    // store left them (Enter in a digit box reports its value anew) is none.
+    void allowEntry(bool typed = false);
+    // The digits and the date as the window shows them.
+    std::array<int, 4> shownEntry() const;
 
     QLabel* headingLabel = nullptr;
     QFrame* calendarPanel = nullptr;
@@ -82,6 +95,13 @@ class AddDrawsWindow : public QDialog
     QLabel* choicesLabel = nullptr;
     QPushButton* closeButton = nullptr;
 
+    // Which digit boxes got a typed digit since the focus last came to them:
+    // a further digit goes on to the next box.
+    bool typedInto_[3] = {false, false, false};
+    // Set while the window moves the calendar or resets the digits itself.
+    bool changingItself_ = false;
+    // What the window showed when the last store had finished.
+    std::optional<std::array<int, 4>> afterStore_;
     std::function<void()> refreshRequest_;
     // Closing a match message in the middle of an entry activates the window:
     // the opening steps must not run then.

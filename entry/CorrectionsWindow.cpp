@@ -1,5 +1,6 @@
 #include "entry/CorrectionsWindow.h"
 
+#include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
 #include "engine/Rebuild.h"
@@ -25,6 +26,10 @@
 
 namespace
 {
+
+// The years the year box offers, unless the selected record lies outside them.
+constexpr int FirstYear = 1900;
+constexpr int LastYear = 2500;
 
 QFrame* raisedPanel(QWidget* parent, const char* name, QRect place)
 {
@@ -65,7 +70,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     drawList = new QListWidget(this);
     drawList->setObjectName("ListBox1");
     drawList->setSelectionMode(QAbstractItemView::SingleSelection);
-    drawList->setUniformItemSizes(true);
+    showEntryLinesInColumns(drawList, 16);
     drawList->setGeometry(8, 26, 185, 289);
 
     instructionsLabel =
@@ -82,13 +87,12 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
 
     datePanel = raisedPanel(this, "Panel2", QRect(206, 178, 178, 74));
     dateLabel = label(datePanel, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
+    // Each box as wide as the style needs for its widest number and its arrows.
     monthBox = addSpinEdit(datePanel, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
-    dayBox = addSpinEdit(datePanel, "SpinEdit5", 1, 31, 2, QRect(60, 30, 46, 28));
-    yearBox = addSpinEdit(datePanel, "SpinEdit6", 1900, 2500, 4, QRect(112, 30, 58, 28));
+    dayBox = addSpinEdit(datePanel, "SpinEdit5", 1, 31, 2, QRect(58, 30, 46, 28));
+    yearBox = addSpinEdit(datePanel, "SpinEdit6", FirstYear, LastYear, 4, QRect(108, 30, 62, 28));
 
     reenterButton = new QPushButton("&Re-Enter ", this);
-    // Enter in a box must not rewrite the record: no button is the default.
-    reenterButton->setAutoDefault(false);
     reenterButton->setObjectName("Button1");
     reenterButton->setFont(buttons);
     reenterButton->setFocusPolicy(Qt::NoFocus);
@@ -116,6 +120,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
 
     Help::bindF1(this, "correct");
     resetBoxes();
+    pinFontsInPixels(this);
 
     centreOnScreen(this);
 }
@@ -146,13 +151,13 @@ void CorrectionsWindow::resetBoxes()
 void CorrectionsWindow::fillList()
 {
     const std::vector<quor3::DrawRecord> draws = quor3::readDraws(Session::instance().databasePath());
+    QStringList entryLines;
+    entryLines.reserve(qsizetype(draws.size()));
+    for (const auto& draw : draws)
+        entryLines.append(QString::fromStdString(quor3::entryLine(draw)));
     filling_ = true;
     drawList->clear();
-    for (const auto& draw : draws) {
-        auto* item = new QListWidgetItem(QString::fromStdString(quor3::entryLine(draw)));
-        item->setSizeHint(QSize(0, 16));
-        drawList->addItem(item);
-    }
+    drawList->addItems(entryLines);
     drawList->setCurrentRow(-1);
     filling_ = false;
 }
@@ -181,6 +186,9 @@ void CorrectionsWindow::loadSelectedDraw()
     secondDigitBox->setValue(selectedRecord_.Digit2);
     thirdDigitBox->setValue(selectedRecord_.Digit3);
     const quor3::CivilDate date = quor3::decodeDate(selectedRecord_.DrawDate);
+    // The record's own date always shows, also a year outside the usual
+    // limits, so that a record re-entered unedited is written back as it was.
+    setSpinEditRange(yearBox, std::min(FirstYear, date.year), std::max(LastYear, date.year));
     // Year and month first, so that the day box already allows the record's day.
     yearBox->setValue(date.year);
     monthBox->setValue(date.month);
@@ -200,6 +208,8 @@ void CorrectionsWindow::reenterDraw()
     record.Reserved = selectedRecord_.Reserved;
 
     Session& session = Session::instance();
+    // The write and the rebuild after it are one change of the database.
+    quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
     quor3::writeDraw(session.databasePath(), selectedIndex_, record);
     fillList();
     if (refreshRequest_)

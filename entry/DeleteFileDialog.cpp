@@ -1,5 +1,7 @@
 #include "entry/DeleteFileDialog.h"
 
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -9,6 +11,7 @@
 #include "platform/WindowKit.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,23 +23,51 @@
 #include <QStyle>
 
 #include <cerrno>
-#include <system_error>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+// The read-only mark of a file is its write permission for the one who runs
+// the program; the owner's bit counts even where the system would let the
+// owner write anyway.
+bool mayWrite(const struct stat& status, const std::filesystem::path& file)
+{
+    if (status.st_uid == ::geteuid())
+        return (status.st_mode & S_IWUSR) != 0;
+    return ::access(file.c_str(), W_OK) == 0;
+}
+
+} // namespace
 
 bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name)
 {
-    // The name is typed by the user: it must not reach outside the folder nor
-    // stand for more than one file.
-    static const QString forbidden = QStringLiteral("/\\*?[");
+    // The name is typed by the user: it names one entry of the folder, never a
+    // path nor, with "*" or "?", a pattern; "[" and a backslash are plain letters.
+    static const QString forbidden = QStringLiteral("/*?");
     if (name.isEmpty() || name == "." || name == "..")
         return false;
     for (const QChar c : name)
         if (forbidden.contains(c) || c.unicode() == 0)
             return false;
-    const std::filesystem::path file = folder / name.toStdString();
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(file, error)))
+    const std::filesystem::path file = folder / QFile::encodeName(name).toStdString();
+    struct stat status;
+    if (::lstat(file.c_str(), &status) != 0)
         return false;
-    return std::filesystem::remove(file, error);
+    // A link goes itself; what it points to is never touched.
+    const bool link = S_ISLNK(status.st_mode);
+    if (!link && (!S_ISREG(status.st_mode) || !mayWrite(status, file)))
+        return false;
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return false;
+
+    // No store or rebuild may be halfway through the file as it goes, and its
+    // draws stay in a backup: a database deleted by mistake can come back.
+    quor3::DatabaseLock lock(folder, name.toStdString(), quor3::DatabaseLock::Exclusive);
+    if (!link)
+        quor3::backupDatabase(file);
+    return ::unlink(file.c_str()) == 0;
 }
 
 DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
@@ -81,15 +112,13 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
     okButton->setGeometry(232, 230, 88, 30);
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] {
-        deleteChosenFile();
+        runGuarded(this, [this] { deleteChosenFile(); });
         accept();
     });
 
     cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
     cancelButton->setObjectName("BitBtn2");
     cancelButton->setGeometry(330, 230, 88, 30);
-    // Enter presses OK wherever the focus is; only Escape or a click cancels.
-    cancelButton->setAutoDefault(false);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
     setTabOrder(nameEdit, fileList);
@@ -97,6 +126,7 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
     setTabOrder(okButton, cancelButton);
     nameEdit->setFocus();
 
+    pinFontsInPixels(this);
     centreOnScreen(this);
 
     Help::bindF1(this, "delete");
@@ -131,9 +161,10 @@ void DeleteFileDialog::listDatabaseFiles()
 void DeleteFileDialog::deleteChosenFile()
 {
     const QString name = nameEdit->text();
+    // No is the answer Enter gives: a file is deleted only by choosing Yes.
     const auto answer = Dialogs::ask(
         this, "Warning", "You have chosen to delete this database file:  " + name + "\r\n" + "Do you wish to proceed?",
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning);
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     Session& session = Session::instance();

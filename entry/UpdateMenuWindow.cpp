@@ -28,7 +28,7 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     drawList->setObjectName("ListBox1");
     drawList->setSelectionMode(QAbstractItemView::ExtendedSelection);
     drawList->setFocusPolicy(Qt::NoFocus);
-    drawList->setUniformItemSizes(true);
+    showEntryLinesInColumns(drawList, 16);
     // Twelve whole lines of 16 pixels inside the frame.
     drawList->setGeometry(8, 13, 185, 196);
 
@@ -47,6 +47,7 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     connect(addButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { addEntries(); }); });
     connect(correctButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { makeCorrections(); }); });
 
+    pinFontsInPixels(this);
     Help::bindF1(this, "update");
     // Its design place at the left edge of the screen, not centred.
     move(0, 156);
@@ -64,12 +65,12 @@ void UpdateMenuWindow::refresh()
     if (!session.databaseExists())
         return;
     const std::vector<quor3::DrawRecord> draws = quor3::readDraws(session.databasePath());
+    QStringList entryLines;
+    entryLines.reserve(qsizetype(draws.size()));
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it)
+        entryLines.append(QString::fromStdString(quor3::entryLine(*it)));
     drawList->clear();
-    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
-        auto* item = new QListWidgetItem(QString::fromStdString(quor3::entryLine(*it)));
-        item->setSizeHint(QSize(0, 16));
-        drawList->addItem(item);
-    }
+    drawList->addItems(entryLines);
 }
 
 void UpdateMenuWindow::addEntries()

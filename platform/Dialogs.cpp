@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QQueue>
@@ -39,15 +40,18 @@ QMessageBox::StandardButton escapeButton(QMessageBox::StandardButtons buttons)
 
 QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
-                                    std::optional<QPoint> at)
+                                    std::optional<QPoint> at,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
 {
     if (state().on) {
-        state().shown.append(Shown{title, text, at});
+        state().shown.append(Shown{title, text, at, defaultButton});
         if (state().buttons.isEmpty())
             return escapeButton(buttons);
         return state().buttons.dequeue();
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
     if (at) {
         box.adjustSize();
         box.move(*at);
@@ -63,6 +67,18 @@ QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const
     return answer;
 }
 
+// The dialog reads quotes in the name box as a list of quoted names, so the
+// exact name a "b" c.c3d would open "b.c3d". It chooses one file, so the text
+// in the box is one name, quotes and all. Empty when the box holds no quote
+// (or the platform's own dialog has no such box): the dialog's choice stands.
+QString typedNameWithQuotes(const QFileDialog& dialog)
+{
+    const auto* nameBox = dialog.findChild<QLineEdit*>("fileNameEdit");
+    if (!nameBox || !nameBox->text().contains('"'))
+        return QString();
+    return dialog.directory().absoluteFilePath(nameBox->text());
+}
+
 } // namespace
 
 void inform(QWidget* parent, const QString& title, const QString& text, std::optional<QPoint> at,
@@ -72,9 +88,10 @@ void inform(QWidget* parent, const QString& title, const QString& text, std::opt
 }
 
 QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
+                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                QMessageBox::StandardButton defaultButton)
 {
-    return showBox(parent, title, text, buttons, icon, {});
+    return showBox(parent, title, text, buttons, icon, {}, defaultButton);
 }
 
 QString openFile(QWidget* parent, const OpenOptions& options)
@@ -91,9 +108,11 @@ QString openFile(QWidget* parent, const OpenOptions& options)
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::AnyFile);
             dialog.setDefaultSuffix(options.defaultSuffix);
-            if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            if (dialog.exec() != QDialog::Accepted)
                 return QString();
-            chosen = dialog.selectedFiles().constFirst();
+            chosen = typedNameWithQuotes(dialog);
+            if (chosen.isEmpty() && !dialog.selectedFiles().isEmpty())
+                chosen = dialog.selectedFiles().constFirst();
         }
         if (chosen.isEmpty())
             return QString();

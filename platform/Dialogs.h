@@ -21,14 +21,17 @@ struct Shown {
     QString title;
     QString text;
     std::optional<QPoint> position;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 
 // A plain message with an OK button; `at` places its top left corner on the screen.
 void inform(QWidget* parent, const QString& title, const QString& text, std::optional<QPoint> at = {},
             QMessageBox::Icon icon = QMessageBox::NoIcon);
-// A question; returns the button pressed.
+// A question; returns the button pressed. Enter presses `defaultButton` unless
+// the user moved the focus to another button.
 QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
-                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon = QMessageBox::Warning);
+                                QMessageBox::StandardButtons buttons, QMessageBox::Icon icon = QMessageBox::Warning,
+                                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 struct OpenOptions {
     QString title;

@@ -112,7 +112,8 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
     std::vector<std::string> out;
     for (const QString& line : lines)
         out.push_back(line.toLatin1().toStdString());
-    quor3::writeTextLines(std::filesystem::path(path_.toStdString()), out);
+    // A stop in the middle leaves the old file, never an empty one.
+    quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(out));
 }
 
 namespace Settings

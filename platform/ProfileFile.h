@@ -16,6 +16,8 @@ class ProfileFile
     // with a number reads as 0.
     int readInteger(const QString& section, const QString& key, int fallback) const;
     // Writes the value, creating the file, the section or the key as needed.
+    // The file is replaced whole and flushed to disk, so that a stop in the
+    // middle leaves the old one; a link in its place is replaced, not followed.
     // Raises a quor3::Error naming the file when it cannot be written.
     void writeInteger(const QString& section, const QString& key, int value) const;
 

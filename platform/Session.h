@@ -1,9 +1,12 @@
 #pragma once
 
+#include "engine/Backups.h"
+
 #include <QString>
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QWidget;
@@ -33,6 +36,12 @@ class Session
     std::function<QString(int panel)> statusText;
     std::function<void()> resetToNoDatabase;
     QWidget* mainWindow = nullptr;
+
+    // The last draw entered in this run, which Add > Undo Last Entry takes back.
+    std::optional<quor3::StoredEntry> lastEntry;
+    // Keeps the entry for undo; after a cut-back the last status panel names
+    // the backup that holds the older draws.
+    void recordEntry(const quor3::StoredEntry& entry);
 
     void setStatus(int panel, const QString& text) const
     {

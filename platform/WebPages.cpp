@@ -1,9 +1,10 @@
 #include "platform/WebPages.h"
 
 #include "platform/Dialogs.h"
+#include "platform/TextSettings.h"
 
-#include <QProcess>
-#include <QStandardPaths>
+#include <QDesktopServices>
+#include <QUrl>
 
 namespace WebPages
 {
@@ -17,17 +18,22 @@ std::function<int(const QString&)>& opener()
     return f;
 }
 
-// The desktop's "open" verb is xdg-open; a missing opener is "file not found"
-// and one that cannot be started is "out of memory", as the shell reports them.
+// The desktop's "open" verb. A page that no program takes is reported as the
+// shell reports a missing association (31).
 int openWithDesktop(const QString& address)
 {
-    const QString program = QStandardPaths::findExecutable("xdg-open");
-    if (program.isEmpty())
+    const QUrl url(address, QUrl::StrictMode);
+    if (!url.isValid() || url.isRelative())
         return 2;
-    return QProcess::startDetached(program, {address}) ? 42 : 0;
+    return QDesktopServices::openUrl(url) ? 42 : 31;
 }
 
 } // namespace
+
+QString supportAddress()
+{
+    return Settings::readText(QStringLiteral("Support Page"), QString::fromLatin1(SupportAddress));
+}
 
 int openAddress(const QString& address)
 {
@@ -51,7 +57,7 @@ void OpenWebPage(QWidget* owner, const QString& address)
 {
     const QString text = errorText(openAddress(address));
     if (!text.isEmpty())
-        Dialogs::inform(owner, QStringLiteral("Error ExploreWeb"), text);
+        Dialogs::inform(owner, QStringLiteral("Error ExploreWeb"), text + "\n\n" + address);
 }
 
 void setOpenerForTesting(std::function<int(const QString&)> f)

@@ -1,13 +1,21 @@
 #include "platform/WindowKit.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QSpinBox>
 #include <QStyle>
+#include <QStyledItemDelegate>
+
+#include <algorithm>
 
 QFont arialFont(int pixelSize, bool bold)
 {
@@ -35,12 +43,118 @@ void centreOnScreen(QWidget* window)
     window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
 }
 
+void pinFontsInPixels(QWidget* window)
+{
+    // Parents come before their children in the list, so each control finds
+    // its parent's font already pinned.
+    const auto controls = window->findChildren<QWidget*>();
+    for (QWidget* control : controls) {
+        if (control->font().pixelSize() > 0)
+            continue;
+        QFont font;
+        for (QWidget* up = control->parentWidget(); up; up = up->parentWidget()) {
+            if (up->font().pixelSize() > 0) {
+                font = up->font();
+                break;
+            }
+        }
+        if (font.pixelSize() <= 0) {
+            // No parent has one: the same letters at the 96 dots per inch the windows were drawn for.
+            font = control->font();
+            font.setPixelSize(qRound(font.pointSizeF() * 96.0 / 72.0));
+        }
+        control->setFont(font);
+    }
+}
+
+namespace
+{
+
+// Draws "date :" at the left and the digits from a column that the widest
+// date leaves free, so that the digits of every line stand one under another.
+class EntryLineDelegate : public QStyledItemDelegate
+{
+  public:
+    EntryLineDelegate(int lineHeight, QObject* parent) : QStyledItemDelegate(parent), lineHeight_(lineHeight) {}
+
+    // The least a line needs: the widest date, two blanks and the digits.
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override
+    {
+        const QFontMetrics metrics(option.font);
+        const int width = metrics.horizontalAdvance(WidestDate) + metrics.horizontalAdvance(QString(2, ' ')) +
+                          metrics.horizontalAdvance(WidestDigits) + 2 * margin(option);
+        return QSize(width, lineHeight_);
+    }
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QStyleOptionViewItem item(option);
+        initStyleOption(&item, index);
+        const QString text = item.text;
+        const qsizetype colon = text.indexOf(" :");
+        if (colon < 0) {
+            QStyledItemDelegate::paint(painter, option, index);
+            return;
+        }
+        item.text.clear();
+        const QWidget* widget = item.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+        const QRect area = style->subElementRect(QStyle::SE_ItemViewItemText, &item, widget)
+                               .adjusted(margin(item), 0, -margin(item), 0);
+        const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                           : (item.state & QStyle::State_Active) ? QPalette::Normal
+                                                                                 : QPalette::Inactive;
+        const bool selected = item.state & QStyle::State_Selected;
+        painter->save();
+        painter->setFont(item.font);
+        painter->setPen(item.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+        const QFontMetrics metrics(item.font);
+        const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine;
+        painter->drawText(area, flags, text.left(colon + 2));
+        // The column gives way to a list too narrow for the full gap.
+        const QString digits = text.mid(colon + 2).trimmed();
+        const int column = std::min(digitColumn(metrics), area.width() - metrics.horizontalAdvance(digits));
+        const int dateEnd = metrics.horizontalAdvance(text.left(colon + 2)) + metrics.horizontalAdvance(' ');
+        painter->drawText(area.adjusted(std::max(column, dateEnd), 0, 0, 0), flags, digits);
+        painter->restore();
+    }
+
+  private:
+    static constexpr const char* WidestDate = "00/00/0000 :";
+    static constexpr const char* WidestDigits = "0   0   0";
+
+    // The date, then the entry line's eight blanks.
+    static int digitColumn(const QFontMetrics& metrics)
+    {
+        return metrics.horizontalAdvance(WidestDate) + metrics.horizontalAdvance(QString(8, ' '));
+    }
+    static int margin(const QStyleOptionViewItem& option)
+    {
+        const QWidget* widget = option.widget;
+        QStyle* style = widget ? widget->style() : QApplication::style();
+        return style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    }
+
+    int lineHeight_;
+};
+
+} // namespace
+
+void showEntryLinesInColumns(QAbstractItemView* list, int lineHeight)
+{
+    list->setItemDelegate(new EntryLineDelegate(lineHeight, list));
+    list->setTextElideMode(Qt::ElideNone);
+    if (auto* view = qobject_cast<QListView*>(list))
+        view->setUniformItemSizes(true);
+}
+
 QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry, const std::function<void()>& onClick)
 {
     auto* button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", dialog);
     button->setObjectName("BitBtn1");
     button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoDefault(false);
     if (geometry.isValid())
         button->setGeometry(geometry);
     if (onClick)
@@ -63,7 +177,7 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
 QSpinBox* addSpinEdit(QWidget* parent, const char* name, int minimum, int maximum, int maxCharacters,
                       const QRect& geometry)
 {
-    auto* box = new QSpinBox(parent);
+    auto* box = new ClampingSpinBox(parent);
     box->setObjectName(name);
     box->setRange(minimum, maximum);
     box->setValue(minimum);
@@ -73,6 +187,37 @@ QSpinBox* addSpinEdit(QWidget* parent, const char* name, int minimum, int maximu
     if (geometry.isValid())
         box->setGeometry(geometry);
     return box;
+}
+
+QValidator::State ClampingSpinBox::validate(QString& input, int& pos) const
+{
+    const QString typed = input.trimmed();
+    bool isNumber = false;
+    const qlonglong number = typed.toLongLong(&isNumber);
+    if (isNumber && number > maximum() && typed.front().isDigit()) {
+        input = QString::number(maximum());
+        pos = int(input.size());
+        return QValidator::Acceptable;
+    }
+    return QSpinBox::validate(input, pos);
+}
+
+void ClampingSpinBox::keyPressEvent(QKeyEvent* event)
+{
+    const QString text = event->text();
+    const bool plainDigit = text.size() == 1 && text.front().isDigit() &&
+                            (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
+    if (plainDigit && lineEdit()->maxLength() == 1)
+        lineEdit()->selectAll();
+    QSpinBox::keyPressEvent(event);
+}
+
+void setSpinEditRange(QSpinBox* box, int minimum, int maximum)
+{
+    box->setRange(minimum, maximum);
+    const int characters = int(std::max(QString::number(minimum).size(), QString::number(maximum).size()));
+    if (auto* edit = box->findChild<QLineEdit*>())
+        edit->setMaxLength(std::max(edit->maxLength(), characters));
 }
 
 int spinEditValue(const QSpinBox* box)

@@ -2,14 +2,15 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSpinBox>
 #include <QString>
 
 #include <functional>
 
+class QAbstractItemView;
 class QDialog;
 class QLabel;
 class QPushButton;
-class QSpinBox;
 class QWidget;
 
 // What every window of the program is made of.
@@ -20,6 +21,18 @@ QFont courierFont(int pixelSize);
 
 void centreOnScreen(QWidget* window);
 
+// Gives every control of `window` that has no pixel-sized font of its own the
+// font of its nearest parent that has one (in the end the window's). Our
+// windows have fixed pixel sizes: a font in points grows with the desktop's
+// font resolution and no longer fits. Call it once the controls are made.
+void pinFontsInPixels(QWidget* window);
+
+// Shows entry lines ("m/d/yyyy :" then the three digits) with the digits in
+// one column whatever the width of the date, each line `lineHeight` pixels
+// high. The lines' text stays as it is. Every line has the same size, so a
+// long list is laid out without measuring its lines.
+void showEntryLinesInColumns(QAbstractItemView* list, int lineHeight);
+
 // The standard "&Close" button with the close glyph, objectName "BitBtn1"; it takes
 // no focus from the keyboard. A click runs `onClick`, or closes the dialog.
 QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry = QRect(),
@@ -28,10 +41,27 @@ QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry = QRect(),
 // A label sized to its text at (x, y).
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int x, int y);
 
-// A spin edit for whole numbers from `minimum` to `maximum`, at most
-// `maxCharacters` long, starting at `minimum`. Text emptied while typing
-// counts as the lower limit, also when the box is left.
+// A spin box that holds its value within its limits while the user types: a
+// number typed above the upper limit shows the upper limit (a plain QSpinBox
+// refuses the keystroke, so "2600" stayed "260"). In a box of one character a
+// typed digit takes the place of the one shown.
+class ClampingSpinBox : public QSpinBox
+{
+  public:
+    using QSpinBox::QSpinBox;
+
+  protected:
+    QValidator::State validate(QString& input, int& pos) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A spin edit (a ClampingSpinBox) for whole numbers from `minimum` to
+// `maximum`, at most `maxCharacters` long, starting at `minimum`. Text emptied
+// while typing counts as the lower limit, also when the box is left.
 QSpinBox* addSpinEdit(QWidget* parent, const char* name, int minimum, int maximum, int maxCharacters,
                       const QRect& geometry);
 // The number the box shows now; empty or partial text reads as the lower limit.
 int spinEditValue(const QSpinBox* box);
+// Sets a spin edit's limits and makes room for as many characters as the
+// longer limit has.
+void setSpinEditRange(QSpinBox* box, int minimum, int maximum);

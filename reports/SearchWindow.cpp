@@ -87,7 +87,6 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     searchButton->setObjectName("Button1");
     searchButton->setGeometry(316, 100, 160, 29);
     searchButton->setFocusPolicy(Qt::NoFocus);
-    searchButton->setAutoDefault(false);
     connect(searchButton, &QPushButton::clicked, this, &SearchWindow::beginSearch);
 
     // 14 whole lines of 16 pixels inside the frame.

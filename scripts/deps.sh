@@ -1,16 +1,29 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and looking at Quor 3 need.
+# Installs the Debian packages that Quor 3 needs: `deps.sh program` those that
+# building and running the program need, `deps.sh all` (the default) also those
+# of the tests, the benchmark, the sanitizer and fuzzing builds, the install
+# check and looking at windows.
 # As root it installs what is missing with apt-get; otherwise it names them and fails.
 set -euo pipefail
 
-packages=(
+program=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
-  libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg-dev libboost-dev
   fonts-liberation
+)
+tests=(
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
+  desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
 )
+
+case ${1:-all} in
+  program) packages=("${program[@]}") ;;
+  all) packages=("${program[@]}" "${tests[@]}") ;;
+  *) echo "Usage: $0 [program|all]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

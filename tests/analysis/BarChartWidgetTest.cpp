@@ -6,6 +6,8 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QGraphicsScene>
+#include <QGraphicsSimpleTextItem>
 #include <QTest>
 #include <QValueAxis>
 
@@ -91,10 +93,11 @@ class ChartTest : public QObject
         chart.setPointLabel(1, "3");
         drawValues(chart, {5, 4, 3, 2, 1}, "again");
         QCOMPARE(chart.captions(), QStringList({"159", "3", "", "", ""}));
-        // Equal and empty captions still give one category per bar.
+        // Equal and empty captions still give one category per bar, once the
+        // captions of the drawing have gone to the axis together.
         auto* axis = qobject_cast<QBarCategoryAxis*>(chart.view()->chart()->axes(Qt::Horizontal).value(0));
         QVERIFY(axis);
-        QCOMPARE(axis->count(), 5);
+        QTRY_COMPARE(axis->count(), 5);
         QVERIFY(axis->at(0).startsWith("159"));
     }
 
@@ -116,6 +119,91 @@ class ChartTest : public QObject
         QValueAxis* axis = valueAxis(chart);
         QVERIFY(2193.0 / axis->tickInterval() <= 10.0);
         QCOMPARE(axis->tickInterval(), std::round(axis->tickInterval()));
+    }
+
+    // Qt lays out a label for every tick at each change of the range or the
+    // interval: no step in between may put more than ten on the axis, going
+    // up to a large count or back down.
+    void noAxisChangeLaysOutMoreThanTenSteps()
+    {
+        BarChartWidget chart;
+        QValueAxis* axis = valueAxis(chart);
+        QVERIFY(axis);
+        double mostSteps = 0;
+        auto count = [&] { mostSteps = std::max(mostSteps, (axis->max() - axis->min()) / axis->tickInterval()); };
+        connect(axis, &QValueAxis::rangeChanged, this, count);
+        connect(axis, &QValueAxis::tickIntervalChanged, this, count);
+        for (double tallest : {30000.0, 7.0, 99997.0, 0.0, 2147483644.0, 40.0}) {
+            drawValues(chart, {tallest, tallest / 2}, "span");
+            QCOMPARE(axis->max(), tallest + 3);
+        }
+        QVERIFY2(mostSteps <= 10.0, qPrintable(QString::number(mostSteps)));
+    }
+
+    // Setting the captions one by one after the values lays the axis out once.
+    void captionsReachTheAxisOncePerDrawing()
+    {
+        BarChartWidget chart;
+        auto* axis = qobject_cast<QBarCategoryAxis*>(chart.view()->chart()->axes(Qt::Horizontal).value(0));
+        QVERIFY(axis);
+        int changes = 0;
+        connect(axis, &QBarCategoryAxis::categoriesChanged, this, [&] { ++changes; });
+        const QVector<double> sums(28, 5.0);
+        for (int drawing = 0; drawing < 2; ++drawing) {
+            drawValues(chart, sums, "Sums");
+            for (int s = 0; s < 28; ++s)
+                chart.setPointLabel(static_cast<short>(s), QString::number(s));
+            QTRY_COMPARE(axis->count(), 28);
+            QCoreApplication::processEvents();
+        }
+        QCOMPARE(changes, 1); // the second drawing's captions are the same
+        QVERIFY(axis->at(27).startsWith("27"));
+    }
+
+    // Every value stands above its bar in a dark label, the tallest one too
+    // (the axis ends only 3 above it), short bars included, and neighbouring
+    // labels do not run into each other, up to the five-digit counts of a
+    // very long history.
+    void valuesStandAboveTheirBarsInDarkLabels()
+    {
+        for (double scale : {1.0, 300.0}) {
+            BarChartWidget chart;
+            chart.resize(769, 313);
+            chart.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&chart));
+            QVector<double> values;
+            for (int s = 0; s < 28; ++s)
+                values << std::round(scale * (s < 14 ? s * s : (27 - s) * (27 - s)) / 2.0 + 1);
+            drawValues(chart, values, "Sums");
+
+            QChart* qchart = chart.view()->chart();
+            auto* series = qobject_cast<QBarSeries*>(qchart->series().value(0));
+            QVERIFY(!series->isLabelsVisible()); // no second, clipped set of labels
+            QList<QGraphicsSimpleTextItem*> labels;
+            const auto items = chart.view()->scene()->items(Qt::AscendingOrder);
+            for (QGraphicsItem* item : items)
+                if (auto* label = dynamic_cast<QGraphicsSimpleTextItem*>(item); label && label->isVisible())
+                    labels << label;
+            QCOMPARE(labels.size(), 28);
+            std::sort(labels.begin(), labels.end(),
+                      [](auto* a, auto* b) { return a->sceneBoundingRect().x() < b->sceneBoundingRect().x(); });
+            QTRY_VERIFY(qchart->plotArea().width() > 500);
+            QCoreApplication::processEvents();
+            for (int s = 0; s < 28; ++s) {
+                QGraphicsSimpleTextItem* label = labels[s];
+                QCOMPARE(label->text(), QString::number(values[s]));
+                QVERIFY(label->brush().color().lightness() < 80);
+                QVERIFY(label->zValue() > 0);
+                const QRectF box = label->sceneBoundingRect();
+                const QPointF barTop = qchart->mapToScene(qchart->mapToPosition(QPointF(s, values[s]), series));
+                QVERIFY2(box.bottom() <= barTop.y() + 0.5 && box.bottom() >= barTop.y() - 4,
+                         qPrintable(QString("bar %1: label bottom %2, bar top %3").arg(s).arg(box.bottom()).arg(barTop.y())));
+                QVERIFY(std::abs(box.center().x() - barTop.x()) < 1.0);
+                QVERIFY(box.top() >= 0);
+                if (s > 0)
+                    QVERIFY2(labels[s - 1]->sceneBoundingRect().right() <= box.left(), qPrintable(label->text()));
+            }
+        }
     }
 };
 

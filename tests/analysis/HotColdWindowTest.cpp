@@ -69,7 +69,7 @@ class HotColdTest : public QObject
         records.back()[2] = 2;
         writeFreq(records);
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.spanEdit->text(), QString("14"));
         QCOMPARE(rows(w.hotList), QStringList({"7..........14", "2..........2", "1..........0"}));
         QCOMPARE(rows(w.coldList), QStringList({"9..........0", "8..........0", "0..........0"}));
@@ -79,7 +79,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(5, only(4, 1)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.spanEdit->text(), QString("5"));
         QCOMPARE(rows(w.hotList).first(), QString("4..........5"));
     }
@@ -88,7 +88,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(90, only(1, 1)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w, "90");
         QCOMPARE(rows(w.hotList).first(), QString("1..........90"));
         QCOMPARE(rows(w.coldList).size(), 3);
@@ -102,7 +102,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w, "0");
         QCOMPARE(rows(w.hotList), QStringList({"0..........0", "1..........0", "2..........0"}));
         QCOMPARE(rows(w.coldList), QStringList({"9..........0", "8..........0", "7..........0"}));
@@ -112,7 +112,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(!rows(w.hotList).isEmpty());
         list(w, "1x");
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -125,7 +125,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w, "-3");
         QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
@@ -135,7 +135,7 @@ class HotColdTest : public QObject
     {
         writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         writePair(9);
         list(w, "3");
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -151,7 +151,7 @@ class HotColdTest : public QObject
     void missingFreqFile()
     {
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(w.spanEdit->text().isEmpty());
         QVERIFY(rows(w.hotList).isEmpty());
         list(w, "3");
@@ -163,7 +163,7 @@ class HotColdTest : public QObject
     {
         writeFreq({});
         HotColdWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.spanEdit->text(), QString("0"));
         QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());

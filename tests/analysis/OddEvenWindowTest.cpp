@@ -25,7 +25,7 @@ class OddEvenTest : public QObject
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
         QCOMPARE(w.label(2), child<QLabel>(&w, "Label2"));
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(text(w, 2), QString("2"));
         QCOMPARE(text(w, 4), QString("1"));
         QCOMPARE(text(w, 6), QString(" 66.7"));
@@ -43,7 +43,7 @@ class OddEvenTest : public QObject
         env->writeDatabase("o.c3d", std::vector<TestDraw>(5, TestDraw{1, 3, 5}));
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(text(w, 14), QString("3.0"));
         QCOMPARE(text(w, 16), QString("0.0"));
         QCOMPARE(text(w, 2), QString("15"));
@@ -71,17 +71,35 @@ class OddEvenTest : public QObject
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
         const int percentLeft = w.label(6)->x();
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(text(w, 2), QString::number(oddDigits));
         QCOMPARE(w.label(2)->x(), left);
         QCOMPARE(w.label(6)->x(), percentLeft); // no other label moves
         QCOMPARE(text(w, 2).toInt() + text(w, 4).toInt(), 3 * oddDigits);
     }
 
+    // A full database has up to 2193 odd digits: four figures stay clear of the "/".
+    void oddTotalsOfFourFiguresEndBeforeTheSeparator()
+    {
+        for (const int draws : {334, 731}) {
+            env->writeDatabase("o.c3d", std::vector<TestDraw>(static_cast<std::size_t>(draws), TestDraw{1, 3, 5}));
+            Session::instance().databaseName = "o.c3d";
+            OddEvenWindow w;
+            throughGuard(&w, [&] { w.refresh(); });
+            QCOMPARE(text(w, 2), QString::number(3 * draws));
+            QLabel* total = w.label(2);
+            QVERIFY(total->width() >= total->sizeHint().width());
+            QVERIFY2(
+                total->x() + total->width() < w.label(3)->x(),
+                qPrintable(QString("%1 + %2 reaches %3").arg(total->x()).arg(total->width()).arg(w.label(3)->x())));
+            QCOMPARE(total->y(), w.label(3)->y());
+        }
+    }
+
     void noDatabaseLeavesTheValuesEmpty()
     {
         OddEvenWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         for (int number : {2, 4, 6, 8, 10, 12, 14, 16})
             QVERIFY(text(w, number).isEmpty());
     }
@@ -91,7 +109,7 @@ class OddEvenTest : public QObject
         env->writeDatabase("o.c3d", std::vector<TestDraw>{});
         Session::instance().databaseName = "o.c3d";
         OddEvenWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(text(w, 2), QString("0"));
         QCOMPARE(text(w, 6), QString("  0.0"));
         QCOMPARE(text(w, 10), QString("0.00"));

@@ -33,7 +33,7 @@ class RepeatsTest : public QObject
     {
         writeRatios({{0.125f, 1.0f, 0.0f, 0.5f, 0, 0, 0, 0, 0, 0.3333333f}, {1, 1, 1, 1, 1, 1, 1, 1, 1, 1}});
         RepeatsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(child<QLabel>(&w, "Label11")->text(), QString(" 12.50"));
         QCOMPARE(child<QLabel>(&w, "Label12")->text(), QString("100.00"));
         QCOMPARE(child<QLabel>(&w, "Label13")->text(), QString("  0.00"));
@@ -62,7 +62,7 @@ class RepeatsTest : public QObject
         writeRatios({{0.5f}});
         Session::instance().databaseName = "gone.c3d";
         RepeatsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(w.percentLabels[0]->text().isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
     }

@@ -10,7 +10,12 @@
 #include "platform/Help.h"
 #include "platform/Session.h"
 
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QSpinBox>
@@ -58,7 +63,7 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->values(), QVector<double>({7, 7, 0, 0, 7}));
         QCOMPARE(total(w.chart->values()), 21.0);
         QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 7 Draws"));
@@ -72,7 +77,7 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 5);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(total(w.chart->values()), 15.0);
         QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 5 Draws"));
     }
@@ -90,47 +95,207 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->captions(), QStringList({"159", "3", "", "", "38"}));
         QCOMPARE(w.chart->values(), QVector<double>({5, 10, 0, 0, 20}));
         QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 10 Draws"));
         QCOMPARE(w.chart->axisMax(), 23.0);
 
         // Becoming active again must not repeat the digits of the captions.
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->captions(), QStringList({"159", "3", "", "", "38"}));
     }
 
-    void spanBeyondTheDatabaseIsLimitedOnShowingButNotAfterSaving()
+    void spanBeyondTheDatabaseIsLimitedOnShowing()
     {
-        // The database lies outside the data folder: the dialog writes beside
-        // it, while the graph keeps reading the data folder's file.
-        QTemporaryDir other;
-        const std::filesystem::path folder = other.path().toStdString();
-        quor3::writeWholeFile(folder / "s.c3d",
-                              quor3::encodeDraws(toRecords(std::vector<TestDraw>(30, TestDraw{1, 2, 3}))));
-        Session::instance().folder = folder;
-        Session::instance().databaseName = "s.c3d";
         quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(500, {{1, 1}}));
-
+        env->writeDatabase("s.c3d", std::vector<TestDraw>(30, TestDraw{1, 2, 3}));
+        env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 30 Draws"));
         QCOMPARE(w.chart->values()[0], 30.0);
 
         int spin = -1;
         whenModalActive<SetsConfigDialog>([&spin](SetsConfigDialog* dialog) {
             spin = dialog->spanEdit->value();
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QCOMPARE(spin, 30);
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 30 Draws"));
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    // The dialog and the graph use one sets file: the database folder's, in
+    // any letter case, else the data folder's; a new one goes beside the database.
+    void dialogAndGraphShareOneSetsFile()
+    {
+        QTemporaryDir other;
+        const std::filesystem::path folder = other.path().toStdString();
+        quor3::writeWholeFile(folder / "s.c3d",
+                              quor3::encodeDraws(toRecords(std::vector<TestDraw>(30, TestDraw{1, 2, 3}))));
+        Session::instance().folder = folder;
+        Session::instance().databaseName = "s.c3d";
+        SetsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->captions(), Paired);
+
+        // No file anywhere: saved beside the database, and drawn from there.
+        whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
+            dialog->spanEdit->setValue(4);
             dialog->digitBoxes[12]->setChecked(true); // set 2, digit 2
             QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
-        QCOMPARE(spin, 1); // the dialog found no file beside the database
         QVERIFY(quor3::fileExists(folder / "SetsCfg.ini"));
-        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 500 Draws"));
-        QCOMPARE(w.chart->values(), QVector<double>({30, 0, 0, 0, 0}));
-        QCOMPARE(w.chart->captions(), QStringList({"1", "", "", "", ""}));
+        QCOMPARE(w.chart->captions(), QStringList({"", "2", "", "", ""}));
+        QCOMPARE(w.chart->values(), QVector<double>({0, 4, 0, 0, 0}));
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->captions(), QStringList({"", "2", "", "", ""}));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 4 Draws"));
+
+        // The database folder's file wins over the data folder's.
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(9, {{5, 3}}));
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->captions(), QStringList({"", "2", "", "", ""}));
+
+        // Without one beside the database, the data folder's file is edited and drawn.
+        std::filesystem::remove(folder / "SetsCfg.ini");
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->captions(), QStringList({"", "", "", "", "3"}));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 9 Draws"));
+        bool loaded = false;
+        whenModalActive<SetsConfigDialog>([&loaded](SetsConfigDialog* dialog) {
+            loaded = dialog->digitBoxes[43]->isChecked() && dialog->spanEdit->value() == 9;
+            dialog->digitBoxes[1]->setChecked(true); // set 1, digit 1
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QVERIFY(loaded);
+        QVERIFY(!quor3::fileExists(folder / "SetsCfg.ini"));
+        QCOMPARE(w.chart->captions(), QStringList({"1", "", "", "", "3"}));
+        QCOMPARE(quor3::readTextLines(env->dataPath() / "setscfg.ini")[2], std::string("0"));
         QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void twoSpellingsOfTheFileInOneFolderAreReadAsOne()
+    {
+        quor3::writeTextLines(env->dataPath() / "setscfg.ini", setsLines(5, {{1, 7}}));
+        quor3::writeTextLines(env->dataPath() / "SetsCfg.ini", setsLines(6, {{1, 8}}));
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        const QStringList drawn = w.chart->captions();
+        SetsConfigDialog dialog(&w);
+        const QString edited = dialog.digitBoxes[7]->isChecked() ? "7" : dialog.digitBoxes[8]->isChecked() ? "8" : "";
+        QCOMPARE(drawn[0], edited);
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past %1 Draws").arg(dialog.spanEdit->value()));
+    }
+
+    void enterSavesTheTickedSetsAndEscapeCancels()
+    {
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        const auto file = env->dataPath() / "SetsCfg.ini";
+
+        // Escape after ticking writes nothing.
+        whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
+            QTest::keyClick(dialog, Qt::Key_Tab);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QVERIFY(!quor3::fileExists(file));
+
+        // Enter on the focused Cancel button cancels.
+        whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
+            dialog->digitBoxes[3]->setChecked(true);
+            dialog->cancelButton->setFocus();
+            QTest::keyClick(dialog->cancelButton, Qt::Key_Return);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QVERIFY(!quor3::fileExists(file));
+
+        // Seven digits ticked from the keyboard, then Enter: saved and drawn.
+        QStringList ticked;
+        whenModalActive<SetsConfigDialog>([&ticked](SetsConfigDialog* dialog) {
+            for (int i = 0; i < 7; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+                ticked << QApplication::focusWidget()->objectName();
+            }
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QCOMPARE(ticked, QStringList({"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "CheckBox6",
+                                      "CheckBox7"}));
+        QVERIFY(quor3::fileExists(file));
+        QCOMPARE(w.chart->captions(), QStringList({"0123456", "", "", "", ""}));
+    }
+
+    void typingASpanAboveTheDrawsShowsTheDraws()
+    {
+        env->writeDatabase("s.c3d", 120);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QString shown;
+        whenModalActive<SetsConfigDialog>([&shown](SetsConfigDialog* dialog) {
+            dialog->spanEdit->setFocus();
+            dialog->spanEdit->selectAll();
+            QTest::keyClicks(dialog->spanEdit, "150");
+            shown = dialog->spanEdit->text();
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QCOMPARE(shown, QString("120"));
+        QCOMPARE(quor3::readTextLines(env->dataPath() / "SetsCfg.ini")[0], std::string("120"));
+        QCOMPARE(w.chart->chartTitle(2), QString("Set Totals for Past 120 Draws"));
+    }
+
+    // Long captions are shown whole (on two lines), and the sets are named in
+    // full in the chart's tooltip.
+    void longCaptionsAreShownWholeWithTheSetsAsTooltip()
+    {
+        auto lines = setsLines(10, {{1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9},
+                                    {2, 0}, {2, 1}, {2, 2}, {2, 4}, {2, 5}, {2, 6}, {2, 7}, {2, 8}, {2, 9}, {4, 6}});
+        quor3::writeTextLines(env->dataPath() / "SetsCfg.ini", lines);
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(w.chart->captions(), QStringList({"0123456789", "012456789", "", "6", ""}));
+
+        // What the axis shows under the bars, line breaks taken out.
+        auto axisTexts = [&w] {
+            QStringList texts;
+            for (QGraphicsItem* item : w.chart->view()->scene()->items())
+                if (auto* text = dynamic_cast<QGraphicsTextItem*>(item))
+                    texts << text->toPlainText().remove(QChar(0x200B)).remove('\n').remove(QChar(0x2028));
+            return texts;
+        };
+        QTRY_VERIFY2(axisTexts().contains("0123456789") && axisTexts().contains("012456789"),
+                     qPrintable(axisTexts().join(" | ")));
+        for (const QString& text : axisTexts())
+            QVERIFY2(!text.contains("...") && !text.contains(QChar(0x2026)), qPrintable(text));
+
+        QChart* chart = w.chart->view()->chart();
+        QCOMPARE(chart->toolTip(), QString("Set 1: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9\n"
+                                           "Set 2: 0, 1, 2, 4, 5, 6, 7, 8, 9\n"
+                                           "Set 3: no digits\n"
+                                           "Set 4: 6\n"
+                                           "Set 5: no digits"));
+        auto* bars = qobject_cast<QAbstractBarSeries*>(chart->series().value(0));
+        QVERIFY(bars);
+        emit bars->hovered(true, 1, bars->barSets().value(0));
+        QCOMPARE(chart->toolTip(), QString("Set 2: 0, 1, 2, 4, 5, 6, 7, 8, 9"));
+        emit bars->hovered(false, 1, bars->barSets().value(0));
+        QVERIFY(chart->toolTip().startsWith("Set 1: 0, 1, 2, 3, 4, 5, 6, 7, 8, 9\nSet 2:"));
     }
 
     void savingRewritesTheFileAndRedrawsWithFreshCaptions()
@@ -139,7 +304,7 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", std::vector<TestDraw>(12, TestDraw{0, 7, 4}));
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->captions(), QStringList({"0", "", "7", "", ""}));
 
         whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
@@ -153,7 +318,7 @@ class SetsGraphTest : public QObject
             dialog->digitBoxes[47]->setChecked(true); // set 5: 7
             QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
-        w.customize();
+        throughGuard(&w, [&] { w.customize(); });
         const std::string text = readFileText(env->dataPath() / "setscfg.ini");
         const auto lines = quor3::splitLines(text);
         QCOMPARE(lines.size(), std::size_t(51));
@@ -173,14 +338,14 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 12);
         env->openDatabase("s.c3d");
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const QVector<double> values = w.chart->values();
         const int drawings = w.chart->drawings();
         whenModalActive<SetsConfigDialog>([](SetsConfigDialog* dialog) {
             dialog->digitBoxes[5]->setChecked(true);
             QTest::mouseClick(dialog->cancelButton, Qt::LeftButton);
         });
-        w.customize();
+        throughGuard(&w, [&] { w.customize(); });
         QCOMPARE(w.chart->drawings(), drawings);
         QCOMPARE(w.chart->values(), values);
         QCOMPARE(w.chart->captions(), QStringList({"", "2", "", "", ""}));
@@ -192,7 +357,7 @@ class SetsGraphTest : public QObject
         env->writeDatabase("s.c3d", 12);
         env->openDatabase("s.c3d");
         SetsGraphWindow graph;
-        graph.refresh();
+        throughGuard(&graph, [&] { graph.refresh(); });
         SetsConfigDialog dialog(&graph);
         QCOMPARE(dialog.windowTitle(), QString("Sets Configuration"));
         QCOMPARE(dialog.spanEdit->value(), 1);
@@ -207,10 +372,44 @@ class SetsGraphTest : public QObject
         QCOMPARE(dialog.saveButton->text(), QString("&Save && Close"));
     }
 
+    void everySetHasTenDigitBoxesAndEachIsSavedOnItsOwnLine()
+    {
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        SetsGraphWindow graph;
+        throughGuard(&graph, [&] { graph.refresh(); });
+        SetsConfigDialog dialog(&graph);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        const QStringList digitNames = {"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"};
+        QCOMPARE(dialog.findChildren<QCheckBox*>().size(), 50);
+        for (int s = 1; s <= 5; ++s) {
+            auto* box = child<QGroupBox>(&dialog, qPrintable(QString("GroupBox%1").arg(s)));
+            QVERIFY(box);
+            QCOMPARE(box->findChildren<QCheckBox*>().size(), 10);
+            for (int d = 0; d < 10; ++d) {
+                auto* check = child<QCheckBox>(box, qPrintable(QString("CheckBox%1").arg(10 * (s - 1) + d + 1)));
+                QVERIFY2(check, qPrintable(QString("set %1 digit %2").arg(s).arg(d)));
+                QCOMPARE(check->text(), digitNames[d]);
+                // Set s takes the digits d with s + d odd, so that every
+                // neighbouring line of the file differs.
+                if ((s + d) % 2 == 1)
+                    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(6, check->height() / 2));
+            }
+        }
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        const auto lines = quor3::readTextLines(SetsConfigDialog::configFile());
+        QCOMPARE(lines.size(), std::size_t(51));
+        for (int s = 1; s <= 5; ++s)
+            for (int d = 0; d < 10; ++d)
+                QCOMPARE(lines[static_cast<std::size_t>(10 * (s - 1) + d + 1)],
+                         std::string((s + d) % 2 == 1 ? "0" : "1"));
+    }
+
     void withoutADatabaseZeroBarsDefaultCaptionsAndNoCustomizing()
     {
         SetsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(!w.customizeButton->isEnabled());
         QCOMPARE(w.chart->values(), QVector<double>(5, 0.0));
         QCOMPARE(w.chart->captions(), Paired);

@@ -36,7 +36,7 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", {{1, 2, 3}, {4, 4, 4}, {9, 9, 9}});
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const QVector<double> v = w.chart->values();
         QCOMPARE(v.size(), 28);
         QCOMPARE(v[27], 1.0);
@@ -56,7 +56,7 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", draws);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const QVector<double> v = w.chart->values();
         QCOMPARE(total(v), 10.0);
         QCOMPARE(v[1], 1.0); // the 90 older draws of sum 1 are not counted
@@ -70,7 +70,7 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", 120);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(SumsAnalysis::S, 120);
         QCOMPARE(total(w.chart->values()), 120.0);
 
@@ -81,7 +81,7 @@ class SumsGraphTest : public QObject
             shown = dialog->spanEdit->value();
             dialog->close();
         });
-        w.customize();
+        throughGuard(&w, [&] { w.customize(); });
         QCOMPARE(shown, 120);
         QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
         QCOMPARE(w.chart->drawings(), drawings + 1);
@@ -93,7 +93,7 @@ class SumsGraphTest : public QObject
         env->writeDatabase("s.c3d", 60);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         whenModalActive<SumsGraphSettingsDialog>([](SumsGraphSettingsDialog* dialog) {
             QCOMPARE(dialog->spanEdit->maximum(), 60);
             dialog->spanEdit->setValue(12);
@@ -106,11 +106,62 @@ class SumsGraphTest : public QObject
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
+    // A span below 1 would leave the graph empty for good: it is never
+    // stored, and a stored one reads as every draw.
+    void spansBelowOneAreNeverStored()
+    {
+        env->writeDatabase("empty.c3d", std::vector<TestDraw>{});
+        Session::instance().databaseName = "empty.c3d"; // nothing to rebuild
+        {
+            SumsGraphWindow w;
+            throughGuard(&w, [&] { w.refresh(); });
+            QCOMPARE(SumsAnalysis::S, 0);
+            whenModalActive<SumsGraphSettingsDialog>([](SumsGraphSettingsDialog* dialog) { dialog->close(); });
+            throughGuard(&w, [&] { w.customize(); });
+        }
+        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), -1);
+
+        Settings::writeInteger(SumsAnalysis::SettingsKey, 0);
+        env->writeDatabase("s.c3d", 30);
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(SumsAnalysis::S, 30);
+        QCOMPARE(total(w.chart->values()), 30.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 30 Draws"));
+        Settings::writeInteger(SumsAnalysis::SettingsKey, -4);
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(SumsAnalysis::S, 30);
+    }
+
+    void typingASpanAboveTheDrawsShowsTheDraws()
+    {
+        env->writeDatabase("s.c3d", 120);
+        env->openDatabase("s.c3d");
+        Settings::writeInteger(SumsAnalysis::SettingsKey, 10);
+        SumsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QString shown;
+        bool focused = false;
+        whenModalActive<SumsGraphSettingsDialog>([&shown, &focused](SumsGraphSettingsDialog* dialog) {
+            focused = QApplication::focusWidget() == dialog->spanEdit;
+            dialog->spanEdit->selectAll();
+            QTest::keyClicks(dialog->spanEdit, "150");
+            shown = dialog->spanEdit->text();
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QVERIFY(focused);
+        QCOMPARE(shown, QString("120"));
+        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 120 Draws"));
+    }
+
     void withoutADatabaseZeroBarsUnderTheLastSpan()
     {
         SumsAnalysis::S = 17;
         SumsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->values(), QVector<double>(28, 0.0));
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 17 Draws"));
         QVERIFY(w.customizeButton->isEnabled());

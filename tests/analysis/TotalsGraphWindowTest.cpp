@@ -35,7 +35,7 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", 50);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         BarChartWidget* chart = w.chart;
         QCOMPARE(chart, child<BarChartWidget>(&w, "Chartfx1"));
         QCOMPARE(CumulativeTotals::D, 50);
@@ -54,7 +54,7 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", 120);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(CumulativeTotals::D, 120);
         QCOMPARE(total(w.chart->values()), 360.0);
 
@@ -65,7 +65,7 @@ class TotalsGraphTest : public QObject
             shown = dialog->spanEdit->value();
             dialog->close();
         });
-        w.customize();
+        throughGuard(&w, [&] { w.customize(); });
         QCOMPARE(shown, 120);
         QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
         QCOMPARE(w.chart->drawings(), drawings + 1);
@@ -85,7 +85,7 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("g.c3d", draws);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         whenModalActive<TotalsGraphSettingsDialog>([](TotalsGraphSettingsDialog* dialog) {
             dialog->spanEdit->setValue(5);
             QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
@@ -102,11 +102,71 @@ class TotalsGraphTest : public QObject
         QVERIFY(Dialogs::shown().isEmpty());
     }
 
+    // A span below 1 would leave every later graph empty ("Past 0 Draws"): it
+    // is never stored, and a stored one reads as every draw.
+    void spansBelowOneAreNeverStored()
+    {
+        env->writeDatabase("empty.c3d", std::vector<TestDraw>{});
+        Session::instance().databaseName = "empty.c3d"; // nothing to rebuild
+        {
+            TotalsGraphWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            QTRY_COMPARE(w.chart->pointCount(), 10);
+            QCOMPARE(CumulativeTotals::D, 0);
+            w.close();
+        }
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), -1);
+
+        // No database at all: the span of this run, 0, is not stored either.
+        Session::instance().databaseName.clear();
+        {
+            TotalsGraphWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+            w.close();
+        }
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), -1);
+
+        Settings::writeInteger(CumulativeTotals::SettingsKey, 0);
+        env->writeDatabase("g.c3d", 40);
+        env->openDatabase("g.c3d");
+        TotalsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(CumulativeTotals::D, 40);
+        QCOMPARE(total(w.chart->values()), 120.0);
+        QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 40 Draws"));
+    }
+
+    void typingASpanAboveTheDrawsShowsTheDraws()
+    {
+        env->writeDatabase("g.c3d", 120);
+        env->openDatabase("g.c3d");
+        Settings::writeInteger(CumulativeTotals::SettingsKey, 10);
+        TotalsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QString shown;
+        bool focused = false;
+        whenModalActive<TotalsGraphSettingsDialog>([&shown, &focused](TotalsGraphSettingsDialog* dialog) {
+            focused = QApplication::focusWidget() == dialog->spanEdit;
+            dialog->spanEdit->selectAll();
+            QTest::keyClicks(dialog->spanEdit, "150");
+            shown = dialog->spanEdit->text();
+            QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QVERIFY(focused);
+        QCOMPARE(shown, QString("120"));
+        QCOMPARE(CumulativeTotals::D, 120);
+        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+        QCOMPARE(total(w.chart->values()), 360.0);
+    }
+
     void withoutADatabaseTenZeroBarsAndNoCustomizing()
     {
         CumulativeTotals::D = 33;
         TotalsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(!w.customizeButton->isEnabled());
         QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
         QCOMPARE(w.chart->axisMax(), 3.0);
@@ -118,7 +178,7 @@ class TotalsGraphTest : public QObject
         env->writeDatabase("empty.c3d", std::vector<TestDraw>{});
         Session::instance().databaseName = "empty.c3d";
         TotalsGraphWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(CumulativeTotals::D, 0);
         QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
         QVERIFY(Dialogs::shown().isEmpty());

@@ -170,7 +170,7 @@ class MainWindowTest : public QObject
         window->findChild<QAction*>("Quor3WebSupport1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown().first().title, QString("Error ExploreWeb"));
-        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute"));
+        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute\n\n") + WebPages::SupportAddress);
         WebPages::setOpenerForTesting([](const QString&) { return 42; });
         window->findChild<QAction*>("ResultsSite1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -223,13 +223,17 @@ class MainWindowTest : public QObject
         env->writeDatabase("ga.c3d", 30);
         openThroughDialog(env->dataFolder() + "/ga.c3d");
         QString shown;
-        QTimer::singleShot(0, [&] {
-            if (auto* window = QApplication::activeModalWidget()) {
-                shown = window->windowTitle();
-                window->close();
-            }
+        auto triggering = std::make_shared<bool>(true);
+        whenModalActive<QDialog>([&shown, triggering](QDialog* window) {
+            if (!*triggering)
+                return; // a later test's window
+            shown = window->windowTitle();
+            window->close();
         });
-        window->findChild<QAction*>(action)->trigger();
+        auto* item = window->findChild<QAction*>(action);
+        QVERIFY(item);
+        item->trigger();
+        *triggering = false;
         QCOMPARE(shown, caption);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(Dialogs::shown().isEmpty());
@@ -237,14 +241,19 @@ class MainWindowTest : public QObject
 
     void aboutBoxShowsTheProduct()
     {
+        ModalSafetyNet net;
         QTimer::singleShot(0, [] {
             auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             QVERIFY(box);
             QCOMPARE(box->windowTitle(), QString("About"));
-            QCOMPARE(box->findChild<QLabel*>("ProductName")->text(), QString("Quor 3   v7.0"));
+            auto* product = box->findChild<QLabel*>("ProductName");
+            QVERIFY(product);
+            QCOMPARE(product->text(), QString("Quor 3   v7.0"));
             QTest::keyClick(box, Qt::Key_Return); // OK is the default button
         });
-        window->findChild<QAction*>("AboutQuor31")->trigger();
+        auto* about = window->findChild<QAction*>("AboutQuor31");
+        QVERIFY(about);
+        about->trigger();
         QVERIFY(!QApplication::activeModalWidget());
     }
 };

@@ -142,7 +142,9 @@ class ComputerTest : public QObject
         ComputerChoicesWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        QTest::keyClick(&window, Qt::Key_Return);
+        // Enter reaches the control with the focus, Close at first.
+        QCOMPARE(QApplication::focusWidget(), child<QPushButton>(&window, "BitBtn1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Rejected));
     }

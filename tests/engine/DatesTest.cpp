@@ -26,8 +26,20 @@ TEST(Dates, ImpossibleDatesRaiseTheEncodeError)
     EXPECT_THROW(encodeDate(2002, 13, 1), Error);
     EXPECT_THROW(encodeDate(0, 1, 1), Error);
     EXPECT_NO_THROW(encodeDate(2000, 2, 29));
+    // The day after the last of every month, in a common and in a leap year.
+    const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    for (int year : {2002, 2004})
+        for (int month = 1; month <= 12; ++month) {
+            const int last = lengths[month - 1] + (month == 2 && year == 2004 ? 1 : 0);
+            EXPECT_EQ(encodeDate(year, month, last) + 1,
+                      month == 12 ? encodeDate(year + 1, 1, 1) : encodeDate(year, month + 1, 1))
+                << year << "-" << month;
+            EXPECT_THROW(encodeDate(year, month, last + 1), Error) << year << "-" << month;
+            EXPECT_THROW(encodeDate(year, month, 0), Error) << year << "-" << month;
+        }
     try {
         encodeDate(2002, 6, 31);
+        FAIL() << "31 June must not encode";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "Invalid argument to date encode");
         EXPECT_EQ(e.kind(), Error::Kind::Date);
@@ -60,6 +72,7 @@ TEST(Conversion, IntegerTextLikeTheEntryBoxes)
         EXPECT_THROW(toInt(bad), Error) << bad;
     try {
         toInt("abc");
+        FAIL() << "'abc' must not convert";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
     }

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace quor3;
@@ -157,7 +158,11 @@ TEST(StoreDraw, AFailedCutBackLeavesTheOldDatabaseWhole)
     EXPECT_THROW(storeDraw(dir.path(), "ga.c3d", draw(9, 8, 7, 2004, 1, 2)), Error);
     setRenameFunctionForTesting(nullptr);
     EXPECT_EQ(readWholeFile(dir / "ga.c3d"), before);
-    EXPECT_FALSE(fileExists(dir / "temp.dat"));
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        left.push_back(entry.path().filename().string());
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"ga.c3d", "quor3.lock"})); // no scratch file stays behind
 }
 
 // --- The match check ---

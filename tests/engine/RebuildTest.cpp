@@ -207,10 +207,11 @@ TEST(Rebuild, OrdinalListRanksEachPosition)
 
 TEST(Choices, PairsLineOfAWarmDigit)
 {
-    std::vector<TDigitCounts> table(10, TDigitCounts{});
-    EXPECT_EQ(pairsChoices({"7", "7", "7", "7"}, table).front(), "0  1  7");
+    // H[3] to H[6] are the warm digits.
+    PairTable table{};
+    EXPECT_EQ(pairsChoices({0, 1, 2, 7, 3, 4, 5, 6, 8, 9}, table).front().text(), "0  1  7");
     table[5] = {0, 0, 4, 0, 0, 9, 0, 0, 0, 0};
-    EXPECT_EQ(pairsChoices({"5", "7", "7", "7"}, table).front(), "5  2  5");
+    EXPECT_EQ(pairsChoices({0, 1, 2, 5, 3, 4, 7, 6, 8, 9}, table).front().text(), "5  2  5");
 }
 
 TEST(Choices, RepeatPercentagesRoundHalvesToEven)
@@ -350,4 +351,28 @@ TEST(Rebuild, PanelsFollowTheCallersChoice)
     rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::LastDateOnly, corrected, digits);
     EXPECT_EQ(corrected.order, (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(corrected.panels[1], "Last Draw Date: 1/5/2002");
+}
+
+TEST(Rebuild, TheFilesAreMadeInMemoryAndWrittenAsMade)
+{
+    TempFolder dir;
+    const auto draws = drawsOf(variedTriples(200));
+    writeDatabase(dir / "ga.c3d", draws);
+    SequenceDigits memoryDigits, fileDigits;
+    const RebuildOutput made = computeDerivedFiles(draws, memoryDigits);
+    EXPECT_FALSE(fileExists(dir / "freq.dat"));
+    RecordingStatus status;
+    const RebuildResult result =
+        rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::TotalAndLastDate, status, fileDigits);
+    const std::vector<std::string> order = {"freq.dat", "hottest.dat", "warm.dat",   "wm.dat",      "hot.dat",
+                                            "cold.dat", "oddeven.dat", "order.dat",  "ordinal.dat", "pair.dat",
+                                            "pr.dat",   "repeat.dat",  "repeats.dat"};
+    ASSERT_EQ(made.files.size(), order.size());
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        EXPECT_EQ(made.files[k].name, order[k]);
+        EXPECT_EQ(made.files[k].bytes, readWholeFile(dir / order[k])) << order[k];
+    }
+    EXPECT_EQ(made.hotRanking, result.hotRanking);
+    EXPECT_EQ(status.panels[2], "Hottest Number: " + std::to_string(made.hotRanking[0]));
+    EXPECT_EQ(status.panels[3], "Coldest Number: " + std::to_string(made.hotRanking[9]));
 }

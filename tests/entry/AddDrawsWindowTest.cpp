@@ -130,11 +130,13 @@ class AddrecTest : public QObject
         QTest::keyClick(box(w, "SpinEdit1"), Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("addto"));
 
-        // After an entry the focus waits on the button, ready for the next one.
+        // After an entry the button waits for the next draw and the focus
+        // goes to the first digit box, ready for it.
         child<QCheckBox>(&w, "CheckBox1")->setChecked(false);
         setDigits(w, 1, 2, 3);
         click(w, "Button1");
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(child<QPushButton>(&w, "Button1")));
+        QVERIFY(!child<QPushButton>(&w, "Button1")->isEnabled());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box(w, "SpinEdit1")));
         QCOMPARE(w.calendarDate(), (CivilDate{2002, 1, 12}));
         QVERIFY(Dialogs::shown().isEmpty());
     }
@@ -147,7 +149,7 @@ class AddrecTest : public QObject
         AddDrawsWindow w;
         int refreshes = 0;
         w.setRefreshRequest([&] { ++refreshes; });
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         click(w, "SpinButton1Up");
         click(w, "SpinButton1Up");
         QCOMPARE(w.calendarDate(), (CivilDate{2002, 3, 1}));
@@ -177,10 +179,10 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 5, 6, 7);
         box(w, "SpinEdit2")->findChild<QLineEdit*>()->clear();
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         const auto last = quor3::readDraws(inData("ga.c3d")).back();
         QCOMPARE((QList<int>{last.Digit1, last.Digit2, last.Digit3}), (QList<int>{5, 0, 7}));
         QCOMPARE(box(w, "SpinEdit2")->text(), QString("0"));
@@ -223,7 +225,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2001, 6, 1}, {3, 0, 7, year, month, day}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.calendarDate(), (CivilDate{proposed.year(), proposed.month(), proposed.day()}));
         QCOMPARE(labelText(w, "Label3"), QString::number(proposed.year()));
         QCOMPARE(labelText(w, "Panel2"), monthName);
@@ -235,7 +237,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2003, 1, 30}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 1, 31}));
         click(w, "SpinButton1Up");
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 2, 1}));
@@ -259,7 +261,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2004, 3, 14}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.calendarDate(), (CivilDate{2004, 3, 15}));
         w.showPreviousMonth();
         QCOMPARE(w.calendarDate(), (CivilDate{2004, 2, 28}));
@@ -271,7 +273,7 @@ class AddrecTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2003, 1, 30}});
         openDatabase("ga.c3d");
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         pickDay(w, 2003, 2, 3); // a greyed day of the next month
         QCOMPARE(w.calendarDate().month, 1);
         pickDay(w, 2003, 1, 5);
@@ -285,10 +287,10 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 2, 5, 8);
         const CivilDate date = w.calendarDate();
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         const auto draws = quor3::readDraws(inData("ga.c3d"));
         QCOMPARE(draws.size(), std::size_t(91));
         for (int i = 0; i < 90; ++i) {
@@ -309,9 +311,9 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 2, 5, 8);
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
         QCOMPARE(panels.value(0), QString("Total Draws: 731"));
         QCOMPARE(digits(w), (QList<int>{0, 0, 0}));
@@ -325,7 +327,7 @@ class AddrecTest : public QObject
         Settings::writeInteger("QCheck", 0);
         const QString total = panels.value(0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         quor3::setRenameFunctionForTesting(&failingRename);
         click(w, "Button1");
         QCOMPARE(Dialogs::shown().size(), 1);
@@ -341,11 +343,11 @@ class AddrecTest : public QObject
         session.databaseName = "new.c3d";
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const QDate today = QDate::currentDate();
         QCOMPARE(w.calendarDate(), (CivilDate{today.year(), today.month(), today.day()}));
         setDigits(w, 1, 2, 3);
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         QCOMPARE(quor3::countDraws(inData("new.c3d")), 1LL);
         QCOMPARE(panels.value(0), QString("Total Draws: 1"));
         QVERIFY(panels.value(3).startsWith("Coldest Number: "));
@@ -358,7 +360,7 @@ class AddrecTest : public QObject
         Session::instance().databaseName = "none.c3d";
         AddDrawsState::setLastEnteredDate({2001, 5, 9});
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const QDate today = QDate::currentDate();
         QCOMPARE(w.calendarDate().year, 2001);
         QCOMPARE(w.calendarDate().month, today.month());
@@ -372,18 +374,18 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         {
             AddDrawsWindow w;
-            w.refresh();
+            throughGuard(&w, [&] { w.refresh(); });
         }
         Session::instance().databaseName = "other.c3d";
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.calendarDate().year, 1999);
     }
 
     void theNotifySettingAndItsLabels()
     {
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         auto* check = child<QCheckBox>(&w, "CheckBox1");
         QVERIFY(check->isChecked()); // no QCheck key: notify
         QTest::mouseClick(child<QLabel>(&w, "Label2"), Qt::LeftButton);
@@ -411,7 +413,7 @@ class AddrecTest : public QObject
 
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow again;
-        again.refresh();
+        throughGuard(&again, [&] { again.refresh(); });
         QVERIFY(!child<QCheckBox>(&again, "CheckBox1")->isChecked());
     }
 
@@ -421,11 +423,11 @@ class AddrecTest : public QObject
         openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         const CivilDate date = w.calendarDate();
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         pickDay(w, date.year, date.month, date.day);
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         const auto draws = quor3::readDraws(inData("ga.c3d"));
         QCOMPARE(draws.size(), std::size_t(7));
         QCOMPARE(draws[5].DrawDate, draws[6].DrawDate);
@@ -474,9 +476,9 @@ class AddrecTest : public QObject
         writeQuietChoices();
         quor3::writeTextLines(inData("oddeven.dat"), {"1  2  2", "2  1  1", "9  9  9", "9  9  9", "9  9  9"});
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 1, 1, 2);
-        w.enterDraw();
+        throughGuard(&w, [&] { w.enterDraw(); });
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown()[0].text, QString("W I N N E R\nOdd/Even Category: 2  1  1"));
     }
@@ -489,7 +491,7 @@ class AddrecTest : public QObject
         quor3::writeTextLines(inData("hot.dat"), {"3  0  7", "9  9  9", "9  9  9", "9  9  9", "9  9  9"});
         quor3::writeTextLines(inData("cold.dat"), {"9  9  9", "9  9  9"});
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 7, 0, 3);
         click(w, "Button1");
         QCOMPARE(Dialogs::shown().size(), 2);
@@ -507,7 +509,7 @@ class AddrecTest : public QObject
         Settings::writeInteger("QCheck", 0);
         quor3::writeTextLines(inData("hot.dat"), {"3  0  7", "x"});
         AddDrawsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 7, 0, 3);
         click(w, "Button1");
         QVERIFY(Dialogs::shown().isEmpty());

@@ -90,7 +90,7 @@ class UpdateTest : public QObject
         QCOMPARE(box(w, "SpinEdit6")->findChild<QLineEdit*>()->maxLength(), 4);
         // Without a database file the list stays empty.
         Session::instance().databaseName = "missing.c3d";
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(list(w)->count(), 0);
     }
 
@@ -120,7 +120,7 @@ class UpdateTest : public QObject
         CorrectionsWindow w;
         int refreshes = 0;
         w.setRefreshRequest([&] { ++refreshes; });
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(2);
         setValues(w, {4, 5, 6, 2, 3, 2005});
         reEnter(w);
@@ -145,10 +145,10 @@ class UpdateTest : public QObject
         writeThree();
         const auto before = quor3::readCountsFile(env->dataPath() / "order.dat");
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(0);
         setValues(w, {4, 5, 6, 1, 1, 2002});
-        w.reenterDraw();
+        throughGuard(&w, [&] { w.reenterDraw(); });
         const auto after = quor3::readCountsFile(env->dataPath() / "order.dat");
         QCOMPARE(after[0][1], before[0][1] - 1);
         QCOMPARE(after[0][4], before[0][4] + 1);
@@ -162,7 +162,7 @@ class UpdateTest : public QObject
     {
         writeThree();
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(1);
         setValues(w, {1, 1, 1, 3, 1, 2004});
         reEnter(w);
@@ -180,7 +180,7 @@ class UpdateTest : public QObject
         writeThree();
         const std::string before = readFileText(database());
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         setValues(w, {9, 9, 9, 3, 2, 2004});
         reEnter(w);
         QCOMPARE(readFileText(database()), before);
@@ -191,12 +191,12 @@ class UpdateTest : public QObject
     {
         writeThree();
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(2); // 31 January 2005
         list(w)->setCurrentRow(1); // 29 February 2004
         QCOMPARE(values(w), (QList<int>{4, 4, 4, 2, 29, 2004}));
         box(w, "SpinEdit1")->setValue(5);
-        w.reenterDraw();
+        throughGuard(&w, [&] { w.reenterDraw(); });
         const auto draw = quor3::readDraw(database(), 1);
         QCOMPARE(draw.DrawDate, quor3::encodeDate(2004, 2, 29));
         QCOMPARE(draw.Digit1, 5);
@@ -227,7 +227,7 @@ class UpdateTest : public QObject
         writeThree();
         const std::string before = readFileText(database());
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(0);
         box(w, "SpinEdit4")->setValue(4);
         // The day box never offers 31 in April; force it to see the guard behind it.
@@ -244,7 +244,7 @@ class UpdateTest : public QObject
     {
         writeThree();
         CorrectionsWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         list(w)->setCurrentRow(2);
         env->writeDatabase("ga.c3d", 2);
         reEnter(w);

@@ -43,19 +43,21 @@ class AddTest : public QObject
     // which is closed afterwards. Returns the modal window's object name.
     static QString withModal(UpdateMenuWindow& w, const char* button, const std::function<void(QDialog*)>& inside)
     {
-        QString opened;
-        QTimer::singleShot(0, [&] {
-            auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-            if (!modal)
+        auto opened = std::make_shared<QString>();
+        auto pressing = std::make_shared<bool>(true);
+        // Its activation handler has run once it is the active window.
+        whenModalActive<QDialog>([opened, pressing, inside](QDialog* modal) {
+            if (!*pressing)
                 return;
-            opened = modal->objectName();
-            // Its activation handler has run once it is the active window.
-            if (QTest::qWaitForWindowActive(modal))
-                inside(modal);
+            *opened = modal->objectName();
+            inside(modal);
             modal->close();
         });
-        QTest::mouseClick(child<QPushButton>(&w, button), Qt::LeftButton);
-        return opened;
+        auto* pressed = child<QPushButton>(&w, button);
+        if (pressed)
+            QTest::mouseClick(pressed, Qt::LeftButton);
+        *pressing = false;
+        return *opened;
     }
 
   private slots:
@@ -108,10 +110,11 @@ class AddTest : public QObject
         env->openDatabase("ga.c3d");
         Settings::writeInteger("QCheck", 0);
         UpdateMenuWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QList<int> countsAfterEachEntry;
         const QString opened = withModal(w, "Button1", [&](QDialog* modal) {
-            auto* add = static_cast<AddDrawsWindow*>(modal);
+            auto* add = qobject_cast<AddDrawsWindow*>(modal);
+            QVERIFY(add);
             for (int i = 1; i <= 3; ++i) {
                 child<QSpinBox>(add, "SpinEdit1")->setValue(i);
                 QTest::mouseClick(child<QPushButton>(add, "Button1"), Qt::LeftButton);
@@ -133,10 +136,11 @@ class AddTest : public QObject
         env->writeDatabase("ga.c3d", 4);
         env->openDatabase("ga.c3d");
         UpdateMenuWindow w;
-        w.refresh();
+        throughGuard(&w, [&] { w.refresh(); });
         QString before;
         withModal(w, "Button2", [&](QDialog* modal) {
-            auto* correct = static_cast<CorrectionsWindow*>(modal);
+            auto* correct = qobject_cast<CorrectionsWindow*>(modal);
+            QVERIFY(correct);
             child<QListWidget>(correct, "ListBox1")->setCurrentRow(0);
             child<QSpinBox>(correct, "SpinEdit1")->setValue(9);
             child<QSpinBox>(correct, "SpinEdit2")->setValue(9);

@@ -8,9 +8,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace
 {
@@ -156,4 +159,48 @@ TEST(DataFolder, FindsFilesWhateverTheirLetterCase)
     qputenv("HOME", dir.path().toLocal8Bit());
     ensureDataFolder();
     EXPECT_TRUE(QDir(dir.filePath("quor3box")).exists());
+}
+
+namespace
+{
+
+int failingRename(const char*, const char*)
+{
+    errno = EIO;
+    return -1;
+}
+
+} // namespace
+
+TEST(ProfileFile, AStoppedWriteLeavesTheOldFileWhole)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    write(path, "[Config]\r\nQCheck=1\r\nCumulative Days=30\r\n");
+    quor3::setRenameFunctionForTesting(&failingRename);
+    EXPECT_THROW(ProfileFile(path).writeInteger("Config", "QCheck", 0), quor3::Error);
+    quor3::setRenameFunctionForTesting(nullptr);
+    EXPECT_EQ(readAll(path), "[Config]\r\nQCheck=1\r\nCumulative Days=30\r\n");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"quor3.ini"});
+}
+
+TEST(ProfileFile, ALinkIsReplacedAndAReadOnlyFileKept)
+{
+    QTemporaryDir dir, outside;
+    write(outside.filePath("target.ini"), "[Config]\r\nQCheck=1\r\n");
+    const QString path = dir.filePath("quor3.ini");
+    ASSERT_TRUE(QFile::link(outside.filePath("target.ini"), path));
+    ProfileFile(path).writeInteger("Config", "QCheck", 0);
+    EXPECT_FALSE(QFileInfo(path).isSymLink());
+    EXPECT_EQ(readAll(path), "[Config]\r\nQCheck=0\r\n");
+    EXPECT_EQ(readAll(outside.filePath("target.ini")), "[Config]\r\nQCheck=1\r\n");
+
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    try {
+        ProfileFile(path).writeInteger("Config", "QCheck", 1);
+        FAIL() << "a read-only settings file was written";
+    } catch (const quor3::Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(readAll(path), "[Config]\r\nQCheck=0\r\n");
 }

@@ -30,10 +30,17 @@ class PairsTest : public QObject
         QVERIFY(grid);
         QCOMPARE(grid->columnCount(), 11);
         QCOMPARE(grid->rowCount(), 11);
-        // Sized once, when the window is made.
-        QCOMPARE(grid->columnWidth(0), 40);
-        QCOMPARE(grid->columnWidth(10), 40);
-        QCOMPARE(grid->rowHeight(10), 24);
+        // Sized once, when the window is made: the cells share out the
+        // whole grid, no blank strip at the right or bottom.
+        QCOMPARE(cellsExtent(grid), grid->contentsRect().size());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QCOMPARE(cellsExtent(grid), grid->viewport()->size());
+        for (int i = 1; i < 11; ++i) {
+            QVERIFY(qAbs(grid->columnWidth(i) - grid->columnWidth(0)) <= 1);
+            QVERIFY(qAbs(grid->rowHeight(i) - grid->rowHeight(0)) <= 1);
+        }
+        QVERIFY(grid->columnWidth(10) >= 40 && grid->rowHeight(10) >= 24);
         QVERIFY(!grid->isEnabled());
         QCOMPARE(grid->selectionMode(), QAbstractItemView::NoSelection);
         w.refresh();

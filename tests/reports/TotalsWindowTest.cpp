@@ -29,11 +29,23 @@ class TotalsTest : public QObject
         for (int c = 0; c < 10; ++c) {
             QCOMPARE(cell(grid, c, 0), QString());
             QCOMPARE(cell(grid, c, 1), QString());
-            QCOMPARE(grid->columnWidth(c), 45);
         }
-        QCOMPARE(grid->rowHeight(0), 24);
-        QCOMPARE(grid->rowHeight(1), 24);
         QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    // The cells share out the whole grid, as evenly as whole pixels allow:
+    // no blank strip at the right or bottom.
+    void theCellsFillTheGrid()
+    {
+        TotalsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto* grid = child<QTableWidget>(&w, "StringGrid1");
+        QTRY_COMPARE(cellsExtent(grid), grid->viewport()->size());
+        for (int c = 1; c < 10; ++c)
+            QVERIFY(qAbs(grid->columnWidth(c) - grid->columnWidth(0)) <= 1);
+        QVERIFY(qAbs(grid->rowHeight(1) - grid->rowHeight(0)) <= 1);
+        QVERIFY(grid->columnWidth(0) >= 45 && grid->rowHeight(0) >= 24);
     }
 
     void theGridIsReadOnly()

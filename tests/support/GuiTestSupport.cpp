@@ -4,10 +4,19 @@
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
 #include "platform/Dialogs.h"
+#include "platform/KeyboardRules.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 
 #include <QDir>
+
+// Every window under test takes Enter as the program does; installed as the
+// application object is made, before any window.
+static void installProgramKeyRules()
+{
+    installEnterKeyRule();
+}
+Q_COREAPP_STARTUP_FUNCTION(installProgramKeyRules)
 
 GuiTestEnvironment::GuiTestEnvironment()
 {

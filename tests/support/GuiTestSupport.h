@@ -2,6 +2,7 @@
 
 #include "engine/Choices.h"
 #include "engine/DrawRecord.h"
+#include "platform/Guard.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -78,7 +79,9 @@ inline double total(const QVector<double>& values)
 
 // Runs `act` on the modal window of type T once it is up and active: queue it
 // before the exec() that shows the window. It gives up after five seconds, so
-// that a window that never came cannot be mistaken for a later test's one.
+// that a window that never came cannot be mistaken for a later test's one; a
+// modal window of another kind that is up by then is closed, so that its
+// exec() returns and the test fails on its checks instead of hanging.
 template <typename T> void whenModalActive(std::function<void(T*)> act)
 {
     auto* timer = new QTimer;
@@ -90,6 +93,11 @@ template <typename T> void whenModalActive(std::function<void(T*)> act)
             if (++*tries > 1000) {
                 timer->stop();
                 timer->deleteLater();
+                if (QWidget* other = QApplication::activeModalWidget()) {
+                    qWarning("Expected %s, closing %s", T::staticMetaObject.className(),
+                             other->metaObject()->className());
+                    other->close();
+                }
             }
             return;
         }
@@ -99,6 +107,32 @@ template <typename T> void whenModalActive(std::function<void(T*)> act)
     });
     timer->start();
 }
+
+// Runs a window's handler as the window itself does, through the error guard:
+// an error shows as a message (Dialogs::shown()) and fails the checks that
+// follow, where an exception would end the whole test program.
+inline bool throughGuard(QWidget* window, const std::function<void()>& handler)
+{
+    return runGuarded(window, handler);
+}
+
+// A safety net for a test that opens a modal window and closes it from a
+// timer: while the net lives (the test function's scope), any modal window
+// still up after five seconds is closed, so that a check that failed before
+// the closing step ends the test instead of hanging the whole program.
+class ModalSafetyNet : public QObject
+{
+  public:
+    explicit ModalSafetyNet(int milliseconds = 5000)
+    {
+        QTimer::singleShot(milliseconds, this, [] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                qWarning("Closing %s, still open", modal->metaObject()->className());
+                modal->close();
+            }
+        });
+    }
+};
 
 // A grid's cell text by column and row, and every cell row by row.
 inline QString cell(QTableWidget* grid, int column, int row)
@@ -113,6 +147,18 @@ inline QStringList allCells(QTableWidget* grid)
         for (int c = 0; c < grid->columnCount(); ++c)
             out << cell(grid, c, r);
     return out;
+}
+
+// How far a grid's cells reach, right and bottom: they fill the grid when
+// this is the size of its viewport.
+inline QSize cellsExtent(QTableWidget* grid)
+{
+    int width = 0, height = 0;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        width += grid->columnWidth(c);
+    for (int r = 0; r < grid->rowCount(); ++r)
+        height += grid->rowHeight(r);
+    return QSize(width, height);
 }
 
 // The lines of a list, top to bottom.

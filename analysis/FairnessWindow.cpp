@@ -1,0 +1,192 @@
+#include "analysis/FairnessWindow.h"
+
+#include "engine/DrawRecord.h"
+#include "engine/HitDistribution.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/WindowKit.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+    return item;
+}
+
+} // namespace
+
+FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("FairnessWindow");
+    setWindowTitle("Fairness Check");
+    resize(720, 640);
+
+    summaryLabel = new QLabel(this);
+    summaryLabel->setObjectName("summaryLabel");
+    summaryLabel->setWordWrap(true);
+
+    table = new QTableWidget(0, 4, this);
+    table->setObjectName("fairnessTable");
+    table->setHorizontalHeaderLabels({"Test", "Statistic", "Degrees of freedom", "p-value"});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setWordWrap(false);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* positionLabel = new QLabel("Digit counts &of:", this);
+    positionBox = new QComboBox(this);
+    positionBox->setObjectName("positionBox");
+    positionBox->addItems({"First position", "Second position", "Third position", "All positions"});
+    positionLabel->setBuddy(positionBox);
+    connect(positionBox, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
+
+    auto* chart = new QChart;
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chartView = new QChartView(chart, this);
+    chartView->setObjectName("fairnessChart");
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(220);
+
+    verdictLabel = new QLabel(this);
+    verdictLabel->setObjectName("verdictLabel");
+    verdictLabel->setWordWrap(true);
+    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont verdictFont = verdictLabel->font();
+    verdictFont.setBold(true);
+    verdictLabel->setFont(verdictFont);
+
+    closeButton = addCloseButton(this);
+    closeButton->setObjectName("closeButton");
+
+    auto* positionRow = new QHBoxLayout;
+    positionRow->addWidget(positionLabel);
+    positionRow->addWidget(positionBox);
+    positionRow->addStretch(1);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel);
+    layout->addWidget(table);
+    layout->addLayout(positionRow);
+    layout->addWidget(chartView, 1);
+    layout->addWidget(verdictLabel);
+    layout->addLayout(bottomRow);
+
+    Help::bindF1(this, "fairness");
+    centreOnScreen(this);
+    runGuarded(this, [this] { refresh(); });
+}
+
+void FairnessWindow::refresh()
+{
+    const Session& session = Session::instance();
+    std::vector<quor3::DrawRecord> draws;
+    if (session.databaseExists())
+        draws = quor3::readDraws(session.databasePath());
+    result_ = quor3::checkFairness(draws);
+
+    QString summary = session.databaseExists() ? session.databaseNameText() + ": " : QString("No database is open. ");
+    summary += QString("%1 draws tested").arg(result_.draws);
+    if (result_.skipped > 0)
+        summary += QString(", %1 left out for a digit outside 0 to 9").arg(result_.skipped);
+    summary += ". A p-value is the chance that fair draws would stray this far from the expected counts, or further.";
+    summaryLabel->setText(summary);
+    showTable();
+    showCounts();
+    verdictLabel->setText(QString::fromStdString(quor3::fairnessVerdict(result_)));
+}
+
+void FairnessWindow::showTable()
+{
+    table->setRowCount(static_cast<int>(result_.tests.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const quor3::FairnessTest& t = result_.tests[static_cast<std::size_t>(row)];
+        table->setItem(row, 0, cellItem(QString::fromStdString(quor3::fairnessTestTitle(t.name)), false));
+        if (t.name == "repeats") {
+            // A count out of so many comparisons, not a chi-squared value.
+            table->setItem(row, 1, cellItem(QString("%1 repeats").arg(t.statistic, 0, 'f', 0)));
+            table->setItem(row, 2, cellItem(QString("%1 comparisons").arg(t.df)));
+        } else {
+            table->setItem(row, 1, cellItem(QString::number(t.statistic, 'f', 2)));
+            table->setItem(row, 2, cellItem(QString::number(t.df)));
+        }
+        table->setItem(row, 3, cellItem(QString::fromStdString(quor3::pValueText(t.p))));
+    }
+    table->resizeRowsToContents();
+    int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
+    for (int r = 0; r < table->rowCount(); ++r)
+        height += table->rowHeight(r);
+    table->setFixedHeight(height);
+}
+
+void FairnessWindow::showCounts()
+{
+    const int position = positionBox->currentIndex();
+    const auto& counts =
+        position < 3 ? result_.positionCounts[static_cast<std::size_t>(position)] : result_.pooledCounts;
+    const double fair = static_cast<double>(result_.draws) * (position < 3 ? 1 : 3) / 10.0;
+
+    QChart* chart = chartView->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    chart->setTitle(QString("How often each digit came up: %1").arg(positionBox->currentText().toLower()));
+
+    auto* observed = new QBarSet("Drawn");
+    observed->setColor(QColor(0x2f, 0x6f, 0xc8));
+    auto* expected = new QBarSet("Fair draws, on average");
+    expected->setColor(QColor(0xb8, 0xd4, 0xf0));
+    QStringList digits;
+    double top = 1.0;
+    for (int d = 0; d < 10; ++d) {
+        observed->append(static_cast<double>(counts[static_cast<std::size_t>(d)]));
+        expected->append(fair);
+        digits << QString::number(d);
+        top = std::max({top, fair, static_cast<double>(counts[static_cast<std::size_t>(d)])});
+    }
+    auto* series = new QBarSeries;
+    series->append(observed);
+    series->append(expected);
+    chart->addSeries(series);
+
+    auto* digitAxis = new QBarCategoryAxis;
+    digitAxis->append(digits);
+    digitAxis->setTitleText("Digit");
+    auto* countAxis = new QValueAxis;
+    countAxis->setLabelFormat("%.0f");
+    countAxis->setRange(0, std::ceil(top * 1.1));
+    countAxis->applyNiceNumbers();
+    countAxis->setTitleText("Draws");
+    chart->addAxis(digitAxis, Qt::AlignBottom);
+    chart->addAxis(countAxis, Qt::AlignLeft);
+    series->attachAxis(digitAxis);
+    series->attachAxis(countAxis);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+}

@@ -1,0 +1,31 @@
+#include "app/DesktopIdentity.h"
+#include "app/LazyIcon.h"
+
+#include <QApplication>
+
+// A static library's resources must be registered by hand before first use.
+static void registerIconResources()
+{
+    Q_INIT_RESOURCE(icons);
+}
+
+QIcon programIcon()
+{
+    static const bool registered = (registerIconResources(), true);
+    (void)registered;
+    QList<std::pair<QSize, QString>> files;
+    for (int size : {48, 128, 256})
+        files.append({QSize(size, size), QStringLiteral(":/icons/%1/quor3.png").arg(size)});
+    return lazyIconFromFiles(files);
+}
+
+void setUpDesktopIdentity()
+{
+    QApplication::setOrganizationName(QStringLiteral("quor3"));
+    QApplication::setOrganizationDomain(QStringLiteral("quor3.github.io"));
+    QApplication::setApplicationName(QStringLiteral("Quor 3"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quor 3"));
+    QApplication::setApplicationVersion(QStringLiteral(QUOR3_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(QUOR3_APP_ID));
+    QApplication::setWindowIcon(programIcon());
+}

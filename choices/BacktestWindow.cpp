@@ -1,0 +1,235 @@
+#include "choices/BacktestWindow.h"
+
+#include "choices/ComputerChoicesWindow.h"
+#include "engine/DrawRecord.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/WindowKit.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+#include <limits>
+
+namespace
+{
+
+QString number(double value, int decimals)
+{
+    return QString::number(value, 'f', decimals);
+}
+
+QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+    return item;
+}
+
+} // namespace
+
+BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("BacktestWindow");
+    setWindowTitle("How Did the Choices Do?");
+    resize(780, 640);
+
+    summaryLabel = new QLabel(this);
+    summaryLabel->setObjectName("summaryLabel");
+    summaryLabel->setWordWrap(true);
+
+    auto* seedLabel = new QLabel("Odd/even &seed:", this);
+    seedBox = new QSpinBox(this);
+    seedBox->setObjectName("seedBox");
+    seedBox->setRange(0, std::numeric_limits<int>::max());
+    seedBox->setValue(static_cast<int>(quor3::DefaultBacktestSeed));
+    seedBox->setToolTip("The odd/even list has random digits; this number fixes them, so that a run can be repeated.");
+    seedLabel->setBuddy(seedBox);
+    recalculateButton = new QPushButton("&Recalculate", this);
+    recalculateButton->setObjectName("recalculateButton");
+    // Enter in the seed box recalculates.
+    recalculateButton->setDefault(true);
+    connect(recalculateButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { recalculate(); }); });
+
+    table = new QTableWidget(quor3::ChoiceLists + 1, 7, this);
+    table->setObjectName("backtestTable");
+    table->setHorizontalHeaderLabels(
+        {"List", "Plays", "Matches", "By chance", "95% range", "p-value", "Exact order (by chance)"});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table->setWordWrap(false);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    auto* chart = new QChart;
+    chart->setTitle("Matches so far, and what plays picked at random would score");
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chartView = new QChartView(chart, this);
+    chartView->setObjectName("backtestChart");
+    chartView->setRenderHint(QPainter::Antialiasing);
+    chartView->setMinimumHeight(240);
+
+    verdictLabel = new QLabel(this);
+    verdictLabel->setObjectName("verdictLabel");
+    verdictLabel->setWordWrap(true);
+    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    QFont verdictFont = verdictLabel->font();
+    verdictFont.setBold(true);
+    verdictLabel->setFont(verdictFont);
+
+    closeButton = addCloseButton(this);
+    closeButton->setObjectName("closeButton");
+
+    auto* seedRow = new QHBoxLayout;
+    seedRow->addWidget(seedLabel);
+    seedRow->addWidget(seedBox);
+    seedRow->addWidget(recalculateButton);
+    seedRow->addStretch(1);
+    auto* bottomRow = new QHBoxLayout;
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(summaryLabel);
+    layout->addLayout(seedRow);
+    layout->addWidget(table);
+    layout->addWidget(chartView, 1);
+    layout->addWidget(verdictLabel);
+    layout->addLayout(bottomRow);
+
+    Help::bindF1(this, "backtest");
+    centreOnScreen(this);
+    runGuarded(this, [this] { recalculate(); });
+}
+
+void BacktestWindow::recalculate()
+{
+    BusyCursor busy;
+    const Session& session = Session::instance();
+    std::vector<quor3::DrawRecord> draws;
+    if (session.databaseExists())
+        draws = quor3::readDraws(session.databasePath());
+    result_ = quor3::backtest(draws, 1, static_cast<std::uint32_t>(seedBox->value()));
+
+    QString summary;
+    if (!session.databaseExists())
+        summary = "No database is open.";
+    else
+        summary = QString("%1: each draw from the second on is compared with the 33 Computer Choices made the day "
+                          "before it, and with as many plays picked at random. %2 draws tested.")
+                      .arg(session.databaseNameText())
+                      .arg(result_.tested);
+    summaryLabel->setText(summary);
+    showTable();
+    showChart();
+    verdictLabel->setText(QString::fromStdString(quor3::backtestVerdict(result_)));
+}
+
+void BacktestWindow::showTable()
+{
+    auto fill = [this](int row, const QString& name, const quor3::PlayScore& s) {
+        table->setItem(row, 0, cellItem(name, false));
+        table->setItem(row, 1, cellItem(QString::number(s.plays)));
+        table->setItem(row, 2, cellItem(QString::number(s.boxHits)));
+        table->setItem(row, 3, cellItem(number(s.expectedBox, 1)));
+        table->setItem(row, 4, cellItem(QString("%1-%2").arg(s.lowBox).arg(s.highBox)));
+        table->setItem(row, 5, cellItem(QString::fromStdString(quor3::pValueText(s.pBox))));
+        table->setItem(row, 6, cellItem(QString("%1 (%2)").arg(s.straightHits).arg(number(s.expectedStraight, 1))));
+    };
+    for (int l = 0; l < quor3::ChoiceLists; ++l)
+        fill(l, printoutHeadings()[static_cast<std::size_t>(l)], result_.lists[static_cast<std::size_t>(l)]);
+    fill(quor3::ChoiceLists, "All lists", result_.total);
+    QFont bold = table->font();
+    bold.setBold(true);
+    for (int c = 0; c < table->columnCount(); ++c)
+        table->item(quor3::ChoiceLists, c)->setFont(bold);
+    table->resizeRowsToContents();
+    int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
+    for (int r = 0; r < table->rowCount(); ++r)
+        height += table->rowHeight(r);
+    table->setFixedHeight(height);
+}
+
+void BacktestWindow::showChart()
+{
+    QChart* chart = chartView->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+
+    auto* matched = new QLineSeries;
+    matched->setName("Matches of the choices");
+    auto* expected = new QLineSeries;
+    expected->setName("Plays picked at random, on average");
+    auto* low = new QLineSeries;
+    auto* high = new QLineSeries;
+    double top = 1.0;
+    long long tested = 0;
+    for (const auto& step : result_.steps) {
+        ++tested;
+        const double x = static_cast<double>(tested);
+        matched->append(x, static_cast<double>(step.boxHits));
+        expected->append(x, step.expectedBox);
+        low->append(x, static_cast<double>(step.lowBox));
+        high->append(x, static_cast<double>(step.highBox));
+        top = std::max({top, static_cast<double>(step.highBox), static_cast<double>(step.boxHits)});
+    }
+    auto* band = new QAreaSeries(high, low);
+    // The band does not own its edges by itself.
+    high->setParent(band);
+    low->setParent(band);
+    band->setName("95% range of random plays");
+    band->setColor(QColor(0xb8, 0xd4, 0xf0));
+    band->setBorderColor(QColor(0xb8, 0xd4, 0xf0));
+    QPen expectedPen(QColor(0x2f, 0x6f, 0xc8));
+    expectedPen.setStyle(Qt::DashLine);
+    expectedPen.setWidth(2);
+    expected->setPen(expectedPen);
+    QPen matchedPen(QColor(0xc0, 0x30, 0x20));
+    matchedPen.setWidth(2);
+    matched->setPen(matchedPen);
+    chart->addSeries(band);
+    chart->addSeries(expected);
+    chart->addSeries(matched);
+
+    auto* xAxis = new QValueAxis;
+    xAxis->setTitleText("Draws tested");
+    xAxis->setLabelFormat("%.0f");
+    // Round steps, but the axis ends at the last draw tested.
+    const double last = std::max<double>(1.0, static_cast<double>(tested));
+    double step = 1.0; // 1, 2, 5, 10, 20, 50...
+    const double factors[] = {2.0, 2.5, 2.0};
+    for (int k = 0; last / step > 8.0; ++k)
+        step *= factors[k % 3];
+    xAxis->setRange(0, last);
+    xAxis->setTickType(QValueAxis::TicksDynamic);
+    xAxis->setTickAnchor(0);
+    xAxis->setTickInterval(step);
+    auto* yAxis = new QValueAxis;
+    yAxis->setTitleText("Matches (any order)");
+    yAxis->setLabelFormat("%.0f");
+    yAxis->setRange(0, top * 1.05);
+    yAxis->applyNiceNumbers();
+    chart->addAxis(xAxis, Qt::AlignBottom);
+    chart->addAxis(yAxis, Qt::AlignLeft);
+    for (QAbstractSeries* series : chart->series()) {
+        series->attachAxis(xAxis);
+        series->attachAxis(yAxis);
+    }
+    chart->legend()->setAlignment(Qt::AlignBottom);
+}

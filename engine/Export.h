@@ -1,0 +1,20 @@
+#pragma once
+
+#include "engine/DrawRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace quor3
+{
+
+// The draws as CSV: the header "date,digit1,digit2,digit3", then one line per
+// record in the database's own order, ISO dates, lines ending in LF. Importing
+// it with Replace gives a database in date order the same bytes again.
+std::string exportCsv(const std::vector<DrawRecord>& draws);
+
+// Reads the database under the folder's shared lock, so that it is never half
+// of a change, and writes its CSV to `csvFile`. Returns the number of draws.
+long long exportDraws(const fs::path& database, const fs::path& csvFile);
+
+} // namespace quor3

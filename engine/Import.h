@@ -1,0 +1,98 @@
+#pragma once
+
+#include "engine/DrawRecord.h"
+
+#include <string>
+#include <vector>
+
+namespace quor3
+{
+
+// Reading the results files that lotteries and results sites publish. The
+// layout is found from the text itself: the delimiter (comma, semicolon, tab
+// or blanks, with quoted fields), a header line, comment lines ("#", "//"), the
+// date's form (M/D/YYYY, MM/DD/YY, YYYY-MM-DD, "Dec 6, 2026", "Saturday,
+// December 6, 2026", or month, day and year in three fields) and the digits'
+// form (three one-digit fields, or "451", "4-5-1", "4 5 1", "4,5,1" in one
+// field). Numbers after the digits (bonus balls and the like) are ignored. A
+// draw-time field (Midday, Evening, Day, Night, Morning, M, E) or a game name
+// ("Pick 3 Day") names the draw a line belongs to.
+
+struct ImportedDraw {
+    DrawRecord record;
+    int lineNumber = 0; // from 1
+    int drawName = -1;  // index into ImportScan::drawNames; -1 when the line names no draw
+};
+
+struct SkippedLine {
+    int lineNumber = 0;
+    std::string reason; // "no date found", "impossible date \"2/30/2026\"", ...
+    std::string text;   // the line, cut to 80 characters
+};
+
+struct ImportScan {
+    // Oldest first. A file listing the newest first is read from the bottom
+    // up, and the sort by date is stable, so draws of one date keep their
+    // order of the day.
+    std::vector<ImportedDraw> draws;
+    // Lines that hold no draw, with the reason; blank lines, comment lines and
+    // the header line are not among them.
+    std::vector<SkippedLine> skipped;
+    // The names of the draws found, in the order they first appear.
+    std::vector<std::string> drawNames;
+    // The layout in words: "comma-separated, a header line, dates as M/D/YYYY,
+    // digits in three fields, newest first".
+    std::string layout;
+};
+
+// Reads the text of a results file (UTF-8 with or without a byte-order mark,
+// lines ending in LF or CR LF).
+ImportScan importDraws(const std::string& text);
+
+// The index of a draw name, compared without regard to letter case; -1 when
+// the file names no such draw.
+int findDrawName(const ImportScan& scan, const std::string& name);
+
+struct ChosenDraws {
+    std::vector<DrawRecord> draws; // oldest first
+    std::vector<int> lineNumbers;  // the line each draw came from
+    long long otherDrawLines = 0;  // lines of other draws, left aside
+};
+
+// The draws of the named draw. When the file names no draws, every draw; when
+// it names only one, an empty name chooses it. Raises quor3::Error when the
+// file names several draws and none is chosen, or the chosen one is not among
+// them.
+ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName);
+
+enum class ImportMode {
+    Merge,  // the stored draws and the new ones, by date; stored ones first within a date
+    Replace // the new draws alone
+};
+
+struct ImportPlan {
+    std::vector<DrawRecord> draws; // what the database will hold, at most MaxDraws
+    long long fromFile = 0;        // new draws among them
+    long long alreadyStored = 0;   // new draws skipped: a stored draw has that date and those digits
+    long long leftOut = 0;         // the oldest draws left out to keep within MaxDraws
+};
+
+ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& incoming, ImportMode mode);
+
+struct ImportOutcome {
+    ImportPlan plan;
+    bool changed = false; // false when the database already held exactly these draws
+    fs::path backup;      // the database as it was; empty when it did not exist or did not change
+};
+
+// Stores the draws into the database `folder/databaseName` under the folder's
+// lock: an existing database is backed up first, then replaced atomically with
+// the planned draws (reserved bytes zero). Raises quor3::Error, changing
+// nothing, when there is no draw to store or the backup cannot be made.
+ImportOutcome storeImport(const fs::path& folder, const std::string& databaseName,
+                          const std::vector<DrawRecord>& incoming, ImportMode mode);
+
+// What an import did, in a few sentences for the user.
+std::string describeImport(const ImportOutcome& outcome);
+
+} // namespace quor3

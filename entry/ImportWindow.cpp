@@ -1,0 +1,289 @@
+#include "entry/ImportWindow.h"
+
+#include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+#include "engine/FileIo.h"
+#include "engine/Rebuild.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+#include "platform/WindowKit.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace
+{
+
+// The preview shows this many draws at each end.
+constexpr int PreviewEnds = 5;
+// More skipped lines than this are counted, not listed.
+constexpr int SkippedShown = 500;
+
+const char* const Title = "Import Draws";
+
+QString drawsText(long long n)
+{
+    return QString("%1 %2").arg(n).arg(n == 1 ? "draw" : "draws");
+}
+
+} // namespace
+
+ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("ImportWindow");
+    setWindowTitle(Title);
+    setFont(arialFont(13));
+    // As large as it was designed, or as the screen allows.
+    const QRect screen = (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    resize(std::min(700, screen.width() * 9 / 10), std::min(640, screen.height() * 9 / 10));
+
+    chooseFileButton = new QPushButton("Choose &File...", this);
+    chooseFileButton->setObjectName("chooseFileButton");
+    sourceLabel = new QLabel("Choose a results file, or paste its lines below.", this);
+    sourceLabel->setObjectName("sourceLabel");
+    sourceText = new QPlainTextEdit(this);
+    sourceText->setObjectName("sourceText");
+    sourceText->setFont(courierFont(13));
+    sourceText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    sourceText->setPlaceholderText("12/6/2026,4,5,1\n12/5/2026,0,0,7\n...");
+
+    layoutLabel = new QLabel(this);
+    layoutLabel->setObjectName("layoutLabel");
+    layoutLabel->setWordWrap(true);
+    drawLabel = new QLabel("&Draw:", this);
+    drawChoice = new QComboBox(this);
+    drawChoice->setObjectName("drawChoice");
+    drawChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    drawLabel->setBuddy(drawChoice);
+    countLabel = new QLabel(this);
+    countLabel->setObjectName("countLabel");
+    countLabel->setWordWrap(true);
+
+    previewGrid = new QTableWidget(0, 3, this);
+    previewGrid->setObjectName("previewGrid");
+    previewGrid->setHorizontalHeaderLabels({"Line", "Date", "Digits"});
+    previewGrid->verticalHeader()->hide();
+    previewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    previewGrid->setSelectionMode(QAbstractItemView::NoSelection);
+    previewGrid->horizontalHeader()->setStretchLastSection(true);
+    // Eleven rows, the five first and five last draws around a gap, fit without scrolling.
+    previewGrid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    previewGrid->verticalHeader()->setDefaultSectionSize(previewGrid->fontMetrics().height() + 4);
+    previewGrid->setMinimumHeight(previewGrid->horizontalHeader()->sizeHint().height() +
+                                  (2 * PreviewEnds + 1) * (previewGrid->fontMetrics().height() + 4) + 4);
+    skippedLabel = new QLabel("Skipped lines", this);
+    skippedLabel->setObjectName("skippedLabel");
+    skippedList = new QListWidget(this);
+    skippedList->setObjectName("skippedList");
+
+    mergeButton = new QRadioButton("&Merge with the stored draws", this);
+    mergeButton->setObjectName("mergeButton");
+    mergeButton->setChecked(true);
+    replaceButton = new QRadioButton("&Replace the stored draws", this);
+    replaceButton->setObjectName("replaceButton");
+
+    importButton = new QPushButton("&Import", this);
+    importButton->setObjectName("importButton");
+    importButton->setEnabled(false);
+    closeButton = addCloseButton(this);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* sourceRow = new QHBoxLayout;
+    sourceRow->addWidget(chooseFileButton);
+    sourceRow->addWidget(sourceLabel, 1);
+    layout->addLayout(sourceRow);
+    layout->addWidget(sourceText, 2);
+    layout->addWidget(layoutLabel);
+    auto* drawRow = new QHBoxLayout;
+    drawRow->addWidget(drawLabel);
+    drawRow->addWidget(drawChoice);
+    drawRow->addStretch(1);
+    layout->addLayout(drawRow);
+    layout->addWidget(countLabel);
+    auto* lists = new QGridLayout;
+    auto* previewLabel = new QLabel("First and last draws", this);
+    lists->addWidget(previewLabel, 0, 0);
+    lists->addWidget(skippedLabel, 0, 1);
+    lists->addWidget(previewGrid, 1, 0);
+    lists->addWidget(skippedList, 1, 1);
+    lists->setColumnStretch(0, 2);
+    lists->setColumnStretch(1, 3);
+    layout->addLayout(lists, 3);
+    auto* modeRow = new QHBoxLayout;
+    modeRow->addWidget(mergeButton);
+    modeRow->addWidget(replaceButton);
+    modeRow->addStretch(1);
+    layout->addLayout(modeRow);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(importButton);
+    buttonRow->addWidget(closeButton);
+    layout->addLayout(buttonRow);
+
+    connect(chooseFileButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { chooseFile(); }); });
+    connect(sourceText, &QPlainTextEdit::textChanged, this, [this] {
+        if (!loading_) {
+            sourceLabel->setText("The results pasted below.");
+            runGuarded(this, [this] { scanText(); });
+        }
+    });
+    connect(drawChoice, &QComboBox::currentIndexChanged, this,
+            [this] { runGuarded(this, [this] { showChosenDraws(); }); });
+    connect(importButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { importDraws(); }); });
+
+    Help::bindF1(this, "import");
+    scanText();
+    chooseFileButton->setFocus();
+}
+
+void ImportWindow::chooseFile()
+{
+    Dialogs::OpenOptions options;
+    options.title = "Choose a Results File";
+    options.filter = "Results files (*.csv *.txt *.tsv);;All files (*)";
+    options.initialFolder = QString::fromStdString(Session::instance().folder.string());
+    const QString chosen = Dialogs::openFile(this, options);
+    if (!chosen.isEmpty())
+        loadFile(chosen);
+}
+
+void ImportWindow::loadFile(const QString& path)
+{
+    const std::string bytes = quor3::readWholeFile(path.toStdString());
+    loading_ = true;
+    sourceText->setPlainText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    loading_ = false;
+    sourceLabel->setText(QDir::toNativeSeparators(path));
+    scanText();
+}
+
+void ImportWindow::scanText()
+{
+    scan_ = quor3::importDraws(sourceText->toPlainText().toStdString());
+    layoutLabel->setText("Layout: " + QString::fromStdString(scan_.layout));
+
+    const QSignalBlocker quiet(drawChoice);
+    const QString before = drawChoice->currentText();
+    drawChoice->clear();
+    for (const std::string& name : scan_.drawNames)
+        drawChoice->addItem(QString::fromStdString(name));
+    if (drawChoice->findText(before) >= 0)
+        drawChoice->setCurrentIndex(drawChoice->findText(before));
+    drawLabel->setVisible(!scan_.drawNames.empty());
+    drawChoice->setVisible(!scan_.drawNames.empty());
+
+    skippedList->clear();
+    const std::size_t shown = std::min<std::size_t>(scan_.skipped.size(), SkippedShown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        const quor3::SkippedLine& line = scan_.skipped[i];
+        skippedList->addItem(QString("Line %1: %2: %3")
+                                 .arg(line.lineNumber)
+                                 .arg(QString::fromStdString(line.reason), QString::fromStdString(line.text)));
+    }
+    if (scan_.skipped.size() > shown)
+        skippedList->addItem(QString("... and %1 more").arg(scan_.skipped.size() - shown));
+    skippedLabel->setText(QString("Skipped lines: %1").arg(scan_.skipped.size()));
+    showChosenDraws();
+}
+
+void ImportWindow::showChosenDraws()
+{
+    const std::string name = drawChoice->currentText().toStdString();
+    chosen_ = quor3::chooseDraw(scan_, name);
+    const auto& draws = chosen_.draws;
+
+    previewGrid->setRowCount(0);
+    auto addRow = [this](const QString& line, const QString& date, const QString& digits) {
+        const int row = previewGrid->rowCount();
+        previewGrid->insertRow(row);
+        previewGrid->setItem(row, 0, new QTableWidgetItem(line));
+        previewGrid->setItem(row, 1, new QTableWidgetItem(date));
+        previewGrid->setItem(row, 2, new QTableWidgetItem(digits));
+    };
+    const std::size_t n = draws.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        if (n > 2 * PreviewEnds && i == PreviewEnds) {
+            addRow("...", "...", "...");
+            i = n - PreviewEnds;
+        }
+        const quor3::DrawRecord& r = draws[i];
+        addRow(QString::number(chosen_.lineNumbers[i]), QString::fromStdString(quor3::monthDayYear(r.DrawDate)),
+               QString::fromStdString(quor3::digitTriple(r.Digit1, r.Digit2, r.Digit3)));
+    }
+    previewGrid->resizeColumnsToContents();
+
+    QString count;
+    if (n == 0) {
+        count = sourceText->toPlainText().trimmed().isEmpty()
+                    ? QString("No draws yet.")
+                    : QString("Nothing usable: no line holds a date and three digits.");
+    } else {
+        count = QString("%1, from %2 to %3.")
+                    .arg(drawsText(static_cast<long long>(n)),
+                         QString::fromStdString(quor3::monthDayYear(draws.front().DrawDate)),
+                         QString::fromStdString(quor3::monthDayYear(draws.back().DrawDate)));
+        if (chosen_.otherDrawLines > 0)
+            count += QString(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
+        if (n > static_cast<std::size_t>(quor3::MaxDraws))
+            count += QString(" A database holds at most %1 draws: the newest are kept.").arg(quor3::MaxDraws);
+    }
+    countLabel->setText(count);
+    importButton->setEnabled(n > 0);
+}
+
+void ImportWindow::importDraws()
+{
+    Session& session = Session::instance();
+    if (session.databaseName.empty())
+        throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
+    if (chosen_.draws.empty()) {
+        Dialogs::inform(this, Title, "Nothing usable: no line holds a date and three digits. Nothing was changed.");
+        return;
+    }
+    const bool replace = replaceButton->isChecked();
+    if (replace && session.databaseExists()) {
+        const QString question =
+            QString("Replace the draws stored in %1 with the %2 of the file?\nThe database as it is now is kept as a "
+                    "backup.")
+                .arg(session.databaseNameText(), drawsText(static_cast<long long>(chosen_.draws.size())));
+        if (Dialogs::ask(this, Title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+            QMessageBox::Yes)
+            return;
+    }
+    quor3::ImportOutcome outcome;
+    {
+        BusyCursor busy;
+        // One change: no other writer comes between the import and its rebuild.
+        const quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
+        outcome = quor3::storeImport(session.folder, session.databaseName, chosen_.draws,
+                                     replace ? quor3::ImportMode::Replace : quor3::ImportMode::Merge);
+        // The last entry is no longer the database's last change.
+        session.lastEntry.reset();
+        StatusBarSink sink;
+        session.totalDraws =
+            quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink)
+                .totalDraws;
+    }
+    Dialogs::inform(this, Title, QString::fromStdString(quor3::describeImport(outcome)));
+    accept();
+}

@@ -1,0 +1,47 @@
+#include "entry/UndoLastEntry.h"
+
+#include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
+#include "engine/Rebuild.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+
+namespace
+{
+const char* const Title = "Undo Last Entry";
+}
+
+void undoLastEntry(QWidget* parent)
+{
+    Session& session = Session::instance();
+    if (!session.lastEntry || session.lastEntry->database != session.databasePath()) {
+        Dialogs::inform(parent, Title,
+                        QString("There is no entry to undo: no draw has been entered into %1 since Quor 3 started.")
+                            .arg(session.databaseNameText()));
+        return;
+    }
+    const quor3::StoredEntry entry = *session.lastEntry;
+    const quor3::DrawRecord& draw = entry.draw;
+    QString question = QString("Remove the last entry, %1 of %2, from %3?")
+                           .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
+                                QString::fromStdString(quor3::monthDayYear(draw.DrawDate)), session.databaseNameText());
+    if (!entry.backup.empty())
+        question += QString("\nThat entry cut the database back: it comes back as it was before, from %1/%2.")
+                        .arg(quor3::BackupFolderName, QString::fromStdString(entry.backup.filename().string()));
+    if (Dialogs::ask(parent, Title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+        QMessageBox::Yes)
+        return;
+    BusyCursor busy;
+    const quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
+    quor3::undoEntry(entry);
+    session.lastEntry.reset();
+    // Without the entry that made it there may be no database at all: the
+    // status bar then shows the empty labels, as after opening a new name.
+    StatusBarSink sink;
+    session.totalDraws = 0;
+    if (quor3::openDatabase(session.folder, session.databaseName, sink))
+        session.totalDraws = quor3::countDraws(session.databasePath());
+}

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Installs a built tree (default build/) into a scratch prefix and checks what a
+# Linux desktop reads from it: the desktop entry, the AppStream data, the .c3d
+# file type, the manual page, the icons, both programs' --version, the program
+# started on a file under a virtual display, and the Debian package with its
+# library dependencies.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+id=io.github.quor3.Quor3
+version=$(sed -n 's/^project(Quor3 VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
+fail() { echo "Install check: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/quor3 bin/quor3-engine share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+  share/mime/packages/$id.xml share/man/man1/quor3-engine.1 share/icons/hicolor/scalable/apps/$id.svg \
+  share/icons/hicolor/{48x48,128x128,256x256}/apps/$id.png; do
+  [[ -f $prefix/$f ]] || fail "$f is not installed"
+done
+for size in 48 128 256; do
+  [[ $(identify -format '%wx%h' "$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png") == "${size}x${size}" ]] ||
+    fail "the ${size}x${size} icon has another size"
+done
+
+desktop-file-validate "$prefix/share/applications/$id.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$scratch/appstream.log" ||
+  { cat "$scratch/appstream.log"; fail "AppStream data"; }
+appstreamcli validate-tree --no-net "$prefix" >"$scratch/appstream-tree.log" ||
+  { cat "$scratch/appstream-tree.log"; fail "AppStream data with the desktop entry and icons"; }
+grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream release is not $version"
+xmllint --noout "$prefix/share/mime/packages/$id.xml" || fail "file type"
+# The desktop's own MIME database must map *.c3d to our type.
+update-mime-database "$prefix/share/mime" >"$scratch/mime.log" 2>&1 || { cat "$scratch/mime.log"; fail "update-mime-database"; }
+grep -q '^[0-9]*:application/x-quor3-draws:\*\.c3d$' "$prefix/share/mime/globs2" || fail "*.c3d is not registered"
+man --warnings -l "$prefix/share/man/man1/quor3-engine.1" >"$scratch/man.txt" 2>"$scratch/man.log" || fail "manual page"
+[[ ! -s $scratch/man.log ]] || { cat "$scratch/man.log"; fail "manual page warnings"; }
+grep -q "Quor 3 $version" "$scratch/man.txt" || fail "manual page does not name version $version"
+for command in $("$prefix/bin/quor3-engine" --help | sed -n 's/^  quor3-engine \([a-z]\+\).*/\1/p'); do
+  grep -qx "\.B quor3-engine $command" "$prefix/share/man/man1/quor3-engine.1" || fail "the manual page lacks \"$command\""
+done
+
+[[ $("$prefix/bin/quor3-engine" --version) == "quor3-engine $version" ]] || fail "quor3-engine --version"
+[[ $(QT_QPA_PLATFORM=offscreen "$prefix/bin/quor3" --version) == "quor3 $version" ]] || fail "quor3 --version"
+
+# The installed program on a virtual display: the database named on the command
+# line is open, the desktop titles the window after it and has the program's icon.
+home=$scratch/home
+mkdir -p "$home/quor3box"
+"$prefix/bin/quor3-engine" add "$home/quor3box/ga.c3d" 3/1/2002 3 0 7 >/dev/null
+# Starts PROGRAM FILE, waits for its window and writes the window's icon
+# property to OUT; the window must be titled as the desktop shows it.
+show_window() {
+  "$1" "$2" 2>/dev/null &
+  local pid=$! window=
+  for _ in $(seq 150); do
+    window=$(xwininfo -root -tree | grep -F '"ga.c3d — Quor 3": ("quor3" "Quor 3")' | awk '{print $1}')
+    [[ -n $window ]] && break
+    sleep 0.2
+  done
+  [[ -n $window ]] && xprop -id "$window" _NET_WM_ICON >"$3"
+  kill "$pid" 2>/dev/null || true
+}
+HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch \
+  xvfb-run -a bash -c "$(declare -f show_window); show_window \"\$@\"" _ \
+  "$prefix/bin/quor3" "$home/quor3box/ga.c3d" "$scratch/icon.txt"
+[[ -s $scratch/icon.txt ]] || fail "no window titled \"ga.c3d — Quor 3\" with the class quor3"
+grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no icon"
+
+# The Debian package: the same files under /usr, dependencies from dpkg-shlibdeps.
+(cd "$build" && cpack -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$scratch"/deb/quor3_*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+[[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* ]] || fail "package dependencies: $depends"
+contents=$(dpkg-deb -c "$deb")
+grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
+grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
+echo "Install check: desktop entry, AppStream data, file type, manual page, icons and $(basename "$deb") pass."

@@ -1,0 +1,150 @@
+#include "GuiTestSupport.h"
+
+#include "choices/BacktestWindow.h"
+#include "engine/Backtest.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+
+#include <QAreaSeries>
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include <memory>
+
+class BacktestWindowTest : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<GuiTestEnvironment> env;
+
+    quor3::BacktestResult expected(std::uint32_t seed) const
+    {
+        return quor3::backtest(quor3::readDraws(Session::instance().databasePath()), 1, seed);
+    }
+
+    static QString label(BacktestWindow& w, const char* name)
+    {
+        auto* l = child<QLabel>(&w, name);
+        return l ? l->text() : QString("<missing %1>").arg(name);
+    }
+
+  private slots:
+    void init() { env = std::make_unique<GuiTestEnvironment>(); }
+    void cleanup() { env.reset(); }
+
+    void withoutADatabaseItTestsNothing()
+    {
+        BacktestWindow w;
+        QCOMPARE(w.windowTitle(), QString("How Did the Choices Do?"));
+        QCOMPARE(w.result().tested, 0LL);
+        QCOMPARE(label(w, "summaryLabel"), QString("No database is open."));
+        QVERIFY(label(w, "verdictLabel").startsWith("No draws were tested."));
+        auto* table = child<QTableWidget>(&w, "backtestTable");
+        QVERIFY(table);
+        QCOMPARE(table->rowCount(), 8);
+        QCOMPARE(cell(table, 0, 7), QString("All lists"));
+        QCOMPARE(cell(table, 1, 7), QString("0"));
+    }
+
+    void tableChartAndVerdictShowTheBacktest()
+    {
+        env->writeDatabase("b.c3d", 120);
+        env->openDatabase("b.c3d");
+        BacktestWindow w;
+        const quor3::BacktestResult r = expected(quor3::DefaultBacktestSeed);
+        QCOMPARE(w.result().tested, 119LL);
+        auto* table = child<QTableWidget>(&w, "backtestTable");
+        QVERIFY(table);
+        const QStringList names = {"Hot Numbers",   "Cold Numbers", "Warm Numbers",       "Odd/Even Picks",
+                                   "Ordinal Picks", "Pairs Picks",  "Percentage Repeats", "All lists"};
+        for (int row = 0; row < 8; ++row) {
+            const quor3::PlayScore& s = row < 7 ? r.lists[static_cast<std::size_t>(row)] : r.total;
+            QCOMPARE(cell(table, 0, row), names[row]);
+            QCOMPARE(cell(table, 1, row), QString::number(s.plays));
+            QCOMPARE(cell(table, 2, row), QString::number(s.boxHits));
+            QCOMPARE(cell(table, 3, row), QString::number(s.expectedBox, 'f', 1));
+            QCOMPARE(cell(table, 4, row), QString("%1-%2").arg(s.lowBox).arg(s.highBox));
+            QCOMPARE(cell(table, 5, row), QString::fromStdString(quor3::pValueText(s.pBox)));
+        }
+        QCOMPARE(cell(table, 1, 7), QString::number(119 * 33));
+
+        auto* view = child<QChartView>(&w, "backtestChart");
+        QVERIFY(view);
+        const auto series = view->chart()->series();
+        QCOMPARE(series.size(), 3);
+        auto* band = qobject_cast<QAreaSeries*>(series[0]);
+        auto* average = qobject_cast<QLineSeries*>(series[1]);
+        auto* matched = qobject_cast<QLineSeries*>(series[2]);
+        QVERIFY(band && average && matched);
+        QCOMPARE(matched->count(), 119);
+        QCOMPARE(matched->at(118).y(), static_cast<double>(r.total.boxHits));
+        QCOMPARE(average->at(118).y(), r.total.expectedBox);
+        QCOMPARE(band->upperSeries()->at(118).y(), static_cast<double>(r.total.highBox));
+        QCOMPARE(band->lowerSeries()->at(118).y(), static_cast<double>(r.total.lowBox));
+
+        const QString verdict = label(w, "verdictLabel");
+        QCOMPARE(verdict, QString::fromStdString(quor3::backtestVerdict(r)));
+        QVERIFY(verdict.startsWith("Over 119 draws the 33 daily choices matched "));
+        QVERIFY(label(w, "summaryLabel").startsWith("b.c3d: "));
+    }
+
+    void aTypedSeedRecalculatesTheOddEvenList()
+    {
+        env->writeDatabase("b.c3d", 200);
+        env->openDatabase("b.c3d");
+        BacktestWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* seed = child<QSpinBox>(&w, "seedBox");
+        QVERIFY(seed);
+        QCOMPARE(seed->value(), 1);
+        seed->setFocus();
+        QTest::keyClick(seed, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(seed, "4242");
+        QTest::keyClick(seed, Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(w.result().seed, 4242u, 3000);
+        const quor3::BacktestResult r = expected(4242);
+        QCOMPARE(w.result().lists[3].boxHits, r.lists[3].boxHits);
+        QCOMPARE(w.result().total.boxHits, r.total.boxHits);
+        QCOMPARE(label(w, "verdictLabel"), QString::fromStdString(quor3::backtestVerdict(r)));
+        // Only the odd/even list draws on the seed.
+        const quor3::BacktestResult first = expected(1);
+        for (std::size_t l : {0u, 1u, 2u, 4u, 5u, 6u})
+            QCOMPARE(w.result().lists[l].boxHits, first.lists[l].boxHits);
+
+        QTest::keyClick(seed, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(seed, "7");
+        QTest::mouseClick(child<QPushButton>(&w, "recalculateButton"), Qt::LeftButton);
+        QCOMPARE(w.result().seed, 7u);
+    }
+
+    void aHistoryThatBeatsChanceStillClaimsNoSkill()
+    {
+        env->writeDatabase("same.c3d", std::vector<TestDraw>(30, TestDraw{1, 2, 3}));
+        env->openDatabase("same.c3d");
+        BacktestWindow w;
+        const QString verdict = label(w, "verdictLabel");
+        QVERIFY2(verdict.contains("it does not show that the choices can predict a draw"), qPrintable(verdict));
+        QVERIFY2(verdict.contains("with seven lists, one such result turns up by luck in about one run in three"),
+                 qPrintable(verdict));
+    }
+
+    void f1OpensTheBacktestTopic()
+    {
+        BacktestWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTest::keyClick(&w, Qt::Key_F1);
+        QTRY_COMPARE_WITH_TIMEOUT(Help::lastTopic(), QString("backtest"), 3000);
+        if (Help::viewer())
+            Help::viewer()->close();
+    }
+};
+
+QTEST_MAIN(BacktestWindowTest)
+#include "BacktestWindowTest.moc"
