@@ -65,7 +65,9 @@ Run runOnce(const char* program)
         std::fprintf(stderr, "%s did not end cleanly (status %d)\n", program, status);
         std::exit(1);
     }
-    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6; };
+    auto seconds = [](const timeval& t) {
+        return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) * 1e-6;
+    };
     run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     run.peakKilobytes = static_cast<double>(usage.ru_maxrss);
     return run;

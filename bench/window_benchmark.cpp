@@ -14,9 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMenuBar>
 #include <QTemporaryDir>
 
@@ -38,13 +38,15 @@ using Clock = std::chrono::steady_clock;
 
 // The menu items that open a window, in menu order. Items missing from the
 // menu (not built in this tree) are left out of the run.
-const char* const windowItems[] = {
-    "ImportDraws1", "RestoreBackup1", "DeleteDatabase1", "Add1",      "AddDraw1", "GraphTotals1", "OddEvenRatio1",
-    "PercentageRepeats1", "HotColdNumbers1", "Sums1", "SetsGraph1", "FairnessCheck1", "Totals1", "Pairs1",
-    "Frequency1", "Ordinal1", "Display1", "Search1", "Picks1", "Backtest1", "AboutQuor31"};
+const char* const windowItems[] = {"ImportDraws1",    "RestoreBackup1", "DeleteDatabase1", "Add1",
+                                   "AddDraw1",        "GraphTotals1",   "OddEvenRatio1",   "PercentageRepeats1",
+                                   "HotColdNumbers1", "Sums1",          "SetsGraph1",      "FairnessCheck1",
+                                   "Totals1",         "Pairs1",         "Frequency1",      "Ordinal1",
+                                   "Display1",        "Search1",        "Picks1",          "Backtest1",
+                                   "AboutQuor31"};
 
 // Menu items that do something other than open a window of their own.
-const std::set<std::string> notWindows = {"OpenDatabase1", "CloseDatabase1", "Exit1",       "UndoLastEntry1",
+const std::set<std::string> notWindows = {"OpenDatabase1", "CloseDatabase1", "Exit1",           "UndoLastEntry1",
                                           "Contents1",     "ResultsSite1",   "Quor3WebSupport1"};
 
 // Waits for the next modal window to be activated; once its activation
@@ -64,7 +66,8 @@ class PaintedWatch : public QObject
             if (window->isWindow() && window == QApplication::activeModalWidget()) {
                 armed_ = false;
                 // Queued: runs once the window's own activation handler is done.
-                QMetaObject::invokeMethod(this, [this, window] { finish(window); }, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(
+                    this, [this, window] { finish(window); }, Qt::QueuedConnection);
             }
         }
         return false;
@@ -193,10 +196,9 @@ void registerAll()
                 continue;
             // Named by the menu item's caption: "Graph_Totals/731".
             const std::string caption = action->text().remove('&').trimmed().replace(' ', '_').toStdString();
-            benchmark::RegisterBenchmark((caption + suffix).c_str(),
-                                         [db, action](benchmark::State& state) {
-                                             runOpenings(state, db, [action] { action->trigger(); });
-                                         })
+            benchmark::RegisterBenchmark(
+                (caption + suffix).c_str(),
+                [db, action](benchmark::State& state) { runOpenings(state, db, [action] { action->trigger(); }); })
                 ->UseManualTime()
                 ->Unit(benchmark::kMillisecond);
         }

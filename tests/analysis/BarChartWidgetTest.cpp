@@ -197,7 +197,8 @@ class ChartTest : public QObject
                 const QRectF box = label->sceneBoundingRect();
                 const QPointF barTop = qchart->mapToScene(qchart->mapToPosition(QPointF(s, values[s]), series));
                 QVERIFY2(box.bottom() <= barTop.y() + 0.5 && box.bottom() >= barTop.y() - 4,
-                         qPrintable(QString("bar %1: label bottom %2, bar top %3").arg(s).arg(box.bottom()).arg(barTop.y())));
+                         qPrintable(
+                             QString("bar %1: label bottom %2, bar top %3").arg(s).arg(box.bottom()).arg(barTop.y())));
                 QVERIFY(std::abs(box.center().x() - barTop.x()) < 1.0);
                 QVERIFY(box.top() >= 0);
                 if (s > 0)

@@ -73,10 +73,15 @@ QString shown(const QString& text)
     return "\"" + plain.replace('\n', "\\n") + "\"";
 }
 
-// A widget's texts must be drawn in a fixed pixel size: a point size grows
-// with the desktop's font resolution while the window keeps its pixel size.
-void checkPixelFont(const QWidget* widget, QStringList& faults)
+// In a window of fixed pixel size, texts must be drawn in a fixed pixel size
+// too: a point size grows with the desktop's font resolution while the
+// window does not. (A window that can be resized may follow the desktop.)
+void checkPixelFont(const QWidget* widget, QStringList& faults, const QWidget* window = nullptr)
 {
+    if (!window)
+        window = widget->window();
+    if (window->minimumSize() != window->maximumSize())
+        return;
     if (widget->font().pixelSize() <= 0)
         faults << describe(widget) + ": font in points (" + QString::number(widget->font().pointSizeF()) + ")";
 }
@@ -218,7 +223,7 @@ void checkMenuBar(const QMenuBar* bar, QStringList& faults)
     checkWidth(bar, "menu bar", bar->sizeHint().width(), bar->width(), faults);
     for (const QAction* action : bar->actions())
         if (action->menu())
-            checkPixelFont(action->menu(), faults);
+            checkPixelFont(action->menu(), faults, bar->window());
 }
 
 bool showing(const QWidget* widget, const QWidget* window)

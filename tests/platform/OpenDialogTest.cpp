@@ -13,14 +13,38 @@
 namespace
 {
 
+// The dialog tests need an application object; it goes before the program's
+// static objects do, which it would outlive otherwise.
+class ApplicationForDialogs : public ::testing::Environment
+{
+  public:
+    static void ensure()
+    {
+        static int argc = 1;
+        static char name[] = "platform_tests";
+        static char* argv[] = {name, nullptr};
+        if (application)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = new QApplication(argc, argv);
+    }
+    void TearDown() override
+    {
+        delete application;
+        application = nullptr;
+    }
+
+  private:
+    static inline QApplication* application = nullptr;
+};
+
+[[maybe_unused]] ::testing::Environment* const applicationForDialogs =
+    ::testing::AddGlobalTestEnvironment(new ApplicationForDialogs);
+
 void ensureApplication()
 {
-    static int argc = 1;
-    static char name[] = "platform_tests";
-    static char* argv[] = {name, nullptr};
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication application(argc, argv);
+    ApplicationForDialogs::ensure();
 }
 
 // Once the open dialog is up, types `text` into its name box with key presses
