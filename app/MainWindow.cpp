@@ -12,9 +12,11 @@
 #include "choices/BacktestWindow.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/Errors.h"
+#include "engine/DataFiles.h"
 #include "engine/Rebuild.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/DeleteFileDialog.h"
+#include "entry/ExportDraws.h"
 #include "entry/ImportWindow.h"
 #include "entry/RestoreBackupWindow.h"
 #include "entry/UndoLastEntry.h"
@@ -80,6 +82,18 @@ QString createPrompt()
 }
 
 } // namespace
+
+// A database named like a file the rebuild writes beside it would be
+// overwritten by its own statistics.
+static QString reservedNameRefusal(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!quor3::isReservedFileName(quor3::databaseNameFor(info.fileName().toStdString())))
+        return QString();
+    return QObject::tr("%1\nQuor 3 keeps its own statistics in a file of that name.\nChoose another name for the "
+                       "database.")
+        .arg(info.fileName());
+}
 
 QPoint productPicturePlace(int screenWidth)
 {
@@ -215,6 +229,8 @@ void MainWindow::buildMenu()
     item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_O);
     item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
     dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
+    dataActions_ << item(fileMenu, "ExportDraws1", "&Export Draws...",
+                         [this] { runGuarded(this, [this] { exportOpenDatabase(this); }); });
     dataActions_ << item(fileMenu, "RestoreBackup1", "&Restore Backup...",
                          [this] { showModal<RestoreBackupWindow>(); });
     item(fileMenu, "DeleteDatabase1", "&Delete Database...", [this] { showModal<DeleteFileDialog>(); });
@@ -282,6 +298,7 @@ void MainWindow::openDatabase()
     options.defaultSuffix = "c3d";
     options.initialFolder = dataFolder();
     options.createPrompt = createPrompt();
+    options.refusal = reservedNameRefusal;
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return;
@@ -290,6 +307,10 @@ void MainWindow::openDatabase()
 
 void MainWindow::openDatabaseFile(const QString& path)
 {
+    if (const QString why = reservedNameRefusal(path); !why.isEmpty()) {
+        Dialogs::inform(this, "Open/Create a Database", why, {}, QMessageBox::Warning);
+        return;
+    }
     Session& session = Session::instance();
     const QFileInfo info(path);
     session.folder = info.absolutePath().toStdString();

@@ -46,8 +46,8 @@ const char* const windowItems[] = {"ImportDraws1",    "RestoreBackup1", "DeleteD
                                    "AboutQuor31"};
 
 // Menu items that do something other than open a window of their own.
-const std::set<std::string> notWindows = {"OpenDatabase1", "CloseDatabase1", "Exit1",           "UndoLastEntry1",
-                                          "Contents1",     "ResultsSite1",   "Quor3WebSupport1"};
+const std::set<std::string> notWindows = {"OpenDatabase1", "CloseDatabase1", "Exit1",        "UndoLastEntry1",
+                                          "ExportDraws1",  "Contents1",      "ResultsSite1", "Quor3WebSupport1"};
 
 // Waits for the next modal window to be activated; once its activation
 // handler has filled it, lays it out, paints it whole and closes it.

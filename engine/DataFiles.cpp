@@ -138,3 +138,38 @@ std::string digitTriple(int a, int b, int c)
 }
 
 } // namespace quor3
+
+namespace quor3
+{
+
+bool isReservedFileName(const std::string& name)
+{
+    // The derived files, the log, the sets file, the lock and the scratch name
+    // an earlier version used: a database by such a name would be overwritten
+    // by its own statistics.
+    static const char* const reserved[] = {files::Freq,     files::Hottest,     files::Warm,       files::Hot,
+                                           files::Cold,     files::WarmChoices, files::OddEven,    files::Ordinal,
+                                           files::PairChoices, files::Repeats,  files::Order,      files::Pair,
+                                           files::Repeat,   "temp.dat",         files::Frequent,   files::WinnersLog,
+                                           "SetsCfg.ini",   files::Lock};
+    std::string lower;
+    for (char ch : name)
+        lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
+    for (const char* r : reserved) {
+        std::string candidate;
+        for (const char* p = r; *p; ++p)
+            candidate += static_cast<char>(*p >= 'A' && *p <= 'Z' ? *p - 'A' + 'a' : *p);
+        if (lower == candidate)
+            return true;
+    }
+    return false;
+}
+
+void refuseReservedDatabaseName(const fs::path& folder, const std::string& databaseName)
+{
+    if (isReservedFileName(databaseName))
+        throwIoError(folder / databaseName, "use",
+                     "Quor 3 keeps its own statistics in a file of that name; choose another name for the database");
+}
+
+} // namespace quor3

@@ -60,4 +60,10 @@ void appendTextLines(const fs::path& file, const std::vector<std::string>& lines
 // "3  0  7": three digits joined by two blanks.
 std::string digitTriple(int a, int b, int c);
 
+// True for the name of a file the program writes beside a database (any
+// letter case): such a name may not be used for a database.
+bool isReservedFileName(const std::string& name);
+// Raises the error that says so.
+void refuseReservedDatabaseName(const fs::path& folder, const std::string& databaseName);
+
 } // namespace quor3

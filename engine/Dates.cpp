@@ -2,6 +2,8 @@
 
 #include "engine/Errors.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace quor3
@@ -44,10 +46,27 @@ std::string cut(const std::string& text, std::size_t width)
     return text.size() > width ? text.substr(0, width) : text;
 }
 
+// A number in decimal, kept to its first `width` characters.
+void appendNumber(std::string& text, long long value, std::size_t width)
+{
+    char digits[24];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    text.append(digits, std::min(static_cast<std::size_t>(end - digits), width));
+}
+
+// Made in one buffer: a long history is listed as 100,000 of these lines.
 std::string lineWith(const DrawRecord& r, const char* separator)
 {
-    return cut(monthDayYear(r.DrawDate), 10) + separator + "        " + cut(std::to_string(r.Digit1), 2) + "   " +
-           cut(std::to_string(r.Digit2), 2) + "   " + cut(std::to_string(r.Digit3), 2);
+    std::string line = cut(monthDayYear(r.DrawDate), 10);
+    line.reserve(line.size() + 32);
+    line += separator;
+    line += "        ";
+    appendNumber(line, r.Digit1, 2);
+    line += "   ";
+    appendNumber(line, r.Digit2, 2);
+    line += "   ";
+    appendNumber(line, r.Digit3, 2);
+    return line;
 }
 
 } // namespace
@@ -102,7 +121,14 @@ CivilDate decodeDate(double dayNumber)
 
 std::string monthDayYear(const CivilDate& date)
 {
-    return std::to_string(date.month) + "/" + std::to_string(date.day) + "/" + std::to_string(date.year);
+    std::string text;
+    text.reserve(12);
+    appendNumber(text, date.month, 11);
+    text += '/';
+    appendNumber(text, date.day, 11);
+    text += '/';
+    appendNumber(text, date.year, 11);
+    return text;
 }
 
 std::string monthDayYear(double dayNumber)

@@ -1,7 +1,9 @@
 #include "engine/StoreDraw.h"
 
+#include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
+#include "engine/Errors.h"
 #include "engine/FileIo.h"
 
 namespace quor3
@@ -24,6 +26,8 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         // Refused before anything is read or written: a database the user
         // cannot write, or a link to one elsewhere, is never replaced.
         checkChangeable(database, "replace");
+        // The older draws the cut leaves out stay in the backup.
+        result.backup = backupDatabase(database);
         std::vector<DrawRecord> draws = readDraws(database);
         std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
@@ -37,6 +41,24 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     appendDraw(database, stored);
     result.totalDraws = n + 1;
     return result;
+}
+
+fs::path correctDraw(const fs::path& folder, const std::string& databaseName, long long index,
+                     const DrawRecord& record)
+{
+    const fs::path database = folder / databaseName;
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
+    std::string bytes = readWholeFile(database);
+    const long long n = static_cast<long long>(bytes.size() / DrawRecordSize);
+    if (index < 0 || index >= n)
+        throwIoError(database, "correct", "it has no record " + std::to_string(index + 1));
+    checkChangeable(database, "replace");
+    const fs::path backup = backupDatabase(database);
+    DrawRecord corrected = record;
+    corrected.Reserved = {};
+    encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
+    replaceFileAtomically(database, bytes);
+    return backup;
 }
 
 } // namespace quor3

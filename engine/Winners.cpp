@@ -44,7 +44,8 @@ int digitAt(const std::string& choice, std::size_t position)
 
 std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
                                       const CivilDate& drawDate,
-                                      const std::function<void(const WinnerMatch&)>& announce)
+                                      const std::function<void(const WinnerMatch&)>& announce,
+                                      const std::function<void(const WinnerMatch&)>& logged)
 {
     std::vector<WinnerMatch> matches;
     const std::string date = monthDayYear(drawDate);
@@ -84,6 +85,8 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
             entry.push_back(match.logLine);
             appendTextLines(log, entry);
             matches.push_back(match);
+            if (logged)
+                logged(match);
         }
     }
     return matches;

@@ -26,9 +26,12 @@ struct WinnerMatch {
 // stops the check with the conversion error; matches before it stay logged.
 // Each read and each log line holds the folder's lock (DatabaseLock), but
 // `announce` runs without it, so a caller that waits for the user there should
-// not hold the lock around the check either.
+// not hold the lock around the check either. `logged` hears of each match once
+// its line is in the log, so a caller can show what was written even when a
+// later category fails.
 std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string& databaseName, int a, int b, int c,
                                       const CivilDate& drawDate,
-                                      const std::function<void(const WinnerMatch&)>& announce = {});
+                                      const std::function<void(const WinnerMatch&)>& announce = {},
+                                      const std::function<void(const WinnerMatch&)>& logged = {});
 
 } // namespace quor3

@@ -3,6 +3,7 @@
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
 #include "engine/DatabaseLock.h"
+#include "engine/DataFiles.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/Export.h"
@@ -27,8 +28,8 @@ const char* const usage = "Usage:\n"
                           "      opening it in Quor 3 does, and prints the four status texts.\n"
                           "  quor3-engine add PATH M/D/YYYY D1 D2 D3\n"
                           "      Stores the draw D1 D2 D3 of that date (creating PATH when missing,\n"
-                          "      cutting a full database back to its last 90 draws), rebuilds, and\n"
-                          "      prints the four status texts.\n"
+                          "      cutting a full database back to its last 90 draws after a backup),\n"
+                          "      rebuilds, and prints the four status texts.\n"
                           "  quor3-engine check PATH M/D/YYYY D1 D2 D3\n"
                           "      Compares the draw with the current computer choices, prints each\n"
                           "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
@@ -85,6 +86,7 @@ Location locate(const std::string& path)
     Location where;
     where.folder = p.has_parent_path() ? p.parent_path() : quor3::fs::path(".");
     where.name = quor3::databaseNameFor(p);
+    quor3::refuseReservedDatabaseName(where.folder, where.name);
     return where;
 }
 
@@ -253,8 +255,10 @@ int run(const std::vector<std::string>& args)
         const quor3::CivilDate date = parseDate(args[2]);
         const int a = parseDigit(args[3]), b = parseDigit(args[4]), c = parseDigit(args[5]);
         if (command == "check") {
-            for (const auto& match : quor3::checkWinners(where.folder, where.name, a, b, c, date))
-                std::cout << match.logLine << '\n';
+            // Each line is printed as soon as it is logged: a check that fails
+            // part-way still shows what it wrote.
+            quor3::checkWinners(where.folder, where.name, a, b, c, date, {},
+                                [](const quor3::WinnerMatch& match) { std::cout << match.logLine << std::endl; });
             return 0;
         }
         quor3::DrawRecord draw;
@@ -270,6 +274,9 @@ int run(const std::vector<std::string>& args)
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
         quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::None, status);
         status.print();
+        if (!stored.backup.empty())
+            std::cout << "The older draws are kept in " << quor3::BackupFolderName << "/"
+                      << stored.backup.filename().string() << ".\n";
         return 0;
     }
     if (const int done = runDataCommand(args); done >= 0)

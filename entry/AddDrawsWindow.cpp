@@ -498,8 +498,6 @@ void AddDrawsWindow::enterDraw()
         throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
     {
         BusyCursor busy;
-        // The match check's log, the store and the rebuild are one change of the folder.
-        quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const CivilDate date = calendarDate();
         heldDate = date;
         quor3::DrawRecord draw;
@@ -513,7 +511,13 @@ void AddDrawsWindow::enterDraw()
         if (notifyBox->isChecked())
             checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
 
+        // The store and the rebuild are one change of the folder. The match
+        // check above locks each of its reads and log lines itself: it waits
+        // for the user at every match, and must not keep others out meanwhile.
+        quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
+        // Add > Undo Last Entry takes it back; a cut-back names its backup in the status bar.
+        session.recordEntry({session.databasePath(), draw, stored.totalDraws, stored.backup});
         // A second press stores nothing until the user types a digit or
         // changes the date: a double click is one entry, not two.
         enterButton->setEnabled(false);

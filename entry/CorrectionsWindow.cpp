@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
 #include "engine/Rebuild.h"
+#include "engine/StoreDraw.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -205,12 +206,12 @@ void CorrectionsWindow::reenterDraw()
     record.Digit1 = spinEditValue(firstDigitBox);
     record.Digit2 = spinEditValue(secondDigitBox);
     record.Digit3 = spinEditValue(thirdDigitBox);
-    record.Reserved = selectedRecord_.Reserved;
 
     Session& session = Session::instance();
-    // The write and the rebuild after it are one change of the database.
+    // The write and the rebuild after it are one change of the database. The
+    // record is written with a backup taken first and the file replaced whole.
     quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
-    quor3::writeDraw(session.databasePath(), selectedIndex_, record);
+    quor3::correctDraw(session.folder, session.databaseName, selectedIndex_, record);
     fillList();
     if (refreshRequest_)
         refreshRequest_();

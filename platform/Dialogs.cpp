@@ -21,6 +21,7 @@ struct TestState {
     QQueue<QString> files;
     QQueue<QString> pdfs;
     QList<Shown> shown;
+    OpenStart lastStart;
 };
 
 TestState& state()
@@ -96,18 +97,25 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QSt
 
 QString openFile(QWidget* parent, const OpenOptions& options)
 {
+    // After a refused or declined name the dialog comes back where the user
+    // was, with the typed name still in it.
+    QString folder = options.initialFolder;
+    QString typedName;
     for (;;) {
+        state().lastStart = {folder, typedName};
         QString chosen;
         if (state().on) {
             if (state().files.isEmpty())
                 return QString();
             chosen = state().files.dequeue();
         } else {
-            QFileDialog dialog(parent, options.title, options.initialFolder, options.filter);
+            QFileDialog dialog(parent, options.title, folder, options.filter);
             dialog.setObjectName("OpenDialog1");
             dialog.setAcceptMode(QFileDialog::AcceptOpen);
             dialog.setFileMode(QFileDialog::AnyFile);
             dialog.setDefaultSuffix(options.defaultSuffix);
+            if (!typedName.isEmpty())
+                dialog.selectFile(typedName);
             if (dialog.exec() != QDialog::Accepted)
                 return QString();
             chosen = typedNameWithQuotes(dialog);
@@ -127,17 +135,52 @@ QString openFile(QWidget* parent, const OpenOptions& options)
         }
         if (info.isDir())
             continue;
+        folder = info.absolutePath();
+        typedName = info.fileName();
+        if (options.refusal) {
+            if (const QString why = options.refusal(info.absoluteFilePath()); !why.isEmpty()) {
+                inform(parent, options.title, why, {}, QMessageBox::Warning);
+                if (state().on && state().files.isEmpty())
+                    return QString();
+                continue;
+            }
+        }
         if (!info.exists() && !options.createPrompt.isEmpty()) {
             const QString prompt = options.createPrompt.arg(info.fileName());
             if (ask(parent, options.title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
                 QMessageBox::Yes) {
-                if (state().on)
+                if (state().on && state().files.isEmpty())
                     return QString();
                 continue;
             }
         }
         return info.absoluteFilePath();
     }
+}
+
+QString saveFile(QWidget* parent, const SaveOptions& options)
+{
+    QString chosen;
+    if (state().on) {
+        if (state().files.isEmpty())
+            return QString();
+        chosen = state().files.dequeue();
+    } else {
+        QFileDialog dialog(parent, options.title, options.suggestedPath, options.filter);
+        dialog.setObjectName("SaveDialog1");
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(options.defaultSuffix);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return QString();
+        chosen = dialog.selectedFiles().constFirst();
+    }
+    if (chosen.isEmpty())
+        return QString();
+    QFileInfo info(chosen);
+    if (info.suffix().isEmpty() && !options.defaultSuffix.isEmpty())
+        info = QFileInfo(chosen + "." + options.defaultSuffix);
+    return info.absoluteFilePath();
 }
 
 bool print(QWidget* parent, QPrinter& printer)
@@ -182,6 +225,11 @@ void queueFile(const QString& path)
 void queuePrintToPdf(const QString& pdfPath)
 {
     state().pdfs.enqueue(pdfPath);
+}
+
+OpenStart lastOpenStart()
+{
+    return state().lastStart;
 }
 
 const QList<Shown>& shown()

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -39,9 +40,23 @@ struct OpenOptions {
     QString defaultSuffix; // appended to a name typed without one
     QString initialFolder;
     QString createPrompt; // asked before a new name is accepted
+    // A non-empty reason refuses the chosen path: it is shown, and the dialog
+    // comes back with the name kept.
+    std::function<QString(const QString& path)> refusal;
 };
 // The chosen file's full path, or an empty string when cancelled.
 QString openFile(QWidget* parent, const OpenOptions& options);
+
+struct SaveOptions {
+    QString title;
+    QString filter;        // Qt filter, e.g. "CSV file (*.csv)"
+    QString defaultSuffix; // appended to a name typed without one
+    QString suggestedPath; // the folder and name the dialog starts with
+};
+// The full path of the file to write, or an empty string when cancelled. The
+// dialog asks before an existing file is replaced; in test mode the path comes
+// from the file queue (queueFile).
+QString saveFile(QWidget* parent, const SaveOptions& options);
 
 // Runs the print dialog for `printer`; true when the user accepted.
 bool print(QWidget* parent, QPrinter& printer);
@@ -54,6 +69,12 @@ void queueFile(const QString& path); // empty: cancel
 // The next print dialog is accepted and prints to this PDF file (empty: cancel).
 void queuePrintToPdf(const QString& pdfPath);
 const QList<Shown>& shown();
+// Where the last open dialog started: its folder and the name typed in it.
+struct OpenStart {
+    QString folder;
+    QString name;
+};
+OpenStart lastOpenStart();
 void clearShown();
 
 } // namespace Dialogs

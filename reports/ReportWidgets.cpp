@@ -161,7 +161,7 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     for (const auto& line : lines)
-        texts.append(QString::fromStdString(line));
+        texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()))); // digits, '/', ':' and blanks
     list->clear();
     list->addItems(texts);
     list->setCurrentRow(-1);

@@ -306,6 +306,8 @@ class FontFitTest : public QObject
         if (folder.isEmpty())
             return;
         QDir().mkpath(folder);
+        // Charts finish their layout a few events later; only pictures wait for it.
+        QTest::qWait(300);
         const QString dpi = QString::number(qRound(window->logicalDpiX() * window->devicePixelRatioF()));
         QString file = name;
         file.replace(QRegularExpression("[^A-Za-z0-9]+"), "-");

@@ -3,6 +3,7 @@
 #include "engine/Backups.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/StoreDraw.h"
 
 #include <gtest/gtest.h>
 
@@ -244,4 +245,67 @@ TEST_F(Backups, UndoRefusesADatabaseThatChangedSince)
     EXPECT_THROW(quor3::undoEntry({dir / "none.c3d", other, 1, {}}), quor3::Error);
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), bytes);
     EXPECT_TRUE(quor3::listBackups(dir / "ga.c3d").empty());
+}
+
+TEST_F(Backups, TheCutBackOfAFullDatabaseKeepsTheOlderDrawsInABackup)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(quor3::MaxDraws)));
+    const std::string full = quor3::readWholeFile(dir / "ga.c3d");
+    const quor3::StoreResult stored = quor3::storeDraw(dir.path(), "ga.c3d", drawsOf({{1, 2, 3}}, 40000)[0]);
+    EXPECT_TRUE(stored.cutBack);
+    EXPECT_EQ(stored.backup, dir / "backups" / ("ga-" + stamp(clockNow) + ".c3d"));
+    EXPECT_EQ(quor3::readWholeFile(stored.backup), full);
+    EXPECT_EQ(quor3::countDraws(dir / "ga.c3d"), 91);
+}
+
+TEST_F(Backups, AnOrdinaryAppendNeedsNoBackup)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(10)));
+    const quor3::StoreResult stored = quor3::storeDraw(dir.path(), "ga.c3d", drawsOf({{1, 2, 3}}, 40000)[0]);
+    EXPECT_TRUE(stored.backup.empty());
+    EXPECT_FALSE(quor3::fs::exists(dir / "backups"));
+}
+
+TEST_F(Backups, ACutBackWithoutItsBackupDoesNotHappen)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(quor3::MaxDraws)));
+    const std::string full = quor3::readWholeFile(dir / "ga.c3d");
+    quor3::writeWholeFile(dir / "backups", "a file where the folder belongs");
+    EXPECT_THROW(quor3::storeDraw(dir.path(), "ga.c3d", drawsOf({{1, 2, 3}}, 40000)[0]), quor3::Error);
+    EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), full);
+}
+
+TEST_F(Backups, ACorrectionChangesOneRecordAfterABackup)
+{
+    auto draws = drawsOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    draws[0].Reserved = {5, 5, 5, 5};
+    writeDatabase(dir / "ga.c3d", draws);
+    const std::string before = quor3::readWholeFile(dir / "ga.c3d");
+    const quor3::DrawRecord fixed = drawsOf({{0, 0, 1}}, 37300)[0];
+
+    const quor3::fs::path backup = quor3::correctDraw(dir.path(), "ga.c3d", 1, fixed);
+    EXPECT_EQ(quor3::readWholeFile(backup), before);
+    const auto after = quor3::readDraws(dir / "ga.c3d");
+    ASSERT_EQ(after.size(), 3u);
+    EXPECT_EQ(after[1].DrawDate, 37300.0);
+    EXPECT_EQ(after[1].Digit3, 1);
+    // The other records stay byte for byte.
+    const std::string bytes = quor3::readWholeFile(dir / "ga.c3d");
+    EXPECT_EQ(bytes.substr(0, 24), before.substr(0, 24));
+    EXPECT_EQ(bytes.substr(48), before.substr(48));
+}
+
+TEST_F(Backups, ACorrectionThatCannotBeMadeChangesNothing)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf({{1, 2, 3}, {4, 5, 6}}));
+    const std::string before = quor3::readWholeFile(dir / "ga.c3d");
+    const quor3::DrawRecord fixed = drawsOf({{0, 0, 1}})[0];
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 2, fixed), quor3::Error);
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", -1, fixed), quor3::Error);
+    EXPECT_FALSE(quor3::fs::exists(dir / "backups"));
+    quor3::setFlushFunctionForTesting(&failingFlush);
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 0, fixed), quor3::Error);
+    quor3::setFlushFunctionForTesting(nullptr);
+    EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), before);
+    EXPECT_TRUE(fileNames(dir / "backups").empty());
 }

@@ -93,3 +93,35 @@ TEST(CommandLine, FailuresExitWithOneAndAMessage)
     EXPECT_EQ(run.status, 0);
     EXPECT_NE(run.out.find("quor3-engine rebuild PATH"), std::string::npos);
 }
+
+TEST(CommandLine, ACheckThatFailsPartWayStillPrintsTheLinesItLogged)
+{
+    TempFolder dir;
+    quor3::writeTextLines(dir / "hot.dat", {"3  0  7", "1  2  3", "4  5  6", "0  0  7", "9  9  9"});
+    quor3::writeTextLines(dir / "cold.dat", {"x  y  z", "1  2  3", "4  5  6", "0  0  7", "9  9  9"});
+    const CliRun run = engine(dir, "check " + quoted(dir / "ga.c3d") + " 6/15/2002 7 0 3");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "6/15/2002[Quor3 Picked: 3  0  7] [Actual: 703] Hot Category ga.c3d\n");
+    EXPECT_NE(quor3::readWholeFile(dir / "quor3 winners.txt").find("Hot Category ga.c3d"), std::string::npos);
+}
+
+TEST(CommandLine, ADatabaseMayNotBeNamedLikeAFileTheProgramWrites)
+{
+    TempFolder dir;
+    for (const char* name : {"freq.dat", "FREQ.DAT", "Hot.dat", "temp.dat", "quor3 winners.txt", "setscfg.ini",
+                             "frequent.txt", "repeats.dat"}) {
+        SCOPED_TRACE(name);
+        const CliRun run = engine(dir, "add " + quoted(dir / name) + " 3/1/2002 3 0 7");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find(name), std::string::npos);
+        EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find("choose another name"), std::string::npos);
+        EXPECT_FALSE(quor3::fileExists(dir / name));
+    }
+    // An 11-draw database under the name stays as it is.
+    const std::vector<quor3::DrawRecord> draws = drawsOf(variedTriples(11));
+    quor3::writeWholeFile(dir / "freq.dat", quor3::encodeDraws(draws));
+    EXPECT_EQ(engine(dir, "add " + quoted(dir / "freq.dat") + " 3/1/2002 3 0 7").status, 1);
+    EXPECT_EQ(engine(dir, "rebuild " + quoted(dir / "freq.dat")).status, 1);
+    EXPECT_EQ(quor3::readWholeFile(dir / "freq.dat"), quor3::encodeDraws(draws));
+    EXPECT_EQ(engine(dir, "add " + quoted(dir / "frequency.c3d") + " 3/1/2002 3 0 7").status, 0);
+}

@@ -162,7 +162,9 @@ TEST(StoreDraw, AFailedCutBackLeavesTheOldDatabaseWhole)
     for (const auto& entry : fs::directory_iterator(dir.path()))
         left.push_back(entry.path().filename().string());
     std::sort(left.begin(), left.end());
-    EXPECT_EQ(left, (std::vector<std::string>{"ga.c3d", "quor3.lock"})); // no scratch file stays behind
+    // No scratch file stays behind, in the folder or among the backups.
+    EXPECT_EQ(left, (std::vector<std::string>{"backups", "ga.c3d", "quor3.lock"}));
+    EXPECT_TRUE(fs::is_empty(dir / "backups"));
 }
 
 // --- The match check ---

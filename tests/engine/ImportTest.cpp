@@ -477,3 +477,17 @@ TEST(ImportCommandLine, ExportBackupsAndRestore)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), original);
 }
+
+TEST(ImportCommandLine, TheCutBackOfAnAddNamesItsBackup)
+{
+    TempFolder dir;
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(quor3::MaxDraws)));
+    const CliRun run = engine(dir, "add " + quoted(dir / "ga.c3d") + " 1/1/2030 1 2 3");
+    EXPECT_EQ(run.status, 0) << run.err;
+    const auto backups = quor3::listBackups(dir / "ga.c3d");
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_TRUE(contains(run.out, "Total Draws: 91\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "The older draws are kept in backups/" + backups[0].file.filename().string() + ".\n"))
+        << run.out;
+    EXPECT_EQ(backups[0].draws, quor3::MaxDraws);
+}

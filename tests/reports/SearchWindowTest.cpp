@@ -32,9 +32,12 @@ class SearchTest : public QObject
     static void search(SearchWindow& w, int type, int s1, int s2, int s3)
     {
         child<QButtonGroup>(&w, "RadioGroup1Buttons")->button(type)->click();
-        child<QSpinBox>(&w, "SpinEdit1")->setValue(s1);
-        child<QSpinBox>(&w, "SpinEdit2")->setValue(s2);
-        child<QSpinBox>(&w, "SpinEdit3")->setValue(s3);
+        // Typed as a user types: a digit takes the place of the one the box shows.
+        for (const auto& [name, digit] : {std::pair{"SpinEdit1", s1}, {"SpinEdit2", s2}, {"SpinEdit3", s3}}) {
+            auto* box = child<QSpinBox>(&w, name);
+            QTest::keyClicks(box, QString::number(digit));
+            QCOMPARE(box->text(), QString::number(digit));
+        }
         QTest::mouseClick(child<QPushButton>(&w, "Button1"), Qt::LeftButton);
     }
 

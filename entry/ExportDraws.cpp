@@ -1,0 +1,40 @@
+#include "entry/ExportDraws.h"
+
+#include "engine/Export.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Session.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace
+{
+const char* const Title = "Export Draws";
+}
+
+void exportOpenDatabase(QWidget* parent)
+{
+    const Session& session = Session::instance();
+    if (!session.databaseExists()) {
+        Dialogs::inform(parent, Title,
+                        QString("There are no draws to export: %1 holds none yet.").arg(session.databaseNameText()));
+        return;
+    }
+    Dialogs::SaveOptions options;
+    options.title = Title;
+    options.filter = "CSV file (*.csv);;All files (*)";
+    options.defaultSuffix = "csv";
+    options.suggestedPath = QDir(QString::fromStdString(session.folder.string()))
+                                .filePath(QFileInfo(session.databaseNameText()).completeBaseName() + ".csv");
+    const QString file = Dialogs::saveFile(parent, options);
+    if (file.isEmpty())
+        return;
+    long long n = 0;
+    {
+        BusyCursor busy;
+        n = quor3::exportDraws(session.databasePath(), file.toStdString());
+    }
+    Dialogs::inform(parent, Title,
+                    QString("Exported %1 %2 to %3.").arg(n).arg(n == 1 ? "draw" : "draws", QDir::toNativeSeparators(file)));
+}

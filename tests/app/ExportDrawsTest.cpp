@@ -1,0 +1,113 @@
+#include "GuiTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "engine/FileIo.h"
+#include "entry/ImportWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Session.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <memory>
+
+namespace fs = std::filesystem;
+
+class ExportDrawsTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+    std::unique_ptr<MainWindow> window;
+
+    fs::path data(const std::string& name) const { return env->dataPath() / name; }
+    QString dataFile(const std::string& name) const { return QString::fromStdString(data(name).string()); }
+
+    void open(const std::string& name)
+    {
+        Dialogs::queueFile(dataFile(name));
+        if (!quor3::fileExists(data(name)))
+            Dialogs::queueButton(QMessageBox::Yes);
+        window->findChild<QAction*>("OpenDatabase1")->trigger();
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        window = std::make_unique<MainWindow>();
+    }
+    void cleanup()
+    {
+        window.reset();
+        env.reset();
+    }
+
+    void theFileMenuItemsWaitForADatabase()
+    {
+        for (const char* name : {"ImportDraws1", "ExportDraws1", "RestoreBackup1"})
+            QVERIFY2(!window->findChild<QAction*>(name)->isEnabled(), name);
+        env->writeDatabase("ga.c3d", 3);
+        open("ga.c3d");
+        for (const char* name : {"ImportDraws1", "ExportDraws1", "RestoreBackup1", "UndoLastEntry1"})
+            QVERIFY2(window->findChild<QAction*>(name)->isEnabled(), name);
+        window->findChild<QAction*>("CloseDatabase1")->trigger();
+        QVERIFY(!window->findChild<QAction*>("ExportDraws1")->isEnabled());
+    }
+
+    void exportWritesTheCsvTheUserNames()
+    {
+        env->writeDatabase("ga.c3d", {{4, 5, 1, 2026, 12, 6}, {3, 0, 7, 2002, 1, 1}});
+        open("ga.c3d");
+        Dialogs::clearShown();
+        Dialogs::queueFile(dataFile("history")); // typed without the suffix
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QCOMPARE(quor3::readWholeFile(data("history.csv")),
+                 std::string("date,digit1,digit2,digit3\n2026-12-06,4,5,1\n2002-01-01,3,0,7\n"));
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, "Exported 2 draws to " + dataFile("history.csv") + ".");
+
+        // Cancelled: nothing written, nothing said.
+        Dialogs::clearShown();
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void aDatabaseNotYetMadeHasNothingToExport()
+    {
+        open("new.c3d");
+        Dialogs::clearShown();
+        Dialogs::queueFile(dataFile("new.csv"));
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, QString("There are no draws to export: new.c3d holds none yet."));
+        QVERIFY(!quor3::fileExists(data("new.csv")));
+    }
+
+    void exportThenImportWithReplaceGivesTheSameBytes()
+    {
+        env->writeDatabase("ga.c3d", 731);
+        const std::string original = quor3::readWholeFile(data("ga.c3d"));
+        open("ga.c3d");
+        Dialogs::queueFile(dataFile("ga.csv"));
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        env->writeDatabase("other.c3d", 5);
+        open("other.c3d");
+
+        ImportWindow import(window.get());
+        import.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&import));
+        Dialogs::queueFile(dataFile("ga.csv"));
+        QTest::mouseClick(child<QPushButton>(&import, "chooseFileButton"), Qt::LeftButton);
+        QTest::mouseClick(child<QRadioButton>(&import, "replaceButton"), Qt::LeftButton);
+        Dialogs::queueButton(QMessageBox::Yes);
+        QTest::mouseClick(child<QPushButton>(&import, "importButton"), Qt::LeftButton);
+        QCOMPARE(quor3::readWholeFile(data("other.c3d")), original);
+        QCOMPARE(window->statusText(0), QString("Total Draws: 731"));
+    }
+};
+
+QTEST_MAIN(ExportDrawsTest)
+#include "ExportDrawsTest.moc"

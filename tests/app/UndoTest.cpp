@@ -1,0 +1,163 @@
+#include "GuiTestSupport.h"
+
+#include "app/MainWindow.h"
+#include "engine/Backups.h"
+#include "engine/FileIo.h"
+#include "entry/AddDrawsWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/ProfileFile.h"
+#include "platform/Session.h"
+
+#include <QAction>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <memory>
+
+namespace fs = std::filesystem;
+
+class UndoTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+    std::unique_ptr<MainWindow> window;
+
+    fs::path data(const std::string& name) const { return env->dataPath() / name; }
+
+    void open(const std::string& name)
+    {
+        Dialogs::queueFile(QString::fromStdString(data(name).string()));
+        if (!quor3::fileExists(data(name)))
+            Dialogs::queueButton(QMessageBox::Yes);
+        window->findChild<QAction*>("OpenDatabase1")->trigger();
+    }
+
+    // Enters the draw in the add window as a user does: a digit typed into
+    // each box, then "&Enter Entry".
+    void enter(int a, int b, int c)
+    {
+        AddDrawsWindow add(window.get());
+        add.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&add));
+        runGuarded(&add, [&] { add.refresh(); });
+        const char* boxes[] = {"SpinEdit1", "SpinEdit2", "SpinEdit3"};
+        const int digits[] = {a, b, c};
+        for (int i = 0; i < 3; ++i) {
+            auto* box = child<QSpinBox>(&add, boxes[i]);
+            box->setFocus();
+            QTest::keyClick(box, static_cast<char>('0' + digits[i]));
+            QCOMPARE(box->value(), digits[i]);
+        }
+        QTest::mouseClick(child<QPushButton>(&add, "Button1"), Qt::LeftButton);
+    }
+
+    void undo(QMessageBox::StandardButton answer)
+    {
+        Dialogs::clearShown();
+        Dialogs::queueButton(answer);
+        window->findChild<QAction*>("UndoLastEntry1")->trigger();
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        Session::instance().lastEntry.reset();
+        window = std::make_unique<MainWindow>();
+        Settings::writeInteger("QCheck", 0);
+    }
+    void cleanup()
+    {
+        window.reset();
+        env.reset();
+    }
+
+    void undoAfterAnAppendRemovesTheDrawAfterAsking()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        const std::string before = quor3::readWholeFile(data("ga.c3d"));
+        open("ga.c3d");
+        enter(4, 0, 7);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 11LL);
+        QCOMPARE(window->statusText(0), QString("Total Draws: 11"));
+
+        undo(QMessageBox::No);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, QString("Remove the last entry, 4  0  7 of 1/11/2002, from ga.c3d?"));
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 11LL);
+
+        undo(QMessageBox::Yes);
+        QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
+        QCOMPARE(window->statusText(0), QString("Total Draws: 10"));
+        QCOMPARE(Session::instance().totalDraws, 10LL);
+        QCOMPARE(quor3::listBackups(data("ga.c3d")).size(), std::size_t(1));
+
+        // Once only: the entry is taken back.
+        undo(QMessageBox::Yes);
+        QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
+        QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
+    }
+
+    void undoAfterACutBackBringsTheOlderDrawsBack()
+    {
+        env->writeDatabase("ga.c3d", 731);
+        const std::string full = quor3::readWholeFile(data("ga.c3d"));
+        open("ga.c3d");
+        enter(1, 2, 3);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 91LL);
+        const auto backups = quor3::listBackups(data("ga.c3d"));
+        QCOMPARE(backups.size(), std::size_t(1));
+        QCOMPARE(quor3::readWholeFile(backups[0].file), full);
+        const QString backupName = QString::fromStdString(backups[0].file.filename().string());
+        QCOMPARE(window->statusText(4), "Older draws kept in backups/" + backupName);
+
+        undo(QMessageBox::Yes);
+        QVERIFY2(Dialogs::shown()[0].text.contains("from backups/" + backupName),
+                 qPrintable(Dialogs::shown()[0].text));
+        QCOMPARE(quor3::readWholeFile(data("ga.c3d")), full);
+        QCOMPARE(window->statusText(0), QString("Total Draws: 731"));
+        QCOMPARE(quor3::listBackups(data("ga.c3d")).size(), std::size_t(2));
+    }
+
+    void undoOfTheFirstDrawLeavesNoDatabase()
+    {
+        open("new.c3d");
+        enter(5, 5, 5);
+        QVERIFY(quor3::fileExists(data("new.c3d")));
+        undo(QMessageBox::Yes);
+        QVERIFY(!quor3::fileExists(data("new.c3d")));
+        QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
+    }
+
+    void nothingToUndoWithoutAnEntryOfThisRun()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        const std::string before = quor3::readWholeFile(data("ga.c3d"));
+        open("ga.c3d");
+        undo(QMessageBox::Yes);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
+        QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
+        QVERIFY(quor3::listBackups(data("ga.c3d")).empty());
+    }
+
+    void anEntryIntoAnotherDatabaseIsNotUndoneHere()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        env->writeDatabase("other.c3d", 5);
+        open("ga.c3d");
+        enter(4, 0, 7);
+        open("other.c3d");
+        const std::string other = quor3::readWholeFile(data("other.c3d"));
+        undo(QMessageBox::Yes);
+        QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
+        QCOMPARE(quor3::readWholeFile(data("other.c3d")), other);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 11LL);
+    }
+};
+
+QTEST_MAIN(UndoTest)
+#include "UndoTest.moc"
