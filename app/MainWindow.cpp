@@ -195,8 +195,12 @@ QString MainWindow::statusText(int panel) const
 
 void MainWindow::setStatusText(int panel, const QString& text)
 {
-    if (panel >= 0 && panel < 5)
-        panels_[panel]->setText(text);
+    if (panel < 0 || panel >= 5)
+        return;
+    panels_[panel]->setText(text);
+    // A long text (a date in the user's format, a large font) widens its
+    // panel instead of being cut off.
+    panels_[panel]->setMinimumWidth(qMax(panelWidths[panel], panels_[panel]->sizeHint().width()));
 }
 
 template <typename Window> void MainWindow::showModal()

@@ -72,7 +72,9 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // Every column as wide as its texts at any font size; the table scrolls
+    // sideways rather than cutting a list name short.
+    table->horizontalHeader()->setStretchLastSection(true);
     table->setWordWrap(false);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
@@ -83,11 +85,13 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     chartView = new QChartView(chart, this);
     chartView->setObjectName("backtestChart");
     chartView->setRenderHint(QPainter::Antialiasing);
-    chartView->setMinimumHeight(240);
+    chartView->setMinimumHeight(160);
 
     verdictLabel = new QLabel(this);
     verdictLabel->setObjectName("verdictLabel");
     verdictLabel->setWordWrap(true);
+    // The verdict is the point of the window: the chart gives way to it.
+    verdictLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont verdictFont = verdictLabel->font();
     verdictFont.setBold(true);
