@@ -3,7 +3,7 @@
 // times the floor, so that no file a player has takes a noticeable time. Three
 // layouts: plain comma-separated (0), and a results site's quoted lines with a
 // written-out date, newest first, with two draws a day (1) or one (2). The
-// ratios are printed at the end.
+// ratios of the median times are printed at the end.
 
 #include "engine/DataFiles.h"
 #include "engine/Dates.h"
@@ -115,14 +115,21 @@ class RatioReporter : public benchmark::ConsoleReporter
 
 int main(int argc, char** argv)
 {
-    // The median of five runs, unless told otherwise.
+    // The median of ten runs, the floor's and the import's taken in turns, so
+    // that a neighbour's load that comes and goes weighs on both alike (unless
+    // told otherwise).
     std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=5";
-    bool told = false;
-    for (char* a : args)
-        told = told || std::string(a).rfind("--benchmark_repetitions", 0) == 0;
-    if (!told)
+    char repetitions[] = "--benchmark_repetitions=10";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    bool toldRepetitions = false, toldInterleaving = false;
+    for (char* a : args) {
+        toldRepetitions = toldRepetitions || std::string(a).rfind("--benchmark_repetitions", 0) == 0;
+        toldInterleaving = toldInterleaving || std::string(a).rfind("--benchmark_enable_random_interleaving", 0) == 0;
+    }
+    if (!toldRepetitions)
         args.push_back(repetitions);
+    if (!toldInterleaving)
+        args.push_back(interleaving);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     RatioReporter reporter;

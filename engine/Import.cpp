@@ -286,20 +286,12 @@ using namespace std::string_view_literals;
 
 constexpr int WeekdayBase = 100;
 
-constexpr std::uint32_t keyOf(char a, char b, char c)
-{
-    return static_cast<std::uint32_t>(static_cast<unsigned char>(a)) << 16 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(b)) << 8 |
-           static_cast<std::uint32_t>(static_cast<unsigned char>(c));
-}
-
 struct Name {
     View name;
     int value;
 };
 
-// In the order of nameOf's cases, which also make sure that no two names share
-// their first three letters.
+// No two names share their first three letters.
 constexpr Name names[] = {{"january"sv, 1},
                           {"february"sv, 2},
                           {"march"sv, 3},
@@ -322,36 +314,69 @@ constexpr Name names[] = {{"january"sv, 1},
 
 // 1 to 12 for a month's name, WeekdayBase + 1 to 7 for a weekday's, 0 for any
 // other word. A name may be cut to three letters or more ("Dec", "Sept", "Thurs").
+constexpr std::array<bool, 256> nameInitials()
+{
+    std::array<bool, 256> initials{};
+    for (const char c : {'a', 'd', 'f', 'j', 'm', 'n', 'o', 's', 't', 'w'}) {
+        initials[static_cast<unsigned char>(c)] = true;
+        initials[static_cast<unsigned char>(c - 'a' + 'A')] = true;
+    }
+    return initials;
+}
+
+// Whether a name of a month or weekday starts with this letter.
+bool startsAName(char c)
+{
+    static constexpr std::array<bool, 256> initials = nameInitials();
+    return initials[static_cast<unsigned char>(c)];
+}
+
+// The names by their first three letters, in a table of 64 slots: a product
+// hash sends the 19 keys to 19 different slots, so a lookup takes no branch.
+constexpr std::uint32_t letterKey(char a, char b, char c)
+{
+    return static_cast<std::uint32_t>(a & 31) << 10 | static_cast<std::uint32_t>(b & 31) << 5 |
+           static_cast<std::uint32_t>(c & 31);
+}
+
+constexpr std::uint32_t slotOf(std::uint32_t key)
+{
+    return (key * 798477u) >> 26;
+}
+
+constexpr std::array<std::int8_t, 64> nameSlots()
+{
+    std::array<std::int8_t, 64> slots{};
+    for (auto& slot : slots)
+        slot = -1;
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        const View n = names[i].name;
+        slots[slotOf(letterKey(n[0], n[1], n[2]))] = static_cast<std::int8_t>(i);
+    }
+    return slots;
+}
+
+constexpr bool eachNameHasItsSlot()
+{
+    const std::array<std::int8_t, 64> slots = nameSlots();
+    int filled = 0;
+    for (const std::int8_t slot : slots)
+        filled += slot >= 0;
+    return filled == static_cast<int>(std::size(names));
+}
+static_assert(eachNameHasItsSlot(), "two names share a slot: choose another multiplier");
+
 int nameOf(View word)
 {
-    if (word.size() < 3 || !isLetter(word[0]))
+    // Most words that are no name fail on their first letter.
+    if (word.size() < 3 || !startsAName(word[0]))
         return 0;
-    int index = -1;
-    switch (keyOf(static_cast<char>(word[0] | 0x20), static_cast<char>(word[1] | 0x20),
-                  static_cast<char>(word[2] | 0x20))) {
-    case keyOf('j', 'a', 'n'): index = 0; break;
-    case keyOf('f', 'e', 'b'): index = 1; break;
-    case keyOf('m', 'a', 'r'): index = 2; break;
-    case keyOf('a', 'p', 'r'): index = 3; break;
-    case keyOf('m', 'a', 'y'): index = 4; break;
-    case keyOf('j', 'u', 'n'): index = 5; break;
-    case keyOf('j', 'u', 'l'): index = 6; break;
-    case keyOf('a', 'u', 'g'): index = 7; break;
-    case keyOf('s', 'e', 'p'): index = 8; break;
-    case keyOf('o', 'c', 't'): index = 9; break;
-    case keyOf('n', 'o', 'v'): index = 10; break;
-    case keyOf('d', 'e', 'c'): index = 11; break;
-    case keyOf('s', 'u', 'n'): index = 12; break;
-    case keyOf('m', 'o', 'n'): index = 13; break;
-    case keyOf('t', 'u', 'e'): index = 14; break;
-    case keyOf('w', 'e', 'd'): index = 15; break;
-    case keyOf('t', 'h', 'u'): index = 16; break;
-    case keyOf('f', 'r', 'i'): index = 17; break;
-    case keyOf('s', 'a', 't'): index = 18; break;
-    default: return 0;
-    }
+    static constexpr std::array<std::int8_t, 64> slots = nameSlots();
+    const int index = slots[slotOf(letterKey(word[0], word[1], word[2]))];
+    if (index < 0)
+        return 0;
     const Name& n = names[index];
-    return word.size() <= n.name.size() && spells(word.substr(3), n.name.substr(3, word.size() - 3)) ? n.value : 0;
+    return word.size() <= n.name.size() && spells(word, n.name.substr(0, word.size())) ? n.value : 0;
 }
 
 int monthOf(View word)
@@ -424,21 +449,20 @@ bool partsWords(char c)
 // Words of a field: blanks, commas and periods part them.
 int addWords(View field, View* words, int count, int max)
 {
-    std::size_t i = 0;
-    const std::size_t size = field.size();
-    while (i < size) {
-        while (i < size && partsWords(field[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < size && !partsWords(field[i]))
-            ++i;
-        if (i > start) {
-            if (count == max)
-                return max + 1;
-            words[count++] = field.substr(start, i - start);
-        }
+    const char* p = field.data();
+    const char* const end = p + field.size();
+    for (;;) {
+        while (p < end && partsWords(*p))
+            ++p;
+        if (p == end)
+            return count;
+        const char* const start = p;
+        while (p < end && !partsWords(*p))
+            ++p;
+        if (count == max)
+            return max + 1;
+        words[count++] = View(start, static_cast<std::size_t>(p - start));
     }
-    return count;
 }
 
 Match dateAt(const View* fields, int n, int at, FoundDate& date)
@@ -463,25 +487,27 @@ Match dateAt(const View* fields, int n, int at, FoundDate& date)
             return Match::None;
     }
     // A written-out date starts with a weekday, a month or a day: "Pick 3 Day"
-    // is none.
+    // is none. It may reach over several fields: "Saturday, December 6, 2026"
+    // unquoted in a comma-separated file, or any such date in a blank-separated one.
+    if (!isDigit(first[0]) && !startsAName(first[0]))
+        return Match::None;
     std::size_t firstEnd = 0;
     while (firstEnd < first.size() && !partsWords(first[firstEnd]))
         ++firstEnd;
     const int firstName = nameOf(first.substr(0, firstEnd));
-    if (!isDigit(first[0]) && firstName == 0)
+    if (firstEnd == 0 || (!isDigit(first[0]) && firstName == 0))
         return Match::None;
-    // It may reach over several fields: "Saturday, December 6, 2026" unquoted
-    // in a comma-separated file, or any such date in a blank-separated one.
+    constexpr int MaxWords = 4;
+    View words[MaxWords] = {first.substr(0, firstEnd)};
+    int count = addWords(first.substr(firstEnd), words, 1, MaxWords);
     bool letters = false;
     for (int k = at; k < n && k < at + 4 && !letters; ++k)
         letters = hasLetter(fields[k]);
     if (!letters)
         return Match::None;
-    constexpr int MaxWords = 4;
-    View words[MaxWords];
-    int count = 0;
     for (int k = at; k < n && k < at + 4; ++k) {
-        count = addWords(fields[k], words, count, MaxWords);
+        if (k > at)
+            count = addWords(fields[k], words, count, MaxWords);
         if (count > MaxWords)
             return Match::None;
         if (count < 3)
@@ -515,6 +541,15 @@ bool digitRun(View field, FoundDigits& digits)
     }
     if (field.size() < 5 || !isDigit(field[0]) || !isDigit(field.back()))
         return false;
+    // The usual "4-5-1" or "4,5,1" at once.
+    if (field.size() == 5 && field[1] == field[3] && isDigit(field[2]) &&
+        (field[1] == '-' || field[1] == ',' || field[1] == ' ')) {
+        digits = {field[0] - '0', field[2] - '0', field[4] - '0',
+                  field[1] == '-'   ? Dashed
+                  : field[1] == ',' ? Commas
+                                    : Spaced};
+        return true;
+    }
     int values[3];
     int count = 0;
     char separator = 0;
@@ -600,7 +635,6 @@ struct ParsedLine {
     View dateText; // for the message about an impossible date
 };
 
-// Reads one line; `name` receives the draw name the line gives, if any.
 // What the line before gave, for the next one: files repeat the game name on
 // every line, and each date on consecutive lines when they hold several draws
 // a day.
@@ -613,6 +647,7 @@ struct LineMemo {
     std::string name;
 };
 
+// Reads one line; `name` receives the draw name the line gives, if any.
 ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& last)
 {
     ParsedLine line;

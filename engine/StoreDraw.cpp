@@ -43,8 +43,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     return result;
 }
 
-fs::path correctDraw(const fs::path& folder, const std::string& databaseName, long long index,
-                     const DrawRecord& record)
+fs::path correctDraw(const fs::path& folder, const std::string& databaseName, long long index, const DrawRecord& record)
 {
     const fs::path database = folder / databaseName;
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);

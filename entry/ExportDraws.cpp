@@ -35,6 +35,7 @@ void exportOpenDatabase(QWidget* parent)
         BusyCursor busy;
         n = quor3::exportDraws(session.databasePath(), file.toStdString());
     }
-    Dialogs::inform(parent, Title,
-                    QString("Exported %1 %2 to %3.").arg(n).arg(n == 1 ? "draw" : "draws", QDir::toNativeSeparators(file)));
+    Dialogs::inform(
+        parent, Title,
+        QString("Exported %1 %2 to %3.").arg(n).arg(n == 1 ? "draw" : "draws", QDir::toNativeSeparators(file)));
 }

@@ -406,6 +406,23 @@ class SetsGraphTest : public QObject
                          std::string((s + d) % 2 == 1 ? "0" : "1"));
     }
 
+    void aDialogOutlivingItsGraphSavesWithoutIt()
+    {
+        env->writeDatabase("s.c3d", 12);
+        env->openDatabase("s.c3d");
+        {
+            SetsGraphWindow graph;
+            throughGuard(&graph, [&] { graph.refresh(); });
+        }
+        QVERIFY(!SetsGraph::graph); // nothing left to ask for a redraw
+        SetsConfigDialog dialog;
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTest::mouseClick(dialog.saveButton, Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(quor3::readTextLines(SetsConfigDialog::configFile()).size(), std::size_t(51));
+    }
+
     void withoutADatabaseZeroBarsDefaultCaptionsAndNoCustomizing()
     {
         SetsGraphWindow w;

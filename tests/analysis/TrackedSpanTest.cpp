@@ -103,6 +103,70 @@ class TrackedSpanTest : public QObject
         QCOMPARE(total(w.chart->values()), 600.0);
     }
 
+    // A stored span is cut to the draws only when it is larger than one less
+    // than their number, and the dialog's box reaches exactly that number.
+    void aStoredSpanUpToTheDrawsIsKept_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("tracked");
+        QTest::newRow("one less") << 40 << 39 << 39;
+        QTest::newRow("all") << 40 << 40 << 40;
+        QTest::newRow("one more") << 40 << 41 << 40;
+        QTest::newRow("two draws") << 2 << 5 << 2;
+        QTest::newRow("one draw") << 1 << 5 << 1;
+    }
+    void aStoredSpanUpToTheDrawsIsKept()
+    {
+        QFETCH(int, draws);
+        QFETCH(int, stored);
+        QFETCH(int, tracked);
+        Settings::writeInteger(SumsAnalysis::SettingsKey, stored);
+        env->writeDatabase("s.c3d", endingIn999(draws));
+        env->openDatabase("s.c3d");
+        SumsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(SumsAnalysis::S, tracked);
+        QCOMPARE(total(w.chart->values()), double(tracked));
+
+        int shown = -1, limit = -1;
+        whenModalActive<SumsGraphSettingsDialog>([&](SumsGraphSettingsDialog* dialog) {
+            if (auto* box = child<QSpinBox>(dialog, "SpinEdit1")) {
+                shown = box->value();
+                limit = box->maximum();
+            }
+            dialog->close();
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QCOMPARE(shown, tracked);
+        QCOMPARE(limit, draws);
+    }
+
+    void theSetsSpanBoxReachesExactlyTheDraws_data()
+    {
+        QTest::addColumn<int>("draws");
+        QTest::newRow("1") << 1;
+        QTest::newRow("2") << 2;
+        QTest::newRow("3") << 3;
+        QTest::newRow("40") << 40;
+    }
+    void theSetsSpanBoxReachesExactlyTheDraws()
+    {
+        QFETCH(int, draws);
+        env->writeDatabase("s.c3d", endingIn999(draws));
+        env->openDatabase("s.c3d");
+        SetsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        int limit = -1;
+        whenModalActive<SetsConfigDialog>([&limit](SetsConfigDialog* dialog) {
+            if (auto* box = child<QSpinBox>(dialog, "SpinEdit1"))
+                limit = box->maximum();
+            dialog->close();
+        });
+        QTest::mouseClick(w.customizeButton, Qt::LeftButton);
+        QCOMPARE(limit, draws);
+    }
+
     void anEmptiedSumsSpanReadsAsOne()
     {
         env->writeDatabase("s.c3d", endingIn999(40));

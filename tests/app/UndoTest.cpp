@@ -115,8 +115,7 @@ class UndoTest : public QObject
         QCOMPARE(window->statusText(4), "Older draws kept in backups/" + backupName);
 
         undo(QMessageBox::Yes);
-        QVERIFY2(Dialogs::shown()[0].text.contains("from backups/" + backupName),
-                 qPrintable(Dialogs::shown()[0].text));
+        QVERIFY2(Dialogs::shown()[0].text.contains("from backups/" + backupName), qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(quor3::readWholeFile(data("ga.c3d")), full);
         QCOMPARE(window->statusText(0), QString("Total Draws: 731"));
         QCOMPARE(quor3::listBackups(data("ga.c3d")).size(), std::size_t(2));

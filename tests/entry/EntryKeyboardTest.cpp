@@ -109,7 +109,8 @@ class EntryKeyboardTest : public QObject
 
         // Digits typed into the first box fill the three in turn; the focus
         // ends on the button.
-        QTest::keyClicks(box(*w, "SpinEdit1"), "519");
+        // A fourth digit, with no box left to take it, changes nothing.
+        QTest::keyClicks(box(*w, "SpinEdit1"), "5193");
         QCOMPARE(digits(*w), (QList<int>{5, 1, 9}));
         QCOMPARE(focused(), static_cast<QWidget*>(enter));
         press(Qt::Key_Return);

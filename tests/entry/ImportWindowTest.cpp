@@ -5,6 +5,7 @@
 #include "engine/FileIo.h"
 #include "entry/ImportWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/Session.h"
 
 #include <QClipboard>
@@ -270,6 +271,15 @@ class ImportWindowTest : public QObject
         QVERIFY2(Dialogs::shown()[0].text.contains("69 draws older than the newest 731 were left out"),
                  qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(panels[0], QString("Total Draws: 731"));
+    }
+
+    void f1OpensTheImportTopic()
+    {
+        ImportWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(child<QPlainTextEdit>(&window, "sourceText"), Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("import"));
     }
 
     void aFailedBackupStopsTheImportWithAMessage()

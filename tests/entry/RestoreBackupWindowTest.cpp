@@ -5,6 +5,7 @@
 #include "engine/FileIo.h"
 #include "entry/RestoreBackupWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 
@@ -130,6 +131,15 @@ class RestoreBackupWindowTest : public QObject
         QCOMPARE(panels[0], QString("Total Draws: 1"));
         QCOMPARE(Session::instance().totalDraws, 1LL);
         QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void f1OpensTheBackupsTopic()
+    {
+        RestoreBackupWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(child<QTableWidget>(&window, "backupGrid"), Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("backups"));
     }
 
     void withoutBackupsThereIsNothingToRestore()
