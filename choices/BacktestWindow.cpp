@@ -10,18 +10,22 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
 #include <algorithm>
 #include <limits>
+#include <memory>
 
 namespace
 {
@@ -49,6 +53,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     summaryLabel = new QLabel(this);
     summaryLabel->setObjectName("summaryLabel");
     summaryLabel->setWordWrap(true);
+    summaryLabel->setTextFormat(Qt::PlainText);
 
     auto* seedLabel = new QLabel("Odd/even &seed:", this);
     seedBox = new QSpinBox(this);
@@ -90,6 +95,8 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     verdictLabel = new QLabel(this);
     verdictLabel->setObjectName("verdictLabel");
     verdictLabel->setWordWrap(true);
+    // Plain text: "p < 0.05" must not turn the verdict into a slow rich-text document.
+    verdictLabel->setTextFormat(Qt::PlainText);
     // The verdict is the point of the window: the chart gives way to it.
     verdictLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -123,20 +130,67 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
 
 void BacktestWindow::recalculate()
 {
-    BusyCursor busy;
     const Session& session = Session::instance();
     std::vector<quor3::DrawRecord> draws;
-    if (session.databaseExists())
+    if (session.databaseExists()) {
+        BusyCursor busy;
         draws = quor3::readDraws(session.databasePath());
-    result_ = quor3::backtest(draws, 1, static_cast<std::uint32_t>(seedBox->value()));
+    }
+    databaseText_ = session.databaseExists() ? session.databaseNameText() : QString();
+    const auto seed = static_cast<std::uint32_t>(seedBox->value());
+    const int generation = ++generation_;
+    if (draws.size() <= BackgroundFrom) {
+        BusyCursor busy;
+        result_ = quor3::backtest(draws, 1, seed);
+        showResult();
+        return;
+    }
 
+    summaryLabel->setText(QString("%1: testing %2 draws against the choices made the day before each...")
+                              .arg(databaseText_)
+                              .arg(draws.size()));
+    result_ = quor3::BacktestResult{};
+    table->clearContents();
+    chartView->chart()->removeAllSeries();
+    verdictLabel->clear();
+    ++running_;
+    QPointer<BacktestWindow> self(this);
+    QThreadPool::globalInstance()->start([self, generation, seed, draws = std::move(draws)] {
+        auto result = std::make_shared<quor3::BacktestResult>();
+        bool done = true;
+        try {
+            *result = quor3::backtest(draws, 1, seed);
+        } catch (const std::exception&) {
+            done = false; // out of memory: nothing else can fail in there
+        }
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(),
+            [self, generation, result, done] {
+                if (!self)
+                    return;
+                --self->running_;
+                if (generation != self->generation_)
+                    return;
+                if (!done) {
+                    self->summaryLabel->setText("The backtest could not be finished: not enough memory.");
+                    return;
+                }
+                self->result_ = std::move(*result);
+                self->showResult();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
+void BacktestWindow::showResult()
+{
     QString summary;
-    if (!session.databaseExists())
+    if (databaseText_.isEmpty())
         summary = "No database is open.";
     else
         summary = QString("%1: each draw from the second on is compared with the 33 Computer Choices made the day "
                           "before it, and with as many plays picked at random. %2 draws tested.")
-                      .arg(session.databaseNameText())
+                      .arg(databaseText_)
                       .arg(result_.tested);
     summaryLabel->setText(summary);
     showTable();
@@ -185,7 +239,7 @@ void BacktestWindow::showChart()
     double top = 1.0;
     long long tested = 0;
     for (const auto& step : result_.steps) {
-        ++tested;
+        tested = step.tested;
         const double x = static_cast<double>(tested);
         matched->append(x, static_cast<double>(step.boxHits));
         expected->append(x, step.expectedBox);

@@ -20,15 +20,23 @@ class BacktestWindow : public QDialog
   public:
     explicit BacktestWindow(QWidget* owner = nullptr);
 
-    // Reads the database afresh and runs the backtest with the seed in the box.
+    // Reads the database afresh and runs the backtest with the seed in the box:
+    // at once for a history of up to BackgroundFrom draws, in the background
+    // for a longer one (the window says so and fills when it is done).
     void recalculate();
+    bool busy() const { return running_ != 0; }
+    static constexpr std::size_t BackgroundFrom = 5000;
     const quor3::BacktestResult& result() const { return result_; }
 
   private:
+    void showResult();
     void showTable();
     void showChart();
 
     quor3::BacktestResult result_;
+    QString databaseText_;
+    int generation_ = 0; // a later recalculation makes an earlier one's result stale
+    int running_ = 0;
     QLabel* summaryLabel;
     QSpinBox* seedBox;
     QPushButton* recalculateButton;

@@ -33,7 +33,7 @@ bool realDraw(const DrawRecord& draw)
 }
 
 // The distribution of the box hits of all plays so far, brought up to date
-// draw by draw for the chart's band. Terms below 1e-12 are dropped at both
+// at each point of the chart for its band. Terms below 1e-12 are dropped at both
 // ends, less than a billionth in all over 731 draws: a count of the band could
 // move only where a running sum came that close to 2.5% or 97.5%, and the
 // tails would otherwise make every update grow with the history. The table's
@@ -43,7 +43,8 @@ class RunningHits
   public:
     void add(const PlaysByChance& plays)
     {
-        const std::vector<double>& step = ofOneDraw(plays);
+        const Terms& terms = ofPlays(plays);
+        const std::vector<double>& step = terms.pmf;
         // One pass over the running terms per term of the draw's own: long, even loops.
         std::vector<double> next(pmf_.size() + step.size() - 1, 0.0);
         for (std::size_t j = 0; j < step.size(); ++j) {
@@ -57,7 +58,7 @@ class RunningHits
             ++first;
         while (last - 1 > first && next[last - 1] < Trim)
             --last;
-        offset_ += static_cast<long long>(first);
+        offset_ += terms.offset + static_cast<long long>(first);
         pmf_.assign(next.begin() + static_cast<std::ptrdiff_t>(first),
                     next.begin() + static_cast<std::ptrdiff_t>(last));
     }
@@ -76,29 +77,34 @@ class RunningHits
   private:
     static constexpr double Trim = 1e-12;
 
-    // One draw's plays: the same few mixes of chances come back draw after draw.
-    const std::vector<double>& ofOneDraw(const PlaysByChance& plays)
+    // The plays of one draw, or of the draws between two points of the chart:
+    // three binomial counts. The same few mixes come back draw after draw.
+    struct Terms {
+        long long offset = 0; // the count of the first term
+        std::vector<double> pmf;
+    };
+
+    const Terms& ofPlays(const PlaysByChance& plays)
     {
         auto found = perDraw_.find(plays);
         if (found != perDraw_.end())
             return found->second;
         std::vector<double> pmf{1.0};
         for (int c = 0; c < 3; ++c)
-            for (long long k = 0; k < plays[c]; ++k) {
-                const double p = probability(static_cast<BoxChance>(c));
-                pmf.push_back(0.0);
-                for (std::size_t j = pmf.size() - 1; j > 0; --j)
-                    pmf[j] = pmf[j] * (1.0 - p) + pmf[j - 1] * p;
-                pmf[0] *= 1.0 - p;
-            }
-        while (pmf.size() > 1 && pmf.back() < Trim)
-            pmf.pop_back();
-        return perDraw_.emplace(plays, std::move(pmf)).first->second;
+            pmf = convolve(pmf, binomialTerms(plays[c], probability(static_cast<BoxChance>(c))));
+        std::size_t first = 0, last = pmf.size();
+        while (first + 1 < last && pmf[first] < Trim)
+            ++first;
+        while (last - 1 > first && pmf[last - 1] < Trim)
+            --last;
+        std::vector<double> kept(pmf.begin() + static_cast<std::ptrdiff_t>(first),
+                                 pmf.begin() + static_cast<std::ptrdiff_t>(last));
+        return perDraw_.emplace(plays, Terms{static_cast<long long>(first), std::move(kept)}).first->second;
     }
 
     std::vector<double> pmf_{1.0}; // pmf_[k] = P(hits = offset_ + k)
     long long offset_ = 0;
-    std::map<PlaysByChance, std::vector<double>> perDraw_;
+    std::map<PlaysByChance, Terms> perDraw_;
 };
 
 void finish(PlayScore& score)
@@ -126,8 +132,13 @@ BacktestResult backtest(const std::vector<DrawRecord>& draws, long long from, st
     ChoiceCounts counts;
     RunningHits running;
     const long long n = static_cast<long long>(draws.size());
-    if (n > result.from)
-        result.steps.reserve(static_cast<std::size_t>(n - result.from));
+    long long toTest = 0;
+    for (long long i = result.from; i < n; ++i)
+        toTest += realDraw(draws[static_cast<std::size_t>(i)]) ? 1 : 0;
+    // Every stride-th tested draw is a point of the chart, and the last one.
+    const long long stride = std::max(1LL, (toTest + MaxBacktestSteps - 1) / MaxBacktestSteps);
+    result.steps.reserve(static_cast<std::size_t>(std::min(toTest, MaxBacktestSteps + 1)));
+    PlaysByChance sinceLastStep{};
     for (long long i = 0; i < n; ++i) {
         const DrawRecord& draw = draws[static_cast<std::size_t>(i)];
         if (i >= result.from && realDraw(draw)) {
@@ -161,19 +172,25 @@ BacktestResult backtest(const std::vector<DrawRecord>& draws, long long from, st
                 }
             }
             ++result.tested;
-            for (int c = 0; c < 3; ++c)
+            for (int c = 0; c < 3; ++c) {
                 result.total.playsByChance[c] += drawPlays[c];
-            long long hits = 0;
-            for (const auto& score : result.lists)
-                hits += score.boxHits;
-            running.add(drawPlays);
-            BacktestStep step;
-            step.drawIndex = i;
-            step.boxHits = hits;
-            step.expectedBox = expectedBoxHits(result.total.playsByChance);
-            step.lowBox = running.quantile(0.025);
-            step.highBox = running.quantile(0.975);
-            result.steps.push_back(step);
+                sinceLastStep[c] += drawPlays[c];
+            }
+            if (result.tested % stride == 0 || result.tested == toTest) {
+                long long hits = 0;
+                for (const auto& score : result.lists)
+                    hits += score.boxHits;
+                running.add(sinceLastStep);
+                sinceLastStep = {};
+                BacktestStep step;
+                step.drawIndex = i;
+                step.tested = result.tested;
+                step.boxHits = hits;
+                step.expectedBox = expectedBoxHits(result.total.playsByChance);
+                step.lowBox = running.quantile(0.025);
+                step.highBox = running.quantile(0.975);
+                result.steps.push_back(step);
+            }
         }
         counts.add(draw);
     }

@@ -40,6 +40,7 @@ struct PlayScore {
 // The running totals after one tested draw, for the chart.
 struct BacktestStep {
     long long drawIndex = 0;
+    long long tested = 0;     // draws tested up to and including this one
     long long boxHits = 0;    // all lists, up to and including this draw
     double expectedBox = 0.0; // what plays picked at random would have scored by then
     long long lowBox = 0;     // the 95% range of such plays' box hits by then
@@ -52,8 +53,14 @@ struct BacktestResult {
     std::uint32_t seed = DefaultBacktestSeed;
     std::array<PlayScore, ChoiceLists> lists;
     PlayScore total;
+    // The chart's points: every tested draw of a short history; of a longer
+    // one every so many, at most MaxBacktestSteps, always with the last.
     std::vector<BacktestStep> steps;
 };
+
+// About one point for every three pixels across the chart: more would only
+// cost time to draw, however long the history.
+constexpr long long MaxBacktestSteps = 240;
 
 // The odd/even digits of the choices made before draw i.
 ReproducibleDigits backtestDigits(std::uint32_t seed, long long drawIndex);

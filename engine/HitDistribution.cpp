@@ -40,6 +40,26 @@ namespace
 
 constexpr double Negligible = 1e-300;
 
+// The first and one past the last index of a rise-then-fall sequence whose
+// terms reach `floor`, searched from its peak.
+std::pair<std::size_t, std::size_t> span(const std::vector<double>& terms, std::size_t peak, double floor)
+{
+    if (terms[peak] < floor)
+        return {peak, peak};
+    const auto rising = std::partition_point(terms.begin(), terms.begin() + static_cast<std::ptrdiff_t>(peak),
+                                             [floor](double x) { return x < floor; });
+    const auto falling = std::partition_point(terms.begin() + static_cast<std::ptrdiff_t>(peak), terms.end(),
+                                              [floor](double x) { return x >= floor; });
+    return {static_cast<std::size_t>(rising - terms.begin()), static_cast<std::size_t>(falling - terms.begin())};
+}
+
+std::size_t peakOf(const std::vector<double>& terms)
+{
+    return static_cast<std::size_t>(std::max_element(terms.begin(), terms.end()) - terms.begin());
+}
+
+} // namespace
+
 // P(X = k) for k = 0..n of a binomial distribution, zero where a term falls
 // below 1e-300 of the peak. The peak comes from Boost.Math; its neighbours
 // follow by the ratio of successive terms, so that a long history costs one
@@ -75,24 +95,6 @@ std::vector<double> binomialTerms(long long n, double p)
     return terms;
 }
 
-// The first and one past the last index of a rise-then-fall sequence whose
-// terms reach `floor`, searched from its peak.
-std::pair<std::size_t, std::size_t> span(const std::vector<double>& terms, std::size_t peak, double floor)
-{
-    if (terms[peak] < floor)
-        return {peak, peak};
-    const auto rising = std::partition_point(terms.begin(), terms.begin() + static_cast<std::ptrdiff_t>(peak),
-                                             [floor](double x) { return x < floor; });
-    const auto falling = std::partition_point(terms.begin() + static_cast<std::ptrdiff_t>(peak), terms.end(),
-                                              [floor](double x) { return x >= floor; });
-    return {static_cast<std::size_t>(rising - terms.begin()), static_cast<std::size_t>(falling - terms.begin())};
-}
-
-std::size_t peakOf(const std::vector<double>& terms)
-{
-    return static_cast<std::size_t>(std::max_element(terms.begin(), terms.end()) - terms.begin());
-}
-
 // Products below 1e-300 of the two peaks together are left out, as the terms
 // themselves are: both sequences rise to one peak and fall, so the products
 // worth adding form one run of the longer sequence for each term of the shorter.
@@ -114,8 +116,6 @@ std::vector<double> convolve(const std::vector<double>& a, const std::vector<dou
     }
     return out;
 }
-
-} // namespace
 
 HitDistribution::HitDistribution(const PlaysByChance& plays)
 {

@@ -24,6 +24,12 @@ using PlaysByChance = std::array<long long, 3>;
 // The expected box hits of such plays: 6, 3 or 1 thousandths each.
 double expectedBoxHits(const PlaysByChance& plays);
 
+// P(X = k) for k = 0..n of a binomial count, terms below 1e-300 of the peak
+// left as zero.
+std::vector<double> binomialTerms(long long n, double p);
+// The distribution of the sum of two independent counts given by their terms.
+std::vector<double> convolve(const std::vector<double>& a, const std::vector<double>& b);
+
 // The exact distribution of the number of box hits of independent plays (a
 // Poisson-binomial distribution). Plays come in only three chances, so it is
 // the sum of three binomial counts; each binomial is exact to the last place,

@@ -56,7 +56,8 @@ bool followFirstLink()
     QWidget* viewer = Help::viewer();
     QTest::mouseClick(viewer->windowHandle(), Qt::LeftButton, Qt::NoModifier,
                       browser->viewport()->mapTo(viewer, point));
-    return QTest::qWaitFor([&] { return browser->source().fileName() == target; }, 3000);
+    const QString wanted = target; // a lambda may not capture a structured binding
+    return QTest::qWaitFor([&] { return browser->source().fileName() == wanted; }, 3000);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTest>
+#include <QThreadPool>
 
 #include <memory>
 
@@ -121,6 +122,60 @@ class BacktestWindowTest : public QObject
         QTest::keyClicks(seed, "7");
         QTest::mouseClick(child<QPushButton>(&w, "recalculateButton"), Qt::LeftButton);
         QCOMPARE(w.result().seed, 7u);
+    }
+
+    // An imported history of thousands of draws is tested in the background:
+    // the window says so at once, and fills in the same figures when done.
+    void aLongHistoryIsTestedInTheBackground()
+    {
+        const int n = static_cast<int>(BacktestWindow::BackgroundFrom) + 1200;
+        env->writeDatabase("long.c3d", n);
+        env->openDatabase("long.c3d");
+        BacktestWindow w;
+        w.show();
+        QVERIFY(w.busy());
+        QVERIFY2(label(w, "summaryLabel").contains(QString("testing %1 draws").arg(n)),
+                 qPrintable(label(w, "summaryLabel")));
+        QVERIFY(label(w, "verdictLabel").isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
+        const quor3::BacktestResult r = expected(quor3::DefaultBacktestSeed);
+        QCOMPARE(w.result().tested, static_cast<long long>(n - 1));
+        QCOMPARE(w.result().total.boxHits, r.total.boxHits);
+        QCOMPARE(label(w, "verdictLabel"), QString::fromStdString(quor3::backtestVerdict(r)));
+        auto* table = child<QTableWidget>(&w, "backtestTable");
+        QVERIFY(table);
+        QCOMPARE(cell(table, 1, 7), QString::number(r.total.plays));
+        auto* view = child<QChartView>(&w, "backtestChart");
+        QVERIFY(view && view->chart()->series().size() == 3);
+        auto* matched = qobject_cast<QLineSeries*>(view->chart()->series()[2]);
+        QVERIFY(matched);
+        QCOMPARE(matched->count(), static_cast<int>(r.steps.size()));
+        QCOMPARE(matched->at(matched->count() - 1).x(), static_cast<double>(n - 1));
+    }
+
+    // A second recalculation while the first still runs: only the later
+    // result is shown; and a window closed while its backtest runs is no
+    // harm to anyone.
+    void onlyTheLatestBackgroundRunCounts()
+    {
+        env->writeDatabase("long.c3d", static_cast<int>(BacktestWindow::BackgroundFrom) + 10);
+        env->openDatabase("long.c3d");
+        {
+            BacktestWindow closedEarly;
+        }
+        BacktestWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* seed = child<QSpinBox>(&w, "seedBox");
+        QVERIFY(seed);
+        seed->setFocus();
+        QTest::keyClick(seed, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(seed, "99");
+        QTest::keyClick(seed, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
+        QCOMPARE(w.result().seed, 99u);
+        QCOMPARE(w.result().lists[3].boxHits, expected(99).lists[3].boxHits);
+        QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
     }
 
     void aHistoryThatBeatsChanceStillClaimsNoSkill()

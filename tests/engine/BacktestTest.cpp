@@ -298,8 +298,9 @@ TEST(HitDistribution, BoxChanceOfAPlay)
 TEST(Backtest, TheBandHoldsTheExpectationAndEndsOnTheTotalRange)
 {
     const BacktestResult r = backtest(randomDraws(31, 731));
-    ASSERT_EQ(r.steps.size(), 730u);
+    ASSERT_EQ(r.steps.size(), 183u); // every 4th of the 730 tested draws, and the last
     for (const auto& s : r.steps) {
+        EXPECT_EQ(s.tested, s.drawIndex); // every draw from the second on
         EXPECT_LE(static_cast<double>(s.lowBox), s.expectedBox);
         EXPECT_GE(static_cast<double>(s.highBox), s.expectedBox);
     }
@@ -313,6 +314,44 @@ TEST(Backtest, TheBandHoldsTheExpectationAndEndsOnTheTotalRange)
     const HitDistribution hot(r.lists[0].playsByChance);
     EXPECT_EQ(r.lists[0].lowBox, hot.quantile(0.025));
     EXPECT_EQ(r.lists[0].highBox, hot.quantile(0.975));
+}
+
+TEST(Backtest, ALongHistoryIsChartedAtEvenlySpacedDrawsWithExactBands)
+{
+    std::vector<DrawRecord> draws = randomDraws(47, 4321);
+    draws[2000].Digit2 = 12; // no real draw: not tested, so not charted
+    std::vector<PlaysByChance> playsSoFar;
+    const BacktestResult r = backtest(draws, 1, DefaultBacktestSeed, [&](long long, const ComputerChoices& c) {
+        PlaysByChance plays = playsSoFar.empty() ? PlaysByChance{} : playsSoFar.back();
+        auto count = [&plays](const auto& list) {
+            for (const Play& p : list)
+                ++plays[static_cast<std::size_t>(boxChanceOf(p))];
+        };
+        count(c.hot), count(c.cold), count(c.warm), count(c.oddEven), count(c.ordinalPlays()), count(c.pairs),
+            count(c.repeats);
+        playsSoFar.push_back(plays);
+    });
+    ASSERT_EQ(r.tested, 4319);
+    ASSERT_EQ(playsSoFar.size(), 4319u);
+    EXPECT_EQ(playsSoFar.back(), r.total.playsByChance);
+    ASSERT_LE(r.steps.size(), static_cast<std::size_t>(MaxBacktestSteps + 1));
+    ASSERT_GE(r.steps.size(), static_cast<std::size_t>(MaxBacktestSteps / 2));
+    const long long stride = r.steps.front().tested;
+    for (std::size_t k = 0; k < r.steps.size(); ++k) {
+        const BacktestStep& s = r.steps[k];
+        if (k + 1 < r.steps.size())
+            EXPECT_EQ(s.tested, stride * static_cast<long long>(k + 1)) << k;
+        const PlaysByChance& plays = playsSoFar[static_cast<std::size_t>(s.tested - 1)];
+        EXPECT_DOUBLE_EQ(s.expectedBox, expectedBoxHits(plays)) << k;
+        if (k % 50 == 0 || k + 1 == r.steps.size()) {
+            const HitDistribution chance(plays);
+            EXPECT_EQ(s.lowBox, chance.quantile(0.025)) << k;
+            EXPECT_EQ(s.highBox, chance.quantile(0.975)) << k;
+        }
+    }
+    EXPECT_EQ(r.steps.back().tested, r.tested);
+    EXPECT_EQ(r.steps.back().drawIndex, 4320);
+    EXPECT_EQ(r.steps.back().boxHits, r.total.boxHits);
 }
 
 TEST(Backtest, VerdictWarnsAboutOneListOfSeven)

@@ -72,7 +72,7 @@ std::filesystem::path GuiTestEnvironment::writeDatabase(const std::string& name,
         r.DrawDate = first + i;
         r.Digit1 = (i * 7 + 3) % 10;
         r.Digit2 = (i * 3 + 1) % 10;
-        r.Digit3 = (i * i + 5) % 10;
+        r.Digit3 = static_cast<int>((static_cast<long long>(i) * i + 5) % 10);
         records.push_back(r);
     }
     const auto path = dataPath() / name;
