@@ -45,6 +45,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     summaryLabel = new QLabel(this);
     summaryLabel->setObjectName("summaryLabel");
     summaryLabel->setWordWrap(true);
+    summaryLabel->setTextFormat(Qt::PlainText);
 
     table = new QTableWidget(0, 4, this);
     table->setObjectName("fairnessTable");
@@ -76,6 +77,8 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     verdictLabel = new QLabel(this);
     verdictLabel->setObjectName("verdictLabel");
     verdictLabel->setWordWrap(true);
+    // Plain text: "p < 0.05" must not turn the verdict into a slow rich-text document.
+    verdictLabel->setTextFormat(Qt::PlainText);
     verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     QFont verdictFont = verdictLabel->font();
     verdictFont.setBold(true);
