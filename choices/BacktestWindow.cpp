@@ -279,7 +279,7 @@ void BacktestWindow::showChart()
     xAxis->setTickAnchor(0);
     xAxis->setTickInterval(step);
     auto* yAxis = new QValueAxis;
-    yAxis->setTitleText("Matches (any order)");
+    yAxis->setTitleText("Matches"); // short enough to stand whole beside a low chart
     yAxis->setLabelFormat("%.0f");
     yAxis->setRange(0, top * 1.05);
     yAxis->applyNiceNumbers();

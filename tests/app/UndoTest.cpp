@@ -97,6 +97,7 @@ class UndoTest : public QObject
 
         // Once only: the entry is taken back.
         undo(QMessageBox::Yes);
+        QVERIFY(!Dialogs::shown().isEmpty());
         QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
         QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
     }
@@ -115,6 +116,7 @@ class UndoTest : public QObject
         QCOMPARE(window->statusText(4), "Older draws kept in backups/" + backupName);
 
         undo(QMessageBox::Yes);
+        QVERIFY(!Dialogs::shown().isEmpty());
         QVERIFY2(Dialogs::shown()[0].text.contains("from backups/" + backupName), qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(quor3::readWholeFile(data("ga.c3d")), full);
         QCOMPARE(window->statusText(0), QString("Total Draws: 731"));
@@ -152,6 +154,7 @@ class UndoTest : public QObject
         open("other.c3d");
         const std::string other = quor3::readWholeFile(data("other.c3d"));
         undo(QMessageBox::Yes);
+        QVERIFY(!Dialogs::shown().isEmpty());
         QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
         QCOMPARE(quor3::readWholeFile(data("other.c3d")), other);
         QCOMPARE(quor3::countDraws(data("ga.c3d")), 11LL);

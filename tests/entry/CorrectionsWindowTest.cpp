@@ -101,6 +101,7 @@ class UpdateTest : public QObject
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         QTRY_COMPARE(list(w)->count(), 3);
+        QVERIFY(list(w) && list(w)->count() > 0);
         QCOMPARE(list(w)->item(0)->text(), QString::fromStdString(quor3::entryLine(quor3::readDraw(database(), 0))));
         QCOMPARE(list(w)->item(2)->text(), QString("1/31/2005 :        7   8   9"));
         QVERIFY(list(w)->selectedItems().isEmpty());

@@ -117,6 +117,7 @@ class DeleteTest : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(listed(window), QStringList({"a.c3d", "b.c3d", "Upper.C3D"}));
         auto* files = child<QListWidget>(&window, "FileListBox1");
+        QVERIFY(files && files->count() > 0);
         QCOMPARE(files->visualItemRect(files->item(0)).height(), 16);
         QCOMPARE(Session::instance().folder, env->dataPath());
 

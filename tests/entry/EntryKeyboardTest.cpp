@@ -417,6 +417,7 @@ class EntryKeyboardTest : public QObject
         QCOMPARE(menuList->item(1)->text(), QString("12/31/2002 :        4   5   6"));
         QCOMPARE(digitColumns(menuList, 0), digitColumns(menuList, 1));
         QCOMPARE(digitColumns(menuList, 1), digitColumns(menuList, 2));
+        QVERIFY(menuList && menuList->count() > 0);
         QCOMPARE(menuList->visualItemRect(menuList->item(0)).height(), 16);
 
         CorrectionsWindow corrections;

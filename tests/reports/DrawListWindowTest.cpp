@@ -68,6 +68,7 @@ class DrawListTest : public QObject
         env->writeDatabase("d.c3d", 7);
         w.refresh();
         QCOMPARE(list->count(), 7);
+        QVERIFY(list && list->count() > 0);
         QVERIFY(list->item(0)->text().startsWith("1/7/2002 :"));
     }
 

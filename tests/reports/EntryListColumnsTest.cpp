@@ -56,6 +56,7 @@ class EntryListColumnsTest : public QObject
         QTest::mouseClick(child<QAbstractButton>(&w, "Button1"), Qt::LeftButton);
         auto* list = child<QListWidget>(&w, "ListBox1");
         QTRY_COMPARE(list->count(), 2);
+        QVERIFY(list && list->count() > 0);
         QCOMPARE(list->item(0)->text(), QString("12/31/2002 : " + QString(8, ' ') + "4   4   6"));
         QCOMPARE(digitHalf(list, 0), digitHalf(list, 1));
     }
