@@ -5,7 +5,9 @@
 # - the start-up to the first frame against an empty main window of the same
 #   toolkit (CPU time and peak memory of the process);
 # - the rebuild against its floors (the thirteen files written; the database
-#   read once plus the thirteen files).
+#   read once plus the thirteen files);
+# - the backtest of 731 draws against one rebuild to files;
+# - importing a 100,000-line results file against reading and splitting it.
 # Each program reports medians; the start-up and the rebuild run in turns
 # with their floors, in random order.
 # QUOR3_BENCH_REPETITIONS (default 5) sets the number of repetitions,
@@ -18,7 +20,8 @@ build=${QUOR3_BUILD_DIR:-build}
 if [[ ! -f $build/Makefile ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
-cmake --build "$build" -j "$(nproc)" --target window_benchmark startup_benchmark rebuild_benchmark 2>&1 |
+cmake --build "$build" -j "$(nproc)" --target window_benchmark startup_benchmark rebuild_benchmark \
+  backtest_benchmark import_benchmark 2>&1 |
   { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
 
 out=$(mktemp -d)
@@ -32,6 +35,12 @@ echo "Start-up..." >&2
 "$build"/bin/startup_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.5 >"$out/startup.csv" 2>>"$out/log"
 echo "Rebuild..." >&2
 "$build"/bin/rebuild_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.3 >"$out/rebuild.csv" 2>>"$out/log"
+echo "Backtest..." >&2
+"$build"/bin/backtest_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.3 >"$out/backtest.csv" 2>>"$out/log"
+echo "Import..." >&2
+# Its own reporter prints the table and the ratios of the median CPU times.
+"$build"/bin/import_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+  --benchmark_color=false >"$out/import.txt" 2>>"$out/log"
 grep -E '^(note|Load Average)' "$out/log" >&2 || true
 
 # The median rows (the single run when there is one repetition): name, then real time (the manual time where a benchmark
@@ -49,8 +58,10 @@ medians() {
 medians "$out/windows.csv" >"$out/windows"
 medians "$out/startup.csv" >"$out/startup"
 medians "$out/rebuild.csv" >"$out/rebuild"
+medians "$out/backtest.csv" >"$out/backtest"
 
-awk -v windows="$out/windows" -v startup="$out/startup" -v rebuild="$out/rebuild" '
+status=0
+awk -v windows="$out/windows" -v startup="$out/startup" -v rebuild="$out/rebuild" -v backtest="$out/backtest" '
   function verdict(ok) { if (!ok) failed = 1; return ok ? "met" : "MISSED" }
   function ratio(a, b) { if (a <= 0 || b <= 0) { failed = 1; return -1 } return a / b }
   BEGIN {
@@ -62,6 +73,7 @@ awk -v windows="$out/windows" -v startup="$out/startup" -v rebuild="$out/rebuild
     }
     while ((getline line < startup) > 0) { split(line, f, " "); cpu[f[1]] = f[2]; peak[f[1]] = f[4] }
     while ((getline line < rebuild) > 0) { split(line, f, " "); wall[f[1]] = f[2] }
+    while ((getline line < backtest) > 0) { split(line, f, " "); bt[f[1]] = f[2] }
 
     print "| window (menu item) | 731 draws | 100,000 draws | target (under 16 ms / 100 ms) |"
     print "|---|---|---|---|"
@@ -88,5 +100,17 @@ awk -v windows="$out/windows" -v startup="$out/startup" -v rebuild="$out/rebuild
     r = wall["BM_Rebuild/100000"]; fl = wall["BM_FloorReadOnceWriteThirteenFiles/100000"]
     printf "| 100,000 draws, against the database read once and the thirteen files written | %.2f ms | %.2f ms | %.2f | at most 1.5: %s |\n",
       r, fl, ratio(r, fl), verdict(ratio(r, fl) > 0 && r / fl <= 1.5)
+    print ""
+    print "| backtest (wall time) | backtest | one rebuild to files | ratio | target (at most 5) |"
+    print "|---|---|---|---|---|"
+    b = bt["BM_Backtest731"]; r = bt["BM_RebuildToFiles731"]
+    printf "| 731 draws | %.2f ms | %.2f ms | %.2f | %s |\n", b, r, ratio(b, r), verdict(ratio(b, r) > 0 && b / r <= 5)
+    printf "| 100,000 draws (in the background) | %.0f ms | | | |\n", bt["BM_Backtest100000"]
     exit failed
-  }'
+  }' || status=1
+echo
+echo "| import of 100,000 lines (CPU time, median) | ratio to reading and splitting the lines | target (at most 3) |"
+echo "|---|---|---|"
+grep -E '^layout [0-9]' "$out/import.txt" | sed -E 's/^layout ([0-9]): import \/ read and split = ([0-9.]+) \((.*)\)/| layout \1 | \2 | \3 |/'
+grep -qE '^layout [0-9].*ABOVE' "$out/import.txt" && status=1
+exit $status
