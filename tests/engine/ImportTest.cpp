@@ -265,6 +265,13 @@ TEST(ImportLines, DrawsOfOneDateKeepTheFileOrderEitherWay)
     // Newest first, evening above midday: read from the bottom, midday comes first.
     scan = quor3::importDraws("1/2/2026,3,3,3\n1/1/2026,2,2,2\n1/1/2026,1,1,1\n");
     EXPECT_EQ(described(scan), (std::vector<std::string>{"2026-01-01 1 1 1", "2026-01-01 2 2 2", "2026-01-02 3 3 3"}));
+    // A file of one date tells no order of its own: it is read as it stands.
+    scan = quor3::importDraws("1/1/2026,1,1,1\n1/1/2026,2,2,2\n");
+    EXPECT_EQ(described(scan), (std::vector<std::string>{"2026-01-01 1 1 1", "2026-01-01 2 2 2"}));
+    // As many steps forward as back: the file's order of the day stands.
+    scan = quor3::importDraws("1/2/2026,3,3,3\n1/1/2026,1,1,1\n1/1/2026,2,2,2\n1/3/2026,4,4,4\n");
+    EXPECT_EQ(described(scan), (std::vector<std::string>{"2026-01-01 1 1 1", "2026-01-01 2 2 2", "2026-01-02 3 3 3",
+                                                         "2026-01-03 4 4 4"}));
 }
 
 // --- Merge, replace and the limit ---
