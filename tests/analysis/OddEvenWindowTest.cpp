@@ -38,6 +38,19 @@ class OddEvenTest : public QObject
         QCOMPARE(text(w, 3), QString("/"));
     }
 
+    // Every label bold but the four "/" separators, all 15 pixels high.
+    void labelsAreBoldButTheSeparators()
+    {
+        OddEvenWindow w;
+        for (int n = 1; n <= 18; ++n) {
+            auto* label = child<QLabel>(&w, qPrintable(QString("Label%1").arg(n)));
+            QVERIFY2(label, qPrintable(QString("Label%1").arg(n)));
+            const bool separator = n <= 16 && n % 4 == 3;
+            QCOMPARE(label->font().bold(), !separator);
+            QCOMPARE(label->font().pixelSize(), 15);
+        }
+    }
+
     void lastFiveOfFiveOddDraws()
     {
         env->writeDatabase("o.c3d", std::vector<TestDraw>(5, TestDraw{1, 3, 5}));
