@@ -8,11 +8,12 @@
 #include "analysis/SumsGraphWindow.h"
 #include "analysis/TotalsGraphWindow.h"
 #include "app/AboutDialog.h"
+#include "app/RadialFill.h"
 #include "app/RecentDatabases.h"
 #include "choices/BacktestWindow.h"
 #include "choices/ComputerChoicesWindow.h"
-#include "engine/Errors.h"
 #include "engine/DataFiles.h"
+#include "engine/Errors.h"
 #include "engine/Rebuild.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/DeleteFileDialog.h"
@@ -44,6 +45,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QScreen>
@@ -58,17 +60,29 @@ namespace
 class GradientArea : public QWidget
 {
   public:
-    using QWidget::QWidget;
+    explicit GradientArea(QWidget* parent) : QWidget(parent)
+    {
+        // The gradient covers every pixel: Qt need not clear the area first.
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
 
   protected:
-    void paintEvent(QPaintEvent*) override
+    void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QPointF centre = rect().center();
-        QRadialGradient gradient(centre, qMax(width(), height()) / 1.4);
-        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
-        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
-        painter.fillRect(rect(), gradient);
+        const QPoint centre = rect().center();
+        const qreal radius = qMax(width(), height()) / 1.4;
+        const QColor inner(0x87, 0xce, 0xeb);
+        const QColor outer(0x00, 0x00, 0xff);
+        if (devicePixelRatioF() == 1.0) {
+            fillRadialGradient(painter, event->rect(), centre, radius, inner, outer);
+            return;
+        }
+        // Drawn scaled for a dense screen: Qt's own gradient.
+        QRadialGradient gradient(QPointF(centre), radius);
+        gradient.setColorAt(0.0, inner);
+        gradient.setColorAt(1.0, outer);
+        painter.fillRect(event->rect(), gradient);
     }
 };
 
@@ -137,15 +151,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     statusLine->setObjectName("StatusBar1");
     statusLine->setSizeGripEnabled(false);
     for (int i = 0; i < 5; ++i) {
-        panels_[i] = new QLabel(statusLine);
+        // The text comes first: the status bar measures every panel it holds
+        // as each one is added, and a measure lasts until the text changes.
+        panels_[i] = new QLabel(i < 4 ? startTexts[i] : "", statusLine);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         // The panels keep their widths, but a long date in the user's short
         // format widens its panel rather than being cut off.
         panels_[i]->setMinimumWidth(panelWidths[i]);
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusLine->addWidget(panels_[i]);
-        if (i < 4)
-            panels_[i]->setText(startTexts[i]);
     }
 
     buildMenu();

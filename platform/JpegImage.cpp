@@ -94,17 +94,31 @@ QImage withTransparentBackground(const QImage& picture)
 {
     if (picture.isNull())
         return picture;
-    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
-    const QColor key = out.pixelColor(0, out.height() - 1);
     constexpr int tolerance = 24;
+    const QRgb key = picture.pixel(0, picture.height() - 1);
+    const auto isKey = [key](int red, int green, int blue) {
+        return qAbs(red - qRed(key)) <= tolerance && qAbs(green - qGreen(key)) <= tolerance &&
+               qAbs(blue - qBlue(key)) <= tolerance;
+    };
+    if (picture.format() == QImage::Format_RGB888) {
+        // What the decoder gives, read straight: the main window's picture is
+        // made during the start-up, and Qt's general conversion costs more
+        // than the rest of this.
+        QImage out(picture.size(), QImage::Format_ARGB32);
+        for (int y = 0; y < out.height(); ++y) {
+            const uchar* from = picture.constScanLine(y);
+            auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+            for (int x = 0; x < out.width(); ++x, from += 3)
+                line[x] = isKey(from[0], from[1], from[2]) ? qRgba(0, 0, 0, 0) : qRgb(from[0], from[1], from[2]);
+        }
+        return out;
+    }
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < out.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb p = line[x];
-            if (qAbs(qRed(p) - key.red()) <= tolerance && qAbs(qGreen(p) - key.green()) <= tolerance &&
-                qAbs(qBlue(p) - key.blue()) <= tolerance)
+        for (int x = 0; x < out.width(); ++x)
+            if (isKey(qRed(line[x]), qGreen(line[x]), qBlue(line[x])))
                 line[x] = qRgba(0, 0, 0, 0);
-        }
     }
     return out;
 }

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QDialog>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,10 +17,32 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <initializer_list>
+
+namespace
+{
+
+// The family itself where it is installed, else the first installed of its
+// metric twins. Asked for a family it does not have, Qt has fontconfig sort
+// every installed font by likeness to find the twin, which costs the start-up
+// as much again as loading the font.
+QString familyOrTwin(const QString& family, std::initializer_list<const char*> twins)
+{
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
+        return family;
+    for (const char* twin : twins)
+        if (installed.contains(QLatin1String(twin), Qt::CaseInsensitive))
+            return QLatin1String(twin);
+    return family;
+}
+
+} // namespace
 
 QFont arialFont(int pixelSize, bool bold)
 {
-    QFont font("Arial");
+    static const QString family = familyOrTwin(QStringLiteral("Arial"), {"Liberation Sans", "Arimo"});
+    QFont font(family);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
@@ -27,7 +50,8 @@ QFont arialFont(int pixelSize, bool bold)
 
 QFont courierFont(int pixelSize)
 {
-    QFont font("Courier New");
+    static const QString family = familyOrTwin(QStringLiteral("Courier New"), {"Liberation Mono", "Cousine"});
+    QFont font(family);
     font.setStyleHint(QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPixelSize(pixelSize);

@@ -2,6 +2,7 @@
 
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
+#include "app/RadialFill.h"
 #include "engine/Dates.h"
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
@@ -14,6 +15,8 @@
 #include <QAction>
 #include <QLabel>
 #include <QMenu>
+#include <QPainter>
+#include <QRadialGradient>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QtTest>
@@ -162,6 +165,49 @@ class MainWindowTest : public QObject
         window->placeProductPicture(1152);
         QCOMPARE(image->pos(), QPoint(344, 205));
         QVERIFY(!image->pixmap().isNull());
+    }
+
+    // The picture's background, filled without Qt's helper threads, is Qt's
+    // own gradient to within a colour level: whole, in part, off centre.
+    void theBackgroundIsQtsGradient_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QRect>("area");
+        QTest::addColumn<QPoint>("centre");
+        QTest::newRow("whole") << QSize(640, 420) << QRect(0, 0, 640, 420) << QPoint(319, 209);
+        QTest::newRow("odd sizes") << QSize(333, 201) << QRect(0, 0, 333, 201) << QPoint(166, 100);
+        QTest::newRow("a part") << QSize(400, 300) << QRect(37, 120, 91, 150) << QPoint(199, 149);
+        QTest::newRow("off centre") << QSize(300, 300) << QRect(0, 0, 300, 300) << QPoint(20, 250);
+    }
+    void theBackgroundIsQtsGradient()
+    {
+        QFETCH(QSize, size);
+        QFETCH(QRect, area);
+        QFETCH(QPoint, centre);
+        const QColor inner(0x87, 0xce, 0xeb), outer(0x00, 0x00, 0xff);
+        const qreal radius = qMax(size.width(), size.height()) / 1.4;
+        QImage ours(size, QImage::Format_RGB32), qts(size, QImage::Format_RGB32);
+        ours.fill(Qt::black);
+        qts.fill(Qt::black);
+        {
+            QPainter painter(&ours);
+            fillRadialGradient(painter, area, centre, radius, inner, outer);
+        }
+        {
+            QPainter painter(&qts);
+            QRadialGradient gradient(QPointF(centre), radius);
+            gradient.setColorAt(0.0, inner);
+            gradient.setColorAt(1.0, outer);
+            painter.fillRect(area, gradient);
+        }
+        int worst = 0;
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x) {
+                const QRgb a = ours.pixel(x, y), b = qts.pixel(x, y);
+                worst = qMax(
+                    worst, qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
+            }
+        QVERIFY2(worst <= 1, qPrintable(QString("a pixel differs by %1 levels").arg(worst)));
     }
 
     void webPagesReportShellFailures()
