@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 namespace
 {
@@ -35,15 +37,31 @@ void fillRadialGradient(QPainter& painter, const QRect& area, const QPoint& cent
     QImage image(area.size(), QImage::Format_RGB32);
     if (image.isNull())
         return;
+    // Distances are measured between pixel centres. The shades of a row are
+    // worked out in one plain loop the compiler turns into vector code (this
+    // file is built without errno for sqrt), then looked up.
+    std::vector<float> across(static_cast<std::size_t>(image.width()));
+    for (int column = 0; column < image.width(); ++column) {
+        const float dx = float(area.left() + column - centre.x()) + 0.5f;
+        across[static_cast<std::size_t>(column)] = dx * dx;
+    }
+    std::vector<int> shadeOf(across.size());
+    const float last = float(Shades - 1);
+    // Rows as far above the centre as below it are alike: each pair is worked out once.
+    const int mirror = 2 * (centre.y() - area.top()) - 1; // row r mirrors row mirror - r
     for (int row = 0; row < image.height(); ++row) {
-        // Distances are measured between pixel centres.
-        const float dy = float(area.top() + row - centre.y()) + 0.5f;
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        for (int column = 0; column < image.width(); ++column) {
-            const float dx = float(area.left() + column - centre.x()) + 0.5f;
-            const float shade = std::min(std::sqrt(dx * dx + dy * dy) * shadesPerPixel + 0.5f, float(Shades - 1));
-            line[column] = shades[static_cast<std::size_t>(shade)];
+        if (row > mirror - row && mirror - row >= 0) {
+            std::memcpy(image.scanLine(row), image.constScanLine(mirror - row), across.size() * sizeof(QRgb));
+            continue;
         }
+        const float dy = float(area.top() + row - centre.y()) + 0.5f;
+        const float down = dy * dy;
+        for (std::size_t column = 0; column < across.size(); ++column)
+            shadeOf[column] =
+                static_cast<int>(std::min(std::sqrt(across[column] + down) * shadesPerPixel + 0.5f, last));
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
+        for (std::size_t column = 0; column < across.size(); ++column)
+            line[column] = shades[static_cast<std::size_t>(shadeOf[column])];
     }
     painter.drawImage(area.topLeft(), image);
 }
