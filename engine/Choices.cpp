@@ -128,6 +128,159 @@ void ChoiceCounts::add(const DrawRecord& draw)
     ++draws_;
 }
 
+namespace
+{
+
+constexpr int SlotCount = Stray + 1;
+constexpr int TripleCount = SlotCount * SlotCount * SlotCount;
+
+constexpr int tripleOf(int a, int b, int c)
+{
+    return (a * SlotCount + b) * SlotCount + c;
+}
+
+// Repeats are counted in lanes of five bits, one per slot, eleven to a word,
+// so that a draw costs one table look-up and no store per digit.
+constexpr int LaneBits = 5;
+constexpr std::uint64_t LaneMask = (std::uint64_t{1} << LaneBits) - 1;
+
+constexpr std::uint64_t laneOne(int slot)
+{
+    return std::uint64_t{1} << (LaneBits * slot);
+}
+
+// Per triple of slots: `held`, how often each slot is in it; `drawn`, the
+// lanes of the slots in it filled with ones.
+struct TripleLanes {
+    std::uint64_t held = 0, drawn = 0;
+};
+
+constexpr std::array<TripleLanes, TripleCount> makeTripleLanes()
+{
+    std::array<TripleLanes, TripleCount> table{};
+    for (int a = 0; a < SlotCount; ++a)
+        for (int b = 0; b < SlotCount; ++b)
+            for (int c = 0; c < SlotCount; ++c) {
+                TripleLanes& lanes = table[static_cast<std::size_t>(tripleOf(a, b, c))];
+                lanes.held = laneOne(a) + laneOne(b) + laneOne(c);
+                lanes.drawn = (laneOne(a) | laneOne(b) | laneOne(c)) * LaneMask;
+            }
+    return table;
+}
+
+constexpr std::array<TripleLanes, TripleCount> tripleLanes = makeTripleLanes();
+
+// A lane gains at most three a draw: after ten draws it is still below 32.
+// Their sums then go to lanes of ten bits, the even slots in one word and the
+// odd in another, where 34 spans of ten draws reach at most 1020.
+constexpr std::size_t LaneSpan = 10;
+constexpr int SpansPerWideLane = 34;
+constexpr std::uint64_t EvenLanes =
+    LaneMask | LaneMask << 10 | LaneMask << 20 | LaneMask << 30 | LaneMask << 40 | LaneMask << 50;
+
+} // namespace
+
+void ChoiceCounts::addDigits(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
+                             std::size_t count)
+{
+    if (count == 0)
+        return;
+    // One counter per draw, for the triple of slots it holds; the pair table,
+    // the position counts and the odd count all follow from these at the end,
+    // since sums do not depend on the order they are made in.
+    std::int32_t triples[TripleCount] = {};
+    // The earlier draw's slots: lane x of `held` is how often x was in it,
+    // and it scores that many repeats when x comes up again.
+    std::uint64_t held =
+        draws_ > 0 ? tripleLanes[static_cast<std::size_t>(tripleOf(last_[0], last_[1], last_[2]))].held : 0;
+    std::int64_t hits[SlotCount] = {};
+    std::uint64_t evenHits = 0, oddHits = 0;
+    auto takeWideLanes = [&] {
+        for (int k = 0; k < 6; ++k)
+            hits[2 * k] += static_cast<std::int64_t>(evenHits >> (10 * k) & 1023);
+        for (int k = 0; k < 5; ++k)
+            hits[2 * k + 1] += static_cast<std::int64_t>(oddHits >> (10 * k) & 1023);
+        evenHits = oddHits = 0;
+    };
+    int spans = 0;
+    for (std::size_t i = 0; i < count;) {
+        const std::size_t spanEnd = std::min(count, i + LaneSpan);
+        std::uint64_t scored = 0;
+        for (; i < spanEnd; ++i) {
+            const int t = tripleOf(slotOf(first[i]), slotOf(second[i]), slotOf(third[i]));
+            ++triples[t];
+            const TripleLanes& lanes = tripleLanes[static_cast<std::size_t>(t)];
+            scored += held & lanes.drawn;
+            held = lanes.held;
+        }
+        evenHits += scored & EvenLanes;
+        oddHits += scored >> LaneBits & EvenLanes;
+        if (++spans == SpansPerWideLane) {
+            takeWideLanes();
+            spans = 0;
+        }
+    }
+    takeWideLanes();
+
+    // Summing the triples over one position gives the draws of each pair of
+    // the other two. Every cell is added, empty or not: cheaper than a test.
+    std::int32_t ab[SlotCount][SlotCount] = {}, ac[SlotCount][SlotCount] = {}, bc[SlotCount][SlotCount] = {};
+    for (int a = 0; a < SlotCount; ++a)
+        for (int b = 0; b < SlotCount; ++b) {
+            const std::int32_t* row = &triples[(a * SlotCount + b) * SlotCount];
+            for (int c = 0; c < SlotCount; ++c) {
+                ab[a][b] += row[c];
+                ac[a][c] += row[c];
+                bc[b][c] += row[c];
+            }
+        }
+    Slots added[3] = {};
+    for (int x = 0; x < SlotCount; ++x)
+        for (int y = 0; y < SlotCount; ++y) {
+            pairs_[x][y] += ab[x][y] + ab[y][x] + ac[x][y] + ac[y][x] + bc[x][y] + bc[y][x];
+            added[0][x] += ab[x][y];
+            added[1][y] += ab[x][y];
+            added[2][y] += ac[x][y];
+        }
+    for (int p = 0; p < 3; ++p)
+        for (int s = 0; s < SlotCount; ++s) {
+            positions_[p][s] += added[p][s];
+            odd_ += (s & 1) * static_cast<long long>(added[p][s]);
+            if (added[p][s] != 0)
+                staleLeaders_ |= 1u << s;
+        }
+
+    // Every draw but the last new one has been judged by the draw after it,
+    // and so has the draw before the first new one, when there was one.
+    const int la = slotOf(first[count - 1]), lb = slotOf(second[count - 1]), lc = slotOf(third[count - 1]);
+    for (int s = 0; s < SlotCount; ++s) {
+        trials_[s] += added[0][s] + added[1][s] + added[2][s];
+        repeats_[s] += static_cast<std::int32_t>(hits[s]);
+    }
+    --trials_[la];
+    --trials_[lb];
+    --trials_[lc];
+    if (draws_ > 0)
+        for (int x : last_)
+            ++trials_[x];
+
+    // The ring keeps each place's latest draw; its sums are made again from it.
+    const long long total = draws_ + static_cast<long long>(count);
+    for (std::size_t k = count > HotSpan ? count - HotSpan : 0; k < count; ++k) {
+        const long long g = draws_ + static_cast<long long>(k);
+        recent_[static_cast<std::size_t>(g % HotSpan)] = {slotOf(first[k]), slotOf(second[k]), slotOf(third[k])};
+    }
+    recentNext_ = static_cast<int>(total % HotSpan);
+    recentSums_ = {};
+    const long long filled = total < HotSpan ? total : HotSpan;
+    for (long long p = 0; p < filled; ++p)
+        for (int x : recent_[static_cast<std::size_t>(p)])
+            ++recentSums_[x];
+
+    last_ = {la, lb, lc};
+    draws_ = total;
+}
+
 DigitValues ChoiceCounts::recentCounts() const
 {
     DigitValues counts;

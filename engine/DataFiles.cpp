@@ -14,6 +14,11 @@ template <typename Record> std::string encodeRecords(const std::vector<Record>& 
 {
     static_assert(sizeof(Record) == DigitRecordSize, "digit records are 40 bytes");
     std::string bytes(records.size() * DigitRecordSize, '\0');
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // The stored order is the machine's: the records are their bytes.
+    if (!records.empty())
+        std::memcpy(&bytes[0], records.data(), bytes.size());
+#else
     for (std::size_t i = 0; i < records.size(); ++i)
         for (std::size_t f = 0; f < 10; ++f) {
             std::uint32_t u;
@@ -22,6 +27,7 @@ template <typename Record> std::string encodeRecords(const std::vector<Record>& 
             for (int b = 0; b < 4; ++b)
                 out[b] = static_cast<char>((u >> (8 * b)) & 0xFF);
         }
+#endif
     return bytes;
 }
 
@@ -147,11 +153,10 @@ bool isReservedFileName(const std::string& name)
     // The derived files, the log, the sets file, the lock and the scratch name
     // an earlier version used: a database by such a name would be overwritten
     // by its own statistics.
-    static const char* const reserved[] = {files::Freq,     files::Hottest,     files::Warm,       files::Hot,
-                                           files::Cold,     files::WarmChoices, files::OddEven,    files::Ordinal,
-                                           files::PairChoices, files::Repeats,  files::Order,      files::Pair,
-                                           files::Repeat,   "temp.dat",         files::Frequent,   files::WinnersLog,
-                                           "SetsCfg.ini",   files::Lock};
+    static const char* const reserved[] = {
+        files::Freq,    files::Hottest, files::Warm,        files::Hot,        files::Cold,   files::WarmChoices,
+        files::OddEven, files::Ordinal, files::PairChoices, files::Repeats,    files::Order,  files::Pair,
+        files::Repeat,  "temp.dat",     files::Frequent,    files::WinnersLog, "SetsCfg.ini", files::Lock};
     std::string lower;
     for (char ch : name)
         lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);

@@ -4,7 +4,14 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quor3
 {
@@ -29,29 +36,26 @@ std::string digitLine(int d)
     return std::to_string(d);
 }
 
-} // namespace
-
-RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDigits& random)
+// The trace window: the last 90 draws, one record each.
+std::vector<TDigitCounts> traceOf(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
+                                  std::size_t n)
 {
-    RebuildOutput out;
-    const long long n = static_cast<long long>(draws.size());
-
-    ChoiceCounts counts;
-    for (const auto& draw : draws)
-        counts.add(draw);
-
-    // The trace window: the last 90 draws, one record each.
-    const long long start = n > TraceWindow ? n - TraceWindow : 0;
+    const std::size_t start = n > TraceWindow ? n - TraceWindow : 0;
     std::vector<TDigitCounts> trace;
-    trace.reserve(static_cast<std::size_t>(n - start));
-    for (long long i = start; i < n; ++i) {
+    trace.reserve(n - start);
+    for (std::size_t i = start; i < n; ++i) {
         TDigitCounts perDraw{};
-        for (std::int32_t d : {draws[i].Digit1, draws[i].Digit2, draws[i].Digit3})
+        for (std::int32_t d : {first[i], second[i], third[i]})
             if (inDigitRange(d))
                 ++perDraw[d];
         trace.push_back(perDraw);
     }
+    return trace;
+}
 
+RebuildOutput derivedFilesOf(const ChoiceCounts& counts, const std::vector<TDigitCounts>& trace, RandomDigits& random)
+{
+    RebuildOutput out;
     const HotRanking h = hotRanking(counts);
     out.hotRanking = h;
     out.choices = makeChoices(counts, random);
@@ -78,13 +82,140 @@ RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDi
     return out;
 }
 
+class ReadOnly
+{
+  public:
+    explicit ReadOnly(int fd) : fd_(fd) {}
+    ~ReadOnly() { ::close(fd_); }
+    ReadOnly(const ReadOnly&) = delete;
+    ReadOnly& operator=(const ReadOnly&) = delete;
+
+  private:
+    int fd_;
+};
+
+std::int32_t int32At(const char* in)
+{
+    std::int32_t v;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // The stored order is the machine's: one load instead of four.
+    std::memcpy(&v, in, 4);
+#else
+    std::uint32_t u = 0;
+    for (int b = 0; b < 4; ++b)
+        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[b])) << (8 * b);
+    std::memcpy(&v, &u, 4);
+#endif
+    return v;
+}
+
+// Pieces of this many records are taken apart while they are in the cache; a
+// long history is never held whole in memory a second time.
+constexpr std::size_t PieceRecords = 4096;
+
+struct DatabaseRead {
+    long long draws = 0;
+    double lastDate = 0.0;
+};
+
+// Reads the database once, as readDraws does (the same errors, a partial
+// tail ignored, a file that grows meanwhile read to its end), keeps each
+// draw's digits in `result` and adds them to `counts`.
+DatabaseRead readAndCount(const fs::path& database, RebuildResult& result, ChoiceCounts& counts)
+{
+    const int fd = ::open(database.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        throwIoError(database, "open");
+    const ReadOnly file(fd);
+    struct stat st;
+    if (::fstat(fd, &st) != 0)
+        throwIoError(database, "read");
+    if (S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        throwIoError(database, "read");
+    }
+    const std::size_t expected = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) / DrawRecordSize : 0;
+    result.firstDigits.reserve(expected);
+    result.secondDigits.reserve(expected);
+    result.thirdDigits.reserve(expected);
+
+    // Room for one record more than the file holds, so that a small database
+    // is read by one call and its end found by the next.
+    const std::size_t capacity = std::min(expected + 1, PieceRecords) * DrawRecordSize;
+    const std::unique_ptr<char[]> piece(new char[capacity]);
+    DatabaseRead read;
+    std::size_t held = 0;
+    auto takeWholeRecords = [&] {
+        const std::size_t records = held / DrawRecordSize;
+        if (records == 0)
+            return;
+        const std::size_t before = result.firstDigits.size();
+        result.firstDigits.resize(before + records);
+        result.secondDigits.resize(before + records);
+        result.thirdDigits.resize(before + records);
+        std::int32_t* first = result.firstDigits.data() + before;
+        std::int32_t* second = result.secondDigits.data() + before;
+        std::int32_t* third = result.thirdDigits.data() + before;
+        const char* in = piece.get();
+        for (std::size_t r = 0; r < records; ++r, in += DrawRecordSize) {
+            first[r] = int32At(in + 8);
+            second[r] = int32At(in + 12);
+            third[r] = int32At(in + 16);
+        }
+        read.lastDate = decodeDraw(piece.get() + (records - 1) * DrawRecordSize).DrawDate;
+        const std::size_t used = records * DrawRecordSize;
+        std::memmove(piece.get(), piece.get() + used, held - used);
+        held -= used;
+    };
+    for (;;) {
+        const ssize_t got = ::read(fd, piece.get() + held, capacity - held);
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throwIoError(database, "read");
+        }
+        if (got == 0)
+            break;
+        held += static_cast<std::size_t>(got);
+        if (held == capacity)
+            takeWholeRecords();
+    }
+    takeWholeRecords();
+    read.draws = static_cast<long long>(result.firstDigits.size());
+    // Counted in one go: the digits are still in the cache, and the counts
+    // are summed up once.
+    counts.addDigits(result.firstDigits.data(), result.secondDigits.data(), result.thirdDigits.data(),
+                     result.firstDigits.size());
+    return read;
+}
+
+} // namespace
+
+RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDigits& random)
+{
+    ChoiceCounts counts;
+    for (const auto& draw : draws)
+        counts.add(draw);
+    const std::size_t n = draws.size();
+    const std::size_t start = n > TraceWindow ? n - TraceWindow : 0;
+    std::vector<std::int32_t> first, second, third;
+    for (std::size_t i = start; i < n; ++i) {
+        first.push_back(draws[i].Digit1);
+        second.push_back(draws[i].Digit2);
+        third.push_back(draws[i].Digit3);
+    }
+    return derivedFilesOf(counts, traceOf(first.data(), second.data(), third.data(), first.size()), random);
+}
+
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status, RandomDigits& random)
 {
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     const fs::path database = folder / databaseName;
-    const std::vector<DrawRecord> draws = readDraws(database);
-    const long long n = static_cast<long long>(draws.size());
+    RebuildResult result;
+    ChoiceCounts counts;
+    const DatabaseRead read = readAndCount(database, result, counts);
+    const long long n = read.draws;
     if (panels == FirstPanels::TotalAndLastDate)
         status.setStatusText(0, "Total Draws: " + std::to_string(n));
     if (n == 0) {
@@ -92,9 +223,12 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
         throwIoError(database, "read the last draw of", "the database holds no draws");
     }
     if (panels != FirstPanels::None)
-        status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws[n - 1].DrawDate));
+        status.setStatusText(1, "Last Draw Date: " + status.formatDate(read.lastDate));
 
-    const RebuildOutput derived = computeDerivedFiles(draws, random);
+    const RebuildOutput derived = derivedFilesOf(counts,
+                                                 traceOf(result.firstDigits.data(), result.secondDigits.data(),
+                                                         result.thirdDigits.data(), result.firstDigits.size()),
+                                                 random);
     for (const auto& file : derived.files) {
         writeWholeFile(folder / file.name, file.bytes);
         if (std::string_view(file.name) == files::Hottest)
@@ -103,17 +237,8 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
             status.setStatusText(3, "Coldest Number: " + digitLine(derived.hotRanking[9]));
     }
 
-    RebuildResult result;
     result.totalDraws = n;
     result.hotRanking = derived.hotRanking;
-    result.firstDigits.reserve(draws.size());
-    result.secondDigits.reserve(draws.size());
-    result.thirdDigits.reserve(draws.size());
-    for (const auto& draw : draws) {
-        result.firstDigits.push_back(draw.Digit1);
-        result.secondDigits.push_back(draw.Digit2);
-        result.thirdDigits.push_back(draw.Digit3);
-    }
     return result;
 }
 

@@ -355,24 +355,40 @@ TEST(Rebuild, PanelsFollowTheCallersChoice)
 
 TEST(Rebuild, TheFilesAreMadeInMemoryAndWrittenAsMade)
 {
-    TempFolder dir;
-    const auto draws = drawsOf(variedTriples(200));
-    writeDatabase(dir / "ga.c3d", draws);
-    SequenceDigits memoryDigits, fileDigits;
-    const RebuildOutput made = computeDerivedFiles(draws, memoryDigits);
-    EXPECT_FALSE(fileExists(dir / "freq.dat"));
-    RecordingStatus status;
-    const RebuildResult result =
-        rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::TotalAndLastDate, status, fileDigits);
-    const std::vector<std::string> order = {"freq.dat", "hottest.dat", "warm.dat",   "wm.dat",      "hot.dat",
-                                            "cold.dat", "oddeven.dat", "order.dat",  "ordinal.dat", "pair.dat",
-                                            "pr.dat",   "repeat.dat",  "repeats.dat"};
-    ASSERT_EQ(made.files.size(), order.size());
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        EXPECT_EQ(made.files[k].name, order[k]);
-        EXPECT_EQ(made.files[k].bytes, readWholeFile(dir / order[k])) << order[k];
+    // The database is read in pieces of 4096 draws: sizes at and around a
+    // piece's end, stray digits at its edges, and a torn last record.
+    for (int n : {200, 4096, 4097, 9001}) {
+        SCOPED_TRACE(n);
+        TempFolder dir;
+        auto draws = drawsOf(variedTriples(n));
+        for (int at : {0, 4095, 4096, n - 1})
+            if (at < n)
+                draws[static_cast<std::size_t>(at)].Digit2 = at % 2 ? 12 : -3;
+        writeDatabase(dir / "ga.c3d", draws);
+        if (n == 4097)
+            appendToFile(dir / "ga.c3d", std::string(7, '\x05'));
+        SequenceDigits memoryDigits, fileDigits;
+        const RebuildOutput made = computeDerivedFiles(draws, memoryDigits);
+        EXPECT_FALSE(fileExists(dir / "freq.dat"));
+        RecordingStatus status;
+        const RebuildResult result =
+            rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::TotalAndLastDate, status, fileDigits);
+        const std::vector<std::string> order = {"freq.dat", "hottest.dat", "warm.dat",   "wm.dat",      "hot.dat",
+                                                "cold.dat", "oddeven.dat", "order.dat",  "ordinal.dat", "pair.dat",
+                                                "pr.dat",   "repeat.dat",  "repeats.dat"};
+        ASSERT_EQ(made.files.size(), order.size());
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            EXPECT_EQ(made.files[k].name, order[k]);
+            EXPECT_EQ(made.files[k].bytes, readWholeFile(dir / order[k])) << order[k];
+        }
+        EXPECT_EQ(made.hotRanking, result.hotRanking);
+        EXPECT_EQ(status.panels[2], "Hottest Number: " + std::to_string(made.hotRanking[0]));
+        EXPECT_EQ(status.panels[3], "Coldest Number: " + std::to_string(made.hotRanking[9]));
+        ASSERT_EQ(result.secondDigits.size(), draws.size());
+        for (std::size_t k = 0; k < draws.size(); ++k) {
+            EXPECT_EQ(result.firstDigits[k], draws[k].Digit1) << k;
+            EXPECT_EQ(result.secondDigits[k], draws[k].Digit2) << k;
+            EXPECT_EQ(result.thirdDigits[k], draws[k].Digit3) << k;
+        }
     }
-    EXPECT_EQ(made.hotRanking, result.hotRanking);
-    EXPECT_EQ(status.panels[2], "Hottest Number: " + std::to_string(made.hotRanking[0]));
-    EXPECT_EQ(status.panels[3], "Coldest Number: " + std::to_string(made.hotRanking[9]));
 }
