@@ -139,6 +139,9 @@ void BacktestWindow::recalculate()
     databaseText_ = session.databaseExists() ? session.databaseNameText() : QString();
     const auto seed = static_cast<std::uint32_t>(seedBox->value());
     const int generation = ++generation_;
+    if (stopRunning_)
+        stopRunning_->store(true);
+    stopRunning_.reset();
     if (draws.size() <= BackgroundFrom) {
         BusyCursor busy;
         result_ = quor3::backtest(draws, 1, seed);
@@ -154,12 +157,13 @@ void BacktestWindow::recalculate()
     chartView->chart()->removeAllSeries();
     verdictLabel->clear();
     ++running_;
+    stopRunning_ = std::make_shared<std::atomic<bool>>(false);
     QPointer<BacktestWindow> self(this);
-    QThreadPool::globalInstance()->start([self, generation, seed, draws = std::move(draws)] {
+    QThreadPool::globalInstance()->start([self, generation, seed, stop = stopRunning_, draws = std::move(draws)] {
         auto result = std::make_shared<quor3::BacktestResult>();
         bool done = true;
         try {
-            *result = quor3::backtest(draws, 1, seed);
+            *result = quor3::backtest(draws, 1, seed, {}, stop.get());
         } catch (const std::exception&) {
             done = false; // out of memory: nothing else can fail in there
         }
@@ -180,6 +184,12 @@ void BacktestWindow::recalculate()
             },
             Qt::QueuedConnection);
     });
+}
+
+BacktestWindow::~BacktestWindow()
+{
+    if (stopRunning_)
+        stopRunning_->store(true);
 }
 
 void BacktestWindow::showResult()

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 
+#include <atomic>
+#include <memory>
+
 class QChart;
 class QChartView;
 class QLabel;
@@ -19,6 +22,7 @@ class BacktestWindow : public QDialog
     Q_OBJECT
   public:
     explicit BacktestWindow(QWidget* owner = nullptr);
+    ~BacktestWindow() override;
 
     // Reads the database afresh and runs the backtest with the seed in the box:
     // at once for a history of up to BackgroundFrom draws, in the background
@@ -37,6 +41,8 @@ class BacktestWindow : public QDialog
     QString databaseText_;
     int generation_ = 0; // a later recalculation makes an earlier one's result stale
     int running_ = 0;
+    // Tells the backtest running in the background that nobody waits for it.
+    std::shared_ptr<std::atomic<bool>> stopRunning_;
     QLabel* summaryLabel;
     QSpinBox* seedBox;
     QPushButton* recalculateButton;

@@ -120,7 +120,8 @@ void finish(PlayScore& score)
 } // namespace
 
 BacktestResult backtest(const std::vector<DrawRecord>& draws, long long from, std::uint32_t seed,
-                        const std::function<void(long long drawIndex, const ComputerChoices&)>& inspect)
+                        const std::function<void(long long drawIndex, const ComputerChoices&)>& inspect,
+                        const std::atomic<bool>* stop)
 {
     BacktestResult result;
     result.from = std::max(from, 1LL);
@@ -140,6 +141,10 @@ BacktestResult backtest(const std::vector<DrawRecord>& draws, long long from, st
     result.steps.reserve(static_cast<std::size_t>(std::min(toTest, MaxBacktestSteps + 1)));
     PlaysByChance sinceLastStep{};
     for (long long i = 0; i < n; ++i) {
+        if (stop && i % 1024 == 0 && stop->load(std::memory_order_relaxed)) {
+            result.stopped = true;
+            return result;
+        }
         const DrawRecord& draw = draws[static_cast<std::size_t>(i)];
         if (i >= result.from && realDraw(draw)) {
             ReproducibleDigits digits = backtestDigits(seed, i);

@@ -5,6 +5,7 @@
 #include "engine/HitDistribution.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -56,6 +57,7 @@ struct BacktestResult {
     // The chart's points: every tested draw of a short history; of a longer
     // one every so many, at most MaxBacktestSteps, always with the last.
     std::vector<BacktestStep> steps;
+    bool stopped = false; // ended early on request: the figures are not whole
 };
 
 // About one point for every three pixels across the chart: more would only
@@ -71,9 +73,12 @@ ReproducibleDigits backtestDigits(std::uint32_t seed, long long drawIndex);
 // than `from` draws tests nothing. A draw with a digit outside 0 to 9 is no
 // real draw and is not tested, but its digits count towards later choices as
 // they do in a rebuild. `inspect` sees the choices of every tested draw.
+// When `stop` turns true (another thread's wish: its window has closed) the
+// backtest ends early and its result says so.
 BacktestResult backtest(const std::vector<DrawRecord>& draws, long long from = 1,
                         std::uint32_t seed = DefaultBacktestSeed,
-                        const std::function<void(long long drawIndex, const ComputerChoices&)>& inspect = {});
+                        const std::function<void(long long drawIndex, const ComputerChoices&)>& inspect = {},
+                        const std::atomic<bool>* stop = nullptr);
 
 // The result in a few plain sentences, with the chance that a p-value below
 // 0.05 in one of seven lists is luck.

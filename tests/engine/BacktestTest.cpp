@@ -354,6 +354,23 @@ TEST(Backtest, ALongHistoryIsChartedAtEvenlySpacedDrawsWithExactBands)
     EXPECT_EQ(r.steps.back().boxHits, r.total.boxHits);
 }
 
+TEST(Backtest, AStopRequestEndsItEarly)
+{
+    const std::vector<DrawRecord> draws = randomDraws(5, 5000);
+    std::atomic<bool> stop{false};
+    EXPECT_FALSE(backtest(draws, 1, DefaultBacktestSeed, {}, &stop).stopped);
+    const BacktestResult r = backtest(
+        draws, 1, DefaultBacktestSeed,
+        [&stop](long long drawIndex, const ComputerChoices&) {
+            if (drawIndex == 2000)
+                stop = true;
+        },
+        &stop);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_GE(r.tested, 2000);
+    EXPECT_LT(r.tested, 2000 + 1024);
+}
+
 TEST(Backtest, VerdictWarnsAboutOneListOfSeven)
 {
     BacktestResult r;
