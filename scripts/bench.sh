@@ -40,7 +40,7 @@ echo "Backtest..." >&2
 echo "Import..." >&2
 # Its own reporter prints the table and the ratios of the median CPU times.
 "$build"/bin/import_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
-  --benchmark_color=false >"$out/import.txt" 2>>"$out/log"
+  2>>"$out/log" | sed 's/\x1b\[[0-9;]*m//g' >"$out/import.txt"
 grep -E '^(note|Load Average)' "$out/log" >&2 || true
 
 # The median rows (the single run when there is one repetition): name, then real time (the manual time where a benchmark
