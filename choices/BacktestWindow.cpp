@@ -18,6 +18,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTableWidget>
 #include <QThreadPool>
 #include <QVBoxLayout>
@@ -76,7 +77,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionMode(QAbstractItemView::NoSelection);
     table->setFocusPolicy(Qt::NoFocus);
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     // Every column as wide as its texts at any font size; the table scrolls
     // sideways rather than cutting a list name short.
     table->horizontalHeader()->setStretchLastSection(true);
@@ -226,11 +227,26 @@ void BacktestWindow::showTable()
     bold.setBold(true);
     for (int c = 0; c < table->columnCount(); ++c)
         table->item(quor3::ChoiceLists, c)->setFont(bold);
-    table->resizeRowsToContents();
-    int height = table->horizontalHeader()->height() + 2 * table->frameWidth();
-    for (int r = 0; r < table->rowCount(); ++r)
-        height += table->rowHeight(r);
-    table->setFixedHeight(height);
+    // Every column as wide as its widest text, measured once here rather than
+    // by the view cell by cell at each layout.
+    const QFontMetrics plainMetrics(table->font()), boldMetrics(bold);
+    const QFontMetrics headerMetrics(table->horizontalHeader()->font());
+    const int cellMargin = 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 12;
+    for (int c = 0; c < table->columnCount(); ++c) {
+        int width = headerMetrics.horizontalAdvance(table->horizontalHeaderItem(c)->text()) + 16;
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QFontMetrics& metrics = r == quor3::ChoiceLists ? boldMetrics : plainMetrics;
+            width = std::max(width, metrics.horizontalAdvance(table->item(r, c)->text()) + cellMargin);
+        }
+        table->horizontalHeader()->resizeSection(c, width);
+    }
+    // Every row holds one line of the table's font: measured once, not per cell.
+    const int rowHeight =
+        QFontMetrics(bold).height() + 2 * table->style()->pixelMetric(QStyle::PM_FocusFrameVMargin) + 4;
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->verticalHeader()->setDefaultSectionSize(rowHeight);
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + table->rowCount() * rowHeight +
+                          2 * table->frameWidth());
 }
 
 void BacktestWindow::showChart()
@@ -282,7 +298,7 @@ void BacktestWindow::showChart()
     const double last = std::max<double>(1.0, static_cast<double>(tested));
     double step = 1.0; // 1, 2, 5, 10, 20, 50...
     const double factors[] = {2.0, 2.5, 2.0};
-    for (int k = 0; last / step > 8.0; ++k)
+    for (int k = 0; last / step > 6.0; ++k)
         step *= factors[k % 3];
     xAxis->setRange(0, last);
     xAxis->setTickType(QValueAxis::TicksDynamic);
