@@ -207,7 +207,9 @@ std::string readWholeFile(const fs::path& file)
         throwIoError(file, "read");
     }
     std::string bytes;
-    bytes.resize(st.st_size > 0 ? static_cast<size_t>(st.st_size) : 0);
+    // One byte to spare: the read that finds the end needs room, and growing
+    // the buffer only for it would copy a large file once more.
+    bytes.resize(st.st_size > 0 ? static_cast<size_t>(st.st_size) + 1 : 0);
     size_t got = 0;
     for (;;) {
         if (got == bytes.size())
