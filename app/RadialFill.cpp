@@ -47,21 +47,37 @@ void fillRadialGradient(QPainter& painter, const QRect& area, const QPoint& cent
     }
     std::vector<int> shadeOf(across.size());
     const float last = float(Shades - 1);
+    const auto shadeRun = [&](QRgb* line, float down, int from, int to) {
+        for (int column = from; column < to; ++column)
+            shadeOf[static_cast<std::size_t>(column)] = static_cast<int>(
+                std::min(std::sqrt(across[static_cast<std::size_t>(column)] + down) * shadesPerPixel + 0.5f, last));
+        for (int column = from; column < to; ++column)
+            line[column] = shades[static_cast<std::size_t>(shadeOf[static_cast<std::size_t>(column)])];
+    };
+    // Columns as far right of the centre as others are left of it copy those:
+    // column c mirrors column mirrorColumn - c, and the columns from
+    // copiedFrom to copiedTo have their mirrors in the area, left of them.
+    const int width = image.width();
+    const int mirrorColumn = 2 * (centre.x() - area.left()) - 1;
+    const int copiedFrom = mirrorColumn >= 0 ? mirrorColumn / 2 + 1 : width;
+    const int copiedTo = std::min(width - 1, mirrorColumn);
     // Rows as far above the centre as below it are alike: each pair is worked out once.
-    const int mirror = 2 * (centre.y() - area.top()) - 1; // row r mirrors row mirror - r
+    const int mirrorRow = 2 * (centre.y() - area.top()) - 1; // row r mirrors row mirrorRow - r
     for (int row = 0; row < image.height(); ++row) {
-        if (row > mirror - row && mirror - row >= 0) {
-            std::memcpy(image.scanLine(row), image.constScanLine(mirror - row), across.size() * sizeof(QRgb));
+        if (row > mirrorRow - row && mirrorRow - row >= 0) {
+            std::memcpy(image.scanLine(row), image.constScanLine(mirrorRow - row), across.size() * sizeof(QRgb));
             continue;
         }
         const float dy = float(area.top() + row - centre.y()) + 0.5f;
-        const float down = dy * dy;
-        for (std::size_t column = 0; column < across.size(); ++column)
-            shadeOf[column] =
-                static_cast<int>(std::min(std::sqrt(across[column] + down) * shadesPerPixel + 0.5f, last));
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(row));
-        for (std::size_t column = 0; column < across.size(); ++column)
-            line[column] = shades[static_cast<std::size_t>(shadeOf[column])];
+        if (copiedFrom <= copiedTo) {
+            shadeRun(line, dy * dy, 0, copiedFrom);
+            for (int column = copiedFrom; column <= copiedTo; ++column)
+                line[column] = line[mirrorColumn - column];
+            shadeRun(line, dy * dy, copiedTo + 1, width);
+        } else {
+            shadeRun(line, dy * dy, 0, width);
+        }
     }
     painter.drawImage(area.topLeft(), image);
 }

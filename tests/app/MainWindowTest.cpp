@@ -178,6 +178,10 @@ class MainWindowTest : public QObject
         QTest::newRow("odd sizes") << QSize(333, 201) << QRect(0, 0, 333, 201) << QPoint(166, 100);
         QTest::newRow("a part") << QSize(400, 300) << QRect(37, 120, 91, 150) << QPoint(199, 149);
         QTest::newRow("off centre") << QSize(300, 300) << QRect(0, 0, 300, 300) << QPoint(20, 250);
+        QTest::newRow("centre left of the part") << QSize(300, 300) << QRect(120, 10, 150, 90) << QPoint(60, 40);
+        QTest::newRow("centre right of the part") << QSize(300, 300) << QRect(10, 150, 100, 90) << QPoint(250, 280);
+        QTest::newRow("a narrow part across the centre")
+            << QSize(300, 300) << QRect(140, 0, 7, 300) << QPoint(143, 150);
     }
     void theBackgroundIsQtsGradient()
     {
@@ -208,6 +212,28 @@ class MainWindowTest : public QObject
                     worst, qMax(qAbs(qRed(a) - qRed(b)), qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b)))));
             }
         QVERIFY2(worst <= 1, qPrintable(QString("a pixel differs by %1 levels").arg(worst)));
+    }
+
+    // What is copied from a mirror image is what would be worked out: the
+    // picture is the same filled whole or tile by tile, whatever each tile
+    // has of the centre.
+    void theBackgroundIsTheSameFilledInTiles()
+    {
+        const QColor inner(0x87, 0xce, 0xeb), outer(0x00, 0x00, 0xff);
+        const QSize size(301, 240);
+        const QPoint centre(143, 117);
+        QImage whole(size, QImage::Format_RGB32), tiled(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&whole);
+            fillRadialGradient(painter, whole.rect(), centre, 90.0, inner, outer);
+        }
+        {
+            QPainter painter(&tiled);
+            for (int y = 0; y < size.height(); y += 23)
+                for (int x = 0; x < size.width(); x += 37)
+                    fillRadialGradient(painter, QRect(x, y, 37, 23) & tiled.rect(), centre, 90.0, inner, outer);
+        }
+        QCOMPARE(tiled, whole);
     }
 
     void webPagesReportShellFailures()
