@@ -110,7 +110,7 @@ int defaultHotColdSpan(std::size_t records)
     return records >= 15 ? 14 : static_cast<int>(records);
 }
 
-std::optional<DigitValues> spanTotals(const std::vector<TDigitCounts>& records, int span)
+std::optional<DigitValues> spanTotals(const std::vector<DigitCounts>& records, int span)
 {
     const long long n = static_cast<long long>(records.size());
     if (span < 0 || span > n)

@@ -63,7 +63,7 @@ int defaultHotColdSpan(std::size_t records);
 // Field sums over the last `span` records of "freq.dat". No totals when the
 // span is negative or larger than the records, so nothing is ever read from
 // before the first record.
-std::optional<DigitValues> spanTotals(const std::vector<TDigitCounts>& records, int span);
+std::optional<DigitValues> spanTotals(const std::vector<DigitCounts>& records, int span);
 // "7..........12": the digit, ten dots, the total.
 std::string hotColdRow(int digit, int total);
 

@@ -288,17 +288,17 @@ DigitValues ChoiceCounts::recentCounts() const
     return counts;
 }
 
-std::array<TDigitCounts, 3> ChoiceCounts::positionCounts() const
+std::array<DigitCounts, 3> ChoiceCounts::positionCounts() const
 {
-    std::array<TDigitCounts, 3> counts;
+    std::array<DigitCounts, 3> counts;
     for (int p = 0; p < 3; ++p)
         std::copy_n(positions_[p].begin(), 10, counts[p].begin());
     return counts;
 }
 
-TDigitCounts ChoiceCounts::pairRow(int digit) const
+DigitCounts ChoiceCounts::pairRow(int digit) const
 {
-    TDigitCounts row;
+    DigitCounts row;
     for (int k = 0; k < 10; ++k)
         row[k] = k == digit ? pairs_[k][digit] / 2 : pairs_[k][digit];
     return row;
@@ -322,12 +322,12 @@ PairTable ChoiceCounts::pairTable() const
     return table;
 }
 
-TDigitRatios ChoiceCounts::repeatRatios() const
+DigitRatios ChoiceCounts::repeatRatios() const
 {
     // The stored form counts trials in single precision, where adding one
     // stops changing the count at 2^24.
     constexpr long long singlePrecisionCeiling = 1LL << 24;
-    TDigitRatios ratios{};
+    DigitRatios ratios{};
     for (int d = 0; d < 10; ++d) {
         const long long trials = std::min(trials_[d], singlePrecisionCeiling);
         ratios[d] = trials == 0 ? 0.0f : static_cast<float>(repeats_[d] / static_cast<double>(trials));
@@ -369,7 +369,7 @@ std::array<Play, 5> oddEvenChoices(const HotRanking& h, bool oddParity, RandomDi
     return plays;
 }
 
-std::array<int, 12> ordinalPicks(const std::array<TDigitCounts, 3>& positionCounts)
+std::array<int, 12> ordinalPicks(const std::array<DigitCounts, 3>& positionCounts)
 {
     std::array<int, 12> picks;
     for (int p = 0; p < 3; ++p) {
@@ -404,7 +404,7 @@ int repeatPercentage(float ratio)
     return static_cast<int>(rounded);
 }
 
-std::array<Play, 5> repeatsChoices(const TDigitRatios& ratios)
+std::array<Play, 5> repeatsChoices(const DigitRatios& ratios)
 {
     DigitValues percentages;
     for (int d = 0; d < 10; ++d)

@@ -47,7 +47,7 @@ class ReproducibleDigits : public RandomDigits
 };
 
 using HotRanking = std::array<int, 10>; // H[0] hottest ... H[9] coldest
-using PairTable = std::array<TDigitCounts, 10>;
+using PairTable = std::array<DigitCounts, 10>;
 
 // One suggested play: three digits in play order.
 struct Play {
@@ -96,15 +96,15 @@ class ChoiceCounts
     // digit outside 0 to 9 counts as not odd.
     bool oddParity() const { return odd_ > 3 * draws_ - odd_; }
     // Record p for position p+1, field d: draws with digit d there.
-    std::array<TDigitCounts, 3> positionCounts() const;
+    std::array<DigitCounts, 3> positionCounts() const;
     // Record r field k: how often r and k were drawn together.
     PairTable pairTable() const;
-    TDigitCounts pairRow(int digit) const;
+    DigitCounts pairRow(int digit) const;
     // The two digits ranked first in `digit`'s pair row, as the pairs list
     // takes them; found again only after the row has changed.
     std::array<int, 2> pairLeaders(int digit) const;
     // Per digit, the share of its appearances followed by a draw holding it.
-    TDigitRatios repeatRatios() const;
+    DigitRatios repeatRatios() const;
 
   private:
     // Slot 10 of each table collects the digits outside 0 to 9.
@@ -130,11 +130,11 @@ std::array<Play, 5> coldChoices(const HotRanking& h);
 // Two random digits of the winning parity, then the k-th hottest digit.
 std::array<Play, 5> oddEvenChoices(const HotRanking& h, bool oddParity, RandomDigits& random);
 // The four most frequent digits of positions 1, 2 and 3.
-std::array<int, 12> ordinalPicks(const std::array<TDigitCounts, 3>& positionCounts);
+std::array<int, 12> ordinalPicks(const std::array<DigitCounts, 3>& positionCounts);
 // One play per warm digit w (H[3] to H[6]): the two digits most often drawn with w, then w.
 std::array<Play, 4> pairsChoices(const HotRanking& h, const PairTable& pairTable);
 // The percentages of the repeat ratios, ranked, in the pattern of the hot list.
-std::array<Play, 5> repeatsChoices(const TDigitRatios& ratios);
+std::array<Play, 5> repeatsChoices(const DigitRatios& ratios);
 int repeatPercentage(float ratio);
 
 HotRanking hotRanking(const ChoiceCounts& counts);

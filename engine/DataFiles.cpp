@@ -48,44 +48,44 @@ template <typename Record> std::vector<Record> decodeRecords(const std::string& 
 
 } // namespace
 
-std::string encodeCounts(const std::vector<TDigitCounts>& records)
+std::string encodeCounts(const std::vector<DigitCounts>& records)
 {
     return encodeRecords(records);
 }
-std::vector<TDigitCounts> decodeCounts(const std::string& bytes)
+std::vector<DigitCounts> decodeCounts(const std::string& bytes)
 {
-    return decodeRecords<TDigitCounts>(bytes);
+    return decodeRecords<DigitCounts>(bytes);
 }
-std::string encodeRatios(const std::vector<TDigitRatios>& records)
+std::string encodeRatios(const std::vector<DigitRatios>& records)
 {
     return encodeRecords(records);
 }
-std::vector<TDigitRatios> decodeRatios(const std::string& bytes)
+std::vector<DigitRatios> decodeRatios(const std::string& bytes)
 {
-    return decodeRecords<TDigitRatios>(bytes);
+    return decodeRecords<DigitRatios>(bytes);
 }
 
-std::vector<TDigitCounts> readCountsFile(const fs::path& file)
+std::vector<DigitCounts> readCountsFile(const fs::path& file)
 {
     return decodeCounts(readWholeFile(file));
 }
 
-void writeCountsFile(const fs::path& file, const std::vector<TDigitCounts>& records)
+void writeCountsFile(const fs::path& file, const std::vector<DigitCounts>& records)
 {
     writeWholeFile(file, encodeCounts(records));
 }
 
-std::vector<TDigitRatios> readRatiosFile(const fs::path& file)
+std::vector<DigitRatios> readRatiosFile(const fs::path& file)
 {
     return decodeRatios(readWholeFile(file));
 }
 
-void writeRatiosFile(const fs::path& file, const std::vector<TDigitRatios>& records)
+void writeRatiosFile(const fs::path& file, const std::vector<DigitRatios>& records)
 {
     writeWholeFile(file, encodeRatios(records));
 }
 
-std::vector<TDigitCounts> readCountsExactly(const fs::path& file, std::size_t count)
+std::vector<DigitCounts> readCountsExactly(const fs::path& file, std::size_t count)
 {
     auto records = readCountsFile(file);
     if (records.size() < count)

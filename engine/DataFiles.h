@@ -12,8 +12,8 @@ namespace quor3
 
 // Ten int32 counters or ten binary32 ratios indexed by digit: the 40-byte
 // records of the binary derived files.
-using TDigitCounts = DigitValues;
-using TDigitRatios = std::array<float, 10>;
+using DigitCounts = DigitValues;
+using DigitRatios = std::array<float, 10>;
 constexpr std::size_t DigitRecordSize = 40;
 
 // The derived files, all beside the database.
@@ -38,17 +38,17 @@ inline const char* const Frequent = "frequent.txt";
 inline const char* const Lock = "quor3.lock";
 } // namespace files
 
-std::string encodeCounts(const std::vector<TDigitCounts>& records);
-std::vector<TDigitCounts> decodeCounts(const std::string& bytes); // partial tail ignored
-std::string encodeRatios(const std::vector<TDigitRatios>& records);
-std::vector<TDigitRatios> decodeRatios(const std::string& bytes);
+std::string encodeCounts(const std::vector<DigitCounts>& records);
+std::vector<DigitCounts> decodeCounts(const std::string& bytes); // partial tail ignored
+std::string encodeRatios(const std::vector<DigitRatios>& records);
+std::vector<DigitRatios> decodeRatios(const std::string& bytes);
 
-std::vector<TDigitCounts> readCountsFile(const fs::path& file);
-void writeCountsFile(const fs::path& file, const std::vector<TDigitCounts>& records);
-std::vector<TDigitRatios> readRatiosFile(const fs::path& file);
-void writeRatiosFile(const fs::path& file, const std::vector<TDigitRatios>& records);
+std::vector<DigitCounts> readCountsFile(const fs::path& file);
+void writeCountsFile(const fs::path& file, const std::vector<DigitCounts>& records);
+std::vector<DigitRatios> readRatiosFile(const fs::path& file);
+void writeRatiosFile(const fs::path& file, const std::vector<DigitRatios>& records);
 // Exactly `count` records from the start of a binary file; fewer is a read error.
-std::vector<TDigitCounts> readCountsExactly(const fs::path& file, std::size_t count);
+std::vector<DigitCounts> readCountsExactly(const fs::path& file, std::size_t count);
 
 // Text files: lines end with CR LF when written; CR LF, LF or CR end them when read.
 std::string joinLines(const std::vector<std::string>& lines);

@@ -37,14 +37,14 @@ std::string digitLine(int d)
 }
 
 // The trace window: the last 90 draws, one record each.
-std::vector<TDigitCounts> traceOf(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
-                                  std::size_t n)
+std::vector<DigitCounts> traceOf(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
+                                 std::size_t n)
 {
     const std::size_t start = n > TraceWindow ? n - TraceWindow : 0;
-    std::vector<TDigitCounts> trace;
+    std::vector<DigitCounts> trace;
     trace.reserve(n - start);
     for (std::size_t i = start; i < n; ++i) {
-        TDigitCounts perDraw{};
+        DigitCounts perDraw{};
         for (std::int32_t d : {first[i], second[i], third[i]})
             if (inDigitRange(d))
                 ++perDraw[d];
@@ -53,7 +53,7 @@ std::vector<TDigitCounts> traceOf(const std::int32_t* first, const std::int32_t*
     return trace;
 }
 
-RebuildOutput derivedFilesOf(const ChoiceCounts& counts, const std::vector<TDigitCounts>& trace, RandomDigits& random)
+RebuildOutput derivedFilesOf(const ChoiceCounts& counts, const std::vector<DigitCounts>& trace, RandomDigits& random)
 {
     RebuildOutput out;
     const HotRanking h = hotRanking(counts);

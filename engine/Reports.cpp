@@ -50,7 +50,7 @@ std::string traceMark(std::int32_t count)
     return text == "0" ? std::string("^") : text;
 }
 
-std::vector<std::string> frequentLines(const std::vector<TDigitCounts>& freqRecords)
+std::vector<std::string> frequentLines(const std::vector<DigitCounts>& freqRecords)
 {
     std::vector<std::string> lines(10);
     for (std::size_t digit = 0; digit < 10; ++digit) {
@@ -107,7 +107,7 @@ void fillTotalsGrid(TextGrid& grid, const DigitValues& counts)
     }
 }
 
-void fillPairsGrid(TextGrid& grid, const std::vector<TDigitCounts>& pairRecords)
+void fillPairsGrid(TextGrid& grid, const std::vector<DigitCounts>& pairRecords)
 {
     for (int column = 1; column <= 10; ++column)
         putInFirstEmptyOfColumn(grid, column, std::to_string(column - 1));
@@ -118,7 +118,7 @@ void fillPairsGrid(TextGrid& grid, const std::vector<TDigitCounts>& pairRecords)
             putInFirstEmptyOfColumn(grid, k + 1, cellText(pairRecords[r][static_cast<std::size_t>(k)]));
 }
 
-void fillOrdinalGrid(TextGrid& grid, const std::vector<TDigitCounts>& orderRecords)
+void fillOrdinalGrid(TextGrid& grid, const std::vector<DigitCounts>& orderRecords)
 {
     for (int column = 1; column <= 3; ++column)
         putInFirstEmptyOfColumn(grid, column, std::to_string(column));

@@ -32,7 +32,7 @@ std::vector<std::string> displayLines(const std::vector<DrawRecord>& draws);
 std::string traceMark(std::int32_t count);
 // The ten lines of "frequent.txt", digit 0 first: one mark and one blank per
 // "freq.dat" record, oldest draw first.
-std::vector<std::string> frequentLines(const std::vector<TDigitCounts>& freqRecords);
+std::vector<std::string> frequentLines(const std::vector<DigitCounts>& freqRecords);
 
 // --- Search ---
 // The result lines of one search, in the order they are listed.
@@ -62,10 +62,10 @@ void fillTotalsGrid(TextGrid& grid, const DigitValues& counts);
 // Pairs: 11 x 11, headings across and down, record r field k in column k + 1,
 // row r + 1. Everything goes into first empty cells, so a filled grid stays as
 // it is. Takes the first ten records.
-void fillPairsGrid(TextGrid& grid, const std::vector<TDigitCounts>& pairRecords);
+void fillPairsGrid(TextGrid& grid, const std::vector<DigitCounts>& pairRecords);
 // Ordinal: 4 x 11, positions "1" to "3" across, digits down, record p field d
 // in column p + 1, row d + 1. Headings into empty cells only; the values are
 // replaced every time. Takes the first three records.
-void fillOrdinalGrid(TextGrid& grid, const std::vector<TDigitCounts>& orderRecords);
+void fillOrdinalGrid(TextGrid& grid, const std::vector<DigitCounts>& orderRecords);
 
 } // namespace quor3

@@ -81,8 +81,8 @@ void SkipTraceWindow::refresh()
         // Every rebuild writes "freq.dat"; should it be gone all the same, the
         // chart is drawn over no draws at all.
         const auto freqFile = session.fileInFolder(quor3::files::Freq);
-        const std::vector<quor3::TDigitCounts> records =
-            quor3::fileExists(freqFile) ? quor3::readCountsFile(freqFile) : std::vector<quor3::TDigitCounts>{};
+        const std::vector<quor3::DigitCounts> records =
+            quor3::fileExists(freqFile) ? quor3::readCountsFile(freqFile) : std::vector<quor3::DigitCounts>{};
         const auto chartFile = session.fileInFolder(quor3::files::Frequent);
         quor3::writeTextLines(chartFile, quor3::frequentLines(records));
 

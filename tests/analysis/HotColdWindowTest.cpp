@@ -20,9 +20,9 @@ QStringList rows(QPlainTextEdit* memo)
     return text.isEmpty() ? QStringList() : text.split('\n');
 }
 
-quor3::TDigitCounts only(int digit, int count)
+quor3::DigitCounts only(int digit, int count)
 {
-    quor3::TDigitCounts c{};
+    quor3::DigitCounts c{};
     c[digit] = count;
     return c;
 }
@@ -34,14 +34,14 @@ class HotColdTest : public QObject
     Q_OBJECT
     std::unique_ptr<GuiTestEnvironment> env;
 
-    void writeFreq(const std::vector<quor3::TDigitCounts>& records)
+    void writeFreq(const std::vector<quor3::DigitCounts>& records)
     {
         quor3::writeCountsFile(env->dataPath() / quor3::files::Freq, records);
     }
     void writePair(int records)
     {
         quor3::writeCountsFile(env->dataPath() / quor3::files::Pair,
-                               std::vector<quor3::TDigitCounts>(static_cast<std::size_t>(records)));
+                               std::vector<quor3::DigitCounts>(static_cast<std::size_t>(records)));
     }
     void list(HotColdWindow& w, const QString& span)
     {
@@ -63,7 +63,7 @@ class HotColdTest : public QObject
     {
         // Digit 3 leads in the six older records, digit 7 in the last fourteen.
         // Ties keep the order the exchanges leave: 7 and 2 swap places with 0 and 1.
-        std::vector<quor3::TDigitCounts> records(6, only(3, 3));
+        std::vector<quor3::DigitCounts> records(6, only(3, 3));
         for (int i = 0; i < 14; ++i)
             records.push_back(only(7, 1));
         records.back()[2] = 2;
@@ -77,7 +77,7 @@ class HotColdTest : public QObject
 
     void fewRecordsAreAllUsed()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(5, only(4, 1)));
+        writeFreq(std::vector<quor3::DigitCounts>(5, only(4, 1)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.spanEdit->text(), QString("5"));
@@ -86,7 +86,7 @@ class HotColdTest : public QObject
 
     void listUpToTheRecordsAndNothingBeyond()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(90, only(1, 1)));
+        writeFreq(std::vector<quor3::DigitCounts>(90, only(1, 1)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         list(w, "90");
@@ -100,7 +100,7 @@ class HotColdTest : public QObject
 
     void zeroSpanListsDigitOrder()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        writeFreq(std::vector<quor3::DigitCounts>(30, only(5, 2)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         list(w, "0");
@@ -110,7 +110,7 @@ class HotColdTest : public QObject
 
     void notANumberIsReportedAndTheListsStayCleared()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        writeFreq(std::vector<quor3::DigitCounts>(30, only(5, 2)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(!rows(w.hotList).isEmpty());
@@ -123,7 +123,7 @@ class HotColdTest : public QObject
 
     void negativeSpanListsNothing()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        writeFreq(std::vector<quor3::DigitCounts>(30, only(5, 2)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         list(w, "-3");
@@ -133,7 +133,7 @@ class HotColdTest : public QObject
 
     void missingOrShortPairFileIsAReadError()
     {
-        writeFreq(std::vector<quor3::TDigitCounts>(30, only(5, 2)));
+        writeFreq(std::vector<quor3::DigitCounts>(30, only(5, 2)));
         HotColdWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         writePair(9);
@@ -171,7 +171,7 @@ class HotColdTest : public QObject
 
     void comingBackToTheWindowKeepsTheChosenList()
     {
-        std::vector<quor3::TDigitCounts> records(20, only(6, 1));
+        std::vector<quor3::DigitCounts> records(20, only(6, 1));
         records.back() = only(2, 3);
         writeFreq(records);
         HotColdWindow w;

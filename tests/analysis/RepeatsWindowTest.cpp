@@ -15,7 +15,7 @@ class RepeatsTest : public QObject
     Q_OBJECT
     std::unique_ptr<GuiTestEnvironment> env;
 
-    void writeRatios(const std::vector<quor3::TDigitRatios>& records)
+    void writeRatios(const std::vector<quor3::DigitRatios>& records)
     {
         quor3::writeRatiosFile(env->dataPath() / quor3::files::Repeat, records);
     }

@@ -28,9 +28,9 @@ std::vector<DrawRecord> draws(std::initializer_list<std::array<int, 3>> list)
     return v;
 }
 
-TDigitCounts counts(std::initializer_list<int> values)
+DigitCounts counts(std::initializer_list<int> values)
 {
-    TDigitCounts c{};
+    DigitCounts c{};
     int i = 0;
     for (int v : values)
         c[i++] = v;
@@ -182,7 +182,7 @@ TEST(HotCold, DefaultSpanIs14OrEveryRecord)
 
 TEST(HotCold, SpanSumsTheLastRecordsOnly)
 {
-    std::vector<TDigitCounts> records(90, counts({1, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
+    std::vector<DigitCounts> records(90, counts({1, 0, 0, 0, 0, 0, 0, 0, 0, 2}));
     records[0] = counts({0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     records[89] = counts({0, 3, 0, 0, 0, 0, 0, 0, 0, 0});
     auto t = spanTotals(records, 2);
@@ -199,9 +199,9 @@ TEST(HotCold, SpanSumsTheLastRecordsOnly)
 
 TEST(HotCold, DamagedRecordsSaturateInsteadOfOverflowing)
 {
-    TDigitCounts big{};
+    DigitCounts big{};
     big.fill(2000000000);
-    TDigitCounts low{};
+    DigitCounts low{};
     low.fill(-2000000000);
     EXPECT_EQ(spanTotals({big, big}, 2)->at(0), 2147483647);
     EXPECT_EQ(spanTotals({low, low}, 2)->at(9), -2147483647 - 1);
@@ -209,7 +209,7 @@ TEST(HotCold, DamagedRecordsSaturateInsteadOfOverflowing)
 
 TEST(HotCold, SpanLargerThanTheRecordsOrNegativeGivesNothing)
 {
-    const std::vector<TDigitCounts> records(90, counts({1, 1, 1}));
+    const std::vector<DigitCounts> records(90, counts({1, 1, 1}));
     EXPECT_FALSE(spanTotals(records, 91));
     EXPECT_FALSE(spanTotals(records, -1));
     EXPECT_FALSE(spanTotals({}, 1));
@@ -218,7 +218,7 @@ TEST(HotCold, SpanLargerThanTheRecordsOrNegativeGivesNothing)
 
 TEST(HotCold, ZeroSpanListsInDigitOrderWithoutSwaps)
 {
-    const auto t = spanTotals(std::vector<TDigitCounts>(20, counts({3, 3})), 0);
+    const auto t = spanTotals(std::vector<DigitCounts>(20, counts({3, 3})), 0);
     ASSERT_TRUE(t);
     const HotColdLists lists = hotColdLists(*t);
     EXPECT_EQ(lists.hot, (std::vector<std::string>{"0..........0", "1..........0", "2..........0"}));

@@ -82,7 +82,7 @@ TEST(Rebuild, TraceWindowIsTheLastNinetyDraws)
         ASSERT_EQ(freq.size(), static_cast<std::size_t>(std::min(n, 90))) << n;
         const std::size_t first = n > 90 ? static_cast<std::size_t>(n - 90) : 0;
         for (std::size_t r = 0; r < freq.size(); ++r) {
-            TDigitCounts expected{};
+            DigitCounts expected{};
             const auto& d = draws[first + r];
             ++expected[d.Digit1];
             ++expected[d.Digit2];

@@ -21,9 +21,9 @@ DrawRecord draw(int d1, int d2, int d3, int day = 1)
     return r;
 }
 
-TDigitCounts freqOf(int d1, int d2, int d3)
+DigitCounts freqOf(int d1, int d2, int d3)
 {
-    TDigitCounts c{};
+    DigitCounts c{};
     ++c[static_cast<std::size_t>(d1)];
     ++c[static_cast<std::size_t>(d2)];
     ++c[static_cast<std::size_t>(d3)];
@@ -123,7 +123,7 @@ TEST(SkipTrace, CaretsForDigitsNotDrawn)
 
 TEST(SkipTrace, TripleDigitAndColumnSums)
 {
-    std::vector<TDigitCounts> records;
+    std::vector<DigitCounts> records;
     for (int i = 0; i < 90; ++i)
         records.push_back(freqOf(i % 10, (i / 10) % 10, (i * 7) % 10));
     records[40] = freqOf(4, 4, 4);
@@ -148,7 +148,7 @@ TEST(SkipTrace, NoRecordsGivesTenEmptyLines)
 
 TEST(Pairs, FreshGridTakesHeadingsAndValues)
 {
-    std::vector<TDigitCounts> table(10);
+    std::vector<DigitCounts> table(10);
     for (int r = 0; r < 10; ++r)
         for (int k = 0; k < 10; ++k)
             table[r][k] = r * 10 + k + (r == 9 && k == 9 ? 1000 : 0);
@@ -166,7 +166,7 @@ TEST(Pairs, FreshGridTakesHeadingsAndValues)
 
 TEST(Pairs, SecondFillChangesNothing)
 {
-    std::vector<TDigitCounts> first(10), second(10);
+    std::vector<DigitCounts> first(10), second(10);
     for (auto& r : second)
         r.fill(7);
     TextGrid grid(11, 11);
@@ -195,7 +195,7 @@ TEST(Pairs, FirstEmptyCellRules)
 
 TEST(Ordinal, HeadingsOnceValuesReplaced)
 {
-    std::vector<TDigitCounts> order(3);
+    std::vector<DigitCounts> order(3);
     order[0][3] = 1;
     order[1][0] = 1;
     order[2][7] = 1;
@@ -238,7 +238,7 @@ TEST(Search, AnyOrderOfThreeIsGroupedByArrangement)
 {
     // Oldest first: the order of the dates must not matter.
     const std::vector<DrawRecord> draws{draw(2, 1, 1), draw(1, 2, 1), draw(1, 1, 2),
-                                         draw(1, 1, 1), draw(2, 1, 1), draw(1, 1, 2)};
+                                        draw(1, 1, 1), draw(2, 1, 1), draw(1, 1, 2)};
     EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder3, 1, 1, 2)),
               (Texts{"112", "112", "121", "211", "211"}));
     const auto found = searchDraws(draws, SearchType::AnyOrder3, 1, 1, 2);
@@ -249,7 +249,7 @@ TEST(Search, AnyOrderOfThreeDistinctDigitsFindsEveryArrangementOnce)
 {
     // The fourth arrangement puts S1 second, S2 third and S3 first: 3-1-2 before 2-3-1.
     const std::vector<DrawRecord> draws{draw(3, 2, 1), draw(2, 3, 1), draw(3, 1, 2),
-                                         draw(2, 1, 3), draw(1, 3, 2), draw(1, 2, 3)};
+                                        draw(2, 1, 3), draw(1, 3, 2), draw(1, 2, 3)};
     EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder3, 1, 2, 3)),
               (Texts{"123", "132", "213", "312", "231", "321"}));
 }
@@ -257,7 +257,7 @@ TEST(Search, AnyOrderOfThreeDistinctDigitsFindsEveryArrangementOnce)
 TEST(Search, AnyOrderOfTwo)
 {
     const std::vector<DrawRecord> draws{draw(5, 5, 5), draw(5, 1, 5), draw(1, 5, 5), draw(5, 5, 1), draw(5, 1, 2),
-                                         draw(8, 5, 1), draw(5, 8, 8), draw(1, 8, 5), draw(1, 5, 8), draw(8, 1, 5)};
+                                        draw(8, 5, 1), draw(5, 8, 8), draw(1, 8, 5), draw(1, 5, 8), draw(8, 1, 5)};
     EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder2, 5, 5, 0)), (Texts{"551", "155", "515", "555"}));
     EXPECT_EQ(digitsOf(draws, searchDraws(draws, SearchType::AnyOrder2, 5, 8, 0)),
               (Texts{"815", "158", "185", "588", "851"}));

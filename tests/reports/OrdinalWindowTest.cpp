@@ -82,7 +82,7 @@ class OrdinalTest : public QObject
             QCOMPARE(sum, 12);
         }
 
-        std::vector<quor3::TDigitCounts> order(3);
+        std::vector<quor3::DigitCounts> order(3);
         order[2][9] = 1234;
         quor3::writeCountsFile(env->dataPath() / "order.dat", order);
         w.refresh();
@@ -96,7 +96,7 @@ class OrdinalTest : public QObject
     {
         env->writeDatabase("o.c3d", 4);
         env->openDatabase("o.c3d");
-        quor3::writeCountsFile(env->dataPath() / "order.dat", std::vector<quor3::TDigitCounts>(2));
+        quor3::writeCountsFile(env->dataPath() / "order.dat", std::vector<quor3::DigitCounts>(2));
         OrdinalWindow w;
         w.refresh();
         QCOMPARE(Dialogs::shown().size(), 1);

@@ -93,7 +93,7 @@ class PairsTest : public QObject
         QTRY_COMPARE(pair(grid, 1, 2), QString("1"));
         const QStringList before = allCells(grid);
 
-        std::vector<quor3::TDigitCounts> sevens(10);
+        std::vector<quor3::DigitCounts> sevens(10);
         for (auto& r : sevens)
             r.fill(7);
         quor3::writeCountsFile(env->dataPath() / "pair.dat", sevens);
@@ -106,7 +106,7 @@ class PairsTest : public QObject
     {
         env->writeDatabase("p.c3d", {{1, 2, 3}});
         env->openDatabase("p.c3d");
-        quor3::writeCountsFile(env->dataPath() / "pair.dat", std::vector<quor3::TDigitCounts>(9));
+        quor3::writeCountsFile(env->dataPath() / "pair.dat", std::vector<quor3::DigitCounts>(9));
         PairsWindow w;
         w.refresh();
         auto* grid = child<QTableWidget>(&w, "StringGrid1");
