@@ -42,22 +42,10 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle("Fairness Check");
     resize(720, 640);
 
-    summaryLabel = new QLabel(this);
-    summaryLabel->setObjectName("summaryLabel");
-    summaryLabel->setWordWrap(true);
-    summaryLabel->setTextFormat(Qt::PlainText);
-
-    table = new QTableWidget(0, 4, this);
-    table->setObjectName("fairnessTable");
-    table->setHorizontalHeaderLabels({"Test", "Statistic", "Degrees of freedom", "p-value"});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setFocusPolicy(Qt::NoFocus);
+    summaryLabel = addTextLabel(this, "summaryLabel");
+    table = addResultTable(this, "fairnessTable", 0, {"Test", "Statistic", "Degrees of freedom", "p-value"});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    table->setWordWrap(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* positionLabel = new QLabel("Digit counts &of:", this);
     positionBox = new QComboBox(this);
@@ -74,15 +62,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(220);
 
-    verdictLabel = new QLabel(this);
-    verdictLabel->setObjectName("verdictLabel");
-    verdictLabel->setWordWrap(true);
-    // Plain text: "p < 0.05" must not turn the verdict into a slow rich-text document.
-    verdictLabel->setTextFormat(Qt::PlainText);
-    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont verdictFont = verdictLabel->font();
-    verdictFont.setBold(true);
-    verdictLabel->setFont(verdictFont);
+    verdictLabel = addTextLabel(this, "verdictLabel", true);
 
     closeButton = addCloseButton(this);
     closeButton->setObjectName("closeButton");

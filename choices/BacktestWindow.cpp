@@ -51,10 +51,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle("How Did the Choices Do?");
     resize(780, 640);
 
-    summaryLabel = new QLabel(this);
-    summaryLabel->setObjectName("summaryLabel");
-    summaryLabel->setWordWrap(true);
-    summaryLabel->setTextFormat(Qt::PlainText);
+    summaryLabel = addTextLabel(this, "summaryLabel");
 
     auto* seedLabel = new QLabel("Odd/even &seed:", this);
     seedBox = new QSpinBox(this);
@@ -69,20 +66,13 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     recalculateButton->setDefault(true);
     connect(recalculateButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { recalculate(); }); });
 
-    table = new QTableWidget(quor3::ChoiceLists + 1, 7, this);
-    table->setObjectName("backtestTable");
-    table->setHorizontalHeaderLabels(
-        {"List", "Plays", "Matches", "By chance", "95% range", "p-value", "Exact order (by chance)"});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setFocusPolicy(Qt::NoFocus);
+    table =
+        addResultTable(this, "backtestTable", quor3::ChoiceLists + 1,
+                       {"List", "Plays", "Matches", "By chance", "95% range", "p-value", "Exact order (by chance)"});
+    // Every column as wide as its texts at any font size (showTable measures
+    // them); the table scrolls sideways rather than cutting a list name short.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // Every column as wide as its texts at any font size; the table scrolls
-    // sideways rather than cutting a list name short.
     table->horizontalHeader()->setStretchLastSection(true);
-    table->setWordWrap(false);
-    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
     auto* chart = new QChart;
     chart->setTitle("Matches so far, and what plays picked at random would score");
@@ -93,17 +83,9 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(160);
 
-    verdictLabel = new QLabel(this);
-    verdictLabel->setObjectName("verdictLabel");
-    verdictLabel->setWordWrap(true);
-    // Plain text: "p < 0.05" must not turn the verdict into a slow rich-text document.
-    verdictLabel->setTextFormat(Qt::PlainText);
+    verdictLabel = addTextLabel(this, "verdictLabel", true);
     // The verdict is the point of the window: the chart gives way to it.
     verdictLabel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
-    verdictLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    QFont verdictFont = verdictLabel->font();
-    verdictFont.setBold(true);
-    verdictLabel->setFont(verdictFont);
 
     closeButton = addCloseButton(this);
     closeButton->setObjectName("closeButton");

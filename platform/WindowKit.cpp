@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +16,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <QTableWidget>
 
 #include <algorithm>
 #include <initializer_list>
@@ -196,6 +198,35 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
     label->move(x, y);
     label->adjustSize();
     return label;
+}
+
+QLabel* addTextLabel(QWidget* parent, const char* name, bool verdict)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    label->setTextFormat(Qt::PlainText);
+    if (verdict) {
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        QFont bold = label->font();
+        bold.setBold(true);
+        label->setFont(bold);
+    }
+    return label;
+}
+
+QTableWidget* addResultTable(QWidget* parent, const char* name, int rows, const QStringList& headings)
+{
+    auto* table = new QTableWidget(rows, static_cast<int>(headings.size()), parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels(headings);
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionMode(QAbstractItemView::NoSelection);
+    table->setFocusPolicy(Qt::NoFocus);
+    table->setWordWrap(false);
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    return table;
 }
 
 QSpinBox* addSpinEdit(QWidget* parent, const char* name, int minimum, int maximum, int maxCharacters,

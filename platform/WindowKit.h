@@ -11,6 +11,7 @@ class QAbstractItemView;
 class QDialog;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 // What every window of the program is made of.
@@ -40,6 +41,13 @@ QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry = QRect(),
 
 // A label sized to its text at (x, y).
 QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, int x, int y);
+
+// The parts of a window of results laid out by a layout: a label of plain
+// text that wraps ("p < 0.05" must not turn it into a slow rich-text
+// document), bold and selectable when it is the window's verdict; and a
+// read-only table of one line per row that takes neither focus nor selection.
+QLabel* addTextLabel(QWidget* parent, const char* name, bool verdict = false);
+QTableWidget* addResultTable(QWidget* parent, const char* name, int rows, const QStringList& headings);
 
 // A spin box that holds its value within its limits while the user types: a
 // number typed above the upper limit shows the upper limit (a plain QSpinBox
