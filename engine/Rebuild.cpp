@@ -3,15 +3,11 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <memory>
 #include <string_view>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace quor3
 {
@@ -82,18 +78,6 @@ RebuildOutput derivedFilesOf(const ChoiceCounts& counts, const std::vector<Digit
     return out;
 }
 
-class ReadOnly
-{
-  public:
-    explicit ReadOnly(int fd) : fd_(fd) {}
-    ~ReadOnly() { ::close(fd_); }
-    ReadOnly(const ReadOnly&) = delete;
-    ReadOnly& operator=(const ReadOnly&) = delete;
-
-  private:
-    int fd_;
-};
-
 std::int32_t int32At(const char* in)
 {
     std::int32_t v;
@@ -109,83 +93,32 @@ std::int32_t int32At(const char* in)
     return v;
 }
 
-// Pieces of this many records are taken apart while they are in the cache; a
-// long history is never held whole in memory a second time.
-constexpr std::size_t PieceRecords = 4096;
-
 struct DatabaseRead {
     long long draws = 0;
     double lastDate = 0.0;
 };
 
-// Reads the database once, as readDraws does (the same errors, a partial
-// tail ignored, a file that grows meanwhile read to its end), keeps each
-// draw's digits in `result` and adds them to `counts`.
+// Reads the database once (a partial last record is ignored, as readDraws
+// does), keeps each draw's digits in `result` and adds them to `counts`.
 DatabaseRead readAndCount(const fs::path& database, RebuildResult& result, ChoiceCounts& counts)
 {
-    const int fd = ::open(database.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throwIoError(database, "open");
-    const ReadOnly file(fd);
-    struct stat st;
-    if (::fstat(fd, &st) != 0)
-        throwIoError(database, "read");
-    if (S_ISDIR(st.st_mode)) {
-        errno = EISDIR;
-        throwIoError(database, "read");
+    const std::string bytes = readWholeFile(database);
+    const std::size_t n = bytes.size() / DrawRecordSize;
+    result.firstDigits.resize(n);
+    result.secondDigits.resize(n);
+    result.thirdDigits.resize(n);
+    const char* in = bytes.data();
+    for (std::size_t r = 0; r < n; ++r, in += DrawRecordSize) {
+        result.firstDigits[r] = int32At(in + 8);
+        result.secondDigits[r] = int32At(in + 12);
+        result.thirdDigits[r] = int32At(in + 16);
     }
-    const std::size_t expected = st.st_size > 0 ? static_cast<std::size_t>(st.st_size) / DrawRecordSize : 0;
-    result.firstDigits.reserve(expected);
-    result.secondDigits.reserve(expected);
-    result.thirdDigits.reserve(expected);
-
-    // Room for one record more than the file holds, so that a small database
-    // is read by one call and its end found by the next.
-    const std::size_t capacity = std::min(expected + 1, PieceRecords) * DrawRecordSize;
-    const std::unique_ptr<char[]> piece(new char[capacity]);
     DatabaseRead read;
-    std::size_t held = 0;
-    auto takeWholeRecords = [&] {
-        const std::size_t records = held / DrawRecordSize;
-        if (records == 0)
-            return;
-        const std::size_t before = result.firstDigits.size();
-        result.firstDigits.resize(before + records);
-        result.secondDigits.resize(before + records);
-        result.thirdDigits.resize(before + records);
-        std::int32_t* first = result.firstDigits.data() + before;
-        std::int32_t* second = result.secondDigits.data() + before;
-        std::int32_t* third = result.thirdDigits.data() + before;
-        const char* in = piece.get();
-        for (std::size_t r = 0; r < records; ++r, in += DrawRecordSize) {
-            first[r] = int32At(in + 8);
-            second[r] = int32At(in + 12);
-            third[r] = int32At(in + 16);
-        }
-        read.lastDate = decodeDraw(piece.get() + (records - 1) * DrawRecordSize).DrawDate;
-        const std::size_t used = records * DrawRecordSize;
-        std::memmove(piece.get(), piece.get() + used, held - used);
-        held -= used;
-    };
-    for (;;) {
-        const ssize_t got = ::read(fd, piece.get() + held, capacity - held);
-        if (got < 0) {
-            if (errno == EINTR)
-                continue;
-            throwIoError(database, "read");
-        }
-        if (got == 0)
-            break;
-        held += static_cast<std::size_t>(got);
-        if (held == capacity)
-            takeWholeRecords();
-    }
-    takeWholeRecords();
-    read.draws = static_cast<long long>(result.firstDigits.size());
-    // Counted in one go: the digits are still in the cache, and the counts
-    // are summed up once.
-    counts.addDigits(result.firstDigits.data(), result.secondDigits.data(), result.thirdDigits.data(),
-                     result.firstDigits.size());
+    read.draws = static_cast<long long>(n);
+    if (n > 0)
+        read.lastDate = decodeDraw(bytes.data() + (n - 1) * DrawRecordSize).DrawDate;
+    // Counted in one go, the counts summed up once.
+    counts.addDigits(result.firstDigits.data(), result.secondDigits.data(), result.thirdDigits.data(), n);
     return read;
 }
 

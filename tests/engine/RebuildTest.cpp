@@ -355,8 +355,8 @@ TEST(Rebuild, PanelsFollowTheCallersChoice)
 
 TEST(Rebuild, TheFilesAreMadeInMemoryAndWrittenAsMade)
 {
-    // The database is read in pieces of 4096 draws: sizes at and around a
-    // piece's end, stray digits at its edges, and a torn last record.
+    // Short and long histories, stray digits here and there, and a torn last
+    // record: the rebuild reads the file itself and counts on its own path.
     for (int n : {200, 4096, 4097, 9001}) {
         SCOPED_TRACE(n);
         TempFolder dir;
