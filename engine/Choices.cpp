@@ -180,9 +180,13 @@ constexpr std::uint64_t EvenLanes =
 
 } // namespace
 
-void ChoiceCounts::addDigits(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
-                             std::size_t count)
+void ChoiceCounts::addRecords(const char* records, std::size_t count)
 {
+    auto slotsAt = [records](std::size_t k) {
+        const char* record = records + k * DrawRecordSize;
+        return std::array<int, 3>{slotOf(storedDigit(record, 0)), slotOf(storedDigit(record, 1)),
+                                  slotOf(storedDigit(record, 2))};
+    };
     if (count == 0)
         return;
     // One counter per draw, for the triple of slots it holds; the pair table,
@@ -207,7 +211,8 @@ void ChoiceCounts::addDigits(const std::int32_t* first, const std::int32_t* seco
         const std::size_t spanEnd = std::min(count, i + LaneSpan);
         std::uint64_t scored = 0;
         for (; i < spanEnd; ++i) {
-            const int t = tripleOf(slotOf(first[i]), slotOf(second[i]), slotOf(third[i]));
+            const auto [a, b, c] = slotsAt(i);
+            const int t = tripleOf(a, b, c);
             ++triples[t];
             const TripleLanes& lanes = tripleLanes[static_cast<std::size_t>(t)];
             scored += held & lanes.drawn;
@@ -252,7 +257,7 @@ void ChoiceCounts::addDigits(const std::int32_t* first, const std::int32_t* seco
 
     // Every draw but the last new one has been judged by the draw after it,
     // and so has the draw before the first new one, when there was one.
-    const int la = slotOf(first[count - 1]), lb = slotOf(second[count - 1]), lc = slotOf(third[count - 1]);
+    const auto [la, lb, lc] = slotsAt(count - 1);
     for (int s = 0; s < SlotCount; ++s) {
         trials_[s] += added[0][s] + added[1][s] + added[2][s];
         repeats_[s] += static_cast<std::int32_t>(hits[s]);
@@ -268,7 +273,7 @@ void ChoiceCounts::addDigits(const std::int32_t* first, const std::int32_t* seco
     const long long total = draws_ + static_cast<long long>(count);
     for (std::size_t k = count > HotSpan ? count - HotSpan : 0; k < count; ++k) {
         const long long g = draws_ + static_cast<long long>(k);
-        recent_[static_cast<std::size_t>(g % HotSpan)] = {slotOf(first[k]), slotOf(second[k]), slotOf(third[k])};
+        recent_[static_cast<std::size_t>(g % HotSpan)] = slotsAt(k);
     }
     recentNext_ = static_cast<int>(total % HotSpan);
     recentSums_ = {};

@@ -84,10 +84,10 @@ class ChoiceCounts
     static constexpr int HotSpan = 15;
 
     void add(const DrawRecord& draw);
-    // The counts add() leaves after each of `count` draws, given by their
-    // digits in record order. A rebuild reads a whole history at once and
-    // cannot afford add()'s bookkeeping per draw.
-    void addDigits(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third, std::size_t count);
+    // The counts add() leaves after each of `count` stored records, read in
+    // place from a database's bytes. A rebuild reads a whole history at once
+    // and cannot afford add()'s bookkeeping per draw.
+    void addRecords(const char* records, std::size_t count);
 
     long long draws() const { return draws_; }
     // How often each digit came up in the last 15 draws (all of them when fewer).

@@ -6,7 +6,6 @@
 #include "engine/FileIo.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 
 namespace quor3
@@ -32,18 +31,19 @@ std::string digitLine(int d)
     return std::to_string(d);
 }
 
-// The trace window: the last 90 draws, one record each.
-std::vector<DigitCounts> traceOf(const std::int32_t* first, const std::int32_t* second, const std::int32_t* third,
-                                 std::size_t n)
+// The trace window: the last 90 of `n` stored records, one count each.
+std::vector<DigitCounts> traceOf(const char* records, std::size_t n)
 {
     const std::size_t start = n > TraceWindow ? n - TraceWindow : 0;
     std::vector<DigitCounts> trace;
     trace.reserve(n - start);
     for (std::size_t i = start; i < n; ++i) {
         DigitCounts perDraw{};
-        for (std::int32_t d : {first[i], second[i], third[i]})
+        for (int position = 0; position < 3; ++position) {
+            const std::int32_t d = storedDigit(records + i * DrawRecordSize, position);
             if (inDigitRange(d))
                 ++perDraw[d];
+        }
         trace.push_back(perDraw);
     }
     return trace;
@@ -78,50 +78,6 @@ RebuildOutput derivedFilesOf(const ChoiceCounts& counts, const std::vector<Digit
     return out;
 }
 
-std::int32_t int32At(const char* in)
-{
-    std::int32_t v;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    // The stored order is the machine's: one load instead of four.
-    std::memcpy(&v, in, 4);
-#else
-    std::uint32_t u = 0;
-    for (int b = 0; b < 4; ++b)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[b])) << (8 * b);
-    std::memcpy(&v, &u, 4);
-#endif
-    return v;
-}
-
-struct DatabaseRead {
-    long long draws = 0;
-    double lastDate = 0.0;
-};
-
-// Reads the database once (a partial last record is ignored, as readDraws
-// does), keeps each draw's digits in `result` and adds them to `counts`.
-DatabaseRead readAndCount(const fs::path& database, RebuildResult& result, ChoiceCounts& counts)
-{
-    const std::string bytes = readWholeFile(database);
-    const std::size_t n = bytes.size() / DrawRecordSize;
-    result.firstDigits.resize(n);
-    result.secondDigits.resize(n);
-    result.thirdDigits.resize(n);
-    const char* in = bytes.data();
-    for (std::size_t r = 0; r < n; ++r, in += DrawRecordSize) {
-        result.firstDigits[r] = int32At(in + 8);
-        result.secondDigits[r] = int32At(in + 12);
-        result.thirdDigits[r] = int32At(in + 16);
-    }
-    DatabaseRead read;
-    read.draws = static_cast<long long>(n);
-    if (n > 0)
-        read.lastDate = decodeDraw(bytes.data() + (n - 1) * DrawRecordSize).DrawDate;
-    // Counted in one go, the counts summed up once.
-    counts.addDigits(result.firstDigits.data(), result.secondDigits.data(), result.thirdDigits.data(), n);
-    return read;
-}
-
 } // namespace
 
 RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDigits& random)
@@ -129,15 +85,9 @@ RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDi
     ChoiceCounts counts;
     for (const auto& draw : draws)
         counts.add(draw);
-    const std::size_t n = draws.size();
-    const std::size_t start = n > TraceWindow ? n - TraceWindow : 0;
-    std::vector<std::int32_t> first, second, third;
-    for (std::size_t i = start; i < n; ++i) {
-        first.push_back(draws[i].Digit1);
-        second.push_back(draws[i].Digit2);
-        third.push_back(draws[i].Digit3);
-    }
-    return derivedFilesOf(counts, traceOf(first.data(), second.data(), third.data(), first.size()), random);
+    const std::size_t start = draws.size() > TraceWindow ? draws.size() - TraceWindow : 0;
+    const std::string recent = encodeDraws({draws.begin() + static_cast<std::ptrdiff_t>(start), draws.end()});
+    return derivedFilesOf(counts, traceOf(recent.data(), draws.size() - start), random);
 }
 
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
@@ -145,10 +95,10 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
 {
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     const fs::path database = folder / databaseName;
-    RebuildResult result;
-    ChoiceCounts counts;
-    const DatabaseRead read = readAndCount(database, result, counts);
-    const long long n = read.draws;
+    // Read once; a partial last record is ignored, as readDraws does.
+    const std::string bytes = readWholeFile(database);
+    const std::size_t records = bytes.size() / DrawRecordSize;
+    const long long n = static_cast<long long>(records);
     if (panels == FirstPanels::TotalAndLastDate)
         status.setStatusText(0, "Total Draws: " + std::to_string(n));
     if (n == 0) {
@@ -156,12 +106,12 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
         throwIoError(database, "read the last draw of", "the database holds no draws");
     }
     if (panels != FirstPanels::None)
-        status.setStatusText(1, "Last Draw Date: " + status.formatDate(read.lastDate));
+        status.setStatusText(1, "Last Draw Date: " +
+                                    status.formatDate(decodeDraw(&bytes[(records - 1) * DrawRecordSize]).DrawDate));
 
-    const RebuildOutput derived = derivedFilesOf(counts,
-                                                 traceOf(result.firstDigits.data(), result.secondDigits.data(),
-                                                         result.thirdDigits.data(), result.firstDigits.size()),
-                                                 random);
+    ChoiceCounts counts;
+    counts.addRecords(bytes.data(), records);
+    const RebuildOutput derived = derivedFilesOf(counts, traceOf(bytes.data(), records), random);
     for (const auto& file : derived.files) {
         writeWholeFile(folder / file.name, file.bytes);
         if (std::string_view(file.name) == files::Hottest)
@@ -170,6 +120,7 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
             status.setStatusText(3, "Coldest Number: " + digitLine(derived.hotRanking[9]));
     }
 
+    RebuildResult result;
     result.totalDraws = n;
     result.hotRanking = derived.hotRanking;
     return result;

@@ -26,8 +26,6 @@ class StatusSink
 
 struct RebuildResult {
     long long totalDraws = 0;
-    // Digits of every draw, record order (all of them, also beyond 731).
-    std::vector<std::int32_t> firstDigits, secondDigits, thirdDigits;
     HotRanking hotRanking{};
 };
 

@@ -151,7 +151,6 @@ TEST(Rebuild, RepeatRatiosLookAtTheFollowingDraw)
     EXPECT_EQ(ratios[2], 0.0f);
     EXPECT_EQ(ratios[4], 0.0f); // the last draw is not examined
     EXPECT_EQ(result.totalDraws, 2);
-    EXPECT_EQ(result.thirdDigits, (std::vector<std::int32_t>{3, 5}));
 }
 
 TEST(Rebuild, OneDrawGivesZeroRepeatsAndTheRankingOfThatDraw)
@@ -317,7 +316,7 @@ TEST(BadInput, MoreThanCapacityIsAnalysedWhole)
     RecordingStatus status;
     const auto result = rebuild(dir, status);
     EXPECT_EQ(status.panels[0], "Total Draws: 1000");
-    EXPECT_EQ(result.firstDigits.size(), 1000u);
+    EXPECT_EQ(result.totalDraws, 1000);
     EXPECT_EQ(readCountsFile(dir / "freq.dat").size(), 90u);
     const auto order = readCountsFile(dir / "order.dat");
     int first = 0;
@@ -384,11 +383,6 @@ TEST(Rebuild, TheFilesAreMadeInMemoryAndWrittenAsMade)
         EXPECT_EQ(made.hotRanking, result.hotRanking);
         EXPECT_EQ(status.panels[2], "Hottest Number: " + std::to_string(made.hotRanking[0]));
         EXPECT_EQ(status.panels[3], "Coldest Number: " + std::to_string(made.hotRanking[9]));
-        ASSERT_EQ(result.secondDigits.size(), draws.size());
-        for (std::size_t k = 0; k < draws.size(); ++k) {
-            EXPECT_EQ(result.firstDigits[k], draws[k].Digit1) << k;
-            EXPECT_EQ(result.secondDigits[k], draws[k].Digit2) << k;
-            EXPECT_EQ(result.thirdDigits[k], draws[k].Digit3) << k;
-        }
+        EXPECT_EQ(result.totalDraws, n);
     }
 }
