@@ -75,7 +75,10 @@ class GradientArea : public QWidget
         const QColor inner(0x87, 0xce, 0xeb);
         const QColor outer(0x00, 0x00, 0xff);
         if (devicePixelRatioF() == 1.0) {
-            fillRadialGradient(painter, event->rect(), centre, radius, inner, outer);
+            // Each rectangle of the region, not their bounding one: the fill
+            // may write its pixels straight into the window's image.
+            for (const QRect& part : event->region())
+                fillRadialGradient(painter, part, centre, radius, inner, outer);
             return;
         }
         // Drawn scaled for a dense screen: Qt's own gradient.

@@ -236,6 +236,49 @@ class MainWindowTest : public QObject
         QCOMPARE(tiled, whole);
     }
 
+    // Pixels are written straight into an image only where the painter would
+    // put them: moved with its translation, kept out by its clip, and drawn
+    // through the painter on anything that is not an image.
+    void theBackgroundIsTheSameOnEveryDevice()
+    {
+        const QColor inner(0x87, 0xce, 0xeb), outer(0x00, 0x00, 0xff);
+        const QSize size(120, 90);
+        const QPoint centre(70, 40);
+        QImage whole(size, QImage::Format_RGB32);
+        {
+            QPainter painter(&whole);
+            fillRadialGradient(painter, whole.rect(), centre, 60.0, inner, outer);
+        }
+
+        QImage moved(size + QSize(20, 10), QImage::Format_ARGB32_Premultiplied);
+        moved.fill(Qt::black);
+        {
+            QPainter painter(&moved);
+            painter.translate(20, 10);
+            fillRadialGradient(painter, whole.rect(), centre, 60.0, inner, outer);
+        }
+        QCOMPARE(moved.copy(20, 10, size.width(), size.height()).convertToFormat(QImage::Format_RGB32), whole);
+        QCOMPARE(moved.pixel(19, 50), qRgb(0, 0, 0));
+        QCOMPARE(moved.pixel(60, 9), qRgb(0, 0, 0));
+
+        QImage clipped(size, QImage::Format_RGB32);
+        clipped.fill(Qt::black);
+        {
+            QPainter painter(&clipped);
+            painter.setClipRect(0, 0, 50, size.height());
+            fillRadialGradient(painter, clipped.rect(), centre, 60.0, inner, outer);
+        }
+        QCOMPARE(clipped.copy(0, 0, 50, size.height()), whole.copy(0, 0, 50, size.height()));
+        QCOMPARE(clipped.copy(50, 0, 70, size.height()).pixel(10, 10), qRgb(0, 0, 0));
+
+        QPixmap pixmap(size);
+        {
+            QPainter painter(&pixmap);
+            fillRadialGradient(painter, whole.rect(), centre, 60.0, inner, outer);
+        }
+        QCOMPARE(pixmap.toImage().convertToFormat(QImage::Format_RGB32), whole);
+    }
+
     void webPagesReportShellFailures()
     {
         WebPages::setOpenerForTesting([](const QString&) { return 5; });
