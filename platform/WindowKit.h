@@ -44,7 +44,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
 
 // The parts of a window of results laid out by a layout: a label of plain
 // text that wraps ("p < 0.05" must not turn it into a slow rich-text
-// document), bold and selectable when it is the window's verdict; and a
+// document), bold and copied whole by its context menu or Ctrl+C when it is
+// the window's verdict; and a
 // read-only table of one line per row that takes neither focus nor selection.
 QLabel* addTextLabel(QWidget* parent, const char* name, bool verdict = false);
 QTableWidget* addResultTable(QWidget* parent, const char* name, int rows, const QStringList& headings);

@@ -5,9 +5,12 @@
 #include "platform/Help.h"
 #include "platform/Session.h"
 
+#include <QAction>
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
@@ -92,6 +95,30 @@ class BacktestWindowTest : public QObject
         QCOMPARE(verdict, QString::fromStdString(quor3::backtestVerdict(r)));
         QVERIFY(verdict.startsWith("Over 119 draws the 33 daily choices matched "));
         QVERIFY(label(w, "summaryLabel").startsWith("b.c3d: "));
+    }
+
+    // The verdict is copied whole with Ctrl+C, and from its context menu.
+    void theVerdictIsCopied()
+    {
+        env->writeDatabase("b.c3d", 60);
+        env->openDatabase("b.c3d");
+        BacktestWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QGuiApplication::clipboard()->setText("before");
+        child<QPushButton>(&w, "closeButton")->setFocus();
+        QTest::keyClick(&w, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(), label(w, "verdictLabel"));
+        QVERIFY(label(w, "verdictLabel").startsWith("Over 59 draws"));
+
+        auto* verdict = child<QLabel>(&w, "verdictLabel");
+        QVERIFY(verdict);
+        QCOMPARE(verdict->contextMenuPolicy(), Qt::ActionsContextMenu);
+        QGuiApplication::clipboard()->setText("before");
+        auto* copy = verdict->findChild<QAction*>("verdictLabelCopy");
+        QVERIFY(copy && verdict->actions().contains(copy));
+        copy->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), label(w, "verdictLabel"));
     }
 
     void aTypedSeedRecalculatesTheOddEvenList()
