@@ -5,14 +5,16 @@
 #include <QObject>
 #include <QWidget>
 
-// For the start-up benchmark: quits the event loop once `window` has painted
-// its first frame, so that a run is the start-up and the program's ordinary end.
-inline void quitAfterFirstFrame(QWidget& window)
+#include <functional>
+#include <utility>
+
+// Runs `then` once `window` has painted its first frame.
+inline void afterFirstFrame(QWidget& window, std::function<void()> then)
 {
     class FirstPaint : public QObject
     {
       public:
-        using QObject::QObject;
+        FirstPaint(QObject* parent, std::function<void()> then) : QObject(parent), then_(std::move(then)) {}
 
       protected:
         bool eventFilter(QObject* watched, QEvent* event) override
@@ -20,10 +22,20 @@ inline void quitAfterFirstFrame(QWidget& window)
             if (event->type() == QEvent::Paint) {
                 watched->removeEventFilter(this);
                 // Queued: the rest of the frame (the children, the flush to the screen) comes first.
-                QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+                QMetaObject::invokeMethod(QCoreApplication::instance(), then_, Qt::QueuedConnection);
             }
             return false;
         }
+
+      private:
+        std::function<void()> then_;
     };
-    window.installEventFilter(new FirstPaint(&window));
+    window.installEventFilter(new FirstPaint(&window, std::move(then)));
+}
+
+// For the start-up benchmark: quits the event loop once `window` has painted
+// its first frame, so that a run is the start-up and the program's ordinary end.
+inline void quitAfterFirstFrame(QWidget& window)
+{
+    afterFirstFrame(window, [] { QCoreApplication::quit(); });
 }

@@ -1,17 +1,12 @@
 #include "app/MainWindow.h"
 
-#include "analysis/FairnessWindow.h"
 #include "analysis/HotColdWindow.h"
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
-#include "analysis/SetsGraphWindow.h"
-#include "analysis/SumsGraphWindow.h"
-#include "analysis/TotalsGraphWindow.h"
 #include "app/AboutDialog.h"
+#include "app/ChartWindows.h"
 #include "app/RadialFill.h"
 #include "app/RecentDatabases.h"
-#include "choices/BacktestWindow.h"
-#include "choices/ComputerChoicesWindow.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/Rebuild.h"
@@ -228,6 +223,11 @@ template <typename Window> void MainWindow::showModal()
     });
 }
 
+void MainWindow::showChartWindow(ChartWindows::Window window)
+{
+    runGuarded(this, [this, window] { ChartWindows::show(window, this); });
+}
+
 void MainWindow::buildMenu()
 {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
@@ -267,13 +267,14 @@ void MainWindow::buildMenu()
     item(addMenu, "UndoLastEntry1", "&Undo Last Entry", [this] { runGuarded(this, [this] { undoLastEntry(this); }); });
 
     QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
-    item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showModal<TotalsGraphWindow>(); });
+    item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });
     item(analysisMenu, "OddEvenRatio1", "&Odd/Even Ratio", [this] { showModal<OddEvenWindow>(); });
     item(analysisMenu, "PercentageRepeats1", "&Percentage Repeats", [this] { showModal<RepeatsWindow>(); });
     item(analysisMenu, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<HotColdWindow>(); });
-    item(analysisMenu, "Sums1", "&Sums Graph", [this] { showModal<SumsGraphWindow>(); });
-    item(analysisMenu, "SetsGraph1", "S&ets Graph", [this] { showModal<SetsGraphWindow>(); });
-    item(analysisMenu, "FairnessCheck1", "&Fairness Check", [this] { showModal<FairnessWindow>(); });
+    item(analysisMenu, "Sums1", "&Sums Graph", [this] { showChartWindow(ChartWindows::Window::SumsGraph); });
+    item(analysisMenu, "SetsGraph1", "S&ets Graph", [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
+    item(analysisMenu, "FairnessCheck1", "&Fairness Check",
+         [this] { showChartWindow(ChartWindows::Window::Fairness); });
 
     QMenu* reportsMenu = menu("Reports1", "&Reports");
     item(reportsMenu, "Totals1", "&Totals", [this] { showModal<TotalsWindow>(); });
@@ -286,8 +287,10 @@ void MainWindow::buildMenu()
     item(databaseMenu, "Search1", "&Search", [this] { showModal<SearchWindow>(); });
 
     QMenu* computerMenu = menu("Computer1", "&Computer");
-    item(computerMenu, "Picks1", "&Computer Choices", [this] { showModal<ComputerChoicesWindow>(); });
-    item(computerMenu, "Backtest1", "&How Did the Choices Do?", [this] { showModal<BacktestWindow>(); });
+    item(computerMenu, "Picks1", "&Computer Choices",
+         [this] { showChartWindow(ChartWindows::Window::ComputerChoices); });
+    item(computerMenu, "Backtest1", "&How Did the Choices Do?",
+         [this] { showChartWindow(ChartWindows::Window::Backtest); });
 
     QMenu* helpMenu = menu("Help1", "&Help");
     item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/ChartWindows.h"
+
 #include <QMainWindow>
 #include <QPoint>
 
@@ -41,6 +43,7 @@ class MainWindow : public QMainWindow
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();
+    void showChartWindow(ChartWindows::Window window);
     // The File menu's list of recent databases, read afresh.
     void refreshRecentDatabases();
 

@@ -5,8 +5,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QQueue>
 
 namespace Dialogs
@@ -183,22 +181,11 @@ QString saveFile(QWidget* parent, const SaveOptions& options)
     return info.absoluteFilePath();
 }
 
-bool print(QWidget* parent, QPrinter& printer)
+std::optional<QString> takeQueuedPrintToPdf()
 {
-    printer.setCopyCount(1);
-    if (state().on) {
-        if (state().pdfs.isEmpty())
-            return false;
-        const QString pdf = state().pdfs.dequeue();
-        if (pdf.isEmpty())
-            return false;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdf);
-        return true;
-    }
-    QPrintDialog dialog(&printer, parent);
-    dialog.setObjectName("PrintDialog1");
-    return dialog.exec() == QDialog::Accepted;
+    if (!state().on)
+        return std::nullopt;
+    return state().pdfs.isEmpty() ? QString() : state().pdfs.dequeue();
 }
 
 void setTestMode(bool on)

@@ -15,6 +15,7 @@ prefix=$scratch/prefix
 fail() { echo "Install check: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
+[[ -n $(find "$prefix" -name quor3-chart-windows.so -path '*/lib*/quor3/*') ]] || fail "the chart windows module is not installed"
 for f in bin/quor3 bin/quor3-engine share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/mime/packages/$id.xml share/man/man1/quor3-engine.1 share/icons/hicolor/scalable/apps/$id.svg \
   share/icons/hicolor/{48x48,128x128,256x256}/apps/$id.png; do
@@ -61,20 +62,28 @@ show_window() {
     sleep 0.2
   done
   [[ -n $window ]] && xprop -id "$window" _NET_WM_ICON >"$3"
+  # The chart windows module is loaded just after the first frame.
+  for _ in $(seq 50); do
+    grep -q 'quor3-chart-windows\.so' "/proc/$pid/maps" 2>/dev/null && { echo loaded >"$4"; break; }
+    sleep 0.1
+  done
   kill "$pid" 2>/dev/null || true
 }
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch \
   xvfb-run -a bash -c "$(declare -f show_window); show_window \"\$@\"" _ \
-  "$prefix/bin/quor3" "$home/quor3box/ga.c3d" "$scratch/icon.txt"
+  "$prefix/bin/quor3" "$home/quor3box/ga.c3d" "$scratch/icon.txt" "$scratch/module.txt"
 [[ -s $scratch/icon.txt ]] || fail "no window titled \"ga.c3d — Quor 3\" with the class quor3"
 grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no icon"
+[[ -s $scratch/module.txt ]] || fail "the installed program did not load its chart windows module"
 
 # The Debian package: the same files under /usr, dependencies from dpkg-shlibdeps.
 (cd "$build" && cpack -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$(ls "$scratch"/deb/quor3_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
-[[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* ]] || fail "package dependencies: $depends"
+[[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* && $depends == *libqt6charts6* ]] ||
+  fail "package dependencies: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
+grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
 echo "Install check: desktop entry, AppStream data, file type, manual page, icons and $(basename "$deb") pass."

@@ -1,0 +1,32 @@
+// The entry point of the chart windows module (see ChartWindows.h).
+
+#include "analysis/FairnessWindow.h"
+#include "analysis/SetsGraphWindow.h"
+#include "analysis/SumsGraphWindow.h"
+#include "analysis/TotalsGraphWindow.h"
+#include "app/ChartWindows.h"
+#include "choices/BacktestWindow.h"
+#include "choices/ComputerChoicesWindow.h"
+
+namespace
+{
+
+template <typename Window> void showModal(QWidget* parent)
+{
+    Window window(parent);
+    window.exec();
+}
+
+} // namespace
+
+extern "C" Q_DECL_EXPORT void quor3ShowChartWindow(int window, QWidget* parent)
+{
+    switch (static_cast<ChartWindows::Window>(window)) {
+    case ChartWindows::Window::TotalsGraph: return showModal<TotalsGraphWindow>(parent);
+    case ChartWindows::Window::SumsGraph: return showModal<SumsGraphWindow>(parent);
+    case ChartWindows::Window::SetsGraph: return showModal<SetsGraphWindow>(parent);
+    case ChartWindows::Window::Fairness: return showModal<FairnessWindow>(parent);
+    case ChartWindows::Window::ComputerChoices: return showModal<ComputerChoicesWindow>(parent);
+    case ChartWindows::Window::Backtest: return showModal<BacktestWindow>(parent);
+    }
+}

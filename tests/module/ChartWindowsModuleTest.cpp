@@ -1,0 +1,104 @@
+// The program as it is linked and installed: no chart or print library at
+// start, every chart window opened from its menu out of the module.
+
+#include "GuiTestSupport.h"
+
+#include "app/ChartWindows.h"
+#include "app/MainWindow.h"
+#include "platform/Dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QTest>
+
+#include <memory>
+
+namespace
+{
+
+// The shared libraries mapped into this process, by file name.
+bool mapped(const QString& library)
+{
+    QFile maps("/proc/self/maps");
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    return QString::fromLocal8Bit(maps.readAll()).contains(library);
+}
+
+} // namespace
+
+class ChartWindowsModuleTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+    std::unique_ptr<MainWindow> window;
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        window = std::make_unique<MainWindow>();
+        env->writeDatabase("ga.c3d", 30);
+        Dialogs::queueFile(env->dataFolder() + "/ga.c3d");
+        window->findChild<QAction*>("OpenDatabase1")->trigger();
+    }
+    void cleanup()
+    {
+        window.reset();
+        env.reset();
+    }
+
+    // Runs first: nothing has opened a chart window yet.
+    void theMainWindowStartsWithoutChartsOrPrinting()
+    {
+        QVERIFY(!mapped("libQt6Charts.so"));
+        QVERIFY(!mapped("libQt6PrintSupport.so"));
+        QVERIFY(!mapped("quor3-chart-windows.so"));
+    }
+
+    void everyChartWindowOpensFromTheModule_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("caption");
+        const char* const items[][2] = {
+            {"GraphTotals1", "Totals Bar Graph"}, {"Sums1", "Sums Graph"},
+            {"SetsGraph1", "Graph Sets"},         {"FairnessCheck1", "Fairness Check"},
+            {"Picks1", "Computer Choices"},       {"Backtest1", "How Did the Choices Do?"},
+        };
+        for (const auto& item : items)
+            QTest::newRow(item[0]) << QString(item[0]) << QString(item[1]);
+    }
+    void everyChartWindowOpensFromTheModule()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, caption);
+        QString shown, summary;
+        auto triggering = std::make_shared<bool>(true);
+        whenModalActive<QDialog>([&shown, &summary, triggering](QDialog* dialog) {
+            if (!*triggering)
+                return;
+            shown = dialog->windowTitle();
+            if (auto* label = dialog->findChild<QLabel*>("summaryLabel"))
+                summary = label->text();
+            dialog->close();
+        });
+        auto* item = window->findChild<QAction*>(action);
+        QVERIFY(item);
+        item->trigger();
+        *triggering = false;
+        QCOMPARE(shown, caption);
+        QVERIFY(Dialogs::shown().isEmpty());
+        // The module's windows see the program's session, with its open database.
+        if (action == "Backtest1")
+            QVERIFY2(summary.startsWith("ga.c3d: "), qPrintable(summary));
+        QVERIFY(mapped("quor3-chart-windows.so"));
+        QVERIFY(mapped("libQt6Charts.so"));
+    }
+};
+
+QTEST_MAIN(ChartWindowsModuleTest)
+#include "ChartWindowsModuleTest.moc"
