@@ -10,11 +10,11 @@
 # - importing a 100,000-line results file against reading and splitting it.
 # Each program reports medians; the start-up and the rebuild run in turns
 # with their floors, in random order.
-# QUOR3_BENCH_REPETITIONS (default 5) sets the number of repetitions,
+# QUOR3_BENCH_REPETITIONS (default 9) sets the number of repetitions,
 # QUOR3_BUILD_DIR (default build) the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-reps=${QUOR3_BENCH_REPETITIONS:-5}
+reps=${QUOR3_BENCH_REPETITIONS:-9}
 build=${QUOR3_BUILD_DIR:-build}
 
 if [[ ! -f $build/Makefile ]]; then
