@@ -36,14 +36,6 @@ void putI32(char* out, std::int32_t v)
     putU32(out, u);
 }
 
-std::int32_t getI32(const char* in)
-{
-    std::uint32_t u = getU32(in);
-    std::int32_t v;
-    std::memcpy(&v, &u, 4);
-    return v;
-}
-
 } // namespace
 
 void encodeDraw(const DrawRecord& record, char* out)
@@ -64,9 +56,9 @@ DrawRecord decodeDraw(const char* in)
     const std::uint64_t bits =
         static_cast<std::uint64_t>(getU32(in)) | (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
     std::memcpy(&record.DrawDate, &bits, 8);
-    record.Digit1 = getI32(in + 8);
-    record.Digit2 = getI32(in + 12);
-    record.Digit3 = getI32(in + 16);
+    record.Digit1 = storedDigit(in, 0);
+    record.Digit2 = storedDigit(in, 1);
+    record.Digit3 = storedDigit(in, 2);
     std::memcpy(record.Reserved.data(), in + 20, 4);
     return record;
 }
