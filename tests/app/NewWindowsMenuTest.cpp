@@ -35,16 +35,10 @@ class NewWindowsMenuTest : public QObject
         QVERIFY(menu && action);
         QVERIFY(menu->actions().contains(action));
         bool seen = false;
-        auto triggering = std::make_shared<bool>(true);
-        whenModalActive<Window>([&, triggering](Window* shown) {
-            if (!*triggering)
-                return;
+        titleOfWindowOpenedBy<Window>(action, [&](Window* shown) {
             seen = true;
             look(shown);
-            shown->close();
         });
-        action->trigger();
-        *triggering = false;
         QVERIFY(seen);
         QVERIFY(!QApplication::activeModalWidget());
         QVERIFY(Dialogs::shown().isEmpty());

@@ -76,20 +76,13 @@ class ChartWindowsModuleTest : public QObject
     {
         QFETCH(QString, action);
         QFETCH(QString, caption);
-        QString shown, summary;
-        auto triggering = std::make_shared<bool>(true);
-        whenModalActive<QDialog>([&shown, &summary, triggering](QDialog* dialog) {
-            if (!*triggering)
-                return;
-            shown = dialog->windowTitle();
-            if (auto* label = dialog->findChild<QLabel*>("summaryLabel"))
-                summary = label->text();
-            dialog->close();
-        });
         auto* item = window->findChild<QAction*>(action);
         QVERIFY(item);
-        item->trigger();
-        *triggering = false;
+        QString summary;
+        const QString shown = titleOfWindowOpenedBy<QDialog>(item, [&summary](QDialog* dialog) {
+            if (auto* label = dialog->findChild<QLabel*>("summaryLabel"))
+                summary = label->text();
+        });
         QCOMPARE(shown, caption);
         QVERIFY(Dialogs::shown().isEmpty());
         // The module's windows see the program's session, with its open database.

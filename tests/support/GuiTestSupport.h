@@ -4,7 +4,9 @@
 #include "engine/DrawRecord.h"
 #include "platform/Guard.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QListWidget>
 #include <QPointer>
 #include <QTableWidget>
@@ -118,6 +120,26 @@ template <typename T> void whenModalActive(std::function<void(T*)> act)
         });
     });
     timer->start();
+}
+
+// Triggers `item` and returns the title of the modal window of type T it
+// opened, after `inspect` has looked at it and the window was closed; empty
+// when none came.
+template <typename T = QDialog> QString titleOfWindowOpenedBy(QAction* item, std::function<void(T*)> inspect = {})
+{
+    QString shown;
+    auto triggering = std::make_shared<bool>(true);
+    whenModalActive<T>([&shown, inspect, triggering](T* window) {
+        if (!*triggering)
+            return; // a later test's window
+        shown = window->windowTitle();
+        if (inspect)
+            inspect(window);
+        window->close();
+    });
+    item->trigger();
+    *triggering = false;
+    return shown;
 }
 
 // Runs a window's handler as the window itself does, through the error guard:
