@@ -10,6 +10,7 @@ program=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
   libjpeg-dev libboost-dev
+  libcurl4-openssl-dev libsqlite3-dev nlohmann-json3-dev
   fonts-liberation
 )
 tests=(
@@ -17,6 +18,7 @@ tests=(
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
+  openssl
 )
 
 case ${1:-all} in
