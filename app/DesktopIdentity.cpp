@@ -24,7 +24,8 @@ void setUpDesktopIdentity()
     QApplication::setOrganizationName(QStringLiteral("quor3"));
     QApplication::setOrganizationDomain(QStringLiteral("quor3.github.io"));
     QApplication::setApplicationName(QStringLiteral("Quor 3"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quor 3"));
+    // No display name: Qt would append it to every window's title on the
+    // desktop. The main window names the program in its own title instead.
     QApplication::setApplicationVersion(QStringLiteral(QUOR3_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(QUOR3_APP_ID));
     QApplication::setWindowIcon(programIcon());

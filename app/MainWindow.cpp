@@ -88,6 +88,13 @@ const char* const startTexts[4] = {"Total Draws:", "Last Draw Date:", "Hottest N
 const char* const closedTexts[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
 const int panelWidths[5] = {125, 150, 110, 110, 150};
 
+// The title the desktop shows: the program's name, after the open database's.
+QString mainTitle(const QString& databaseName = QString())
+{
+    const QString program = QStringLiteral("Quor 3");
+    return databaseName.isEmpty() ? program : databaseName + QStringLiteral(" \u2014 ") + program;
+}
+
 QString createPrompt()
 {
     return MainWindow::tr("%1\nThis file does not exist.\nCreate the file?");
@@ -191,7 +198,7 @@ void MainWindow::fitToScreen()
     const QSize size = screen ? screen->size() : QSize(1024, 768);
     resize(size);
     placeProductPicture(size.width());
-    setWindowTitle("Quor 3");
+    setWindowTitle(mainTitle());
     setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
@@ -340,7 +347,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     session.folder = info.absolutePath().toStdString();
     setDataMenusEnabled(true);
     session.databaseName = info.fileName().left(25).toStdString();
-    setWindowTitle(session.databaseNameText());
+    setWindowTitle(mainTitle(session.databaseNameText()));
     session.totalDraws = 0;
     runGuarded(this, [&] {
         BusyCursor busy;
@@ -406,7 +413,7 @@ void MainWindow::refreshRecentDatabases()
 void MainWindow::closeDatabase()
 {
     runGuarded(this, [] { RecentDatabases::forgetLast(); });
-    setWindowTitle("Quor 3");
+    setWindowTitle(mainTitle());
     setDataMenusEnabled(false);
     for (int i = 0; i < 4; ++i)
         setStatusText(i, closedTexts[i]);

@@ -73,8 +73,8 @@ class DesktopTest : public QObject
 
     void theProgramNamesItselfToTheDesktop()
     {
-        // The desktop titles a window "caption — display name" and finds the
-        // program's desktop entry, icon and file type by the application id.
+        // The desktop finds the program's desktop entry, icon and file type by
+        // the application id.
         QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Quor 3"));
         QCOMPARE(QGuiApplication::desktopFileName(), QString("io.github.quor3.Quor3"));
         QCOMPARE(QCoreApplication::applicationVersion(), QString(QUOR3_VERSION));
@@ -91,7 +91,7 @@ class DesktopTest : public QObject
         QVERIFY(!window->windowIcon().isNull());
         env->writeDatabase("ga.c3d", 30);
         openThroughDialog(pathOf("ga.c3d"));
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         bool childHasIcon = false;
         whenModalActive<AddDrawsWindow>([&](AddDrawsWindow* add) {
             childHasIcon = add->windowIcon().cacheKey() == QApplication::windowIcon().cacheKey();
@@ -112,7 +112,7 @@ class DesktopTest : public QObject
 
         Dialogs::queueFile(pathOf("ga.c3d"));
         QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         QVERIFY(dataMenusEnabled());
         QCOMPARE(window->statusText(0), QString("Total Draws: 30"));
 
@@ -159,7 +159,7 @@ class DesktopTest : public QObject
         Session::instance().databaseName.clear();
         restart();
         window->openAtStart(QString());
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         QCOMPARE(Session::instance().databaseNameText(), QString("ga.c3d"));
         QVERIFY(dataMenusEnabled());
         QCOMPARE(window->statusText(0), QString("Total Draws: 30"));
@@ -192,7 +192,7 @@ class DesktopTest : public QObject
 
         Settings::writeInteger("Reopen Last", 1);
         window->openAtStart(QString());
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         window->findChild<QAction*>("CloseDatabase1")->trigger();
         restart();
         window->openAtStart(QString());
@@ -228,7 +228,7 @@ class DesktopTest : public QObject
         // Choosing one from the keyboard opens it: "3" is d.c3d's mnemonic.
         QTest::keyClick(fileMenu, Qt::Key_3);
         QTRY_VERIFY_WITH_TIMEOUT(!fileMenu->isVisible(), 5000);
-        QCOMPARE(window->windowTitle(), QString("d.c3d"));
+        QCOMPARE(window->windowTitle(), QString("d.c3d — Quor 3"));
         QCOMPARE(recentCaptions().first(), QString("&1 d.c3d"));
     }
 
@@ -267,7 +267,7 @@ class DesktopTest : public QObject
         const CommandLine line = parseCommandLine({"quor3", pathOf("ga.c3d")});
         QVERIFY(line.error.isEmpty());
         window->openAtStart(line.file);
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 30"));
         QCOMPARE(Settings::readText("Last Database"), pathOf("ga.c3d"));
     }
@@ -283,7 +283,7 @@ class DesktopTest : public QObject
         QVERIFY(QDir::setCurrent(env->dataFolder()));
         window->openAtStart(parseCommandLine({"quor3", "gb"}).file);
         QDir::setCurrent(before);
-        QCOMPARE(window->windowTitle(), QString("gb.c3d"));
+        QCOMPARE(window->windowTitle(), QString("gb.c3d — Quor 3"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 4"));
     }
 
@@ -296,7 +296,7 @@ class DesktopTest : public QObject
 
         Dialogs::queueButton(QMessageBox::Yes);
         window->openAtStart(pathOf("new.c3d"));
-        QCOMPARE(window->windowTitle(), QString("new.c3d"));
+        QCOMPARE(window->windowTitle(), QString("new.c3d — Quor 3"));
         QVERIFY(dataMenusEnabled());
     }
 

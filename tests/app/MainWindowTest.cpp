@@ -88,7 +88,7 @@ class MainWindowTest : public QObject
     {
         env->writeDatabase("ga.c3d", {{3, 0, 7}, {1, 1, 2, 2002, 3, 1}});
         openThroughDialog(env->dataFolder() + "/ga.c3d");
-        QCOMPARE(window->windowTitle(), QString("ga.c3d"));
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
         QVERIFY(dataMenusEnabled());
         QCOMPARE(window->statusText(0), QString("Total Draws: 2"));
         QCOMPARE(window->statusText(1), "Last Draw Date: " + shortDateText(quor3::encodeDate(2002, 3, 1)));
@@ -103,7 +103,7 @@ class MainWindowTest : public QObject
         openThroughDialog(env->dataFolder() + "/fresh", true);
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.contains("fresh.c3d"));
-        QCOMPARE(window->windowTitle(), QString("fresh.c3d"));
+        QCOMPARE(window->windowTitle(), QString("fresh.c3d — Quor 3"));
         QVERIFY(dataMenusEnabled());
         QCOMPARE(panels(), (QStringList{"Total Draws: 0", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "}));
         QVERIFY(!quor3::fileExists(env->dataPath() / "fresh.c3d"));
@@ -139,7 +139,7 @@ class MainWindowTest : public QObject
         const std::string longName = "abcdefghijklmnopqrstuvwxyz12.c3d";
         env->writeDatabase(longName, 5);
         openThroughDialog(env->dataFolder() + "/" + QString::fromStdString(longName));
-        QCOMPARE(window->windowTitle(), QString("abcdefghijklmnopqrstuvwxy"));
+        QCOMPARE(window->windowTitle(), QString("abcdefghijklmnopqrstuvwxy — Quor 3"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
     }
 
