@@ -346,6 +346,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     const QFileInfo info(path);
     session.folder = info.absolutePath().toStdString();
     setDataMenusEnabled(true);
+    openPath_ = info.absoluteFilePath();
     session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(mainTitle(session.databaseNameText()));
     session.totalDraws = 0;
@@ -388,7 +389,7 @@ void MainWindow::openAtStart(const QString& commandLineFile)
 void MainWindow::refreshRecentDatabases()
 {
     QStringList paths;
-    runGuarded(this, [&] { paths = RecentDatabases::existing(); });
+    runGuarded(this, [&] { paths = RecentDatabases::existing(openPath_); });
     for (QAction* action : std::as_const(recentActions_)) {
         fileMenu_->removeAction(action);
         action->deleteLater();
@@ -417,6 +418,8 @@ void MainWindow::closeDatabase()
     setDataMenusEnabled(false);
     for (int i = 0; i < 4; ++i)
         setStatusText(i, closedTexts[i]);
+    openPath_.clear();
+    refreshRecentDatabases();
 }
 
 void MainWindow::resetAfterDelete()

@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow
     void refreshRecentDatabases();
 
     QLabel* productPicture_ = nullptr;
+    QString openPath_; // the open database's full path; empty when none is open
     QLabel* panels_[5] = {};
     QList<QMenu*> dataMenus_;
     // File menu items that need an open database.

@@ -57,12 +57,12 @@ QStringList withNewest(QStringList list, const QString& path)
     return list;
 }
 
-QStringList existing()
+QStringList existing(const QString& open)
 {
     const QStringList all = stored();
     QStringList present;
     for (const QString& path : all)
-        if (isDatabaseFile(path) && !present.contains(path))
+        if ((path == open || isDatabaseFile(path)) && !present.contains(path))
             present << path;
     if (present != all)
         store(present);

@@ -15,8 +15,10 @@ inline constexpr int MaxCount = 5;
 QStringList withNewest(QStringList list, const QString& path);
 
 // The remembered databases that still exist, newest first; those that have
-// gone are forgotten in the settings file too.
-QStringList existing();
+// gone are forgotten in the settings file too. `open`, the open database, is
+// kept even before its file is there: a new one exists only once a draw is
+// stored in it.
+QStringList existing(const QString& open = QString());
 // Puts `path` first in the list and makes it the database to reopen.
 void remember(const QString& path);
 // The database to open at start, or an empty string: the last one when

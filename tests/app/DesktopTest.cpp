@@ -138,10 +138,8 @@ class DesktopTest : public QObject
     void theShortcutsAreShownInTheMenus()
     {
         const std::pair<const char*, QKeySequence> expected[] = {
-            {"OpenDatabase1", QKeySequence("Ctrl+O")},
-            {"CloseDatabase1", QKeySequence("Ctrl+W")},
-            {"Exit1", QKeySequence("Ctrl+Q")},
-            {"AddDraw1", QKeySequence("Ctrl+N")},
+            {"OpenDatabase1", QKeySequence("Ctrl+O")},  {"CloseDatabase1", QKeySequence("Ctrl+W")},
+            {"Exit1", QKeySequence("Ctrl+Q")},          {"AddDraw1", QKeySequence("Ctrl+N")},
         };
         for (const auto& [name, keys] : expected)
             QCOMPARE(window->findChild<QAction*>(name)->shortcut(), keys);
@@ -230,6 +228,30 @@ class DesktopTest : public QObject
         QTRY_VERIFY_WITH_TIMEOUT(!fileMenu->isVisible(), 5000);
         QCOMPARE(window->windowTitle(), QString("d.c3d — Quor 3"));
         QCOMPARE(recentCaptions().first(), QString("&1 d.c3d"));
+    }
+
+    // A new name is open before its file exists (a draw stored or imported
+    // makes it): the File menu opened meanwhile must not forget it. One never
+    // made is forgotten once it is closed.
+    void aNewDatabaseIsRememberedBeforeItsFileExists()
+    {
+        showActive();
+        auto* fileMenu = window->findChild<QMenu*>("File1");
+        for (const char* name : {"first.c3d", "second.c3d", "never.c3d"}) {
+            Dialogs::queueButton(QMessageBox::Yes);
+            openThroughDialog(pathOf(name));
+            QTest::keyClick(window.get(), Qt::Key_F, Qt::AltModifier);
+            QTRY_VERIFY_WITH_TIMEOUT(fileMenu->isVisible(), 5000);
+            QTest::keyClick(fileMenu, Qt::Key_Escape);
+            QTRY_VERIFY_WITH_TIMEOUT(!fileMenu->isVisible(), 5000);
+            if (QString(name) != "never.c3d")
+                env->writeDatabase(name, 3);
+        }
+        QCOMPARE(recentCaptions(), (QStringList{"&1 never.c3d", "&2 second.c3d", "&3 first.c3d"}));
+        window->findChild<QAction*>("CloseDatabase1")->trigger();
+        QCOMPARE(recentCaptions(), (QStringList{"&1 second.c3d", "&2 first.c3d"}));
+        QCOMPARE(Settings::readText("Recent 1"), pathOf("second.c3d"));
+        QCOMPARE(Settings::readText("Recent 2"), pathOf("first.c3d"));
     }
 
     void withNewestMovesToTheFrontAndCutsAtFive()
