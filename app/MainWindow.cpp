@@ -271,7 +271,9 @@ void MainWindow::buildMenu()
     item(addMenu, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
     QAction* addDraw = item(addMenu, "AddDraw1", "&Add Draw...", [this] { showModal<AddDrawsWindow>(); });
     addDraw->setShortcut(Qt::CTRL | Qt::Key_N);
-    item(addMenu, "UndoLastEntry1", "&Undo Last Entry", [this] { runGuarded(this, [this] { undoLastEntry(this); }); });
+    item(addMenu, "UndoLastEntry1", "Undo &Last Entry", [this] {
+        runGuarded(this, [this] { undoLastEntry(this); });
+    })->setShortcut(Qt::CTRL | Qt::Key_Z);
 
     QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
     item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });

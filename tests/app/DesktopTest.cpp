@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -140,9 +141,22 @@ class DesktopTest : public QObject
         const std::pair<const char*, QKeySequence> expected[] = {
             {"OpenDatabase1", QKeySequence("Ctrl+O")},  {"CloseDatabase1", QKeySequence("Ctrl+W")},
             {"Exit1", QKeySequence("Ctrl+Q")},          {"AddDraw1", QKeySequence("Ctrl+N")},
+            {"UndoLastEntry1", QKeySequence("Ctrl+Z")},
         };
         for (const auto& [name, keys] : expected)
             QCOMPARE(window->findChild<QAction*>(name)->shortcut(), keys);
+        // Within the menu bar and within each menu, one letter opens one thing.
+        QList<QList<QAction*>> groups{window->menuBar()->actions()};
+        for (QAction* menu : window->menuBar()->actions())
+            groups << menu->menu()->actions();
+        for (const QList<QAction*>& group : groups) {
+            QStringList letters;
+            for (QAction* action : group) {
+                const QString letter = QKeySequence::mnemonic(action->text()).toString();
+                QVERIFY2(letter.isEmpty() || !letters.contains(letter), qPrintable(action->text()));
+                letters << letter;
+            }
+        }
         QCOMPARE(window->findChild<QAction*>("AddDraw1")->text(), QString("&Add Draw..."));
         // The update sub-menu stays where it was.
         QVERIFY(window->findChild<QMenu*>("Edit1")->actions().contains(window->findChild<QAction*>("Add1")));
