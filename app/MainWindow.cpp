@@ -199,6 +199,11 @@ void MainWindow::fitToScreen()
     resize(size);
     placeProductPicture(size.width());
     setWindowTitle(mainTitle());
+    showTodaysDate();
+}
+
+void MainWindow::showTodaysDate()
+{
     setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
@@ -271,9 +276,7 @@ void MainWindow::buildMenu()
     item(addMenu, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
     QAction* addDraw = item(addMenu, "AddDraw1", "&Add Draw...", [this] { showModal<AddDrawsWindow>(); });
     addDraw->setShortcut(Qt::CTRL | Qt::Key_N);
-    item(addMenu, "UndoLastEntry1", "Undo &Last Entry", [this] {
-        runGuarded(this, [this] { undoLastEntry(this); });
-    })->setShortcut(Qt::CTRL | Qt::Key_Z);
+    item(addMenu, "UndoLastEntry1", "Undo &Last Entry", [this] { undoLast(); })->setShortcut(Qt::CTRL | Qt::Key_Z);
 
     QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
     item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });
@@ -323,6 +326,16 @@ void MainWindow::setDataMenusEnabled(bool enabled)
         a->setEnabled(enabled);
 }
 
+void MainWindow::undoLast()
+{
+    const Session& session = Session::instance();
+    const bool entered = session.lastEntry.has_value();
+    runGuarded(this, [this] { undoLastEntry(this); });
+    // A message about the backup of that entry's cut-back no longer holds.
+    if (entered && !session.lastEntry)
+        showTodaysDate();
+}
+
 void MainWindow::openDatabase()
 {
     Dialogs::OpenOptions options;
@@ -349,6 +362,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     session.folder = info.absolutePath().toStdString();
     setDataMenusEnabled(true);
     openPath_ = info.absoluteFilePath();
+    showTodaysDate();
     session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(mainTitle(session.databaseNameText()));
     session.totalDraws = 0;
@@ -420,6 +434,7 @@ void MainWindow::closeDatabase()
     setDataMenusEnabled(false);
     for (int i = 0; i < 4; ++i)
         setStatusText(i, closedTexts[i]);
+    showTodaysDate();
     openPath_.clear();
     refreshRecentDatabases();
 }

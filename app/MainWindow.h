@@ -40,6 +40,9 @@ class MainWindow : public QMainWindow
 
   private:
     void fitToScreen();
+    // Status panel 4 as at start; it may have shown a message of the open database.
+    void showTodaysDate();
+    void undoLast();
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();

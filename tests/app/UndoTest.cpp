@@ -123,6 +123,37 @@ class UndoTest : public QObject
         QCOMPARE(quor3::listBackups(data("ga.c3d")).size(), std::size_t(2));
     }
 
+    // The message naming the backup of a cut-back belongs to that moment of
+    // that database: taking the entry back, opening another database or
+    // closing this one gives the date panel back.
+    void theBackupMessageEndsWithItsDatabase_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::newRow("undo") << "undo";
+        QTest::newRow("another database") << "open";
+        QTest::newRow("close") << "close";
+    }
+    void theBackupMessageEndsWithItsDatabase()
+    {
+        QFETCH(QString, then);
+        env->writeDatabase("ga.c3d", 731);
+        env->writeDatabase("other.c3d", 5);
+        open("ga.c3d");
+        enter(1, 2, 3);
+        QVERIFY(window->statusText(4).startsWith("Older draws kept in backups/"));
+        if (then == "undo") {
+            undo(QMessageBox::No);
+            QVERIFY(window->statusText(4).startsWith("Older draws kept in backups/"));
+            undo(QMessageBox::Yes);
+        } else if (then == "open") {
+            open("other.c3d");
+        } else {
+            window->findChild<QAction*>("CloseDatabase1")->trigger();
+        }
+        QCOMPARE(window->statusText(4),
+                 "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    }
+
     void undoOfTheFirstDrawLeavesNoDatabase()
     {
         open("new.c3d");
