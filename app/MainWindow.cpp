@@ -7,6 +7,7 @@
 #include "app/ChartWindows.h"
 #include "app/RadialFill.h"
 #include "app/RecentDatabases.h"
+#include "app/StartPanel.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/Rebuild.h"
@@ -143,6 +144,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     layout->addWidget(barPanel);
     layout->addWidget(gradientArea, 1);
     setCentralWidget(central);
+    gradientArea_ = gradientArea;
+    gradientArea->installEventFilter(this);
 
     // The picture's place is measured from the top of the client area, the
     // raised bar included: it stands over the gradient, not inside it.
@@ -151,6 +154,16 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     productPicture_->setFixedSize(112, 111);
     productPicture_->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
     productPicture_->raise();
+
+    startPanel_ = new StartPanel(central);
+    startPanel_->setFont(font());
+    connect(startPanel_, &StartPanel::createChosen, this, [this] { createDatabase(); });
+    connect(startPanel_, &StartPanel::importChosen, this, [this] {
+        if (createDatabase())
+            showModal<ImportWindow>();
+    });
+    connect(startPanel_, &StartPanel::openChosen, this, &MainWindow::openDatabase);
+    connect(startPanel_, &StartPanel::recentChosen, this, &MainWindow::openDatabaseFile);
 
     auto* statusLine = statusBar();
     statusLine->setObjectName("StatusBar1");
@@ -207,9 +220,23 @@ void MainWindow::showTodaysDate()
     setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == gradientArea_ && event->type() == QEvent::Resize)
+        placeStartPanel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::placeStartPanel()
+{
+    if (startPanel_)
+        startPanel_->placeBeside(productPicture_->geometry(), gradientArea_->geometry());
+}
+
 void MainWindow::placeProductPicture(int screenWidth)
 {
     productPicture_->move(productPicturePlace(screenWidth));
+    placeStartPanel();
 }
 
 QString MainWindow::statusText(int panel) const
@@ -336,6 +363,28 @@ void MainWindow::undoLast()
         showTodaysDate();
 }
 
+// A new database: the open dialog proposes a name not taken yet in the data
+// folder, and no question follows, since a new file is what was asked for.
+bool MainWindow::createDatabase()
+{
+    const QDir folder(dataFolder());
+    QString name = QStringLiteral("draws.c3d");
+    for (int n = 2; folder.exists(name); ++n)
+        name = QStringLiteral("draws %1.c3d").arg(n);
+    Dialogs::OpenOptions options;
+    options.title = "Open/Create a Database";
+    options.filter = "Quor3 Data File (.c3d) (*.c3d)";
+    options.defaultSuffix = "c3d";
+    options.initialFolder = folder.path();
+    options.initialName = name;
+    options.refusal = reservedNameRefusal;
+    const QString chosen = Dialogs::openFile(this, options);
+    if (chosen.isEmpty())
+        return false;
+    openDatabaseFile(chosen);
+    return true;
+}
+
 void MainWindow::openDatabase()
 {
     Dialogs::OpenOptions options;
@@ -362,6 +411,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     session.folder = info.absolutePath().toStdString();
     setDataMenusEnabled(true);
     openPath_ = info.absoluteFilePath();
+    startPanel_->hide();
     showTodaysDate();
     session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(mainTitle(session.databaseNameText()));
@@ -425,6 +475,8 @@ void MainWindow::refreshRecentDatabases()
         recentActions_ << action;
     }
     recentSeparator_->setVisible(!paths.isEmpty());
+    startPanel_->setRecent(paths);
+    placeStartPanel();
 }
 
 void MainWindow::closeDatabase()
@@ -437,6 +489,7 @@ void MainWindow::closeDatabase()
     showTodaysDate();
     openPath_.clear();
     refreshRecentDatabases();
+    startPanel_->show();
 }
 
 void MainWindow::resetAfterDelete()

@@ -8,6 +8,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class StartPanel;
 
 // Where the product picture stands for a screen of the given width.
 QPoint productPicturePlace(int screenWidth);
@@ -28,6 +29,9 @@ class MainWindow : public QMainWindow
     void placeProductPicture(int screenWidth);
 
     void openDatabase();
+    // "Create a database": the open dialog with a new name proposed. False
+    // when it was cancelled.
+    bool createDatabase();
     // Opens the database at `path` as choosing it in the open dialog does, and
     // puts it first among the recent databases.
     void openDatabaseFile(const QString& path);
@@ -38,11 +42,15 @@ class MainWindow : public QMainWindow
     // The state without an open database, after the open one was deleted.
     void resetAfterDelete();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void fitToScreen();
     // Status panel 4 as at start; it may have shown a message of the open database.
     void showTodaysDate();
     void undoLast();
+    void placeStartPanel();
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();
@@ -51,7 +59,9 @@ class MainWindow : public QMainWindow
     void refreshRecentDatabases();
 
     QLabel* productPicture_ = nullptr;
-    QString openPath_; // the open database's full path; empty when none is open
+    QWidget* gradientArea_ = nullptr;
+    StartPanel* startPanel_ = nullptr; // shown while no database is open
+    QString openPath_;                 // the open database's full path; empty when none is open
     QLabel* panels_[5] = {};
     QList<QMenu*> dataMenus_;
     // File menu items that need an open database.

@@ -98,7 +98,7 @@ QString openFile(QWidget* parent, const OpenOptions& options)
     // After a refused or declined name the dialog comes back where the user
     // was, with the typed name still in it.
     QString folder = options.initialFolder;
-    QString typedName;
+    QString typedName = options.initialName;
     for (;;) {
         state().lastStart = {folder, typedName};
         QString chosen;

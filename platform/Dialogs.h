@@ -39,6 +39,7 @@ struct OpenOptions {
     QString filter;        // Qt filter, e.g. "Quor3 Data File (*.c3d)"
     QString defaultSuffix; // appended to a name typed without one
     QString initialFolder;
+    QString initialName;  // typed into the dialog at first: a name proposed for a new file
     QString createPrompt; // asked before a new name is accepted
     // A non-empty reason refuses the chosen path: it is shown, and the dialog
     // comes back with the name kept.

@@ -3,9 +3,11 @@
 #include "app/AboutDialog.h"
 #include "app/MainWindow.h"
 #include "app/RadialFill.h"
+#include "app/StartPanel.h"
 #include "engine/Dates.h"
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
+#include "entry/ImportWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadialGradient>
 #include <QTextBrowser>
 #include <QTimer>
@@ -151,6 +154,88 @@ class MainWindowTest : public QObject
         QVERIFY(Dialogs::shown().first().text.contains("empty.c3d"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
         QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
+    // Without a database the window says what to do first; every step is a
+    // button reached from the keyboard, and the panel goes while a database
+    // is open.
+    void theStartPanelLeadsToADatabase()
+    {
+        env->writeDatabase("ga.c3d", 30);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        auto* panel = window->findChild<QWidget*>("StartPanel");
+        QVERIFY(panel && panel->isVisible());
+        QStringList reached;
+        for (int i = 0; i < 3; ++i) {
+            auto* focused = qobject_cast<QPushButton*>(QApplication::focusWidget());
+            QVERIFY(focused && panel->isAncestorOf(focused));
+            reached << focused->text().remove('&');
+            QTest::keyClick(focused, Qt::Key_Tab);
+        }
+        QCOMPARE(reached, (QStringList{"Create a database", "Import results...", "Open..."}));
+
+        Dialogs::queueFile(env->dataFolder() + "/ga.c3d");
+        QTest::keyClick(window.get(), Qt::Key_O, Qt::AltModifier);
+        QTRY_COMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
+        QVERIFY(!panel->isVisible());
+
+        window->findChild<QAction*>("CloseDatabase1")->trigger();
+        QVERIFY(panel->isVisible());
+        auto* recent = panel->findChild<QPushButton*>("StartRecent1");
+        QVERIFY(recent && recent->isVisible());
+        QCOMPARE(recent->text(), QString("&1 ga.c3d"));
+        recent->setFocus();
+        QTest::keyClick(recent, Qt::Key_Space);
+        QCOMPARE(window->windowTitle(), QString("ga.c3d — Quor 3"));
+    }
+
+    // "Create a database" proposes a name not taken yet and asks nothing more;
+    // "Import results..." goes on into the import window of the new database.
+    void creatingProposesAFreeNameAndImportFollows()
+    {
+        env->writeDatabase("draws.c3d", 3);
+        auto* panel = window->findChild<QWidget*>("StartPanel");
+        Dialogs::queueFile(env->dataFolder() + "/mine.c3d");
+        panel->findChild<QPushButton*>("CreateDatabaseButton")->click();
+        QCOMPARE(Dialogs::lastOpenStart().name, QString("draws 2.c3d"));
+        QVERIFY(Dialogs::shown().isEmpty());
+        QCOMPARE(window->windowTitle(), QString("mine.c3d — Quor 3"));
+        QVERIFY(dataMenusEnabled());
+
+        window->closeDatabase();
+        QString opened;
+        whenModalActive<QDialog>([&](QDialog* import) {
+            opened = import->objectName();
+            import->close();
+        });
+        Dialogs::queueFile(env->dataFolder() + "/results.c3d");
+        panel->findChild<QPushButton*>("ImportResultsButton")->click();
+        QCOMPARE(window->windowTitle(), QString("results.c3d — Quor 3"));
+        QCOMPARE(opened, ImportWindow().objectName());
+    }
+
+    // Beside the picture, never over it, and inside the gradient.
+    void theStartPanelStandsBesideThePicture_data()
+    {
+        QTest::addColumn<QSize>("area");
+        QTest::addColumn<int>("screenWidth");
+        QTest::newRow("800 x 600") << QSize(800, 500) << 800;
+        QTest::newRow("1024 x 768") << QSize(1024, 660) << 1024;
+        QTest::newRow("1280 x 1024") << QSize(1280, 900) << 1280;
+        QTest::newRow("a narrow window") << QSize(480, 700) << 800;
+    }
+    void theStartPanelStandsBesideThePicture()
+    {
+        QFETCH(QSize, area);
+        QFETCH(int, screenWidth);
+        StartPanel panel(nullptr);
+        panel.setRecent({"/a/one.c3d", "/a/two.c3d", "/a/three.c3d", "/a/four.c3d", "/a/five.c3d"});
+        const QRect picture(productPicturePlace(screenWidth), QSize(112, 111));
+        const QRect gradient(QPoint(0, 41), area);
+        panel.placeBeside(picture, gradient);
+        QVERIFY2(!panel.geometry().intersects(picture), qPrintable(QString("%1,%2").arg(panel.x()).arg(panel.y())));
+        QVERIFY(gradient.contains(panel.geometry()));
     }
 
     void pictureStandsByScreenWidth()
