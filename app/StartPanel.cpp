@@ -48,7 +48,13 @@ StartPanel::StartPanel(QWidget* parent) : QFrame(parent)
 
 void StartPanel::setRecent(const QStringList& paths)
 {
-    qDeleteAll(recentButtons_);
+    // Later: the list changes as one of these buttons opens its database.
+    for (QPushButton* b : std::as_const(recentButtons_)) {
+        recentLayout_->removeWidget(b);
+        b->setObjectName(QString());
+        b->hide();
+        b->deleteLater();
+    }
     recentButtons_.clear();
     QWidget* previous = findChild<QPushButton*>("OpenDatabaseButton");
     for (int i = 0; i < paths.size(); ++i) {
