@@ -36,14 +36,20 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     licence->setObjectName("LicenceLine");
     licence->setWordWrap(true);
 
-    // The link goes through the program's web opener, which reports a failure.
+    // The link goes through the program's web opener, which reports a failure;
+    // without a support page it leads to the help.
     const QString address = WebPages::supportAddress();
-    auto* support = new QLabel(QString("%1 <a href=\"%2\">%2</a>").arg(tr("Support:"), address.toHtmlEscaped()), this);
+    const QString linkText = address.isEmpty() ? tr("Help > Contents") : address;
+    auto* support =
+        new QLabel(QString("%1 <a href=\"%2\">%3</a>")
+                       .arg(tr("Support:"), (address.isEmpty() ? QString("help:contents") : address).toHtmlEscaped(),
+                            linkText.toHtmlEscaped()),
+                   this);
     support->setObjectName("SupportLink");
     support->setTextFormat(Qt::RichText);
     support->setTextInteractionFlags(Qt::TextBrowserInteraction);
     support->setOpenExternalLinks(false);
-    connect(support, &QLabel::linkActivated, this, [this, address] { WebPages::OpenWebPage(this, address); });
+    connect(support, &QLabel::linkActivated, this, [this] { WebPages::openSupport(this); });
 
     auto* aboutQt = new QPushButton(tr("About &Qt"), this);
     aboutQt->setObjectName("AboutQtButton");

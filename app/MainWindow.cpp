@@ -333,8 +333,7 @@ void MainWindow::buildMenu()
 
     QMenu* helpMenu = menu("Help1", "&Help");
     item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });
-    item(helpMenu, "Quor3WebSupport1", "Quor3 Web Support",
-         [this] { WebPages::OpenWebPage(this, WebPages::supportAddress()); });
+    item(helpMenu, "Quor3WebSupport1", "Quor3 Web Support", [this] { WebPages::openSupport(this); });
     item(helpMenu, "ResultsSite1", WebPages::ResultsSiteName,
          [this] { WebPages::OpenWebPage(this, WebPages::ResultsAddress); });
     item(helpMenu, "AboutQuor31", "&About Quor 3", [this] {

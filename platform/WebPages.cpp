@@ -1,6 +1,7 @@
 #include "platform/WebPages.h"
 
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/TextSettings.h"
 
 #include <QDesktopServices>
@@ -32,7 +33,16 @@ int openWithDesktop(const QString& address)
 
 QString supportAddress()
 {
-    return Settings::readText(QStringLiteral("Support Page"), QString::fromLatin1(SupportAddress));
+    return Settings::readText(QStringLiteral("Support Page")).trimmed();
+}
+
+void openSupport(QWidget* owner)
+{
+    const QString address = supportAddress();
+    if (address.isEmpty())
+        Help::contents();
+    else
+        OpenWebPage(owner, address);
 }
 
 int openAddress(const QString& address)

@@ -9,14 +9,16 @@ class QWidget;
 namespace WebPages
 {
 
-// The product support page unless quor3.ini names another under "Support Page"
-// (a distributor's own, say).
-inline const char* const SupportAddress = "https://quor3.example.com/support";
 inline const char* const ResultsSiteName = "LotteryUSA.com";
 inline const char* const ResultsAddress = "https://www.lotteryusa.com/";
 
-// The support page's address as configured.
+// The product support page: the one quor3.ini names under "Support Page" (a
+// distributor's own, say); empty when none is named, as the program has no
+// page of its own.
 QString supportAddress();
+// Help > Quor3 Web Support: the support page, or without one the program's
+// own documentation, its help.
+void openSupport(QWidget* owner);
 
 // The shell-style result of opening an address: above 32 is success.
 int openAddress(const QString& address);

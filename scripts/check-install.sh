@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built tree (default build/) into a scratch prefix and checks what a
 # Linux desktop reads from it: the desktop entry, the AppStream data, the .c3d
-# file type, the manual page, the icons, both programs' --version, the program
-# started on a file under a virtual display, and the Debian package with its
-# library dependencies.
+# file type, the manual pages, the copyright file, the icons, both programs'
+# --version, the program started on a file under a virtual display, and the
+# Debian package with its library dependencies.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -15,9 +15,14 @@ prefix=$scratch/prefix
 fail() { echo "Install check: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-[[ -n $(find "$prefix" -name quor3-chart-windows.so -path '*/lib*/quor3/*') ]] || fail "the chart windows module is not installed"
+# Where the README says: lib/quor3 (lib/<arch>/quor3 when configured for /usr).
+libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
+[[ -f $prefix/$libdir/quor3/quor3-chart-windows.so ]] || fail "the chart windows module is not in $libdir/quor3"
+[[ $libdir != lib ]] || grep -q '`lib/quor3/quor3-chart-windows.so`' README.md ||
+  fail "README does not name lib/quor3 for the module"
 for f in bin/quor3 bin/quor3-engine share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-  share/mime/packages/$id.xml share/man/man1/quor3-engine.1 share/icons/hicolor/scalable/apps/$id.svg \
+  share/mime/packages/$id.xml share/man/man1/quor3.1 share/man/man1/quor3-engine.1 \
+  share/doc/quor3/copyright share/icons/hicolor/scalable/apps/$id.svg \
   share/icons/hicolor/{48x48,128x128,256x256}/apps/$id.png; do
   [[ -f $prefix/$f ]] || fail "$f is not installed"
 done
@@ -32,13 +37,27 @@ appstreamcli validate --no-net "$prefix/share/metainfo/$id.metainfo.xml" >"$scra
 appstreamcli validate-tree --no-net "$prefix" >"$scratch/appstream-tree.log" ||
   { cat "$scratch/appstream-tree.log"; fail "AppStream data with the desktop entry and icons"; }
 grep -q "<release version=\"$version\"" "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream release is not $version"
+# The project has no web address yet: no homepage, and no placeholder address anywhere.
+! grep -q '<url type="homepage"' "$prefix/share/metainfo/$id.metainfo.xml" || fail "AppStream data names a homepage"
+! grep -rq 'example\.com' "$prefix/share/metainfo" "$prefix/share/applications" || fail "a placeholder address is installed"
 xmllint --noout "$prefix/share/mime/packages/$id.xml" || fail "file type"
 # The desktop's own MIME database must map *.c3d to our type.
 update-mime-database "$prefix/share/mime" >"$scratch/mime.log" 2>&1 || { cat "$scratch/mime.log"; fail "update-mime-database"; }
 grep -q '^[0-9]*:application/x-quor3-draws:\*\.c3d$' "$prefix/share/mime/globs2" || fail "*.c3d is not registered"
-man --warnings -l "$prefix/share/man/man1/quor3-engine.1" >"$scratch/man.txt" 2>"$scratch/man.log" || fail "manual page"
-[[ ! -s $scratch/man.log ]] || { cat "$scratch/man.log"; fail "manual page warnings"; }
-grep -q "Quor 3 $version" "$scratch/man.txt" || fail "manual page does not name version $version"
+for page in quor3 quor3-engine; do
+  man --warnings -l "$prefix/share/man/man1/$page.1" >"$scratch/man.txt" 2>"$scratch/man.log" || fail "manual page $page"
+  [[ ! -s $scratch/man.log ]] || { cat "$scratch/man.log"; fail "manual page $page warnings"; }
+  grep -q "Quor 3 $version" "$scratch/man.txt" || fail "manual page $page does not name version $version"
+done
+for option in --help --version; do
+  grep -qF -- "${option//-/\\-}" "$prefix/share/man/man1/quor3.1" || fail "the manual page quor3 lacks $option"
+done
+# Debian's machine-readable copyright format, the whole work under GPL-3.0-or-later.
+copyright=$prefix/share/doc/quor3/copyright
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file is not in the machine-readable format"
+grep -qx 'Files: \*' "$copyright" && grep -qx 'License: GPL-3.0-or-later' "$copyright" ||
+  fail "the copyright file does not put every file under GPL-3.0-or-later"
 for command in $("$prefix/bin/quor3-engine" --help | sed -n 's/^  quor3-engine \([a-z]\+\).*/\1/p'); do
   grep -qx "\.B quor3-engine $command" "$prefix/share/man/man1/quor3-engine.1" || fail "the manual page lacks \"$command\""
 done
@@ -80,10 +99,13 @@ grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no ico
 (cd "$build" && cpack -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
 deb=$(ls "$scratch"/deb/quor3_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
+[[ -z $(dpkg-deb -f "$deb" Homepage) ]] || fail "the package names a homepage"
 [[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* && $depends == *libqt6charts6* ]] ||
   fail "package dependencies: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
 grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
-echo "Install check: desktop entry, AppStream data, file type, manual page, icons and $(basename "$deb") pass."
+grep -q "\./usr/share/doc/quor3/copyright$" <<<"$contents" || fail "package lacks /usr/share/doc/quor3/copyright"
+grep -q "\./usr/share/man/man1/quor3\.1" <<<"$contents" || fail "package lacks the manual page quor3(1)"
+echo "Install check: desktop entry, AppStream data, file type, manual pages, copyright, icons and $(basename "$deb") pass."

@@ -7,6 +7,7 @@
 #include "app/RecentDatabases.h"
 #include "entry/AddDrawsWindow.h"
 #include "platform/Dialogs.h"
+#include "platform/Help.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
 #include "platform/TextSettings.h"
@@ -397,10 +398,15 @@ class DesktopTest : public QObject
             asked << address;
             return 42;
         });
+        // Without a page of its own the program shows its help.
         window->findChild<QAction*>("Quor3WebSupport1")->trigger();
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(Help::lastTopic(), QString("contents"));
+        QVERIFY(Help::viewer() && Help::viewer()->isVisible());
+        Help::viewer()->close();
         Settings::writeText("Support Page", "https://distributor.example.net/help");
         window->findChild<QAction*>("Quor3WebSupport1")->trigger();
-        QCOMPARE(asked, (QStringList{WebPages::SupportAddress, "https://distributor.example.net/help"}));
+        QCOMPARE(asked, QStringList{"https://distributor.example.net/help"});
 
         // A page that cannot be opened is reported with its address.
         WebPages::setOpenerForTesting([](const QString&) { return 31; });

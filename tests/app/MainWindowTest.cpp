@@ -367,10 +367,10 @@ class MainWindowTest : public QObject
     void webPagesReportShellFailures()
     {
         WebPages::setOpenerForTesting([](const QString&) { return 5; });
-        window->findChild<QAction*>("Quor3WebSupport1")->trigger();
+        window->findChild<QAction*>("ResultsSite1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown().first().title, QString("Error ExploreWeb"));
-        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute\n\n") + WebPages::SupportAddress);
+        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute\n\n") + WebPages::ResultsAddress);
         WebPages::setOpenerForTesting([](const QString&) { return 42; });
         window->findChild<QAction*>("ResultsSite1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
