@@ -13,6 +13,7 @@
 #include "platform/Session.h"
 
 #include <QCalendarWidget>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,12 +199,18 @@ class EntryKeyboardTest : public QObject
         auto* monthName = child<QLabel>(&w, "Panel2");
         auto* year = child<QLabel>(&w, "Label3");
 
-        // The calendar follows the third digit box in the Tab order.
+        // The calendar follows the third digit box in the Tab order, and
+        // shows that it has the focus.
         QTRY_COMPARE(focused(), static_cast<QWidget*>(box(w, "SpinEdit1")));
+        QWidget* days = calendar->focusProxy();
+        const auto edge = [days] { return days->grab().toImage().pixelColor(0, days->height() / 2); };
+        const QColor highlight = days->palette().color(QPalette::Active, QPalette::Highlight);
+        QVERIFY(edge() != highlight);
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         QVERIFY(focused() == calendar || calendar->isAncestorOf(focused()));
+        QCOMPARE(edge(), highlight);
 
         press(Qt::Key_Right);
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 2, 1}));
