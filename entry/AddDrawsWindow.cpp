@@ -465,9 +465,16 @@ void AddDrawsWindow::enterDraw()
     Session& session = Session::instance();
     if (session.databaseName.empty())
         throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
+    const CivilDate date = calendarDate();
+    if (QDate(date.year, date.month, date.day) > QDate::currentDate() &&
+        Dialogs::ask(this, windowTitle(),
+                     QString("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes) {
+        calendar->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     {
         BusyCursor busy;
-        const CivilDate date = calendarDate();
         heldDate = date;
         quor3::DrawRecord draw;
         draw.DrawDate = quor3::encodeDate(date);
