@@ -1,5 +1,6 @@
 #include "entry/AddDrawsWindow.h"
 
+#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/DrawRecord.h"
 #include "engine/EntryDates.h"
@@ -8,6 +9,7 @@
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 #include "entry/DigitTyping.h"
+#include "entry/UndoLastEntry.h"
 #include "platform/Activation.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -484,8 +486,16 @@ void AddDrawsWindow::enterDraw()
 
         // Compared before anything is written, so the draw meets the choices
         // that were on offer before it.
-        if (notifyBox->isChecked())
-            checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
+        // The log lines this entry writes go again when the entry is undone.
+        std::vector<std::string> logged;
+        if (notifyBox->isChecked()) {
+            const bool newLog = !quor3::fileExists(session.fileInFolder(quor3::files::WinnersLog));
+            const auto matches = checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
+            if (newLog && !matches.empty())
+                logged.push_back(quor3::winnersLogFirstLine(date));
+            for (const auto& match : matches)
+                logged.push_back(match.logLine);
+        }
 
         // The store and the rebuild are one change of the folder. The match
         // check above locks each of its reads and log lines itself: it waits
@@ -493,7 +503,7 @@ void AddDrawsWindow::enterDraw()
         quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
         // Add > Undo Last Entry takes it back; a cut-back names its backup in the status bar.
-        session.recordEntry({session.databasePath(), draw, stored.totalDraws, stored.backup});
+        recordEntryForUndo({session.databasePath(), draw, stored.totalDraws, stored.backup}, std::move(logged));
         // A second press stores nothing until the user types a digit or
         // changes the date: a double click is one entry, not two.
         enterButton->setEnabled(false);

@@ -145,6 +145,39 @@ class UndoTest : public QObject
         QVERIFY(quor3::listBackups(data("ga.c3d")).empty());
     }
 
+    void undoTakesTheEntrysWinnersLogLinesWithIt()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        open("ga.c3d");
+        Settings::writeInteger("QCheck", 1);
+        const fs::path log = data("quor3 winners.txt");
+        // Only the hot choices are compared, and 4-0-7 matches two of them.
+        const auto onlyHotChoices = [&] {
+            for (const char* file : {"cold.dat", "wm.dat", "oddeven.dat", "ordinal.dat", "pr.dat", "repeats.dat"})
+                fs::remove(data(file));
+            quor3::writeTextLines(data("hot.dat"), {"4  0  7", "9  9  9", "7  0  4", "9  9  8", "9  8  8"});
+        };
+        // The entry began the log: the log goes with it.
+        onlyHotChoices();
+        enter(4, 0, 7);
+        QCOMPARE(quor3::readTextLines(log).size(), std::size_t(3));
+        undo(QMessageBox::Yes);
+        QVERIFY(Dialogs::shown()[0].text.endsWith("\nWhat it wrote in \"quor3 winners.txt\" goes with it."));
+        QVERIFY(!quor3::fileExists(log));
+
+        // An older log keeps every byte it had, also an older line like the entry's.
+        const std::string older = "Log began on: 1/2/2001\r\n"
+                                  "1/11/2002[Quor3 Picked: 4  0  7] [Actual: 407] Hot Category ga.c3d\r\n"
+                                  "a line of the user's own\r\n";
+        quor3::writeWholeFile(log, older);
+        onlyHotChoices();
+        enter(4, 0, 7);
+        QCOMPARE(quor3::readTextLines(log).size(), std::size_t(5));
+        undo(QMessageBox::Yes);
+        QCOMPARE(quor3::readWholeFile(log), older);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 10LL);
+    }
+
     void anEntryIntoAnotherDatabaseIsNotUndoneHere()
     {
         env->writeDatabase("ga.c3d", 10);
