@@ -4,14 +4,19 @@
 #include "engine/Backups.h"
 #include "engine/FileIo.h"
 #include "entry/AddDrawsWindow.h"
+#include "entry/ImportWindow.h"
+#include "entry/RestoreBackupWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -176,6 +181,43 @@ class UndoTest : public QObject
         undo(QMessageBox::Yes);
         QCOMPARE(quor3::readWholeFile(log), older);
         QCOMPARE(quor3::countDraws(data("ga.c3d")), 10LL);
+    }
+
+    // Import and restore replace what the last entry left: it is no longer
+    // theirs to take back.
+    void nothingToUndoAfterAnImportOrARestore()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        open("ga.c3d");
+        quor3::backupDatabase(data("ga.c3d"));
+        for (const bool restoring : {false, true}) {
+            enter(4, 0, 7);
+            if (restoring) {
+                whenModalActive<RestoreBackupWindow>([](RestoreBackupWindow* w) {
+                    auto* grid = child<QTableWidget>(w, "backupGrid");
+                    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                      grid->visualItemRect(grid->item(0, 0)).center());
+                    Dialogs::queueButton(QMessageBox::Yes);
+                    QTest::mouseClick(child<QPushButton>(w, "restoreButton"), Qt::LeftButton);
+                });
+                window->findChild<QAction*>("RestoreBackup1")->trigger();
+            } else {
+                whenModalActive<ImportWindow>([](ImportWindow* w) {
+                    auto* box = child<QPlainTextEdit>(w, "sourceText");
+                    box->setFocus();
+                    QApplication::clipboard()->setText("Date,Result\n2/1/2002,123\n");
+                    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                    QTest::mouseClick(child<QPushButton>(w, "importButton"), Qt::LeftButton);
+                });
+                window->findChild<QAction*>("ImportDraws1")->trigger();
+            }
+            QVERIFY(!Dialogs::shown().isEmpty());
+            const std::string after = quor3::readWholeFile(data("ga.c3d"));
+            undo(QMessageBox::Yes);
+            QVERIFY2(Dialogs::shown()[0].text.startsWith("There is no entry to undo"),
+                     qPrintable(Dialogs::shown()[0].text));
+            QCOMPARE(quor3::readWholeFile(data("ga.c3d")), after);
+        }
     }
 
     void anEntryIntoAnotherDatabaseIsNotUndoneHere()
