@@ -233,13 +233,9 @@ void CorrectionsWindow::loadSelectedDraw()
     if (row < 0 || row >= static_cast<int>(shown_.size()))
         return;
     selectedIndex_ = row;
-    const auto database = Session::instance().databasePath();
-    if (row >= quor3::countDraws(database) ||
-        !quor3::sameDateAndDigits(quor3::readDraw(database, row), shown_[static_cast<std::size_t>(row)])) {
-        reloadChangedDatabase();
-        return;
-    }
-    selectedRecord_ = quor3::readDraw(database, row);
+    // The draw as the list shows it: should the database have changed since,
+    // the change of it is refused when it is written.
+    selectedRecord_ = shown_[static_cast<std::size_t>(row)];
     firstDigitBox->setValue(selectedRecord_.Digit1);
     secondDigitBox->setValue(selectedRecord_.Digit2);
     thirdDigitBox->setValue(selectedRecord_.Digit3);
@@ -265,6 +261,7 @@ void CorrectionsWindow::reenterDraw()
     record.Digit2 = spinEditValue(secondDigitBox);
     record.Digit3 = spinEditValue(thirdDigitBox);
 
+    const ActivationGate::Busy writing(activation_);
     Session& session = Session::instance();
     const bool written = changeSelectedDraw(
         [&] {
@@ -288,8 +285,12 @@ void CorrectionsWindow::deleteDraw()
 {
     if (selectedRow() < 0 || selectedIndex_ < 0)
         return;
+    // The question activates the window again when it closes: the list must
+    // not be read afresh in between.
+    const ActivationGate::Busy asking(activation_);
     Session& session = Session::instance();
-    const quor3::DrawRecord shown = shown_[static_cast<std::size_t>(selectedIndex_)];
+    const int index = selectedIndex_;
+    const quor3::DrawRecord shown = shown_[static_cast<std::size_t>(index)];
     const QString question =
         QString("Delete the entry %1 of %2 from %3?\nThe database as it is now is kept as a "
                 "backup first.")
@@ -298,13 +299,15 @@ void CorrectionsWindow::deleteDraw()
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                      QMessageBox::No) != QMessageBox::Yes)
         return;
-    changeSelectedDraw([&] { quor3::deleteDraw(session.folder, session.databaseName, selectedIndex_, shown); },
+    changeSelectedDraw([&] { quor3::deleteDraw(session.folder, session.databaseName, index, shown); },
                        [&] {
                            // The count changes, so every panel does; without
                            // its last draw there is no database, as before
                            // its first one.
                            BusyCursor busy;
                            StatusBarSink sink;
+                           // The last entry is no longer the database's last change.
+                           session.lastEntry.reset();
                            session.totalDraws = 0;
                            if (quor3::openDatabase(session.folder, session.databaseName, sink))
                                session.totalDraws = quor3::countDraws(session.databasePath());
