@@ -283,7 +283,7 @@ TEST_F(Backups, ACorrectionChangesOneRecordAfterABackup)
     const std::string before = quor3::readWholeFile(dir / "ga.c3d");
     const quor3::DrawRecord fixed = drawsOf({{0, 0, 1}}, 37300)[0];
 
-    const quor3::fs::path backup = quor3::correctDraw(dir.path(), "ga.c3d", 1, fixed);
+    const quor3::fs::path backup = quor3::correctDraw(dir.path(), "ga.c3d", 1, draws[1], fixed);
     EXPECT_EQ(quor3::readWholeFile(backup), before);
     const auto after = quor3::readDraws(dir / "ga.c3d");
     ASSERT_EQ(after.size(), 3u);
@@ -297,14 +297,15 @@ TEST_F(Backups, ACorrectionChangesOneRecordAfterABackup)
 
 TEST_F(Backups, ACorrectionThatCannotBeMadeChangesNothing)
 {
-    writeDatabase(dir / "ga.c3d", drawsOf({{1, 2, 3}, {4, 5, 6}}));
+    const auto draws = drawsOf({{1, 2, 3}, {4, 5, 6}});
+    writeDatabase(dir / "ga.c3d", draws);
     const std::string before = quor3::readWholeFile(dir / "ga.c3d");
     const quor3::DrawRecord fixed = drawsOf({{0, 0, 1}})[0];
-    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 2, fixed), quor3::Error);
-    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", -1, fixed), quor3::Error);
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 2, draws[1], fixed), quor3::Error);
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", -1, draws[0], fixed), quor3::Error);
     EXPECT_FALSE(quor3::fs::exists(dir / "backups"));
     quor3::setFlushFunctionForTesting(&failingFlush);
-    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 0, fixed), quor3::Error);
+    EXPECT_THROW(quor3::correctDraw(dir.path(), "ga.c3d", 0, draws[0], fixed), quor3::Error);
     quor3::setFlushFunctionForTesting(nullptr);
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), before);
     EXPECT_TRUE(fileNames(dir / "backups").empty());
