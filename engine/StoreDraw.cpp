@@ -27,7 +27,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         // cannot write, or a link to one elsewhere, is never replaced.
         checkChangeable(database, "replace");
         // The older draws the cut leaves out stay in the backup.
-        result.backup = backupDatabase(database);
+        result.backup = backupDatabase(database, backupReason::CutBack);
         std::vector<DrawRecord> draws = readDraws(database);
         std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
@@ -52,7 +52,9 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
     if (index < 0 || index >= n)
         throwIoError(database, "correct", "it has no record " + std::to_string(index + 1));
     checkChangeable(database, "replace");
-    const fs::path backup = backupDatabase(database);
+    const fs::path backup = backupDatabase(
+        database,
+        backupReason::correction(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]).DrawDate));
     DrawRecord corrected = record;
     corrected.Reserved = {};
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
