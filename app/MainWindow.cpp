@@ -407,12 +407,11 @@ void MainWindow::openDatabaseFile(const QString& path)
     }
     Session& session = Session::instance();
     const QFileInfo info(path);
-    session.folder = info.absolutePath().toStdString();
+    session.chooseDatabase(path);
     setDataMenusEnabled(true);
     openPath_ = info.absoluteFilePath();
     startPanel_->hide();
     showTodaysDate();
-    session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(mainTitle(session.databaseNameText()));
     session.totalDraws = 0;
     runGuarded(this, [&] {

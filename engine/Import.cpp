@@ -1090,7 +1090,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     // to one elsewhere, is never replaced.
     checkChangeable(database, "replace");
     if (exists)
-        outcome.backup = backupDatabase(database);
+        outcome.backup = backupDatabase(database, backupReason::Import);
     replaceFileAtomically(database, after);
     outcome.changed = true;
     return outcome;

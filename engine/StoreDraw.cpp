@@ -31,7 +31,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         // cannot write, or a link to one elsewhere, is never replaced.
         checkChangeable(database, "replace");
         // The older draws the cut leaves out stay in the backup.
-        result.backup = backupDatabase(database);
+        result.backup = backupDatabase(database, backupReason::CutBack);
         std::vector<DrawRecord> draws = readDraws(database);
         std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
@@ -91,7 +91,9 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     std::string bytes = readWithDrawAt(database, "correct", index, expected);
     checkChangeable(database, "replace");
-    const fs::path backup = backupDatabase(database);
+    const fs::path backup = backupDatabase(
+        database,
+        backupReason::correction(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]).DrawDate));
     DrawRecord corrected = record;
     corrected.Reserved = {};
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
@@ -107,7 +109,7 @@ DeleteResult deleteDraw(const fs::path& folder, const std::string& databaseName,
     std::string bytes = readWithDrawAt(database, "delete a draw of", index, expected);
     checkChangeable(database, "replace");
     DeleteResult result;
-    result.backup = backupDatabase(database);
+    result.backup = backupDatabase(database, backupReason::deletion(expected.DrawDate));
     bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
     bytes.erase(static_cast<std::size_t>(index) * DrawRecordSize, DrawRecordSize);
     result.totalDraws = static_cast<long long>(bytes.size() / DrawRecordSize);

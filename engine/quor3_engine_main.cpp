@@ -2,8 +2,8 @@
 
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
-#include "engine/DatabaseLock.h"
 #include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/Export.h"
@@ -42,7 +42,8 @@ const char* const usage = "Usage:\n"
                           "      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to\n"
                           "      the standard output.\n"
                           "  quor3-engine backups PATH\n"
-                          "      Lists the backups of PATH, newest first.\n"
+                          "      Lists the backups of PATH, newest first, with the local time each\n"
+                          "      was taken and why.\n"
                           "  quor3-engine restore PATH BACKUP\n"
                           "      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.\n"
                           "  quor3-engine backtest PATH [--from K] [--seed S] [--json]\n"
@@ -57,7 +58,8 @@ const char* const usage = "Usage:\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
                           "file name, cut to 25 characters. Exit status: 0 on success, 1 on failure,\n"
-                          "2 on wrong usage.\n";
+                          "2 on wrong usage, 3 when a change is stored but the statistics could not\n"
+                          "be updated (Quor 3 updates them the next time it opens the database).\n";
 
 class PrintedStatus : public quor3::StatusSink
 {
@@ -88,6 +90,19 @@ Location locate(const std::string& path)
     where.name = quor3::databaseNameFor(p);
     quor3::refuseReservedDatabaseName(where.folder, where.name);
     return where;
+}
+
+// The rebuild after a stored change; its failure is said as what it is, and
+// the exit status 3 tells a script so.
+int rebuildAndPrint(const Location& where, quor3::FirstPanels panels, PrintedStatus status)
+{
+    const std::string failure = quor3::rebuildAfterChange(where.folder, where.name, panels, status);
+    if (!failure.empty()) {
+        std::cout << failure << '\n';
+        return 3;
+    }
+    status.print();
+    return 0;
 }
 
 quor3::CivilDate parseDate(const std::string& text)
@@ -146,10 +161,7 @@ int runDataCommand(const std::vector<std::string>& args)
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode);
         std::cout << quor3::describeImport(outcome) << '\n';
-        PrintedStatus status;
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
-        status.print();
-        return 0;
+        return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     if (command == "export" && args.size() <= 3) {
         if (args.size() == 3) {
@@ -171,7 +183,8 @@ int runDataCommand(const std::vector<std::string>& args)
                           b.minute, b.second);
             std::cout << b.file.filename().string() << "  taken " << taken << "  " << b.draws
                       << (b.draws == 1 ? " draw" : " draws") << "  last draw "
-                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none")) << '\n';
+                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none"))
+                      << (b.reason.empty() ? std::string() : "  " + b.reason) << '\n';
         }
         return 0;
     }
@@ -183,10 +196,7 @@ int runDataCommand(const std::vector<std::string>& args)
             std::cout << " The database as it was is kept in " << quor3::BackupFolderName << "/"
                       << kept.filename().string() << ".";
         std::cout << '\n';
-        PrintedStatus status;
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
-        status.print();
-        return 0;
+        return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     return -1;
 }
@@ -272,12 +282,11 @@ int run(const std::vector<std::string>& args)
         PrintedStatus status;
         status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::None, status);
-        status.print();
+        const int done = rebuildAndPrint(where, quor3::FirstPanels::None, status);
         if (!stored.backup.empty())
             std::cout << "The older draws are kept in " << quor3::BackupFolderName << "/"
                       << stored.backup.filename().string() << ".\n";
-        return 0;
+        return done;
     }
     if (const int done = runDataCommand(args); done >= 0)
         return done;

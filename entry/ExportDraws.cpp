@@ -6,7 +6,6 @@
 #include "platform/Session.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 namespace
 {
@@ -25,8 +24,11 @@ void exportOpenDatabase(QWidget* parent)
     options.title = Title;
     options.filter = "CSV file (*.csv);;All files (*)";
     options.defaultSuffix = "csv";
-    options.suggestedPath = QDir(QString::fromStdString(session.folder.string()))
-                                .filePath(QFileInfo(session.databaseNameText()).completeBaseName() + ".csv");
+    // "ga.c3d" proposes "ga.csv"; any other name keeps its dots ("draws.2024.csv").
+    QString name = session.databaseNameText();
+    if (name.endsWith(".c3d", Qt::CaseInsensitive))
+        name.chop(4);
+    options.suggestedPath = QDir(QString::fromStdString(session.folder.string())).filePath(name + ".csv");
     const QString file = Dialogs::saveFile(parent, options);
     if (file.isEmpty())
         return;

@@ -72,8 +72,16 @@ void undoLastEntry(QWidget* parent)
     // status bar then shows the empty labels, as after opening a new name.
     StatusBarSink sink;
     session.totalDraws = 0;
-    if (quor3::openDatabase(session.folder, session.databaseName, sink))
+    if (!session.databaseExists()) {
+        quor3::openDatabase(session.folder, session.databaseName, sink);
+    } else {
         session.totalDraws = quor3::countDraws(session.databasePath());
+        // The entry is taken back whatever the rebuild does; a failed rebuild is said as such.
+        const std::string failure =
+            quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
+        if (!failure.empty())
+            Dialogs::inform(parent, Title, QString::fromStdString(failure), {}, QMessageBox::Warning);
+    }
     // Last: should the log refuse, the draw is gone all the same.
     quor3::removeWinnerLines(session.folder, session.databaseName, winnerLines);
 }

@@ -335,7 +335,7 @@ TEST(ImportStore, ReplacesAtomicallyAfterABackupWithReservedBytesZero)
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after[0].Reserved, (std::array<std::uint8_t, 4>{}));
     EXPECT_EQ(after[2].Digit1, 7);
-    EXPECT_TRUE(contains(quor3::describeImport(outcome), "kept in backups/ga-"));
+    EXPECT_TRUE(contains(quor3::describeImport(outcome), "kept in backups/ga.c3d-"));
 }
 
 TEST(ImportStore, CreatesAMissingDatabaseWithoutABackup)

@@ -1,10 +1,12 @@
 #include "platform/DataFolder.h"
 #include "platform/JpegImage.h"
 #include "platform/ProfileFile.h"
+#include "platform/Session.h"
 #include "platform/WebPages.h"
 
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/Rebuild.h"
 
 #include <QDir>
 #include <QFile>
@@ -203,4 +205,17 @@ TEST(ProfileFile, ALinkIsReplacedAndAReadOnlyFileKept)
         EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
     }
     EXPECT_EQ(readAll(path), "[Config]\r\nQCheck=0\r\n");
+}
+
+TEST(Session, ALongNameIsCutToTwentyFiveCharactersAsTheEngineCutsIt)
+{
+    // Characters outside the Basic Multilingual Plane count once, as in quor3-engine.
+    const QString name = QString::fromUtf8("0123456789012345678901\U0001F600\U0001F601\U0001F602\U0001F603.c3d");
+    Session session;
+    session.chooseDatabase("/data/" + name);
+    EXPECT_EQ(session.folder, std::filesystem::path("/data"));
+    EXPECT_EQ(session.databaseName, "0123456789012345678901\U0001F600\U0001F601\U0001F602");
+    EXPECT_EQ(session.databaseName, quor3::databaseNameFor(name.toStdString()));
+    session.chooseDatabase("/data/ga.c3d");
+    EXPECT_EQ(session.databaseName, "ga.c3d");
 }
