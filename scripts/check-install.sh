@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs a built tree (default build/) into a scratch prefix and checks what a
 # Linux desktop reads from it: the desktop entry, the AppStream data, the .c3d
-# file type, the manual page, the icons, both programs' --version, the program
-# started on a file under a virtual display, and the Debian package with its
-# library dependencies.
+# file type, the manual page, the icons, the daily fetch units, both programs'
+# --version, the program started on a file under a virtual display, and the
+# Debian package with its library dependencies.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -42,6 +42,21 @@ grep -q "Quor 3 $version" "$scratch/man.txt" || fail "manual page does not name 
 for command in $("$prefix/bin/quor3-engine" --help | sed -n 's/^  quor3-engine \([a-z]\+\).*/\1/p'); do
   grep -qx "\.B quor3-engine $command" "$prefix/share/man/man1/quor3-engine.1" || fail "the manual page lacks \"$command\""
 done
+
+# The daily fetch: both units valid for a user manager, the service running the
+# installed engine; nothing is enabled by installing.
+units=$prefix/lib/systemd/user
+for f in quor3-fetch.service quor3-fetch.timer; do [[ -f $units/$f ]] || fail "$f is not installed"; done
+grep -qx "ExecStart=$prefix/bin/quor3-engine fetch --all" "$units/quor3-fetch.service" || fail "the fetch service runs another program"
+for key in OnCalendar=daily Persistent=true 'RandomizedDelaySec=.*'; do
+  grep -qx "$key" "$units/quor3-fetch.timer" || fail "the fetch timer lacks $key"
+done
+if command -v systemd-analyze >/dev/null; then
+  mkdir -p "$scratch/runtime" && chmod 700 "$scratch/runtime"
+  XDG_RUNTIME_DIR=$scratch/runtime MANPATH=$prefix/share/man \
+    systemd-analyze --user verify "$units/quor3-fetch.service" "$units/quor3-fetch.timer" >"$scratch/units.log" 2>&1 &&
+    ! grep -q . "$scratch/units.log" || { cat "$scratch/units.log"; fail "the fetch units do not verify"; }
+fi
 
 [[ $("$prefix/bin/quor3-engine" --version) == "quor3-engine $version" ]] || fail "quor3-engine --version"
 [[ $(QT_QPA_PLATFORM=offscreen "$prefix/bin/quor3" --version) == "quor3 $version" ]] || fail "quor3 --version"
@@ -85,5 +100,6 @@ depends=$(dpkg-deb -f "$deb" Depends)
 contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
+grep -q "\./usr/lib/systemd/user/quor3-fetch\.timer$" <<<"$contents" || fail "package lacks the fetch timer"
 grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
 echo "Install check: desktop entry, AppStream data, file type, manual page, icons and $(basename "$deb") pass."

@@ -1,0 +1,216 @@
+#include "engine/NewResults.h"
+
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+#include "engine/Import.h"
+#include "engine/StoreDraw.h"
+
+#include <algorithm>
+#include <map>
+
+namespace quor3
+{
+
+namespace
+{
+
+std::string digitsOf(const DrawRecord& r)
+{
+    return std::to_string(r.Digit1) + std::to_string(r.Digit2) + std::to_string(r.Digit3);
+}
+
+bool sameDigits(const DrawRecord& a, const DrawRecord& b)
+{
+    return a.Digit1 == b.Digit1 && a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
+}
+
+std::string plural(long long n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The status texts of the rebuilds go to the caller's sink, except that the
+// first two panels are set here, as the add window sets them.
+void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
+              StatusSink& status, NewResultsOutcome& outcome)
+{
+    std::vector<WinnerMatch> matches;
+    // Compared before the draw is stored, so it meets the choices that were on
+    // offer before it, and logged as each match is found.
+    if (checkMatches)
+        matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3,
+                               decodeDate(draw.DrawDate));
+    const StoreResult stored = storeDraw(folder, databaseName, draw);
+    if (!stored.backup.empty())
+        outcome.backups.push_back(stored.backup);
+    status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
+    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+    rebuildStatistics(folder, databaseName, FirstPanels::None, status);
+    outcome.totalDraws = stored.totalDraws;
+    ++outcome.added;
+    outcome.lines.push_back("Added " + monthDayYear(draw.DrawDate) + ": " + digitsOf(draw));
+    for (const auto& m : matches)
+        outcome.lines.push_back(m.logLine);
+    if (stored.cutBack)
+        outcome.lines.push_back("The database was full: the older draws are kept in " + std::string(BackupFolderName) +
+                                "/" + stored.backup.filename().string() + ".");
+    outcome.matches.insert(outcome.matches.end(), matches.begin(), matches.end());
+}
+
+} // namespace
+
+NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile)
+{
+    NewResultsPlan plan;
+    if (stored.empty()) {
+        plan.fillAsImport = true;
+        plan.newer = fromFile;
+        return plan;
+    }
+    std::multimap<double, const DrawRecord*> byDate;
+    double newest = stored.front().DrawDate;
+    for (const DrawRecord& r : stored) {
+        byDate.emplace(r.DrawDate, &r);
+        newest = std::max(newest, r.DrawDate);
+    }
+    std::vector<DrawRecord> missing;
+    for (const DrawRecord& r : fromFile) {
+        if (r.DrawDate > newest) {
+            plan.newer.push_back(r);
+            continue;
+        }
+        const auto range = byDate.equal_range(r.DrawDate);
+        if (range.first == range.second) {
+            missing.push_back(r);
+            continue;
+        }
+        const bool same = std::any_of(range.first, range.second, [&r](const auto& e) { return sameDigits(*e.second, r); });
+        if (!same) {
+            const DrawRecord& kept = *range.first->second;
+            plan.conflicts.push_back({kept, r,
+                                      "conflict on " + monthDayYear(r.DrawDate) + ": stored " + digitsOf(kept) +
+                                          ", the results file has " + digitsOf(r) + "; the stored draw is kept"});
+        }
+    }
+    if (!missing.empty())
+        plan.olderMissing = planImport(stored, missing, ImportMode::Merge).fromFile;
+    std::stable_sort(plan.newer.begin(), plan.newer.end(),
+                     [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; });
+    return plan;
+}
+
+std::string announcementOf(const std::vector<WinnerMatch>& matches)
+{
+    std::string text = "W I N N E R";
+    for (const auto& m : matches)
+        text += "\n" + m.logLine;
+    return text;
+}
+
+std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
+{
+    std::vector<std::string> lines;
+    for (const auto& c : outcome.plan.conflicts)
+        lines.push_back(c.text);
+    if (outcome.plan.olderMissing > 0)
+        lines.push_back(plural(outcome.plan.olderMissing, "older draw", "older draws") + " of the results file " +
+                        (outcome.plan.olderMissing == 1 ? "is" : "are") +
+                        " missing from the database: File > Import can merge them");
+    lines.push_back(outcome.upToDate ? std::string("up to date")
+                                     : plural(outcome.added, "new draw added", "new draws added"));
+    return lines;
+}
+
+NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName, const std::string& text,
+                                const std::string& drawName, bool checkMatches, StatusSink& status)
+{
+    const ImportScan scan = importDraws(text);
+    const ChosenDraws chosen = chooseDraw(scan, drawName);
+    if (chosen.draws.empty())
+        throw Error(Error::Kind::InputOutput,
+                    drawName.empty() ? "it holds no draw that Quor 3 can read (has its layout changed?)"
+                                     : "it holds no draw named \"" + drawName + "\" (has its layout changed?)");
+
+    NewResultsOutcome outcome;
+    outcome.layout = scan.layout;
+    const fs::path database = folder / databaseName;
+    // One change: no other writer comes between the reading of the stored
+    // draws, the stores and their rebuilds.
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
+    const std::vector<DrawRecord> stored = fileExists(database) ? readDraws(database) : std::vector<DrawRecord>{};
+    outcome.plan = planNewResults(stored, chosen.draws);
+    if (outcome.plan.newer.empty()) {
+        outcome.upToDate = true;
+        outcome.totalDraws = static_cast<long long>(stored.size());
+        return outcome;
+    }
+    // Refused before the first match is logged: a database that cannot be
+    // written would otherwise leave log lines for draws never stored.
+    checkChangeable(database, "add to");
+    if (outcome.plan.fillAsImport) {
+        const ImportOutcome imported = storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge);
+        outcome.added = imported.plan.fromFile;
+        outcome.totalDraws = static_cast<long long>(imported.plan.draws.size());
+        if (!imported.backup.empty())
+            outcome.backups.push_back(imported.backup);
+        outcome.lines.push_back(describeImport(imported));
+        rebuildStatistics(folder, databaseName, FirstPanels::TotalAndLastDate, status);
+        return outcome;
+    }
+    for (const DrawRecord& draw : outcome.plan.newer)
+        storeOne(folder, databaseName, draw, checkMatches, status, outcome);
+    return outcome;
+}
+
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
+                                  const std::string& databaseName, const FetchOptions& options, StatusSink& status)
+{
+    const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
+    if (!source)
+        throw Error(Error::Kind::InputOutput,
+                    databaseName + " has no results source: set one with File > Results Source... or --from.");
+    return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
+}
+
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
+                                  const std::string& databaseName, ResultsSource source, FetchOptions options,
+                                  StatusSink& status)
+{
+    const fs::path database = folder / databaseName;
+    // Validators only count while the database still holds what they
+    // describe: an emptied or new database is fetched in full.
+    const bool hasDraws = fileExists(database) && countDraws(database) > 0;
+    options.etag = hasDraws ? source.etag : std::string();
+    options.lastModified = hasDraws ? source.lastModified : std::string();
+    const FetchedFile fetched = fetchFile(source.address, options);
+
+    NewResultsOutcome outcome;
+    if (fetched.notModified) {
+        outcome.upToDate = true;
+        outcome.totalDraws = countDraws(database);
+    } else {
+        const auto notify = SettingsSection(settingsFile, "Config").read("QCheck");
+        bool checkMatches = true;
+        try {
+            checkMatches = !notify || notify->empty() || toInt(*notify) != 0;
+        } catch (const Error&) {
+            checkMatches = false; // a value that is no number reads as 0
+        }
+        try {
+            outcome = addNewResults(folder, databaseName, fetched.body, source.drawName, checkMatches, status);
+        } catch (const Error& e) {
+            throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+        }
+    }
+    source.lastChecked = isoDateTimeNow();
+    if (!fetched.notModified) {
+        source.etag = fetched.etag;
+        source.lastModified = fetched.lastModified;
+    }
+    writeResultsSource(settingsFile, databaseName, source);
+    return outcome;
+}
+
+} // namespace quor3
