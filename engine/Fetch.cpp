@@ -35,7 +35,8 @@ bool startsWithNoCase(const std::string& text, const std::string& prefix)
 
 std::string megabytes(std::size_t bytes)
 {
-    return std::to_string(bytes / (1024 * 1024)) + " MB";
+    const std::size_t mb = 1024 * 1024;
+    return bytes % mb == 0 ? std::to_string(bytes / mb) + " MB" : std::to_string(bytes) + " bytes";
 }
 
 std::string trimmed(const std::string& text)
@@ -140,31 +141,24 @@ std::string reasonFor(CURLcode code, const char* detail, const Transfer& t, cons
     const std::string said = detail[0] ? std::string(detail) : std::string(curl_easy_strerror(code));
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY:
-        return "the name was not found (" + said + ")";
-    case CURLE_COULDNT_CONNECT:
-        return "the connection was refused or the network is down (" + said + ")";
-    case CURLE_OPERATION_TIMEDOUT:
-        return "no complete answer in time (" + said + ")";
+    case CURLE_COULDNT_RESOLVE_PROXY: return "the name was not found (" + said + ")";
+    case CURLE_COULDNT_CONNECT: return "the connection was refused or the network is down (" + said + ")";
+    case CURLE_OPERATION_TIMEDOUT: return "no complete answer in time (" + said + ")";
     case CURLE_PARTIAL_FILE:
     case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING:
-        return "the connection ended before the whole file arrived (" + said + ")";
+    case CURLE_GOT_NOTHING: return "the connection ended before the whole file arrived (" + said + ")";
     case CURLE_WRITE_ERROR:
     case CURLE_FILESIZE_EXCEEDED:
         if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
             return "the file is larger than " + megabytes(options.maxBodyBytes);
         return said;
-    case CURLE_UNSUPPORTED_PROTOCOL:
-        return "it leads to an address that is not http or https (" + said + ")";
-    case CURLE_TOO_MANY_REDIRECTS:
-        return "more than " + std::to_string(options.maxRedirects) + " redirects";
+    case CURLE_UNSUPPORTED_PROTOCOL: return "it leads to an address that is not http or https (" + said + ")";
+    case CURLE_TOO_MANY_REDIRECTS: return "more than " + std::to_string(options.maxRedirects) + " redirects";
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_CONNECT_ERROR:
         return "the secure connection failed: the server's certificate is not trusted or not valid (" + said + ")";
-    default:
-        return said;
+    default: return said;
     }
 }
 
@@ -248,8 +242,7 @@ FetchedFile fetchFile(const std::string& address, const FetchOptions& options)
     if (status < 200 || status >= 300) {
         // "HTTP/1.1 404 Not Found" -> "404 Not Found"
         const auto blank = t.statusLine.find(' ');
-        const std::string said =
-            blank == std::string::npos ? std::to_string(status) : t.statusLine.substr(blank + 1);
+        const std::string said = blank == std::string::npos ? std::to_string(status) : t.statusLine.substr(blank + 1);
         fail(address, "the server answered " + said);
     }
     return result;

@@ -34,7 +34,7 @@ struct FetchOptions {
 struct FetchedFile {
     bool notModified = false; // the server answered 304: nothing new, no body
     std::string body;
-    std::string etag;         // as the server sent them, for the next conditional request
+    std::string etag; // as the server sent them, for the next conditional request
     std::string lastModified;
 };
 

@@ -33,21 +33,29 @@ std::string plural(long long n, const char* one, const char* many)
 
 // The status texts of the rebuilds go to the caller's sink, except that the
 // first two panels are set here, as the add window sets them.
+void rebuild(const fs::path& folder, const std::string& databaseName, FirstPanels panels, StatusSink& status,
+             RandomDigits* random)
+{
+    if (random)
+        rebuildStatistics(folder, databaseName, panels, status, *random);
+    else
+        rebuildStatistics(folder, databaseName, panels, status);
+}
+
 void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
-              StatusSink& status, NewResultsOutcome& outcome)
+              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome)
 {
     std::vector<WinnerMatch> matches;
     // Compared before the draw is stored, so it meets the choices that were on
     // offer before it, and logged as each match is found.
     if (checkMatches)
-        matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3,
-                               decodeDate(draw.DrawDate));
+        matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3, decodeDate(draw.DrawDate));
     const StoreResult stored = storeDraw(folder, databaseName, draw);
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
     status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
     status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
-    rebuildStatistics(folder, databaseName, FirstPanels::None, status);
+    rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
     outcome.lines.push_back("Added " + monthDayYear(draw.DrawDate) + ": " + digitsOf(draw));
@@ -86,7 +94,8 @@ NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::
             missing.push_back(r);
             continue;
         }
-        const bool same = std::any_of(range.first, range.second, [&r](const auto& e) { return sameDigits(*e.second, r); });
+        const bool same =
+            std::any_of(range.first, range.second, [&r](const auto& e) { return sameDigits(*e.second, r); });
         if (!same) {
             const DrawRecord& kept = *range.first->second;
             plan.conflicts.push_back({kept, r,
@@ -124,7 +133,8 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
 }
 
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName, const std::string& text,
-                                const std::string& drawName, bool checkMatches, StatusSink& status)
+                                const std::string& drawName, bool checkMatches, StatusSink& status,
+                                RandomDigits* random)
 {
     const ImportScan scan = importDraws(text);
     const ChosenDraws chosen = chooseDraw(scan, drawName);
@@ -156,16 +166,16 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
         if (!imported.backup.empty())
             outcome.backups.push_back(imported.backup);
         outcome.lines.push_back(describeImport(imported));
-        rebuildStatistics(folder, databaseName, FirstPanels::TotalAndLastDate, status);
+        rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
         return outcome;
     }
     for (const DrawRecord& draw : outcome.plan.newer)
-        storeOne(folder, databaseName, draw, checkMatches, status, outcome);
+        storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
     return outcome;
 }
 
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, const FetchOptions& options, StatusSink& status)
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const FetchOptions& options, StatusSink& status)
 {
     const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
     if (!source)
@@ -174,9 +184,8 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
     return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
 }
 
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, ResultsSource source, FetchOptions options,
-                                  StatusSink& status)
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  ResultsSource source, FetchOptions options, StatusSink& status)
 {
     const fs::path database = folder / databaseName;
     // Validators only count while the database still holds what they

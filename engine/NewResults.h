@@ -56,9 +56,11 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome);
 // the choices of that moment (when `checkMatches`), the draw stored (a full
 // database cut back after a backup), the rebuild. A database with no draws is
 // filled as an import with the newest 731. Raises quor3::Error, changing
-// nothing, when the text holds no draw of the chosen name.
+// nothing, when the text holds no draw of the chosen name. `random` stands in
+// for the clock-seeded digits of the odd/even choices (tests).
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName, const std::string& text,
-                                const std::string& drawName, bool checkMatches, StatusSink& status);
+                                const std::string& drawName, bool checkMatches, StatusSink& status,
+                                RandomDigits* random = nullptr);
 
 // The whole fetch of a database's source: fetches it (conditionally when the
 // database has draws), adds the new draws, then saves the source in
@@ -66,11 +68,10 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
 // quor3::Error naming the address and the reason, with the database, its
 // derived files, the winners log and the settings unchanged. The match check
 // follows the add window's setting (QCheck).
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, ResultsSource source, FetchOptions options,
-                                  StatusSink& status);
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  ResultsSource source, FetchOptions options, StatusSink& status);
 // The same with the source saved for the database; raises when there is none.
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, const FetchOptions& options, StatusSink& status);
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const FetchOptions& options, StatusSink& status);
 
 } // namespace quor3

@@ -39,7 +39,7 @@ class SettingsSection
 // settings file.
 struct ResultsSource {
     std::string address;
-    std::string drawName;   // empty when the file names one draw or none
+    std::string drawName; // empty when the file names one draw or none
     bool checkAtOpen = true;
     std::string lastChecked; // ISO date-time of the last successful fetch
     std::string etag;

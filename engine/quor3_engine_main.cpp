@@ -2,8 +2,8 @@
 
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
-#include "engine/DatabaseLock.h"
 #include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/Export.h"
@@ -264,10 +264,10 @@ int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
     const quor3::fs::path settings = quor3::settingsFilePath();
     try {
         const quor3::NewResultsOutcome outcome =
-            newSource ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource,
-                                               fetchOptionsFromEnvironment(), status)
-                      : quor3::fetchNewResults(settings, where.folder, where.name, fetchOptionsFromEnvironment(),
-                                               status);
+            newSource
+                ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource, fetchOptionsFromEnvironment(),
+                                         status)
+                : quor3::fetchNewResults(settings, where.folder, where.name, fetchOptionsFromEnvironment(), status);
         for (const auto& line : outcome.lines)
             std::cout << line << '\n';
         for (const auto& line : quor3::summaryOf(outcome))
