@@ -2,8 +2,8 @@
 
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
-#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
+#include "engine/DataFiles.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/Export.h"
@@ -244,19 +244,6 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-// Tests shorten the limits and trust the authority of their own certificate.
-quor3::FetchOptions fetchOptionsFromEnvironment()
-{
-    quor3::FetchOptions options;
-    if (const char* ms = std::getenv("QUOR3_FETCH_TIMEOUT_MS"); ms && *ms) {
-        options.connectTimeout = std::chrono::milliseconds(quor3::toInt(ms));
-        options.transferTimeout = std::chrono::milliseconds(quor3::toInt(ms));
-    }
-    if (const char* ca = std::getenv("QUOR3_FETCH_CA_FILE"))
-        options.caFile = ca;
-    return options;
-}
-
 // One database; prints what it added and returns the exit status.
 int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
 {
@@ -264,10 +251,8 @@ int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
     const quor3::fs::path settings = quor3::settingsFilePath();
     try {
         const quor3::NewResultsOutcome outcome =
-            newSource
-                ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource, fetchOptionsFromEnvironment(),
-                                         status)
-                : quor3::fetchNewResults(settings, where.folder, where.name, fetchOptionsFromEnvironment(), status);
+            newSource ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource, {}, status)
+                      : quor3::fetchNewResults(settings, where.folder, where.name, {}, status);
         for (const auto& line : outcome.lines)
             std::cout << line << '\n';
         for (const auto& line : quor3::summaryOf(outcome))
