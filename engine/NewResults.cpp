@@ -132,25 +132,17 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
     return lines;
 }
 
-NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName, const std::string& text,
-                                const std::string& drawName, bool checkMatches, StatusSink& status,
+NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
+                                const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
                                 RandomDigits* random)
 {
-    const ImportScan scan = importDraws(text);
-    const ChosenDraws chosen = chooseDraw(scan, drawName);
-    if (chosen.draws.empty())
-        throw Error(Error::Kind::InputOutput,
-                    drawName.empty() ? "it holds no draw that Quor 3 can read (has its layout changed?)"
-                                     : "it holds no draw named \"" + drawName + "\" (has its layout changed?)");
-
     NewResultsOutcome outcome;
-    outcome.layout = scan.layout;
     const fs::path database = folder / databaseName;
     // One change: no other writer comes between the reading of the stored
     // draws, the stores and their rebuilds.
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     const std::vector<DrawRecord> stored = fileExists(database) ? readDraws(database) : std::vector<DrawRecord>{};
-    outcome.plan = planNewResults(stored, chosen.draws);
+    outcome.plan = planNewResults(stored, fromFile);
     if (outcome.plan.newer.empty()) {
         outcome.upToDate = true;
         outcome.totalDraws = static_cast<long long>(stored.size());
@@ -174,6 +166,67 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
     return outcome;
 }
 
+bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName)
+{
+    // Validators only count while the database still holds what they
+    // describe: an emptied or new database is fetched in full.
+    const fs::path database = folder / databaseName;
+    return fileExists(database) && countDraws(database) > 0;
+}
+
+FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional)
+{
+    options.etag = conditional ? source.etag : std::string();
+    options.lastModified = conditional ? source.lastModified : std::string();
+    const FetchedFile file = fetchFile(source.address, options);
+    FetchedResults fetched;
+    fetched.notModified = file.notModified;
+    fetched.etag = file.etag;
+    fetched.lastModified = file.lastModified;
+    if (file.notModified)
+        return fetched;
+    try {
+        const ImportScan scan = importDraws(file.body);
+        ChosenDraws chosen = chooseDraw(scan, source.drawName);
+        if (chosen.draws.empty())
+            throw Error(Error::Kind::InputOutput,
+                        source.drawName.empty()
+                            ? "it holds no draw that Quor 3 can read (has its layout changed?)"
+                            : "it holds no draw named \"" + source.drawName + "\" (has its layout changed?)");
+        fetched.draws = std::move(chosen.draws);
+        fetched.layout = scan.layout;
+    } catch (const Error& e) {
+        throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+    }
+    return fetched;
+}
+
+NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::path& folder,
+                                      const std::string& databaseName, ResultsSource source,
+                                      const FetchedResults& fetched, StatusSink& status, RandomDigits* random)
+{
+    NewResultsOutcome outcome;
+    if (fetched.notModified) {
+        outcome.upToDate = true;
+        outcome.totalDraws = fileExists(folder / databaseName) ? countDraws(folder / databaseName) : 0;
+    } else {
+        const auto notify = SettingsSection(settingsFile, "Config").read("QCheck");
+        bool checkMatches = true;
+        try {
+            checkMatches = !notify || notify->empty() || toInt(*notify) != 0;
+        } catch (const Error&) {
+            checkMatches = false; // a value that is no number reads as 0
+        }
+        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random);
+        outcome.layout = fetched.layout;
+        source.etag = fetched.etag;
+        source.lastModified = fetched.lastModified;
+    }
+    source.lastChecked = isoDateTimeNow();
+    writeResultsSource(settingsFile, databaseName, source);
+    return outcome;
+}
+
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
                                   const FetchOptions& options, StatusSink& status)
 {
@@ -185,41 +238,10 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
 }
 
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  ResultsSource source, FetchOptions options, StatusSink& status)
+                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status)
 {
-    const fs::path database = folder / databaseName;
-    // Validators only count while the database still holds what they
-    // describe: an emptied or new database is fetched in full.
-    const bool hasDraws = fileExists(database) && countDraws(database) > 0;
-    options.etag = hasDraws ? source.etag : std::string();
-    options.lastModified = hasDraws ? source.lastModified : std::string();
-    const FetchedFile fetched = fetchFile(source.address, options);
-
-    NewResultsOutcome outcome;
-    if (fetched.notModified) {
-        outcome.upToDate = true;
-        outcome.totalDraws = countDraws(database);
-    } else {
-        const auto notify = SettingsSection(settingsFile, "Config").read("QCheck");
-        bool checkMatches = true;
-        try {
-            checkMatches = !notify || notify->empty() || toInt(*notify) != 0;
-        } catch (const Error&) {
-            checkMatches = false; // a value that is no number reads as 0
-        }
-        try {
-            outcome = addNewResults(folder, databaseName, fetched.body, source.drawName, checkMatches, status);
-        } catch (const Error& e) {
-            throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
-        }
-    }
-    source.lastChecked = isoDateTimeNow();
-    if (!fetched.notModified) {
-        source.etag = fetched.etag;
-        source.lastModified = fetched.lastModified;
-    }
-    writeResultsSource(settingsFile, databaseName, source);
-    return outcome;
+    const FetchedResults fetched = fetchResults(source, options, mayFetchConditionally(folder, databaseName));
+    return storeFetchedResults(settingsFile, folder, databaseName, source, fetched, status);
 }
 
 } // namespace quor3

@@ -51,27 +51,51 @@ std::string announcementOf(const std::vector<WinnerMatch>& matches);
 // or "up to date".
 std::vector<std::string> summaryOf(const NewResultsOutcome& outcome);
 
-// Adds the new draws of a results file's text to the database
+// Adds the draws of a results file that are new to the database
 // `folder/databaseName`, each as an entry is stored: the match check against
 // the choices of that moment (when `checkMatches`), the draw stored (a full
 // database cut back after a backup), the rebuild. A database with no draws is
-// filled as an import with the newest 731. Raises quor3::Error, changing
-// nothing, when the text holds no draw of the chosen name. `random` stands in
-// for the clock-seeded digits of the odd/even choices (tests).
-NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName, const std::string& text,
-                                const std::string& drawName, bool checkMatches, StatusSink& status,
+// filled as an import with the newest 731. `random` stands in for the
+// clock-seeded digits of the odd/even choices (tests).
+NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
+                                const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
                                 RandomDigits* random = nullptr);
 
-// The whole fetch of a database's source: fetches it (conditionally when the
-// database has draws), adds the new draws, then saves the source in
-// `settingsFile` with LastChecked and the validators. Any failure raises
-// quor3::Error naming the address and the reason, with the database, its
-// derived files, the winners log and the settings unchanged. The match check
-// follows the add window's setting (QCheck).
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  ResultsSource source, FetchOptions options, StatusSink& status);
-// The same with the source saved for the database; raises when there is none.
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+// A results file fetched and read, its draw chosen; nothing written yet. The
+// program makes it off its GUI thread.
+struct FetchedResults {
+    bool notModified = false;
+    std::vector<DrawRecord> draws; // of the chosen draw, oldest first
+    std::string layout;
+    std::string etag;
+    std::string lastModified;
+};
+
+// Whether the source's validators may be sent: only while the database holds
+// draws, so that an emptied or new database is fetched in full.
+bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName);
+
+// Fetches the source and reads its draws. Raises quor3::Error naming the
+// address and the reason for any failure of the fetch, and for a file that
+// holds no draw of the chosen name or no draw at all (a layout that changed).
+FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional);
+
+// Adds the fetched draws (addNewResults, with the match check as the add
+// window's setting QCheck has it) and then saves the source in `settingsFile`
+// with LastChecked and the validators.
+NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::path& folder,
+                                      const std::string& databaseName, ResultsSource source,
+                                      const FetchedResults& fetched, StatusSink& status,
+                                      RandomDigits* random = nullptr);
+
+// Both: the whole fetch of a database's source, as the command line runs it.
+// Any failure raises quor3::Error with the database, its derived files, the
+// winners log and the settings unchanged.
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
+                                  const std::string& databaseName, const ResultsSource& source,
                                   const FetchOptions& options, StatusSink& status);
+// The same with the source saved for the database; raises when there is none.
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
+                                  const std::string& databaseName, const FetchOptions& options, StatusSink& status);
 
 } // namespace quor3

@@ -282,10 +282,14 @@ TEST(Fetch, ThreeNewDrawsAreStoredCheckedAndLoggedAsThreeEntriesWouldBe)
     file.insert(file.end(), added.begin(), added.end());
     TestHttpServer server([&](const std::string&) { return TestHttpServer::reply(200, "OK", csvOf(file)); });
     quor3::ReproducibleDigits fetchDigits(9, 0);
-    const std::string text = quor3::fetchFile(server.url("/r.csv")).body;
-    const auto outcome = quor3::addNewResults(byFetch.dir.path(), "ga.c3d", text, "", true, status, &fetchDigits);
+    quor3::ResultsSource source;
+    source.address = server.url("/r.csv");
+    const auto fetched = quor3::fetchResults(source, {}, true);
+    const auto outcome = quor3::storeFetchedResults(byFetch.settings, byFetch.dir.path(), "ga.c3d", source, fetched,
+                                                    status, &fetchDigits);
 
     EXPECT_EQ(outcome.added, 3);
+    quor3::fs::remove(byFetch.settings);
     EXPECT_EQ(snapshot(byFetch.dir.path()), snapshot(byEntries.dir.path()));
     ASSERT_EQ(outcome.matches.size(), logLines.size() - 1);
     const std::string announcement = quor3::announcementOf(outcome.matches);
