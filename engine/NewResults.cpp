@@ -244,4 +244,26 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
     return storeFetchedResults(settingsFile, folder, databaseName, source, fetched, status);
 }
 
+void showDatabaseState(const fs::path& folder, const std::string& databaseName, StatusSink& status)
+{
+    std::vector<DrawRecord> draws;
+    {
+        const DatabaseLock lock(folder, databaseName, DatabaseLock::Shared);
+        if (fileExists(folder / databaseName))
+            draws = readDraws(folder / databaseName);
+    }
+    status.setStatusText(0, "Total Draws: " + std::to_string(draws.size()));
+    if (draws.empty()) {
+        status.setStatusText(1, "Last Draw Date: ");
+        status.setStatusText(2, "Hottest Number: ");
+        status.setStatusText(3, "Coldest Number: ");
+        return;
+    }
+    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws.back().DrawDate));
+    ClockSeededDigits random; // the choices are not shown; only the ranking is
+    const HotRanking hot = computeDerivedFiles(draws, random).hotRanking;
+    status.setStatusText(2, "Hottest Number: " + std::to_string(hot[0]));
+    status.setStatusText(3, "Coldest Number: " + std::to_string(hot[9]));
+}
+
 } // namespace quor3

@@ -91,11 +91,15 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
 // Both: the whole fetch of a database's source, as the command line runs it.
 // Any failure raises quor3::Error with the database, its derived files, the
 // winners log and the settings unchanged.
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, const ResultsSource& source,
-                                  const FetchOptions& options, StatusSink& status);
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status);
 // The same with the source saved for the database; raises when there is none.
-NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder,
-                                  const std::string& databaseName, const FetchOptions& options, StatusSink& status);
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const FetchOptions& options, StatusSink& status);
+
+// The four status texts of the database as it is on disk, as a rebuild would
+// set them, with nothing written: for a window that sees another process
+// (a fetch by the timer, the command line) change the database.
+void showDatabaseState(const fs::path& folder, const std::string& databaseName, StatusSink& status);
 
 } // namespace quor3
