@@ -47,6 +47,9 @@ ResultsFetch::ResultsFetch(QMainWindow* window) : QObject(window), window_(windo
 {
     label_ = new QLabel(window);
     label_->setObjectName("ResultsStatus");
+    // It takes the room the five panels leave, never theirs: a long address
+    // is cut at the window's edge, and its tip shows it whole.
+    label_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     window->statusBar()->addPermanentWidget(label_, 1);
     escape_ = new QShortcut(QKeySequence(Qt::Key_Escape), window);
     escape_->setObjectName("CancelFetch");
@@ -67,6 +70,12 @@ ResultsFetch::~ResultsFetch()
     future_.waitForFinished();
 }
 
+void ResultsFetch::showStatus(const QString& text)
+{
+    label_->setText(text);
+    label_->setToolTip(text);
+}
+
 void ResultsFetch::fetchNow()
 {
     start(false);
@@ -81,7 +90,7 @@ void ResultsFetch::databaseOpened()
     try {
         source = quor3::readResultsSource(quor3::settingsFilePath(), session.databaseName);
     } catch (const quor3::Error& e) {
-        label_->setText(QString::fromUtf8(e.what()));
+        showStatus(QString::fromUtf8(e.what()));
         return;
     }
     if (source && source->checkAtOpen)
@@ -96,7 +105,7 @@ void ResultsFetch::databaseClosed()
     if (!watcher_.directories().isEmpty())
         watcher_.removePaths(watcher_.directories());
     stamp_.clear();
-    label_->clear();
+    showStatus(QString());
 }
 
 void ResultsFetch::cancel()
@@ -134,7 +143,7 @@ void ResultsFetch::start(bool quiet)
     cancel_ = std::make_shared<std::atomic<bool>>(false);
 
     const QString address = QString::fromStdString(source->address);
-    label_->setText("Getting new results from " + address + " (Esc cancels)");
+    showStatus("Getting new results from " + address + " (Esc cancels)");
     escape_->setEnabled(true);
     quor3::FetchOptions options;
     QPointer<QLabel> label = label_;
@@ -178,7 +187,7 @@ void ResultsFetch::store()
     const Session& session = Session::instance();
     const bool sameDatabase = session.folder == folder_ && session.databaseName == databaseName_;
     if (!result.failure.isEmpty() || !sameDatabase) {
-        label_->setText(sameDatabase ? result.failure : QString());
+        showStatus(sameDatabase ? result.failure : QString());
         if (sameDatabase && !quiet_ && !result.cancelled)
             Dialogs::inform(window_, Title, result.failure, {}, QMessageBox::Warning);
         emit finished();
@@ -197,19 +206,19 @@ void ResultsFetch::store()
             storeIt();
         } catch (const std::exception& e) {
             stored = false;
-            label_->setText(QString::fromUtf8(e.what()));
+            showStatus(QString::fromUtf8(e.what()));
         }
     } else {
         stored = runGuarded(window_, storeIt);
         if (!stored)
-            label_->setText("Get New Results failed; nothing was added.");
+            showStatus("Get New Results failed; nothing was added.");
     }
     if (stored) {
         Session::instance().totalDraws = outcome.totalDraws;
         // Our own change needs no second look from the watcher.
         stamp_ = stampOf(folder_ / databaseName_);
         watch();
-        label_->setText(joined(quor3::summaryOf(outcome)) + " (" + QString::fromStdString(source_.address) + ")");
+        showStatus(joined(quor3::summaryOf(outcome)) + " (" + QString::fromStdString(source_.address) + ")");
         if (!outcome.matches.empty()) {
             QString text = QString::fromStdString(quor3::announcementOf(outcome.matches));
             text.replace("\r\n", "\n");

@@ -53,6 +53,7 @@ class ResultsFetch : public QObject
     void store();
     void watch();
     void noticeChange();
+    void showStatus(const QString& text);
 
     QMainWindow* window_;
     QLabel* label_;

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -174,6 +175,11 @@ void ResultsSourceWindow::tryAddress()
 void ResultsSourceWindow::showTrial()
 {
     tryButton->setEnabled(true);
+    // The report may wrap to more lines than the window had room for.
+    const auto grow = qScopeGuard([this] {
+        if (height() < sizeHint().height())
+            resize(width(), sizeHint().height());
+    });
     const Trial trial = trial_.result();
     const QString before = drawChoice->currentText();
     {
@@ -197,13 +203,8 @@ void ResultsSourceWindow::showTrial()
         updateSave();
         return;
     }
-    QString names;
-    for (const std::string& name : scan_.drawNames)
-        names += (names.isEmpty() ? "" : ", ") + QString::fromStdString(name);
-    trialLabel->setText(QString("%1 draws found. Layout: %2.%3")
-                            .arg(scan_.draws.size())
-                            .arg(QString::fromStdString(scan_.layout))
-                            .arg(names.isEmpty() ? QString() : " Draws: " + names + "."));
+    trialLabel->setText(
+        QString("%1 draws found. Layout: %2.").arg(scan_.draws.size()).arg(QString::fromStdString(scan_.layout)));
     {
         const QSignalBlocker quiet(drawChoice);
         for (const std::string& name : scan_.drawNames)
