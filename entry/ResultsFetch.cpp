@@ -86,6 +86,8 @@ void ResultsFetch::databaseOpened()
     stamp_.clear();
     watch();
     const Session& session = Session::instance();
+    if (running() && (session.folder != folder_ || session.databaseName != databaseName_))
+        cancel(); // its results belong to the database open before
     std::optional<quor3::ResultsSource> source;
     try {
         source = quor3::readResultsSource(quor3::settingsFilePath(), session.databaseName);
@@ -116,8 +118,12 @@ void ResultsFetch::cancel()
 
 void ResultsFetch::start(bool quiet)
 {
-    if (running())
+    if (running()) {
+        // A check at open while the fetch for the database closed before
+        // still winds down: it runs once that one is done.
+        startWhenDone_ = startWhenDone_ || quiet;
         return;
+    }
     const Session& session = Session::instance();
     if (session.databaseName.empty())
         return;
@@ -183,6 +189,10 @@ void ResultsFetch::start(bool quiet)
 void ResultsFetch::store()
 {
     escape_->setEnabled(false);
+    if (startWhenDone_) {
+        startWhenDone_ = false;
+        QTimer::singleShot(0, this, [this] { start(true); });
+    }
     const Result result = future_.result();
     const Session& session = Session::instance();
     const bool sameDatabase = session.folder == folder_ && session.databaseName == databaseName_;

@@ -65,6 +65,7 @@ class ResultsFetch : public QObject
     std::string databaseName_;
     quor3::ResultsSource source_;
     bool quiet_ = false;
+    bool startWhenDone_ = false;
 
     QFileSystemWatcher watcher_;
     QTimer settle_;
