@@ -16,6 +16,8 @@
 #include "entry/ExportDraws.h"
 #include "entry/ImportWindow.h"
 #include "entry/RestoreBackupWindow.h"
+#include "entry/ResultsFetch.h"
+#include "entry/ResultsSourceWindow.h"
 #include "entry/UndoLastEntry.h"
 #include "entry/UpdateMenuWindow.h"
 #include "platform/DataFolder.h"
@@ -289,6 +291,16 @@ void MainWindow::buildMenu()
     item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_O);
     item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
     dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
+    resultsFetch_ = new ResultsFetch(this);
+    dataActions_ << item(fileMenu, "ResultsSource1", "Results &Source...", [this] {
+        runGuarded(this, [this] {
+            ResultsSourceWindow window(this);
+            if (window.exec() == QDialog::Accepted)
+                resultsFetch_->fetchNow();
+        });
+    });
+    dataActions_ << item(fileMenu, "GetNewResults1", "&Get New Results", [this] { resultsFetch_->fetchNow(); });
+    dataActions_.last()->setShortcut(Qt::Key_F5);
     dataActions_ << item(fileMenu, "ExportDraws1", "&Export Draws...",
                          [this] { runGuarded(this, [this] { exportOpenDatabase(this); }); });
     dataActions_ << item(fileMenu, "RestoreBackup1", "&Restore Backup...",
@@ -422,6 +434,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     });
     runGuarded(this, [&] { RecentDatabases::remember(info.absoluteFilePath()); });
     refreshRecentDatabases();
+    resultsFetch_->databaseOpened();
 }
 
 void MainWindow::openAtStart(const QString& commandLineFile)
@@ -479,6 +492,7 @@ void MainWindow::refreshRecentDatabases()
 
 void MainWindow::closeDatabase()
 {
+    resultsFetch_->databaseClosed();
     runGuarded(this, [] { RecentDatabases::forgetLast(); });
     setWindowTitle(mainTitle());
     setDataMenusEnabled(false);

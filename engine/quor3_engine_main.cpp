@@ -10,12 +10,16 @@
 #include "engine/Fairness.h"
 #include "engine/FileIo.h"
 #include "engine/Import.h"
+#include "engine/NewResults.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,6 +58,14 @@ const char* const usage = "Usage:\n"
                           "  quor3-engine fairness PATH [--json]\n"
                           "      Tests whether the draws look like fair random digits: each position,\n"
                           "      all positions, digit sums, patterns and repeats. Writes nothing.\n"
+                          "  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]\n"
+                          "      Fetches the results file of PATH's source (http, https or a local\n"
+                          "      file; --from sets and saves the source) and adds the draws newer than\n"
+                          "      the newest stored, each as an entry is added. Prints one line per\n"
+                          "      added draw and its matches, then \"N new draws added\" or \"up to date\".\n"
+                          "  quor3-engine fetch --all [FOLDER]\n"
+                          "      Fetches every database in FOLDER (~/quor3box by default) that has a\n"
+                          "      results source.\n"
                           "  quor3-engine --help | --version\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
@@ -242,6 +254,84 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     return 0;
 }
 
+// One database; prints what it added and returns the exit status.
+int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
+{
+    PrintedStatus status;
+    const quor3::fs::path settings = quor3::settingsFilePath();
+    try {
+        const quor3::NewResultsOutcome outcome =
+            newSource ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource, {}, status)
+                      : quor3::fetchNewResults(settings, where.folder, where.name, {}, status);
+        for (const auto& line : outcome.lines)
+            std::cout << line << '\n';
+        for (const auto& line : quor3::summaryOf(outcome))
+            std::cout << line << '\n';
+        return 0;
+    } catch (const quor3::Error& e) {
+        std::cout << std::flush;
+        std::cerr << "quor3-engine: " << where.name << ": " << e.what() << '\n';
+        return 1;
+    }
+}
+
+// fetch; -1 for any other command line.
+int runFetchCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "fetch" || args.size() < 2)
+        return -1;
+    if (args[1] == "--all") {
+        if (args.size() > 3)
+            return -1;
+        const char* home = std::getenv("HOME");
+        const quor3::fs::path folder =
+            args.size() == 3 ? quor3::fs::path(args[2]) : quor3::fs::path(home ? home : ".") / "quor3box";
+        std::vector<std::string> names;
+        for (const auto& entry : quor3::fs::directory_iterator(folder)) {
+            std::string extension = entry.path().extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            if (entry.is_regular_file() && extension == ".c3d")
+                names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        int result = 0;
+        for (const auto& name : names) {
+            const Location where = locate((folder / name).string());
+            if (!quor3::readResultsSource(quor3::settingsFilePath(), where.name))
+                continue;
+            std::cout << where.name << ":\n";
+            result = std::max(result, fetchOne(where, nullptr));
+        }
+        return result;
+    }
+    std::optional<std::string> from, draw;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--from" && i + 1 < args.size())
+            from = args[++i];
+        else if (args[i] == "--draw" && i + 1 < args.size())
+            draw = args[++i];
+        else
+            return -1;
+    }
+    const Location where = locate(args[1]);
+    if (!from && !draw)
+        return fetchOne(where, nullptr);
+    // A new address or draw: the old validators describe another file.
+    quor3::ResultsSource source =
+        quor3::readResultsSource(quor3::settingsFilePath(), where.name).value_or(quor3::ResultsSource{});
+    if (from) {
+        source.address = *from;
+        if (!draw)
+            source.drawName.clear();
+    }
+    if (draw)
+        source.drawName = *draw;
+    source.etag.clear();
+    source.lastModified.clear();
+    return fetchOne(where, &source);
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
@@ -291,6 +381,8 @@ int run(const std::vector<std::string>& args)
     if (const int done = runDataCommand(args); done >= 0)
         return done;
     if (const int done = runStatisticsCommand(args); done >= 0)
+        return done;
+    if (const int done = runFetchCommand(args); done >= 0)
         return done;
     std::cerr << "quor3-engine: wrong arguments\n\n" << usage;
     return 2;

@@ -18,7 +18,7 @@ tests=(
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev
   desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
-  openssl
+  openssl systemd
 )
 
 case ${1:-all} in
