@@ -593,6 +593,49 @@ TEST(ImportCommandLine, DrawChoiceReplaceAndNothingUsable)
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), bytes);
 }
 
+TEST(ImportCommandLine, TheNamedDrawOfAFileWithAColumnPerDraw)
+{
+    TempFolder dir;
+    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " +
+                                       quoted(sampleFolder / "draw-columns.csv") + " --draw Evening");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(described(quor3::readDraws(dir / "ga.c3d")),
+              (std::vector<std::string>{"2018-08-03 4 5 0", "2018-08-04 0 0 7", "2018-08-05 2 1 4"}));
+}
+
+TEST(ImportCommandLine, AHundredMegabytesWithoutADrawTakeLittleMemoryAndPrintLittle)
+{
+    TempFolder dir;
+    {
+        const std::string line = "12/6/2026,no draw on this line, only words and more words\n";
+        std::string block;
+        while (block.size() < (1 << 20))
+            block += line;
+        std::FILE* file = std::fopen((dir / "junk.csv").c_str(), "w");
+        ASSERT_TRUE(file);
+        for (int i = 0; i < 100; ++i)
+            ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+        std::fclose(file);
+    }
+    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(dir / "junk.csv"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_LT(run.out.size(), 1u << 20);
+    EXPECT_TRUE(contains(run.out, "Skipped line 1000: ")) << run.out.substr(0, 200);
+    EXPECT_FALSE(contains(run.out, "Skipped line 1001: "));
+    EXPECT_TRUE(contains(run.out, " more skipped lines.\n"));
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define QUOR3_SANITIZED
+#endif
+#endif
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) && !defined(QUOR3_SANITIZED)
+    // The largest child so far: the other commands are far smaller.
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 80L * 1024); // kilobytes
+#endif
+}
+
 TEST(ImportCommandLine, ExportBackupsAndRestore)
 {
     TempFolder dir;
