@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -1392,47 +1393,136 @@ bool looksLikeJson(View text)
 }
 
 // A JSON array of objects, one per date, their keys naming the date and the
-// draws as a header's columns do. False when the text is no such array.
-bool readJson(View text, ImportScan& scan)
+// draws as a header's columns do. Read as a stream of events, twice: the keys
+// first, then each record, so that memory grows with the draws and not with
+// the file.
+class RecordEvents : public nlohmann::json_sax<nlohmann::json>
 {
-    const nlohmann::ordered_json json = nlohmann::ordered_json::parse(text.begin(), text.end(), nullptr, false);
-    if (json.is_discarded() || !json.is_array() || json.empty())
-        return false;
-    std::vector<std::string> titles;
-    std::unordered_map<std::string, std::size_t> index;
-    for (const auto& item : json) {
-        if (!item.is_object())
-            return false;
-        for (auto it = item.begin(); it != item.end(); ++it)
-            if (index.emplace(it.key(), titles.size()).second)
-                titles.push_back(it.key());
+  public:
+    // `each(record, cells)` for every record once the keys are known; without
+    // it the events only gather the keys. `goOn()` false stops the reading.
+    using Each = std::function<void(int, const std::vector<std::string>&)>;
+    RecordEvents(std::vector<std::string>& keys, Each each, std::function<bool()> goOn)
+        : keys_(keys), each_(std::move(each)), goOn_(std::move(goOn))
+    {
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            index_.emplace(keys_[i], i);
+    }
+
+    int records() const { return records_; }
+
+    bool null() override { return value(""); }
+    bool boolean(bool v) override { return value(v ? "true" : "false"); }
+    bool number_integer(number_integer_t v) override { return value(std::to_string(v)); }
+    bool number_unsigned(number_unsigned_t v) override { return value(std::to_string(v)); }
+    bool number_float(number_float_t, const string_t& text) override { return value(text); }
+    bool string(string_t& v) override { return value(v); }
+    bool binary(binary_t&) override { return value(""); }
+    bool key(string_t& k) override
+    {
+        if (depth_ == 2) {
+            auto found = index_.find(k);
+            if (found == index_.end()) {
+                found = index_.emplace(k, keys_.size()).first;
+                keys_.push_back(k);
+            }
+            key_ = found->second;
+        }
+        return true;
+    }
+    bool start_object(std::size_t) override
+    {
+        if (depth_ == 0)
+            return false; // no array of records
+        if (depth_ == 1) {
+            cells_.assign(each_ ? keys_.size() : 0, std::string());
+            key_ = -1;
+        } else if (depth_ == 2) {
+            value("");
+        }
+        ++depth_;
+        return true;
+    }
+    bool end_object() override
+    {
+        if (--depth_ == 1) {
+            ++records_;
+            if (each_)
+                each_(records_, cells_);
+            if (records_ % 1024 == 0 && goOn_ && !goOn_())
+                return false;
+        }
+        return true;
+    }
+    bool start_array(std::size_t) override
+    {
+        if (depth_ == 1)
+            return false; // records are objects
+        if (depth_ == 2)
+            value("");
+        ++depth_;
+        return true;
+    }
+    bool end_array() override
+    {
+        --depth_;
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+
+  private:
+    bool value(const std::string& text)
+    {
+        if (depth_ < 2)
+            return false; // a bare value where the array or a record belongs
+        if (depth_ == 2 && each_ && static_cast<std::size_t>(key_) < cells_.size())
+            cells_[static_cast<std::size_t>(key_)] = text;
+        return true;
+    }
+
+    std::vector<std::string>& keys_;
+    std::unordered_map<std::string, std::size_t> index_;
+    Each each_;
+    std::function<bool()> goOn_;
+    int depth_ = 0;
+    std::size_t key_ = static_cast<std::size_t>(-1);
+    std::vector<std::string> cells_;
+    int records_ = 0;
+};
+
+enum class JsonRead { Done, NotRecords, Stopped };
+
+// `parse(events)` runs the events over the whole input and tells whether it
+// came to the end.
+template <typename Parse>
+JsonRead readJson(Parse parse, ImportScan& scan, const std::function<bool()>& goOn, const bool& stopped)
+{
+    std::vector<std::string> keys;
+    {
+        RecordEvents gather(keys, nullptr, goOn);
+        if (!parse(gather) || gather.records() == 0)
+            return stopped ? JsonRead::Stopped : JsonRead::NotRecords;
     }
     Reader reader;
-    std::vector<View> views(titles.begin(), titles.end());
+    std::vector<View> views(keys.begin(), keys.end());
     reader.startRecords(views);
-    std::vector<std::string> cells(titles.size());
-    int number = 0;
     std::string shown; // the record as the list of skipped lines shows it
-    for (const auto& item : json) {
-        ++number;
-        for (std::string& cell : cells)
-            cell.clear();
-        shown.clear();
-        for (auto it = item.begin(); it != item.end(); ++it) {
-            std::string& cell = cells[index[it.key()]];
-            const auto& value = it.value();
-            if (value.is_string())
-                cell = value.get<std::string>();
-            else if (!value.is_null())
-                cell = value.dump();
-            shown += (shown.empty() ? "" : ", ") + it.key() + ": " + cell;
-        }
-        for (std::size_t i = 0; i < cells.size(); ++i)
-            views[i] = trim(cells[i]);
-        reader.addRecord(number, views.data(), static_cast<int>(views.size()), shown);
-    }
+    RecordEvents records(
+        keys,
+        [&](int number, const std::vector<std::string>& cells) {
+            shown.clear();
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                views[i] = trim(cells[i]);
+                if (!cells[i].empty())
+                    shown += (shown.empty() ? "" : ", ") + keys[i] + ": " + cells[i];
+            }
+            reader.addRecord(number, views.data(), static_cast<int>(views.size()), shown);
+        },
+        goOn);
+    if (!parse(records))
+        return JsonRead::Stopped;
     scan = reader.finish();
-    return true;
+    return JsonRead::Done;
 }
 
 View withoutByteOrderMark(View text)
@@ -1496,6 +1586,33 @@ long long exactKey(const DrawRecord& r)
     return static_cast<long long>(r.DrawDate) * 1000 + r.Digit1 * 100 + r.Digit2 * 10 + r.Digit3;
 }
 
+// A JSON file, read from the disk in each of the two passes.
+JsonRead readJsonFile(const fs::path& file, long long size, const std::function<bool(long long, long long)>& progress,
+                      ImportScan& scan)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throwIoError(file, "read");
+    int pass = 0;
+    bool stopped = false;
+    const auto goOn = [&] {
+        if (!progress)
+            return true;
+        const long long at = std::max(0LL, static_cast<long long>(in.tellg()));
+        stopped = !progress((pass * size + at) / 2, size);
+        return !stopped;
+    };
+    return readJson(
+        [&](RecordEvents& events) {
+            in.clear();
+            in.seekg(0);
+            const bool read = nlohmann::json::sax_parse(in, &events);
+            ++pass;
+            return read;
+        },
+        scan, goOn, stopped);
+}
+
 } // namespace
 
 ImportScan importDraws(const std::string& input)
@@ -1504,7 +1621,10 @@ ImportScan importDraws(const std::string& input)
         throw Error(Error::Kind::Conversion, std::string("Cannot import these results: ") + TooLarge + ".");
     const View text = withoutByteOrderMark(input);
     ImportScan scan;
-    if (looksLikeJson(text) && readJson(text, scan))
+    const bool never = false;
+    if (looksLikeJson(text) &&
+        readJson([text](RecordEvents& events) { return nlohmann::json::sax_parse(text.begin(), text.end(), &events); },
+                 scan, {}, never) == JsonRead::Done)
         return scan;
     Reader reader;
     LineSplitter lines(reader);
@@ -1535,12 +1655,16 @@ ImportScan importFile(const fs::path& file, const std::function<bool(long long, 
     if (flags >= 0)
         ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
 
+    const auto cancelled = [] {
+        ImportScan scan;
+        scan.cancelled = true;
+        return scan;
+    };
     constexpr std::size_t Piece = 1 << 20;
     std::vector<char> buffer(Piece);
     Reader reader;
     LineSplitter lines(reader);
-    bool first = true, json = false;
-    std::string whole; // a JSON file is read whole
+    bool first = true;
     long long done = 0;
     for (;;) {
         const ssize_t got = ::read(fd, buffer.data(), buffer.size());
@@ -1558,23 +1682,18 @@ ImportScan importFile(const fs::path& file, const std::function<bool(long long, 
         if (first) {
             first = false;
             piece = withoutByteOrderMark(piece);
-            json = looksLikeJson(piece);
+            if (looksLikeJson(piece)) {
+                ImportScan scan;
+                switch (readJsonFile(file, info.st_size, progress, scan)) {
+                case JsonRead::Done: return scan;
+                case JsonRead::Stopped: return cancelled();
+                case JsonRead::NotRecords: break;
+                }
+            }
         }
-        if (json)
-            whole.append(piece);
-        else
-            lines.feed(piece);
-        if (progress && !progress(done, info.st_size)) {
-            ImportScan cancelled;
-            cancelled.cancelled = true;
-            return cancelled;
-        }
-    }
-    if (json) {
-        ImportScan scan;
-        if (readJson(whole, scan))
-            return scan;
-        lines.feed(whole);
+        lines.feed(piece);
+        if (progress && !progress(done, info.st_size))
+            return cancelled();
     }
     lines.finish();
     return reader.finish();

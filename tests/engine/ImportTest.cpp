@@ -270,6 +270,12 @@ TEST(ImportPublishedShapes, NamesLayoutsAndSkippedCells)
     EXPECT_TRUE(contains(scanSample("draw-columns.json").layout, "JSON")) << scanSample("draw-columns.json").layout;
     // A day of the month is no draw of the day.
     EXPECT_TRUE(scanSample("month-day-year.txt").drawNames.empty());
+    // JSON of another shape is no table: nothing is read from it.
+    for (const char* json : {"{\"draw_date\":\"2026-01-02\",\"midday\":\"123\"}", "[1,2,3]", "[[\"2026-01-02\"]]"})
+        EXPECT_TRUE(quor3::importDraws(json).draws.empty()) << json;
+    EXPECT_EQ(described(quor3::importDraws("[{\"date\":\"2026-01-02\",\"more\":{\"a\":[1]},\"night\":7,"
+                                           "\"day\":12}]")),
+              (std::vector<std::string>{"2026-01-02 0 0 7", "2026-01-02 0 1 2"}));
     EXPECT_EQ(quor3::importDraws("").layout, "");
     EXPECT_EQ(quor3::importDraws("\n  \n").layout, "");
 }
