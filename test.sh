@@ -24,6 +24,12 @@ mkdir -p build-sanitize/fuzz-corpus
 ./build-sanitize/bin/fuzz_rebuild -max_total_time="${QUOR3_FUZZ_SECONDS:-20}" -max_len=20000 \
   build-sanitize/fuzz-corpus >build-sanitize/fuzz.log 2>&1 || { tail -n 40 build-sanitize/fuzz.log; exit 1; }
 echo "Fuzzing: $(grep -c . build-sanitize/fuzz.log) log lines, no crash."
+# And over the results-file reader, starting from the sample files.
+mkdir -p build-sanitize/fuzz-import-corpus
+./build-sanitize/bin/fuzz_import -max_total_time="${QUOR3_FUZZ_SECONDS:-20}" -max_len=20000 \
+  build-sanitize/fuzz-import-corpus tests/data/import >build-sanitize/fuzz-import.log 2>&1 ||
+  { tail -n 40 build-sanitize/fuzz-import.log; exit 1; }
+echo "Fuzzing the import: $(grep -c . build-sanitize/fuzz-import.log) log lines, no crash."
 
 # Every test, the windows included, under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with the standard library's bounds checks on. Leaks are reported for the engine tests

@@ -38,7 +38,7 @@ const char* const usage = "Usage:\n"
                           "      Compares the draw with the current computer choices, prints each\n"
                           "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
                           "  quor3-engine import PATH FILE [--draw NAME] [--replace]\n"
-                          "      Reads the draws of a results file (CSV, tab or blank separated),\n"
+                          "      Reads the draws of a results file (CSV, tab or blank separated, JSON),\n"
                           "      merges them into PATH by date (or replaces its draws), keeps the\n"
                           "      newest 731, rebuilds, and prints what it stored and skipped. NAME\n"
                           "      chooses the draw (Midday, Evening, ...) of a file that holds several.\n"
@@ -157,14 +157,19 @@ int runDataCommand(const std::vector<std::string>& args)
             else
                 return -1;
         }
-        const quor3::ImportScan scan = quor3::importDraws(quor3::readWholeFile(args[2]));
+        const quor3::ImportScan scan = quor3::importFile(args[2]);
         std::cout << "Layout: " << scan.layout << '\n';
         for (const auto& skipped : scan.skipped)
             std::cout << "Skipped line " << skipped.lineNumber << ": " << skipped.reason << ": " << skipped.text
                       << '\n';
+        if (scan.skippedCount > static_cast<long long>(scan.skipped.size()))
+            std::cout << "... and " << scan.skippedCount - static_cast<long long>(scan.skipped.size())
+                      << " more skipped lines.\n";
         const quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
         if (chosen.otherDrawLines > 0)
             std::cout << "Left aside " << chosen.otherDrawLines << " lines of other draws.\n";
+        if (chosen.repeatedDraws > 0)
+            std::cout << "Counted once " << chosen.repeatedDraws << " draws the file repeats.\n";
         if (chosen.draws.empty()) {
             std::cerr << "quor3-engine: " << args[2] << " holds no draw that Quor 3 can read; nothing changed.\n";
             return 1;

@@ -128,6 +128,8 @@ class ExportDrawsTest : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&import));
         Dialogs::queueFile(dataFile("ga.csv"));
         QTest::mouseClick(child<QPushButton>(&import, "chooseFileButton"), Qt::LeftButton);
+        // The window reads the file in the background.
+        QTRY_VERIFY(!import.isReading());
         QTest::mouseClick(child<QRadioButton>(&import, "replaceButton"), Qt::LeftButton);
         Dialogs::queueButton(QMessageBox::Yes);
         QTest::mouseClick(child<QPushButton>(&import, "importButton"), Qt::LeftButton);
