@@ -16,7 +16,7 @@ program=(
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
   openssl
 )
