@@ -1,7 +1,7 @@
 #include "platform/WebPages.h"
 
 #include "platform/Dialogs.h"
-#include "platform/TextSettings.h"
+#include "platform/ProfileFile.h"
 
 #include <QDesktopServices>
 #include <QUrl>

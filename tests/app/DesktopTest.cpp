@@ -9,7 +9,6 @@
 #include "platform/Dialogs.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
-#include "platform/TextSettings.h"
 #include "platform/WebPages.h"
 
 #include <QAction>

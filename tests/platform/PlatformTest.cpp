@@ -79,6 +79,19 @@ TEST(ProfileFile, MissingKeysAndFilesGiveTheDefault)
     EXPECT_EQ(more.readInteger("Config", "Cumulative Days", 1), 12);
 }
 
+TEST(ProfileFile, KeysInAnyCaseAndQuotedValuesAreRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    write(path, "[CONFIG]\r\nREOPEN last = \"0\"\r\nsupport PAGE=\" https://example.org/h\xC3\xA9lp \"\r\n");
+    const ProfileFile ini(path);
+    EXPECT_EQ(ini.readInteger("Config", "Reopen Last", 1), 0);
+    EXPECT_EQ(ini.readText("Config", "Support Page"), QString::fromUtf8("https://example.org/h\xC3\xA9lp"));
+    ini.writeText("Config", "Support Page", "\"https://example.net/\"");
+    EXPECT_EQ(ini.readText("config", "support page"), "https://example.net/");
+    EXPECT_EQ(readAll(path).count("Support Page", Qt::CaseInsensitive), 1);
+}
+
 TEST(ProfileFile, AWriteKeepsOtherBytesAndTheKeysSpelling)
 {
     QTemporaryDir dir;
