@@ -9,7 +9,7 @@ set -euo pipefail
 program=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
-  libjpeg-dev libboost-dev
+  libboost-dev
   libcurl4-openssl-dev libsqlite3-dev nlohmann-json3-dev
   fonts-liberation
 )
