@@ -5,7 +5,6 @@
 #include "analysis/RepeatsWindow.h"
 #include "app/AboutDialog.h"
 #include "app/ChartWindows.h"
-#include "app/RadialFill.h"
 #include "app/RecentDatabases.h"
 #include "app/StartPanel.h"
 #include "engine/DataFiles.h"
@@ -24,7 +23,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
-#include "platform/JpegImage.h"
+#include "platform/Resources.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 #include "platform/WebPages.h"
@@ -68,21 +67,9 @@ class GradientArea : public QWidget
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QPoint centre = rect().center();
-        const qreal radius = qMax(width(), height()) / 1.4;
-        const QColor inner(0x87, 0xce, 0xeb);
-        const QColor outer(0x00, 0x00, 0xff);
-        if (devicePixelRatioF() == 1.0) {
-            // Each rectangle of the region, not their bounding one: the fill
-            // may write its pixels straight into the window's image.
-            for (const QRect& part : event->region())
-                fillRadialGradient(painter, part, centre, radius, inner, outer);
-            return;
-        }
-        // Drawn scaled for a dense screen: Qt's own gradient.
-        QRadialGradient gradient(QPointF(centre), radius);
-        gradient.setColorAt(0.0, inner);
-        gradient.setColorAt(1.0, outer);
+        QRadialGradient gradient(QPointF(rect().center()), qMax(width(), height()) / 1.4);
+        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
+        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
         painter.fillRect(event->rect(), gradient);
     }
 };
@@ -154,7 +141,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     productPicture_ = new QLabel(central);
     productPicture_->setObjectName("Image1");
     productPicture_->setFixedSize(112, 111);
-    productPicture_->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
+    initPlatformResources();
+    productPicture_->setPixmap(QPixmap(":/pictures/product.png"));
     productPicture_->raise();
 
     startPanel_ = new StartPanel(central);

@@ -22,8 +22,8 @@ void check(const quor3::DrawRecord& r)
 {
     const quor3::CivilDate date = quor3::decodeDate(r.DrawDate);
     if (!quor3::isValidDate(date.year, date.month, date.day) ||
-        quor3::encodeDate(date.year, date.month, date.day) != r.DrawDate || !isDigit(r.Digit1) ||
-        !isDigit(r.Digit2) || !isDigit(r.Digit3))
+        quor3::encodeDate(date.year, date.month, date.day) != r.DrawDate || !isDigit(r.Digit1) || !isDigit(r.Digit2) ||
+        !isDigit(r.Digit3))
         std::abort();
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "platform/TextSettings.h"
+#include "platform/ProfileFile.h"
 
 #include <QDesktopServices>
 #include <QUrl>

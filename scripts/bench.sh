@@ -3,7 +3,7 @@
 # - every window opened from its menu on 731 and on 100,000 draws, from the
 #   menu command to the window painted (offscreen);
 # - the start-up to the first frame against an empty main window of the same
-#   toolkit (CPU time and peak memory of the process);
+#   toolkit (CPU time and peak memory of the process), on an X server (Xvfb);
 # - the rebuild against its floors (the thirteen files written; the database
 #   read once plus the thirteen files);
 # - the backtest of 731 draws against one rebuild to files;
@@ -33,7 +33,7 @@ paired=(--benchmark_enable_random_interleaving=true)
 echo "Windows..." >&2
 "$build"/bin/window_benchmark "${common[@]}" --benchmark_min_time=0.2 >"$out/windows.csv" 2>"$out/log"
 echo "Start-up..." >&2
-"$build"/bin/startup_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.5 >"$out/startup.csv" 2>>"$out/log"
+xvfb-run -a "$build"/bin/startup_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.5 >"$out/startup.csv" 2>>"$out/log"
 echo "Rebuild..." >&2
 "$build"/bin/rebuild_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.3 >"$out/rebuild.csv" 2>>"$out/log"
 echo "Backtest..." >&2

@@ -115,7 +115,7 @@ grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no ico
 deb=$(ls "$scratch"/deb/quor3_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ -z $(dpkg-deb -f "$deb" Homepage) ]] || fail "the package names a homepage"
-[[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* && $depends == *libqt6charts6* ]] ||
+[[ $depends == *libqt6widgets6* && $depends == *libqt6charts6* ]] ||
   fail "package dependencies: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"

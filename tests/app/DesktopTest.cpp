@@ -10,7 +10,6 @@
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
-#include "platform/TextSettings.h"
 #include "platform/WebPages.h"
 
 #include <QAction>

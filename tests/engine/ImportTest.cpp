@@ -664,7 +664,7 @@ TEST(ImportCommandLine, ExportBackupsAndRestore)
     ASSERT_EQ(backups.size(), 1u);
     const std::string name = backups[0].file.filename().string();
     EXPECT_TRUE(contains(run.out, name + "  taken ")) << run.out;
-    EXPECT_TRUE(contains(run.out, "  2 draws  last draw 1/2/2002\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "  2 draws  last draw 1/2/2002  before an import\n")) << run.out;
 
     run = engine(dir, "restore " + db + " " + name);
     EXPECT_EQ(run.status, 0) << run.err;
