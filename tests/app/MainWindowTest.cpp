@@ -249,14 +249,15 @@ class MainWindowTest : public QObject
         QVERIFY(!image->pixmap().isNull());
     }
 
-    void webPagesReportShellFailures()
+    void webPagesReportFailuresInPlainWords()
     {
-        WebPages::setOpenerForTesting([](const QString&) { return 5; });
+        WebPages::setOpenerForTesting([](const QString&) { return false; });
         window->findChild<QAction*>("ResultsSite1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
         QCOMPARE(Dialogs::shown().first().title, QString("Error ExploreWeb"));
-        QCOMPARE(Dialogs::shown().first().text, QString("Error Nr: 5 in ShellExecute\n\n") + WebPages::ResultsAddress);
-        WebPages::setOpenerForTesting([](const QString&) { return 42; });
+        QCOMPARE(Dialogs::shown().first().text,
+                 QString("No program on this desktop could open the page.\n\n") + WebPages::ResultsAddress);
+        WebPages::setOpenerForTesting([](const QString&) { return true; });
         window->findChild<QAction*>("ResultsSite1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
         WebPages::setOpenerForTesting(nullptr);
