@@ -39,6 +39,11 @@ class CorrectionsWindow : public QDialog
 
   private:
     void fillList();
+    void showDraws(std::vector<quor3::DrawRecord> draws);
+    // Another process changed the database: the list shows it as it is now,
+    // the picked draw stays picked where it still is, the boxes keep what the
+    // user typed, and the instructions line says what happened.
+    void followDiskChange();
     int selectedRow() const;
     void followMonth();
     void resetDigits();
