@@ -508,6 +508,7 @@ void AddDrawsWindow::enterDraw()
         calendar->setFocus(Qt::OtherFocusReason);
         return;
     }
+    std::string failure;
     {
         BusyCursor busy;
         heldDate = date;
@@ -549,14 +550,16 @@ void AddDrawsWindow::enterDraw()
             thirdDigitBox->setValue(0);
         }
         afterStore_ = shownEntry();
+        session.totalDraws = stored.totalDraws;
         if (session.databaseExists()) {
             StatusBarSink sink;
-            const quor3::RebuildResult rebuilt =
-                quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::None, sink);
-            session.totalDraws = rebuilt.totalDraws;
+            failure = quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::None, sink);
         }
         shownState_ = {stored.totalDraws, draw.DrawDate};
     }
+    // The draw is stored whatever the rebuild did: its failure is said as such.
+    if (!failure.empty())
+        Dialogs::inform(this, windowTitle(), QString::fromStdString(failure), {}, QMessageBox::Warning);
     if (refreshRequest_)
         refreshRequest_();
     proposeNextDate();

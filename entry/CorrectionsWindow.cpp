@@ -330,6 +330,7 @@ void CorrectionsWindow::reenterDraw()
 
     const ActivationGate::Busy writing(activation_);
     Session& session = Session::instance();
+    std::string failure;
     const bool written = changeSelectedDraw(
         [&] {
             quor3::correctDraw(session.folder, session.databaseName, selectedIndex_,
@@ -340,12 +341,22 @@ void CorrectionsWindow::reenterDraw()
                 return;
             BusyCursor busy;
             StatusBarSink sink;
-            session.totalDraws =
-                quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly, sink)
-                    .totalDraws;
+            quor3::RebuildResult rebuilt;
+            rebuilt.totalDraws = session.totalDraws;
+            failure = quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly,
+                                                sink, &rebuilt);
+            session.totalDraws = rebuilt.totalDraws;
         });
+    showRebuildFailure(failure);
     if (written)
         firstDigitBox->setFocus();
+}
+
+void CorrectionsWindow::showRebuildFailure(const std::string& failure)
+{
+    // The draw is stored whatever the rebuild did: the failure is no error of the change.
+    if (!failure.empty())
+        Dialogs::inform(this, windowTitle(), QString::fromStdString(failure), {}, QMessageBox::Warning);
 }
 
 void CorrectionsWindow::deleteDraw()
@@ -366,6 +377,7 @@ void CorrectionsWindow::deleteDraw()
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                      QMessageBox::No) != QMessageBox::Yes)
         return;
+    std::string failure;
     changeSelectedDraw([&] { quor3::deleteDraw(session.folder, session.databaseName, index, shown); },
                        [&] {
                            // The count changes, so every panel does; without
@@ -376,9 +388,15 @@ void CorrectionsWindow::deleteDraw()
                            // The last entry is no longer the database's last change.
                            session.lastEntry.reset();
                            session.totalDraws = 0;
-                           if (quor3::openDatabase(session.folder, session.databaseName, sink))
-                               session.totalDraws = quor3::countDraws(session.databasePath());
+                           if (!session.databaseExists()) {
+                               quor3::openDatabase(session.folder, session.databaseName, sink);
+                               return;
+                           }
+                           session.totalDraws = quor3::countDraws(session.databasePath());
+                           failure = quor3::rebuildAfterChange(session.folder, session.databaseName,
+                                                               quor3::FirstPanels::TotalAndLastDate, sink);
                        });
+    showRebuildFailure(failure);
 }
 
 bool CorrectionsWindow::changeSelectedDraw(const std::function<void()>& change, const std::function<void()>& rebuild)

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class DigitTyping;
@@ -44,6 +45,7 @@ class CorrectionsWindow : public QDialog
     // the picked draw stays picked where it still is, the boxes keep what the
     // user typed, and the instructions line says what happened.
     void followDiskChange();
+    void showRebuildFailure(const std::string& failure);
     int selectedRow() const;
     void followMonth();
     void resetDigits();
