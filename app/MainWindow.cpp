@@ -35,6 +35,7 @@
 #include "reports/SkipTraceWindow.h"
 #include "reports/TotalsWindow.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -280,6 +281,16 @@ void MainWindow::buildMenu()
     item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
     dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
     resultsFetch_ = new ResultsFetch(this);
+    // A report window reads the database each time it is activated: a change
+    // by another process reaches an open one as an activation. The entry
+    // windows follow the change themselves, keeping what the user typed.
+    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this, [] {
+        QWidget* top = QApplication::activeModalWidget();
+        if (top && !top->property(DatabaseEvents::FollowedByWindow).toBool()) {
+            QEvent activation(QEvent::WindowActivate);
+            QCoreApplication::sendEvent(top, &activation);
+        }
+    });
     dataActions_ << item(fileMenu, "ResultsSource1", "Results &Source...", [this] {
         runGuarded(this, [this] {
             ResultsSourceWindow window(this);

@@ -32,6 +32,7 @@
 #include <QSpinBox>
 #include <QStyle>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QToolButton>
 
 #include <algorithm>
@@ -264,6 +265,8 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     }
 
     pinFontsInPixels(this);
+    setProperty(DatabaseEvents::FollowedByWindow, true);
+    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this, &AddDrawsWindow::followDiskChange);
     Help::bindF1(this, "addto");
     firstDigitBox->setFocus();
 }
@@ -342,8 +345,38 @@ int AddDrawsWindow::digitOf(const QSpinBox* box) const
     return spinEditValue(box);
 }
 
+std::pair<long long, double> AddDrawsWindow::databaseState() const
+{
+    const Session& session = Session::instance();
+    if (!session.databaseExists())
+        return {0, 0.0};
+    const auto database = session.databasePath();
+    const long long count = quor3::countDraws(database);
+    return {count, count > 0 ? quor3::readDraw(database, count - 1).DrawDate : 0.0};
+}
+
+void AddDrawsWindow::followDiskChange()
+{
+    // An entry is under way (a match message waits for the user): it reads
+    // the database itself, and this looks again after it.
+    if (activation_.busy()) {
+        QTimer::singleShot(250, this, &AddDrawsWindow::followDiskChange);
+        return;
+    }
+    try {
+        if (databaseState() == shownState_)
+            return;
+        refresh();
+        if (refreshRequest_)
+            refreshRequest_();
+    } catch (const quor3::Error&) {
+        // Another process is still at it; the next activation reads it again.
+    }
+}
+
 void AddDrawsWindow::refresh()
 {
+    shownState_ = databaseState();
     loadNotifySetting();
     const Session& session = Session::instance();
     if (session.databaseExists()) {
@@ -475,6 +508,7 @@ void AddDrawsWindow::enterDraw()
         calendar->setFocus(Qt::OtherFocusReason);
         return;
     }
+    std::string failure;
     {
         BusyCursor busy;
         heldDate = date;
@@ -516,13 +550,16 @@ void AddDrawsWindow::enterDraw()
             thirdDigitBox->setValue(0);
         }
         afterStore_ = shownEntry();
+        session.totalDraws = stored.totalDraws;
         if (session.databaseExists()) {
             StatusBarSink sink;
-            const quor3::RebuildResult rebuilt =
-                quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::None, sink);
-            session.totalDraws = rebuilt.totalDraws;
+            failure = quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::None, sink);
         }
+        shownState_ = {stored.totalDraws, draw.DrawDate};
     }
+    // The draw is stored whatever the rebuild did: its failure is said as such.
+    if (!failure.empty())
+        Dialogs::inform(this, windowTitle(), QString::fromStdString(failure), {}, QMessageBox::Warning);
     if (refreshRequest_)
         refreshRequest_();
     proposeNextDate();

@@ -9,6 +9,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <utility>
 
 class DigitTyping;
 class QCalendarWidget;
@@ -68,6 +69,11 @@ class AddDrawsWindow : public QDialog
 
   private:
     void toggleNotify();
+    // Another process changed the database: a new last draw moves the
+    // proposed date on; the digits typed stay.
+    void followDiskChange();
+    // The count and last date of the database, as far as this window showed them.
+    std::pair<long long, double> databaseState() const;
     void moveCalendarTo(const quor3::CivilDate& date);
     int digitOf(const QSpinBox* box) const;
     // A key pressed in the calendar; false when it is not one that moves the date.
@@ -102,6 +108,7 @@ class AddDrawsWindow : public QDialog
     // What the window showed when the last store had finished.
     std::optional<std::array<int, 4>> afterStore_;
     std::function<void()> refreshRequest_;
+    std::pair<long long, double> shownState_{0, 0.0};
     // Closing a match message in the middle of an entry activates the window:
     // the opening steps must not run then.
     ActivationGate activation_;

@@ -3,6 +3,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
+#include "engine/Errors.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "entry/DigitTyping.h"
@@ -26,6 +27,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -35,6 +37,9 @@ namespace
 // The years the year box offers, unless the selected record lies outside them.
 constexpr int FirstYear = 1900;
 constexpr int LastYear = 2500;
+
+const char* const Instructions =
+    "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.";
 
 QFrame* raisedPanel(QWidget* parent, const char* name, QRect place)
 {
@@ -78,10 +83,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     showEntryLinesInColumns(drawList, 16);
     drawList->setGeometry(8, 26, 185, 289);
 
-    instructionsLabel =
-        label(this, "Label4",
-              "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.", small,
-              QRect(206, 24, 178, 60));
+    instructionsLabel = label(this, "Label4", Instructions, small, QRect(206, 24, 178, 60));
     instructionsLabel->setWordWrap(true);
 
     entryPanel = raisedPanel(this, "Panel1", QRect(206, 94, 178, 74));
@@ -137,6 +139,9 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     connect(monthBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
     connect(yearBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
 
+    setProperty(DatabaseEvents::FollowedByWindow, true);
+    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this, &CorrectionsWindow::followDiskChange);
+
     Help::bindF1(this, "correct");
     resetBoxes();
     pinFontsInPixels(this);
@@ -176,7 +181,12 @@ void CorrectionsWindow::resetBoxes()
 void CorrectionsWindow::fillList()
 {
     const Session& session = Session::instance();
-    shown_ = session.databaseExists() ? quor3::readDraws(session.databasePath()) : std::vector<quor3::DrawRecord>();
+    showDraws(session.databaseExists() ? quor3::readDraws(session.databasePath()) : std::vector<quor3::DrawRecord>());
+}
+
+void CorrectionsWindow::showDraws(std::vector<quor3::DrawRecord> draws)
+{
+    shown_ = std::move(draws);
     QStringList entryLines;
     entryLines.reserve(qsizetype(shown_.size()));
     for (const auto& draw : shown_)
@@ -201,6 +211,62 @@ void CorrectionsWindow::refresh()
     if (!Session::instance().databaseExists())
         return;
     fillList();
+}
+
+void CorrectionsWindow::followDiskChange()
+{
+    // A question or a change of this window's own is under way: it reads the
+    // database itself when it is done, and this looks again after it.
+    if (activation_.busy()) {
+        QTimer::singleShot(250, this, &CorrectionsWindow::followDiskChange);
+        return;
+    }
+    const Session& session = Session::instance();
+    std::vector<quor3::DrawRecord> now;
+    try {
+        if (session.databaseExists())
+            now = quor3::readDraws(session.databasePath());
+    } catch (const quor3::Error& e) {
+        instructionsLabel->setText(QString::fromUtf8(e.what()));
+        return;
+    }
+    // This window's own change: the list already shows it.
+    if (std::equal(now.begin(), now.end(), shown_.begin(), shown_.end(), quor3::sameDateAndDigits))
+        return;
+
+    const int picked = selectedRow() >= 0 ? selectedIndex_ : -1;
+    const quor3::DrawRecord pickedDraw = picked >= 0 ? shown_[static_cast<std::size_t>(picked)] : quor3::DrawRecord();
+    showDraws(std::move(now));
+    if (refreshRequest_) {
+        try {
+            refreshRequest_();
+        } catch (const quor3::Error&) {
+            // The window below reads it again when it is activated.
+        }
+    }
+    QString text =
+        QString("%1 was changed by another program; the list was read again.").arg(session.databaseNameText());
+    if (picked < 0) {
+        instructionsLabel->setText(text);
+        return;
+    }
+    // The picked draw where it now is, the nearest to its old place should
+    // the database hold it more than once.
+    int found = -1;
+    for (int i = 0; i < static_cast<int>(shown_.size()); ++i)
+        if (quor3::sameDateAndDigits(shown_[static_cast<std::size_t>(i)], pickedDraw) &&
+            (found < 0 || std::abs(i - picked) < std::abs(found - picked)))
+            found = i;
+    if (found >= 0) {
+        filling_ = true;
+        drawList->setCurrentRow(found);
+        filling_ = false;
+        selectedIndex_ = found;
+        drawList->scrollToItem(drawList->item(found));
+    } else {
+        text += " The picked entry is gone: pick one again.";
+    }
+    instructionsLabel->setText(text);
 }
 
 int CorrectionsWindow::selectedRow() const
@@ -233,6 +299,7 @@ void CorrectionsWindow::loadSelectedDraw()
     if (row < 0 || row >= static_cast<int>(shown_.size()))
         return;
     selectedIndex_ = row;
+    instructionsLabel->setText(Instructions);
     // The draw as the list shows it: should the database have changed since,
     // the change of it is refused when it is written.
     selectedRecord_ = shown_[static_cast<std::size_t>(row)];
@@ -263,6 +330,7 @@ void CorrectionsWindow::reenterDraw()
 
     const ActivationGate::Busy writing(activation_);
     Session& session = Session::instance();
+    std::string failure;
     const bool written = changeSelectedDraw(
         [&] {
             quor3::correctDraw(session.folder, session.databaseName, selectedIndex_,
@@ -273,12 +341,22 @@ void CorrectionsWindow::reenterDraw()
                 return;
             BusyCursor busy;
             StatusBarSink sink;
-            session.totalDraws =
-                quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly, sink)
-                    .totalDraws;
+            quor3::RebuildResult rebuilt;
+            rebuilt.totalDraws = session.totalDraws;
+            failure = quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly,
+                                                sink, &rebuilt);
+            session.totalDraws = rebuilt.totalDraws;
         });
+    showRebuildFailure(failure);
     if (written)
         firstDigitBox->setFocus();
+}
+
+void CorrectionsWindow::showRebuildFailure(const std::string& failure)
+{
+    // The draw is stored whatever the rebuild did: the failure is no error of the change.
+    if (!failure.empty())
+        Dialogs::inform(this, windowTitle(), QString::fromStdString(failure), {}, QMessageBox::Warning);
 }
 
 void CorrectionsWindow::deleteDraw()
@@ -299,6 +377,7 @@ void CorrectionsWindow::deleteDraw()
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                      QMessageBox::No) != QMessageBox::Yes)
         return;
+    std::string failure;
     changeSelectedDraw([&] { quor3::deleteDraw(session.folder, session.databaseName, index, shown); },
                        [&] {
                            // The count changes, so every panel does; without
@@ -309,9 +388,15 @@ void CorrectionsWindow::deleteDraw()
                            // The last entry is no longer the database's last change.
                            session.lastEntry.reset();
                            session.totalDraws = 0;
-                           if (quor3::openDatabase(session.folder, session.databaseName, sink))
-                               session.totalDraws = quor3::countDraws(session.databasePath());
+                           if (!session.databaseExists()) {
+                               quor3::openDatabase(session.folder, session.databaseName, sink);
+                               return;
+                           }
+                           session.totalDraws = quor3::countDraws(session.databasePath());
+                           failure = quor3::rebuildAfterChange(session.folder, session.databaseName,
+                                                               quor3::FirstPanels::TotalAndLastDate, sink);
                        });
+    showRebuildFailure(failure);
 }
 
 bool CorrectionsWindow::changeSelectedDraw(const std::function<void()>& change, const std::function<void()>& rebuild)

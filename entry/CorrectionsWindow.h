@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 class DigitTyping;
@@ -39,6 +40,12 @@ class CorrectionsWindow : public QDialog
 
   private:
     void fillList();
+    void showDraws(std::vector<quor3::DrawRecord> draws);
+    // Another process changed the database: the list shows it as it is now,
+    // the picked draw stays picked where it still is, the boxes keep what the
+    // user typed, and the instructions line says what happened.
+    void followDiskChange();
+    void showRebuildFailure(const std::string& failure);
     int selectedRow() const;
     void followMonth();
     void resetDigits();

@@ -382,6 +382,7 @@ void ImportWindow::importDraws()
             return;
     }
     quor3::ImportOutcome outcome;
+    std::string failure;
     {
         BusyCursor busy;
         // One change: no other writer comes between the import and its rebuild.
@@ -390,11 +391,14 @@ void ImportWindow::importDraws()
                                      replace ? quor3::ImportMode::Replace : quor3::ImportMode::Merge);
         // The last entry is no longer the database's last change.
         session.lastEntry.reset();
+        session.totalDraws = quor3::countDraws(session.databasePath());
         StatusBarSink sink;
-        session.totalDraws =
-            quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink)
-                .totalDraws;
+        failure =
+            quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
     }
     Dialogs::inform(this, Title, QString::fromStdString(quor3::describeImport(outcome)));
+    // The draws are stored whatever the rebuild did: its failure is said as such.
+    if (!failure.empty())
+        Dialogs::inform(this, Title, QString::fromStdString(failure), {}, QMessageBox::Warning);
     accept();
 }

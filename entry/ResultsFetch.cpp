@@ -276,6 +276,8 @@ void ResultsFetch::noticeChange()
         Session::instance().totalDraws =
             quor3::fileExists(session.databasePath()) ? quor3::countDraws(session.databasePath()) : 0;
         emit databaseChangedOnDisk();
+        // The open windows show it too.
+        emit Session::instance().events.changedOnDisk();
     } catch (const quor3::Error&) {
         settle_.start(); // another process still holds the database: look again shortly
     }

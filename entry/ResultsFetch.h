@@ -40,7 +40,8 @@ class ResultsFetch : public QObject
 
   signals:
     void finished();
-    // Another process changed the open database; the status bar shows it.
+    // Another process changed the open database; the status bar shows it,
+    // and Session's events tell the open windows.
     void databaseChangedOnDisk();
 
   private:

@@ -2,6 +2,7 @@
 
 #include "engine/Backups.h"
 
+#include <QObject>
 #include <QString>
 
 #include <filesystem>
@@ -10,6 +11,22 @@
 #include <string>
 
 class QWidget;
+
+// Tells the open windows that another process (the daily timer, the command
+// line, a second copy of the program) changed the open database, so that each
+// shows it as it is now. The main window's watcher raises it; a window of its
+// own change hears it too, and looks whether anything it shows differs.
+class DatabaseEvents : public QObject
+{
+    Q_OBJECT
+  public:
+    // Set (true) on a window that follows the change itself; any other open
+    // window reads the database again as when it is activated.
+    static constexpr const char* FollowedByWindow = "followsDatabaseChanges";
+
+  signals:
+    void changedOnDisk();
+};
 
 // The open database as every window sees it: the current folder (the folder
 // of the last chosen database, or the data folder after the delete window),
@@ -40,6 +57,7 @@ class Session
     std::function<QString(int panel)> statusText;
     std::function<void()> resetToNoDatabase;
     QWidget* mainWindow = nullptr;
+    DatabaseEvents events;
 
     // The last draw entered in this run, which Add > Undo Last Entry takes back.
     std::optional<quor3::StoredEntry> lastEntry;

@@ -2,10 +2,13 @@
 
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
+#include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
 #include "engine/FileIo.h"
+#include "engine/StoreDraw.h"
 #include "entry/CorrectionsWindow.h"
+#include "entry/ResultsFetch.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -15,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMap>
 #include <QPushButton>
 #include <QSpinBox>
@@ -166,6 +170,44 @@ class UpdateTest : public QObject
             QCOMPARE(quor3::readDraw(database(), 3).Digit3, 0);
             QCOMPARE(quor3::readDraw(database(), 2).Digit3, 4);
         }
+    }
+
+    // Another program stores a draw while the window is open and the user is
+    // in the middle of a correction.
+    void aChangeOnDiskShowsWithinASecondAndKeepsTheUsersWork()
+    {
+        writeThree();
+        QMainWindow main;
+        ResultsFetch watch(&main);
+        watch.databaseOpened();
+        CorrectionsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_COMPARE(list(w)->count(), 3);
+        list(w)->setCurrentRow(1);
+        box(w, "SpinEdit1")->setValue(5);
+        Dialogs::clearShown();
+
+        quor3::DrawRecord draw;
+        draw.DrawDate = quor3::encodeDate(2005, 2, 1);
+        draw.Digit1 = draw.Digit2 = draw.Digit3 = 6;
+        {
+            const quor3::DatabaseLock lock(env->dataPath(), "ga.c3d", quor3::DatabaseLock::Exclusive);
+            quor3::storeDraw(env->dataPath(), "ga.c3d", draw);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(list(w)->count(), 4, 1000);
+        QCOMPARE(list(w)->item(3)->text(), QString::fromStdString(quor3::entryLine(draw)));
+        QCOMPARE(list(w)->currentRow(), 1);
+        QCOMPARE(box(w, "SpinEdit1")->value(), 5);
+        QVERIFY(child<QLabel>(&w, "Label4")->text().startsWith("ga.c3d was changed by another program"));
+        QVERIFY(Dialogs::shown().isEmpty());
+
+        reEnter(w);
+        QVERIFY(Dialogs::shown().isEmpty());
+        const auto draws = quor3::readDraws(database());
+        QCOMPARE(draws.size(), std::size_t(4));
+        QCOMPARE(draws[1].Digit1, 5);
+        QVERIFY(quor3::sameDateAndDigits(draws[3], draw));
     }
 
     void deleteRemovesTheSelectedDrawAfterAskingWithABackup()
