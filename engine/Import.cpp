@@ -5,6 +5,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <algorithm>
 #include <array>
@@ -1083,6 +1084,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     const bool exists = fileExists(database);
     const std::string before = exists ? readWholeFile(database) : std::string();
     outcome.plan = planImport(decodeDraws(before), incoming, mode);
+    keepInHistory(database, incoming);
     const std::string after = encodeDraws(outcome.plan.draws);
     if (exists && after == before)
         return outcome;
@@ -1091,7 +1093,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     checkChangeable(database, "replace");
     if (exists)
         outcome.backup = backupDatabase(database);
-    replaceFileAtomically(database, after);
+    replaceThroughHistory(database, after);
     outcome.changed = true;
     return outcome;
 }

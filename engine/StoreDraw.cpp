@@ -5,6 +5,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 namespace quor3
 {
@@ -17,7 +18,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     DrawRecord stored = draw;
     stored.Reserved = {};
     if (!fileExists(database)) {
-        appendDraw(database, stored);
+        appendThroughHistory(database, stored);
         result.totalDraws = 1;
         return result;
     }
@@ -33,12 +34,12 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         for (auto& record : kept)
             record.Reserved = {};
         kept.push_back(stored);
-        replaceFileAtomically(database, encodeDraws(kept));
+        replaceThroughHistory(database, encodeDraws(kept));
         result.totalDraws = static_cast<long long>(kept.size());
         result.cutBack = true;
         return result;
     }
-    appendDraw(database, stored);
+    appendThroughHistory(database, stored);
     result.totalDraws = n + 1;
     return result;
 }
@@ -55,8 +56,10 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
     const fs::path backup = backupDatabase(database);
     DrawRecord corrected = record;
     corrected.Reserved = {};
+    const HistoryEdit edit = HistoryEdit::replacing(
+        database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]), corrected);
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
-    replaceFileAtomically(database, bytes);
+    replaceThroughHistory(database, bytes);
     return backup;
 }
 

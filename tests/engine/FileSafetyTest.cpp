@@ -592,7 +592,8 @@ TEST_F(FileSafety, AFullDiskIsReportedAsSuchAndChangesNothing)
     disk.fill();
 
     std::string message = errorOf([&] { storeDraw(disk.path(), "ga.c3d", drawOn(40000, 1, 2, 3)); });
-    EXPECT_TRUE(contains(message, "Cannot write \"ga.c3d\"")) << message;
+    // The full history is written first: either file's write may be the one that finds the disk full.
+    EXPECT_TRUE(contains(message, "\"ga.c3d")) << message;
     EXPECT_TRUE(contains(message, "No space left on device")) << message;
     EXPECT_EQ(readWholeFile(disk.path() / "ga.c3d"), before);
 
@@ -618,7 +619,7 @@ TEST_F(FileSafety, AWriteStoppedPartWayGivesItsOwnReason)
     const int status = std::system(command.c_str());
     EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1);
     const std::string errors = readWholeFile(outside / "err");
-    EXPECT_TRUE(contains(errors, "Cannot write \"ga.c3d\"")) << errors;
+    EXPECT_TRUE(contains(errors, "\"ga.c3d")) << errors;
     EXPECT_TRUE(contains(errors, "File too large")) << errors;
     EXPECT_EQ(readWholeFile(dir / "ga.c3d"), before);
 }
