@@ -10,7 +10,9 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <functional>
+#include <sys/wait.h>
 
 using namespace quor3;
 
@@ -206,6 +208,33 @@ TEST_F(History, ADamagedOrForeignHistoryIsReportedAndLeftAlone)
         EXPECT_EQ(readWholeFile(file), before);
         EXPECT_EQ(countDraws(db), 1);
     }
+}
+
+std::string engineOutput(const std::string& args)
+{
+    std::string out;
+    FILE* pipe = popen((std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>&1").c_str(), "r");
+    char buffer[512];
+    std::size_t n;
+    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    if (pipe)
+        pclose(pipe);
+    return out;
+}
+
+// Any command seeds the history; --all reads it.
+TEST_F(History, TheCommandLineShowsAndExportsTheFullHistory)
+{
+    fs::create_directory(dir / "backups");
+    writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", {draw(36526, 1, 2, 3)});
+    writeDatabase(db, {draw(36527, 4, 5, 6)});
+    const std::string path = "'" + db.string() + "'";
+    EXPECT_EQ(engineOutput("history " + path), "Working database: 1 draw, 1/2/2000 to 1/2/2000\n"
+                                               "Full history: 2 draws, 1/1/2000 to 1/2/2000 (in ga.c3d.sqlite)\n");
+    EXPECT_EQ(engineOutput("export " + path + " --all"),
+              "date,digit1,digit2,digit3\n2000-01-01,1,2,3\n2000-01-02,4,5,6\n");
+    EXPECT_NE(engineOutput("fairness " + path + " --all").find("2 draws tested"), std::string::npos);
 }
 
 } // namespace
