@@ -261,15 +261,24 @@ Days loadDays(Connection& c, double from, double to)
     return days;
 }
 
-// Writes the given days whole; a day with no draw is removed.
-void writeDays(Connection& c, const Days& days)
+// Writes the given days, which hold `stored` now (a date missing there holds
+// nothing); a day with no draw is removed. A day that only grew gets its new
+// draws alone: an import's days are nearly all new.
+void writeDays(Connection& c, const Days& days, const Days& stored)
 {
     Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
     Statement insert(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
                      "write the full history");
+    static const std::vector<Digits> nothing;
     for (const auto& [date, draws] : days) {
-        remove.bind(1, date).run();
-        for (std::size_t turn = 0; turn < draws.size(); ++turn) {
+        const auto found = stored.find(date);
+        const std::vector<Digits>& old = found == stored.end() ? nothing : found->second;
+        std::size_t from = old.size();
+        if (old.size() > draws.size() || !std::equal(old.begin(), old.end(), draws.begin())) {
+            remove.bind(1, date).run();
+            from = 0;
+        }
+        for (std::size_t turn = from; turn < draws.size(); ++turn) {
             insert.bind(1, date).bind(2, static_cast<long long>(turn));
             for (int i = 0; i < 3; ++i)
                 insert.bind(3 + i, static_cast<long long>(draws[turn][static_cast<std::size_t>(i)]));
@@ -311,7 +320,7 @@ void createHistory(const fs::path& file, const Days& days)
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), "create the full history");
             c.exec("BEGIN");
             c.exec(Schema, "create the full history");
-            writeDays(c, days);
+            writeDays(c, days, {});
             c.exec("COMMIT");
         }
         fsyncPath(scratch, O_RDONLY);
@@ -443,7 +452,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
         }
         // A corrected draw of another date comes in with the working file's draws.
         mergeIntoHistory(*c, groupByDate(given), changed, before);
-        writeDays(*c, changed);
+        writeDays(*c, changed, before);
         if (writeWorking) {
             Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
                         "write the full history");
@@ -468,7 +477,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
         // The working file is as it was: so is the history.
         try {
             c->exec("BEGIN IMMEDIATE");
-            writeDays(*c, before);
+            writeDays(*c, before, changed);
             c->exec("DELETE FROM pending_working");
             c->exec("COMMIT");
         } catch (const Error&) {
@@ -503,7 +512,7 @@ void ensureHistory(const fs::path& database)
         if (fileExists(database)) {
             Days changed, before;
             mergeIntoHistory(*c, groupByDate(readDraws(database)), changed, before);
-            writeDays(*c, changed);
+            writeDays(*c, changed, before);
         }
         c->exec("COMMIT");
     } catch (...) {
