@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <csignal>
 #include <cstdio>
 #include <functional>
+#include <random>
 #include <sys/wait.h>
 
 using namespace quor3;
@@ -221,6 +223,48 @@ std::string engineOutput(const std::string& args)
     if (pipe)
         pclose(pipe);
     return out;
+}
+
+// The history as stored, read without the repair an open makes.
+std::vector<DrawRecord> storedHistory(const fs::path& file)
+{
+    std::vector<DrawRecord> draws;
+    sqlite3* db = nullptr;
+    // Read-write: a transaction the kill cut short is rolled back, as any reader does.
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "SELECT draw_date, digit1, digit2, digit3 FROM draws ORDER BY draw_date, turn", -1, &s,
+                           nullptr);
+        while (s && sqlite3_step(s) == SQLITE_ROW)
+            draws.push_back(draw(sqlite3_column_double(s, 0), sqlite3_column_int(s, 1), sqlite3_column_int(s, 2),
+                                 sqlite3_column_int(s, 3)));
+        sqlite3_finalize(s);
+    }
+    sqlite3_close(db);
+    return draws;
+}
+
+TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)
+{
+    writeDatabase(db, drawsOf(variedTriples(MaxDraws - 5), 40000));
+    ensureHistory(db);
+    std::mt19937 random(7);
+    for (int i = 0; i < 30; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const std::string date = "1/" + std::to_string(1 + i) + "/2030";
+            execl(QUOR3_ENGINE_CLI, QUOR3_ENGINE_CLI, "add", db.c_str(), date.c_str(), "1", "2", "3",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        usleep(static_cast<useconds_t>(random() % 20000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string history = text(storedHistory(dir / "ga.c3d.sqlite"));
+        for (const DrawRecord& r : readDraws(db))
+            ASSERT_NE(history.find(text({r})), std::string::npos)
+                << "round " << i << ": " << text({r}) << " in " << history.size();
+    }
 }
 
 // Any command seeds the history; --all reads it.
