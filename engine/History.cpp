@@ -11,6 +11,7 @@
 #include <array>
 #include <cerrno>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <functional>
 #include <map>
@@ -552,6 +553,41 @@ HistorySummary summarizeHistory(const fs::path& database)
     while (s.step()) {
     }
     return summary;
+}
+
+fs::path retireHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    const fs::path folder = backupFolderFor(database);
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+        throwIoError(folder, "create the backup folder");
+    struct stat st;
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throwIoError(folder, "use the backup folder", "it is not a folder");
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    const std::string base = database.filename().string() + "-history-" + stamp;
+    fs::path backup;
+    for (int sequence = 1;; ++sequence) {
+        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
+        if (missing(backup))
+            break;
+    }
+    // A transaction a stop cut short goes along with its file.
+    const fs::path journal = fs::path(file.string() + "-journal");
+    if (!missing(journal) && ::rename(journal.c_str(), (backup.string() + "-journal").c_str()) != 0)
+        throwIoError(journal, "move to the backup folder");
+    if (::rename(file.c_str(), backup.c_str()) != 0)
+        throwIoError(file, "move to the backup folder");
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+    fsyncPath(file.has_parent_path() ? file.parent_path() : fs::path("."), O_RDONLY | O_DIRECTORY);
+    return backup;
 }
 
 void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws)

@@ -46,6 +46,13 @@ struct HistorySummary {
 // The count and first and last dates of the history (after ensureHistory).
 HistorySummary summarizeHistory(const fs::path& database);
 
+// Moves the history into the database's backup folder as
+// "NAME-history-YYYYMMDD-HHMMSS.sqlite", under the folder's lock: before the
+// database is deleted, or to start a new history in place of a damaged one
+// (the next ensureHistory seeds it). Returns the backup's path; empty when
+// there was no history.
+fs::path retireHistory(const fs::path& database);
+
 // The write hooks, each in place of the working file's own write.
 
 // Adds the draws to the history (the same draw counted once) without changing

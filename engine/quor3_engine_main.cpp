@@ -43,9 +43,11 @@ const char* const usage = "Usage:\n"
                           "      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to\n"
                           "      the standard output. With --all: the full history (every draw the\n"
                           "      database has ever held), in the same form.\n"
-                          "  quor3-engine history PATH\n"
+                          "  quor3-engine history PATH [--start-over]\n"
                           "      Prints the count and the first and last dates of the working\n"
-                          "      database and of its full history (PATH.sqlite).\n"
+                          "      database and of its full history (PATH.sqlite). --start-over moves\n"
+                          "      the full history (a damaged one) to the backups and makes a new one\n"
+                          "      from the database and its backups.\n"
                           "  quor3-engine backups PATH\n"
                           "      Lists the backups of PATH, newest first.\n"
                           "  quor3-engine restore PATH BACKUP\n"
@@ -87,7 +89,7 @@ struct Location {
     std::string name;
 };
 
-Location locate(const std::string& path)
+Location locate(const std::string& path, bool seedHistory = true)
 {
     quor3::fs::path p(path);
     Location where;
@@ -95,7 +97,7 @@ Location locate(const std::string& path)
     where.name = quor3::databaseNameFor(p);
     quor3::refuseReservedDatabaseName(where.folder, where.name);
     // Every draw the database has held is kept from its first use on.
-    if (quor3::fileExists(where.folder / where.name))
+    if (seedHistory && quor3::fileExists(where.folder / where.name))
         quor3::ensureHistory(where.folder / where.name);
     return where;
 }
@@ -133,7 +135,18 @@ std::string countAndDates(long long draws, double first, double last)
 int runHistoryCommand(const std::vector<std::string>& args)
 {
     const std::string& command = args[0];
-    if (command == "history" && args.size() == 2) {
+    if (command == "history" && args.size() == 3 && args[2] == "--start-over") {
+        // A damaged history stops every command that names its database: it
+        // goes to the backups, and a new one is seeded.
+        const Location where = locate(args[1], false);
+        const quor3::fs::path database = where.folder / where.name;
+        const quor3::fs::path kept = quor3::retireHistory(database);
+        quor3::ensureHistory(database);
+        if (!kept.empty())
+            std::cout << "The full history as it was is kept in " << quor3::BackupFolderName << "/"
+                      << kept.filename().string() << ".\n";
+    }
+    if (command == "history" && (args.size() == 2 || (args.size() == 3 && args[2] == "--start-over"))) {
         const Location where = locate(args[1]);
         const quor3::fs::path database = where.folder / where.name;
         std::vector<quor3::DrawRecord> working;

@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <random>
 #include <sys/wait.h>
@@ -209,6 +210,12 @@ TEST_F(History, ADamagedOrForeignHistoryIsReportedAndLeftAlone)
         EXPECT_NE(message.find(c.reason), std::string::npos) << message;
         EXPECT_EQ(readWholeFile(file), before);
         EXPECT_EQ(countDraws(db), 1);
+        // Starting over keeps the file, whole, among the backups.
+        const fs::path kept = retireHistory(db);
+        EXPECT_EQ(kept.parent_path(), dir / "backups");
+        EXPECT_EQ(readWholeFile(kept), before);
+        storeDraw(dir.path(), "ga.c3d", draw(101, 1, 1, 1));
+        EXPECT_EQ(summarizeHistory(db).draws, 2);
     }
 }
 
@@ -252,6 +259,9 @@ TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)
     for (int i = 0; i < 30; ++i) {
         const pid_t child = fork();
         if (child == 0) {
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, 1);
+            dup2(quiet, 2);
             const std::string date = "1/" + std::to_string(1 + i) + "/2030";
             execl(QUOR3_ENGINE_CLI, QUOR3_ENGINE_CLI, "add", db.c_str(), date.c_str(), "1", "2", "3",
                   static_cast<char*>(nullptr));
