@@ -52,13 +52,11 @@ DrawRecord recordOf(double date, const Digits& d)
 bool mergeDay(std::vector<Digits>& day, const std::vector<Digits>& given)
 {
     bool changed = false;
-    std::map<Digits, long long> seen;
-    for (const Digits& d : given) {
-        const long long wanted = ++seen[d];
-        long long have = 0;
-        for (const Digits& h : day)
-            have += h == d;
-        if (have < wanted) {
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const Digits& d = given[i];
+        // A day holds a few draws: counting in place beats any map.
+        const auto wanted = std::count(given.begin(), given.begin() + static_cast<std::ptrdiff_t>(i) + 1, d);
+        if (std::count(day.begin(), day.end(), d) < wanted) {
             day.push_back(d);
             changed = true;
         }
@@ -104,7 +102,7 @@ class Connection
     // being made in a scratch file.
     Connection(const fs::path& file, int flags, const fs::path& shown = {}) : file_(shown.empty() ? file : shown)
     {
-        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOFOLLOW, nullptr);
+        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc != SQLITE_OK) {
             const std::string reason = reasonOf(db_, rc);
             sqlite3_close(db_);
