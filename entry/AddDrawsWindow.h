@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "engine/Dates.h"
 #include "platform/Activation.h"
 
@@ -64,6 +66,9 @@ class AddDrawsWindow : public QDialog
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Before an entry cuts a full database back, the user is asked; false
+    // when the entry is not to be stored.
+    bool cutBackAgreed(const std::filesystem::path& database);
     void toggleNotify();
     void moveCalendarTo(const quor3::CivilDate& date);
     int digitOf(const QSpinBox* box) const;
