@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the engine, platform and window tests,
+# Checks the formatting of every tracked source, builds everything (warnings are
+# errors) and runs every test: the engine, platform and window tests,
 # then the engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short run of the fuzz target. Exits non-zero when anything fails.
 # QUOR3_SANITIZE_ALL=1 also builds every test, the windows included, under both
@@ -7,6 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./scripts/deps.sh
+# Every tracked C++ source as .clang-format lays it out (Debian 12's clang-format).
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 ./scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 ./scripts/check-install.sh build
@@ -24,6 +27,12 @@ mkdir -p build-sanitize/fuzz-corpus
 ./build-sanitize/bin/fuzz_rebuild -max_total_time="${QUOR3_FUZZ_SECONDS:-20}" -max_len=20000 \
   build-sanitize/fuzz-corpus >build-sanitize/fuzz.log 2>&1 || { tail -n 40 build-sanitize/fuzz.log; exit 1; }
 echo "Fuzzing: $(grep -c . build-sanitize/fuzz.log) log lines, no crash."
+# And over the results-file reader, starting from the sample files.
+mkdir -p build-sanitize/fuzz-import-corpus
+./build-sanitize/bin/fuzz_import -max_total_time="${QUOR3_FUZZ_SECONDS:-20}" -max_len=20000 \
+  build-sanitize/fuzz-import-corpus tests/data/import >build-sanitize/fuzz-import.log 2>&1 ||
+  { tail -n 40 build-sanitize/fuzz-import.log; exit 1; }
+echo "Fuzzing the import: $(grep -c . build-sanitize/fuzz-import.log) log lines, no crash."
 
 # Every test, the windows included, under AddressSanitizer and UndefinedBehaviorSanitizer,
 # with the standard library's bounds checks on. Leaks are reported for the engine tests

@@ -19,6 +19,16 @@ constexpr int SeparatorLeft = 372;
 constexpr int SeparatorGap = 2;
 constexpr int EvenLeft = 388;
 constexpr int RowTop[5] = {10, 42, 74, 106, 138};
+
+// Left edge of the odd total so that its last digit stands just before the "/".
+int oddTotalLabelLeft(int oddTotal)
+{
+    if (oddTotal < 10)
+        return 356;
+    if (oddTotal < 100)
+        return 348;
+    return 340;
+}
 } // namespace
 
 OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
@@ -90,6 +100,6 @@ void OddEvenWindow::refresh()
     // A full database holds up to 2193 digits: a total of four figures would
     // run into the "/" from the place of three, so it moves left to end before it.
     QLabel* oddTotal = label(2);
-    const int left = quor3::oddTotalLabelLeft(values.oddTotal);
+    const int left = oddTotalLabelLeft(values.oddTotal);
     oddTotal->move(std::min(left, SeparatorLeft - SeparatorGap - oddTotal->width()), oddTotal->y());
 }

@@ -1,11 +1,8 @@
 #include "analysis/SumsGraphSettingsDialog.h"
 
-#include "analysis/SumsGraphWindow.h"
-
 // The one resizable dialog of the program.
-SumsGraphSettingsDialog::SumsGraphSettingsDialog(QWidget* owner)
+SumsGraphSettingsDialog::SumsGraphSettingsDialog(TrackedSpan& tracked, QWidget* owner)
     : TrackDrawsDialog(owner, "TForm21", "Sums Analysis Configuration",
-                       {QSize(379, 118), true, QRect(8, 16, 260, 84), 33, 29, 43}, "sums", SumsAnalysis::S,
-                       SumsAnalysis::n)
+                       {QSize(379, 118), true, QRect(8, 16, 260, 84), 33, 29, 43}, "sums", tracked)
 {
 }

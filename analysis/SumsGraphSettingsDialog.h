@@ -7,5 +7,5 @@ class SumsGraphSettingsDialog : public TrackDrawsDialog
 {
     Q_OBJECT
   public:
-    explicit SumsGraphSettingsDialog(QWidget* owner = nullptr);
+    SumsGraphSettingsDialog(TrackedSpan& tracked, QWidget* owner = nullptr);
 };

@@ -11,14 +11,6 @@
 #include <QEvent>
 #include <QPushButton>
 
-namespace SumsAnalysis
-{
-int S = 0;
-int n = 0;
-} // namespace SumsAnalysis
-
-using namespace SumsAnalysis;
-
 SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm4");
@@ -58,11 +50,11 @@ void SumsGraphWindow::refresh()
 void SumsGraphWindow::customize()
 {
     {
-        SumsGraphSettingsDialog dialog(this);
+        SumsGraphSettingsDialog dialog(tracked, this);
         dialog.exec();
     }
-    // S is written whether or not the dialog was saved, then read back.
-    writeTrackedSpan(SettingsKey, S);
+    // The span is written whether or not the dialog was saved, then read back.
+    writeTrackedSpan(SettingsKey, tracked.span);
     countSums();
     draw();
 }
@@ -74,16 +66,16 @@ void SumsGraphWindow::countSums()
     if (!session.databaseExists())
         return;
     const auto draws = quor3::readDraws(session.databasePath());
-    n = static_cast<int>(draws.size());
-    S = quor3::limitToDraws(readTrackedSpan(SettingsKey, n), n);
-    sums_ = quor3::digitSumsOverLast(draws, S);
+    tracked.draws = static_cast<int>(draws.size());
+    tracked.span = quor3::limitToDraws(readTrackedSpan(SettingsKey, tracked.draws), tracked.draws);
+    sums_ = quor3::digitSumsOverLast(draws, tracked.span);
 }
 
 void SumsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(sums_));
     chart->beginValues(1, 1, quor3::DigitSums);
-    chart->setChartTitle(2, QString("Sums Analysis for Past %1 Draws").arg(S));
+    chart->setChartTitle(2, QString("Sums Analysis for Past %1 Draws").arg(tracked.span));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int s = 0; s < quor3::DigitSums; ++s)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/TrackDraws.h"
 #include "platform/Activation.h"
 
 #include "engine/Analysis.h"
@@ -9,19 +10,12 @@
 class QPushButton;
 class BarChartWidget;
 
-// Shared by the graph and its dialog for the whole run.
-namespace SumsAnalysis
-{
-extern int S; // draws to track; 0 until first loaded
-extern int n; // draws in the open database when the graph last read it
-inline const char* const SettingsKey = "Sum Analysis Days";
-} // namespace SumsAnalysis
-
-// "Sums Graph": how many of the last S draws have each digit sum 0..27.
+// "Sums Graph": how many of the last tracked draws have each digit sum 0..27.
 class SumsGraphWindow : public QDialog
 {
     Q_OBJECT
   public:
+    static constexpr const char* SettingsKey = "Sum Analysis Days";
     explicit SumsGraphWindow(QWidget* owner = nullptr);
 
     void refresh();
@@ -30,6 +24,7 @@ class SumsGraphWindow : public QDialog
     BarChartWidget* chart = nullptr;
     QPushButton* customizeButton = nullptr;
     QPushButton* closeButton = nullptr;
+    TrackedSpan tracked; // edited by the settings dialog
 
   protected:
     bool event(QEvent* e) override;

@@ -7,5 +7,5 @@ class TotalsGraphSettingsDialog : public TrackDrawsDialog
 {
     Q_OBJECT
   public:
-    explicit TotalsGraphSettingsDialog(QWidget* owner = nullptr);
+    TotalsGraphSettingsDialog(TrackedSpan& tracked, QWidget* owner = nullptr);
 };

@@ -12,14 +12,6 @@
 #include <QEvent>
 #include <QPushButton>
 
-namespace CumulativeTotals
-{
-int D = 0;
-int n = 0;
-} // namespace CumulativeTotals
-
-using namespace CumulativeTotals;
-
 TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm17");
@@ -64,9 +56,9 @@ void TotalsGraphWindow::refresh()
     totals_ = {};
     if (session.databaseExists()) {
         const auto draws = quor3::readDraws(session.databasePath());
-        n = static_cast<int>(draws.size());
-        D = quor3::limitToDraws(readTrackedSpan(SettingsKey, n), n);
-        totals_ = quor3::digitTotalsOverLast(draws, D);
+        tracked.draws = static_cast<int>(draws.size());
+        tracked.span = quor3::limitToDraws(readTrackedSpan(SettingsKey, tracked.draws), tracked.draws);
+        totals_ = quor3::digitTotalsOverLast(draws, tracked.span);
     }
     draw();
 }
@@ -74,18 +66,18 @@ void TotalsGraphWindow::refresh()
 void TotalsGraphWindow::customize()
 {
     {
-        TotalsGraphSettingsDialog dialog(this);
+        TotalsGraphSettingsDialog dialog(tracked, this);
         dialog.exec();
     }
-    // D is written whether or not the dialog was saved.
-    writeTrackedSpan(SettingsKey, D);
+    // The span is written whether or not the dialog was saved.
+    writeTrackedSpan(SettingsKey, tracked.span);
     countLastDraws();
     draw();
 }
 
 void TotalsGraphWindow::saveSpan()
 {
-    writeTrackedSpan(SettingsKey, D);
+    writeTrackedSpan(SettingsKey, tracked.span);
 }
 
 void TotalsGraphWindow::countLastDraws()
@@ -95,15 +87,15 @@ void TotalsGraphWindow::countLastDraws()
     if (!session.databaseExists())
         return;
     const auto draws = quor3::readDraws(session.databasePath());
-    n = static_cast<int>(draws.size());
-    totals_ = quor3::digitTotalsOverLast(draws, D);
+    tracked.draws = static_cast<int>(draws.size());
+    totals_ = quor3::digitTotalsOverLast(draws, tracked.span);
 }
 
 void TotalsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(totals_));
     chart->beginValues(1, 1, 10);
-    chart->setChartTitle(2, QString("Cumulative Totals for Past %1 Draws").arg(D));
+    chart->setChartTitle(2, QString("Cumulative Totals for Past %1 Draws").arg(tracked.span));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int d = 0; d < 10; ++d)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/TrackDraws.h"
 #include "platform/Activation.h"
 
 #include "engine/Ranking.h"
@@ -9,19 +10,12 @@
 class QPushButton;
 class BarChartWidget;
 
-// Shared by the graph and its dialog for the whole run.
-namespace CumulativeTotals
-{
-extern int D; // draws to track; 0 until first loaded
-extern int n; // draws in the open database when the graph last read it
-inline const char* const SettingsKey = "Cumulative Days";
-} // namespace CumulativeTotals
-
-// "Totals Bar Graph": how often each digit was drawn over the last D draws.
+// "Totals Bar Graph": how often each digit was drawn over the last tracked draws.
 class TotalsGraphWindow : public QDialog
 {
     Q_OBJECT
   public:
+    static constexpr const char* SettingsKey = "Cumulative Days";
     explicit TotalsGraphWindow(QWidget* owner = nullptr);
 
     void refresh();
@@ -31,6 +25,7 @@ class TotalsGraphWindow : public QDialog
     BarChartWidget* chart = nullptr;
     QPushButton* customizeButton = nullptr;
     QPushButton* closeButton = nullptr;
+    TrackedSpan tracked; // edited by the settings dialog
 
   protected:
     bool event(QEvent* e) override;

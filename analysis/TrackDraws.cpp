@@ -24,8 +24,8 @@ void writeTrackedSpan(const char* key, int span)
 }
 
 TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const QString& caption, const Layout& layout,
-                                   const QString& helpKeyword, int& span, const int& draws)
-    : QDialog(owner), span_(span), draws_(draws)
+                                   const QString& helpKeyword, TrackedSpan& tracked)
+    : QDialog(owner), tracked_(tracked)
 {
     setObjectName(objectName);
     setWindowTitle(caption);
@@ -66,15 +66,15 @@ bool TrackDrawsDialog::event(QEvent* e)
 
 void TrackDrawsDialog::refresh()
 {
-    spanEdit->setMaximum(draws_ > 1 ? draws_ : 1);
-    if (span_ > draws_ - 1)
-        span_ = draws_;
-    spanEdit->setValue(span_);
+    spanEdit->setMaximum(tracked_.draws > 1 ? tracked_.draws : 1);
+    if (tracked_.span > tracked_.draws - 1)
+        tracked_.span = tracked_.draws;
+    spanEdit->setValue(tracked_.span);
 }
 
 void TrackDrawsDialog::save()
 {
     // Text that is not a number counts as the smallest value.
-    span_ = spinEditValue(spanEdit);
+    tracked_.span = spinEditValue(spanEdit);
     accept();
 }

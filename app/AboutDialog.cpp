@@ -1,6 +1,6 @@
 #include "app/AboutDialog.h"
 
-#include "platform/JpegImage.h"
+#include "platform/Resources.h"
 #include "platform/WebPages.h"
 #include "platform/WindowKit.h"
 
@@ -18,7 +18,8 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 
     auto* picture = new QLabel(this);
     picture->setObjectName("ProgramIcon");
-    picture->setPixmap(QPixmap::fromImage(loadJpeg(":/pictures/about.jpg")));
+    initPlatformResources();
+    picture->setPixmap(QPixmap(":/pictures/about.jpg"));
     picture->setAlignment(Qt::AlignTop);
 
     auto* product = new QLabel("Quor 3   v" QUOR3_VERSION, this);

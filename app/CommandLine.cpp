@@ -1,24 +1,27 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
+
 CommandLine parseCommandLine(const QStringList& arguments)
 {
+    QCommandLineParser parser;
+    const QCommandLineOption versionOption(QStringLiteral("version"));
+    const QCommandLineOption helpOption(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOption(versionOption);
+    parser.addOption(helpOption);
+
     CommandLine line;
-    bool optionsEnded = false;
-    for (const QString& argument : arguments.mid(1)) {
-        if (!optionsEnded && argument == "--") {
-            optionsEnded = true;
-        } else if (!optionsEnded && argument == "--version") {
-            line.version = true;
-        } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            line.help = true;
-        } else if (!optionsEnded && argument.startsWith('-') && argument != "-") {
-            line.error = QStringLiteral("unknown option %1").arg(argument);
-        } else if (!line.file.isEmpty()) {
-            line.error = QStringLiteral("only one database can be opened, not also %1").arg(argument);
-        } else {
-            line.file = argument;
-        }
+    if (!parser.parse(arguments)) {
+        line.error = parser.errorText();
+        return line;
     }
+    line.version = parser.isSet(versionOption);
+    line.help = parser.isSet(helpOption);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1)
+        line.error = QStringLiteral("only one database can be opened, not also %1").arg(files.at(1));
+    else if (!files.isEmpty())
+        line.file = files.first();
     return line;
 }
 

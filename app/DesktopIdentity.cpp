@@ -1,5 +1,4 @@
 #include "app/DesktopIdentity.h"
-#include "app/LazyIcon.h"
 
 #include <QApplication>
 
@@ -13,10 +12,10 @@ QIcon programIcon()
 {
     static const bool registered = (registerIconResources(), true);
     (void)registered;
-    QList<std::pair<QSize, QString>> files;
+    QIcon icon;
     for (int size : {48, 128, 256})
-        files.append({QSize(size, size), QStringLiteral(":/icons/%1/quor3.png").arg(size)});
-    return lazyIconFromFiles(files);
+        icon.addFile(QStringLiteral(":/icons/%1/quor3.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void setUpDesktopIdentity()

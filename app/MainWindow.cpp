@@ -5,7 +5,6 @@
 #include "analysis/RepeatsWindow.h"
 #include "app/AboutDialog.h"
 #include "app/ChartWindows.h"
-#include "app/RadialFill.h"
 #include "app/RecentDatabases.h"
 #include "app/StartPanel.h"
 #include "engine/DataFiles.h"
@@ -16,13 +15,15 @@
 #include "entry/ExportDraws.h"
 #include "entry/ImportWindow.h"
 #include "entry/RestoreBackupWindow.h"
+#include "entry/ResultsFetch.h"
+#include "entry/ResultsSourceWindow.h"
 #include "entry/UndoLastEntry.h"
 #include "entry/UpdateMenuWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
-#include "platform/JpegImage.h"
+#include "platform/Resources.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 #include "platform/WebPages.h"
@@ -66,21 +67,9 @@ class GradientArea : public QWidget
     void paintEvent(QPaintEvent* event) override
     {
         QPainter painter(this);
-        const QPoint centre = rect().center();
-        const qreal radius = qMax(width(), height()) / 1.4;
-        const QColor inner(0x87, 0xce, 0xeb);
-        const QColor outer(0x00, 0x00, 0xff);
-        if (devicePixelRatioF() == 1.0) {
-            // Each rectangle of the region, not their bounding one: the fill
-            // may write its pixels straight into the window's image.
-            for (const QRect& part : event->region())
-                fillRadialGradient(painter, part, centre, radius, inner, outer);
-            return;
-        }
-        // Drawn scaled for a dense screen: Qt's own gradient.
-        QRadialGradient gradient(QPointF(centre), radius);
-        gradient.setColorAt(0.0, inner);
-        gradient.setColorAt(1.0, outer);
+        QRadialGradient gradient(QPointF(rect().center()), qMax(width(), height()) / 1.4);
+        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
+        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
         painter.fillRect(event->rect(), gradient);
     }
 };
@@ -152,7 +141,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     productPicture_ = new QLabel(central);
     productPicture_->setObjectName("Image1");
     productPicture_->setFixedSize(112, 111);
-    productPicture_->setPixmap(QPixmap::fromImage(withTransparentBackground(loadJpeg(":/pictures/product.jpg"))));
+    initPlatformResources();
+    productPicture_->setPixmap(QPixmap(":/pictures/product.png"));
     productPicture_->raise();
 
     startPanel_ = new StartPanel(central);
@@ -289,6 +279,16 @@ void MainWindow::buildMenu()
     item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_O);
     item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
     dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
+    resultsFetch_ = new ResultsFetch(this);
+    dataActions_ << item(fileMenu, "ResultsSource1", "Results &Source...", [this] {
+        runGuarded(this, [this] {
+            ResultsSourceWindow window(this);
+            if (window.exec() == QDialog::Accepted)
+                resultsFetch_->fetchNow();
+        });
+    });
+    dataActions_ << item(fileMenu, "GetNewResults1", "&Get New Results", [this] { resultsFetch_->fetchNow(); });
+    dataActions_.last()->setShortcut(Qt::Key_F5);
     dataActions_ << item(fileMenu, "ExportDraws1", "&Export Draws...",
                          [this] { runGuarded(this, [this] { exportOpenDatabase(this); }); });
     dataActions_ << item(fileMenu, "RestoreBackup1", "&Restore Backup...",
@@ -407,12 +407,11 @@ void MainWindow::openDatabaseFile(const QString& path)
     }
     Session& session = Session::instance();
     const QFileInfo info(path);
-    session.folder = info.absolutePath().toStdString();
+    session.chooseDatabase(path);
     setDataMenusEnabled(true);
     openPath_ = info.absoluteFilePath();
     startPanel_->hide();
     showTodaysDate();
-    session.databaseName = info.fileName().left(25).toStdString();
     setWindowTitle(mainTitle(session.databaseNameText()));
     session.totalDraws = 0;
     runGuarded(this, [&] {
@@ -423,6 +422,7 @@ void MainWindow::openDatabaseFile(const QString& path)
     });
     runGuarded(this, [&] { RecentDatabases::remember(info.absoluteFilePath()); });
     refreshRecentDatabases();
+    resultsFetch_->databaseOpened();
 }
 
 void MainWindow::openAtStart(const QString& commandLineFile)
@@ -480,6 +480,7 @@ void MainWindow::refreshRecentDatabases()
 
 void MainWindow::closeDatabase()
 {
+    resultsFetch_->databaseClosed();
     runGuarded(this, [] { RecentDatabases::forgetLast(); });
     setWindowTitle(mainTitle());
     setDataMenusEnabled(false);

@@ -9,6 +9,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class StartPanel;
+class ResultsFetch;
 
 // Where the product picture stands for a screen of the given width.
 QPoint productPicturePlace(int screenWidth);
@@ -70,4 +71,6 @@ class MainWindow : public QMainWindow
     QAction* recentSeparator_ = nullptr; // the recent databases stand between this and Exit
     QAction* exitSeparator_ = nullptr;
     QList<QAction*> recentActions_;
+    // File > Get New Results, the check at open and the watch on the database.
+    ResultsFetch* resultsFetch_ = nullptr;
 };

@@ -1,7 +1,6 @@
 #include "app/RecentDatabases.h"
 
 #include "platform/ProfileFile.h"
-#include "platform/TextSettings.h"
 
 #include <QFileInfo>
 

@@ -2,7 +2,6 @@
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
 #include "app/FirstFrame.h"
-#include "app/LazyIcon.h"
 #include "app/MainWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/KeyboardRules.h"
@@ -31,7 +30,6 @@ int main(int argc, char* argv[])
         std::cerr << "quor3: " << line.error.toStdString() << "\n\n" << commandLineUsage().toStdString();
         return 2;
     }
-    makeOverflowIconsLazy();
     installEnterKeyRule();
     ensureDataFolder();
     MainWindow window;

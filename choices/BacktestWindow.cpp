@@ -10,23 +10,23 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
-#include <QCoreApplication>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineSeries>
-#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStyle>
 #include <QTableWidget>
-#include <QThreadPool>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <limits>
 #include <memory>
+#include <optional>
 
 namespace
 {
@@ -121,7 +121,7 @@ void BacktestWindow::recalculate()
     }
     databaseText_ = session.databaseExists() ? session.databaseNameText() : QString();
     const auto seed = static_cast<std::uint32_t>(seedBox->value());
-    const int generation = ++generation_;
+    current_ = nullptr;
     if (stopRunning_)
         stopRunning_->store(true);
     stopRunning_.reset();
@@ -139,34 +139,35 @@ void BacktestWindow::recalculate()
     table->clearContents();
     chartView->chart()->removeAllSeries();
     verdictLabel->clear();
-    ++running_;
     stopRunning_ = std::make_shared<std::atomic<bool>>(false);
-    QPointer<BacktestWindow> self(this);
-    QThreadPool::globalInstance()->start([self, generation, seed, stop = stopRunning_, draws = std::move(draws)] {
-        auto result = std::make_shared<quor3::BacktestResult>();
-        bool done = true;
-        try {
-            *result = quor3::backtest(draws, 1, seed, {}, stop.get());
-        } catch (const std::exception&) {
-            done = false; // out of memory: nothing else can fail in there
+    // The backtest is pure: it runs on Qt's pool on its own copy of the draws.
+    // A run that a later one replaced finishes quickly (it is told to stop) and
+    // its result is dropped.
+    auto* watcher = new QFutureWatcher<std::optional<quor3::BacktestResult>>(this);
+    current_ = watcher;
+    ++running_;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        --running_;
+        watcher->deleteLater();
+        if (watcher != current_)
+            return;
+        current_ = nullptr;
+        std::optional<quor3::BacktestResult> result = watcher->result();
+        if (!result) {
+            summaryLabel->setText("The backtest could not be finished: not enough memory.");
+            return;
         }
-        QMetaObject::invokeMethod(
-            QCoreApplication::instance(),
-            [self, generation, result, done] {
-                if (!self)
-                    return;
-                --self->running_;
-                if (generation != self->generation_)
-                    return;
-                if (!done) {
-                    self->summaryLabel->setText("The backtest could not be finished: not enough memory.");
-                    return;
-                }
-                self->result_ = std::move(*result);
-                self->showResult();
-            },
-            Qt::QueuedConnection);
+        result_ = std::move(*result);
+        showResult();
     });
+    watcher->setFuture(QtConcurrent::run(
+        [seed, stop = stopRunning_, draws = std::move(draws)]() -> std::optional<quor3::BacktestResult> {
+            try {
+                return quor3::backtest(draws, 1, seed, {}, stop.get());
+            } catch (const std::exception&) {
+                return std::nullopt; // out of memory: nothing else can fail in there
+            }
+        }));
 }
 
 BacktestWindow::~BacktestWindow()

@@ -9,6 +9,7 @@
 
 class QChart;
 class QChartView;
+class QFutureWatcherBase;
 class QLabel;
 class QPushButton;
 class QSpinBox;
@@ -39,7 +40,8 @@ class BacktestWindow : public QDialog
 
     quor3::BacktestResult result_;
     QString databaseText_;
-    int generation_ = 0; // a later recalculation makes an earlier one's result stale
+    // The run whose result the window waits for; a later recalculation replaces it.
+    QFutureWatcherBase* current_ = nullptr;
     int running_ = 0;
     // Tells the backtest running in the background that nobody waits for it.
     std::shared_ptr<std::atomic<bool>> stopRunning_;

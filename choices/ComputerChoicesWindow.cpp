@@ -6,7 +6,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
-#include "platform/JpegImage.h"
+#include "platform/Resources.h"
 #include "platform/Session.h"
 #include "platform/WindowKit.h"
 
@@ -169,7 +169,8 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
 
     auto* pictureLabel = new QLabel(this);
     pictureLabel->setObjectName("Image1");
-    const QImage picture = loadJpeg(":/pictures/about.jpg");
+    initPlatformResources();
+    const QImage picture(":/pictures/about.jpg");
     if (!picture.isNull())
         pictureLabel->setPixmap(
             QPixmap::fromImage(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));

@@ -90,15 +90,6 @@ OddEvenTexts formatOddEven(const OddEven& v)
     return t;
 }
 
-int oddTotalLabelLeft(int oddTotal)
-{
-    if (oddTotal < 10)
-        return 356;
-    if (oddTotal < 100)
-        return 348;
-    return 340;
-}
-
 std::string repeatPercentText(float ratio)
 {
     const float percent = ratio * 100.0f;

@@ -48,9 +48,6 @@ struct OddEvenTexts {
 };
 OddEvenTexts formatOddEven(const OddEven& values);
 
-// Left edge of the odd total so that its last digit stands just before the "/".
-int oddTotalLabelLeft(int oddTotal);
-
 // ---- Percentage repeats ----
 
 // The stored ratio times 100 in single precision, two decimals, six characters.

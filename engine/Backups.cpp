@@ -1,6 +1,7 @@
 #include "engine/Backups.h"
 
 #include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
@@ -35,8 +36,8 @@ bool endsWithC3d(const std::string& name)
     return tail == ".c3d";
 }
 
-// "ga.c3d" and "ga" both have the backups "ga-....c3d".
-std::string backupStem(const fs::path& database)
+// Earlier versions named "ga.c3d" and "ga" both by "ga-....c3d".
+std::string legacyStem(const fs::path& database)
 {
     std::string name = database.filename().string();
     if (endsWithC3d(name))
@@ -62,20 +63,24 @@ int number(const std::string& text, std::size_t from, std::size_t count)
     return value;
 }
 
-// Reads the time and sequence out of a backup's name; false for any other file.
-bool parseBackupName(const std::string& name, const std::string& stem, BackupInfo& info)
+// Reads the time and sequence out of a backup's name: PREFIX-YYYYMMDD?HHMMSS
+// ZONE[-N].c3d, `separator` between date and time, `zone` after it ("Z" or
+// nothing). False for any other file.
+bool parseName(const std::string& name, const std::string& stem, char separator, const std::string& zone, std::tm& when,
+               int& sequence)
 {
     const std::string prefix = stem + "-";
     const std::string suffix = ".c3d";
-    if (name.size() < prefix.size() + 15 + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
+    if (name.size() < prefix.size() + 15 + zone.size() + suffix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
         name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
         return false;
     const std::size_t at = prefix.size();
-    if (!allDigits(name, at, 8) || name[at + 8] != '-' || !allDigits(name, at + 9, 6))
+    if (!allDigits(name, at, 8) || name[at + 8] != separator || !allDigits(name, at + 9, 6) ||
+        name.compare(at + 15, zone.size(), zone) != 0)
         return false;
-    const std::size_t rest = at + 15;
+    const std::size_t rest = at + 15 + zone.size();
     const std::size_t end = name.size() - suffix.size();
-    int sequence = 1;
+    sequence = 1;
     if (rest != end) {
         if (name[rest] != '-' || end - rest < 2 || end - rest > 6 || !allDigits(name, rest + 1, end - rest - 1) ||
             name[rest + 1] == '0')
@@ -84,22 +89,83 @@ bool parseBackupName(const std::string& name, const std::string& stem, BackupInf
         if (sequence < 2)
             return false;
     }
-    info.year = number(name, at, 4);
-    info.month = number(name, at + 4, 2);
-    info.day = number(name, at + 6, 2);
-    info.hour = number(name, at + 9, 2);
-    info.minute = number(name, at + 11, 2);
-    info.second = number(name, at + 13, 2);
-    info.sequence = sequence;
+    when = std::tm{};
+    when.tm_year = number(name, at, 4) - 1900;
+    when.tm_mon = number(name, at + 4, 2) - 1;
+    when.tm_mday = number(name, at + 6, 2);
+    when.tm_hour = number(name, at + 9, 2);
+    when.tm_min = number(name, at + 11, 2);
+    when.tm_sec = number(name, at + 13, 2);
+    when.tm_isdst = -1;
     return true;
 }
 
-auto age(const BackupInfo& b)
+void setLocalFields(BackupInfo& info)
 {
-    return std::make_tuple(b.year, b.month, b.day, b.hour, b.minute, b.second, b.sequence);
+    std::tm local{};
+    localtime_r(&info.taken, &local);
+    info.year = local.tm_year + 1900;
+    info.month = local.tm_mon + 1;
+    info.day = local.tm_mday;
+    info.hour = local.tm_hour;
+    info.minute = local.tm_min;
+    info.second = local.tm_sec;
 }
 
-// The backups of the database by name alone, newest first; nothing is read.
+// A backup of this database by its name, in either naming; false for any other file.
+bool parseBackupName(const std::string& name, const fs::path& database, BackupInfo& info)
+{
+    std::tm when{};
+    if (parseName(name, database.filename().string(), 'T', "Z", when, info.sequence)) {
+        info.taken = timegm(&when);
+    } else if (parseName(name, legacyStem(database), '-', "", when, info.sequence)) {
+        info.taken = std::mktime(&when);
+    } else {
+        return false;
+    }
+    setLocalFields(info);
+    return true;
+}
+
+fs::path aboutFileOf(const fs::path& backup)
+{
+    return fs::path(backup.string() + ".txt");
+}
+
+// The side file: "Order: N" and "Reason: TEXT" lines. A missing or damaged one
+// leaves the order 0 and no reason.
+void readAbout(BackupInfo& info)
+{
+    std::string text;
+    try {
+        text = readWholeFile(aboutFileOf(info.file));
+    } catch (const Error&) {
+        return;
+    }
+    if (text.size() > 4096)
+        return;
+    std::size_t from = 0;
+    while (from < text.size()) {
+        std::size_t end = text.find('\n', from);
+        if (end == std::string::npos)
+            end = text.size();
+        const std::string line = text.substr(from, end - from);
+        if (line.compare(0, 7, "Order: ") == 0 && allDigits(line, 7, line.size() - 7) && line.size() > 7 &&
+            line.size() < 7 + 18)
+            info.order = std::stoll(line.substr(7));
+        else if (line.compare(0, 8, "Reason: ") == 0)
+            info.reason = line.substr(8);
+        from = end + 1;
+    }
+}
+
+// Newest first: by the order they were taken in, then by their names' times.
+bool newerThan(const BackupInfo& a, const BackupInfo& b)
+{
+    return std::make_tuple(a.order, a.taken, a.sequence) > std::make_tuple(b.order, b.taken, b.sequence);
+}
+
+// The backups of the database by name and side file, newest first; no backup is read.
 std::vector<BackupInfo> findBackups(const fs::path& database)
 {
     std::vector<BackupInfo> found;
@@ -108,17 +174,17 @@ std::vector<BackupInfo> findBackups(const fs::path& database)
     struct stat st;
     if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return found;
-    const std::string stem = backupStem(database);
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         BackupInfo info;
-        if (!parseBackupName(it->path().filename().string(), stem, info))
+        if (!parseBackupName(it->path().filename().string(), database, info))
             continue;
         if (!it->is_regular_file(error) || it->is_symlink(error))
             continue;
         info.file = it->path();
+        readAbout(info);
         found.push_back(info);
     }
-    std::sort(found.begin(), found.end(), [](const BackupInfo& a, const BackupInfo& b) { return age(a) > age(b); });
+    std::sort(found.begin(), found.end(), newerThan);
     return found;
 }
 
@@ -138,21 +204,48 @@ void makeBackupFolder(const fs::path& folder)
         throwIoError(folder, "create the backup folder");
 }
 
-std::string timeStamp(std::time_t when)
+std::string utcStamp(std::time_t when)
 {
-    std::tm local{};
-    localtime_r(&when, &local);
+    std::tm utc{};
+    gmtime_r(&when, &utc);
     char text[32];
-    std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
+    std::strftime(text, sizeof text, "%Y%m%dT%H%M%SZ", &utc);
     return text;
 }
 
-void removeOldBackups(const fs::path& database)
+bool present(const fs::path& file)
 {
-    const std::vector<BackupInfo> backups = findBackups(database);
-    // Keeping too many is no failure of the backup just made.
-    for (std::size_t i = BackupsKeptPerDatabase; i < backups.size(); ++i)
-        ::unlink(backups[i].file.c_str());
+    struct stat st;
+    return ::lstat(file.c_str(), &st) == 0;
+}
+
+bool sameFile(const fs::path& a, const fs::path& b)
+{
+    std::error_code error;
+    return !b.empty() && fs::equivalent(a, b, error);
+}
+
+// Keeps the newest 20 with the one just made, which is not among `older`;
+// `keep` never goes. Keeping too many is no failure of the backup just made.
+void removeOldBackups(const std::vector<BackupInfo>& older, const fs::path& keep)
+{
+    std::size_t kept = 1;
+    for (const BackupInfo& b : older) {
+        if (kept < BackupsKeptPerDatabase || sameFile(b.file, keep)) {
+            ++kept;
+            continue;
+        }
+        if (::unlink(b.file.c_str()) == 0)
+            ::unlink(aboutFileOf(b.file).c_str());
+    }
+}
+
+std::string oneLine(std::string text)
+{
+    for (char& c : text)
+        if (c == '\n' || c == '\r')
+            c = ' ';
+    return text;
 }
 
 bool sameDraw(const DrawRecord& a, const DrawRecord& b)
@@ -161,6 +254,16 @@ bool sameDraw(const DrawRecord& a, const DrawRecord& b)
 }
 
 } // namespace
+
+std::string backupReason::correction(double drawDate)
+{
+    return "before a correction of " + monthDayYear(drawDate);
+}
+
+std::string backupReason::deletion(double drawDate)
+{
+    return "before deleting the draw of " + monthDayYear(drawDate);
+}
 
 void setBackupClockForTesting(std::time_t (*clock)())
 {
@@ -173,24 +276,39 @@ fs::path backupFolderFor(const fs::path& database)
     return folder / BackupFolderName;
 }
 
-fs::path backupDatabase(const fs::path& database)
+fs::path backupDatabase(const fs::path& database, const std::string& reason, const fs::path& keep)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const std::string bytes = readWholeFile(database);
     const fs::path folder = backupFolderFor(database);
     makeBackupFolder(folder);
-    const std::string base = backupStem(database) + "-" + timeStamp(now());
+    const std::vector<BackupInfo> older = findBackups(database);
+    long long order = 1;
+    for (const BackupInfo& b : older)
+        order = std::max(order, b.order + 1);
+    const std::string base = database.filename().string() + "-" + utcStamp(now());
     fs::path backup;
     for (int sequence = 1;; ++sequence) {
         backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".c3d");
-        struct stat st;
-        if (::lstat(backup.c_str(), &st) != 0)
+        if (!present(backup) && !present(aboutFileOf(backup)))
             break;
         if (sequence > 9999)
             throwIoError(backup, "create", "too many backups within one second");
     }
-    replaceFileAtomically(backup, bytes);
-    removeOldBackups(database);
+    // The side file first: a backup on disk always knows its place in the order.
+    replaceFileAtomically(aboutFileOf(backup),
+                          "Order: " + std::to_string(order) + "\nReason: " + oneLine(reason) + "\n");
+    try {
+        replaceFileAtomically(backup, bytes);
+    } catch (...) {
+        ::unlink(aboutFileOf(backup).c_str());
+        throw;
+    }
+    removeOldBackups(older, keep);
+    struct stat st;
+    if (::lstat(backup.c_str(), &st) != 0 || !S_ISREG(st.st_mode) ||
+        static_cast<std::size_t>(st.st_size) != bytes.size())
+        throwIoError(backup, "create", "the backup is not on the disk after it was written");
     return backup;
 }
 
@@ -215,7 +333,7 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup)
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const std::string name = backup.filename().string();
     BackupInfo info;
-    if (!parseBackupName(name, backupStem(database), info))
+    if (!parseBackupName(name, database, info))
         throwIoError(backup, "restore", "it is no backup of \"" + database.filename().string() + "\"");
     if (backup.has_parent_path()) {
         std::error_code error;
@@ -229,15 +347,15 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup)
         throwIoError(source, "restore");
     if (!S_ISREG(st.st_mode))
         throwIoError(source, "restore", "it is not a plain file");
-    // Read before the current database is backed up: that backup may retire
-    // the oldest one, which may be this one.
+    // Read before the current database is backed up, which keeps this backup
+    // whatever its rank.
     const std::string bytes = readWholeFile(source);
     if (bytes.size() < DrawRecordSize)
         throwIoError(source, "restore", "it holds no draw");
     checkChangeable(database, "replace");
     fs::path current;
     if (fileExists(database))
-        current = backupDatabase(database);
+        current = backupDatabase(database, backupReason::Restore, source);
     replaceThroughHistory(database, bytes);
     return current;
 }
@@ -257,7 +375,7 @@ void undoEntry(const StoredEntry& entry)
         return;
     }
     checkChangeable(database, "replace");
-    backupDatabase(database);
+    backupDatabase(database, backupReason::Undo);
     if (count == 1) {
         // The entry made the file: without it there is no database, as before.
         removeThroughHistory(database);

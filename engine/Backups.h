@@ -13,28 +13,51 @@ namespace fs = std::filesystem;
 
 // Copies of a database taken before anything changes or removes it, so that no
 // command of the program loses a draw for good. They live in the folder
-// "backups" beside the database as NAME-YYYYMMDD-HHMMSS.c3d (local time; a
-// second copy within the same second gets "-2", "-3", ... before ".c3d"),
-// where NAME is the database's file name without ".c3d".
+// "backups" beside the database as NAME-YYYYMMDDTHHMMSSZ.c3d, where NAME is the
+// database's whole file name and the time is UTC, so that neither a second
+// database "NAME" without ".c3d" nor a change of time zone mixes them up (a
+// second copy within the same second gets "-2", "-3", ... before ".c3d").
+// Earlier versions named them STEM-YYYYMMDD-HHMMSS.c3d in local time, STEM
+// being the name without ".c3d"; those stay listed, restorable and counted.
+//
+// Beside each backup a small text file (the backup's name + ".txt") says why it
+// was taken and in which order: the order, not the clock, says which backup is
+// the newest, so a clock set back never makes a new backup look old.
 constexpr int BackupsKeptPerDatabase = 20;
 inline const char* const BackupFolderName = "backups";
+
+// Why a backup was taken, as the Restore list shows it.
+namespace backupReason
+{
+inline const char* const Import = "before an import";
+inline const char* const CutBack = "before a cut-back";
+inline const char* const Restore = "before a restore";
+inline const char* const Undo = "before an undo";
+inline const char* const Delete = "before the database was deleted";
+std::string correction(double drawDate); // "before a correction of 12/7/2026"
+std::string deletion(double drawDate);   // "before deleting the draw of 12/7/2026"
+} // namespace backupReason
 
 fs::path backupFolderFor(const fs::path& database);
 
 // Copies the database, byte for byte, into its backup folder (made when
 // missing; a link in its place is refused) and flushes the copy to disk before
-// it returns, so that the caller's write can start. Only the newest 20 backups
-// of this database are kept. Holds the folder's lock (DatabaseLock) while it
-// works. Raises quor3::Error when the copy cannot be made; the caller must then
+// it returns, so that the caller's write can start. The newest 20 backups of
+// this database are kept; the one just made, and `keep` (a backup about to be
+// restored), are never removed. Holds the folder's lock (DatabaseLock) while it
+// works. Raises quor3::Error when the copy is not on disk; the caller must then
 // not write. Returns the backup's path.
-fs::path backupDatabase(const fs::path& database);
+fs::path backupDatabase(const fs::path& database, const std::string& reason = {}, const fs::path& keep = {});
 
 struct BackupInfo {
     fs::path file;
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0; // when it was taken
+    std::time_t taken = 0;                                              // when it was taken
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0; // the same in local time
     int sequence = 1;                                                   // 2, 3, ... for a second copy within a second
-    long long draws = 0;                                                // whole records
-    double lastDrawDate = 0.0;                                          // 0 when it holds no record
+    long long order = 0;       // 1, 2, ... as taken; 0 for one of an earlier version
+    std::string reason;        // empty when not known
+    long long draws = 0;       // whole records
+    double lastDrawDate = 0.0; // 0 when it holds no record
 };
 
 // The backups of this database, newest first. A backup that cannot be read is

@@ -2,6 +2,8 @@
 
 #include "engine/Errors.h"
 
+#include <boost/endian/conversion.hpp>
+
 #include <cstring>
 
 namespace quor3
@@ -10,24 +12,17 @@ namespace quor3
 namespace
 {
 
+// Each record is ten 4-byte fields, little-endian: integers or floats by their bits.
 template <typename Record> std::string encodeRecords(const std::vector<Record>& records)
 {
     static_assert(sizeof(Record) == DigitRecordSize, "digit records are 40 bytes");
     std::string bytes(records.size() * DigitRecordSize, '\0');
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    // The stored order is the machine's: the records are their bytes.
-    if (!records.empty())
-        std::memcpy(&bytes[0], records.data(), bytes.size());
-#else
     for (std::size_t i = 0; i < records.size(); ++i)
         for (std::size_t f = 0; f < 10; ++f) {
             std::uint32_t u;
             std::memcpy(&u, &records[i][f], 4);
-            char* out = &bytes[i * DigitRecordSize + 4 * f];
-            for (int b = 0; b < 4; ++b)
-                out[b] = static_cast<char>((u >> (8 * b)) & 0xFF);
+            boost::endian::store_little_u32(reinterpret_cast<unsigned char*>(&bytes[i * DigitRecordSize + 4 * f]), u);
         }
-#endif
     return bytes;
 }
 
@@ -37,10 +32,8 @@ template <typename Record> std::vector<Record> decodeRecords(const std::string& 
     std::vector<Record> records(count);
     for (std::size_t i = 0; i < count; ++i)
         for (std::size_t f = 0; f < 10; ++f) {
-            const char* in = bytes.data() + i * DigitRecordSize + 4 * f;
-            std::uint32_t u = 0;
-            for (int b = 0; b < 4; ++b)
-                u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[b])) << (8 * b);
+            const auto* in = reinterpret_cast<const unsigned char*>(bytes.data() + i * DigitRecordSize + 4 * f);
+            const std::uint32_t u = boost::endian::load_little_u32(in);
             std::memcpy(&records[i][f], &u, 4);
         }
     return records;

@@ -1,7 +1,9 @@
 #include "engine/DatabaseLock.h"
 
+#include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -28,6 +30,7 @@ struct Held {
     int fd = -1; // -1: a shared take in a folder where no lock file can be made
     int count = 0;
     DatabaseLock::Mode mode = DatabaseLock::Shared;
+    bool lost = false; // a conversion failed and the shared lock could not be taken back
 };
 
 std::mutex registryMutex;
@@ -123,6 +126,15 @@ bool waitForLock(int fd, DatabaseLock::Mode mode)
     throwIoError(database, "lock");
 }
 
+// The writer that holds the lock is the only one: scratch files of killed
+// writers can go, in the folder and in its backups.
+void tidyFolder(const fs::path& folder)
+{
+    const fs::path where = folder.empty() ? fs::path(".") : folder;
+    removeAbandonedScratchFiles(where);
+    removeAbandonedScratchFiles(where / BackupFolderName);
+}
+
 } // namespace
 
 fs::path lockFileFor(const fs::path& folder)
@@ -156,14 +168,23 @@ DatabaseLock::DatabaseLock(const fs::path& folder, const std::string& databaseNa
                 held.fd = fd;
             } else if (!waitForLock(held.fd, Exclusive)) {
                 const int code = errno;
-                // A failed conversion has dropped the shared lock: take it back.
-                while (::flock(held.fd, LOCK_SH) != 0 && errno == EINTR) {
+                // A failed conversion has dropped the shared lock (flock
+                // releases it before it tries): take it back. When even that
+                // cannot be had, the reader must not go on as if it held it.
+                if (!waitForLock(held.fd, Shared)) {
+                    held.lost = true;
+                    throwIoError(database, "read",
+                                 std::string(BusyReason) + " (the lock for reading was lost while waiting)");
                 }
                 errno = code;
                 throwNotLocked(database, mode);
             }
             held.mode = Exclusive;
+            tidyFolder(folder);
         }
+        if (held.lost)
+            throwIoError(database, mode == Exclusive ? "change" : "read",
+                         std::string(BusyReason) + " (the lock for reading was lost while waiting)");
         ++held.count;
         return;
     }
@@ -175,6 +196,8 @@ DatabaseLock::DatabaseLock(const fs::path& folder, const std::string& databaseNa
         throwNotLocked(database, mode);
     }
     registry()[key_] = Held{fd, 1, mode};
+    if (mode == Exclusive)
+        tidyFolder(folder);
 }
 
 DatabaseLock::DatabaseLock(const fs::path& database, Mode mode)

@@ -12,50 +12,23 @@
 namespace quor3
 {
 
-namespace
-{
-
-void putU32(char* out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::uint32_t getU32(const char* in)
-{
-    std::uint32_t v = 0;
-    for (int i = 0; i < 4; ++i)
-        v |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[i])) << (8 * i);
-    return v;
-}
-
-void putI32(char* out, std::int32_t v)
-{
-    std::uint32_t u;
-    std::memcpy(&u, &v, 4);
-    putU32(out, u);
-}
-
-} // namespace
-
 void encodeDraw(const DrawRecord& record, char* out)
 {
-    std::uint64_t bits;
-    std::memcpy(&bits, &record.DrawDate, 8);
-    putU32(out, static_cast<std::uint32_t>(bits & 0xFFFFFFFFu));
-    putU32(out + 4, static_cast<std::uint32_t>(bits >> 32));
-    putI32(out + 8, record.Digit1);
-    putI32(out + 12, record.Digit2);
-    putI32(out + 16, record.Digit3);
-    std::memcpy(out + 20, record.Reserved.data(), 4);
+    auto* bytes = reinterpret_cast<unsigned char*>(out);
+    std::uint64_t date;
+    std::memcpy(&date, &record.DrawDate, 8);
+    boost::endian::store_little_u64(bytes, date);
+    boost::endian::store_little_s32(bytes + 8, record.Digit1);
+    boost::endian::store_little_s32(bytes + 12, record.Digit2);
+    boost::endian::store_little_s32(bytes + 16, record.Digit3);
+    std::memcpy(bytes + 20, record.Reserved.data(), 4);
 }
 
 DrawRecord decodeDraw(const char* in)
 {
     DrawRecord record;
-    const std::uint64_t bits =
-        static_cast<std::uint64_t>(getU32(in)) | (static_cast<std::uint64_t>(getU32(in + 4)) << 32);
-    std::memcpy(&record.DrawDate, &bits, 8);
+    const std::uint64_t date = boost::endian::load_little_u64(reinterpret_cast<const unsigned char*>(in));
+    std::memcpy(&record.DrawDate, &date, 8);
     record.Digit1 = storedDigit(in, 0);
     record.Digit2 = storedDigit(in, 1);
     record.Digit3 = storedDigit(in, 2);

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <boost/endian/conversion.hpp>
+
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -31,16 +32,7 @@ struct DrawRecord {
 // Digit `position` (0 to 2) of a stored record, read in place.
 inline std::int32_t storedDigit(const char* record24, int position)
 {
-    const char* in = record24 + 8 + 4 * position;
-    std::uint32_t u = 0;
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    // The stored order is the machine's: one load instead of four.
-    std::memcpy(&u, in, 4);
-#else
-    for (int b = 0; b < 4; ++b)
-        u |= static_cast<std::uint32_t>(static_cast<unsigned char>(in[b])) << (8 * b);
-#endif
-    return static_cast<std::int32_t>(u);
+    return boost::endian::load_little_s32(reinterpret_cast<const unsigned char*>(record24 + 8 + 4 * position));
 }
 
 void encodeDraw(const DrawRecord& record, char* out24);

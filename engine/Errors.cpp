@@ -1,7 +1,7 @@
 #include "engine/Errors.h"
 
 #include <cerrno>
-#include <climits>
+#include <charconv>
 #include <cstring>
 
 namespace quor3
@@ -41,34 +41,20 @@ void throwDateError()
 
 int toInt(const std::string& text)
 {
-    size_t i = 0;
-    const size_t n = text.size();
-    while (i < n && text[i] == ' ')
-        ++i;
-    bool negative = false;
-    if (i < n && (text[i] == '-' || text[i] == '+')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    const size_t firstDigit = i;
-    long long value = 0;
-    while (i < n && text[i] >= '0' && text[i] <= '9') {
-        value = value * 10 + (text[i] - '0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            throwConversionError(text);
-        ++i;
-    }
-    if (i == firstDigit)
+    // Blanks around the number and a leading '+' are allowed, as in the entry boxes.
+    const std::size_t first = text.find_first_not_of(' ');
+    const std::size_t last = text.find_last_not_of(' ');
+    if (first == std::string::npos)
         throwConversionError(text);
-    while (i < n && text[i] == ' ')
-        ++i;
-    if (i != n)
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last + 1;
+    if (*begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
+    int value = 0;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end)
         throwConversionError(text);
-    if (negative)
-        value = -value;
-    if (value > INT_MAX || value < INT_MIN)
-        throwConversionError(text);
-    return static_cast<int>(value);
+    return value;
 }
 
 } // namespace quor3

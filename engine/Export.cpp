@@ -1,10 +1,15 @@
 #include "engine/Export.h"
 
+#include "engine/Backups.h"
+#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
+#include "engine/Errors.h"
 #include "engine/FileIo.h"
 
+#include <cctype>
 #include <cstdio>
+#include <sys/stat.h>
 
 namespace quor3
 {
@@ -26,8 +31,34 @@ std::string exportCsv(const std::vector<DrawRecord>& draws)
     return text;
 }
 
+void refuseExportTarget(const fs::path& database, const fs::path& csvFile)
+{
+    const std::string action = "export the draws to";
+    const std::string name = csvFile.filename().string();
+    std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : std::string();
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::error_code error;
+    if (tail == ".c3d" || fs::equivalent(csvFile, database, error))
+        throwIoError(csvFile, action, "it is a draw database, which a CSV file must never replace");
+    if (isReservedFileName(name))
+        throwIoError(csvFile, action, "Quor 3 keeps its own statistics in a file of that name");
+    const fs::path parent = csvFile.has_parent_path() ? csvFile.parent_path() : fs::path(".");
+    if (fs::weakly_canonical(parent, error).filename() == BackupFolderName ||
+        fs::equivalent(parent, backupFolderFor(database), error))
+        throwIoError(csvFile, action, "it is in a backup folder, which holds copies of databases only");
+    struct stat st;
+    if (::lstat(csvFile.c_str(), &st) == 0) {
+        if (S_ISLNK(st.st_mode))
+            throwIoError(csvFile, action, "the file is a symbolic link, which Quor 3 never writes through");
+        if (!S_ISREG(st.st_mode))
+            throwIoError(csvFile, action, "it is not a regular file");
+    }
+}
+
 long long exportDraws(const fs::path& database, const fs::path& csvFile)
 {
+    refuseExportTarget(database, csvFile);
     std::vector<DrawRecord> draws;
     {
         const DatabaseLock lock(database, DatabaseLock::Shared);

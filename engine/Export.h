@@ -13,8 +13,14 @@ namespace quor3
 // it with Replace gives a database in date order the same bytes again.
 std::string exportCsv(const std::vector<DrawRecord>& draws);
 
+// Raises quor3::Error when `csvFile` must not be written over: a draw database
+// (by its ".c3d" name, or the database itself), a derived file, a file in a
+// backup folder, a link, or anything that is not a regular file.
+void refuseExportTarget(const fs::path& database, const fs::path& csvFile);
+
 // Reads the database under the folder's shared lock, so that it is never half
-// of a change, and writes its CSV to `csvFile`. Returns the number of draws.
+// of a change, and writes its CSV to `csvFile` (refused as above). Returns the
+// number of draws.
 long long exportDraws(const fs::path& database, const fs::path& csvFile);
 
 } // namespace quor3

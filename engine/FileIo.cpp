@@ -3,7 +3,9 @@
 #include "engine/Errors.h"
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -88,12 +90,14 @@ bool writable(const fs::path& file, const struct stat& st)
     return writeAccessFunction(file.c_str()) == 0;
 }
 
+// The rename is durable only once its folder is flushed. Its failure is not
+// reported: the file has been replaced, and saying otherwise would be untrue.
 void flushFolder(const fs::path& file)
 {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     Fd dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() >= 0)
-        ::fsync(dir.get());
+        (void)flushFunction(dir.get());
 }
 
 [[noreturn]] void throwOpenError(const fs::path& file, const std::string& action)
@@ -123,7 +127,13 @@ Fd createScratch(const fs::path& file, fs::path& scratch, const std::string& act
     throwIoError(file, action);
 }
 
-void replaceWhole(const fs::path& file, const std::string& bytes, bool durable, const std::string& action)
+// A replacement written to its scratch file and waiting for its rename.
+struct Prepared {
+    fs::path file;
+    fs::path scratch;
+};
+
+Prepared prepareReplacement(const fs::path& file, const std::string& bytes, bool durable, const std::string& action)
 {
     bool keepMode = false;
     mode_t mode = 0;
@@ -144,8 +154,8 @@ void replaceWhole(const fs::path& file, const std::string& bytes, bool durable, 
         throwIoError(file, action);
     }
 
-    fs::path scratch;
-    Fd fd = createScratch(file, scratch, action);
+    Prepared prepared{file, {}};
+    Fd fd = createScratch(file, prepared.scratch, action);
     try {
         writeAll(fd.get(), file, bytes);
         if (keepMode && ::fchmod(fd.get(), mode) != 0)
@@ -158,17 +168,53 @@ void replaceWhole(const fs::path& file, const std::string& bytes, bool durable, 
             closeChecked(fd, file);
         }
     } catch (...) {
-        ::unlink(scratch.c_str());
+        ::unlink(prepared.scratch.c_str());
         throw;
     }
-    if (renameFunction(scratch.c_str(), file.c_str()) != 0) {
+    return prepared;
+}
+
+void commitReplacement(const Prepared& prepared)
+{
+    if (renameFunction(prepared.scratch.c_str(), prepared.file.c_str()) != 0) {
         const int code = errno;
-        ::unlink(scratch.c_str());
+        ::unlink(prepared.scratch.c_str());
         errno = code;
-        throwIoError(file, "replace");
+        throwIoError(prepared.file, "replace");
     }
+}
+
+void replaceWhole(const fs::path& file, const std::string& bytes, bool durable, const std::string& action)
+{
+    commitReplacement(prepareReplacement(file, bytes, durable, action));
     if (durable)
         flushFolder(file);
+}
+
+// ".NAME.PID-N": the scratch file of process PID. A user's own hidden file
+// that happens to look alike is left alone unless it names a database or a
+// file that is there.
+pid_t scratchOwner(const fs::path& folder, const std::string& name)
+{
+    if (name.size() < 5 || name[0] != '.')
+        return 0;
+    const std::size_t dash = name.rfind('-');
+    const std::size_t dot = dash == std::string::npos ? std::string::npos : name.rfind('.', dash);
+    if (dot == std::string::npos || dot == 0 || dash == dot + 1 || dash + 1 == name.size())
+        return 0;
+    for (std::size_t i = dot + 1; i < name.size(); ++i)
+        if (i != dash && (name[i] < '0' || name[i] > '9'))
+            return 0;
+    if (dash - dot - 1 > 9)
+        return 0;
+    const std::string target = name.substr(1, dot - 1);
+    std::string tail = target.size() >= 4 ? target.substr(target.size() - 4) : std::string();
+    for (char& c : tail)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    struct stat st;
+    if (tail != ".c3d" && ::lstat((folder / target).c_str(), &st) != 0)
+        return 0;
+    return static_cast<pid_t>(std::stol(name.substr(dot + 1, dash - dot - 1)));
 }
 
 } // namespace
@@ -196,7 +242,8 @@ bool fileExists(const fs::path& file)
 
 std::string readWholeFile(const fs::path& file)
 {
-    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+    // O_NONBLOCK: opening a FIFO waits for a writer that may never come.
+    Fd fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0)
         throwIoError(file, "open");
     struct stat st;
@@ -206,6 +253,12 @@ std::string readWholeFile(const fs::path& file)
         errno = EISDIR;
         throwIoError(file, "read");
     }
+    // A device or a pipe has no end to read to: /dev/zero would fill the memory.
+    if (!S_ISREG(st.st_mode))
+        throwIoError(file, "read", "it is not a regular file");
+    const int flags = ::fcntl(fd.get(), F_GETFL);
+    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0)
+        throwIoError(file, "read");
     std::string bytes;
     // One byte to spare: the read that finds the end needs room, and growing
     // the buffer only for it would copy a large file once more.
@@ -236,6 +289,48 @@ void writeWholeFile(const fs::path& file, const std::string& bytes)
 void replaceFileAtomically(const fs::path& file, const std::string& bytes)
 {
     replaceWhole(file, bytes, true, "replace");
+}
+
+void replaceFilesTogether(const std::vector<std::pair<fs::path, std::string>>& files)
+{
+    std::vector<Prepared> prepared;
+    prepared.reserve(files.size());
+    try {
+        for (const auto& file : files)
+            prepared.push_back(prepareReplacement(file.first, file.second, false, "create"));
+    } catch (...) {
+        for (const Prepared& p : prepared)
+            ::unlink(p.scratch.c_str());
+        throw;
+    }
+    // Every file is written and checked; only a rename can still fail, and a
+    // rename within a folder the scratch files were made in does not.
+    std::size_t next = 0;
+    try {
+        for (; next < prepared.size(); ++next)
+            commitReplacement(prepared[next]);
+    } catch (...) {
+        for (++next; next < prepared.size(); ++next)
+            ::unlink(prepared[next].scratch.c_str());
+        throw;
+    }
+}
+
+void removeAbandonedScratchFiles(const fs::path& folder)
+{
+    std::error_code error;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
+         it.increment(error)) {
+        const pid_t owner = scratchOwner(it->path().parent_path(), it->path().filename().string());
+        if (owner <= 0 || owner == ::getpid())
+            continue;
+        // A process of another user answers EPERM: it is alive.
+        if (::kill(owner, 0) == 0 || errno != ESRCH)
+            continue;
+        struct stat st;
+        if (::lstat(it->path().c_str(), &st) == 0 && (S_ISREG(st.st_mode) || S_ISLNK(st.st_mode)))
+            ::unlink(it->path().c_str());
+    }
 }
 
 void checkChangeable(const fs::path& file, const std::string& action)

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quor3
@@ -17,6 +18,7 @@ namespace fs = std::filesystem;
 // the user cannot write (by its permissions, also for the superuser when it has
 // no write permission at all) is never replaced or changed.
 bool fileExists(const fs::path& file);
+// Refuses anything but a regular file (a FIFO, a device) without waiting on it.
 std::string readWholeFile(const fs::path& file);
 
 // Writes the bytes to a fresh scratch file beside the target and renames it
@@ -27,6 +29,16 @@ void writeWholeFile(const fs::path& file, const std::string& bytes);
 // The same, with the scratch file and then the rename flushed to disk: for the
 // user's data, which must survive a power failure whole.
 void replaceFileAtomically(const fs::path& file, const std::string& bytes);
+
+// Replaces several files so that they are all old or all new: every scratch
+// file is written before the first rename, and a failure before then leaves
+// every file as it was.
+void replaceFilesTogether(const std::vector<std::pair<fs::path, std::string>>& files);
+
+// Removes the scratch files (".NAME.PID-N") in the folder that a process which
+// no longer runs left behind when it was killed mid-write. Call it holding the
+// folder's lock exclusively.
+void removeAbandonedScratchFiles(const fs::path& folder);
 
 // Appends the bytes at the end, creating the file when it does not exist.
 void appendToFile(const fs::path& file, const std::string& bytes);
@@ -44,7 +56,8 @@ void overwriteAt(const fs::path& file, long long offset, const std::string& byte
 void checkChangeable(const fs::path& file, const std::string& action);
 
 // Tests replace the rename step to stop a replacement at its worst moment, the
-// flush to disk (fsync) to make it fail, and the write-permission test (access
+// flush to disk (fsync, of a file and of the folder after a rename) to make it
+// fail or to see it, and the write-permission test (access
 // with W_OK), which the superuser passes for any file, to refuse a file.
 using RenameFunction = int (*)(const char* from, const char* to);
 using FlushFunction = int (*)(int fd);

@@ -566,10 +566,11 @@ fs::path retireHistory(const fs::path& database)
     if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         throwIoError(folder, "use the backup folder", "it is not a folder");
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
+    // In UTC, as the database's own backups are named.
+    std::tm utc{};
+    gmtime_r(&now, &utc);
     char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
     const std::string base = database.filename().string() + "-history-" + stamp;
     fs::path backup;
     for (int sequence = 1;; ++sequence) {

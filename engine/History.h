@@ -47,7 +47,7 @@ struct HistorySummary {
 HistorySummary summarizeHistory(const fs::path& database);
 
 // Moves the history into the database's backup folder as
-// "NAME-history-YYYYMMDD-HHMMSS.sqlite", under the folder's lock: before the
+// "NAME-history-YYYYMMDDTHHMMSSZ.sqlite", under the folder's lock: before the
 // database is deleted, or to start a new history in place of a damaged one
 // (the next ensureHistory seeds it). Returns the backup's path; empty when
 // there was no history.

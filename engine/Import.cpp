@@ -7,11 +7,19 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstring>
+#include <fcntl.h>
+#include <fstream>
 #include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
+#include <unordered_set>
 
 namespace quor3
 {
@@ -228,8 +236,21 @@ bool isTimeOfDay(View v)
     return true;
 }
 
+// The time after an ISO date's "T": "00:00:00.000", "12:00Z", "12:00+02:00".
+bool isIsoTime(View v)
+{
+    if (v.empty() || !isDigit(v[0]))
+        return false;
+    for (char c : v)
+        if (!isDigit(c) && c != ':' && c != '.' && c != 'Z' && c != '+' && c != '-')
+            return false;
+    return true;
+}
+
 Match numericDate(View field, FoundDate& date)
 {
+    if (field.size() > 11 && field[10] == 'T' && isIsoTime(field.substr(11)))
+        field = field.substr(0, 10);
     const std::size_t blank = field.find(' ');
     if (blank != View::npos) {
         if (!isTimeOfDay(trim(field.substr(blank))))
@@ -599,64 +620,90 @@ View drawTimeWord(View field)
     return {};
 }
 
+// "12:20pm", "12:20", "pm": the time a draw was held is no part of its name.
+bool isClockWord(View word)
+{
+    if (word.size() == 2 && (lower(word[0]) == 'a' || lower(word[0]) == 'p') && lower(word[1]) == 'm')
+        return true;
+    return isDigit(word[0]) && isTimeOfDay(word);
+}
+
 void appendNamePart(std::string& name, View part)
 {
     if (const View word = drawTimeWord(part); !word.empty())
         part = word;
-    bool plain = true;
-    for (std::size_t i = 0; i < part.size() && plain; ++i)
-        plain = part[i] != '\t' && !(part[i] == ' ' && i + 1 < part.size() && part[i + 1] == ' ');
-    if (plain) {
+    // Words parted by blanks, one blank between them in the name.
+    std::size_t i = 0;
+    while (i < part.size()) {
+        while (i < part.size() && isBlank(part[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < part.size() && !isBlank(part[i]))
+            ++i;
+        const View word = part.substr(start, i - start);
+        if (word.empty() || isClockWord(word))
+            continue;
         if (!name.empty())
             name += ' ';
-        name.append(part.data(), part.size());
-        return;
-    }
-    bool blank = !name.empty();
-    for (char c : part) {
-        if (isBlank(c)) {
-            blank = true;
-            continue;
-        }
-        if (blank && !name.empty())
-            name += ' ';
-        blank = false;
-        name += c;
+        name.append(word.data(), word.size());
     }
 }
 
 // --- One line ---
 
-enum class LineKind { Draw, NoDate, ImpossibleDate, NoDigits };
+enum class LineKind { Draw, NoDate, ImpossibleDate, NoDigits, DateOnly };
 
 struct ParsedLine {
     LineKind kind = LineKind::NoDate;
     FoundDate date;
     FoundDigits digits;
-    View dateText; // for the message about an impossible date
+    View dateText;   // for the message about an impossible date
+    View longNumber; // a number of four digits or more in the column of the game's number
 };
 
 // What the line before gave, for the next one: files repeat the game name on
 // every line, and each date on consecutive lines when they hold several draws
-// a day.
+// a day. Copies, not views: a file is read a piece at a time.
 struct LineMemo {
-    View dateText; // a date in a field of its own
+    std::string dateText; // a date in a field of its own
     FoundDate date;
     static constexpr int NameFields = 4;
     int nameFieldCount = 0; // the fields of the name before the date
-    View nameFields[NameFields];
+    std::string nameFields[NameFields];
     std::string name;
+    // The date of a line that holds only a date: a results page lists the
+    // draws of that date below it, one line each ("Midday<TAB>3 9 9").
+    bool blockDateSet = false;
+    FoundDate blockDate;
 };
 
+// Whether one of the name's words is a time of day that tells draws apart.
+bool namesDrawTime(View name)
+{
+    std::size_t i = 0;
+    while (i < name.size()) {
+        while (i < name.size() && name[i] == ' ')
+            ++i;
+        const std::size_t start = i;
+        while (i < name.size() && name[i] != ' ')
+            ++i;
+        if (i > start && !drawTimeWord(name.substr(start, i - start)).empty())
+            return true;
+    }
+    return false;
+}
+
 // Reads one line; `name` receives the draw name the line gives, if any.
-ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& last)
+// `numberColumn` is the field that the header names as the game's number, or -1:
+// there "66" is 066.
+ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& last, int numberColumn = -1)
 {
     ParsedLine line;
     name.clear();
     int at = 0;
     Match match = Match::None;
     for (; at < n; ++at) {
-        if (!last.dateText.empty() && fields[at] == last.dateText) {
+        if (!last.dateText.empty() && fields[at] == View(last.dateText)) {
             line.date = last.date;
             match = Match::Found;
             break;
@@ -664,13 +711,14 @@ ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& las
         match = dateAt(fields, n, at, line.date);
         if (match != Match::None) {
             if (match == Match::Found && line.date.fields == 1) {
-                last.dateText = fields[at];
+                last.dateText.assign(fields[at].data(), fields[at].size());
                 last.date = line.date;
             }
             break;
         }
     }
-    if (match == Match::None)
+    const bool underDateLine = match == Match::None && last.blockDateSet && n > 0 && hasLetter(fields[0]);
+    if (match == Match::None && !underDateLine)
         return line;
     if (match == Match::Impossible) {
         line.kind = LineKind::ImpossibleDate;
@@ -679,6 +727,11 @@ ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& las
             line.dateText = View(fields[at].data(), fields[at + line.date.fields - 1].data() +
                                                         fields[at + line.date.fields - 1].size() - fields[at].data());
         return line;
+    }
+    if (underDateLine) {
+        line.date = last.blockDate;
+        line.date.fields = 0;
+        at = 0;
     }
     // A game name before the date: "Pick 3 Day,12/06/2026,451".
     int firstText = -1, lastText = -1;
@@ -692,7 +745,7 @@ ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& las
         const int count = lastText - firstText + 1;
         bool same = count == last.nameFieldCount;
         for (int k = 0; k < count && same; ++k)
-            same = fields[firstText + k] == last.nameFields[k];
+            same = fields[firstText + k] == View(last.nameFields[k]);
         if (same) {
             name = last.name;
         } else {
@@ -700,17 +753,19 @@ ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& las
                 appendNamePart(name, fields[k]);
             last.nameFieldCount = count <= LineMemo::NameFields ? count : 0;
             for (int k = 0; k < last.nameFieldCount; ++k)
-                last.nameFields[k] = fields[firstText + k];
+                last.nameFields[k].assign(fields[firstText + k].data(), fields[firstText + k].size());
             last.name = name;
         }
     }
 
     int k = at + line.date.fields;
     bool found = false;
+    bool rest = false; // anything after the date
     for (; k < n; ++k) {
         const View field = fields[k];
         if (field.empty())
             continue;
+        rest = true;
         if (hasLetter(field)) {
             appendNamePart(name, field);
             continue;
@@ -720,24 +775,51 @@ ParsedLine parseLine(const View* fields, int n, std::string& name, LineMemo& las
             ++k;
             break;
         }
-        if (oneDigit(field)) {
-            if (k + 2 < n && oneDigit(fields[k + 1]) && oneDigit(fields[k + 2])) {
-                line.digits = {field[0] - '0', fields[k + 1][0] - '0', fields[k + 2][0] - '0', ThreeDigitFields};
-                found = true;
-                k += 3;
-            }
+        if (oneDigit(field) && k + 2 < n && oneDigit(fields[k + 1]) && oneDigit(fields[k + 2])) {
+            line.digits = {field[0] - '0', fields[k + 1][0] - '0', fields[k + 2][0] - '0', ThreeDigitFields};
+            found = true;
+            k += 3;
             break;
         }
-        // A draw number between the date and the digits, or a bar or dash
-        // standing between them.
-        if ((allDigits(field) && field.size() >= 4) || field.find_first_of("0123456789") == View::npos)
+        // Not "4,5" or "45,1": digits in fields of their own, some missing.
+        if (k == numberColumn && allDigits(field) && !(k + 1 < n && allDigits(fields[k + 1]))) {
+            if (field.size() > 3) {
+                line.longNumber = field;
+                break;
+            }
+            // The number without its zeros: 66 is 0-6-6.
+            const int value = numberOf(field);
+            line.digits = {value / 100, value / 10 % 10, value % 10, OneRun};
+            found = true;
+            ++k;
+            break;
+        }
+        if (oneDigit(field))
+            break;
+        // A draw number between the date and the digits, a bar or dash
+        // standing between them, or the time of the draw.
+        if ((allDigits(field) && field.size() >= 4) || field.find_first_of("0123456789") == View::npos ||
+            isTimeOfDay(field))
             continue;
         break;
     }
+    if (underDateLine && (!found || !namesDrawTime(name))) {
+        line.kind = LineKind::NoDate;
+        return line;
+    }
     if (!found) {
+        if (!rest && firstText < 0) {
+            // A date line of a results page: its draws follow on lines of their own.
+            line.kind = LineKind::DateOnly;
+            last.blockDateSet = true;
+            last.blockDate = line.date;
+            return line;
+        }
         line.kind = LineKind::NoDigits;
         return line;
     }
+    if (!underDateLine)
+        last.blockDateSet = false;
     // After the digits only a draw time counts: the rest are bonus numbers and the like.
     for (; k < n; ++k)
         if (!drawTimeWord(fields[k]).empty())
@@ -759,35 +841,8 @@ bool allEmpty(const View* fields, int n)
     return true;
 }
 
-// Calls `each(lineNumber, line)` for every line: LF or CR LF ends a line, and
-// a lone CR in a file that has no LF at all.
-template <typename Each> void forEachLine(View text, Each each)
+Delimiter findDelimiter(const std::vector<View>& sample)
 {
-    const char end = text.find('\n') == View::npos ? '\r' : '\n';
-    std::size_t start = 0;
-    int number = 0;
-    while (start < text.size()) {
-        const void* found = std::memchr(text.data() + start, end, text.size() - start);
-        const std::size_t stop =
-            found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data()) : text.size();
-        View line = text.substr(start, stop - start);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (!each(++number, line))
-            return;
-        start = stop + 1;
-    }
-}
-
-Delimiter findDelimiter(View text)
-{
-    std::vector<View> sample;
-    forEachLine(text, [&](int, View line) {
-        line = trim(line);
-        if (!line.empty() && !isComment(line))
-            sample.push_back(line);
-        return sample.size() < SampleLines;
-    });
     Delimiter best = Delimiter::Comma;
     int bestCount = 0;
     View fields[MaxFields];
@@ -871,125 +926,784 @@ bool sameDraw(const DrawRecord& a, const DrawRecord& b)
     return a.DrawDate == b.DrawDate && a.Digit1 == b.Digit1 && a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
 }
 
-} // namespace
+// --- Column titles ---
 
-ImportScan importDraws(const std::string& input)
+// What a header's column holds.
+enum class Role {
+    Other,
+    Draw,     // one draw's number, as "Midday Daily #"
+    Number,   // the game's number, as "Winning Numbers"
+    AddOn,    // an add-on digit: "Fireball", "Booster", "Wild Ball"
+    Sum,      // the sum of the digits
+    OtherGame // a number of another game: "Win 4", "Pick 4"
+};
+
+struct Column {
+    Role role = Role::Other;
+    std::string title;
+    std::string drawName; // the draw a draw's column holds: "Midday"
+    bool bare = false;    // the title is the draw time alone: "Day"
+};
+
+// The words of a column title in small letters; letters and digits part, and
+// "#" is a word: "Midday Daily #" gives midday, daily, #; "midday_win4" gives
+// midday, win, 4.
+std::vector<std::string> titleWords(View title)
 {
-    View text(input);
-    if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        text.remove_prefix(3);
+    std::vector<std::string> words;
+    std::string word;
+    const auto flush = [&] {
+        if (!word.empty())
+            words.push_back(word);
+        word.clear();
+    };
+    for (const char c : title) {
+        if (isDigit(c) || isLetter(c)) {
+            if (!word.empty() && isDigit(c) != isDigit(word.back()))
+                flush();
+            word += lower(c);
+        } else {
+            flush();
+            if (c == '#')
+                words.emplace_back("#");
+        }
+    }
+    flush();
+    for (std::size_t i = 0; i + 1 < words.size(); ++i)
+        if (words[i] == "mid" && words[i + 1] == "day") {
+            words[i] = "midday";
+            words.erase(words.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        }
+    return words;
+}
 
-    ImportScan scan;
-    const Delimiter delimiter = findDelimiter(text);
-    View fields[MaxFields];
-    std::string name;
-    LineMemo lastLine;
-    std::unordered_map<std::string, int> nameIndex;
-    long long dateForms[DateFormCount] = {};
-    long long digitsForms[DigitsFormCount] = {};
-    char separators[DateFormCount] = {};
-    bool header = false;
-    bool quoted = false;
-    long long ascending = 0, descending = 0;
-    scan.draws.reserve(input.size() / 16);
+bool among(const std::string& word, std::initializer_list<const char*> list)
+{
+    for (const char* w : list)
+        if (word == w)
+            return true;
+    return false;
+}
 
-    forEachLine(text, [&](int number, View line) {
+Column classify(View title)
+{
+    Column column;
+    column.title = std::string(title);
+    const std::vector<std::string> words = titleWords(title);
+    for (const std::string& w : words)
+        if (among(w, {"booster", "fireball", "wild", "wildball", "bonus", "multiplier", "kicker", "plus", "extra"})) {
+            column.role = Role::AddOn;
+            return column;
+        }
+    for (const std::string& w : words)
+        if (among(w, {"sum", "total"})) {
+            column.role = Role::Sum;
+            return column;
+        }
+    for (std::size_t i = 1; i < words.size(); ++i)
+        if (allDigits(words[i]) && words[i] != "3" &&
+            among(words[i - 1], {"pick", "win", "play", "cash", "daily", "numbers", "dc", "big"})) {
+            column.role = Role::OtherGame;
+            return column;
+        }
+    bool number = false, drawWord = false, winning = false;
+    for (const std::string& w : words) {
+        // "m" and "e" name draws in a line's field, never in a title.
+        if (const View time = drawTimeWord(w); !time.empty() && w.size() > 1 && column.drawName.empty())
+            column.drawName = std::string(time);
+        number = number || among(w, {"number", "numbers", "num", "result", "results", "winning", "digits",
+                                     "combination", "#", "daily", "pick"});
+        drawWord = drawWord || w == "draw";
+        winning = winning || w == "winning";
+    }
+    if (!column.drawName.empty()) {
+        column.role = Role::Draw;
+        column.bare = words.size() == 1;
+    } else if (number && (!drawWord || winning)) {
+        // "Draw #" numbers the draws; it holds no digits of a draw.
+        column.role = Role::Number;
+    }
+    return column;
+}
+
+// More skipped lines than this are counted, not listed.
+constexpr std::size_t SkippedListed = 1000;
+// A line is read up to this many bytes; no results line is near so long.
+constexpr std::size_t MaxLine = 4096;
+constexpr long long MaxResultsBytes = 200LL * 1024 * 1024;
+const char* const TooLarge = "it is larger than 200 MB, far more than any results file holds";
+
+// Builds the scan from a file's lines, or from the records of a JSON file.
+class Reader
+{
+  public:
+    // One line, without its line end, in the order of the file.
+    void addLine(View line)
+    {
+        ++number_;
+        if (decided_) {
+            read(number_, line);
+            return;
+        }
         const View trimmed = trim(line);
         if (trimmed.empty() || isComment(trimmed))
-            return true;
-        const int n = splitFields(trimmed, delimiter, fields);
-        if (allEmpty(fields, n))
-            return true;
-        const ParsedLine parsed = parseLine(fields, n, name, lastLine);
+            return;
+        held_.emplace_back(number_, std::string(line));
+        if (held_.size() == static_cast<std::size_t>(SampleLines))
+            decide();
+    }
+
+    // JSON: the keys of the records are the column titles.
+    void startRecords(const std::vector<View>& titles)
+    {
+        decided_ = true;
+        json_ = true;
+        header(titles.data(), static_cast<int>(titles.size()));
+    }
+    void addRecord(int number, const View* fields, int n, View text)
+    {
+        ++contentLines_;
+        readFields(number, fields, n, text);
+    }
+
+    ImportScan finish();
+
+  private:
+    void decide()
+    {
+        std::vector<View> sample;
+        for (const auto& line : held_)
+            sample.push_back(trim(line.second));
+        delimiter_ = findDelimiter(sample);
+        decided_ = true;
+        for (const auto& line : held_)
+            read(line.first, line.second);
+        held_.clear();
+        held_.shrink_to_fit();
+    }
+
+    void read(int number, View line)
+    {
+        const View trimmed = trim(line);
+        if (trimmed.empty() || isComment(trimmed))
+            return;
+        const int n = splitFields(trimmed, delimiter_, fields_);
+        if (allEmpty(fields_, n))
+            return;
+        ++contentLines_;
+        lineQuoted_ = trimmed.find('"') != View::npos;
+        readFields(number, fields_, n, line);
+    }
+
+    void readFields(int number, const View* fields, int n, View text)
+    {
+        if (columnMode_) {
+            readColumns(number, fields, n, text);
+            return;
+        }
+        const ParsedLine parsed = parseLine(fields, n, name_, memo_, numberColumn_);
         switch (parsed.kind) {
         case LineKind::Draw: break;
+        case LineKind::DateOnly: return;
         case LineKind::NoDate:
             // Column names, or a title, above the first draw.
-            if (scan.draws.empty() && scan.skipped.empty() && hasLetter(trimmed)) {
-                header = true;
-                return true;
+            if (scan_.draws.empty() && skippedCount_ == 0 && hasLetter(text)) {
+                header(fields, n);
+                return;
             }
-            scan.skipped.push_back({number, "no date found", cutText(line)});
-            return true;
+            skip(number, "no date found", text);
+            return;
         case LineKind::ImpossibleDate:
-            scan.skipped.push_back({number, "impossible date \"" + std::string(parsed.dateText) + "\"", cutText(line)});
-            return true;
+            skip(number, "impossible date \"" + std::string(parsed.dateText) + "\"", text);
+            return;
         case LineKind::NoDigits:
-            scan.skipped.push_back({number, "no three digits 0 to 9 after the date", cutText(line)});
-            return true;
+            skip(number,
+                 parsed.longNumber.empty() ? std::string("no three digits 0 to 9 after the date")
+                                           : "\"" + std::string(parsed.longNumber) + "\" has more than three digits",
+                 text);
+            return;
         }
-        if (!quoted && trimmed.find('"') != View::npos)
-            quoted = true;
+        addDraw(number, parsed.date, parsed.digits, name_);
+    }
+
+    // A header's columns say which field holds what.
+    void header(const View* fields, int n)
+    {
+        hasHeader_ = true;
+        columns_.clear();
+        drawColumns_.clear();
+        int draws = 0, bare = 0, numbers = 0;
+        for (int i = 0; i < n; ++i) {
+            columns_.push_back(classify(fields[i]));
+            draws += columns_.back().role == Role::Draw;
+            bare += columns_.back().role == Role::Draw && columns_.back().bare;
+            numbers += columns_.back().role == Role::Number;
+        }
+        // "Month Day Year": a day of the month, not a draw of the day.
+        columnMode_ = draws > 0 && columns_[0].role != Role::Draw && (draws > bare || draws >= 2);
+        numberColumn_ = -1;
+        for (int i = 0; i < n; ++i) {
+            if (columnMode_ && columns_[static_cast<std::size_t>(i)].role == Role::Draw)
+                drawColumns_.push_back(i);
+            if (!columnMode_ && numbers == 1 && columns_[static_cast<std::size_t>(i)].role == Role::Number)
+                numberColumn_ = i;
+        }
+    }
+
+    // A line of a file with one column per draw: the date, then each draw's
+    // number from its own column; a blank cell is a draw not held that day.
+    void readColumns(int number, const View* fields, int n, View text)
+    {
+        FoundDate date;
+        Match match = Match::None;
+        for (int at = 0; at < n && match == Match::None; ++at) {
+            const Role role =
+                at < static_cast<int>(columns_.size()) ? columns_[static_cast<std::size_t>(at)].role : Role::Other;
+            if (role != Role::Other && role != Role::Number)
+                continue;
+            match = dateAt(fields, n, at, date);
+            if (match == Match::Impossible) {
+                skip(number, "impossible date \"" + std::string(fields[at]) + "\"", text);
+                return;
+            }
+        }
+        if (match == Match::None) {
+            skip(number, "no date found", text);
+            return;
+        }
+        for (const int c : drawColumns_) {
+            const View cell = c < n ? fields[c] : View();
+            if (cell.empty())
+                continue;
+            const Column& column = columns_[static_cast<std::size_t>(c)];
+            FoundDigits digits;
+            if (!digitRun(cell, digits)) {
+                if (allDigits(cell) && cell.size() < 3) {
+                    // The number without its zeros: 66 is 0-6-6.
+                    const int value = numberOf(cell);
+                    digits = {value / 100, value / 10 % 10, value % 10, OneRun};
+                } else {
+                    skip(number,
+                         allDigits(cell) ? "\"" + std::string(cell) + "\" in the column \"" + column.title +
+                                               "\" has more than three digits"
+                                         : "no three digits 0 to 9 in the column \"" + column.title + "\"",
+                         text);
+                    continue;
+                }
+            }
+            addDraw(number, date, digits, column.drawName);
+        }
+    }
+
+    void skip(int number, std::string reason, View text)
+    {
+        ++skippedCount_;
+        if (scan_.skipped.size() < SkippedListed)
+            scan_.skipped.push_back({number, std::move(reason), cutText(text)});
+    }
+
+    void addDraw(int number, const FoundDate& date, const FoundDigits& digits, const std::string& name)
+    {
+        quoted_ = quoted_ || lineQuoted_;
         ImportedDraw draw;
         draw.lineNumber = number;
-        draw.record.DrawDate = encodeDate(parsed.date.year, parsed.date.month, parsed.date.day);
-        draw.record.Digit1 = parsed.digits.a;
-        draw.record.Digit2 = parsed.digits.b;
-        draw.record.Digit3 = parsed.digits.c;
+        draw.record.DrawDate = encodeDate(date.year, date.month, date.day);
+        draw.record.Digit1 = digits.a;
+        draw.record.Digit2 = digits.b;
+        draw.record.Digit3 = digits.c;
         if (!name.empty()) {
             // Files name a few draws, spelled alike on every line.
-            for (std::size_t i = 0; i < scan.drawNames.size() && i < 8 && draw.drawName < 0; ++i)
-                if (scan.drawNames[i] == name)
+            for (std::size_t i = 0; i < scan_.drawNames.size() && i < 8 && draw.drawName < 0; ++i)
+                if (scan_.drawNames[i] == name)
                     draw.drawName = static_cast<int>(i);
             if (draw.drawName < 0) {
                 const std::string key = lowered(name);
-                auto found = nameIndex.find(key);
-                if (found == nameIndex.end()) {
-                    found = nameIndex.emplace(key, static_cast<int>(scan.drawNames.size())).first;
-                    scan.drawNames.push_back(name);
+                auto found = nameIndex_.find(key);
+                if (found == nameIndex_.end()) {
+                    found = nameIndex_.emplace(key, static_cast<int>(scan_.drawNames.size())).first;
+                    scan_.drawNames.push_back(name);
                 }
                 draw.drawName = found->second;
             }
         }
-        if (!scan.draws.empty()) {
-            const double previous = scan.draws.back().record.DrawDate;
-            ascending += draw.record.DrawDate > previous;
-            descending += draw.record.DrawDate < previous;
+        if (!scan_.draws.empty()) {
+            const double previous = scan_.draws.back().record.DrawDate;
+            ascending_ += draw.record.DrawDate > previous;
+            descending_ += draw.record.DrawDate < previous;
         }
-        ++dateForms[parsed.date.form];
-        separators[parsed.date.form] = parsed.date.separator;
-        ++digitsForms[parsed.digits.form];
-        scan.draws.push_back(draw);
-        return true;
-    });
+        ++dateForms_[date.form];
+        separators_[date.form] = date.separator;
+        ++digitsForms_[digits.form];
+        scan_.draws.push_back(draw);
+    }
 
-    const bool newestFirst = descending > ascending;
-    if (newestFirst)
-        std::reverse(scan.draws.begin(), scan.draws.end());
-    const auto byDate = [](const ImportedDraw& a, const ImportedDraw& b) {
-        return a.record.DrawDate < b.record.DrawDate;
-    };
-    if (!std::is_sorted(scan.draws.begin(), scan.draws.end(), byDate))
-        std::stable_sort(scan.draws.begin(), scan.draws.end(), byDate);
+    std::string layout(bool newestFirst) const;
 
-    std::string layout = delimiterText(delimiter);
-    if (quoted)
+    ImportScan scan_;
+    long long skippedCount_ = 0;
+    int number_ = 0;
+    bool decided_ = false;
+    std::vector<std::pair<int, std::string>> held_; // the first lines, until the delimiter is known
+    Delimiter delimiter_ = Delimiter::Comma;
+    View fields_[MaxFields];
+    std::string name_;
+    LineMemo memo_;
+    std::unordered_map<std::string, int> nameIndex_;
+    long long dateForms_[DateFormCount] = {};
+    long long digitsForms_[DigitsFormCount] = {};
+    char separators_[DateFormCount] = {};
+    long long ascending_ = 0, descending_ = 0;
+    long long contentLines_ = 0;
+    bool hasHeader_ = false;
+    bool json_ = false;
+    bool quoted_ = false;
+    bool lineQuoted_ = false;
+    std::vector<Column> columns_;
+    bool columnMode_ = false;
+    std::vector<int> drawColumns_;
+    int numberColumn_ = -1;
+};
+
+std::string Reader::layout(bool newestFirst) const
+{
+    if (contentLines_ == 0)
+        return "";
+    std::string layout = json_ ? "JSON records" : delimiterText(delimiter_);
+    if (quoted_)
         layout += ", quoted fields";
-    layout += header ? ", a header line" : ", no header line";
-    if (!scan.draws.empty()) {
-        const int form = mostCommon(dateForms);
-        layout += ", dates as " + dateFormText(static_cast<DateForm>(form), separators[form]);
+    if (!json_)
+        layout += hasHeader_ ? ", a header line" : ", no header line";
+    if (columnMode_)
+        layout += ", one column per draw";
+    if (!scan_.draws.empty()) {
+        const int form = mostCommon(dateForms_);
+        layout += ", dates as " + dateFormText(static_cast<DateForm>(form), separators_[form]);
         layout += ", ";
-        layout += digitsFormText(static_cast<DigitsForm>(mostCommon(digitsForms)));
+        layout += digitsFormText(static_cast<DigitsForm>(mostCommon(digitsForms_)));
         layout += newestFirst ? ", newest first" : ", oldest first";
-        if (!scan.drawNames.empty()) {
-            layout += scan.drawNames.size() == 1 ? ", one draw: " : ", draws named ";
-            for (std::size_t i = 0; i < scan.drawNames.size() && i < 6; ++i)
-                layout += (i ? ", " : "") + scan.drawNames[i];
-            if (scan.drawNames.size() > 6)
+        if (!scan_.drawNames.empty()) {
+            layout += scan_.drawNames.size() == 1 ? ", one draw: " : ", draws named ";
+            for (std::size_t i = 0; i < scan_.drawNames.size() && i < 6; ++i)
+                layout += (i ? ", " : "") + scan_.drawNames[i];
+            if (scan_.drawNames.size() > 6)
                 layout += ", ...";
         }
     }
-    scan.layout = layout;
-    return scan;
+    std::vector<std::string> addOns;
+    for (const Column& c : columns_)
+        if (c.role == Role::AddOn)
+            addOns.push_back(c.title);
+    if (!addOns.empty()) {
+        layout += addOns.size() == 1 ? "; a " : "; the ";
+        for (std::size_t i = 0; i < addOns.size(); ++i)
+            layout += (i == 0 ? "" : i + 1 == addOns.size() ? " and " : ", ") + addOns[i];
+        layout += addOns.size() == 1 ? " column, left aside" : " columns, left aside";
+    }
+    return layout;
+}
+
+ImportScan Reader::finish()
+{
+    if (!decided_)
+        decide();
+    const bool newestFirst = descending_ > ascending_;
+    if (newestFirst)
+        std::reverse(scan_.draws.begin(), scan_.draws.end());
+    if (columnMode_) {
+        // The draws of a day in the order of their columns.
+        const auto byDateAndColumn = [](const ImportedDraw& a, const ImportedDraw& b) {
+            return a.record.DrawDate < b.record.DrawDate ||
+                   (a.record.DrawDate == b.record.DrawDate && a.drawName < b.drawName);
+        };
+        std::stable_sort(scan_.draws.begin(), scan_.draws.end(), byDateAndColumn);
+    } else {
+        const auto byDate = [](const ImportedDraw& a, const ImportedDraw& b) {
+            return a.record.DrawDate < b.record.DrawDate;
+        };
+        if (!std::is_sorted(scan_.draws.begin(), scan_.draws.end(), byDate))
+            std::stable_sort(scan_.draws.begin(), scan_.draws.end(), byDate);
+    }
+    scan_.layout = layout(newestFirst);
+    scan_.skippedCount = skippedCount_;
+    return std::move(scan_);
+}
+
+// Hands a text, given whole or a piece at a time, to the reader line by line:
+// LF or CR LF ends a line, and a lone CR in a file that has no LF.
+class LineSplitter
+{
+  public:
+    explicit LineSplitter(Reader& reader) : reader_(reader) {}
+
+    void feed(View piece)
+    {
+        if (end_ == 0)
+            end_ = piece.find('\n') != View::npos ? '\n' : piece.find('\r') != View::npos ? '\r' : 0;
+        std::size_t start = 0;
+        while (start < piece.size()) {
+            const void* found = end_ ? std::memchr(piece.data() + start, end_, piece.size() - start) : nullptr;
+            if (!found) {
+                keep(piece.substr(start));
+                return;
+            }
+            const std::size_t stop = static_cast<std::size_t>(static_cast<const char*>(found) - piece.data());
+            if (!open_) {
+                emit(piece.substr(start, stop - start));
+            } else {
+                keep(piece.substr(start, stop - start));
+                emit(partial_);
+                partial_.clear();
+                open_ = false;
+            }
+            start = stop + 1;
+        }
+    }
+
+    void finish()
+    {
+        if (open_)
+            emit(partial_);
+        open_ = false;
+    }
+
+  private:
+    void keep(View part)
+    {
+        open_ = true;
+        if (partial_.size() < MaxLine)
+            partial_.append(part.substr(0, MaxLine - partial_.size()));
+    }
+    void emit(View line)
+    {
+        line = line.substr(0, MaxLine);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        reader_.addLine(line);
+    }
+
+    Reader& reader_;
+    char end_ = 0;
+    std::string partial_;
+    bool open_ = false;
+};
+
+bool looksLikeJson(View text)
+{
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    return first != View::npos && text[first] == '[';
+}
+
+// A JSON array of objects, one per date, their keys naming the date and the
+// draws as a header's columns do. Read as a stream of events, twice: the keys
+// first, then each record, so that memory grows with the draws and not with
+// the file.
+class RecordEvents : public nlohmann::json_sax<nlohmann::json>
+{
+  public:
+    // `each(record, cells)` for every record once the keys are known; without
+    // it the events only gather the keys. `goOn()` false stops the reading.
+    using Each = std::function<void(int, const std::vector<std::string>&)>;
+    RecordEvents(std::vector<std::string>& keys, Each each, std::function<bool()> goOn)
+        : keys_(keys), each_(std::move(each)), goOn_(std::move(goOn))
+    {
+        for (std::size_t i = 0; i < keys_.size(); ++i)
+            index_.emplace(keys_[i], i);
+    }
+
+    int records() const { return records_; }
+
+    bool null() override { return value(""); }
+    bool boolean(bool v) override { return value(v ? "true" : "false"); }
+    bool number_integer(number_integer_t v) override { return value(std::to_string(v)); }
+    bool number_unsigned(number_unsigned_t v) override { return value(std::to_string(v)); }
+    bool number_float(number_float_t, const string_t& text) override { return value(text); }
+    bool string(string_t& v) override { return value(v); }
+    bool binary(binary_t&) override { return value(""); }
+    bool key(string_t& k) override
+    {
+        if (depth_ == 2) {
+            auto found = index_.find(k);
+            if (found == index_.end()) {
+                found = index_.emplace(k, keys_.size()).first;
+                keys_.push_back(k);
+            }
+            key_ = found->second;
+        }
+        return true;
+    }
+    bool start_object(std::size_t) override
+    {
+        if (depth_ == 0)
+            return false; // no array of records
+        if (depth_ == 1) {
+            cells_.assign(each_ ? keys_.size() : 0, std::string());
+            key_ = -1;
+        } else if (depth_ == 2) {
+            value("");
+        }
+        ++depth_;
+        return true;
+    }
+    bool end_object() override
+    {
+        if (--depth_ == 1) {
+            ++records_;
+            if (each_)
+                each_(records_, cells_);
+            if (records_ % 1024 == 0 && goOn_ && !goOn_())
+                return false;
+        }
+        return true;
+    }
+    bool start_array(std::size_t) override
+    {
+        if (depth_ == 1)
+            return false; // records are objects
+        if (depth_ == 2)
+            value("");
+        ++depth_;
+        return true;
+    }
+    bool end_array() override
+    {
+        --depth_;
+        return true;
+    }
+    bool parse_error(std::size_t, const std::string&, const nlohmann::detail::exception&) override { return false; }
+
+  private:
+    bool value(const std::string& text)
+    {
+        if (depth_ < 2)
+            return false; // a bare value where the array or a record belongs
+        if (depth_ == 2 && each_ && static_cast<std::size_t>(key_) < cells_.size())
+            cells_[static_cast<std::size_t>(key_)] = text;
+        return true;
+    }
+
+    std::vector<std::string>& keys_;
+    std::unordered_map<std::string, std::size_t> index_;
+    Each each_;
+    std::function<bool()> goOn_;
+    int depth_ = 0;
+    std::size_t key_ = static_cast<std::size_t>(-1);
+    std::vector<std::string> cells_;
+    int records_ = 0;
+};
+
+enum class JsonRead { Done, NotRecords, Stopped };
+
+// `parse(events)` runs the events over the whole input and tells whether it
+// came to the end.
+template <typename Parse>
+JsonRead readJson(Parse parse, ImportScan& scan, const std::function<bool()>& goOn, const bool& stopped)
+{
+    std::vector<std::string> keys;
+    {
+        RecordEvents gather(keys, nullptr, goOn);
+        if (!parse(gather) || gather.records() == 0)
+            return stopped ? JsonRead::Stopped : JsonRead::NotRecords;
+    }
+    Reader reader;
+    std::vector<View> views(keys.begin(), keys.end());
+    reader.startRecords(views);
+    std::string shown; // the record as the list of skipped lines shows it
+    RecordEvents records(
+        keys,
+        [&](int number, const std::vector<std::string>& cells) {
+            shown.clear();
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                views[i] = trim(cells[i]);
+                if (!cells[i].empty())
+                    shown += (shown.empty() ? "" : ", ") + keys[i] + ": " + cells[i];
+            }
+            reader.addRecord(number, views.data(), static_cast<int>(views.size()), shown);
+        },
+        goOn);
+    if (!parse(records))
+        return JsonRead::Stopped;
+    scan = reader.finish();
+    return JsonRead::Done;
+}
+
+View withoutByteOrderMark(View text)
+{
+    if (text.size() >= 3 && text.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        text.remove_prefix(3);
+    return text;
+}
+
+// The words of a draw name in small letters, a draw time in its usual spelling:
+// "Pick 3 Eve" gives pick, 3, evening.
+std::vector<std::string> nameWords(View name)
+{
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < name.size()) {
+        while (i < name.size() && !isDigit(name[i]) && !isLetter(name[i]) && name[i] != '-')
+            ++i;
+        const std::size_t start = i;
+        while (i < name.size() && (isDigit(name[i]) || isLetter(name[i]) || name[i] == '-'))
+            ++i;
+        if (i == start)
+            continue;
+        const View word = name.substr(start, i - start);
+        const View time = drawTimeWord(word);
+        words.push_back(lowered(time.empty() ? word : time));
+    }
+    return words;
+}
+
+// The draws whose name is `name`, or holds its words in a row.
+std::vector<int> matchingDraws(const ImportScan& scan, const std::string& name)
+{
+    for (std::size_t i = 0; i < scan.drawNames.size(); ++i)
+        if (equalsIgnoringCase(scan.drawNames[i], name))
+            return {static_cast<int>(i)};
+    std::vector<int> matches;
+    const std::vector<std::string> words = nameWords(name);
+    if (words.empty())
+        return matches;
+    for (std::size_t i = 0; i < scan.drawNames.size(); ++i) {
+        const std::vector<std::string> own = nameWords(scan.drawNames[i]);
+        const auto at = std::search(own.begin(), own.end(), words.begin(), words.end());
+        if (at != own.end())
+            matches.push_back(static_cast<int>(i));
+    }
+    return matches;
+}
+
+std::string nameList(const ImportScan& scan, const std::vector<int>& which)
+{
+    std::string names;
+    for (std::size_t i = 0; i < which.size(); ++i)
+        names += (i ? ", " : "") + scan.drawNames[static_cast<std::size_t>(which[i])];
+    return names;
+}
+
+// One key for each date and digits 0 to 9.
+long long exactKey(const DrawRecord& r)
+{
+    return static_cast<long long>(r.DrawDate) * 1000 + r.Digit1 * 100 + r.Digit2 * 10 + r.Digit3;
+}
+
+// A JSON file, read from the disk in each of the two passes.
+JsonRead readJsonFile(const fs::path& file, long long size, const std::function<bool(long long, long long)>& progress,
+                      ImportScan& scan)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throwIoError(file, "read");
+    int pass = 0;
+    bool stopped = false;
+    const auto goOn = [&] {
+        if (!progress)
+            return true;
+        const long long at = std::max(0LL, static_cast<long long>(in.tellg()));
+        stopped = !progress((pass * size + at) / 2, size);
+        return !stopped;
+    };
+    return readJson(
+        [&](RecordEvents& events) {
+            in.clear();
+            in.seekg(0);
+            const bool read = nlohmann::json::sax_parse(in, &events);
+            ++pass;
+            return read;
+        },
+        scan, goOn, stopped);
+}
+
+} // namespace
+
+ImportScan importDraws(const std::string& input)
+{
+    if (static_cast<long long>(input.size()) > MaxResultsBytes)
+        throw Error(Error::Kind::Conversion, std::string("Cannot import these results: ") + TooLarge + ".");
+    const View text = withoutByteOrderMark(input);
+    ImportScan scan;
+    const bool never = false;
+    if (looksLikeJson(text) &&
+        readJson([text](RecordEvents& events) { return nlohmann::json::sax_parse(text.begin(), text.end(), &events); },
+                 scan, {}, never) == JsonRead::Done)
+        return scan;
+    Reader reader;
+    LineSplitter lines(reader);
+    lines.feed(text);
+    lines.finish();
+    return reader.finish();
+}
+
+ImportScan importFile(const fs::path& file, const std::function<bool(long long, long long)>& progress)
+{
+    // Without O_NONBLOCK a FIFO would hold the open until a writer comes.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        throwIoError(file, "read");
+    struct Closer {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    struct stat info {
+    };
+    if (::fstat(fd, &info) != 0)
+        throwIoError(file, "read");
+    if (!S_ISREG(info.st_mode))
+        throwIoError(file, "read", "it is not a regular file");
+    if (info.st_size > MaxResultsBytes)
+        throwIoError(file, "import", TooLarge);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+
+    const auto cancelled = [] {
+        ImportScan scan;
+        scan.cancelled = true;
+        return scan;
+    };
+    constexpr std::size_t Piece = 1 << 20;
+    std::vector<char> buffer(Piece);
+    Reader reader;
+    LineSplitter lines(reader);
+    bool first = true;
+    long long done = 0;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer.data(), buffer.size());
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            throwIoError(file, "read");
+        }
+        if (got == 0)
+            break;
+        done += got;
+        if (done > MaxResultsBytes)
+            throwIoError(file, "import", TooLarge);
+        View piece(buffer.data(), static_cast<std::size_t>(got));
+        if (first) {
+            first = false;
+            piece = withoutByteOrderMark(piece);
+            if (looksLikeJson(piece)) {
+                ImportScan scan;
+                switch (readJsonFile(file, info.st_size, progress, scan)) {
+                case JsonRead::Done: return scan;
+                case JsonRead::Stopped: return cancelled();
+                case JsonRead::NotRecords: break;
+                }
+            }
+        }
+        lines.feed(piece);
+        if (progress && !progress(done, info.st_size))
+            return cancelled();
+    }
+    lines.finish();
+    return reader.finish();
 }
 
 int findDrawName(const ImportScan& scan, const std::string& name)
 {
-    for (std::size_t i = 0; i < scan.drawNames.size(); ++i)
-        if (equalsIgnoringCase(scan.drawNames[i], name))
-            return static_cast<int>(i);
-    return -1;
+    const std::vector<int> matches = matchingDraws(scan, name);
+    return matches.size() == 1 ? matches.front() : -1;
 }
 
 ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
@@ -1000,23 +1714,33 @@ ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
         if (drawName.empty() && scan.drawNames.size() == 1) {
             index = 0;
         } else {
-            index = findDrawName(scan, drawName);
-            if (index < 0) {
-                std::string names;
-                for (std::size_t i = 0; i < scan.drawNames.size(); ++i)
-                    names += (i ? ", " : "") + scan.drawNames[i];
+            std::vector<int> all(scan.drawNames.size());
+            for (std::size_t i = 0; i < all.size(); ++i)
+                all[i] = static_cast<int>(i);
+            const std::vector<int> matches = drawName.empty() ? std::vector<int>() : matchingDraws(scan, drawName);
+            if (drawName.empty())
                 throw Error(Error::Kind::Conversion,
-                            (drawName.empty()
-                                 ? "The file holds several draws (" + names + "): choose one."
-                                 : "The file holds no draw named \"" + drawName + "\"; it holds " + names + "."));
-            }
+                            "The file holds several draws (" + nameList(scan, all) + "): choose one.");
+            if (matches.empty())
+                throw Error(Error::Kind::Conversion,
+                            "The file holds no draw named \"" + drawName + "\"; it holds " + nameList(scan, all) + ".");
+            if (matches.size() > 1)
+                throw Error(Error::Kind::Conversion, "\"" + drawName + "\" names several draws of the file (" +
+                                                         nameList(scan, matches) + "): choose one.");
+            index = matches.front();
         }
     }
     chosen.draws.reserve(scan.draws.size());
     chosen.lineNumbers.reserve(scan.draws.size());
+    std::unordered_set<long long> seen;
     for (const ImportedDraw& d : scan.draws) {
         if (index >= 0 && d.drawName != index) {
             ++chosen.otherDrawLines;
+            continue;
+        }
+        // Two overlapping downloads pasted into one file hold many draws twice.
+        if (!seen.insert(exactKey(d.record)).second) {
+            ++chosen.repeatedDraws;
             continue;
         }
         DrawRecord r = d.record;
@@ -1036,26 +1760,36 @@ ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<D
     };
     std::vector<Entry> all;
     all.reserve(stored.size() + incoming.size());
+    // Draws by key: the stored ones, and the file's taken so far.
+    using Keyed = std::unordered_multimap<std::uint64_t, DrawRecord>;
+    const auto holds = [](const Keyed& keyed, const DrawRecord& r) {
+        const auto range = keyed.equal_range(drawKey(r));
+        for (auto it = range.first; it != range.second; ++it)
+            if (sameDraw(it->second, r))
+                return true;
+        return false;
+    };
+    Keyed storedKeys, taken;
     if (mode == ImportMode::Merge) {
-        std::unordered_multimap<std::uint64_t, std::size_t> storedKeys;
         storedKeys.reserve(stored.size());
-        for (std::size_t i = 0; i < stored.size(); ++i) {
-            all.push_back({stored[i], false});
-            storedKeys.emplace(drawKey(stored[i]), i);
+        for (const DrawRecord& r : stored) {
+            all.push_back({r, false});
+            storedKeys.emplace(drawKey(r), r);
         }
-        for (const DrawRecord& r : incoming) {
-            bool duplicate = false;
-            const auto range = storedKeys.equal_range(drawKey(r));
-            for (auto it = range.first; it != range.second && !duplicate; ++it)
-                duplicate = sameDraw(stored[it->second], r);
-            if (duplicate)
-                ++plan.alreadyStored;
-            else
-                all.push_back({r, true});
+    }
+    taken.reserve(incoming.size());
+    for (const DrawRecord& r : incoming) {
+        if (holds(storedKeys, r)) {
+            ++plan.alreadyStored;
+            continue;
         }
-    } else {
-        for (const DrawRecord& r : incoming)
-            all.push_back({r, true});
+        // A draw the file repeats is counted once, as a stored one is.
+        if (holds(taken, r)) {
+            ++plan.repeatedInFile;
+            continue;
+        }
+        taken.emplace(drawKey(r), r);
+        all.push_back({r, true});
     }
     // Stable: stored draws come before new ones within a date, and each keeps
     // its own order of the day.
@@ -1092,7 +1826,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     // to one elsewhere, is never replaced.
     checkChangeable(database, "replace");
     if (exists)
-        outcome.backup = backupDatabase(database);
+        outcome.backup = backupDatabase(database, backupReason::Import);
     replaceThroughHistory(database, after);
     outcome.changed = true;
     return outcome;
@@ -1111,6 +1845,9 @@ std::string describeImport(const ImportOutcome& outcome)
     if (plan.alreadyStored > 0)
         text += " " + draws(plan.alreadyStored) + " of the file " + (plan.alreadyStored == 1 ? "was" : "were") +
                 " already stored and skipped.";
+    if (plan.repeatedInFile > 0)
+        text += " " + draws(plan.repeatedInFile) + " repeated in the file " +
+                (plan.repeatedInFile == 1 ? "was" : "were") + " counted once.";
     if (plan.leftOut > 0 && outcome.changed)
         text += " " + draws(plan.leftOut) + " older than the newest " + std::to_string(MaxDraws) + " " +
                 (plan.leftOut == 1 ? "was" : "were") + " left out: a database holds at most " +

@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,7 +17,17 @@ namespace quor3
 // form (three one-digit fields, or "451", "4-5-1", "4 5 1", "4,5,1" in one
 // field). Numbers after the digits (bonus balls and the like) are ignored. A
 // draw-time field (Midday, Evening, Day, Night, Morning, M, E) or a game name
-// ("Pick 3 Day") names the draw a line belongs to.
+// ("Pick 3 Day") names the draw a line belongs to; the time a draw was held
+// ("12:20pm") is no part of its name.
+//
+// A header that names a column per draw ("Draw Date,Midday Daily #,Evening
+// Daily #") makes each such column a draw of its own; a blank cell there is a
+// draw not held. Columns of sums, of add-on digits (Fireball, Booster, Wild
+// Ball) and of other games (Win 4, Pick 4) are never read as digits. In the one
+// column of the game's number, "66" is 066. A JSON array of objects is read as
+// such a table, its keys the column titles. A results page pasted as a date
+// line followed by a line per draw ("Midday<TAB>3 9 9") gives those draws of
+// that date. Lines over 4,096 bytes are read up to there.
 
 struct ImportedDraw {
     DrawRecord record;
@@ -35,34 +46,48 @@ struct ImportScan {
     // up, and the sort by date is stable, so draws of one date keep their
     // order of the day.
     std::vector<ImportedDraw> draws;
-    // Lines that hold no draw, with the reason; blank lines, comment lines and
-    // the header line are not among them.
+    // Lines that hold no draw, with the reason, the first 1,000 of them;
+    // blank lines, comment lines and the header line are not among them.
     std::vector<SkippedLine> skipped;
+    long long skippedCount = 0; // all of them, listed or not
     // The names of the draws found, in the order they first appear.
     std::vector<std::string> drawNames;
     // The layout in words: "comma-separated, a header line, dates as M/D/YYYY,
     // digits in three fields, newest first".
+    // Empty when the text holds nothing but blanks and comments.
     std::string layout;
+    bool cancelled = false; // importFile stopped when asked to
 };
 
 // Reads the text of a results file (UTF-8 with or without a byte-order mark,
-// lines ending in LF or CR LF).
+// lines ending in LF or CR LF). Raises quor3::Error for a text over 200 MB.
 ImportScan importDraws(const std::string& text);
 
-// The index of a draw name, compared without regard to letter case; -1 when
-// the file names no such draw.
+// Reads a results file a piece at a time, so that memory grows with the draws
+// found, not with the file. Raises quor3::Error, naming the file, for anything
+// that is not a regular file or is larger than 200 MB. `progress`, called with
+// the bytes read and the file's size after each piece, stops the reading when
+// it returns false: the scan is then empty and `cancelled`.
+ImportScan importFile(const fs::path& file, const std::function<bool(long long, long long)>& progress = {});
+
+// The index of the draw the user names: the draw of that name, compared
+// without regard to letter case, or else the one draw whose name holds the
+// given words in a row ("Evening" names "Pick 3 Evening"); -1 when no draw or
+// several draws answer to it.
 int findDrawName(const ImportScan& scan, const std::string& name);
 
 struct ChosenDraws {
     std::vector<DrawRecord> draws; // oldest first
     std::vector<int> lineNumbers;  // the line each draw came from
     long long otherDrawLines = 0;  // lines of other draws, left aside
+    long long repeatedDraws = 0;   // draws the file repeats (same date and digits), counted once
 };
 
-// The draws of the named draw. When the file names no draws, every draw; when
-// it names only one, an empty name chooses it. Raises quor3::Error when the
-// file names several draws and none is chosen, or the chosen one is not among
-// them.
+// The draws of the named draw (see findDrawName), each date and digits once.
+// When the file names no draws, every draw; when it names only one, an empty
+// name chooses it. Raises quor3::Error when the file names several draws and
+// none is chosen, when the name answers to several (listing them), or to none
+// (listing the draws there are).
 ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName);
 
 enum class ImportMode {
@@ -74,6 +99,7 @@ struct ImportPlan {
     std::vector<DrawRecord> draws; // what the database will hold, at most MaxDraws
     long long fromFile = 0;        // new draws among them
     long long alreadyStored = 0;   // new draws skipped: a stored draw has that date and those digits
+    long long repeatedInFile = 0;  // new draws skipped: the file holds them earlier
     long long leftOut = 0;         // the oldest draws left out to keep within MaxDraws
 };
 

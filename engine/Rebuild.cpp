@@ -113,13 +113,14 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
     ChoiceCounts counts;
     counts.addRecords(bytes.data(), records);
     const RebuildOutput derived = derivedFilesOf(counts, traceOf(bytes.data(), records), random);
-    for (const auto& file : derived.files) {
-        writeWholeFile(folder / file.name, file.bytes);
-        if (std::string_view(file.name) == files::Hottest)
-            status.setStatusText(2, "Hottest Number: " + digitLine(derived.hotRanking[0]));
-        else if (std::string_view(file.name) == files::Cold)
-            status.setStatusText(3, "Coldest Number: " + digitLine(derived.hotRanking[9]));
-    }
+    // All old or all new: the statistics of one rebuild never mix with another's.
+    std::vector<std::pair<fs::path, std::string>> written;
+    written.reserve(derived.files.size());
+    for (const auto& file : derived.files)
+        written.emplace_back(folder / file.name, file.bytes);
+    replaceFilesTogether(written);
+    status.setStatusText(2, "Hottest Number: " + digitLine(derived.hotRanking[0]));
+    status.setStatusText(3, "Coldest Number: " + digitLine(derived.hotRanking[9]));
 
     RebuildResult result;
     result.totalDraws = n;
@@ -132,6 +133,20 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
 {
     ClockSeededDigits random;
     return rebuildStatistics(folder, databaseName, panels, status, random);
+}
+
+std::string rebuildAfterChange(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+                               StatusSink& status, RebuildResult* result)
+{
+    try {
+        const RebuildResult done = rebuildStatistics(folder, databaseName, panels, status);
+        if (result)
+            *result = done;
+        return std::string();
+    } catch (const Error& e) {
+        return std::string("The change is stored, but the statistics could not be updated: ") + e.what() +
+               ". Quor 3 updates them the next time it opens the database.";
+    }
 }
 
 bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)

@@ -48,13 +48,20 @@ struct RebuildOutput {
 RebuildOutput computeDerivedFiles(const std::vector<DrawRecord>& draws, RandomDigits& random);
 
 // Rewrites every derived file beside the database `folder/databaseName` and
-// sets the status texts. The database is read once; the files are written in
-// the order their statistics build on each other, so that a failure leaves the
-// files before it written.
+// sets the status texts. The database is read once; the files are replaced
+// together, so that a failure leaves all of them as they were.
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status, RandomDigits& random);
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status);
+
+// The rebuild after a change that is already stored (an import, a correction,
+// a restore). Its failure does not undo the change and is no failure of it:
+// returns the text that says so ("The change is stored, but the statistics
+// could not be updated: ..."), or "" when the rebuild succeeded (its result in
+// `result` when given).
+std::string rebuildAfterChange(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
+                               StatusSink& status, RebuildResult* result = nullptr);
 
 // What choosing a file in the open dialog does once the folder is known: when
 // the database exists, a full rebuild; when it does not, the bare labels and

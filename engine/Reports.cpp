@@ -10,16 +10,6 @@ std::string cellText(long long value)
     return std::to_string(value).substr(0, 3);
 }
 
-int fittedColumnWidth(int gridWidth, int columns, int lineWidth)
-{
-    return columns > 0 ? (gridWidth - lineWidth * (columns - 1)) / columns : 0;
-}
-
-int fittedRowHeight(int gridHeight, int rows, int lineWidth)
-{
-    return rows > 0 ? gridHeight / rows - lineWidth : 0;
-}
-
 DigitValues totalDigitCounts(const std::vector<DrawRecord>& draws)
 {
     DigitValues counts{};

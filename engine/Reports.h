@@ -13,11 +13,6 @@ namespace quor3
 // Every report cell shows a number as decimal text of at most three characters.
 std::string cellText(long long value);
 
-// Cell sizes that make a grid's cells fill the grid: the lines between
-// columns are taken off the width; each row gives up one line of its height.
-int fittedColumnWidth(int gridWidth, int columns, int lineWidth = 2);
-int fittedRowHeight(int gridHeight, int rows, int lineWidth = 2);
-
 // --- Totals ---
 // How often each digit was drawn in any position. Stored values outside 0 to 9
 // belong to no digit and are left out.

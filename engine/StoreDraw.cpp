@@ -3,9 +3,13 @@
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+
+#include <cstring>
+#include <unistd.h>
 
 namespace quor3
 {
@@ -28,7 +32,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         // cannot write, or a link to one elsewhere, is never replaced.
         checkChangeable(database, "replace");
         // The older draws the cut leaves out stay in the backup.
-        result.backup = backupDatabase(database);
+        result.backup = backupDatabase(database, backupReason::CutBack);
         std::vector<DrawRecord> draws = readDraws(database);
         std::vector<DrawRecord> kept(draws.end() - DrawsKeptWhenFull, draws.end());
         for (auto& record : kept)
@@ -44,16 +48,53 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     return result;
 }
 
-fs::path correctDraw(const fs::path& folder, const std::string& databaseName, long long index, const DrawRecord& record)
+namespace
+{
+
+std::string drawText(const DrawRecord& draw)
+{
+    return monthDayYear(draw.DrawDate) + " (" + digitTriple(draw.Digit1, draw.Digit2, draw.Digit3) + ")";
+}
+
+// The database's bytes, once the draw the caller names is found in its place.
+std::string readWithDrawAt(const fs::path& database, const std::string& action, long long index,
+                           const DrawRecord& expected)
+{
+    std::string bytes = readWholeFile(database);
+    const long long n = static_cast<long long>(bytes.size() / DrawRecordSize);
+    if (index < 0 || index >= n ||
+        !sameDateAndDigits(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]), expected))
+        throw DrawMovedError(database, action, index, expected);
+    return bytes;
+}
+
+} // namespace
+
+bool sameDateAndDigits(const DrawRecord& a, const DrawRecord& b)
+{
+    return std::memcmp(&a.DrawDate, &b.DrawDate, sizeof a.DrawDate) == 0 && a.Digit1 == b.Digit1 &&
+           a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
+}
+
+DrawMovedError::DrawMovedError(const fs::path& database, const std::string& action, long long index,
+                               const DrawRecord& expected)
+    : Error(Kind::InputOutput, "Cannot " + action + " \"" + database.filename().string() + "\" in " +
+                                   (database.has_parent_path() ? database.parent_path().string() : ".") +
+                                   ": it has changed since it was read, and its record " + std::to_string(index + 1) +
+                                   " is no longer " + drawText(expected))
+{
+}
+
+fs::path correctDraw(const fs::path& folder, const std::string& databaseName, long long index,
+                     const DrawRecord& expected, const DrawRecord& record)
 {
     const fs::path database = folder / databaseName;
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
-    std::string bytes = readWholeFile(database);
-    const long long n = static_cast<long long>(bytes.size() / DrawRecordSize);
-    if (index < 0 || index >= n)
-        throwIoError(database, "correct", "it has no record " + std::to_string(index + 1));
+    std::string bytes = readWithDrawAt(database, "correct", index, expected);
     checkChangeable(database, "replace");
-    const fs::path backup = backupDatabase(database);
+    const fs::path backup = backupDatabase(
+        database,
+        backupReason::correction(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]).DrawDate));
     DrawRecord corrected = record;
     corrected.Reserved = {};
     const HistoryEdit edit = HistoryEdit::replacing(
@@ -61,6 +102,29 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
     replaceThroughHistory(database, bytes);
     return backup;
+}
+
+DeleteResult deleteDraw(const fs::path& folder, const std::string& databaseName, long long index,
+                        const DrawRecord& expected)
+{
+    const fs::path database = folder / databaseName;
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
+    std::string bytes = readWithDrawAt(database, "delete a draw of", index, expected);
+    checkChangeable(database, "replace");
+    DeleteResult result;
+    result.backup = backupDatabase(database, backupReason::deletion(expected.DrawDate));
+    // A deliberate delete takes the wrong draw out of the full history too, as undo does.
+    const HistoryEdit edit =
+        HistoryEdit::removing(database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]));
+    bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
+    bytes.erase(static_cast<std::size_t>(index) * DrawRecordSize, DrawRecordSize);
+    result.totalDraws = static_cast<long long>(bytes.size() / DrawRecordSize);
+    if (bytes.empty()) {
+        removeThroughHistory(database);
+        return result;
+    }
+    replaceThroughHistory(database, bytes);
+    return result;
 }
 
 } // namespace quor3

@@ -4,6 +4,9 @@
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
+
+#include <unistd.h>
 
 namespace quor3
 {
@@ -81,7 +84,7 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
             const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
             std::vector<std::string> entry;
             if (!fileExists(log))
-                entry.push_back("Log began on: " + date);
+                entry.push_back(winnersLogFirstLine(drawDate));
             entry.push_back(match.logLine);
             appendTextLines(log, entry);
             matches.push_back(match);
@@ -90,6 +93,51 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
         }
     }
     return matches;
+}
+
+std::string winnersLogFirstLine(const CivilDate& drawDate)
+{
+    return "Log began on: " + monthDayYear(drawDate);
+}
+
+void removeWinnerLines(const fs::path& folder, const std::string& databaseName, const std::vector<std::string>& lines)
+{
+    if (lines.empty())
+        return;
+    const fs::path log = folder / files::WinnersLog;
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
+    if (!fileExists(log))
+        return;
+    std::string text = readWholeFile(log);
+    bool changed = false;
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        // A whole line: at the start of the file or after a line end, and
+        // ended by CR LF (or LF, or the end of the file).
+        for (std::size_t at = text.rfind(*line); at != std::string::npos;
+             at = at == 0 ? std::string::npos : text.rfind(*line, at - 1)) {
+            if (at != 0 && text[at - 1] != '\n')
+                continue;
+            std::size_t end = at + line->size();
+            if (text.compare(end, 2, "\r\n") == 0)
+                end += 2;
+            else if (end < text.size() && text[end] == '\n')
+                ++end;
+            else if (end != text.size())
+                continue;
+            text.erase(at, end - at);
+            changed = true;
+            break;
+        }
+    }
+    if (!changed)
+        return;
+    checkChangeable(log, "replace");
+    if (text.empty()) {
+        if (::unlink(log.c_str()) != 0)
+            throwIoError(log, "remove");
+        return;
+    }
+    replaceFileAtomically(log, text);
 }
 
 } // namespace quor3

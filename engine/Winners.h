@@ -34,4 +34,13 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
                                       const std::function<void(const WinnerMatch&)>& announce = {},
                                       const std::function<void(const WinnerMatch&)>& logged = {});
 
+// "Log began on: 6/15/2002": the first line of a log that a match creates.
+std::string winnersLogFirstLine(const CivilDate& drawDate);
+
+// Takes the lines an entry wrote back out of "quor3 winners.txt", under the
+// folder's lock: for each, its last occurrence goes, and the rest of the log
+// stays byte for byte. A log left empty is removed, as it was before its first
+// line. A line no longer in the log (the user edited it) is passed over.
+void removeWinnerLines(const fs::path& folder, const std::string& databaseName, const std::vector<std::string>& lines);
+
 } // namespace quor3

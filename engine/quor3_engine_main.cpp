@@ -11,12 +11,16 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 #include "engine/Import.h"
+#include "engine/NewResults.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,7 +39,7 @@ const char* const usage = "Usage:\n"
                           "      Compares the draw with the current computer choices, prints each\n"
                           "      match as its winners-log line and appends it to \"quor3 winners.txt\".\n"
                           "  quor3-engine import PATH FILE [--draw NAME] [--replace]\n"
-                          "      Reads the draws of a results file (CSV, tab or blank separated),\n"
+                          "      Reads the draws of a results file (CSV, tab or blank separated, JSON),\n"
                           "      merges them into PATH by date (or replaces its draws), keeps the\n"
                           "      newest 731, rebuilds, and prints what it stored and skipped. NAME\n"
                           "      chooses the draw (Midday, Evening, ...) of a file that holds several.\n"
@@ -49,7 +53,8 @@ const char* const usage = "Usage:\n"
                           "      the full history (a damaged one) to the backups and makes a new one\n"
                           "      from the database and its backups.\n"
                           "  quor3-engine backups PATH\n"
-                          "      Lists the backups of PATH, newest first.\n"
+                          "      Lists the backups of PATH, newest first, with the local time each\n"
+                          "      was taken and why.\n"
                           "  quor3-engine restore PATH BACKUP\n"
                           "      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.\n"
                           "  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]\n"
@@ -61,12 +66,22 @@ const char* const usage = "Usage:\n"
                           "      Tests whether the draws look like fair random digits: each position,\n"
                           "      all positions, digit sums, patterns and repeats. Writes nothing.\n"
                           "      With --all, backtest and fairness use the full history.\n"
+                          "  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]\n"
+                          "      Fetches the results file of PATH's source (http, https or a local\n"
+                          "      file; --from sets and saves the source) and adds the draws newer than\n"
+                          "      the newest stored, each as an entry is added. Prints one line per\n"
+                          "      added draw and its matches, then \"N new draws added\" or \"up to date\".\n"
+                          "  quor3-engine fetch --all [FOLDER]\n"
+                          "      Fetches every database in FOLDER (~/quor3box by default) that has a\n"
+                          "      results source.\n"
                           "  quor3-engine --help | --version\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
                           "file name, cut to 25 characters. A database without a full history gets\n"
-                          "one at first use, from its file and its backups. Exit status: 0 on success, 1 on failure,\n"
-                          "2 on wrong usage.\n";
+                          "one at first use, from its file and its backups. Exit status: 0 on\n"
+                          "success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the\n"
+                          "statistics could not be updated (Quor 3 updates them the next time it\n"
+                          "opens the database).\n";
 
 class PrintedStatus : public quor3::StatusSink
 {
@@ -100,6 +115,19 @@ Location locate(const std::string& path, bool seedHistory = true)
     if (seedHistory && quor3::fileExists(where.folder / where.name))
         quor3::ensureHistory(where.folder / where.name);
     return where;
+}
+
+// The rebuild after a stored change; its failure is said as what it is, and
+// the exit status 3 tells a script so.
+int rebuildAndPrint(const Location& where, quor3::FirstPanels panels, PrintedStatus status)
+{
+    const std::string failure = quor3::rebuildAfterChange(where.folder, where.name, panels, status);
+    if (!failure.empty()) {
+        std::cout << failure << '\n';
+        return 3;
+    }
+    status.print();
+    return 0;
 }
 
 quor3::CivilDate parseDate(const std::string& text)
@@ -169,6 +197,7 @@ int runHistoryCommand(const std::vector<std::string>& args)
         const std::vector<quor3::DrawRecord> draws = quor3::readHistory(where.folder / where.name);
         const std::string csv = quor3::exportCsv(draws);
         if (args.size() == 4) {
+            quor3::refuseExportTarget(where.folder / where.name, args[2]);
             quor3::writeWholeFile(args[2], csv);
             std::cout << "Exported the full history, " << draws.size() << (draws.size() == 1 ? " draw" : " draws")
                       << ", to " << args[2] << ".\n";
@@ -199,14 +228,19 @@ int runDataCommand(const std::vector<std::string>& args)
             else
                 return -1;
         }
-        const quor3::ImportScan scan = quor3::importDraws(quor3::readWholeFile(args[2]));
+        const quor3::ImportScan scan = quor3::importFile(args[2]);
         std::cout << "Layout: " << scan.layout << '\n';
         for (const auto& skipped : scan.skipped)
             std::cout << "Skipped line " << skipped.lineNumber << ": " << skipped.reason << ": " << skipped.text
                       << '\n';
+        if (scan.skippedCount > static_cast<long long>(scan.skipped.size()))
+            std::cout << "... and " << scan.skippedCount - static_cast<long long>(scan.skipped.size())
+                      << " more skipped lines.\n";
         const quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
         if (chosen.otherDrawLines > 0)
             std::cout << "Left aside " << chosen.otherDrawLines << " lines of other draws.\n";
+        if (chosen.repeatedDraws > 0)
+            std::cout << "Counted once " << chosen.repeatedDraws << " draws the file repeats.\n";
         if (chosen.draws.empty()) {
             std::cerr << "quor3-engine: " << args[2] << " holds no draw that Quor 3 can read; nothing changed.\n";
             return 1;
@@ -215,10 +249,7 @@ int runDataCommand(const std::vector<std::string>& args)
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode);
         std::cout << quor3::describeImport(outcome) << '\n';
-        PrintedStatus status;
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
-        status.print();
-        return 0;
+        return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     if (command == "export" && args.size() <= 3) {
         if (args.size() == 3) {
@@ -240,7 +271,8 @@ int runDataCommand(const std::vector<std::string>& args)
                           b.minute, b.second);
             std::cout << b.file.filename().string() << "  taken " << taken << "  " << b.draws
                       << (b.draws == 1 ? " draw" : " draws") << "  last draw "
-                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none")) << '\n';
+                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none"))
+                      << (b.reason.empty() ? std::string() : "  " + b.reason) << '\n';
         }
         return 0;
     }
@@ -252,10 +284,7 @@ int runDataCommand(const std::vector<std::string>& args)
             std::cout << " The database as it was is kept in " << quor3::BackupFolderName << "/"
                       << kept.filename().string() << ".";
         std::cout << '\n';
-        PrintedStatus status;
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::TotalAndLastDate, status);
-        status.print();
-        return 0;
+        return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     return -1;
 }
@@ -306,6 +335,84 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     return 0;
 }
 
+// One database; prints what it added and returns the exit status.
+int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
+{
+    PrintedStatus status;
+    const quor3::fs::path settings = quor3::settingsFilePath();
+    try {
+        const quor3::NewResultsOutcome outcome =
+            newSource ? quor3::fetchNewResults(settings, where.folder, where.name, *newSource, {}, status)
+                      : quor3::fetchNewResults(settings, where.folder, where.name, {}, status);
+        for (const auto& line : outcome.lines)
+            std::cout << line << '\n';
+        for (const auto& line : quor3::summaryOf(outcome))
+            std::cout << line << '\n';
+        return 0;
+    } catch (const quor3::Error& e) {
+        std::cout << std::flush;
+        std::cerr << "quor3-engine: " << where.name << ": " << e.what() << '\n';
+        return 1;
+    }
+}
+
+// fetch; -1 for any other command line.
+int runFetchCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "fetch" || args.size() < 2)
+        return -1;
+    if (args[1] == "--all") {
+        if (args.size() > 3)
+            return -1;
+        const char* home = std::getenv("HOME");
+        const quor3::fs::path folder =
+            args.size() == 3 ? quor3::fs::path(args[2]) : quor3::fs::path(home ? home : ".") / "quor3box";
+        std::vector<std::string> names;
+        for (const auto& entry : quor3::fs::directory_iterator(folder)) {
+            std::string extension = entry.path().extension().string();
+            std::transform(extension.begin(), extension.end(), extension.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+            if (entry.is_regular_file() && extension == ".c3d")
+                names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        int result = 0;
+        for (const auto& name : names) {
+            const Location where = locate((folder / name).string());
+            if (!quor3::readResultsSource(quor3::settingsFilePath(), where.name))
+                continue;
+            std::cout << where.name << ":\n";
+            result = std::max(result, fetchOne(where, nullptr));
+        }
+        return result;
+    }
+    std::optional<std::string> from, draw;
+    for (std::size_t i = 2; i < args.size(); ++i) {
+        if (args[i] == "--from" && i + 1 < args.size())
+            from = args[++i];
+        else if (args[i] == "--draw" && i + 1 < args.size())
+            draw = args[++i];
+        else
+            return -1;
+    }
+    const Location where = locate(args[1]);
+    if (!from && !draw)
+        return fetchOne(where, nullptr);
+    // A new address or draw: the old validators describe another file.
+    quor3::ResultsSource source =
+        quor3::readResultsSource(quor3::settingsFilePath(), where.name).value_or(quor3::ResultsSource{});
+    if (from) {
+        source.address = *from;
+        if (!draw)
+            source.drawName.clear();
+    }
+    if (draw)
+        source.drawName = *draw;
+    source.etag.clear();
+    source.lastModified.clear();
+    return fetchOne(where, &source);
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
@@ -346,21 +453,22 @@ int run(const std::vector<std::string>& args)
         PrintedStatus status;
         status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
-        quor3::rebuildStatistics(where.folder, where.name, quor3::FirstPanels::None, status);
-        status.print();
+        const int done = rebuildAndPrint(where, quor3::FirstPanels::None, status);
         if (!stored.backup.empty())
             std::cout << "The database was full: it keeps its newest " << quor3::DrawsKeptWhenFull
                       << " draws and the new one; every draw stays in its full history, "
                       << quor3::historyFileFor(where.folder / where.name).filename().string() << ".\n"
                       << "The older draws are kept in " << quor3::BackupFolderName << "/"
                       << stored.backup.filename().string() << ".\n";
-        return 0;
+        return done;
     }
     if (const int done = runHistoryCommand(args); done >= 0)
         return done;
     if (const int done = runDataCommand(args); done >= 0)
         return done;
     if (const int done = runStatisticsCommand(args); done >= 0)
+        return done;
+    if (const int done = runFetchCommand(args); done >= 0)
         return done;
     std::cerr << "quor3-engine: wrong arguments\n\n" << usage;
     return 2;

@@ -1,5 +1,6 @@
 #include "entry/AddDrawsWindow.h"
 
+#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/DrawRecord.h"
 #include "engine/EntryDates.h"
@@ -8,6 +9,8 @@
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
+#include "entry/DigitTyping.h"
+#include "entry/UndoLastEntry.h"
 #include "platform/Activation.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -249,12 +252,18 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
         allowEntry();
     });
     connect(calendar, &QCalendarWidget::selectionChanged, this, [this] { allowEntry(); });
-    for (QSpinBox* box : {firstDigitBox, secondDigitBox, thirdDigitBox}) {
+    for (QSpinBox* box : {firstDigitBox, secondDigitBox, thirdDigitBox})
         connect(box, &QSpinBox::valueChanged, this, [this] { allowEntry(); });
-        box->installEventFilter(this);
-    }
-    if (QWidget* days = calendar->focusProxy())
+    digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, enterButton, this);
+    digitTyping_->setOnTyped([this] { allowEntry(true); });
+    if (QWidget* days = calendar->focusProxy()) {
         days->installEventFilter(this);
+        // The grid has no focus frame of its own: a keyboard user must see
+        // that the arrow keys now move the date. The frame is there, unseen,
+        // without the focus, so that the days do not shift when it comes.
+        days->setStyleSheet("QTableView { border: 2px solid transparent; }"
+                            "QTableView:focus { border: 2px solid palette(highlight); }");
+    }
 
     pinFontsInPixels(this);
     Help::bindF1(this, "addto");
@@ -263,51 +272,12 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
 
 bool AddDrawsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    const QSpinBox* boxes[3] = {firstDigitBox, secondDigitBox, thirdDigitBox};
-    for (int i = 0; i < 3; ++i) {
-        if (watched != boxes[i])
-            continue;
-        if (event->type() == QEvent::FocusIn)
-            typedInto_[i] = false;
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString text = key->text();
-        const bool plainDigit = text.size() == 1 && text.front().isDigit() && text.front().unicode() < 128 &&
-                                (key->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == Qt::NoModifier;
-        if (!plainDigit)
-            return false;
-        typeDigit(i, text.front().digitValue());
-        return true;
-    }
     if (calendar && watched == calendar->focusProxy() && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             return moveCalendarByKey(key->key());
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void AddDrawsWindow::typeDigit(int box, int digit)
-{
-    // A box that already took a digit passes the next one on, so that digits
-    // typed quickly, before the focus has moved, still fill the boxes in turn.
-    QSpinBox* boxes[3] = {firstDigitBox, secondDigitBox, thirdDigitBox};
-    while (box < 3 && typedInto_[box])
-        ++box;
-    if (box == 3)
-        return;
-    boxes[box]->setValue(digit);
-    boxes[box]->selectAll();
-    typedInto_[box] = true;
-    allowEntry(true);
-    if (box < 2) {
-        typedInto_[box + 1] = false;
-        boxes[box + 1]->setFocus(Qt::TabFocusReason);
-        boxes[box + 1]->selectAll();
-    } else {
-        enterButton->setFocus(Qt::TabFocusReason);
-    }
 }
 
 bool AddDrawsWindow::moveCalendarByKey(int key)
@@ -477,16 +447,17 @@ void AddDrawsWindow::checkWinners()
     checkWinners(digitOf(firstDigitBox), digitOf(secondDigitBox), digitOf(thirdDigitBox), calendarDate());
 }
 
-void AddDrawsWindow::checkWinners(int a, int b, int c, const CivilDate& drawDate)
+std::vector<quor3::WinnerMatch> AddDrawsWindow::checkWinners(int a, int b, int c, const CivilDate& drawDate)
 {
     const Session& session = Session::instance();
-    quor3::checkWinners(session.folder, session.databaseName, a, b, c, drawDate,
-                        [this](const quor3::WinnerMatch& match) {
-                            QString text = QString::fromStdString(match.message);
-                            text.replace("\r\n", "\n");
-                            Dialogs::inform(this, QApplication::applicationName(), text, QPoint(375, 230));
-                        });
+    auto matches = quor3::checkWinners(
+        session.folder, session.databaseName, a, b, c, drawDate, [this](const quor3::WinnerMatch& match) {
+            QString text = QString::fromStdString(match.message);
+            text.replace("\r\n", "\n");
+            Dialogs::inform(this, QApplication::applicationName(), text, QPoint(375, 230));
+        });
     firstDigitBox->setFocus();
+    return matches;
 }
 
 bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
@@ -518,9 +489,16 @@ void AddDrawsWindow::enterDraw()
     Session& session = Session::instance();
     if (session.databaseName.empty())
         throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
+    const CivilDate date = calendarDate();
+    if (QDate(date.year, date.month, date.day) > QDate::currentDate() &&
+        Dialogs::ask(this, windowTitle(),
+                     QString("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes) {
+        calendar->setFocus(Qt::OtherFocusReason);
+        return;
+    }
     {
         BusyCursor busy;
-        const CivilDate date = calendarDate();
         heldDate = date;
         quor3::DrawRecord draw;
         draw.DrawDate = quor3::encodeDate(date);
@@ -530,8 +508,16 @@ void AddDrawsWindow::enterDraw()
 
         // Compared before anything is written, so the draw meets the choices
         // that were on offer before it.
-        if (notifyBox->isChecked())
-            checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
+        // The log lines this entry writes go again when the entry is undone.
+        std::vector<std::string> logged;
+        if (notifyBox->isChecked()) {
+            const bool newLog = !quor3::fileExists(session.fileInFolder(quor3::files::WinnersLog));
+            const auto matches = checkWinners(draw.Digit1, draw.Digit2, draw.Digit3, date);
+            if (newLog && !matches.empty())
+                logged.push_back(quor3::winnersLogFirstLine(date));
+            for (const auto& match : matches)
+                logged.push_back(match.logLine);
+        }
 
         // The store and the rebuild are one change of the folder. The match
         // check above locks each of its reads and log lines itself: it waits
@@ -542,7 +528,7 @@ void AddDrawsWindow::enterDraw()
         quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
         // Add > Undo Last Entry takes it back; a cut-back names its backup in the status bar.
-        session.recordEntry({session.databasePath(), draw, stored.totalDraws, stored.backup});
+        recordEntryForUndo({session.databasePath(), draw, stored.totalDraws, stored.backup}, std::move(logged));
         // A second press stores nothing until the user types a digit or
         // changes the date: a double click is one entry, not two.
         enterButton->setEnabled(false);
@@ -567,7 +553,7 @@ void AddDrawsWindow::enterDraw()
     proposeNextDate();
     afterStore_ = shownEntry();
     // The button waits for the next draw, so the next digits go to the first box.
-    typedInto_[0] = false;
+    digitTyping_->restart();
     firstDigitBox->setFocus(Qt::TabFocusReason);
     firstDigitBox->selectAll();
 }

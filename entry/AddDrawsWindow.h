@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/Dates.h"
+#include "engine/Winners.h"
 #include "platform/Activation.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <functional>
 #include <optional>
 
+class DigitTyping;
 class QCalendarWidget;
 class QCheckBox;
 class QFrame;
@@ -56,7 +58,8 @@ class AddDrawsWindow : public QDialog
     void showMonthName();
     // The match check of the draw as the digit boxes and the calendar show it.
     void checkWinners();
-    void checkWinners(int a, int b, int c, const quor3::CivilDate& drawDate);
+    // Returns the matches, each logged.
+    std::vector<quor3::WinnerMatch> checkWinners(int a, int b, int c, const quor3::CivilDate& drawDate);
 
     // The calendar's date.
     quor3::CivilDate calendarDate() const;
@@ -72,8 +75,6 @@ class AddDrawsWindow : public QDialog
     void toggleNotify();
     void moveCalendarTo(const quor3::CivilDate& date);
     int digitOf(const QSpinBox* box) const;
-    // A digit typed into digit box `box` (0 to 2).
-    void typeDigit(int box, int digit);
     // A key pressed in the calendar; false when it is not one that moves the date.
     bool moveCalendarByKey(int key);
     // The user typed a digit, or changed the draw or its date: "&Enter Entry"
@@ -100,9 +101,7 @@ class AddDrawsWindow : public QDialog
     QLabel* choicesLabel = nullptr;
     QPushButton* closeButton = nullptr;
 
-    // Which digit boxes got a typed digit since the focus last came to them:
-    // a further digit goes on to the next box.
-    bool typedInto_[3] = {false, false, false};
+    DigitTyping* digitTyping_ = nullptr;
     // Set while the window moves the calendar or resets the digits itself.
     bool changingItself_ = false;
     // What the window showed when the last store had finished.

@@ -5,6 +5,8 @@
 #include "engine/EntryDates.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
+#include "entry/DigitTyping.h"
+#include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -20,6 +22,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
+#include <QShortcut>
 #include <QSpinBox>
 #include <QStyle>
 
@@ -102,6 +106,18 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     closeButton = addCloseButton(this, QRect(298, 284, 86, 30));
     closeButton->setFont(buttons);
 
+    // Like Re-Enter, reached by its mnemonic rather than by Tab; the Delete
+    // key in the list does the same.
+    deleteButton = new QPushButton("&Delete Entry", this);
+    deleteButton->setObjectName("deleteButton");
+    deleteButton->setFont(buttons);
+    deleteButton->setFocusPolicy(Qt::NoFocus);
+    deleteButton->setGeometry(206, 256, 178, 24);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, drawList);
+    deleteKey->setContext(Qt::WidgetShortcut);
+
+    digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, monthBox, this);
+
     setTabOrder(firstDigitBox, secondDigitBox);
     setTabOrder(secondDigitBox, thirdDigitBox);
     setTabOrder(thirdDigitBox, monthBox);
@@ -115,6 +131,8 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
             runGuarded(this, [this] { loadSelectedDraw(); });
     });
     connect(reenterButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { reenterDraw(); }); });
+    connect(deleteButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { deleteDraw(); }); });
+    connect(deleteKey, &QShortcut::activated, this, [this] { runGuarded(this, [this] { deleteDraw(); }); });
     // The day box allows the days of the month and year being edited.
     connect(monthBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
     connect(yearBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
@@ -137,11 +155,17 @@ void CorrectionsWindow::followMonth()
     dayBox->setMaximum(quor3::dayLimit(yearBox->value(), monthBox->value()));
 }
 
-void CorrectionsWindow::resetBoxes()
+void CorrectionsWindow::resetDigits()
 {
     firstDigitBox->setValue(0);
     secondDigitBox->setValue(0);
     thirdDigitBox->setValue(0);
+    digitTyping_->restart();
+}
+
+void CorrectionsWindow::resetBoxes()
+{
+    resetDigits();
     const QDate today = QDate::currentDate();
     yearBox->setValue(today.year());
     monthBox->setValue(today.month());
@@ -151,16 +175,25 @@ void CorrectionsWindow::resetBoxes()
 
 void CorrectionsWindow::fillList()
 {
-    const std::vector<quor3::DrawRecord> draws = quor3::readDraws(Session::instance().databasePath());
+    const Session& session = Session::instance();
+    shown_ = session.databaseExists() ? quor3::readDraws(session.databasePath()) : std::vector<quor3::DrawRecord>();
     QStringList entryLines;
-    entryLines.reserve(qsizetype(draws.size()));
-    for (const auto& draw : draws)
+    entryLines.reserve(qsizetype(shown_.size()));
+    for (const auto& draw : shown_)
         entryLines.append(QString::fromStdString(quor3::entryLine(draw)));
+    const int scrolled = drawList->verticalScrollBar()->value();
     filling_ = true;
     drawList->clear();
     drawList->addItems(entryLines);
     drawList->setCurrentRow(-1);
     filling_ = false;
+    selectedIndex_ = -1;
+    // The list opens at the newest draws, at its end; a refill stays where the
+    // user was. Scrolling to the end first lays the new lines out.
+    drawList->scrollToBottom();
+    if (filledOnce_)
+        drawList->verticalScrollBar()->setValue(scrolled);
+    filledOnce_ = true;
 }
 
 void CorrectionsWindow::refresh()
@@ -176,16 +209,37 @@ int CorrectionsWindow::selectedRow() const
     return selected.isEmpty() ? -1 : drawList->row(selected.first());
 }
 
+void CorrectionsWindow::reloadChangedDatabase()
+{
+    const Session& session = Session::instance();
+    QString text = QString("%1 has changed since this window listed its draws").arg(session.databaseNameText());
+    if (selectedIndex_ >= 0 && selectedIndex_ < static_cast<int>(shown_.size())) {
+        const quor3::DrawRecord& draw = shown_[static_cast<std::size_t>(selectedIndex_)];
+        text += QString(": the entry %1 of %2 is no longer where the list showed it")
+                    .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
+                         QString::fromStdString(quor3::monthDayYear(draw.DrawDate)));
+    }
+    text += ". Nothing was written; the list now shows the database as it is.";
+    Dialogs::inform(this, windowTitle(), text, {}, QMessageBox::Warning);
+    fillList();
+    resetDigits();
+    if (refreshRequest_)
+        refreshRequest_();
+}
+
 void CorrectionsWindow::loadSelectedDraw()
 {
     const int row = selectedRow();
-    if (row < 0)
+    if (row < 0 || row >= static_cast<int>(shown_.size()))
         return;
     selectedIndex_ = row;
-    selectedRecord_ = quor3::readDraw(Session::instance().databasePath(), row);
+    // The draw as the list shows it: should the database have changed since,
+    // the change of it is refused when it is written.
+    selectedRecord_ = shown_[static_cast<std::size_t>(row)];
     firstDigitBox->setValue(selectedRecord_.Digit1);
     secondDigitBox->setValue(selectedRecord_.Digit2);
     thirdDigitBox->setValue(selectedRecord_.Digit3);
+    digitTyping_->restart();
     const quor3::CivilDate date = quor3::decodeDate(selectedRecord_.DrawDate);
     // The record's own date always shows, also a year outside the usual
     // limits, so that a record re-entered unedited is written back as it was.
@@ -207,24 +261,81 @@ void CorrectionsWindow::reenterDraw()
     record.Digit2 = spinEditValue(secondDigitBox);
     record.Digit3 = spinEditValue(thirdDigitBox);
 
+    const ActivationGate::Busy writing(activation_);
     Session& session = Session::instance();
-    // The write and the rebuild after it are one change of the database. The
-    // record is written with a backup taken first and the file replaced whole.
-    quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
-    quor3::correctDraw(session.folder, session.databaseName, selectedIndex_, record);
-    fillList();
-    if (refreshRequest_)
-        refreshRequest_();
+    const bool written = changeSelectedDraw(
+        [&] {
+            quor3::correctDraw(session.folder, session.databaseName, selectedIndex_,
+                               shown_[static_cast<std::size_t>(selectedIndex_)], record);
+        },
+        [&] {
+            if (!session.databaseExists())
+                return;
+            BusyCursor busy;
+            StatusBarSink sink;
+            session.totalDraws =
+                quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly, sink)
+                    .totalDraws;
+        });
+    if (written)
+        firstDigitBox->setFocus();
+}
 
-    firstDigitBox->setValue(0);
-    secondDigitBox->setValue(0);
-    thirdDigitBox->setValue(0);
-    if (session.databaseExists()) {
-        BusyCursor busy;
-        StatusBarSink sink;
-        const quor3::RebuildResult rebuilt =
-            quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::LastDateOnly, sink);
-        session.totalDraws = rebuilt.totalDraws;
+void CorrectionsWindow::deleteDraw()
+{
+    if (selectedRow() < 0 || selectedIndex_ < 0)
+        return;
+    // The question activates the window again when it closes: the list must
+    // not be read afresh in between.
+    const ActivationGate::Busy asking(activation_);
+    Session& session = Session::instance();
+    const int index = selectedIndex_;
+    const quor3::DrawRecord shown = shown_[static_cast<std::size_t>(index)];
+    const QString question =
+        QString("Delete the entry %1 of %2 from %3?\nThe database as it is now is kept as a "
+                "backup first.")
+            .arg(QString::fromStdString(quor3::digitTriple(shown.Digit1, shown.Digit2, shown.Digit3)),
+                 QString::fromStdString(quor3::monthDayYear(shown.DrawDate)), session.databaseNameText());
+    if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                     QMessageBox::No) != QMessageBox::Yes)
+        return;
+    changeSelectedDraw([&] { quor3::deleteDraw(session.folder, session.databaseName, index, shown); },
+                       [&] {
+                           // The count changes, so every panel does; without
+                           // its last draw there is no database, as before
+                           // its first one.
+                           BusyCursor busy;
+                           StatusBarSink sink;
+                           // The last entry is no longer the database's last change.
+                           session.lastEntry.reset();
+                           session.totalDraws = 0;
+                           if (quor3::openDatabase(session.folder, session.databaseName, sink))
+                               session.totalDraws = quor3::countDraws(session.databasePath());
+                       });
+}
+
+bool CorrectionsWindow::changeSelectedDraw(const std::function<void()>& change, const std::function<void()>& rebuild)
+{
+    bool moved = false;
+    {
+        // The change and its rebuild are one change of the folder.
+        Session& session = Session::instance();
+        const quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
+        try {
+            change();
+        } catch (const quor3::DrawMovedError&) {
+            moved = true;
+        }
+        if (!moved) {
+            fillList();
+            if (refreshRequest_)
+                refreshRequest_();
+            resetDigits();
+            rebuild();
+        }
     }
-    firstDigitBox->setFocus();
+    // Said without the lock: the message waits for the user.
+    if (moved)
+        reloadChangedDatabase();
+    return !moved;
 }

@@ -6,7 +6,9 @@
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
+class DigitTyping;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -29,6 +31,8 @@ class CorrectionsWindow : public QDialog
     void refresh();
     void loadSelectedDraw();
     void reenterDraw();
+    // Removes the selected draw, after asking, with a backup taken first.
+    void deleteDraw();
 
   protected:
     bool event(QEvent* e) override;
@@ -37,6 +41,14 @@ class CorrectionsWindow : public QDialog
     void fillList();
     int selectedRow() const;
     void followMonth();
+    void resetDigits();
+    // The database no longer holds the selected draw where the list shows
+    // it: says so, and shows the database as it is now.
+    void reloadChangedDatabase();
+    // Runs `change` of the selected draw and then `rebuild`, under the
+    // folder's lock, and refreshes the lists; false, after
+    // reloadChangedDatabase, when the draw is no longer where the list shows it.
+    bool changeSelectedDraw(const std::function<void()>& change, const std::function<void()>& rebuild);
 
     QLabel* selectLabel = nullptr;
     QListWidget* drawList = nullptr;
@@ -52,13 +64,18 @@ class CorrectionsWindow : public QDialog
     QSpinBox* dayBox = nullptr;
     QSpinBox* yearBox = nullptr;
     QPushButton* reenterButton = nullptr;
+    QPushButton* deleteButton = nullptr;
     QPushButton* closeButton = nullptr;
 
-    // The record picked by the last click; its index stays valid while the
-    // window is open, since a correction never changes the number of records.
+    // The draws as the list shows them: a change names the draw it changes,
+    // so that it never lands on another one when the database changed.
+    std::vector<quor3::DrawRecord> shown_;
+    // The record picked by the last click.
     int selectedIndex_ = -1;
     quor3::DrawRecord selectedRecord_;
     bool filling_ = false;
+    bool filledOnce_ = false;
+    DigitTyping* digitTyping_ = nullptr;
     std::function<void()> refreshRequest_;
     ActivationGate activation_;
 };

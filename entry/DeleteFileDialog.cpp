@@ -67,7 +67,7 @@ bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name
     // draws stay in a backup: a database deleted by mistake can come back.
     quor3::DatabaseLock lock(folder, name.toStdString(), quor3::DatabaseLock::Exclusive);
     if (!link)
-        quor3::backupDatabase(file);
+        quor3::backupDatabase(file, quor3::backupReason::Delete);
     // Its full history goes to the backups too: a new database of that name starts its own.
     quor3::retireHistory(file);
     return ::unlink(file.c_str()) == 0;

@@ -9,7 +9,6 @@
 #include "platform/Session.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <optional>
@@ -62,8 +61,11 @@ void exportOpenDatabase(QWidget* parent)
     options.title = Title;
     options.filter = "CSV file (*.csv);;All files (*)";
     options.defaultSuffix = "csv";
-    options.suggestedPath = QDir(QString::fromStdString(session.folder.string()))
-                                .filePath(QFileInfo(session.databaseNameText()).completeBaseName() + ".csv");
+    // "ga.c3d" proposes "ga.csv"; any other name keeps its dots ("draws.2024.csv").
+    QString name = session.databaseNameText();
+    if (name.endsWith(".c3d", Qt::CaseInsensitive))
+        name.chop(4);
+    options.suggestedPath = QDir(QString::fromStdString(session.folder.string())).filePath(name + ".csv");
     const QString file = Dialogs::saveFile(parent, options);
     if (file.isEmpty())
         return;
@@ -71,6 +73,7 @@ void exportOpenDatabase(QWidget* parent)
     {
         BusyCursor busy;
         if (*full) {
+            quor3::refuseExportTarget(session.databasePath(), file.toStdString());
             const std::vector<quor3::DrawRecord> draws = quor3::readHistory(session.databasePath());
             quor3::writeWholeFile(file.toStdString(), quor3::exportCsv(draws));
             n = static_cast<long long>(draws.size());

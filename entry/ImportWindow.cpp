@@ -15,6 +15,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -23,11 +24,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPromise>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 
@@ -36,8 +40,8 @@ namespace
 
 // The preview shows this many draws at each end.
 constexpr int PreviewEnds = 5;
-// More skipped lines than this are counted, not listed.
-constexpr int SkippedShown = 500;
+// A longer file shows this much of its text in the box; all of it is read.
+constexpr qint64 TextShown = 1 << 20;
 
 const char* const Title = "Import Draws";
 
@@ -106,11 +110,22 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     importButton->setObjectName("importButton");
     importButton->setEnabled(false);
     closeButton = addCloseButton(this);
+    progressBar = new QProgressBar(this);
+    progressBar->setObjectName("progressBar");
+    progressBar->setRange(0, 1000);
+    progressBar->setTextVisible(false);
+    progressBar->hide();
+    cancelButton = new QPushButton("Cance&l", this);
+    cancelButton->setObjectName("cancelButton");
+    cancelButton->hide();
+    reader_ = new QFutureWatcher<FileRead>(this);
 
     auto* layout = new QVBoxLayout(this);
     auto* sourceRow = new QHBoxLayout;
     sourceRow->addWidget(chooseFileButton);
     sourceRow->addWidget(sourceLabel, 1);
+    sourceRow->addWidget(progressBar, 1);
+    sourceRow->addWidget(cancelButton);
     layout->addLayout(sourceRow);
     layout->addWidget(sourceText, 2);
     layout->addWidget(layoutLabel);
@@ -150,6 +165,9 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     connect(drawChoice, &QComboBox::currentIndexChanged, this,
             [this] { runGuarded(this, [this] { showChosenDraws(); }); });
     connect(importButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { importDraws(); }); });
+    connect(cancelButton, &QPushButton::clicked, this, &ImportWindow::cancelReading);
+    connect(reader_, &QFutureWatcher<FileRead>::progressValueChanged, progressBar, &QProgressBar::setValue);
+    connect(reader_, &QFutureWatcher<FileRead>::finished, this, &ImportWindow::fileRead);
 
     Help::bindF1(this, "import");
     scanText();
@@ -167,20 +185,112 @@ void ImportWindow::chooseFile()
         loadFile(chosen);
 }
 
+ImportWindow::~ImportWindow()
+{
+    // A reading not yet shown still runs, or its end is on its way: it must
+    // not come after the window is gone.
+    if (reading_) {
+        reader_->disconnect(this);
+        stop_->store(true);
+        reader_->waitForFinished();
+    }
+}
+
 void ImportWindow::loadFile(const QString& path)
 {
-    const std::string bytes = quor3::readWholeFile(path.toStdString());
+    if (isReading())
+        return;
+    readingPath_ = path;
+    const std::string file = path.toStdString();
+    setReading(true);
+    // A flag of its own: a future cancelled after its end may never finish.
+    stop_ = std::make_shared<std::atomic<bool>>(false);
+    reader_->setFuture(QtConcurrent::run([file, stop = stop_](QPromise<FileRead>& promise) {
+        FileRead read;
+        try {
+            promise.setProgressRange(0, 1000);
+            read.scan = quor3::importFile(file, [&promise, &stop](long long done, long long total) {
+                promise.setProgressValue(total > 0 ? static_cast<int>(std::min(done, total) * 1000 / total) : 0);
+                return !stop->load();
+            });
+            if (!read.scan.cancelled) {
+                QFile text(QString::fromStdString(file));
+                if (!text.open(QIODevice::ReadOnly))
+                    quor3::throwIoError(file, "read");
+                QByteArray bytes = text.read(TextShown + 1);
+                read.shortened = bytes.size() > TextShown;
+                if (read.shortened)
+                    bytes.truncate(static_cast<qsizetype>(bytes.lastIndexOf('\n', TextShown) + 1));
+                read.text = QString::fromUtf8(bytes);
+            }
+        } catch (...) {
+            read.error = std::current_exception();
+        }
+        promise.addResult(std::move(read));
+    }));
+}
+
+bool ImportWindow::isReading() const
+{
+    return reading_;
+}
+
+void ImportWindow::cancelReading()
+{
+    stop_->store(true);
+}
+
+void ImportWindow::setReading(bool reading)
+{
+    reading_ = reading;
+    progressBar->setValue(0);
+    progressBar->setVisible(reading);
+    cancelButton->setVisible(reading);
+    sourceLabel->setVisible(!reading);
+    chooseFileButton->setEnabled(!reading);
+    sourceText->setReadOnly(reading);
+    if (reading) {
+        importButton->setEnabled(false);
+        cancelButton->setFocus();
+    } else {
+        chooseFileButton->setFocus();
+    }
+}
+
+void ImportWindow::fileRead()
+{
+    setReading(false);
+    FileRead read = reader_->future().takeResult();
+    if (read.scan.cancelled) {
+        sourceLabel->setText(QString("Reading %1 was cancelled.").arg(QDir::toNativeSeparators(readingPath_)));
+        showChosenDraws();
+        return;
+    }
+    if (read.error) {
+        showChosenDraws();
+        runGuarded(this, [&read] { std::rethrow_exception(read.error); });
+        return;
+    }
     loading_ = true;
-    sourceText->setPlainText(QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    sourceText->setPlainText(read.text);
     loading_ = false;
-    sourceLabel->setText(QDir::toNativeSeparators(path));
-    scanText();
+    QString source = QDir::toNativeSeparators(readingPath_);
+    if (read.shortened)
+        source += " (the box shows its first part; the whole file is read)";
+    sourceLabel->setText(source);
+    scan_ = std::move(read.scan);
+    showScan();
 }
 
 void ImportWindow::scanText()
 {
     scan_ = quor3::importDraws(sourceText->toPlainText().toStdString());
-    layoutLabel->setText("Layout: " + QString::fromStdString(scan_.layout));
+    showScan();
+}
+
+void ImportWindow::showScan()
+{
+    layoutLabel->setText(scan_.layout.empty() ? QString() : "Layout: " + QString::fromStdString(scan_.layout));
 
     const QSignalBlocker quiet(drawChoice);
     const QString before = drawChoice->currentText();
@@ -193,16 +303,14 @@ void ImportWindow::scanText()
     drawChoice->setVisible(!scan_.drawNames.empty());
 
     skippedList->clear();
-    const std::size_t shown = std::min<std::size_t>(scan_.skipped.size(), SkippedShown);
-    for (std::size_t i = 0; i < shown; ++i) {
-        const quor3::SkippedLine& line = scan_.skipped[i];
+    for (const quor3::SkippedLine& line : scan_.skipped)
         skippedList->addItem(QString("Line %1: %2: %3")
                                  .arg(line.lineNumber)
                                  .arg(QString::fromStdString(line.reason), QString::fromStdString(line.text)));
-    }
-    if (scan_.skipped.size() > shown)
-        skippedList->addItem(QString("... and %1 more").arg(scan_.skipped.size() - shown));
-    skippedLabel->setText(QString("Skipped lines: %1").arg(scan_.skipped.size()));
+    const long long unlisted = scan_.skippedCount - static_cast<long long>(scan_.skipped.size());
+    if (unlisted > 0)
+        skippedList->addItem(QString("... and %1 more").arg(unlisted));
+    skippedLabel->setText(QString("Skipped lines: %1").arg(scan_.skippedCount));
     showChosenDraws();
 }
 
@@ -244,11 +352,14 @@ void ImportWindow::showChosenDraws()
                          QString::fromStdString(quor3::monthDayYear(draws.back().DrawDate)));
         if (chosen_.otherDrawLines > 0)
             count += QString(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
+        if (chosen_.repeatedDraws > 0)
+            count += QString(" %1 repeated in the file %2 counted once.")
+                         .arg(drawsText(chosen_.repeatedDraws), chosen_.repeatedDraws == 1 ? "is" : "are");
         if (n > static_cast<std::size_t>(quor3::MaxDraws))
             count += QString(" A database holds at most %1 draws: the newest are kept.").arg(quor3::MaxDraws);
     }
     countLabel->setText(count);
-    importButton->setEnabled(n > 0);
+    importButton->setEnabled(n > 0 && !isReading());
 }
 
 void ImportWindow::importDraws()

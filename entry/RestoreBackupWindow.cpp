@@ -24,11 +24,16 @@ namespace
 
 const char* const Title = "Restore Backup";
 
+// Local time to the second, in the user's date and time formats: two backups
+// a minute apart must not read alike.
 QString takenText(const quor3::BackupInfo& b)
 {
-    const QDateTime taken(QDate(b.year, b.month, b.day), QTime(b.hour, b.minute, b.second));
-    return QLocale::system().toString(taken, QLocale::ShortFormat) +
-           (b.sequence > 1 ? QString(" (%1)").arg(b.sequence) : QString());
+    const QLocale locale = QLocale::system();
+    const QDateTime taken = QDateTime::fromSecsSinceEpoch(static_cast<qint64>(b.taken));
+    QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+    if (!timeFormat.contains('s'))
+        timeFormat.replace("mm", "mm:ss");
+    return locale.toString(taken.date(), QLocale::ShortFormat) + ' ' + locale.toString(taken.time(), timeFormat);
 }
 
 } // namespace
@@ -44,9 +49,9 @@ RestoreBackupWindow::RestoreBackupWindow(QWidget* owner) : QDialog(owner)
     headingLabel->setObjectName("headingLabel");
     headingLabel->setWordWrap(true);
 
-    backupGrid = new QTableWidget(0, 3, this);
+    backupGrid = new QTableWidget(0, 4, this);
     backupGrid->setObjectName("backupGrid");
-    backupGrid->setHorizontalHeaderLabels({"Taken", "Draws", "Last Draw"});
+    backupGrid->setHorizontalHeaderLabels({"Taken", "Draws", "Last Draw", "Reason"});
     backupGrid->verticalHeader()->hide();
     backupGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     backupGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -98,9 +103,13 @@ void RestoreBackupWindow::listBackups()
         draws->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         backupGrid->setItem(row, 1, draws);
         backupGrid->setItem(row, 2, new QTableWidgetItem(b.draws > 0 ? shortDateText(b.lastDrawDate) : QString()));
+        backupGrid->setItem(row, 3, new QTableWidgetItem(QString::fromStdString(b.reason)));
     }
     backupGrid->resizeColumnsToContents();
-    restoreButton->setEnabled(false);
+    // The newest is selected, so that Restore works at once from the keyboard.
+    if (backupGrid->rowCount() > 0)
+        backupGrid->setCurrentCell(0, 0);
+    restoreButton->setEnabled(backupGrid->rowCount() > 0);
 }
 
 void RestoreBackupWindow::restoreSelected()
@@ -120,21 +129,24 @@ void RestoreBackupWindow::restoreSelected()
         QMessageBox::Yes)
         return;
     quor3::fs::path kept;
+    std::string rebuildFailure;
     {
         BusyCursor busy;
         const quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         kept = quor3::restoreBackup(session.databasePath(), chosen.file);
         // The last entry is no longer the database's last change.
         session.lastEntry.reset();
+        session.totalDraws = quor3::countDraws(session.databasePath());
         StatusBarSink sink;
-        session.totalDraws =
-            quor3::rebuildStatistics(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink)
-                .totalDraws;
+        rebuildFailure =
+            quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
     }
     QString report = QString("Restored the backup taken %1.").arg(takenText(chosen));
     if (!kept.empty())
         report += QString(" The database as it was is kept in %1/%2.")
                       .arg(quor3::BackupFolderName, QString::fromStdString(kept.filename().string()));
+    if (!rebuildFailure.empty())
+        report += "\n" + QString::fromStdString(rebuildFailure);
     Dialogs::inform(this, Title, report);
     accept();
 }

@@ -20,6 +20,7 @@ struct TestState {
     QQueue<QString> pdfs;
     QList<Shown> shown;
     OpenStart lastStart;
+    QString lastSaveStart;
 };
 
 TestState& state()
@@ -159,6 +160,7 @@ QString openFile(QWidget* parent, const OpenOptions& options)
 QString saveFile(QWidget* parent, const SaveOptions& options)
 {
     QString chosen;
+    state().lastSaveStart = options.suggestedPath;
     if (state().on) {
         if (state().files.isEmpty())
             return QString();
@@ -212,6 +214,11 @@ void queueFile(const QString& path)
 void queuePrintToPdf(const QString& pdfPath)
 {
     state().pdfs.enqueue(pdfPath);
+}
+
+QString lastSaveStart()
+{
+    return state().lastSaveStart;
 }
 
 OpenStart lastOpenStart()

@@ -80,6 +80,8 @@ struct OpenStart {
     QString name;
 };
 OpenStart lastOpenStart();
+// The path the last save dialog proposed.
+QString lastSaveStart();
 void clearShown();
 
 } // namespace Dialogs

@@ -2,6 +2,7 @@
 
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -11,109 +12,113 @@
 namespace
 {
 
-bool isSection(const QString& line, QString* name)
+QString text(const std::string& bytes)
 {
-    const QString t = line.trimmed();
-    if (!t.startsWith('[') || !t.contains(']'))
-        return false;
-    *name = t.mid(1, t.indexOf(']') - 1).trimmed();
-    return true;
+    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
-bool isKey(const QString& line, const QString& key)
+// The section a "[Name]" line opens, or a null string for any other line.
+QString sectionOf(const std::string& line)
 {
-    const int eq = line.indexOf('=');
-    return eq > 0 && line.left(eq).trimmed().compare(key, Qt::CaseInsensitive) == 0;
+    const QString t = text(line).trimmed();
+    if (!t.startsWith('[') || !t.contains(']'))
+        return QString();
+    return t.mid(1, t.indexOf(']') - 1).trimmed();
+}
+
+bool isKey(const std::string& line, const QString& key)
+{
+    const auto eq = line.find('=');
+    return eq != std::string::npos && eq > 0 &&
+           text(line.substr(0, eq)).trimmed().compare(key, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
 ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {}
 
-QStringList ProfileFile::readLines() const
+// The file's lines as raw bytes, so that rewriting one key keeps the others.
+std::vector<std::string> ProfileFile::readLines() const
 {
     const std::filesystem::path file(path_.toStdString());
-    if (!quor3::fileExists(file))
-        return {};
-    QStringList lines;
-    for (const auto& line : quor3::readTextLines(file))
-        lines << QString::fromLatin1(line.data(), static_cast<int>(line.size())); // every byte kept
-    return lines;
+    return quor3::fileExists(file) ? quor3::readTextLines(file) : std::vector<std::string>{};
 }
 
-int ProfileFile::readInteger(const QString& section, const QString& key, int fallback) const
+QString ProfileFile::readText(const QString& section, const QString& key, const QString& fallback) const
 {
-    QString current;
     bool inSection = false;
-    for (const QString& line : readLines()) {
-        if (isSection(line, &current)) {
-            inSection = current.compare(section, Qt::CaseInsensitive) == 0;
+    for (const std::string& line : readLines()) {
+        const QString name = sectionOf(line);
+        if (!name.isNull()) {
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
             continue;
         }
         if (!inSection || !isKey(line, key))
             continue;
-        QString value = line.mid(line.indexOf('=') + 1).trimmed();
+        QString value = text(line.substr(line.find('=') + 1)).trimmed();
         if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
             value = value.mid(1, value.size() - 2).trimmed();
-        if (value.isEmpty())
-            return fallback;
-        // Leading sign and digits, as the profile API reads them.
-        int end = 0;
-        if (end < value.size() && (value[end] == '-' || value[end] == '+'))
-            ++end;
-        while (end < value.size() && value[end].isDigit())
-            ++end;
-        bool ok = false;
-        const long long number = value.left(end).toLongLong(&ok);
-        if (!ok)
-            return 0;
-        return static_cast<int>(
-            qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
+        return value.isEmpty() ? fallback : value;
     }
     return fallback;
 }
 
-void ProfileFile::writeInteger(const QString& section, const QString& key, int value) const
+int ProfileFile::readInteger(const QString& section, const QString& key, int fallback) const
 {
-    QStringList lines = readLines();
-    const QString entry = key + "=" + QString::number(value);
-    QString current;
-    int sectionLine = -1;
-    int insertAt = -1;
+    const QString value = readText(section, key);
+    if (value.isEmpty())
+        return fallback;
+    // Leading sign and digits, as the profile API reads them.
+    int end = 0;
+    if (end < value.size() && (value[end] == '-' || value[end] == '+'))
+        ++end;
+    while (end < value.size() && value[end].isDigit())
+        ++end;
+    bool ok = false;
+    const long long number = value.left(end).toLongLong(&ok);
+    if (!ok)
+        return 0;
+    return static_cast<int>(
+        qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
+}
+
+void ProfileFile::writeText(const QString& section, const QString& key, const QString& value) const
+{
+    std::vector<std::string> lines = readLines();
+    const std::string entry = (key + "=" + value).toStdString();
+    std::ptrdiff_t sectionLine = -1, insertAt = -1;
     bool written = false;
-    for (int i = 0; i < lines.size() && !written; ++i) {
-        if (isSection(lines[i], &current)) {
+    for (std::size_t i = 0; i < lines.size() && !written; ++i) {
+        const QString name = sectionOf(lines[i]);
+        if (!name.isNull()) {
             if (sectionLine >= 0)
                 break; // the section ended without the key
-            if (current.compare(section, Qt::CaseInsensitive) == 0) {
-                sectionLine = i;
-                insertAt = i + 1;
-            }
+            if (name.compare(section, Qt::CaseInsensitive) == 0)
+                sectionLine = insertAt = static_cast<std::ptrdiff_t>(i) + 1;
             continue;
         }
         if (sectionLine < 0)
             continue;
         if (isKey(lines[i], key)) {
             // The key keeps its spelling in the file; only the value changes.
-            lines[i] = lines[i].left(lines[i].indexOf('=') + 1) + QString::number(value);
+            lines[i] = lines[i].substr(0, lines[i].find('=') + 1) + value.toStdString();
             written = true;
-        } else if (!lines[i].trimmed().isEmpty()) {
-            insertAt = i + 1;
+        } else if (!text(lines[i]).trimmed().isEmpty()) {
+            insertAt = static_cast<std::ptrdiff_t>(i) + 1;
         }
     }
-    if (!written) {
-        if (sectionLine >= 0) {
-            lines.insert(insertAt, entry);
-        } else {
-            lines << "[" + section + "]" << entry;
-        }
-    }
+    if (!written && sectionLine >= 0)
+        lines.insert(lines.begin() + insertAt, entry);
+    else if (!written)
+        lines.insert(lines.end(), {"[" + section.toStdString() + "]", entry});
     QDir().mkpath(QFileInfo(path_).absolutePath());
-    std::vector<std::string> out;
-    for (const QString& line : lines)
-        out.push_back(line.toLatin1().toStdString());
     // A stop in the middle leaves the old file, never an empty one.
-    quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(out));
+    quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(lines));
+}
+
+void ProfileFile::writeInteger(const QString& section, const QString& key, int value) const
+{
+    writeText(section, key, QString::number(value));
 }
 
 namespace Settings
@@ -136,6 +141,16 @@ int readInteger(const QString& key, int fallback)
 void writeInteger(const QString& key, int value)
 {
     ProfileFile(filePath()).writeInteger("Config", key, value);
+}
+
+QString readText(const QString& key, const QString& fallback)
+{
+    return ProfileFile(filePath()).readText("Config", key, fallback);
+}
+
+void writeText(const QString& key, const QString& value)
+{
+    ProfileFile(filePath()).writeText("Config", key, value);
 }
 
 } // namespace Settings

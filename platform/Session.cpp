@@ -1,11 +1,21 @@
 #include "platform/Session.h"
 
 #include "engine/FileIo.h"
+#include "engine/Rebuild.h"
+
+#include <QFileInfo>
 
 Session& Session::instance()
 {
     static Session session;
     return session;
+}
+
+void Session::chooseDatabase(const QString& chosenFile)
+{
+    const QFileInfo info(chosenFile);
+    folder = info.absolutePath().toStdString();
+    databaseName = quor3::databaseNameFor(info.fileName().toStdString());
 }
 
 bool Session::databaseExists() const

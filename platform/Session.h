@@ -24,6 +24,10 @@ class Session
     std::string databaseName;     // at most 25 characters; empty until a database is chosen
     long long totalDraws = 0;
 
+    // Makes the chosen file the database: its folder, and its name cut as the
+    // engine and quor3-engine cut it (25 characters, whatever their size).
+    void chooseDatabase(const QString& chosenFile);
+
     std::filesystem::path fileInFolder(const std::string& name) const { return folder / name; }
     std::filesystem::path databasePath() const { return folder / databaseName; }
     // A window that finds no database file shows its empty state.

@@ -2,7 +2,7 @@
 
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
-#include "platform/TextSettings.h"
+#include "platform/ProfileFile.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -13,20 +13,16 @@ namespace WebPages
 namespace
 {
 
-std::function<int(const QString&)>& opener()
+std::function<bool(const QString&)>& opener()
 {
-    static std::function<int(const QString&)> f;
+    static std::function<bool(const QString&)> f;
     return f;
 }
 
-// The desktop's "open" verb. A page that no program takes is reported as the
-// shell reports a missing association (31).
-int openWithDesktop(const QString& address)
+bool isWebAddress(const QString& address)
 {
     const QUrl url(address, QUrl::StrictMode);
-    if (!url.isValid() || url.isRelative())
-        return 2;
-    return QDesktopServices::openUrl(url) ? 42 : 31;
+    return url.isValid() && (url.scheme() == "http" || url.scheme() == "https");
 }
 
 } // namespace
@@ -45,32 +41,23 @@ void openSupport(QWidget* owner)
         OpenWebPage(owner, address);
 }
 
-int openAddress(const QString& address)
+bool openAddress(const QString& address)
 {
-    return opener() ? opener()(address) : openWithDesktop(address);
-}
-
-QString errorText(int result)
-{
-    if (result > 32)
-        return QString();
-    switch (result) {
-    case 0: return QStringLiteral("Error: Out of Memory");
-    case 2: return QStringLiteral("Error: File not found");
-    case 3: return QStringLiteral("Error: Directory not");
-    case 11: return QStringLiteral("Fehler: Wrong format in EXE");
-    default: return QStringLiteral("Error Nr: %1 in ShellExecute").arg(result);
-    }
+    if (!isWebAddress(address))
+        return false;
+    return opener() ? opener()(address) : QDesktopServices::openUrl(QUrl(address, QUrl::StrictMode));
 }
 
 void OpenWebPage(QWidget* owner, const QString& address)
 {
-    const QString text = errorText(openAddress(address));
-    if (!text.isEmpty())
-        Dialogs::inform(owner, QStringLiteral("Error ExploreWeb"), text + "\n\n" + address);
+    if (openAddress(address))
+        return;
+    const QString why = isWebAddress(address) ? QStringLiteral("No program on this desktop could open the page.")
+                                              : QStringLiteral("This is not a web address.");
+    Dialogs::inform(owner, QStringLiteral("Error ExploreWeb"), why + "\n\n" + address);
 }
 
-void setOpenerForTesting(std::function<int(const QString&)> f)
+void setOpenerForTesting(std::function<bool(const QString&)> f)
 {
     opener() = std::move(f);
 }

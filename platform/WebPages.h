@@ -20,15 +20,14 @@ QString supportAddress();
 // own documentation, its help.
 void openSupport(QWidget* owner);
 
-// The shell-style result of opening an address: above 32 is success.
-int openAddress(const QString& address);
-// The message for a failed result, empty for success.
-QString errorText(int shellResult);
-// Opens the page; on failure shows the message and the address in an
+// Hands the address to the desktop's browser; false when it is not a web
+// address or no program took it.
+bool openAddress(const QString& address);
+// Opens the page; on failure says so in plain words, with the address, in an
 // "Error ExploreWeb" box.
 void OpenWebPage(QWidget* owner, const QString& address);
 
 // Tests replace the desktop's opener.
-void setOpenerForTesting(std::function<int(const QString&)> opener);
+void setOpenerForTesting(std::function<bool(const QString&)> opener);
 
 } // namespace WebPages

@@ -160,8 +160,9 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
     // list's one size, so that 100,000 lines take milliseconds.
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
+    // Each line holds digits, '/', ':' and blanks only.
     for (const auto& line : lines)
-        texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()))); // digits, '/', ':' and blanks
+        texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
     list->clear();
     list->addItems(texts);
     list->setCurrentRow(-1);

@@ -3,11 +3,12 @@
 # - every window opened from its menu on 731 and on 100,000 draws, from the
 #   menu command to the window painted (offscreen);
 # - the start-up to the first frame against an empty main window of the same
-#   toolkit (CPU time and peak memory of the process);
+#   toolkit (CPU time and peak memory of the process), on an X server (Xvfb);
 # - the rebuild against its floors (the thirteen files written; the database
 #   read once plus the thirteen files);
 # - the backtest of 731 draws against one rebuild to files;
-# - importing a 100,000-line results file against reading and splitting it.
+# - importing a 100,000-line results file against reading and splitting it;
+# - fetching and adding a 30,000-line file from a local server against importing it.
 # Each program reports medians; the start-up and the rebuild run in turns
 # with their floors, in random order.
 # QUOR3_BENCH_REPETITIONS (default 9) sets the number of repetitions,
@@ -21,7 +22,7 @@ if [[ ! -f $build/Makefile ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" -j "$(nproc)" --target window_benchmark startup_benchmark rebuild_benchmark \
-  backtest_benchmark import_benchmark 2>&1 |
+  backtest_benchmark import_benchmark fetch_benchmark 2>&1 |
   { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
 
 out=$(mktemp -d)
@@ -32,7 +33,7 @@ paired=(--benchmark_enable_random_interleaving=true)
 echo "Windows..." >&2
 "$build"/bin/window_benchmark "${common[@]}" --benchmark_min_time=0.2 >"$out/windows.csv" 2>"$out/log"
 echo "Start-up..." >&2
-"$build"/bin/startup_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.5 >"$out/startup.csv" 2>>"$out/log"
+xvfb-run -a "$build"/bin/startup_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.5 >"$out/startup.csv" 2>>"$out/log"
 echo "Rebuild..." >&2
 "$build"/bin/rebuild_benchmark "${common[@]}" "${paired[@]}" --benchmark_min_time=0.3 >"$out/rebuild.csv" 2>>"$out/log"
 echo "Backtest..." >&2
@@ -41,6 +42,9 @@ echo "Import..." >&2
 # Its own reporter prints the table and the ratios of the median CPU times.
 "$build"/bin/import_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
   2>>"$out/log" | sed 's/\x1b\[[0-9;]*m//g' >"$out/import.txt"
+echo "Fetch..." >&2
+"$build"/bin/fetch_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+  2>>"$out/log" | sed 's/\x1b\[[0-9;]*m//g' >"$out/fetch.txt"
 grep -E '^(note|Load Average)' "$out/log" >&2 || true
 
 # The median rows (the single run when there is one repetition): name, then real time (the manual time where a benchmark
@@ -113,4 +117,9 @@ echo "| import of 100,000 lines (CPU time, median) | ratio to reading and splitt
 echo "|---|---|---|"
 grep -E '^layout [0-9]' "$out/import.txt" | sed -E 's/^layout ([0-9]): import \/ read and split = ([0-9.]+) \((.*)\)/| layout \1 | \2 | \3 |/'
 grep -qE '^layout [0-9].*ABOVE' "$out/import.txt" && status=1
+echo
+echo "| fetch and add a 30,000-line file (wall time, median) | ratio to importing it from disk | target (at most 2) |"
+echo "|---|---|---|"
+grep -E '^fetch [0-9]' "$out/fetch.txt" | sed -E 's/^fetch [0-9] \((.*)\): .* = ([0-9.]+) \((.*)\)/| \1 | \2 | \3 |/'
+grep -qE '^fetch [0-9].*ABOVE' "$out/fetch.txt" && status=1
 exit $status

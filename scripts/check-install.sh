@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs a built tree (default build/) into a scratch prefix and checks what a
 # Linux desktop reads from it: the desktop entry, the AppStream data, the .c3d
-# file type, the manual pages, the copyright file, the icons, both programs'
+# file type, the manual pages, the copyright file, the icons, the daily fetch units, both programs'
 # --version, the program started on a file under a virtual display, and the
 # Debian package with its library dependencies.
 set -euo pipefail
@@ -62,6 +62,21 @@ for command in $("$prefix/bin/quor3-engine" --help | sed -n 's/^  quor3-engine \
   grep -qx "\.B quor3-engine $command" "$prefix/share/man/man1/quor3-engine.1" || fail "the manual page lacks \"$command\""
 done
 
+# The daily fetch: both units valid for a user manager, the service running the
+# installed engine; nothing is enabled by installing.
+units=$prefix/lib/systemd/user
+for f in quor3-fetch.service quor3-fetch.timer; do [[ -f $units/$f ]] || fail "$f is not installed"; done
+grep -qx "ExecStart=$prefix/bin/quor3-engine fetch --all" "$units/quor3-fetch.service" || fail "the fetch service runs another program"
+for key in OnCalendar=daily Persistent=true 'RandomizedDelaySec=.*'; do
+  grep -qx "$key" "$units/quor3-fetch.timer" || fail "the fetch timer lacks $key"
+done
+if command -v systemd-analyze >/dev/null; then
+  mkdir -p "$scratch/runtime" && chmod 700 "$scratch/runtime"
+  XDG_RUNTIME_DIR=$scratch/runtime MANPATH=$prefix/share/man \
+    systemd-analyze --user verify "$units/quor3-fetch.service" "$units/quor3-fetch.timer" >"$scratch/units.log" 2>&1 &&
+    ! grep -q . "$scratch/units.log" || { cat "$scratch/units.log"; fail "the fetch units do not verify"; }
+fi
+
 [[ $("$prefix/bin/quor3-engine" --version) == "quor3-engine $version" ]] || fail "quor3-engine --version"
 [[ $(QT_QPA_PLATFORM=offscreen "$prefix/bin/quor3" --version) == "quor3 $version" ]] || fail "quor3 --version"
 
@@ -100,11 +115,12 @@ grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no ico
 deb=$(ls "$scratch"/deb/quor3_*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 [[ -z $(dpkg-deb -f "$deb" Homepage) ]] || fail "the package names a homepage"
-[[ $depends == *libqt6widgets6* && $depends == *libjpeg62-turbo* && $depends == *libqt6charts6* ]] ||
+[[ $depends == *libqt6widgets6* && $depends == *libqt6charts6* ]] ||
   fail "package dependencies: $depends"
 contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
+grep -q "\./usr/lib/systemd/user/quor3-fetch\.timer$" <<<"$contents" || fail "package lacks the fetch timer"
 grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
 grep -q "\./usr/share/doc/quor3/copyright$" <<<"$contents" || fail "package lacks /usr/share/doc/quor3/copyright"
 grep -q "\./usr/share/man/man1/quor3\.1" <<<"$contents" || fail "package lacks the manual page quor3(1)"

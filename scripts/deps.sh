@@ -9,16 +9,16 @@ set -euo pipefail
 program=(
   cmake g++ make pkg-config
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev libqt6svg6
-  libjpeg-dev libboost-dev
+  libboost-dev
   libcurl4-openssl-dev libsqlite3-dev nlohmann-json3-dev
   fonts-liberation
 )
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
-  openssl
+  openssl systemd
 )
 
 case ${1:-all} in

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Draws the program's pictures with ImageMagick; the JPEG files it writes are
+# Draws the program's pictures with ImageMagick; the files it writes are
 # committed under platform/pictures. Run it again only to change them.
 set -euo pipefail
 out=$(dirname "$0")/../platform/pictures
@@ -10,7 +10,14 @@ ball() { # x y colour digit
 }
 args=(-size 112x111 xc:white -fill '#ffd34d' -stroke '#1a1a60' -strokewidth 3 -draw "roundrectangle 4,20 107,90 14,14")
 ball 26 55 '#d62828' 3; ball 56 55 '#1d4ed8' 0; ball 86 55 '#15803d' 7
-convert "${args[@]}" -quality 92 "$out/product.jpg"
+# The product picture stands on the main window's gradient: the white around it
+# (only what is connected to the corners, so that the white digits stay) becomes
+# transparent.
+scratch=$(mktemp --suffix=.jpg)
+trap 'rm -f "$scratch"' EXIT
+convert "${args[@]}" -quality 92 "$scratch"
+convert "$scratch" -alpha set -fuzz 25% -fill none -draw "color 0,0 floodfill" -draw "color 111,0 floodfill" \
+  -draw "color 0,110 floodfill" -draw "color 111,110 floodfill" -strip "$out/product.png"
 args=(-size 96x96 xc:white)
 ball 22 48 '#d62828' 3; ball 48 30 '#1d4ed8' 0; ball 74 48 '#15803d' 7
 args+=(-fill '#1a1a60' -font "$font" -pointsize 14 -draw "text 20,88 'QUOR 3'")

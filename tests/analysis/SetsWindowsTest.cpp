@@ -222,7 +222,7 @@ class SetsGraphTest : public QObject
 
         // Seven digits ticked from the keyboard, then Enter: saved and drawn.
         QStringList ticked;
-        whenModalActive<SetsConfigDialog>([&ticked](SetsConfigDialog* dialog) {
+        whenModalActive<SetsConfigDialog>([&ticked](SetsConfigDialog*) {
             for (int i = 0; i < 7; ++i) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);

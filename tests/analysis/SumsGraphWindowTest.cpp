@@ -22,17 +22,12 @@ class SumsGraphTest : public QObject
     std::unique_ptr<GuiTestEnvironment> env;
 
   private slots:
-    void init()
-    {
-        env = std::make_unique<GuiTestEnvironment>();
-        SumsAnalysis::S = 0;
-        SumsAnalysis::n = 0;
-    }
+    void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }
 
     void lastDraw999WithSpanOneIsOneBarAt27()
     {
-        Settings::writeInteger(SumsAnalysis::SettingsKey, 1);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, 1);
         env->writeDatabase("s.c3d", {{1, 2, 3}, {4, 4, 4}, {9, 9, 9}});
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
@@ -49,7 +44,7 @@ class SumsGraphTest : public QObject
 
     void spanTenOfAHundredCountsOnlyTheLatestTen()
     {
-        Settings::writeInteger(SumsAnalysis::SettingsKey, 10);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, 10);
         std::vector<TestDraw> draws(90, TestDraw{0, 0, 1});
         for (int i = 0; i < 10; ++i)
             draws.push_back({i, 0, 0});
@@ -66,12 +61,12 @@ class SumsGraphTest : public QObject
 
     void storedSpanBeyondTheDatabaseCountsAllAndTheDialogShowsN()
     {
-        Settings::writeInteger(SumsAnalysis::SettingsKey, 200);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, 200);
         env->writeDatabase("s.c3d", 120);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(SumsAnalysis::S, 120);
+        QCOMPARE(w.tracked.span, 120);
         QCOMPARE(total(w.chart->values()), 120.0);
 
         // Closing without "&Save" rewrites the unchanged S and redraws.
@@ -83,7 +78,7 @@ class SumsGraphTest : public QObject
         });
         throughGuard(&w, [&] { w.customize(); });
         QCOMPARE(shown, 120);
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), 120);
         QCOMPARE(w.chart->drawings(), drawings + 1);
         QCOMPARE(total(w.chart->values()), 120.0);
     }
@@ -100,7 +95,7 @@ class SumsGraphTest : public QObject
             QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 12);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), 12);
         QCOMPARE(total(w.chart->values()), 12.0);
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 12 Draws"));
         QVERIFY(Dialogs::shown().isEmpty());
@@ -115,30 +110,30 @@ class SumsGraphTest : public QObject
         {
             SumsGraphWindow w;
             throughGuard(&w, [&] { w.refresh(); });
-            QCOMPARE(SumsAnalysis::S, 0);
+            QCOMPARE(w.tracked.span, 0);
             whenModalActive<SumsGraphSettingsDialog>([](SumsGraphSettingsDialog* dialog) { dialog->close(); });
             throughGuard(&w, [&] { w.customize(); });
         }
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), -1);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), -1);
 
-        Settings::writeInteger(SumsAnalysis::SettingsKey, 0);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, 0);
         env->writeDatabase("s.c3d", 30);
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(SumsAnalysis::S, 30);
+        QCOMPARE(w.tracked.span, 30);
         QCOMPARE(total(w.chart->values()), 30.0);
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 30 Draws"));
-        Settings::writeInteger(SumsAnalysis::SettingsKey, -4);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, -4);
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(SumsAnalysis::S, 30);
+        QCOMPARE(w.tracked.span, 30);
     }
 
     void typingASpanAboveTheDrawsShowsTheDraws()
     {
         env->writeDatabase("s.c3d", 120);
         env->openDatabase("s.c3d");
-        Settings::writeInteger(SumsAnalysis::SettingsKey, 10);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, 10);
         SumsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         QString shown;
@@ -153,14 +148,14 @@ class SumsGraphTest : public QObject
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QVERIFY(focused);
         QCOMPARE(shown, QString("120"));
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 120);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), 120);
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 120 Draws"));
     }
 
     void withoutADatabaseZeroBarsUnderTheLastSpan()
     {
-        SumsAnalysis::S = 17;
         SumsGraphWindow w;
+        w.tracked.span = 17;
         throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(w.chart->values(), QVector<double>(28, 0.0));
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 17 Draws"));

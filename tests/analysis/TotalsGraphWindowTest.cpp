@@ -22,12 +22,7 @@ class TotalsGraphTest : public QObject
     std::unique_ptr<GuiTestEnvironment> env;
 
   private slots:
-    void init()
-    {
-        env = std::make_unique<GuiTestEnvironment>();
-        CumulativeTotals::D = 0;
-        CumulativeTotals::n = 0;
-    }
+    void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }
 
     void fiftyDrawsWithoutAStoredSpanCountAllOfThem()
@@ -38,7 +33,7 @@ class TotalsGraphTest : public QObject
         throughGuard(&w, [&] { w.refresh(); });
         BarChartWidget* chart = w.chart;
         QCOMPARE(chart, child<BarChartWidget>(&w, "Chartfx1"));
-        QCOMPARE(CumulativeTotals::D, 50);
+        QCOMPARE(w.tracked.span, 50);
         QCOMPARE(chart->pointCount(), 10);
         QCOMPARE(total(chart->values()), 150.0);
         QCOMPARE(chart->chartTitle(2), QString("Cumulative Totals for Past 50 Draws"));
@@ -50,12 +45,12 @@ class TotalsGraphTest : public QObject
 
     void storedSpanBeyondTheDatabaseIsLimitedShownAndSavedOnClose()
     {
-        Settings::writeInteger(CumulativeTotals::SettingsKey, 200);
+        Settings::writeInteger(TotalsGraphWindow::SettingsKey, 200);
         env->writeDatabase("g.c3d", 120);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(CumulativeTotals::D, 120);
+        QCOMPARE(w.tracked.span, 120);
         QCOMPARE(total(w.chart->values()), 360.0);
 
         // Closing the dialog without "&Save" still writes D and redraws the same graph.
@@ -67,14 +62,14 @@ class TotalsGraphTest : public QObject
         });
         throughGuard(&w, [&] { w.customize(); });
         QCOMPARE(shown, 120);
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), 120);
         QCOMPARE(w.chart->drawings(), drawings + 1);
         QCOMPARE(total(w.chart->values()), 360.0);
 
-        Settings::writeInteger(CumulativeTotals::SettingsKey, 7);
+        Settings::writeInteger(TotalsGraphWindow::SettingsKey, 7);
         w.show();
         w.close();
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), 120);
     }
 
     void savingFiveCountsTheLastFiveDraws()
@@ -91,8 +86,8 @@ class TotalsGraphTest : public QObject
             QTest::mouseClick(dialog->saveButton, Qt::LeftButton);
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
-        QCOMPARE(CumulativeTotals::D, 5);
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 5);
+        QCOMPARE(w.tracked.span, 5);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), 5);
         const QVector<double> v = w.chart->values();
         QCOMPARE(total(v), 15.0);
         QCOMPARE(v[9], 5.0);
@@ -113,10 +108,10 @@ class TotalsGraphTest : public QObject
             w.show();
             QVERIFY(QTest::qWaitForWindowActive(&w));
             QTRY_COMPARE(w.chart->pointCount(), 10);
-            QCOMPARE(CumulativeTotals::D, 0);
+            QCOMPARE(w.tracked.span, 0);
             w.close();
         }
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), -1);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), -1);
 
         // No database at all: the span of this run, 0, is not stored either.
         Session::instance().databaseName.clear();
@@ -126,14 +121,14 @@ class TotalsGraphTest : public QObject
             QVERIFY(QTest::qWaitForWindowActive(&w));
             w.close();
         }
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), -1);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), -1);
 
-        Settings::writeInteger(CumulativeTotals::SettingsKey, 0);
+        Settings::writeInteger(TotalsGraphWindow::SettingsKey, 0);
         env->writeDatabase("g.c3d", 40);
         env->openDatabase("g.c3d");
         TotalsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(CumulativeTotals::D, 40);
+        QCOMPARE(w.tracked.span, 40);
         QCOMPARE(total(w.chart->values()), 120.0);
         QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 40 Draws"));
     }
@@ -142,7 +137,7 @@ class TotalsGraphTest : public QObject
     {
         env->writeDatabase("g.c3d", 120);
         env->openDatabase("g.c3d");
-        Settings::writeInteger(CumulativeTotals::SettingsKey, 10);
+        Settings::writeInteger(TotalsGraphWindow::SettingsKey, 10);
         TotalsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         QString shown;
@@ -157,15 +152,15 @@ class TotalsGraphTest : public QObject
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QVERIFY(focused);
         QCOMPARE(shown, QString("120"));
-        QCOMPARE(CumulativeTotals::D, 120);
-        QCOMPARE(Settings::readInteger(CumulativeTotals::SettingsKey, -1), 120);
+        QCOMPARE(w.tracked.span, 120);
+        QCOMPARE(Settings::readInteger(TotalsGraphWindow::SettingsKey, -1), 120);
         QCOMPARE(total(w.chart->values()), 360.0);
     }
 
     void withoutADatabaseTenZeroBarsAndNoCustomizing()
     {
-        CumulativeTotals::D = 33;
         TotalsGraphWindow w;
+        w.tracked.span = 33;
         throughGuard(&w, [&] { w.refresh(); });
         QVERIFY(!w.customizeButton->isEnabled());
         QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
@@ -179,7 +174,7 @@ class TotalsGraphTest : public QObject
         Session::instance().databaseName = "empty.c3d";
         TotalsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(CumulativeTotals::D, 0);
+        QCOMPARE(w.tracked.span, 0);
         QCOMPARE(w.chart->values(), QVector<double>(10, 0.0));
         QVERIFY(Dialogs::shown().isEmpty());
     }

@@ -52,10 +52,6 @@ class TrackedSpanTest : public QObject
     void init()
     {
         env = std::make_unique<GuiTestEnvironment>();
-        SumsAnalysis::S = 0;
-        SumsAnalysis::n = 0;
-        CumulativeTotals::D = 0;
-        CumulativeTotals::n = 0;
         SetsGraph::n = 0;
     }
     void cleanup() { env.reset(); }
@@ -88,7 +84,7 @@ class TrackedSpanTest : public QObject
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
         QCOMPARE(shown, draws);
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), draws);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), draws);
     }
 
     void withoutAStoredSpanTheTotalsGraphTracksEveryDraw()
@@ -121,12 +117,12 @@ class TrackedSpanTest : public QObject
         QFETCH(int, draws);
         QFETCH(int, stored);
         QFETCH(int, tracked);
-        Settings::writeInteger(SumsAnalysis::SettingsKey, stored);
+        Settings::writeInteger(SumsGraphWindow::SettingsKey, stored);
         env->writeDatabase("s.c3d", endingIn999(draws));
         env->openDatabase("s.c3d");
         SumsGraphWindow w;
         throughGuard(&w, [&] { w.refresh(); });
-        QCOMPARE(SumsAnalysis::S, tracked);
+        QCOMPARE(w.tracked.span, tracked);
         QCOMPARE(total(w.chart->values()), double(tracked));
 
         int shown = -1, limit = -1;
@@ -183,8 +179,8 @@ class TrackedSpanTest : public QObject
             QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
-        QCOMPARE(SumsAnalysis::S, 1);
-        QCOMPARE(Settings::readInteger(SumsAnalysis::SettingsKey, -1), 1);
+        QCOMPARE(w.tracked.span, 1);
+        QCOMPARE(Settings::readInteger(SumsGraphWindow::SettingsKey, -1), 1);
         QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis for Past 1 Draws"));
         QCOMPARE(w.chart->values().value(27), 1.0);
         QCOMPARE(total(w.chart->values()), 1.0);
@@ -206,7 +202,7 @@ class TrackedSpanTest : public QObject
             QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
         });
         QTest::mouseClick(w.customizeButton, Qt::LeftButton);
-        QCOMPARE(CumulativeTotals::D, 1);
+        QCOMPARE(w.tracked.span, 1);
         QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 1 Draws"));
         QCOMPARE(w.chart->values().value(9), 3.0);
         QCOMPARE(total(w.chart->values()), 3.0);

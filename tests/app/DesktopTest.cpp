@@ -10,7 +10,6 @@
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
-#include "platform/TextSettings.h"
 #include "platform/WebPages.h"
 
 #include <QAction>
@@ -366,7 +365,7 @@ class DesktopTest : public QObject
         QString asked;
         WebPages::setOpenerForTesting([&](const QString& address) {
             asked = address;
-            return 42;
+            return true;
         });
         AboutDialog about(window.get());
         QCOMPARE(about.findChild<QLabel*>("ProductName")->text(), QString("Quor 3   v" QUOR3_VERSION));
@@ -396,7 +395,7 @@ class DesktopTest : public QObject
         QStringList asked;
         WebPages::setOpenerForTesting([&](const QString& address) {
             asked << address;
-            return 42;
+            return true;
         });
         // Without a page of its own the program shows its help.
         window->findChild<QAction*>("Quor3WebSupport1")->trigger();
@@ -409,7 +408,7 @@ class DesktopTest : public QObject
         QCOMPARE(asked, QStringList{"https://distributor.example.net/help"});
 
         // A page that cannot be opened is reported with its address.
-        WebPages::setOpenerForTesting([](const QString&) { return 31; });
+        WebPages::setOpenerForTesting([](const QString&) { return false; });
         window->findChild<QAction*>("Quor3WebSupport1")->trigger();
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown().first().text.endsWith("\nhttps://distributor.example.net/help"));

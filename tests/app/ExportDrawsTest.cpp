@@ -8,6 +8,7 @@
 #include "platform/Session.h"
 
 #include <QAction>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
@@ -100,6 +101,32 @@ class ExportDrawsTest : public QObject
                  std::string("date,digit1,digit2,digit3\n2002-01-01,3,0,7\n"));
     }
 
+    void theSaveDialogProposesTheDatabaseNameWithCsv()
+    {
+        const std::pair<std::string, QString> cases[] = {
+            {"ga.c3d", "ga.csv"}, {"Pick3.C3D", "Pick3.csv"}, {"draws.2024", "draws.2024.csv"}};
+        for (const auto& [database, proposed] : cases) {
+            env->writeDatabase(database, 3);
+            open(database);
+            Dialogs::queueFile(QString()); // cancelled
+            window->findChild<QAction*>("ExportDraws1")->trigger();
+            QCOMPARE(Dialogs::lastSaveStart(), QDir(dataFile("")).filePath(proposed));
+        }
+    }
+
+    void exportNeverWritesOverTheDatabase()
+    {
+        env->writeDatabase("ga.c3d", 3);
+        const std::string before = quor3::readWholeFile(data("ga.c3d"));
+        open("ga.c3d");
+        Dialogs::clearShown();
+        Dialogs::queueFile(dataFile("ga.c3d"));
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY2(Dialogs::shown()[0].text.contains("it is a draw database"), qPrintable(Dialogs::shown()[0].text));
+    }
+
     void aDatabaseNotYetMadeHasNothingToExport()
     {
         open("new.c3d");
@@ -126,6 +153,8 @@ class ExportDrawsTest : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&import));
         Dialogs::queueFile(dataFile("ga.csv"));
         QTest::mouseClick(child<QPushButton>(&import, "chooseFileButton"), Qt::LeftButton);
+        // The window reads the file in the background.
+        QTRY_VERIFY(!import.isReading());
         QTest::mouseClick(child<QRadioButton>(&import, "replaceButton"), Qt::LeftButton);
         Dialogs::queueButton(QMessageBox::Yes);
         QTest::mouseClick(child<QPushButton>(&import, "importButton"), Qt::LeftButton);

@@ -365,9 +365,15 @@ class FontFitTest : public QObject
         add("% Repeats", [](QWidget* o) { return new RepeatsWindow(o); });
         add("Hot/Cold Numbers", [](QWidget* o) { return new HotColdWindow(o); });
         add("Totals Bar Graph", [](QWidget* o) { return new TotalsGraphWindow(o); });
-        add("Cumulative Totals Configuration", [](QWidget* o) { return new TotalsGraphSettingsDialog(o); });
+        add("Cumulative Totals Configuration", [](QWidget* o) {
+            static TrackedSpan tracked; // outlives the dialog
+            return new TotalsGraphSettingsDialog(tracked, o);
+        });
         add("Sums Graph", [](QWidget* o) { return new SumsGraphWindow(o); });
-        add("Sums Analysis Configuration", [](QWidget* o) { return new SumsGraphSettingsDialog(o); });
+        add("Sums Analysis Configuration", [](QWidget* o) {
+            static TrackedSpan tracked; // outlives the dialog
+            return new SumsGraphSettingsDialog(tracked, o);
+        });
         add("Graph Sets", [](QWidget* o) { return new SetsGraphWindow(o); });
         add("Sets Configuration", [](QWidget* o) {
             SetsGraph::n = 731;

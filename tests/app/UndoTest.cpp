@@ -4,14 +4,19 @@
 #include "engine/Backups.h"
 #include "engine/FileIo.h"
 #include "entry/AddDrawsWindow.h"
+#include "entry/ImportWindow.h"
+#include "entry/RestoreBackupWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -176,6 +181,76 @@ class UndoTest : public QObject
         QVERIFY(Dialogs::shown()[0].text.startsWith("There is no entry to undo"));
         QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
         QVERIFY(quor3::listBackups(data("ga.c3d")).empty());
+    }
+
+    void undoTakesTheEntrysWinnersLogLinesWithIt()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        open("ga.c3d");
+        Settings::writeInteger("QCheck", 1);
+        const fs::path log = data("quor3 winners.txt");
+        // Only the hot choices are compared, and 4-0-7 matches two of them.
+        const auto onlyHotChoices = [&] {
+            for (const char* file : {"cold.dat", "wm.dat", "oddeven.dat", "ordinal.dat", "pr.dat", "repeats.dat"})
+                fs::remove(data(file));
+            quor3::writeTextLines(data("hot.dat"), {"4  0  7", "9  9  9", "7  0  4", "9  9  8", "9  8  8"});
+        };
+        // The entry began the log: the log goes with it.
+        onlyHotChoices();
+        enter(4, 0, 7);
+        QCOMPARE(quor3::readTextLines(log).size(), std::size_t(3));
+        undo(QMessageBox::Yes);
+        QVERIFY(Dialogs::shown()[0].text.endsWith("\nWhat it wrote in \"quor3 winners.txt\" goes with it."));
+        QVERIFY(!quor3::fileExists(log));
+
+        // An older log keeps every byte it had, also an older line like the entry's.
+        const std::string older = "Log began on: 1/2/2001\r\n"
+                                  "1/11/2002[Quor3 Picked: 4  0  7] [Actual: 407] Hot Category ga.c3d\r\n"
+                                  "a line of the user's own\r\n";
+        quor3::writeWholeFile(log, older);
+        onlyHotChoices();
+        enter(4, 0, 7);
+        QCOMPARE(quor3::readTextLines(log).size(), std::size_t(5));
+        undo(QMessageBox::Yes);
+        QCOMPARE(quor3::readWholeFile(log), older);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 10LL);
+    }
+
+    // Import and restore replace what the last entry left: it is no longer
+    // theirs to take back.
+    void nothingToUndoAfterAnImportOrARestore()
+    {
+        env->writeDatabase("ga.c3d", 10);
+        open("ga.c3d");
+        quor3::backupDatabase(data("ga.c3d"));
+        for (const bool restoring : {false, true}) {
+            enter(4, 0, 7);
+            if (restoring) {
+                whenModalActive<RestoreBackupWindow>([](RestoreBackupWindow* w) {
+                    auto* grid = child<QTableWidget>(w, "backupGrid");
+                    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                                      grid->visualItemRect(grid->item(0, 0)).center());
+                    Dialogs::queueButton(QMessageBox::Yes);
+                    QTest::mouseClick(child<QPushButton>(w, "restoreButton"), Qt::LeftButton);
+                });
+                window->findChild<QAction*>("RestoreBackup1")->trigger();
+            } else {
+                whenModalActive<ImportWindow>([](ImportWindow* w) {
+                    auto* box = child<QPlainTextEdit>(w, "sourceText");
+                    box->setFocus();
+                    QApplication::clipboard()->setText("Date,Result\n2/1/2002,123\n");
+                    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+                    QTest::mouseClick(child<QPushButton>(w, "importButton"), Qt::LeftButton);
+                });
+                window->findChild<QAction*>("ImportDraws1")->trigger();
+            }
+            QVERIFY(!Dialogs::shown().isEmpty());
+            const std::string after = quor3::readWholeFile(data("ga.c3d"));
+            undo(QMessageBox::Yes);
+            QVERIFY2(Dialogs::shown()[0].text.startsWith("There is no entry to undo"),
+                     qPrintable(Dialogs::shown()[0].text));
+            QCOMPARE(quor3::readWholeFile(data("ga.c3d")), after);
+        }
     }
 
     void anEntryIntoAnotherDatabaseIsNotUndoneHere()

@@ -205,6 +205,28 @@ class BacktestWindowTest : public QObject
         QVERIFY(QThreadPool::globalInstance()->waitForDone(20000));
     }
 
+    // Recalculate on a short history while a long one still runs in the
+    // background: the result shown at once stays, whenever the stopped run
+    // comes back.
+    void aStoppedBackgroundRunNeverReplacesTheNewerResult()
+    {
+        env->writeDatabase("long.c3d", static_cast<int>(BacktestWindow::BackgroundFrom) + 10);
+        env->writeDatabase("short.c3d", 40);
+        env->openDatabase("long.c3d");
+        BacktestWindow w;
+        w.show();
+        QVERIFY(w.busy());
+        env->openDatabase("short.c3d");
+        QTest::mouseClick(child<QPushButton>(&w, "recalculateButton"), Qt::LeftButton);
+        QCOMPARE(w.result().tested, 39LL);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
+        QCoreApplication::processEvents();
+        QCOMPARE(w.result().tested, 39LL);
+        QVERIFY(!w.result().stopped);
+        QCOMPARE(label(w, "verdictLabel"), QString::fromStdString(quor3::backtestVerdict(expected(w.result().seed))));
+        QVERIFY(label(w, "summaryLabel").startsWith("short.c3d: "));
+    }
+
     void aHistoryThatBeatsChanceStillClaimsNoSkill()
     {
         env->writeDatabase("same.c3d", std::vector<TestDraw>(30, TestDraw{1, 2, 3}));

@@ -147,16 +147,6 @@ TEST(OddEven, EmptyDatabaseGivesZerosWithoutDividing)
     EXPECT_EQ(t.lastFiveEven, "0.0");
 }
 
-TEST(OddEven, OddTotalLabelEndsBeforeTheSeparator)
-{
-    EXPECT_EQ(oddTotalLabelLeft(0), 356);
-    EXPECT_EQ(oddTotalLabelLeft(9), 356);
-    EXPECT_EQ(oddTotalLabelLeft(10), 348);
-    EXPECT_EQ(oddTotalLabelLeft(99), 348);
-    EXPECT_EQ(oddTotalLabelLeft(100), 340);
-    EXPECT_EQ(oddTotalLabelLeft(101), 340);
-}
-
 // ---- Percentage repeats ----
 
 TEST(Repeats, PercentTexts)

@@ -339,8 +339,9 @@ TEST(Backtest, ALongHistoryIsChartedAtEvenlySpacedDrawsWithExactBands)
     const long long stride = r.steps.front().tested;
     for (std::size_t k = 0; k < r.steps.size(); ++k) {
         const BacktestStep& s = r.steps[k];
-        if (k + 1 < r.steps.size())
+        if (k + 1 < r.steps.size()) {
             EXPECT_EQ(s.tested, stride * static_cast<long long>(k + 1)) << k;
+        }
         const PlaysByChance& plays = playsSoFar[static_cast<std::size_t>(s.tested - 1)];
         EXPECT_DOUBLE_EQ(s.expectedBox, expectedBoxHits(plays)) << k;
         if (k % 50 == 0 || k + 1 == r.steps.size()) {

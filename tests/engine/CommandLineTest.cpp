@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 namespace
@@ -124,4 +125,77 @@ TEST(CommandLine, ADatabaseMayNotBeNamedLikeAFileTheProgramWrites)
     EXPECT_EQ(engine(dir, "rebuild " + quoted(dir / "freq.dat")).status, 1);
     EXPECT_EQ(quor3::readWholeFile(dir / "freq.dat"), quor3::encodeDraws(draws));
     EXPECT_EQ(engine(dir, "add " + quoted(dir / "frequency.c3d") + " 3/1/2002 3 0 7").status, 0);
+}
+
+TEST(CommandLine, ExportRefusesEveryTargetThatIsNoPlaceForACsvFile)
+{
+    TempFolder dir, outside;
+    const std::vector<quor3::DrawRecord> draws = drawsOf(variedTriples(5));
+    quor3::writeWholeFile(dir / "ga.c3d", quor3::encodeDraws(draws));
+    quor3::writeWholeFile(dir / "db", quor3::encodeDraws(draws));
+    quor3::writeWholeFile(dir / "other.c3d", quor3::encodeDraws(draws));
+    quor3::writeWholeFile(dir / "freq.dat", "1\n");
+    quor3::fs::create_directory(dir / "backups");
+    quor3::writeWholeFile(dir / "backups" / "keep.csv", "kept");
+    quor3::writeWholeFile(outside / "target.csv", "kept");
+    quor3::fs::create_symlink(outside / "target.csv", dir / "link.csv");
+    ASSERT_EQ(::mkfifo((dir / "fifo.csv").c_str(), 0644), 0);
+    const struct {
+        std::string database, target, reason;
+    } cases[] = {
+        {"ga.c3d", "ga.c3d", "it is a draw database"},  {"ga.c3d", "other.c3d", "it is a draw database"},
+        {"ga.c3d", "NEW.C3D", "it is a draw database"}, {"db", "db", "it is a draw database"},
+        {"ga.c3d", "freq.dat", "statistics"},           {"ga.c3d", "backups/keep.csv", "backup folder"},
+        {"ga.c3d", "link.csv", "symbolic link"},        {"ga.c3d", "fifo.csv", "not a regular file"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        const CliRun run = engine(dir, "export " + quoted(dir / c.database) + " " + quoted(dir / c.target));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find(c.reason), std::string::npos)
+            << quor3::readWholeFile(dir / "err.txt");
+    }
+    EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), quor3::encodeDraws(draws));
+    EXPECT_EQ(quor3::readWholeFile(dir / "db"), quor3::encodeDraws(draws));
+    EXPECT_EQ(quor3::readWholeFile(dir / "other.c3d"), quor3::encodeDraws(draws));
+    EXPECT_FALSE(quor3::fs::exists(dir / "NEW.C3D"));
+    EXPECT_EQ(quor3::readWholeFile(dir / "freq.dat"), "1\n");
+    EXPECT_EQ(quor3::readWholeFile(dir / "backups" / "keep.csv"), "kept");
+    EXPECT_EQ(quor3::readWholeFile(outside / "target.csv"), "kept");
+    EXPECT_TRUE(quor3::fs::is_symlink(dir / "link.csv"));
+    EXPECT_EQ(engine(dir, "export " + quoted(dir / "ga.c3d") + " " + quoted(dir / "ga.csv")).status, 0);
+}
+
+TEST(CommandLine, AChangeWhoseStatisticsCannotBeWrittenSaysWhatHappened)
+{
+    TempFolder dir;
+    const std::string db = quoted(dir / "ga.c3d");
+    quor3::writeWholeFile(dir / "ga.c3d", quor3::encodeDraws(drawsOf(variedTriples(10))));
+    ASSERT_EQ(engine(dir, "rebuild " + db).status, 0);
+    const std::string hot = quor3::readWholeFile(dir / "hot.dat");
+    const std::string freq = quor3::readWholeFile(dir / "freq.dat");
+    ::chmod((dir / "cold.dat").c_str(), 0444); // another user's file: never replaced
+    quor3::writeWholeFile(dir / "new.csv", "date,digit1,digit2,digit3\n2026-12-06,4,5,1\n");
+
+    CliRun run = engine(dir, "import " + db + " " + quoted(dir / "new.csv"));
+    EXPECT_EQ(run.status, 3);
+    EXPECT_NE(run.out.find("The database now holds 11 draws"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("The change is stored, but the statistics could not be updated: "), std::string::npos);
+    EXPECT_NE(run.out.find("cold.dat"), std::string::npos);
+    EXPECT_EQ(quor3::readWholeFile(dir / "err.txt"), "");
+    EXPECT_EQ(quor3::countDraws(dir / "ga.c3d"), 11);
+    // All old: none of the files before the refused one was written either.
+    EXPECT_EQ(quor3::readWholeFile(dir / "hot.dat"), hot);
+    EXPECT_EQ(quor3::readWholeFile(dir / "freq.dat"), freq);
+
+    // A restore says so too, and the backup it takes says why.
+    quor3::fs::path backup;
+    for (const auto& entry : quor3::fs::directory_iterator(dir / "backups"))
+        if (entry.path().extension() == ".c3d")
+            backup = entry.path();
+    run = engine(dir, "restore " + db + " " + quoted(backup));
+    EXPECT_EQ(run.status, 3) << quor3::readWholeFile(dir / "err.txt");
+    EXPECT_EQ(quor3::countDraws(dir / "ga.c3d"), 10);
+    run = engine(dir, "backups " + db);
+    EXPECT_NE(run.out.find("  before a restore\n"), std::string::npos) << run.out;
 }

@@ -167,6 +167,59 @@ TEST(StoreDraw, AFailedCutBackLeavesTheOldDatabaseWhole)
     EXPECT_TRUE(fs::is_empty(dir / "backups"));
 }
 
+// --- Correcting and deleting a draw named by its place and contents ---
+
+TEST(CorrectDraw, ChangesNothingWhenTheNamedDrawIsNoLongerInItsPlace)
+{
+    const auto shown = drawsOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    const DrawRecord fix = draw(0, 0, 1, 2010, 5, 5);
+    // What another program did to the database after the window read it.
+    const struct {
+        const char* change;
+        std::vector<DrawRecord> now;
+    } cases[] = {
+        {"an older draw merged in front",
+         [&] {
+             auto v = drawsOf({{9, 9, 9}}, 37000);
+             v.insert(v.end(), shown.begin(), shown.end());
+             return v;
+         }()},
+        {"the last draw removed", {shown[0], shown[1]}},
+        {"the draw itself corrected", {shown[0], shown[1], draw(7, 8, 8, 2002, 1, 3)}},
+    };
+    for (const auto& c : cases) {
+        TempFolder dir;
+        writeDatabase(dir / "ga.c3d", c.now);
+        const std::string before = readWholeFile(dir / "ga.c3d");
+        EXPECT_THROW(correctDraw(dir.path(), "ga.c3d", 2, shown[2], fix), DrawMovedError) << c.change;
+        EXPECT_THROW(deleteDraw(dir.path(), "ga.c3d", 2, shown[2]), DrawMovedError) << c.change;
+        EXPECT_EQ(readWholeFile(dir / "ga.c3d"), before) << c.change;
+        EXPECT_FALSE(fs::exists(dir / "backups")) << c.change;
+    }
+    TempFolder dir;
+    writeDatabase(dir / "ga.c3d", shown);
+    correctDraw(dir.path(), "ga.c3d", 2, shown[2], fix);
+    EXPECT_TRUE(sameDraw(readDraw(dir / "ga.c3d", 2), fix));
+}
+
+TEST(DeleteDraw, RemovesOneDrawAfterABackupAndTheLastOneTakesTheFile)
+{
+    TempFolder dir;
+    const auto draws = drawsOf({{1, 2, 3}, {4, 5, 6}, {7, 8, 9}});
+    writeDatabase(dir / "ga.c3d", draws);
+    const std::string before = readWholeFile(dir / "ga.c3d");
+    const DeleteResult r = deleteDraw(dir.path(), "ga.c3d", 1, draws[1]);
+    EXPECT_EQ(r.totalDraws, 2);
+    EXPECT_EQ(readWholeFile(r.backup), before);
+    EXPECT_EQ(readWholeFile(dir / "ga.c3d"), before.substr(0, 24) + before.substr(48));
+
+    deleteDraw(dir.path(), "ga.c3d", 0, draws[0]);
+    const DeleteResult last = deleteDraw(dir.path(), "ga.c3d", 0, draws[2]);
+    EXPECT_EQ(last.totalDraws, 0);
+    EXPECT_FALSE(fileExists(dir / "ga.c3d"));
+    EXPECT_EQ(readWholeFile(last.backup), before.substr(48));
+}
+
 // --- The match check ---
 
 namespace

@@ -169,6 +169,31 @@ TEST(Fairness, VerdictAllowsForSevenTests)
     EXPECT_NEAR(falseAlarmChance(7), 0.3016627, 1e-7);
 }
 
+TEST(Fairness, VerdictWarnsOfTooFewDrawsBelowAHundred)
+{
+    const struct {
+        long long draws;
+        const char* warning; // nullptr: none
+    } cases[] = {
+        {1, " With only 1 draw, these tests can miss even large departures from fair digits."},
+        {99, " With only 99 draws, these tests can miss even large departures from fair digits."},
+        {100, nullptr},
+        {731, nullptr},
+    };
+    for (const auto& c : cases) {
+        FairnessResult r;
+        r.draws = c.draws;
+        for (const char* name : {"position1", "position2", "position3", "pooled", "sums", "pattern", "repeats"})
+            r.tests.push_back({name, 1.0, 9, 0.5});
+        const std::string verdict = fairnessVerdict(r);
+        if (c.warning)
+            EXPECT_EQ(verdict, "None of the 7 tests found anything unusual: the draws look like fair random digits." +
+                                   std::string(c.warning));
+        else
+            EXPECT_EQ(verdict.find("With only"), std::string::npos) << c.draws << ": " << verdict;
+    }
+}
+
 TEST(Fairness, JsonHasTheAgreedShape)
 {
     const FairnessResult r = checkFairness(drawsOf({{1, 2, 3}, {1, 5, 6}}));

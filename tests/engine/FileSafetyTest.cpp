@@ -8,6 +8,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 
@@ -338,7 +339,8 @@ std::vector<std::string> events;
 
 int recordingFlush(int fd)
 {
-    events.push_back("flush");
+    struct stat st;
+    events.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "flush a folder" : "flush");
     return ::fsync(fd);
 }
 
@@ -364,9 +366,11 @@ TEST_F(FileSafety, ACutBackIsWrittenFlushedThenRenamedOverTheDatabase)
     setFlushFunctionForTesting(&recordingFlush);
     setRenameFunctionForTesting(&recordingRename);
     storeDraw(dir.path(), "ga.c3d", drawOn(40000, 1, 2, 3));
-    // The backup of the full database first, then the database cut back.
-    EXPECT_EQ(events, (std::vector<std::string>{"flush", "rename a regular file of 17544 bytes", "flush",
-                                                "rename a regular file of 2184 bytes"}));
+    // The backup's note and the backup of the full database first, then the
+    // database cut back; each rename made durable by a flush of its folder.
+    EXPECT_EQ(events, (std::vector<std::string>{"flush", "rename a regular file of 35 bytes", "flush a folder", "flush",
+                                                "rename a regular file of 17544 bytes", "flush a folder", "flush",
+                                                "rename a regular file of 2184 bytes", "flush a folder"}));
     events.clear();
     storeDraw(dir.path(), "ga.c3d", drawOn(40001, 1, 2, 3));
     EXPECT_EQ(events, (std::vector<std::string>{"flush"})); // an append is flushed in place
@@ -625,3 +629,104 @@ TEST_F(FileSafety, AWriteStoppedPartWayGivesItsOwnReason)
 }
 
 } // namespace
+
+// --- Files that are no files, writers that were killed, rebuilds that fail ---
+
+TEST_F(FileSafety, AFifoOrADeviceIsRefusedAtOnceNotWaitedOn)
+{
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0644), 0);
+    // In a child, so that a read that hangs fails the test instead of stopping it.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const std::string fifo = errorOf([&] { readWholeFile(dir / "fifo"); });
+        const std::string device = errorOf([&] { readWholeFile("/dev/zero"); });
+        ::_exit(contains(fifo, "not a regular file") && contains(device, "not a regular file") ? 0 : 1);
+    }
+    int status = -1;
+    for (int i = 0; i < 500 && ::waitpid(child, &status, WNOHANG) == 0; ++i)
+        ::usleep(10000);
+    if (::waitpid(child, &status, WNOHANG) == 0) {
+        ::kill(child, SIGKILL);
+        ::waitpid(child, &status, 0);
+        FAIL() << "reading a FIFO hangs";
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+}
+
+TEST_F(FileSafety, TheNextWriterRemovesScratchFilesOfKilledWritersOnly)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(10)));
+    fs::create_directory(dir / "backups");
+    const pid_t gone = ::fork();
+    if (gone == 0)
+        ::_exit(0);
+    ::waitpid(gone, nullptr, 0);
+    const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
+    const std::vector<fs::path> leftOver = {dir / (".ga.c3d." + dead + "-0"), dir / (".freq.dat." + dead + "-3"),
+                                            dir / "backups" / (".ga.c3d-20261207T120000Z.c3d." + dead + "-1")};
+    const std::vector<fs::path> kept = {dir / (".ga.c3d." + alive + "-0"), dir / (".notes." + dead + "-0")};
+    writeWholeFile(dir / "freq.dat", "");
+    for (const auto& file : leftOver)
+        writeWholeFile(file, "scratch");
+    for (const auto& file : kept)
+        writeWholeFile(file, "scratch");
+    // A reader leaves them; the next writer tidies up.
+    {
+        const DatabaseLock reader(dir.path(), "ga.c3d", DatabaseLock::Shared);
+    }
+    EXPECT_TRUE(fs::exists(leftOver[0]));
+    storeDraw(dir.path(), "ga.c3d", drawOn(40000, 1, 2, 3));
+    for (const auto& file : leftOver)
+        EXPECT_FALSE(fs::exists(file)) << file;
+    for (const auto& file : kept)
+        EXPECT_TRUE(fs::exists(file)) << file;
+}
+
+TEST_F(FileSafety, AReaderWhoseUpgradeTimesOutStillHoldsItsSharedLock)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(10)));
+    setLockWaitForTesting(std::chrono::milliseconds(100));
+    const DatabaseLock reader(dir.path(), "ga.c3d", DatabaseLock::Shared);
+    {
+        LockInAnotherProcess otherReader(dir.path(), DatabaseLock::Shared);
+        ASSERT_TRUE(otherReader.held());
+        EXPECT_TRUE(contains(errorOf([&] { storeDraw(dir.path(), "ga.c3d", drawOn(40000, 1, 2, 3)); }), Busy));
+    }
+    // The other reader has gone; this one still keeps writers out.
+    EXPECT_FALSE(LockInAnotherProcess(dir.path(), DatabaseLock::Exclusive).held());
+    EXPECT_TRUE(LockInAnotherProcess(dir.path(), DatabaseLock::Shared).held());
+}
+
+int refuseCold(const char* file)
+{
+    if (fs::path(file).filename() == "cold.dat") {
+        errno = EACCES;
+        return -1;
+    }
+    return ::faccessat(AT_FDCWD, file, W_OK, AT_EACCESS);
+}
+
+TEST_F(FileSafety, ARebuildThatCannotWriteOneFileLeavesAllOfThemOld)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(40)));
+    RecordingStatus status;
+    rebuildStatistics(dir.path(), "ga.c3d", FirstPanels::TotalAndLastDate, status);
+    std::vector<std::pair<std::string, std::string>> before;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        if (entry.path().filename() != "ga.c3d" && entry.path() != historyFileFor(dir / "ga.c3d"))
+            before.emplace_back(entry.path().filename().string(), readWholeFile(entry.path()));
+    std::sort(before.begin(), before.end());
+    storeDraw(dir.path(), "ga.c3d", drawOn(40000, 9, 9, 9));
+    setWriteAccessFunctionForTesting(&refuseCold);
+    const std::string said = rebuildAfterChange(dir.path(), "ga.c3d", FirstPanels::None, status);
+    EXPECT_TRUE(contains(said, "The change is stored, but the statistics could not be updated: Cannot")) << said;
+    EXPECT_TRUE(contains(said, "\"cold.dat\"")) << said;
+    std::vector<std::pair<std::string, std::string>> after;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        if (entry.path().filename() != "ga.c3d" && entry.path() != historyFileFor(dir / "ga.c3d"))
+            after.emplace_back(entry.path().filename().string(), readWholeFile(entry.path()));
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, before);
+    setWriteAccessFunctionForTesting(nullptr);
+    EXPECT_EQ(rebuildAfterChange(dir.path(), "ga.c3d", FirstPanels::None, status), "");
+}

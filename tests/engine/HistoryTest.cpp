@@ -76,7 +76,7 @@ TEST_F(History, EveryChangeLeavesExactlyTheDrawsExpected)
     const std::vector<Step> steps = {
         {"a cut-back keeps every draw", [&] { beforeCut = storeDraw(dir.path(), "ga.c3d", x).backup; },
          [&] { expected.push_back(x); }, DrawsKeptWhenFull + 1},
-        {"a correction replaces the draw", [&] { correctDraw(dir.path(), "ga.c3d", DrawsKeptWhenFull, corrected); },
+        {"a correction replaces the draw", [&] { correctDraw(dir.path(), "ga.c3d", DrawsKeptWhenFull, x, corrected); },
          [&] { expected.back() = corrected; }, DrawsKeptWhenFull + 1},
         {"an undone entry is removed",
          [&] {
@@ -92,6 +92,8 @@ TEST_F(History, EveryChangeLeavesExactlyTheDrawsExpected)
              undoEntry({db, z, r.totalDraws, r.backup});
          },
          [] {}, MaxDraws},
+        {"a deleted draw is removed", [&] { deleteDraw(dir.path(), "ga.c3d", 0, full.front()); },
+         [&] { expected.erase(expected.begin()); }, MaxDraws - 1},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.name);

@@ -11,7 +11,10 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 using quor3::ImportMode;
 
@@ -208,6 +211,111 @@ TEST(ImportSamples, BlankSeparatedWithDrawLetters)
     EXPECT_TRUE(contains(scan.layout, "blanks")) << scan.layout;
 }
 
+// --- What lotteries publish: each draw name gives that draw's digits, and only those ---
+
+TEST(ImportPublishedShapes, EachDrawNameStoresThatDrawDigitForDigit)
+{
+    struct Case {
+        const char* file;
+        const char* name;
+        std::vector<std::string> draws;
+    };
+    const Case cases[] = {
+        // One column per draw, newest first; sums, Win 4 and Booster columns beside them.
+        {"draw-columns.csv", "Evening", {"2018-08-03 4 5 0", "2018-08-04 0 0 7", "2018-08-05 2 1 4"}},
+        {"draw-columns.csv", "midday", {"2018-08-03 9 0 1", "2018-08-04 0 6 6", "2018-08-05 2 3 2"}},
+        // Tonight's evening not drawn yet: a blank cell.
+        {"draw-columns-short.csv", "Midday", {"2026-05-07 0 0 3", "2026-05-08 3 9 7"}},
+        {"draw-columns-short.csv", "Evening", {"2026-05-06 5 1 2", "2026-05-07 0 6 6"}},
+        {"draw-columns.json", "Midday", {"2026-07-11 7 0 9", "2026-07-12 0 5 6", "2026-07-13 1 2 0"}},
+        {"draw-columns.json", "Evening", {"2026-07-11 0 0 4", "2026-07-12 2 8 3"}},
+        // Game and draw in one field, no header, a Fireball digit last.
+        {"game-and-draw.csv", "Evening", {"2019-04-29 7 7 6", "2019-04-30 1 0 9"}},
+        {"game-and-draw.csv", "pick 3 midday", {"2019-04-29 0 1 2", "2019-04-30 5 5 5"}},
+        // The time of the draw changes; the draw stays one.
+        {"draw-times.csv", "Midday", {"2025-07-28 9 4 4", "2025-07-29 0 0 5"}},
+        {"draw-times.csv", "NIGHT", {"2025-07-28 3 3 8"}},
+        // Pasted from a results page: a date line, then a line per draw.
+        {"results-page.txt", "Evening", {"2026-12-05 8 8 1", "2026-12-06 3 7 4"}},
+        {"results-page.txt", "Midday", {"2026-12-05 0 1 2", "2026-12-06 3 9 9"}},
+        {"bom-no-header.csv", "", {"2026-12-06 4 5 1", "2026-12-07 0 0 9"}},
+    };
+    for (const Case& c : cases) {
+        const auto scan = scanSample(c.file);
+        EXPECT_EQ(described(quor3::chooseDraw(scan, c.name).draws), c.draws) << c.file << " " << c.name;
+        // Read piece by piece from the file, the same.
+        const auto fromFile = quor3::importFile(sampleFolder / c.file);
+        EXPECT_EQ(described(fromFile), described(scan)) << c.file;
+    }
+}
+
+TEST(ImportPublishedShapes, NamesLayoutsAndSkippedCells)
+{
+    auto scan = scanSample("draw-times.csv");
+    EXPECT_EQ(scan.drawNames, (std::vector<std::string>{"Midday", "Evening", "Night"}));
+
+    scan = scanSample("draw-columns-short.csv");
+    EXPECT_EQ(scan.drawNames, (std::vector<std::string>{"Midday", "Evening"}));
+    // 1234 is no draw of this game; the blank evening is no fault.
+    ASSERT_EQ(skippedLineNumbers(scan), (std::vector<int>{4}));
+    EXPECT_TRUE(contains(scan.skipped[0].reason, "\"1234\"")) << scan.skipped[0].reason;
+    EXPECT_TRUE(contains(scan.layout, "one column per draw")) << scan.layout;
+
+    scan = scanSample("draw-columns.csv");
+    EXPECT_TRUE(scan.skipped.empty());
+    EXPECT_TRUE(contains(scan.layout, "; the Midday Daily Booster, Evening Daily Booster, Midday Win 4 Booster and "
+                                      "Evening Win 4 Booster columns, left aside"))
+        << scan.layout;
+    EXPECT_TRUE(contains(scanSample("bonus-columns.csv").layout, "; a Fireball column, left aside"));
+    EXPECT_TRUE(contains(scanSample("draw-columns.json").layout, "JSON")) << scanSample("draw-columns.json").layout;
+    // A day of the month is no draw of the day.
+    EXPECT_TRUE(scanSample("month-day-year.txt").drawNames.empty());
+    // JSON of another shape is no table: nothing is read from it.
+    for (const char* json : {"{\"draw_date\":\"2026-01-02\",\"midday\":\"123\"}", "[1,2,3]", "[[\"2026-01-02\"]]"})
+        EXPECT_TRUE(quor3::importDraws(json).draws.empty()) << json;
+    EXPECT_EQ(described(quor3::importDraws("[{\"date\":\"2026-01-02\",\"more\":{\"a\":[1]},\"night\":7,"
+                                           "\"day\":12}]")),
+              (std::vector<std::string>{"2026-01-02 0 0 7", "2026-01-02 0 1 2"}));
+    EXPECT_EQ(quor3::importDraws("").layout, "");
+    EXPECT_EQ(quor3::importDraws("\n  \n").layout, "");
+}
+
+TEST(ImportPublishedShapes, ANameAnsweringToSeveralDrawsOrNoneIsRefusedWithTheList)
+{
+    const auto scan = scanSample("game-and-draw.csv");
+    EXPECT_EQ(quor3::findDrawName(scan, "evening"), 0);
+    EXPECT_EQ(quor3::findDrawName(scan, "Pick 3"), -1);
+    const auto message = [&](const std::string& name) {
+        try {
+            quor3::chooseDraw(scan, name);
+        } catch (const quor3::Error& e) {
+            return std::string(e.what());
+        }
+        return std::string("accepted");
+    };
+    EXPECT_EQ(message("Pick 3"),
+              "\"Pick 3\" names several draws of the file (Pick 3 Evening, Pick 3 Midday): choose one.");
+    EXPECT_EQ(message("Night"), "The file holds no draw named \"Night\"; it holds Pick 3 Evening, Pick 3 Midday.");
+    // A word is matched whole: "Even" is no word of "Evening".
+    EXPECT_EQ(message("Even"), "The file holds no draw named \"Even\"; it holds Pick 3 Evening, Pick 3 Midday.");
+}
+
+TEST(ImportPublishedShapes, ADrawTheFileRepeatsIsCountedOnce)
+{
+    const auto scan = quor3::importDraws("1/1/2026,1,2,3\n1/2/2026,4,5,6\n1/1/2026,1,2,3\n1/1/2026,7,8,9\n");
+    const auto chosen = quor3::chooseDraw(scan, "");
+    EXPECT_EQ(described(chosen.draws),
+              (std::vector<std::string>{"2026-01-01 1 2 3", "2026-01-01 7 8 9", "2026-01-02 4 5 6"}));
+    EXPECT_EQ(chosen.repeatedDraws, 1);
+    for (const ImportMode mode : {ImportMode::Merge, ImportMode::Replace}) {
+        const auto plan = quor3::planImport({draw(2026, 1, 2, 4, 5, 6)},
+                                            {draw(2026, 1, 1, 1, 2, 3), draw(2026, 1, 1, 1, 2, 3)}, mode);
+        EXPECT_EQ(plan.fromFile, 1);
+        EXPECT_EQ(plan.repeatedInFile, 1);
+        EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}), "1 draw repeated in the file was counted once."));
+    }
+}
+
 // --- The forms one line may take ---
 
 TEST(ImportLines, EveryDateAndDigitsFormGivesTheSameDraw)
@@ -335,7 +443,7 @@ TEST(ImportStore, ReplacesAtomicallyAfterABackupWithReservedBytesZero)
     ASSERT_EQ(after.size(), 3u);
     EXPECT_EQ(after[0].Reserved, (std::array<std::uint8_t, 4>{}));
     EXPECT_EQ(after[2].Digit1, 7);
-    EXPECT_TRUE(contains(quor3::describeImport(outcome), "kept in backups/ga-"));
+    EXPECT_TRUE(contains(quor3::describeImport(outcome), "kept in backups/ga.c3d-"));
 }
 
 TEST(ImportStore, CreatesAMissingDatabaseWithoutABackup)
@@ -410,6 +518,48 @@ TEST(Export, ExportThenReplaceGivesTheSameBytes)
     EXPECT_EQ(quor3::readWholeFile(dir / "other.c3d"), quor3::readWholeFile(dir / "ga.c3d"));
 }
 
+// --- Large and hostile files ---
+
+TEST(ImportLimits, SkippedLinesAreListedUpToAThousandAndCounted)
+{
+    std::string text;
+    for (int i = 0; i < 1500; ++i)
+        text += "12/6/2026,no digits here\n";
+    const auto scan = quor3::importDraws(text);
+    EXPECT_EQ(scan.skipped.size(), 1000u);
+    EXPECT_EQ(scan.skippedCount, 1500);
+    EXPECT_EQ(scan.skipped.back().lineNumber, 1000);
+}
+
+TEST(ImportLimits, OnlyRegularFilesOfAtMost200MegabytesAreRead)
+{
+    TempFolder dir;
+    const auto refusal = [](const quor3::fs::path& file) {
+        try {
+            quor3::importFile(file);
+        } catch (const quor3::Error& e) {
+            return std::string(e.what());
+        }
+        return std::string("read");
+    };
+    {
+        std::FILE* big = std::fopen((dir / "big.csv").c_str(), "w");
+        ASSERT_TRUE(big);
+        // Sparse: no disk space is taken.
+        ASSERT_EQ(ftruncate(fileno(big), 200LL * 1024 * 1024 + 1), 0);
+        std::fclose(big);
+    }
+    EXPECT_TRUE(contains(refusal(dir / "big.csv"), "larger than 200 MB")) << refusal(dir / "big.csv");
+    ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+    EXPECT_TRUE(contains(refusal(dir / "fifo"), "not a regular file")) << refusal(dir / "fifo");
+    EXPECT_TRUE(contains(refusal("/dev/zero"), "not a regular file"));
+    // Asked to stop, the reading stops with nothing.
+    quor3::writeWholeFile(dir / "small.csv", "12/6/2026,4,5,1\n");
+    const auto stopped = quor3::importFile(dir / "small.csv", [](long long, long long) { return false; });
+    EXPECT_TRUE(stopped.cancelled);
+    EXPECT_TRUE(stopped.draws.empty());
+}
+
 // --- The command line ---
 
 TEST(ImportCommandLine, ImportPrintsWhatItStoredAndSkipped)
@@ -449,6 +599,49 @@ TEST(ImportCommandLine, DrawChoiceReplaceAndNothingUsable)
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), bytes);
 }
 
+TEST(ImportCommandLine, TheNamedDrawOfAFileWithAColumnPerDraw)
+{
+    TempFolder dir;
+    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " +
+                                       quoted(sampleFolder / "draw-columns.csv") + " --draw Evening");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(described(quor3::readDraws(dir / "ga.c3d")),
+              (std::vector<std::string>{"2018-08-03 4 5 0", "2018-08-04 0 0 7", "2018-08-05 2 1 4"}));
+}
+
+TEST(ImportCommandLine, AHundredMegabytesWithoutADrawTakeLittleMemoryAndPrintLittle)
+{
+    TempFolder dir;
+    {
+        const std::string line = "12/6/2026,no draw on this line, only words and more words\n";
+        std::string block;
+        while (block.size() < (1 << 20))
+            block += line;
+        std::FILE* file = std::fopen((dir / "junk.csv").c_str(), "w");
+        ASSERT_TRUE(file);
+        for (int i = 0; i < 100; ++i)
+            ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
+        std::fclose(file);
+    }
+    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(dir / "junk.csv"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_LT(run.out.size(), 1u << 20);
+    EXPECT_TRUE(contains(run.out, "Skipped line 1000: ")) << run.out.substr(0, 200);
+    EXPECT_FALSE(contains(run.out, "Skipped line 1001: "));
+    EXPECT_TRUE(contains(run.out, " more skipped lines.\n"));
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer) || __has_feature(memory_sanitizer)
+#define QUOR3_SANITIZED
+#endif
+#endif
+#if !defined(__SANITIZE_ADDRESS__) && !defined(__SANITIZE_THREAD__) && !defined(QUOR3_SANITIZED)
+    // The largest child so far: the other commands are far smaller.
+    rusage usage{};
+    ASSERT_EQ(getrusage(RUSAGE_CHILDREN, &usage), 0);
+    EXPECT_LT(usage.ru_maxrss, 80L * 1024); // kilobytes
+#endif
+}
+
 TEST(ImportCommandLine, ExportBackupsAndRestore)
 {
     TempFolder dir;
@@ -471,7 +664,7 @@ TEST(ImportCommandLine, ExportBackupsAndRestore)
     ASSERT_EQ(backups.size(), 1u);
     const std::string name = backups[0].file.filename().string();
     EXPECT_TRUE(contains(run.out, name + "  taken ")) << run.out;
-    EXPECT_TRUE(contains(run.out, "  2 draws  last draw 1/2/2002\n")) << run.out;
+    EXPECT_TRUE(contains(run.out, "  2 draws  last draw 1/2/2002  before an import\n")) << run.out;
 
     run = engine(dir, "restore " + db + " " + name);
     EXPECT_EQ(run.status, 0) << run.err;

@@ -52,16 +52,6 @@ TEST(ReportCells, NumbersAreCutToThreeCharacters)
     EXPECT_EQ(cellText(-450), "-45");
 }
 
-TEST(ReportCells, FittedSizesOfTheThreeGrids)
-{
-    EXPECT_EQ(fittedColumnWidth(473, 10), 45); // totals
-    EXPECT_EQ(fittedRowHeight(53, 2), 24);
-    EXPECT_EQ(fittedColumnWidth(460, 11), 40); // pairs
-    EXPECT_EQ(fittedRowHeight(290, 11), 24);
-    EXPECT_EQ(fittedColumnWidth(185, 4), 44); // ordinal
-    EXPECT_EQ(fittedRowHeight(257, 11), 21);
-}
-
 TEST(Totals, OneDrawWithARepeatedDigit)
 {
     const auto counts = totalDigitCounts({draw(3, 3, 7)});

@@ -457,6 +457,39 @@ class AddrecTest : public QObject
         QCOMPARE(draws[5].DrawDate, draws[6].DrawDate);
     }
 
+    void aDateAfterTodayIsStoredOnlyWhenConfirmed()
+    {
+        const QDate today = QDate::currentDate();
+        const QDate yesterday = today.addDays(-1);
+        const QDate tomorrow = today.addDays(1);
+        env->writeDatabase("ga.c3d", {{1, 2, 3, yesterday.year(), yesterday.month(), yesterday.day()}});
+        openDatabase("ga.c3d");
+        Settings::writeInteger("QCheck", 0);
+        AddDrawsWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        // Today is no later than today.
+        QCOMPARE(w.calendarDate(), (CivilDate{today.year(), today.month(), today.day()}));
+        throughGuard(&w, [&] { w.enterDraw(); });
+        QVERIFY(Dialogs::shown().isEmpty());
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 2LL);
+
+        QCOMPARE(w.calendarDate(), (CivilDate{tomorrow.year(), tomorrow.month(), tomorrow.day()}));
+        setDigits(w, 4, 5, 6);
+        throughGuard(&w, [&] { w.enterDraw(); });
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, QString("%1/%2/%3 is after today. Store it?")
+                                               .arg(tomorrow.month())
+                                               .arg(tomorrow.day())
+                                               .arg(tomorrow.year()));
+        QCOMPARE(Dialogs::shown()[0].defaultButton, QMessageBox::No);
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 2LL);
+        Dialogs::queueButton(QMessageBox::Yes);
+        throughGuard(&w, [&] { w.enterDraw(); });
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 3LL);
+        QCOMPARE(quor3::readDraws(inData("ga.c3d")).back().DrawDate,
+                 quor3::encodeDate(tomorrow.year(), tomorrow.month(), tomorrow.day()));
+    }
+
     void matchesAreAnnouncedAndLoggedInOrder()
     {
         env->writeDatabase("ga.c3d", 10);

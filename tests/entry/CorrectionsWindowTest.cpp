@@ -1,5 +1,6 @@
 #include "GuiTestSupport.h"
 
+#include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
@@ -88,10 +89,127 @@ class UpdateTest : public QObject
         QCOMPARE(box(w, "SpinEdit6")->minimum(), 1900);
         QCOMPARE(box(w, "SpinEdit6")->maximum(), 2500);
         QCOMPARE(box(w, "SpinEdit6")->findChild<QLineEdit*>()->maxLength(), 4);
+        auto* remove = child<QPushButton>(&w, "deleteButton");
+        QVERIFY(remove);
+        QCOMPARE(remove->text(), QString("&Delete Entry"));
+        QVERIFY(w.rect().contains(remove->geometry()));
+        for (auto* other : w.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(other == remove || !other->geometry().intersects(remove->geometry()),
+                     qPrintable(other->objectName()));
         // Without a database file the list stays empty.
         Session::instance().databaseName = "missing.c3d";
         throughGuard(&w, [&] { w.refresh(); });
         QCOMPARE(list(w)->count(), 0);
+    }
+
+    void opensAtTheNewestDrawAndACorrectionKeepsThePlace()
+    {
+        env->writeDatabase("ga.c3d", 200);
+        env->openDatabase("ga.c3d");
+        CorrectionsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* l = list(w);
+        QTRY_COMPARE(l->count(), 200);
+        const auto visible = [l](int row) { return l->viewport()->rect().contains(l->visualItemRect(l->item(row))); };
+        QVERIFY(visible(199));
+        QVERIFY(!visible(0));
+        QCOMPARE(l->item(0)->text(), QString::fromStdString(quor3::entryLine(quor3::readDraw(database(), 0))));
+        l->setCurrentRow(190);
+        box(w, "SpinEdit1")->setValue(9);
+        reEnter(w);
+        QVERIFY(Dialogs::shown().isEmpty());
+        QCOMPARE(quor3::readDraw(database(), 190).Digit1, 9);
+        QVERIFY(visible(190));
+    }
+
+    // Another program merged an older draw in front while the window was
+    // open: the draw shown at the selected place has moved on by one.
+    void aChangeOfADrawThatMovedWritesNothingAndReloads()
+    {
+        for (const bool deleting : {false, true}) {
+            writeThree();
+            CorrectionsWindow w;
+            int refreshes = 0;
+            w.setRefreshRequest([&] { ++refreshes; });
+            throughGuard(&w, [&] { w.refresh(); });
+            list(w)->setCurrentRow(2);
+            QCOMPARE(values(w), (QList<int>{7, 8, 9, 1, 31, 2005}));
+            env->writeDatabase(
+                "ga.c3d",
+                {{9, 9, 9, 2001, 6, 1}, {1, 2, 3, 2002, 1, 1}, {4, 4, 4, 2004, 2, 29}, {7, 8, 9, 2005, 1, 31}});
+            const std::string merged = readFileText(database());
+            const std::size_t backups = quor3::listBackups(database()).size();
+            Dialogs::clearShown();
+            if (deleting) {
+                Dialogs::queueButton(QMessageBox::Yes);
+                QTest::mouseClick(child<QPushButton>(&w, "deleteButton"), Qt::LeftButton);
+            } else {
+                setValues(w, {7, 8, 0, 1, 31, 2005});
+                reEnter(w);
+            }
+            QCOMPARE(readFileText(database()), merged);
+            QCOMPARE(quor3::listBackups(database()).size(), backups);
+            QVERIFY(!Dialogs::shown().isEmpty());
+            QCOMPARE(Dialogs::shown().last().text,
+                     QString("ga.c3d has changed since this window listed its draws: the entry 7  8  9 of 1/31/2005 "
+                             "is no longer where the list showed it. Nothing was written; the list now shows the "
+                             "database as it is."));
+            QCOMPARE(list(w)->count(), 4);
+            QCOMPARE(list(w)->item(0)->text(), QString("6/1/2001 :        9   9   9"));
+            QVERIFY(list(w)->selectedItems().isEmpty());
+            QCOMPARE(refreshes, 1);
+            // Picked again at its new place, the draw is changed there.
+            list(w)->setCurrentRow(3);
+            box(w, "SpinEdit3")->setValue(0);
+            reEnter(w);
+            QCOMPARE(quor3::readDraw(database(), 3).Digit3, 0);
+            QCOMPARE(quor3::readDraw(database(), 2).Digit3, 4);
+        }
+    }
+
+    void deleteRemovesTheSelectedDrawAfterAskingWithABackup()
+    {
+        writeThree();
+        const std::string before = readFileText(database());
+        CorrectionsWindow w;
+        int refreshes = 0;
+        w.setRefreshRequest([&] { ++refreshes; });
+        throughGuard(&w, [&] { w.refresh(); });
+        auto* remove = child<QPushButton>(&w, "deleteButton");
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QVERIFY(Dialogs::shown().isEmpty());
+
+        list(w)->setCurrentRow(1);
+        Dialogs::queueButton(QMessageBox::No);
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text, QString("Delete the entry 4  4  4 of 2/29/2004 from ga.c3d?\nThe database "
+                                                   "as it is now is kept as a backup first."));
+        QCOMPARE(Dialogs::shown()[0].defaultButton, QMessageBox::No);
+        QCOMPARE(readFileText(database()), before);
+
+        Dialogs::queueButton(QMessageBox::Yes);
+        QTest::mouseClick(remove, Qt::LeftButton);
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QCOMPARE(lines(list(w)), (QStringList{"1/1/2002 :        1   2   3", "1/31/2005 :        7   8   9"}));
+        QCOMPARE(readFileText(database()), before.substr(0, 24) + before.substr(48));
+        const auto backups = quor3::listBackups(database());
+        QCOMPARE(backups.size(), std::size_t(1));
+        QCOMPARE(readFileText(backups[0].file), before);
+        QCOMPARE(panels.value(0), QString("Total Draws: 2"));
+        QCOMPARE(Session::instance().totalDraws, 2LL);
+        QCOMPARE(refreshes, 1);
+
+        // The last draw takes the file with it: no database, as before its first draw.
+        for (int k = 0; k < 2; ++k) {
+            list(w)->setCurrentRow(0);
+            Dialogs::queueButton(QMessageBox::Yes);
+            QTest::mouseClick(remove, Qt::LeftButton);
+        }
+        QVERIFY(!quor3::fileExists(database()));
+        QCOMPARE(list(w)->count(), 0);
+        QCOMPARE(panels.value(0), QString("Total Draws: 0"));
     }
 
     void listIsOldestFirstAndAClickLoadsTheRecord()

@@ -201,8 +201,9 @@ class DeleteTest : public QObject
         Session::instance().folder = env->dataPath();
 
         // "[d].c3d" and "..\\x.c3d" are names of their own, not a pattern or a path.
-        const QStringList names = {"../x.c3d", "..\\x.c3d", QString::fromStdString(outside.string()),
-                                   "sub/y.c3d", "?.c3d", "[d].c3d", "*", "..", ".", "", "empty.c3d"};
+        const QString outsidePath = QString::fromStdString(outside.string());
+        const QStringList names = {"../x.c3d", "..\\x.c3d", outsidePath, "sub/y.c3d", "?.c3d",    "[d].c3d",
+                                   "*",        "..",        ".",         "",          "empty.c3d"};
         for (const QString& name : names) {
             QVERIFY2(!deleteDatabaseFile(env->dataPath(), name), qPrintable(name));
         }

@@ -13,6 +13,7 @@
 #include "platform/Session.h"
 
 #include <QCalendarWidget>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,12 +199,18 @@ class EntryKeyboardTest : public QObject
         auto* monthName = child<QLabel>(&w, "Panel2");
         auto* year = child<QLabel>(&w, "Label3");
 
-        // The calendar follows the third digit box in the Tab order.
+        // The calendar follows the third digit box in the Tab order, and
+        // shows that it has the focus.
         QTRY_COMPARE(focused(), static_cast<QWidget*>(box(w, "SpinEdit1")));
+        QWidget* days = calendar->focusProxy();
+        const auto edge = [days] { return days->grab().toImage().pixelColor(0, days->height() / 2); };
+        const QColor highlight = days->palette().color(QPalette::Active, QPalette::Highlight);
+        QVERIFY(edge() != highlight);
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         QVERIFY(focused() == calendar || calendar->isAncestorOf(focused()));
+        QCOMPARE(edge(), highlight);
 
         press(Qt::Key_Right);
         QCOMPARE(w.calendarDate(), (CivilDate{2003, 2, 1}));
@@ -371,6 +378,46 @@ class EntryKeyboardTest : public QObject
         typeOver(box(w, "SpinEdit6"), "2003");
         typeOver(box(w, "SpinEdit5"), "31");
         QCOMPARE(box(w, "SpinEdit5")->text(), QString("28"));
+    }
+
+    void theCorrectionsWindowTakesDigitsAsTheAddWindowDoes()
+    {
+        env->writeDatabase("ga.c3d", {{1, 2, 3, 2002, 1, 1}, {4, 4, 4, 2004, 2, 29}, {7, 8, 9, 2005, 1, 31}});
+        env->openDatabase("ga.c3d");
+        CorrectionsWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* list = child<QListWidget>(&w, "ListBox1");
+        QTRY_COMPARE(list->count(), 3);
+        clickLine(list, 0);
+        QTest::mouseClick(box(w, "SpinEdit1")->findChild<QLineEdit*>(), Qt::LeftButton);
+        QTest::keyClicks(box(w, "SpinEdit1"), "509");
+        QCOMPARE(digits(w), (QList<int>{5, 0, 9}));
+        QCOMPARE(focused(), static_cast<QWidget*>(box(w, "SpinEdit4")));
+        QTest::mouseClick(box(w, "SpinEdit1")->findChild<QLineEdit*>(), Qt::LeftButton);
+        type("31");
+        QCOMPARE(digits(w), (QList<int>{3, 1, 9}));
+        QCOMPARE(focused(), static_cast<QWidget*>(box(w, "SpinEdit3")));
+        QTest::mouseClick(child<QPushButton>(&w, "Button1"), Qt::LeftButton);
+        QCOMPARE(digitsOf(quor3::readDraw(data("ga.c3d"), 0)), (QList<int>{3, 1, 9}));
+
+        // Delete in the list deletes the selected draw after asking; so does
+        // Alt+D, the mnemonic of no other button.
+        clickLine(list, 1);
+        QCOMPARE(focused(), static_cast<QWidget*>(list));
+        press(Qt::Key_Delete);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY(Dialogs::shown()[0].text.startsWith("Delete the entry 4  4  4 of 2/29/2004 from ga.c3d?"));
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 3LL);
+        Dialogs::queueButton(QMessageBox::Yes);
+        press(Qt::Key_Delete);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 2LL);
+        QCOMPARE(quor3::readDraw(data("ga.c3d"), 1).DrawDate, quor3::encodeDate(2005, 1, 31));
+        QStringList mnemonics;
+        for (auto* button : w.findChildren<QPushButton*>())
+            mnemonics << button->shortcut().toString();
+        QCOMPARE(mnemonics.count(QKeySequence(Qt::ALT | Qt::Key_D).toString()), 1);
+        QCOMPARE(child<QPushButton>(&w, "deleteButton")->shortcut(), QKeySequence(Qt::ALT | Qt::Key_D));
     }
 
     void aRecordsOwnYearAlwaysShows()

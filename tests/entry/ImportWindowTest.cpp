@@ -10,8 +10,10 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -83,10 +85,12 @@ class ImportWindowTest : public QObject
 
     fs::path data(const std::string& name) const { return env->dataPath() / name; }
 
+    // Chooses the file and waits until the window has read it.
     void chooseFile(ImportWindow& window, const QString& file)
     {
         Dialogs::queueFile(file);
         QTest::mouseClick(child<QPushButton>(&window, "chooseFileButton"), Qt::LeftButton);
+        QTRY_VERIFY(!window.isReading());
     }
 
   private slots:
@@ -110,6 +114,7 @@ class ImportWindowTest : public QObject
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!child<QPushButton>(&window, "importButton")->isEnabled());
+        QCOMPARE(labelText(&window, "layoutLabel"), QString());
         chooseFile(window, sample("junk-lines.txt"));
 
         QVERIFY(labelText(&window, "sourceLabel").endsWith("junk-lines.txt"));
@@ -272,6 +277,66 @@ class ImportWindowTest : public QObject
         QVERIFY2(Dialogs::shown()[0].text.contains("69 draws older than the newest 731 were left out"),
                  qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(panels[0], QString("Total Draws: 731"));
+    }
+
+    void aFileWithADrawPerColumnOffersItsDrawsAndStoresTheChosenOne()
+    {
+        env->openDatabase("ny.c3d");
+        ImportWindow window;
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        chooseFile(window, sample("draw-columns.csv"));
+        auto* choice = child<QComboBox>(&window, "drawChoice");
+        QCOMPARE(choice->count(), 2);
+        QCOMPARE(choice->itemText(0), QString("Midday"));
+        QCOMPARE(choice->itemText(1), QString("Evening"));
+        QCOMPARE(previewRows(&window).first(), QString("4 8/3/2018 9  0  1"));
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+        QCOMPARE(previewRows(&window), (QStringList{"4 8/3/2018 4  5  0", "3 8/4/2018 0  0  7", "2 8/5/2018 2  1  4"}));
+        QVERIFY(labelText(&window, "layoutLabel").contains("Midday Daily Booster"));
+        Dialogs::clearShown();
+        QVERIFY(child<QPushButton>(&window, "importButton")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(&window, "importButton"), Qt::LeftButton);
+        QVERIFY(!Dialogs::shown().isEmpty());
+        QVERIFY2(Dialogs::shown()[0].text.startsWith("The database now holds 3 draws"),
+                 qPrintable(Dialogs::shown()[0].text));
+        QCOMPARE(stored(data("ny.c3d")), (QStringList{"8/3/2018 4 5 0", "8/4/2018 0 0 7", "8/5/2018 2 1 4"}));
+    }
+
+    void readingALargeFileShowsProgressAndCanBeCancelled()
+    {
+        env->openDatabase("ga.c3d");
+        {
+            QFile big(QString::fromStdString(data("big.csv").string()));
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            const QByteArray block = QByteArray("12/6/2026,4,5,1\n").repeated(1 << 16);
+            for (int i = 0; i < 30; ++i)
+                big.write(block);
+        }
+        ImportWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        Dialogs::queueFile(QString::fromStdString(data("big.csv").string()));
+        QTest::mouseClick(child<QPushButton>(&window, "chooseFileButton"), Qt::LeftButton);
+        QVERIFY(window.isReading());
+        QVERIFY(child<QProgressBar>(&window, "progressBar")->isVisible());
+        QVERIFY(!child<QPushButton>(&window, "importButton")->isEnabled());
+        QTest::mouseClick(child<QPushButton>(&window, "cancelButton"), Qt::LeftButton);
+        QTRY_VERIFY(!window.isReading());
+        QVERIFY(labelText(&window, "sourceLabel").contains("cancelled"));
+        QVERIFY(!child<QProgressBar>(&window, "progressBar")->isVisible());
+        QCOMPARE(labelText(&window, "layoutLabel"), QString());
+        QVERIFY(!child<QPushButton>(&window, "importButton")->isEnabled());
+
+        // Read to its end, the box shows the first part and the count is the whole file's.
+        chooseFile(window, QString::fromStdString(data("big.csv").string()));
+        QVERIFY(labelText(&window, "sourceLabel").contains("first part"));
+        QVERIFY(child<QPlainTextEdit>(&window, "sourceText")->toPlainText().size() <= (1 << 20));
+        QVERIFY2(labelText(&window, "countLabel").startsWith("1 draw, from 12/6/2026"),
+                 qPrintable(labelText(&window, "countLabel")));
+        QVERIFY(labelText(&window, "countLabel").contains("1966079 draws repeated in the file are counted once."));
     }
 
     void f1OpensTheImportTopic()

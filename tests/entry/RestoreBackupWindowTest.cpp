@@ -95,7 +95,50 @@ class RestoreBackupWindowTest : public QObject
         QCOMPARE(cell(grid, 1, 1), QString("1"));
         QCOMPARE(cell(grid, 2, 1), shortDateText(quor3::encodeDate(2026, 1, 1)));
         QVERIFY(child<QLabel>(&window, "headingLabel")->text().startsWith("Backups of ga.c3d, newest first."));
-        QVERIFY(!child<QPushButton>(&window, "restoreButton")->isEnabled());
+    }
+
+    void theNewestIsSelectedSoRestoreWorksAtOnceFromTheKeyboard()
+    {
+        makeBackups();
+        RestoreBackupWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* grid = child<QTableWidget>(&window, "backupGrid");
+        QTRY_VERIFY(grid->hasFocus());
+        QCOMPARE(grid->currentRow(), 0);
+        QVERIFY(child<QPushButton>(&window, "restoreButton")->isEnabled());
+        clockNow += 3600;
+        Dialogs::queueButton(QMessageBox::Yes);
+        QTest::keyClick(grid, Qt::Key_R, Qt::AltModifier);
+        // A mnemonic clicks the button a moment later.
+        QTRY_COMPARE(quor3::readWholeFile(data("ga.c3d")), newer);
+    }
+
+    void theListShowsLocalTimesAndWhyEachBackupWasTaken()
+    {
+        // UTC+5:30: a name in UTC and a time shown in local time differ in their minutes.
+        qputenv("TZ", "XYZ-5:30");
+        ::tzset();
+        makeBackups();
+        clockNow -= 3600;
+        quor3::backupDatabase(data("ga.c3d"), quor3::backupReason::Import); // two within one second
+        RestoreBackupWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* grid = child<QTableWidget>(&window, "backupGrid");
+        QCOMPARE(grid->rowCount(), 3);
+        std::tm local{};
+        localtime_r(&clockNow, &local);
+        const QString minuteAndSecond =
+            QString(":%1:%2").arg(local.tm_min, 2, 10, QChar('0')).arg(local.tm_sec, 2, 10, QChar('0'));
+        QVERIFY2(cell(grid, 0, 0).contains(minuteAndSecond), qPrintable(cell(grid, 0, 0)));
+        QVERIFY2(!cell(grid, 0, 0).contains('('), qPrintable(cell(grid, 0, 0)));
+        QCOMPARE(cell(grid, 3, 0), QString("before an import"));
+        QCOMPARE(cell(grid, 3, 1), QString());
+        qunsetenv("TZ");
+        ::tzset();
     }
 
     void restoreAsksThenKeepsTheCurrentDatabaseAsABackup()

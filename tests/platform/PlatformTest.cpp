@@ -1,14 +1,17 @@
 #include "platform/DataFolder.h"
-#include "platform/JpegImage.h"
 #include "platform/ProfileFile.h"
+#include "platform/Resources.h"
+#include "platform/Session.h"
 #include "platform/WebPages.h"
 
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/Rebuild.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -79,6 +82,19 @@ TEST(ProfileFile, MissingKeysAndFilesGiveTheDefault)
     EXPECT_EQ(more.readInteger("Config", "Cumulative Days", 1), 12);
 }
 
+TEST(ProfileFile, KeysInAnyCaseAndQuotedValuesAreRead)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("quor3.ini");
+    write(path, "[CONFIG]\r\nREOPEN last = \"0\"\r\nsupport PAGE=\" https://example.org/h\xC3\xA9lp \"\r\n");
+    const ProfileFile ini(path);
+    EXPECT_EQ(ini.readInteger("Config", "Reopen Last", 1), 0);
+    EXPECT_EQ(ini.readText("Config", "Support Page"), QString::fromUtf8("https://example.org/h\xC3\xA9lp"));
+    ini.writeText("Config", "Support Page", "\"https://example.net/\"");
+    EXPECT_EQ(ini.readText("config", "support page"), "https://example.net/");
+    EXPECT_EQ(readAll(path).count("Support Page", Qt::CaseInsensitive), 1);
+}
+
 TEST(ProfileFile, AWriteKeepsOtherBytesAndTheKeysSpelling)
 {
     QTemporaryDir dir;
@@ -105,49 +121,36 @@ TEST(Settings, LiveInTheConfigFolder)
     EXPECT_EQ(Settings::readInteger("Sum Analysis Days", 1), 10);
 }
 
-TEST(WebPages, ShellResultsBecomeTheirMessages)
+TEST(WebPages, OnlyWebAddressesReachTheBrowser)
 {
-    EXPECT_EQ(WebPages::errorText(33), "");
-    EXPECT_EQ(WebPages::errorText(42), "");
-    EXPECT_EQ(WebPages::errorText(0), "Error: Out of Memory");
-    EXPECT_EQ(WebPages::errorText(2), "Error: File not found");
-    EXPECT_EQ(WebPages::errorText(3), "Error: Directory not");
-    EXPECT_EQ(WebPages::errorText(11), "Fehler: Wrong format in EXE");
-    EXPECT_EQ(WebPages::errorText(5), "Error Nr: 5 in ShellExecute");
-    EXPECT_EQ(WebPages::errorText(32), "Error Nr: 32 in ShellExecute");
-    QString asked;
+    QStringList asked;
     WebPages::setOpenerForTesting([&](const QString& a) {
-        asked = a;
-        return 5;
+        asked << a;
+        return true;
     });
-    EXPECT_EQ(WebPages::openAddress(WebPages::ResultsAddress), 5);
-    EXPECT_EQ(asked, WebPages::ResultsAddress);
+    EXPECT_TRUE(WebPages::openAddress(WebPages::ResultsAddress));
+    EXPECT_FALSE(WebPages::openAddress("file:///etc/passwd"));
+    EXPECT_FALSE(WebPages::openAddress("not an address"));
+    EXPECT_EQ(asked, QStringList{WebPages::ResultsAddress});
     WebPages::setOpenerForTesting(nullptr);
 }
 
-TEST(Pictures, DecodedByLibjpeg)
+TEST(Pictures, TheProductPictureIsClearAroundAndOpaqueWithin)
 {
-    const QImage product = loadJpeg(":/pictures/product.jpg");
-    ASSERT_FALSE(product.isNull());
-    EXPECT_EQ(product.size(), QSize(112, 111));
-    const QImage clear = withTransparentBackground(product);
-    EXPECT_EQ(qAlpha(clear.pixel(0, 110)), 0);
-    EXPECT_EQ(qAlpha(clear.pixel(56, 55)), 255);
-    EXPECT_TRUE(decodeJpeg("not a picture at all").isNull());
-    EXPECT_TRUE(decodeJpeg(QByteArray()).isNull());
-    QFile f(":/pictures/product.jpg");
-    f.open(QIODevice::ReadOnly);
-    const QByteArray whole = f.readAll();
-    decodeJpeg(whole.left(300)); // a cut-off picture must not crash
-    // A header claiming a huge picture is refused, not allocated.
-    QByteArray huge = whole;
-    const int sof = huge.indexOf("\xFF\xC0");
-    ASSERT_GT(sof, 0);
-    huge[sof + 5] = '\xFF';
-    huge[sof + 6] = '\xDC';
-    huge[sof + 7] = '\xFF';
-    huge[sof + 8] = '\xDC';
-    EXPECT_TRUE(decodeJpeg(huge).isNull());
+    initPlatformResources();
+    const QImage product(":/pictures/product.png");
+    ASSERT_EQ(product.size(), QSize(112, 111));
+    for (const QPoint corner : {QPoint(0, 0), QPoint(111, 0), QPoint(0, 110), QPoint(111, 110)})
+        EXPECT_EQ(qAlpha(product.pixel(corner)), 0) << corner.x() << "," << corner.y();
+    // The balls and their white digits.
+    int white = 0;
+    for (int y = 40; y < 72; ++y)
+        for (int x = 12; x < 100; ++x) {
+            const QRgb pixel = product.pixel(x, y);
+            ASSERT_EQ(qAlpha(pixel), 255) << x << "," << y;
+            white += qRed(pixel) > 240 && qGreen(pixel) > 240 && qBlue(pixel) > 240;
+        }
+    EXPECT_GT(white, 50);
 }
 
 TEST(DataFolder, FindsFilesWhateverTheirLetterCase)
@@ -203,4 +206,17 @@ TEST(ProfileFile, ALinkIsReplacedAndAReadOnlyFileKept)
         EXPECT_NE(std::string(e.what()).find("Permission denied"), std::string::npos) << e.what();
     }
     EXPECT_EQ(readAll(path), "[Config]\r\nQCheck=0\r\n");
+}
+
+TEST(Session, ALongNameIsCutToTwentyFiveCharactersAsTheEngineCutsIt)
+{
+    // Characters outside the Basic Multilingual Plane count once, as in quor3-engine.
+    const QString name = QString::fromUtf8("0123456789012345678901\U0001F600\U0001F601\U0001F602\U0001F603.c3d");
+    Session session;
+    session.chooseDatabase("/data/" + name);
+    EXPECT_EQ(session.folder, std::filesystem::path("/data"));
+    EXPECT_EQ(session.databaseName, "0123456789012345678901\U0001F600\U0001F601\U0001F602");
+    EXPECT_EQ(session.databaseName, quor3::databaseNameFor(name.toStdString()));
+    session.chooseDatabase("/data/ga.c3d");
+    EXPECT_EQ(session.databaseName, "ga.c3d");
 }

@@ -1,0 +1,269 @@
+#include "engine/NewResults.h"
+
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+#include "engine/Import.h"
+#include "engine/StoreDraw.h"
+
+#include <algorithm>
+#include <map>
+
+namespace quor3
+{
+
+namespace
+{
+
+std::string digitsOf(const DrawRecord& r)
+{
+    return std::to_string(r.Digit1) + std::to_string(r.Digit2) + std::to_string(r.Digit3);
+}
+
+bool sameDigits(const DrawRecord& a, const DrawRecord& b)
+{
+    return a.Digit1 == b.Digit1 && a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
+}
+
+std::string plural(long long n, const char* one, const char* many)
+{
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// The status texts of the rebuilds go to the caller's sink, except that the
+// first two panels are set here, as the add window sets them.
+void rebuild(const fs::path& folder, const std::string& databaseName, FirstPanels panels, StatusSink& status,
+             RandomDigits* random)
+{
+    if (random)
+        rebuildStatistics(folder, databaseName, panels, status, *random);
+    else
+        rebuildStatistics(folder, databaseName, panels, status);
+}
+
+void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
+              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome)
+{
+    std::vector<WinnerMatch> matches;
+    // Compared before the draw is stored, so it meets the choices that were on
+    // offer before it, and logged as each match is found.
+    if (checkMatches)
+        matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3, decodeDate(draw.DrawDate));
+    const StoreResult stored = storeDraw(folder, databaseName, draw);
+    if (!stored.backup.empty())
+        outcome.backups.push_back(stored.backup);
+    status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
+    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+    rebuild(folder, databaseName, FirstPanels::None, status, random);
+    outcome.totalDraws = stored.totalDraws;
+    ++outcome.added;
+    outcome.lines.push_back("Added " + monthDayYear(draw.DrawDate) + ": " + digitsOf(draw));
+    for (const auto& m : matches)
+        outcome.lines.push_back(m.logLine);
+    if (stored.cutBack)
+        outcome.lines.push_back("The database was full: the older draws are kept in " + std::string(BackupFolderName) +
+                                "/" + stored.backup.filename().string() + ".");
+    outcome.matches.insert(outcome.matches.end(), matches.begin(), matches.end());
+}
+
+} // namespace
+
+NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile)
+{
+    NewResultsPlan plan;
+    if (stored.empty()) {
+        plan.fillAsImport = true;
+        plan.newer = fromFile;
+        return plan;
+    }
+    std::multimap<double, const DrawRecord*> byDate;
+    double newest = stored.front().DrawDate;
+    for (const DrawRecord& r : stored) {
+        byDate.emplace(r.DrawDate, &r);
+        newest = std::max(newest, r.DrawDate);
+    }
+    std::vector<DrawRecord> missing;
+    for (const DrawRecord& r : fromFile) {
+        if (r.DrawDate > newest) {
+            plan.newer.push_back(r);
+            continue;
+        }
+        const auto range = byDate.equal_range(r.DrawDate);
+        if (range.first == range.second) {
+            missing.push_back(r);
+            continue;
+        }
+        const bool same =
+            std::any_of(range.first, range.second, [&r](const auto& e) { return sameDigits(*e.second, r); });
+        if (!same) {
+            const DrawRecord& kept = *range.first->second;
+            plan.conflicts.push_back({kept, r,
+                                      "conflict on " + monthDayYear(r.DrawDate) + ": stored " + digitsOf(kept) +
+                                          ", the results file has " + digitsOf(r) + "; the stored draw is kept"});
+        }
+    }
+    if (!missing.empty())
+        plan.olderMissing = planImport(stored, missing, ImportMode::Merge).fromFile;
+    std::stable_sort(plan.newer.begin(), plan.newer.end(),
+                     [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; });
+    return plan;
+}
+
+std::string announcementOf(const std::vector<WinnerMatch>& matches)
+{
+    std::string text = "W I N N E R";
+    for (const auto& m : matches)
+        text += "\n" + m.logLine;
+    return text;
+}
+
+std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
+{
+    std::vector<std::string> lines;
+    for (const auto& c : outcome.plan.conflicts)
+        lines.push_back(c.text);
+    if (outcome.plan.olderMissing > 0)
+        lines.push_back(plural(outcome.plan.olderMissing, "older draw", "older draws") + " of the results file " +
+                        (outcome.plan.olderMissing == 1 ? "is" : "are") +
+                        " missing from the database: File > Import can merge them");
+    lines.push_back(outcome.upToDate ? std::string("up to date")
+                                     : plural(outcome.added, "new draw added", "new draws added"));
+    return lines;
+}
+
+NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
+                                const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
+                                RandomDigits* random)
+{
+    NewResultsOutcome outcome;
+    const fs::path database = folder / databaseName;
+    // One change: no other writer comes between the reading of the stored
+    // draws, the stores and their rebuilds.
+    const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
+    const std::vector<DrawRecord> stored = fileExists(database) ? readDraws(database) : std::vector<DrawRecord>{};
+    outcome.plan = planNewResults(stored, fromFile);
+    if (outcome.plan.newer.empty()) {
+        outcome.upToDate = true;
+        outcome.totalDraws = static_cast<long long>(stored.size());
+        return outcome;
+    }
+    // Refused before the first match is logged: a database that cannot be
+    // written would otherwise leave log lines for draws never stored.
+    checkChangeable(database, "add to");
+    if (outcome.plan.fillAsImport) {
+        const ImportOutcome imported = storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge);
+        outcome.added = imported.plan.fromFile;
+        outcome.totalDraws = static_cast<long long>(imported.plan.draws.size());
+        if (!imported.backup.empty())
+            outcome.backups.push_back(imported.backup);
+        outcome.lines.push_back(describeImport(imported));
+        rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
+        return outcome;
+    }
+    for (const DrawRecord& draw : outcome.plan.newer)
+        storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
+    return outcome;
+}
+
+bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName)
+{
+    // Validators only count while the database still holds what they
+    // describe: an emptied or new database is fetched in full.
+    const fs::path database = folder / databaseName;
+    return fileExists(database) && countDraws(database) > 0;
+}
+
+FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional)
+{
+    options.etag = conditional ? source.etag : std::string();
+    options.lastModified = conditional ? source.lastModified : std::string();
+    const FetchedFile file = fetchFile(source.address, options);
+    FetchedResults fetched;
+    fetched.notModified = file.notModified;
+    fetched.etag = file.etag;
+    fetched.lastModified = file.lastModified;
+    if (file.notModified)
+        return fetched;
+    try {
+        const ImportScan scan = importDraws(file.body);
+        ChosenDraws chosen = chooseDraw(scan, source.drawName);
+        if (chosen.draws.empty())
+            throw Error(Error::Kind::InputOutput,
+                        source.drawName.empty()
+                            ? "it holds no draw that Quor 3 can read (has its layout changed?)"
+                            : "it holds no draw named \"" + source.drawName + "\" (has its layout changed?)");
+        fetched.draws = std::move(chosen.draws);
+        fetched.layout = scan.layout;
+    } catch (const Error& e) {
+        throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+    }
+    return fetched;
+}
+
+NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::path& folder,
+                                      const std::string& databaseName, ResultsSource source,
+                                      const FetchedResults& fetched, StatusSink& status, RandomDigits* random)
+{
+    NewResultsOutcome outcome;
+    if (fetched.notModified) {
+        outcome.upToDate = true;
+        outcome.totalDraws = fileExists(folder / databaseName) ? countDraws(folder / databaseName) : 0;
+    } else {
+        const auto notify = SettingsSection(settingsFile, "Config").read("QCheck");
+        bool checkMatches = true;
+        try {
+            checkMatches = !notify || notify->empty() || toInt(*notify) != 0;
+        } catch (const Error&) {
+            checkMatches = false; // a value that is no number reads as 0
+        }
+        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random);
+        outcome.layout = fetched.layout;
+        source.etag = fetched.etag;
+        source.lastModified = fetched.lastModified;
+    }
+    source.lastChecked = isoDateTimeNow();
+    writeResultsSource(settingsFile, databaseName, source);
+    return outcome;
+}
+
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const FetchOptions& options, StatusSink& status)
+{
+    const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
+    if (!source)
+        throw Error(Error::Kind::InputOutput,
+                    databaseName + " has no results source: set one with File > Results Source... or --from.");
+    return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
+}
+
+NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
+                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status)
+{
+    const FetchedResults fetched = fetchResults(source, options, mayFetchConditionally(folder, databaseName));
+    return storeFetchedResults(settingsFile, folder, databaseName, source, fetched, status);
+}
+
+void showDatabaseState(const fs::path& folder, const std::string& databaseName, StatusSink& status)
+{
+    std::vector<DrawRecord> draws;
+    {
+        const DatabaseLock lock(folder, databaseName, DatabaseLock::Shared);
+        if (fileExists(folder / databaseName))
+            draws = readDraws(folder / databaseName);
+    }
+    status.setStatusText(0, "Total Draws: " + std::to_string(draws.size()));
+    if (draws.empty()) {
+        status.setStatusText(1, "Last Draw Date: ");
+        status.setStatusText(2, "Hottest Number: ");
+        status.setStatusText(3, "Coldest Number: ");
+        return;
+    }
+    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws.back().DrawDate));
+    ClockSeededDigits random; // the choices are not shown; only the ranking is
+    const HotRanking hot = computeDerivedFiles(draws, random).hotRanking;
+    status.setStatusText(2, "Hottest Number: " + std::to_string(hot[0]));
+    status.setStatusText(3, "Coldest Number: " + std::to_string(hot[9]));
+}
+
+} // namespace quor3

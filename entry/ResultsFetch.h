@@ -1,0 +1,73 @@
+#pragma once
+
+#include "engine/NewResults.h"
+
+#include <QFileSystemWatcher>
+#include <QFutureWatcher>
+#include <QObject>
+#include <QTimer>
+
+#include <atomic>
+#include <memory>
+
+class QLabel;
+class QMainWindow;
+class QShortcut;
+
+// File > Get New Results and the check when a database opens: the source is
+// fetched and read off the GUI thread, the new draws are stored on it (the
+// store is quick, and no other change of the database can come between).
+// The status bar shows the address and the progress; Escape cancels. It also
+// watches the open database, so that a change by another process (the daily
+// timer, the command line, a second copy of the program) shows in the status
+// bar within a second.
+class ResultsFetch : public QObject
+{
+    Q_OBJECT
+  public:
+    explicit ResultsFetch(QMainWindow* window);
+    ~ResultsFetch() override;
+
+    // F5: a database without a source, or a failure, is reported in a message.
+    void fetchNow();
+    // After a database opened: watches it, and fetches when its source says
+    // so; a failure shows in the status bar only.
+    void databaseOpened();
+    void databaseClosed();
+    void cancel();
+    bool running() const { return future_.isRunning(); }
+    QLabel* statusLabel() const { return label_; }
+
+  signals:
+    void finished();
+    // Another process changed the open database; the status bar shows it.
+    void databaseChangedOnDisk();
+
+  private:
+    struct Result {
+        quor3::FetchedResults fetched;
+        QString failure;
+        bool cancelled = false;
+    };
+    void start(bool quiet);
+    void store();
+    void watch();
+    void noticeChange();
+    void showStatus(const QString& text);
+
+    QMainWindow* window_;
+    QLabel* label_;
+    QShortcut* escape_;
+    QFutureWatcher<Result> future_;
+    std::shared_ptr<std::atomic<bool>> cancel_;
+    // What the running fetch is for: the database may be closed meanwhile.
+    std::filesystem::path folder_;
+    std::string databaseName_;
+    quor3::ResultsSource source_;
+    bool quiet_ = false;
+    bool startWhenDone_ = false;
+
+    QFileSystemWatcher watcher_;
+    QTimer settle_;
+    QString stamp_; // size, time and file of the database when last shown
+};

@@ -1,0 +1,267 @@
+#include "entry/ResultsSourceWindow.h"
+
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+#include "engine/Fetch.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/WindowKit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace
+{
+
+const char* const Title = "Results Source";
+constexpr int NewestShown = 3;
+
+} // namespace
+
+ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("ResultsSourceWindow");
+    const Session& session = Session::instance();
+    setWindowTitle(QString(Title) + " - " + session.databaseNameText());
+    setFont(arialFont(13));
+
+    auto* addressLabel =
+        new QLabel("&Address of the results file (https://, http://, or a file on this computer):", this);
+    addressLabel->setWordWrap(true);
+    addressEdit = new QLineEdit(this);
+    addressEdit->setObjectName("addressEdit");
+    addressEdit->setPlaceholderText("https://example.com/pick3.csv");
+    addressLabel->setBuddy(addressEdit);
+    browseButton = new QPushButton("&Browse...", this);
+    browseButton->setObjectName("browseButton");
+    tryButton = new QPushButton("&Try", this);
+    tryButton->setObjectName("tryButton");
+    tryButton->setDefault(true);
+
+    trialLabel = new QLabel("Try the address to see the draws it holds.", this);
+    trialLabel->setObjectName("trialLabel");
+    trialLabel->setWordWrap(true);
+    trialLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    drawLabel = new QLabel("&Draw:", this);
+    drawChoice = new QComboBox(this);
+    drawChoice->setObjectName("drawChoice");
+    drawChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    drawLabel->setBuddy(drawChoice);
+    auto* newestLabel = new QLabel("Newest draws in the file:", this);
+    newestList = new QListWidget(this);
+    newestList->setObjectName("newestList");
+    newestList->setFont(courierFont(13));
+    newestList->setFocusPolicy(Qt::NoFocus);
+    newestList->setSelectionMode(QAbstractItemView::NoSelection);
+    newestList->setFixedHeight((NewestShown + 1) * (newestList->fontMetrics().height() + 2) + 6);
+    checkAtOpenBox = new QCheckBox("&Check for new results when this database opens", this);
+    checkAtOpenBox->setObjectName("checkAtOpenBox");
+    checkAtOpenBox->setChecked(true);
+    saveButton = new QPushButton("&Save", this);
+    saveButton->setObjectName("saveButton");
+    saveButton->setEnabled(false);
+    QPushButton* closeButton = addCloseButton(this);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(addressLabel);
+    auto* addressRow = new QHBoxLayout;
+    addressRow->addWidget(addressEdit, 1);
+    addressRow->addWidget(browseButton);
+    addressRow->addWidget(tryButton);
+    layout->addLayout(addressRow);
+    layout->addWidget(trialLabel);
+    auto* drawRow = new QHBoxLayout;
+    drawRow->addWidget(drawLabel);
+    drawRow->addWidget(drawChoice);
+    drawRow->addStretch(1);
+    layout->addLayout(drawRow);
+    layout->addWidget(newestLabel);
+    layout->addWidget(newestList);
+    layout->addWidget(checkAtOpenBox);
+    layout->addStretch(1);
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(saveButton);
+    buttonRow->addWidget(closeButton);
+    layout->addLayout(buttonRow);
+    resize(620, sizeHint().height());
+
+    runGuarded(
+        this, [this, &session] { saved_ = quor3::readResultsSource(quor3::settingsFilePath(), session.databaseName); });
+    if (saved_) {
+        addressEdit->setText(QString::fromStdString(saved_->address));
+        checkAtOpenBox->setChecked(saved_->checkAtOpen);
+        if (!saved_->drawName.empty())
+            drawChoice->addItem(QString::fromStdString(saved_->drawName));
+    }
+    drawLabel->setEnabled(drawChoice->count() > 0);
+    drawChoice->setEnabled(drawChoice->count() > 0);
+
+    connect(tryButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { tryAddress(); }); });
+    connect(browseButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { chooseFile(); }); });
+    connect(addressEdit, &QLineEdit::textChanged, this, [this] {
+        tryButton->setDefault(true);
+        updateSave();
+    });
+    connect(drawChoice, &QComboBox::currentIndexChanged, this,
+            [this] { runGuarded(this, [this] { showChosenDraw(); }); });
+    connect(checkAtOpenBox, &QCheckBox::toggled, this, [this] { updateSave(); });
+    connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
+    connect(&trial_, &QFutureWatcher<Trial>::finished, this, [this] { runGuarded(this, [this] { showTrial(); }); });
+
+    Help::bindF1(this, "import");
+    pinFontsInPixels(this);
+    updateSave();
+    addressEdit->setFocus();
+}
+
+ResultsSourceWindow::~ResultsSourceWindow()
+{
+    if (cancel_)
+        cancel_->store(true);
+    trial_.waitForFinished();
+}
+
+void ResultsSourceWindow::chooseFile()
+{
+    Dialogs::OpenOptions options;
+    options.title = "Choose a Results File";
+    options.filter = "Results files (*.csv *.txt *.tsv *.json);;All files (*)";
+    options.initialFolder = QString::fromStdString(Session::instance().folder.string());
+    const QString chosen = Dialogs::openFile(this, options);
+    if (chosen.isEmpty())
+        return;
+    addressEdit->setText(QDir::toNativeSeparators(chosen));
+    tryAddress();
+}
+
+void ResultsSourceWindow::tryAddress()
+{
+    if (trying())
+        return;
+    const std::string address = addressEdit->text().trimmed().toStdString();
+    if (address.empty()) {
+        trialLabel->setText("Type the address of the results file first.");
+        return;
+    }
+    cancel_ = std::make_shared<std::atomic<bool>>(false);
+    trialLabel->setText("Trying " + QString::fromStdString(address) + "...");
+    tryButton->setEnabled(false);
+    trial_.setFuture(QtConcurrent::run([address, cancel = cancel_]() {
+        Trial trial;
+        try {
+            quor3::FetchOptions options;
+            options.cancel = cancel.get();
+            trial.scan = quor3::importDraws(quor3::fetchFile(address, options).body);
+        } catch (const std::exception& e) {
+            trial.failure = QString::fromUtf8(e.what());
+        }
+        return trial;
+    }));
+    triedAddress_ = QString::fromStdString(address);
+}
+
+void ResultsSourceWindow::showTrial()
+{
+    tryButton->setEnabled(true);
+    // The report may wrap to more lines than the window had room for.
+    const auto grow = qScopeGuard([this] {
+        if (height() < sizeHint().height())
+            resize(width(), sizeHint().height());
+    });
+    const Trial trial = trial_.result();
+    const QString before = drawChoice->currentText();
+    {
+        const QSignalBlocker quiet(drawChoice);
+        drawChoice->clear();
+    }
+    newestList->clear();
+    scan_ = {};
+    if (!trial.failure.isEmpty()) {
+        trialLabel->setText(trial.failure);
+        triedAddress_.clear();
+        chosenHasDraws_ = false;
+        updateSave();
+        return;
+    }
+    scan_ = trial.scan;
+    if (scan_.draws.empty()) {
+        trialLabel->setText(triedAddress_ + " holds no draw that Quor 3 can read.");
+        triedAddress_.clear();
+        chosenHasDraws_ = false;
+        updateSave();
+        return;
+    }
+    trialLabel->setText(
+        QString("%1 draws found. Layout: %2.").arg(scan_.draws.size()).arg(QString::fromStdString(scan_.layout)));
+    {
+        const QSignalBlocker quiet(drawChoice);
+        for (const std::string& name : scan_.drawNames)
+            drawChoice->addItem(QString::fromStdString(name));
+        const int kept = drawChoice->findText(before, Qt::MatchFixedString);
+        if (kept >= 0)
+            drawChoice->setCurrentIndex(kept);
+    }
+    drawLabel->setEnabled(drawChoice->count() > 0);
+    drawChoice->setEnabled(drawChoice->count() > 0);
+    showChosenDraw();
+    saveButton->setDefault(saveButton->isEnabled());
+}
+
+QString ResultsSourceWindow::chosenDrawName() const
+{
+    return drawChoice->count() > 0 ? drawChoice->currentText() : QString();
+}
+
+void ResultsSourceWindow::showChosenDraw()
+{
+    newestList->clear();
+    chosenHasDraws_ = false;
+    if (!scan_.draws.empty()) {
+        const quor3::ChosenDraws chosen = quor3::chooseDraw(scan_, chosenDrawName().toStdString());
+        chosenHasDraws_ = !chosen.draws.empty();
+        const std::size_t n = chosen.draws.size();
+        for (std::size_t i = n; i > 0 && i + NewestShown > n; --i)
+            newestList->addItem(QString::fromStdString(quor3::entryLine(chosen.draws[i - 1])));
+    }
+    updateSave();
+}
+
+void ResultsSourceWindow::updateSave()
+{
+    const QString address = addressEdit->text().trimmed();
+    const bool tried = !address.isEmpty() && address == triedAddress_ && !trying() && chosenHasDraws_;
+    // A saved source may keep its address untried, to change only when it is checked.
+    const bool unchanged = saved_ && address == QString::fromStdString(saved_->address) &&
+                           chosenDrawName() == QString::fromStdString(saved_->drawName);
+    saveButton->setEnabled(tried || (unchanged && !address.isEmpty()));
+}
+
+void ResultsSourceWindow::save()
+{
+    const Session& session = Session::instance();
+    quor3::ResultsSource source = saved_.value_or(quor3::ResultsSource{});
+    const std::string address = addressEdit->text().trimmed().toStdString();
+    const std::string drawName = chosenDrawName().toStdString();
+    if (address != source.address || drawName != source.drawName) {
+        // The validators describe the old file.
+        source.etag.clear();
+        source.lastModified.clear();
+    }
+    source.address = address;
+    source.drawName = drawName;
+    source.checkAtOpen = checkAtOpenBox->isChecked();
+    quor3::writeResultsSource(quor3::settingsFilePath(), session.databaseName, source);
+    accept();
+}

@@ -1,0 +1,97 @@
+#include "GuiTestSupport.h"
+
+#include "engine/FileIo.h"
+#include "engine/ResultsSource.h"
+#include "entry/ResultsSourceWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+class ResultsSourceWindowTest : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<GuiTestEnvironment> env;
+
+    QString resultsFile() const
+    {
+        std::string text = "Date,Draw,Digits\n";
+        for (int day = 1; day <= 9; ++day) {
+            const std::string date = "12/" + std::to_string(day) + "/2026,";
+            text += date + "Midday," + std::to_string(day) + "01\n";
+            text += date + "Evening," + std::to_string(day) + "02\n";
+        }
+        const auto path = env->dataPath() / "p3.csv";
+        quor3::writeWholeFile(path, text);
+        return QString::fromStdString(path.string());
+    }
+
+  private slots:
+    void init()
+    {
+        env = std::make_unique<GuiTestEnvironment>();
+        env->writeDatabase("ga.c3d", 5);
+        env->openDatabase("ga.c3d");
+    }
+    void cleanup() { env.reset(); }
+
+    void aTrialShowsTheDrawsFoundAndSavesTheChosenOne()
+    {
+        ResultsSourceWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* address = child<QLineEdit>(&window, "addressEdit");
+        auto* save = child<QPushButton>(&window, "saveButton");
+        QVERIFY(address->hasFocus());
+        QVERIFY(!save->isEnabled());
+        QTest::keyClicks(address, resultsFile());
+        QTest::keyClick(address, Qt::Key_Return); // Try is the default button
+        QTRY_VERIFY(child<QLabel>(&window, "trialLabel")->text().contains("Layout: "));
+
+        auto* draw = child<QComboBox>(&window, "drawChoice");
+        QCOMPARE(draw->count(), 2);
+        QCOMPARE(draw->currentText(), QString("Midday"));
+        auto* newest = child<QListWidget>(&window, "newestList");
+        QCOMPARE(newest->count(), 3);
+        QVERIFY(newest->item(0)->text().startsWith("12/9/2026"));
+        QVERIFY(newest->item(0)->text().endsWith("1"));
+        draw->setFocus();
+        QTest::keyClick(draw, Qt::Key_Down);
+        QCOMPARE(draw->currentText(), QString("Evening"));
+        QVERIFY(newest->item(2)->text().startsWith("12/7/2026"));
+        QVERIFY(newest->item(2)->text().endsWith("2"));
+
+        QVERIFY(child<QCheckBox>(&window, "checkAtOpenBox")->isChecked());
+        QVERIFY(save->isEnabled());
+        QTest::mouseClick(save, Qt::LeftButton);
+        const auto source = quor3::readResultsSource(quor3::settingsFilePath(), "ga.c3d");
+        QVERIFY(source);
+        QCOMPARE(QString::fromStdString(source->address), resultsFile());
+        QCOMPARE(source->drawName, std::string("Evening"));
+        QVERIFY(source->checkAtOpen);
+        QCOMPARE(window.result(), int(QDialog::Accepted));
+    }
+
+    void aFailedTrialSaysWhyAndCannotBeSaved()
+    {
+        ResultsSourceWindow window;
+        window.show();
+        auto* address = child<QLineEdit>(&window, "addressEdit");
+        QTest::keyClicks(address, env->dataFolder() + "/missing.csv");
+        QTest::mouseClick(child<QPushButton>(&window, "tryButton"), Qt::LeftButton);
+        QTRY_VERIFY(child<QLabel>(&window, "trialLabel")->text().startsWith("Cannot fetch"));
+        QVERIFY(child<QLabel>(&window, "trialLabel")->text().contains("missing.csv"));
+        QVERIFY(!child<QPushButton>(&window, "saveButton")->isEnabled());
+        QVERIFY(!quor3::fileExists(quor3::settingsFilePath()));
+    }
+};
+
+QTEST_MAIN(ResultsSourceWindowTest)
+#include "ResultsSourceWindowTest.moc"
