@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <algorithm>
 #include <cctype>
@@ -355,7 +356,7 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup)
     fs::path current;
     if (fileExists(database))
         current = backupDatabase(database, backupReason::Restore, source);
-    replaceFileAtomically(database, bytes);
+    replaceThroughHistory(database, bytes);
     return current;
 }
 
@@ -368,6 +369,7 @@ void undoEntry(const StoredEntry& entry)
     if (count != entry.totalDraws || count == 0 ||
         !sameDraw(decodeDraw(bytes.data() + (count - 1) * DrawRecordSize), entry.draw))
         throwIoError(database, "undo the last entry of", "the database has changed since that entry");
+    const HistoryEdit edit = HistoryEdit::removing(database, entry.draw);
     if (!entry.backup.empty()) {
         restoreBackup(database, entry.backup);
         return;
@@ -376,11 +378,10 @@ void undoEntry(const StoredEntry& entry)
     backupDatabase(database, backupReason::Undo);
     if (count == 1) {
         // The entry made the file: without it there is no database, as before.
-        if (::unlink(database.c_str()) != 0)
-            throwIoError(database, "remove");
+        removeThroughHistory(database);
         return;
     }
-    replaceFileAtomically(database, bytes.substr(0, static_cast<std::size_t>(count - 1) * DrawRecordSize));
+    replaceThroughHistory(database, bytes.substr(0, static_cast<std::size_t>(count - 1) * DrawRecordSize));
 }
 
 } // namespace quor3

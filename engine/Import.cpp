@@ -5,6 +5,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <nlohmann/json.hpp>
 
@@ -1817,6 +1818,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     const bool exists = fileExists(database);
     const std::string before = exists ? readWholeFile(database) : std::string();
     outcome.plan = planImport(decodeDraws(before), incoming, mode);
+    keepInHistory(database, incoming);
     const std::string after = encodeDraws(outcome.plan.draws);
     if (exists && after == before)
         return outcome;
@@ -1825,7 +1827,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     checkChangeable(database, "replace");
     if (exists)
         outcome.backup = backupDatabase(database, backupReason::Import);
-    replaceFileAtomically(database, after);
+    replaceThroughHistory(database, after);
     outcome.changed = true;
     return outcome;
 }

@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <algorithm>
 #include <string_view>
@@ -157,6 +158,7 @@ bool openDatabase(const fs::path& folder, const std::string& databaseName, Statu
         status.setStatusText(3, "Coldest Number: ");
         return false;
     }
+    ensureHistory(folder / databaseName);
     rebuildStatistics(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
     return true;
 }

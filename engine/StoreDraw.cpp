@@ -6,6 +6,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <cstring>
 #include <unistd.h>
@@ -21,7 +22,7 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     DrawRecord stored = draw;
     stored.Reserved = {};
     if (!fileExists(database)) {
-        appendDraw(database, stored);
+        appendThroughHistory(database, stored);
         result.totalDraws = 1;
         return result;
     }
@@ -37,12 +38,12 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         for (auto& record : kept)
             record.Reserved = {};
         kept.push_back(stored);
-        replaceFileAtomically(database, encodeDraws(kept));
+        replaceThroughHistory(database, encodeDraws(kept));
         result.totalDraws = static_cast<long long>(kept.size());
         result.cutBack = true;
         return result;
     }
-    appendDraw(database, stored);
+    appendThroughHistory(database, stored);
     result.totalDraws = n + 1;
     return result;
 }
@@ -96,8 +97,10 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
         backupReason::correction(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]).DrawDate));
     DrawRecord corrected = record;
     corrected.Reserved = {};
+    const HistoryEdit edit = HistoryEdit::replacing(
+        database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]), corrected);
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
-    replaceFileAtomically(database, bytes);
+    replaceThroughHistory(database, bytes);
     return backup;
 }
 
@@ -110,15 +113,17 @@ DeleteResult deleteDraw(const fs::path& folder, const std::string& databaseName,
     checkChangeable(database, "replace");
     DeleteResult result;
     result.backup = backupDatabase(database, backupReason::deletion(expected.DrawDate));
+    // A deliberate delete takes the wrong draw out of the full history too, as undo does.
+    const HistoryEdit edit =
+        HistoryEdit::removing(database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]));
     bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
     bytes.erase(static_cast<std::size_t>(index) * DrawRecordSize, DrawRecordSize);
     result.totalDraws = static_cast<long long>(bytes.size() / DrawRecordSize);
     if (bytes.empty()) {
-        if (::unlink(database.c_str()) != 0)
-            throwIoError(database, "remove");
+        removeThroughHistory(database);
         return result;
     }
-    replaceFileAtomically(database, bytes);
+    replaceThroughHistory(database, bytes);
     return result;
 }
 

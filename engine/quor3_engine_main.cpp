@@ -9,6 +9,7 @@
 #include "engine/Export.h"
 #include "engine/Fairness.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 #include "engine/Import.h"
 #include "engine/NewResults.h"
 #include "engine/Rebuild.h"
@@ -42,22 +43,29 @@ const char* const usage = "Usage:\n"
                           "      merges them into PATH by date (or replaces its draws), keeps the\n"
                           "      newest 731, rebuilds, and prints what it stored and skipped. NAME\n"
                           "      chooses the draw (Midday, Evening, ...) of a file that holds several.\n"
-                          "  quor3-engine export PATH [FILE]\n"
+                          "  quor3-engine export PATH [FILE] [--all]\n"
                           "      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to\n"
-                          "      the standard output.\n"
+                          "      the standard output. With --all: the full history (every draw the\n"
+                          "      database has ever held), in the same form.\n"
+                          "  quor3-engine history PATH [--start-over]\n"
+                          "      Prints the count and the first and last dates of the working\n"
+                          "      database and of its full history (PATH.sqlite). --start-over moves\n"
+                          "      the full history (a damaged one) to the backups and makes a new one\n"
+                          "      from the database and its backups.\n"
                           "  quor3-engine backups PATH\n"
                           "      Lists the backups of PATH, newest first, with the local time each\n"
                           "      was taken and why.\n"
                           "  quor3-engine restore PATH BACKUP\n"
                           "      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.\n"
-                          "  quor3-engine backtest PATH [--from K] [--seed S] [--json]\n"
+                          "  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]\n"
                           "      Compares every draw from index K (1 by default, the second draw) on\n"
                           "      with the 33 choices a rebuild of the draws before it makes (odd/even\n"
                           "      digits from seed S, 1 by default) and with plays picked at random.\n"
                           "      Writes nothing.\n"
-                          "  quor3-engine fairness PATH [--json]\n"
+                          "  quor3-engine fairness PATH [--json] [--all]\n"
                           "      Tests whether the draws look like fair random digits: each position,\n"
                           "      all positions, digit sums, patterns and repeats. Writes nothing.\n"
+                          "      With --all, backtest and fairness use the full history.\n"
                           "  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]\n"
                           "      Fetches the results file of PATH's source (http, https or a local\n"
                           "      file; --from sets and saves the source) and adds the draws newer than\n"
@@ -69,9 +77,11 @@ const char* const usage = "Usage:\n"
                           "  quor3-engine --help | --version\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
-                          "file name, cut to 25 characters. Exit status: 0 on success, 1 on failure,\n"
-                          "2 on wrong usage, 3 when a change is stored but the statistics could not\n"
-                          "be updated (Quor 3 updates them the next time it opens the database).\n";
+                          "file name, cut to 25 characters. A database without a full history gets\n"
+                          "one at first use, from its file and its backups. Exit status: 0 on\n"
+                          "success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the\n"
+                          "statistics could not be updated (Quor 3 updates them the next time it\n"
+                          "opens the database).\n";
 
 class PrintedStatus : public quor3::StatusSink
 {
@@ -94,13 +104,16 @@ struct Location {
     std::string name;
 };
 
-Location locate(const std::string& path)
+Location locate(const std::string& path, bool seedHistory = true)
 {
     quor3::fs::path p(path);
     Location where;
     where.folder = p.has_parent_path() ? p.parent_path() : quor3::fs::path(".");
     where.name = quor3::databaseNameFor(p);
     quor3::refuseReservedDatabaseName(where.folder, where.name);
+    // Every draw the database has held is kept from its first use on.
+    if (seedHistory && quor3::fileExists(where.folder / where.name))
+        quor3::ensureHistory(where.folder / where.name);
     return where;
 }
 
@@ -136,6 +149,64 @@ int parseDigit(const std::string& text)
     if (d < 0 || d > 9)
         throw quor3::Error(quor3::Error::Kind::Conversion, "'" + text + "' is not a digit from 0 to 9");
     return d;
+}
+
+std::string countAndDates(long long draws, double first, double last)
+{
+    std::string text = std::to_string(draws) + (draws == 1 ? " draw" : " draws");
+    if (draws > 0)
+        text += ", " + quor3::monthDayYear(first) + " to " + quor3::monthDayYear(last);
+    return text;
+}
+
+// history, and export --all; -1 for any other command line.
+int runHistoryCommand(const std::vector<std::string>& args)
+{
+    const std::string& command = args[0];
+    if (command == "history" && args.size() == 3 && args[2] == "--start-over") {
+        // A damaged history stops every command that names its database: it
+        // goes to the backups, and a new one is seeded.
+        const Location where = locate(args[1], false);
+        const quor3::fs::path database = where.folder / where.name;
+        const quor3::fs::path kept = quor3::retireHistory(database);
+        quor3::ensureHistory(database);
+        if (!kept.empty())
+            std::cout << "The full history as it was is kept in " << quor3::BackupFolderName << "/"
+                      << kept.filename().string() << ".\n";
+    }
+    if (command == "history" && (args.size() == 2 || (args.size() == 3 && args[2] == "--start-over"))) {
+        const Location where = locate(args[1]);
+        const quor3::fs::path database = where.folder / where.name;
+        std::vector<quor3::DrawRecord> working;
+        {
+            const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Shared);
+            working = quor3::readDraws(database);
+        }
+        const quor3::HistorySummary full = quor3::summarizeHistory(database);
+        std::cout << "Working database: "
+                  << countAndDates(static_cast<long long>(working.size()),
+                                   working.empty() ? 0.0 : working.front().DrawDate,
+                                   working.empty() ? 0.0 : working.back().DrawDate)
+                  << '\n'
+                  << "Full history: " << countAndDates(full.draws, full.firstDate, full.lastDate) << " (in "
+                  << quor3::historyFileFor(database).filename().string() << ")\n";
+        return 0;
+    }
+    if (command == "export" && (args.size() == 3 || args.size() == 4) && args.back() == "--all") {
+        const Location where = locate(args[1]);
+        const std::vector<quor3::DrawRecord> draws = quor3::readHistory(where.folder / where.name);
+        const std::string csv = quor3::exportCsv(draws);
+        if (args.size() == 4) {
+            quor3::refuseExportTarget(where.folder / where.name, args[2]);
+            quor3::writeWholeFile(args[2], csv);
+            std::cout << "Exported the full history, " << draws.size() << (draws.size() == 1 ? " draw" : " draws")
+                      << ", to " << args[2] << ".\n";
+        } else {
+            std::cout << csv;
+        }
+        return 0;
+    }
+    return -1;
 }
 
 // import, export, backups and restore; -1 for any other command line.
@@ -227,9 +298,12 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     long long from = 1;
     std::uint32_t seed = quor3::DefaultBacktestSeed;
     bool json = false;
+    bool all = false;
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--json") {
             json = true;
+        } else if (args[i] == "--all") {
+            all = true;
         } else if (command == "backtest" && (args[i] == "--from" || args[i] == "--seed") && i + 1 < args.size()) {
             const int value = quor3::toInt(args[i + 1]);
             if (value < (args[i] == "--from" ? 1 : 0))
@@ -245,7 +319,9 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     }
     const Location where = locate(args[1]);
     std::vector<quor3::DrawRecord> draws;
-    {
+    if (all) {
+        draws = quor3::readHistory(where.folder / where.name);
+    } else {
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Shared);
         draws = quor3::readDraws(where.folder / where.name);
     }
@@ -379,10 +455,15 @@ int run(const std::vector<std::string>& args)
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
         const int done = rebuildAndPrint(where, quor3::FirstPanels::None, status);
         if (!stored.backup.empty())
-            std::cout << "The older draws are kept in " << quor3::BackupFolderName << "/"
+            std::cout << "The database was full: it keeps its newest " << quor3::DrawsKeptWhenFull
+                      << " draws and the new one; every draw stays in its full history, "
+                      << quor3::historyFileFor(where.folder / where.name).filename().string() << ".\n"
+                      << "The older draws are kept in " << quor3::BackupFolderName << "/"
                       << stored.backup.filename().string() << ".\n";
         return done;
     }
+    if (const int done = runHistoryCommand(args); done >= 0)
+        return done;
     if (const int done = runDataCommand(args); done >= 0)
         return done;
     if (const int done = runStatisticsCommand(args); done >= 0)

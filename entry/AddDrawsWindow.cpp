@@ -5,6 +5,7 @@
 #include "engine/DrawRecord.h"
 #include "engine/EntryDates.h"
 #include "engine/Errors.h"
+#include "engine/History.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
@@ -27,6 +28,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSpinBox>
@@ -491,6 +493,26 @@ std::vector<quor3::WinnerMatch> AddDrawsWindow::checkWinners(int a, int b, int c
     return matches;
 }
 
+bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
+{
+    if (!quor3::fileExists(database))
+        return true;
+    const long long held = quor3::countDraws(database);
+    if (held < quor3::MaxDraws)
+        return true;
+    // The new draw joins the full history; the count said is the one after it.
+    const long long kept = quor3::summarizeHistory(database).draws + 1;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString text = QString("This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in "
+                                 "it for the reports; every draw stays in the full history (%3 draws) and in a "
+                                 "backup. Store it?")
+                             .arg(english.toString(held))
+                             .arg(quor3::DrawsKeptWhenFull)
+                             .arg(english.toString(kept));
+    return Dialogs::ask(this, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                        QMessageBox::Question, QMessageBox::Yes) == QMessageBox::Yes;
+}
+
 void AddDrawsWindow::enterDraw()
 {
     // Closing a match message activates this window again: the entry goes on
@@ -534,6 +556,9 @@ void AddDrawsWindow::enterDraw()
         // The store and the rebuild are one change of the folder. The match
         // check above locks each of its reads and log lines itself: it waits
         // for the user at every match, and must not keep others out meanwhile.
+        // Asked before the lock is taken: the question waits for the user.
+        if (!cutBackAgreed(session.databasePath()))
+            return;
         quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
         // Add > Undo Last Entry takes it back; a cut-back names its backup in the status bar.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 #include "engine/Dates.h"
 #include "engine/Winners.h"
 #include "platform/Activation.h"
@@ -68,6 +70,9 @@ class AddDrawsWindow : public QDialog
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Before an entry cuts a full database back, the user is asked; false
+    // when the entry is not to be stored.
+    bool cutBackAgreed(const std::filesystem::path& database);
     void toggleNotify();
     // Another process changed the database: a new last draw moves the
     // proposed date on; the digits typed stay.

@@ -3,6 +3,7 @@
 #include "engine/Backups.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
+#include "engine/History.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -67,6 +68,8 @@ bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name
     quor3::DatabaseLock lock(folder, name.toStdString(), quor3::DatabaseLock::Exclusive);
     if (!link)
         quor3::backupDatabase(file, quor3::backupReason::Delete);
+    // Its full history goes to the backups too: a new database of that name starts its own.
+    quor3::retireHistory(file);
     return ::unlink(file.c_str()) == 0;
 }
 

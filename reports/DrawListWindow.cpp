@@ -2,6 +2,8 @@
 #include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
+#include "engine/Errors.h"
+#include "engine/History.h"
 #include "engine/Reports.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -9,6 +11,7 @@
 
 #include <QEvent>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 
 DrawListWindow::DrawListWindow(QWidget* owner) : QDialog(owner)
@@ -19,6 +22,29 @@ DrawListWindow::DrawListWindow(QWidget* owner) : QDialog(owner)
     closeButton = addCloseButton(this, QRect(258, 226, 89, 29));
     Help::bindF1(this, "dis");
 }
+
+namespace
+{
+
+// The list shows the working database; the title says when the full history
+// holds more. A history that cannot be read leaves the plain title: its error
+// comes with the next change of the database.
+QString titleFor(long long shown, const std::filesystem::path& database)
+{
+    const QString title = "Winning Lotto Entries";
+    try {
+        const long long all = quor3::summarizeHistory(database).draws;
+        if (all > shown) {
+            const QLocale english(QLocale::English, QLocale::UnitedStates);
+            return title + QString(": %1 of %2 draws; the rest are in the full history")
+                               .arg(english.toString(shown), english.toString(all));
+        }
+    } catch (const quor3::Error&) {
+    }
+    return title;
+}
+
+} // namespace
 
 bool DrawListWindow::event(QEvent* e)
 {
@@ -33,6 +59,8 @@ void DrawListWindow::refresh()
         if (!session.databaseExists())
             return;
         entryList->clear();
-        reports::showEntryLines(entryList, quor3::displayLines(quor3::readDraws(session.databasePath())));
+        const std::vector<quor3::DrawRecord> draws = quor3::readDraws(session.databasePath());
+        reports::showEntryLines(entryList, quor3::displayLines(draws));
+        setWindowTitle(titleFor(static_cast<long long>(draws.size()), session.databasePath()));
     });
 }

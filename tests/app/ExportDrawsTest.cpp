@@ -2,6 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 #include "entry/ImportWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Session.h"
@@ -74,6 +75,30 @@ class ExportDrawsTest : public QObject
         Dialogs::clearShown();
         window->findChild<QAction*>("ExportDraws1")->trigger();
         QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    void theFullHistoryIsOfferedWhenItHoldsMore()
+    {
+        env->writeDatabase("ga.c3d", {{3, 0, 7, 2002, 1, 1}});
+        open("ga.c3d");
+        quor3::DrawRecord older;
+        older.DrawDate = 37256; // 12/31/2001
+        older.Digit1 = 9;
+        quor3::keepInHistory(data("ga.c3d"), {older});
+        Dialogs::clearShown();
+        Dialogs::queueButton(QMessageBox::Yes);
+        Dialogs::queueFile(dataFile("all.csv"));
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QCOMPARE(quor3::readWholeFile(data("all.csv")),
+                 std::string("date,digit1,digit2,digit3\n2001-12-31,9,0,0\n2002-01-01,3,0,7\n"));
+        QCOMPARE(Dialogs::shown()[0].text,
+                 QString("Export the full history (2 draws)?\n\nNo exports the working database (1 draw)."));
+
+        Dialogs::queueButton(QMessageBox::No);
+        Dialogs::queueFile(dataFile("working.csv"));
+        window->findChild<QAction*>("ExportDraws1")->trigger();
+        QCOMPARE(quor3::readWholeFile(data("working.csv")),
+                 std::string("date,digit1,digit2,digit3\n2002-01-01,3,0,7\n"));
     }
 
     void theSaveDialogProposesTheDatabaseNameWithCsv()

@@ -112,6 +112,7 @@ class UndoTest : public QObject
         env->writeDatabase("ga.c3d", 731);
         const std::string full = quor3::readWholeFile(data("ga.c3d"));
         open("ga.c3d");
+        Dialogs::queueButton(QMessageBox::Yes); // the cut-back's question
         enter(1, 2, 3);
         QCOMPARE(quor3::countDraws(data("ga.c3d")), 91LL);
         const auto backups = quor3::listBackups(data("ga.c3d"));
@@ -144,6 +145,7 @@ class UndoTest : public QObject
         env->writeDatabase("ga.c3d", 731);
         env->writeDatabase("other.c3d", 5);
         open("ga.c3d");
+        Dialogs::queueButton(QMessageBox::Yes); // the cut-back's question
         enter(1, 2, 3);
         QVERIFY(window->statusText(4).startsWith("Older draws kept in backups/"));
         if (then == "undo") {

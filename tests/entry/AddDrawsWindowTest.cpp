@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 #include "entry/AddDrawsWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -300,9 +301,21 @@ class AddrecTest : public QObject
         throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 2, 5, 8);
         const CivilDate date = w.calendarDate();
+        // Declined, nothing is stored; agreed, the cut-back goes ahead.
+        Dialogs::clearShown();
+        Dialogs::queueButton(QMessageBox::No);
+        throughGuard(&w, [&] { w.enterDraw(); });
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QCOMPARE(Dialogs::shown()[0].text,
+                 QString("This database holds 731 draws, its limit. Storing this draw keeps the newest 90 in it for "
+                         "the reports; every draw stays in the full history (732 draws) and in a backup. Store it?"));
+        QCOMPARE(Dialogs::shown()[0].defaultButton, QMessageBox::Yes);
+        Dialogs::queueButton(QMessageBox::Yes);
         throughGuard(&w, [&] { w.enterDraw(); });
         const auto draws = quor3::readDraws(inData("ga.c3d"));
         QCOMPARE(draws.size(), std::size_t(91));
+        QCOMPARE(quor3::summarizeHistory(inData("ga.c3d")).draws, 732LL);
         for (int i = 0; i < 90; ++i) {
             QCOMPARE(draws[i].DrawDate, old[641 + i].DrawDate);
             QCOMPARE(draws[i].Digit3, old[641 + i].Digit3);
@@ -339,9 +352,10 @@ class AddrecTest : public QObject
         AddDrawsWindow w;
         throughGuard(&w, [&] { w.refresh(); });
         quor3::setRenameFunctionForTesting(&failingRename);
+        Dialogs::queueButton(QMessageBox::Yes); // the cut-back's question
         click(w, "Button1");
-        QCOMPARE(Dialogs::shown().size(), 1);
-        QVERIFY(Dialogs::shown().first().text.contains("ga.c3d"));
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QVERIFY(Dialogs::shown().last().text.contains("ga.c3d"));
         QCOMPARE(readFileText(inData("ga.c3d")), before);
         QVERIFY(!quor3::fileExists(inData("temp.dat")));
         QCOMPARE(panels.value(0), total);

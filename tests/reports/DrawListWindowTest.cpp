@@ -1,6 +1,7 @@
 #include "GuiTestSupport.h"
 
 #include "engine/FileIo.h"
+#include "engine/History.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
 #include "reports/DrawListWindow.h"
@@ -42,6 +43,22 @@ class DrawListTest : public QObject
         QCOMPARE(list->currentRow(), -1);
         QVERIFY(list->selectedItems().isEmpty());
         QCOMPARE(list->selectionMode(), QAbstractItemView::SingleSelection);
+    }
+
+    void theTitleSaysWhenTheFullHistoryHoldsMore()
+    {
+        env->writeDatabase("d.c3d", 3);
+        env->openDatabase("d.c3d");
+        DrawListWindow w;
+        w.refresh();
+        QCOMPARE(w.windowTitle(), QString("Winning Lotto Entries"));
+        std::vector<quor3::DrawRecord> older(2342);
+        for (std::size_t i = 0; i < older.size(); ++i)
+            older[i].DrawDate = 30000 + static_cast<double>(i);
+        quor3::keepInHistory(env->dataPath() / "d.c3d", older);
+        w.refresh();
+        QCOMPARE(w.windowTitle(), QString("Winning Lotto Entries: 3 of 2,345 draws; the rest are in the full history"));
+        QCOMPARE(child<QListWidget>(&w, "ListBox1")->count(), 3);
     }
 
     void anEmptyDatabaseFileGivesAnEmptyList()

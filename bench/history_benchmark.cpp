@@ -1,0 +1,118 @@
+// Importing a results file of 100,000 draws into a database and its full
+// history beside its floor, the same import into the working file alone (read
+// the file, merge its draws by date, keep the newest 731, write the file): the
+// full history may cost at most three times the floor. The ratio of the median
+// times is printed at the end.
+
+#include "engine/Export.h"
+#include "engine/FileIo.h"
+#include "engine/History.h"
+#include "engine/Import.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <random>
+#include <unistd.h>
+
+namespace
+{
+
+constexpr int Draws = 100000;
+
+std::string resultsFile()
+{
+    std::mt19937 generator(2002);
+    std::vector<quor3::DrawRecord> draws(Draws);
+    for (int i = 0; i < Draws; ++i) {
+        // Two draws a day, as many games have.
+        draws[static_cast<std::size_t>(i)].DrawDate = 1 + i / 2;
+        draws[static_cast<std::size_t>(i)].Digit1 = static_cast<int>(generator() % 10);
+        draws[static_cast<std::size_t>(i)].Digit2 = static_cast<int>(generator() % 10);
+        draws[static_cast<std::size_t>(i)].Digit3 = static_cast<int>(generator() % 10);
+    }
+    return quor3::exportCsv(draws);
+}
+
+quor3::fs::path freshFolder()
+{
+    char templ[] = "/tmp/quor3-bench-XXXXXX";
+    const char* made = mkdtemp(templ);
+    if (!made)
+        std::abort();
+    return made;
+}
+
+void BM_WorkingFileImport(benchmark::State& state)
+{
+    const std::string file = resultsFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const quor3::fs::path folder = freshFolder();
+        state.ResumeTiming();
+        const quor3::ChosenDraws chosen = quor3::chooseDraw(quor3::importDraws(file), "");
+        const quor3::ImportPlan plan = quor3::planImport({}, chosen.draws, quor3::ImportMode::Merge);
+        quor3::replaceFileAtomically(folder / "ga.c3d", quor3::encodeDraws(plan.draws));
+        state.PauseTiming();
+        quor3::fs::remove_all(folder);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_WorkingFileImport)->Unit(benchmark::kMillisecond);
+
+void BM_ImportWithFullHistory(benchmark::State& state)
+{
+    const std::string file = resultsFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        const quor3::fs::path folder = freshFolder();
+        state.ResumeTiming();
+        const quor3::ChosenDraws chosen = quor3::chooseDraw(quor3::importDraws(file), "");
+        quor3::storeImport(folder, "ga.c3d", chosen.draws, quor3::ImportMode::Merge);
+        state.PauseTiming();
+        if (quor3::summarizeHistory(folder / "ga.c3d").draws != Draws)
+            state.SkipWithError("the full history lost draws");
+        quor3::fs::remove_all(folder);
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_ImportWithFullHistory)->Unit(benchmark::kMillisecond);
+
+// Median wall-clock time per iteration: the flushes to disk are part of both.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+  public:
+    std::map<std::string, double> seconds;
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs)
+            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && run.iterations > 0)
+                seconds[run.run_name.str()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::vector<char*> args(argv, argv + argc);
+    char repetitions[] = "--benchmark_repetitions=5";
+    char interleaving[] = "--benchmark_enable_random_interleaving=true";
+    args.push_back(repetitions);
+    args.push_back(interleaving);
+    int count = static_cast<int>(args.size());
+    benchmark::Initialize(&count, args.data());
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double floor = reporter.seconds["BM_WorkingFileImport"];
+    const double history = reporter.seconds["BM_ImportWithFullHistory"];
+    if (floor > 0) {
+        const double ratio = history / floor;
+        std::cout << "import with the full history / working file alone = " << ratio
+                  << (ratio <= 3.0 ? " (within 3)" : " (ABOVE 3)") << '\n';
+    }
+    benchmark::Shutdown();
+}

@@ -1,0 +1,645 @@
+#include "engine/History.h"
+
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Errors.h"
+#include "engine/FileIo.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quor3
+{
+
+namespace
+{
+
+// "Q3HS": tells a history from any other SQLite file.
+constexpr int HistoryApplicationId = 0x51334853;
+
+using Digits = std::array<std::int32_t, 3>;
+using Days = std::map<double, std::vector<Digits>>; // by date, each day in its order
+
+Digits digitsOf(const DrawRecord& r)
+{
+    return {r.Digit1, r.Digit2, r.Digit3};
+}
+
+DrawRecord recordOf(double date, const Digits& d)
+{
+    DrawRecord r;
+    r.DrawDate = date;
+    r.Digit1 = d[0];
+    r.Digit2 = d[1];
+    r.Digit3 = d[2];
+    return r;
+}
+
+// Adds the draws of `given` that `day` lacks: a draw the day already holds as
+// often is the same draw, not a new one.
+bool mergeDay(std::vector<Digits>& day, const std::vector<Digits>& given)
+{
+    bool changed = false;
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const Digits& d = given[i];
+        // A day holds a few draws: counting in place beats any map.
+        const auto wanted = std::count(given.begin(), given.begin() + static_cast<std::ptrdiff_t>(i) + 1, d);
+        if (std::count(day.begin(), day.end(), d) < wanted) {
+            day.push_back(d);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+Days groupByDate(const std::vector<DrawRecord>& draws)
+{
+    Days days;
+    for (const DrawRecord& r : draws)
+        days[r.DrawDate].push_back(digitsOf(r));
+    return days;
+}
+
+// The system's own reason where there is one ("No space left on device"),
+// else SQLite's ("file is not a database").
+std::string reasonOf(sqlite3* db, int rc, int savedErrno = 0)
+{
+    if (rc == SQLITE_FULL)
+        return std::strerror(ENOSPC);
+    if ((rc & 0xff) == SQLITE_IOERR) {
+        // SQLite does not always keep the failed call's errno.
+        const int system = db && sqlite3_system_errno(db) != 0 ? sqlite3_system_errno(db) : savedErrno;
+        if (system != 0)
+            return std::strerror(system);
+    }
+    return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+}
+
+[[noreturn]] void fail(const fs::path& file, const std::string& action, sqlite3* db, int rc, int savedErrno = 0)
+{
+    throwIoError(file, action, reasonOf(db, rc, savedErrno));
+}
+
+class Statement;
+
+// One connection to a history file.
+class Connection
+{
+  public:
+    // `shown` names the file in messages: the history, also while it is
+    // being made in a scratch file.
+    Connection(const fs::path& file, int flags, const fs::path& shown = {}) : file_(shown.empty() ? file : shown)
+    {
+        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc != SQLITE_OK) {
+            const std::string reason = reasonOf(db_, rc);
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throwIoError(file_, "open the full history", reason);
+        }
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    ~Connection() { sqlite3_close(db_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    void exec(const std::string& sql, const std::string& action = "write the full history")
+    {
+        errno = 0;
+        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+        const int saved = errno;
+        if (rc != SQLITE_OK)
+            fail(file_, action, db_, rc, saved);
+    }
+    long long number(const std::string& sql, const std::string& action = "read the full history");
+    sqlite3* handle() const { return db_; }
+    const fs::path& file() const { return file_; }
+
+  private:
+    fs::path file_;
+    sqlite3* db_ = nullptr;
+};
+
+class Statement
+{
+  public:
+    Statement(Connection& c, const char* sql, std::string action) : c_(c), action_(std::move(action))
+    {
+        const int rc = sqlite3_prepare_v2(c.handle(), sql, -1, &s_, nullptr);
+        if (rc != SQLITE_OK)
+            fail(c.file(), action_, c.handle(), rc);
+    }
+    ~Statement() { sqlite3_finalize(s_); }
+    Statement(const Statement&) = delete;
+    Statement& operator=(const Statement&) = delete;
+
+    // True while there is a row.
+    bool step()
+    {
+        errno = 0;
+        const int rc = sqlite3_step(s_);
+        const int saved = errno;
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            fail(c_.file(), action_, c_.handle(), rc, saved);
+        sqlite3_reset(s_);
+        return false;
+    }
+    void run()
+    {
+        while (step()) {
+        }
+    }
+    Statement& bind(int i, double v)
+    {
+        sqlite3_bind_double(s_, i, v);
+        return *this;
+    }
+    Statement& bind(int i, long long v)
+    {
+        sqlite3_bind_int64(s_, i, v);
+        return *this;
+    }
+    Statement& bindBlob(int i, const std::string& bytes)
+    {
+        sqlite3_bind_blob64(s_, i, bytes.data(), bytes.size(), SQLITE_TRANSIENT);
+        return *this;
+    }
+    Statement& bindNull(int i)
+    {
+        sqlite3_bind_null(s_, i);
+        return *this;
+    }
+    double real(int i) const { return sqlite3_column_double(s_, i); }
+    long long integer(int i) const { return sqlite3_column_int64(s_, i); }
+    bool isNull(int i) const { return sqlite3_column_type(s_, i) == SQLITE_NULL; }
+    std::string blob(int i) const
+    {
+        const void* data = sqlite3_column_blob(s_, i);
+        return data ? std::string(static_cast<const char*>(data), static_cast<std::size_t>(sqlite3_column_bytes(s_, i)))
+                    : std::string();
+    }
+
+  private:
+    Connection& c_;
+    std::string action_;
+    sqlite3_stmt* s_ = nullptr;
+};
+
+long long Connection::number(const std::string& sql, const std::string& action)
+{
+    Statement s(*this, sql.c_str(), action);
+    long long value = 0;
+    if (s.step())
+        value = s.integer(0);
+    while (s.step()) {
+    }
+    return value;
+}
+
+// Tickets (a later layout) reference a draw by its date and turn.
+const char* const Schema = "CREATE TABLE draws ("
+                           " draw_date REAL NOT NULL,"
+                           " turn INTEGER NOT NULL,"
+                           " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL,"
+                           " PRIMARY KEY (draw_date, turn)) WITHOUT ROWID;"
+                           "CREATE TABLE pending_working (id INTEGER PRIMARY KEY CHECK (id = 1), contents BLOB);";
+
+void configure(Connection& c)
+{
+    c.exec("PRAGMA synchronous=FULL");
+}
+
+// Opens an existing history for reading and writing; refuses a link, a
+// damaged or foreign file and a newer layout, all before any write.
+std::unique_ptr<Connection> openExisting(const fs::path& file)
+{
+    struct stat st;
+    if (::lstat(file.c_str(), &st) == 0 && S_ISLNK(st.st_mode))
+        throwIoError(file, "open the full history", "it is a symbolic link, which Quor 3 never writes through");
+    const bool writable = ::access(file.c_str(), W_OK) == 0;
+    auto c = std::make_unique<Connection>(file, writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY);
+    const std::string action = "open the full history";
+    const long long id = c->number("PRAGMA application_id", action);
+    if (id != HistoryApplicationId)
+        throwIoError(file, action, "it is not a Quor 3 history (another program's file); it is left as it is");
+    const long long version = c->number("PRAGMA user_version", action);
+    if (version > HistoryLayoutVersion)
+        throwIoError(file, action,
+                     "it was written by a newer version of Quor 3 (layout " + std::to_string(version) + ")");
+    if (version < 1)
+        throwIoError(file, action, "its layout version is missing; it is left as it is");
+    configure(*c);
+    return c;
+}
+
+Days loadDays(Connection& c, double from, double to)
+{
+    Days days;
+    Statement s(c,
+                "SELECT draw_date, digit1, digit2, digit3 FROM draws WHERE draw_date BETWEEN ?1 AND ?2"
+                " ORDER BY draw_date, turn",
+                "read the full history");
+    s.bind(1, from).bind(2, to);
+    while (s.step())
+        days[s.real(0)].push_back({static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                                   static_cast<std::int32_t>(s.integer(3))});
+    return days;
+}
+
+// Writes the given days, which hold `stored` now (a date missing there holds
+// nothing); a day with no draw is removed. A day that only grew gets its new
+// draws alone: an import's days are nearly all new.
+void writeDays(Connection& c, const Days& days, const Days& stored)
+{
+    Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
+    Statement insert(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
+                     "write the full history");
+    static const std::vector<Digits> nothing;
+    for (const auto& [date, draws] : days) {
+        const auto found = stored.find(date);
+        const std::vector<Digits>& old = found == stored.end() ? nothing : found->second;
+        std::size_t from = old.size();
+        if (old.size() > draws.size() || !std::equal(old.begin(), old.end(), draws.begin())) {
+            remove.bind(1, date).run();
+            from = 0;
+        }
+        for (std::size_t turn = from; turn < draws.size(); ++turn) {
+            insert.bind(1, date).bind(2, static_cast<long long>(turn));
+            for (int i = 0; i < 3; ++i)
+                insert.bind(3 + i, static_cast<long long>(draws[turn][static_cast<std::size_t>(i)]));
+            insert.run();
+        }
+    }
+}
+
+void fsyncPath(const fs::path& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        const int saved = errno;
+        if (fd >= 0)
+            ::close(fd);
+        errno = saved;
+        throwIoError(path, "flush");
+    }
+    ::close(fd);
+}
+
+// Makes the history whole in a scratch file beside it, then renames it in
+// place: a stop while seeding leaves no half history behind.
+void createHistory(const fs::path& file, const Days& days)
+{
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    std::string scratch = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(scratch.data());
+    if (fd < 0)
+        throwIoError(file, "create the full history");
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+    ::close(fd);
+    try {
+        {
+            Connection c(scratch, SQLITE_OPEN_READWRITE, file);
+            c.exec("PRAGMA application_id=" + std::to_string(HistoryApplicationId), "create the full history");
+            c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), "create the full history");
+            c.exec("BEGIN");
+            c.exec(Schema, "create the full history");
+            writeDays(c, days, {});
+            c.exec("COMMIT");
+        }
+        fsyncPath(scratch, O_RDONLY);
+        if (::rename(scratch.c_str(), file.c_str()) != 0)
+            throwIoError(file, "create the full history");
+    } catch (...) {
+        ::unlink(scratch.c_str());
+        ::unlink((scratch + "-journal").c_str());
+        throw;
+    }
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+bool missing(const fs::path& file)
+{
+    struct stat st;
+    return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+void seedHistory(const fs::path& database)
+{
+    Days days;
+    auto add = [&days](const std::vector<DrawRecord>& draws) {
+        for (const auto& [date, given] : groupByDate(draws))
+            mergeDay(days[date], given);
+    };
+    if (fileExists(database))
+        add(readDraws(database));
+    for (const BackupInfo& backup : listBackups(database)) {
+        try {
+            add(decodeDraws(readWholeFile(backup.file)));
+        } catch (const Error&) {
+            // A backup that cannot be read adds nothing; the others still count.
+        }
+    }
+    createHistory(historyFileFor(database), days);
+}
+
+// Finishes a change of the working file that a stop interrupted after the
+// history had taken it.
+void finishPending(Connection& c, const fs::path& database)
+{
+    std::optional<std::string> contents;
+    bool pending = false;
+    {
+        Statement s(c, "SELECT contents FROM pending_working", "read the full history");
+        while (s.step()) {
+            pending = true;
+            if (!s.isNull(0))
+                contents = s.blob(0);
+        }
+    }
+    if (!pending)
+        return;
+    checkChangeable(database, "replace");
+    if (!contents) {
+        if (fileExists(database) && ::unlink(database.c_str()) != 0)
+            throwIoError(database, "remove");
+    } else if (!fileExists(database) || readWholeFile(database) != *contents) {
+        replaceFileAtomically(database, *contents);
+    }
+    c.exec("DELETE FROM pending_working");
+}
+
+// Adds `given` to the days already changed or, for other dates, to the
+// stored ones; `before` keeps each changed day as stored, for taking the
+// change back.
+void mergeIntoHistory(Connection& c, const Days& given, Days& changed, Days& before)
+{
+    if (given.empty())
+        return;
+    Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
+    for (const auto& [date, draws] : given) {
+        const auto found = changed.find(date);
+        std::vector<Digits> day = found != changed.end() ? found->second : current[date];
+        if (mergeDay(day, draws)) {
+            before.emplace(date, current[date]);
+            changed[date] = std::move(day);
+        }
+    }
+}
+
+struct PendingEdit {
+    bool active = false;
+    fs::path database;
+    bool replace = false;
+    DrawRecord wrong, right;
+};
+thread_local PendingEdit pendingEdit;
+
+bool sameDatabase(const fs::path& a, const fs::path& b)
+{
+    return a.lexically_normal() == b.lexically_normal();
+}
+
+void removeOne(std::vector<Digits>& day, const Digits& d)
+{
+    for (auto it = day.rbegin(); it != day.rend(); ++it)
+        if (*it == d) {
+            day.erase(std::next(it).base());
+            return;
+        }
+}
+
+// The one path of every change: the history first, together with the working
+// file's intended contents; then the working file; then the intention is
+// cleared. `intended` is empty when the working file is to be removed.
+void throughHistory(const fs::path& database, const std::vector<DrawRecord>& given,
+                    const std::optional<std::string>& intended, const std::function<void()>& writeWorking)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    ensureHistory(database);
+    const fs::path file = historyFileFor(database);
+    std::unique_ptr<Connection> c = openExisting(file);
+    c->exec("BEGIN IMMEDIATE");
+    Days before, changed;
+    try {
+        if (pendingEdit.active && sameDatabase(pendingEdit.database, database)) {
+            const DrawRecord& wrong = pendingEdit.wrong;
+            Days day = loadDays(*c, wrong.DrawDate, wrong.DrawDate);
+            std::vector<Digits>& draws = day[wrong.DrawDate];
+            before[wrong.DrawDate] = draws;
+            auto at = std::find(draws.begin(), draws.end(), digitsOf(wrong));
+            if (pendingEdit.replace && at != draws.end() && pendingEdit.right.DrawDate == wrong.DrawDate)
+                *at = digitsOf(pendingEdit.right);
+            else
+                removeOne(draws, digitsOf(wrong));
+            changed[wrong.DrawDate] = draws;
+        }
+        // A corrected draw of another date comes in with the working file's draws.
+        mergeIntoHistory(*c, groupByDate(given), changed, before);
+        writeDays(*c, changed, before);
+        if (writeWorking) {
+            Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
+                        "write the full history");
+            if (intended)
+                s.bindBlob(1, *intended);
+            else
+                s.bindNull(1);
+            s.run();
+        }
+        c->exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+    if (sameDatabase(pendingEdit.database, database))
+        pendingEdit.active = false;
+    if (!writeWorking)
+        return;
+    try {
+        writeWorking();
+    } catch (...) {
+        // The working file is as it was: so is the history.
+        try {
+            c->exec("BEGIN IMMEDIATE");
+            writeDays(*c, before, changed);
+            c->exec("DELETE FROM pending_working");
+            c->exec("COMMIT");
+        } catch (const Error&) {
+            // The intention stays; the next open finishes the change instead.
+        }
+        throw;
+    }
+    c->exec("DELETE FROM pending_working");
+}
+
+} // namespace
+
+fs::path historyFileFor(const fs::path& database)
+{
+    fs::path file = database;
+    file += ".sqlite";
+    return file;
+}
+
+void ensureHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file)) {
+        seedHistory(database);
+        return;
+    }
+    std::unique_ptr<Connection> c = openExisting(file);
+    c->exec("BEGIN IMMEDIATE");
+    try {
+        finishPending(*c, database);
+        if (fileExists(database)) {
+            Days changed, before;
+            mergeIntoHistory(*c, groupByDate(readDraws(database)), changed, before);
+            writeDays(*c, changed, before);
+        }
+        c->exec("COMMIT");
+    } catch (...) {
+        sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+std::vector<DrawRecord> readHistory(const fs::path& database)
+{
+    ensureHistory(database);
+    const DatabaseLock lock(database, DatabaseLock::Shared);
+    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
+    std::vector<DrawRecord> draws;
+    draws.reserve(static_cast<std::size_t>(c->number("SELECT count(*) FROM draws")));
+    Statement s(*c, "SELECT draw_date, digit1, digit2, digit3 FROM draws ORDER BY draw_date, turn",
+                "read the full history");
+    while (s.step())
+        draws.push_back(
+            recordOf(s.real(0), {static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                                 static_cast<std::int32_t>(s.integer(3))}));
+    return draws;
+}
+
+HistorySummary summarizeHistory(const fs::path& database)
+{
+    ensureHistory(database);
+    const DatabaseLock lock(database, DatabaseLock::Shared);
+    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
+    HistorySummary summary;
+    Statement s(*c, "SELECT count(*), min(draw_date), max(draw_date) FROM draws", "read the full history");
+    if (s.step()) {
+        summary.draws = s.integer(0);
+        summary.firstDate = s.real(1);
+        summary.lastDate = s.real(2);
+    }
+    while (s.step()) {
+    }
+    return summary;
+}
+
+fs::path retireHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    const fs::path folder = backupFolderFor(database);
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+        throwIoError(folder, "create the backup folder");
+    struct stat st;
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throwIoError(folder, "use the backup folder", "it is not a folder");
+    const std::time_t now = std::time(nullptr);
+    // In UTC, as the database's own backups are named.
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+    const std::string base = database.filename().string() + "-history-" + stamp;
+    fs::path backup;
+    for (int sequence = 1;; ++sequence) {
+        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
+        if (missing(backup))
+            break;
+    }
+    // A transaction a stop cut short goes along with its file.
+    const fs::path journal = fs::path(file.string() + "-journal");
+    if (!missing(journal) && ::rename(journal.c_str(), (backup.string() + "-journal").c_str()) != 0)
+        throwIoError(journal, "move to the backup folder");
+    if (::rename(file.c_str(), backup.c_str()) != 0)
+        throwIoError(file, "move to the backup folder");
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+    fsyncPath(file.has_parent_path() ? file.parent_path() : fs::path("."), O_RDONLY | O_DIRECTORY);
+    return backup;
+}
+
+void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws)
+{
+    throughHistory(database, draws, std::nullopt, nullptr);
+}
+
+void replaceThroughHistory(const fs::path& database, const std::string& bytes)
+{
+    throughHistory(database, decodeDraws(bytes), bytes, [&] { replaceFileAtomically(database, bytes); });
+}
+
+void appendThroughHistory(const fs::path& database, const DrawRecord& draw)
+{
+    std::string bytes = fileExists(database) ? readWholeFile(database) : std::string();
+    bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
+    bytes += encodeDraws({draw});
+    throughHistory(database, {draw}, bytes, [&] { appendDraw(database, draw); });
+}
+
+void removeThroughHistory(const fs::path& database)
+{
+    throughHistory(database, {}, std::nullopt, [&] {
+        if (::unlink(database.c_str()) != 0)
+            throwIoError(database, "remove");
+    });
+}
+
+HistoryEdit HistoryEdit::removing(const fs::path& database, const DrawRecord& draw)
+{
+    pendingEdit = {true, database, false, draw, {}};
+    HistoryEdit edit;
+    edit.active_ = true;
+    return edit;
+}
+
+HistoryEdit HistoryEdit::replacing(const fs::path& database, const DrawRecord& wrong, const DrawRecord& right)
+{
+    pendingEdit = {true, database, true, wrong, right};
+    HistoryEdit edit;
+    edit.active_ = true;
+    return edit;
+}
+
+HistoryEdit::HistoryEdit(HistoryEdit&& other) noexcept : active_(other.active_)
+{
+    other.active_ = false;
+}
+
+HistoryEdit::~HistoryEdit()
+{
+    if (active_)
+        pendingEdit.active = false;
+}
+
+} // namespace quor3

@@ -1,0 +1,296 @@
+#include "EngineTestSupport.h"
+
+#include "engine/Backups.h"
+#include "engine/Errors.h"
+#include "engine/FileIo.h"
+#include "engine/History.h"
+#include "engine/Import.h"
+#include "engine/StoreDraw.h"
+
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <random>
+#include <sys/wait.h>
+
+using namespace quor3;
+
+namespace
+{
+
+DrawRecord draw(double date, int a, int b, int c)
+{
+    DrawRecord r;
+    r.DrawDate = date;
+    r.Digit1 = a;
+    r.Digit2 = b;
+    r.Digit3 = c;
+    return r;
+}
+
+std::string text(const std::vector<DrawRecord>& draws)
+{
+    std::string out;
+    for (const DrawRecord& r : draws)
+        out += std::to_string(static_cast<long long>(r.DrawDate)) + ":" + std::to_string(r.Digit1) +
+               std::to_string(r.Digit2) + std::to_string(r.Digit3) + " ";
+    return out;
+}
+
+void sql(const fs::path& file, const std::string& statements)
+{
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, statements.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
+}
+
+class History : public ::testing::Test
+{
+  protected:
+    TempFolder dir;
+    fs::path db = dir / "ga.c3d";
+};
+
+// Each step changes the database one way; the history after it is exactly
+// what the player has been given, less what was undone or corrected.
+TEST_F(History, EveryChangeLeavesExactlyTheDrawsExpected)
+{
+    const std::vector<DrawRecord> full = drawsOf(variedTriples(MaxDraws), 40000);
+    writeDatabase(db, full);
+    std::vector<DrawRecord> expected = full;
+    StoredEntry entry;
+    fs::path beforeCut;
+    const DrawRecord x = draw(40731, 1, 2, 3), corrected = draw(40731, 4, 5, 6), y = draw(40732, 7, 8, 9),
+                     z = draw(40733, 0, 0, 1);
+    struct Step {
+        const char* name;
+        std::function<void()> act;
+        std::function<void()> expect;
+        long long working;
+    };
+    const std::vector<Step> steps = {
+        {"a cut-back keeps every draw", [&] { beforeCut = storeDraw(dir.path(), "ga.c3d", x).backup; },
+         [&] { expected.push_back(x); }, DrawsKeptWhenFull + 1},
+        {"a correction replaces the draw", [&] { correctDraw(dir.path(), "ga.c3d", DrawsKeptWhenFull, x, corrected); },
+         [&] { expected.back() = corrected; }, DrawsKeptWhenFull + 1},
+        {"an undone entry is removed",
+         [&] {
+             const StoreResult r = storeDraw(dir.path(), "ga.c3d", y);
+             undoEntry({db, y, r.totalDraws, r.backup});
+         },
+         [] {}, DrawsKeptWhenFull + 1},
+        {"a restore keeps the history as it is", [&] { restoreBackup(db, beforeCut); }, [] {}, MaxDraws},
+        {"an undone cut-back removes only its draw",
+         [&] {
+             const StoreResult r = storeDraw(dir.path(), "ga.c3d", z);
+             ASSERT_TRUE(r.cutBack);
+             undoEntry({db, z, r.totalDraws, r.backup});
+         },
+         [] {}, MaxDraws},
+        {"a deleted draw is removed", [&] { deleteDraw(dir.path(), "ga.c3d", 0, full.front()); },
+         [&] { expected.erase(expected.begin()); }, MaxDraws - 1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.act();
+        step.expect();
+        const std::vector<DrawRecord> history = readHistory(db);
+        ASSERT_EQ(history.size(), expected.size());
+        EXPECT_TRUE(text(history) == text(expected)) << "ends " << text({history.end() - 3, history.end()});
+        EXPECT_EQ(countDraws(db), step.working);
+    }
+}
+
+TEST_F(History, IsSeededFromTheWorkingFileAndEveryBackupEachDrawOnce)
+{
+    // Two draws a day: the order of the day is kept, a draw in several files counts once,
+    // and a day's two equal draws stay two.
+    const std::vector<DrawRecord> oldest = {draw(100, 1, 1, 1), draw(100, 2, 2, 2), draw(101, 3, 3, 3)};
+    const std::vector<DrawRecord> older = {draw(101, 3, 3, 3), draw(101, 4, 4, 4), draw(102, 5, 5, 5)};
+    const std::vector<DrawRecord> old = {draw(102, 5, 5, 5), draw(102, 5, 5, 5), draw(103, 6, 6, 6)};
+    const std::vector<DrawRecord> working = {draw(103, 6, 6, 6), draw(104, 7, 7, 7)};
+    fs::create_directory(dir / "backups");
+    writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", oldest);
+    writeDatabase(dir / "backups" / "ga-20250201-000000.c3d", older);
+    writeDatabase(dir / "backups" / "ga-20250301-000000-2.c3d", old);
+    writeDatabase(dir / "backups" / "gb-20250301-000000.c3d", {draw(99, 9, 9, 9)}); // another database's
+    writeDatabase(db, working);
+
+    ensureHistory(db);
+
+    EXPECT_TRUE(fileExists(dir / "ga.c3d.sqlite"));
+    EXPECT_EQ(text(readHistory(db)),
+              text({draw(100, 1, 1, 1), draw(100, 2, 2, 2), draw(101, 3, 3, 3), draw(101, 4, 4, 4), draw(102, 5, 5, 5),
+                    draw(102, 5, 5, 5), draw(103, 6, 6, 6), draw(104, 7, 7, 7)}));
+    const HistorySummary summary = summarizeHistory(db);
+    EXPECT_EQ(summary.draws, 8);
+    EXPECT_EQ(summary.firstDate, 100);
+    EXPECT_EQ(summary.lastDate, 104);
+}
+
+TEST_F(History, AnImportKeepsEveryDrawOfTheFile)
+{
+    const std::vector<DrawRecord> incoming = drawsOf(variedTriples(3000), 30000);
+    storeImport(dir.path(), "ga.c3d", incoming, ImportMode::Merge);
+    EXPECT_EQ(countDraws(db), MaxDraws);
+    EXPECT_EQ(text(readHistory(db)), text(incoming));
+    // The same file again adds nothing.
+    storeImport(dir.path(), "ga.c3d", incoming, ImportMode::Merge);
+    EXPECT_EQ(summarizeHistory(db).draws, 3000);
+}
+
+// A stop after the history took an entry and before the working file did is
+// finished at the next open.
+TEST_F(History, AnInterruptedWriteIsFinishedAtOpen)
+{
+    writeDatabase(db, {draw(100, 1, 2, 3)});
+    ensureHistory(db);
+    const std::string intended = encodeDraws({draw(100, 1, 2, 3), draw(101, 4, 5, 6)});
+    sql(
+        dir / "ga.c3d.sqlite", "INSERT INTO draws VALUES (101, 0, 4, 5, 6);"
+                               "INSERT INTO pending_working VALUES (1, x'" +
+                                   [&] {
+                                       std::string hex;
+                                       for (unsigned char ch : intended) {
+                                           const char* digits = "0123456789abcdef";
+                                           hex += digits[ch >> 4];
+                                           hex += digits[ch & 15];
+                                       }
+                                       return hex;
+                                   }() +
+                                   "');");
+    ensureHistory(db);
+    EXPECT_EQ(readWholeFile(db), intended);
+    // A working draw the history lacks (the file put back by hand) is added.
+    writeDatabase(db, {draw(100, 1, 2, 3), draw(101, 4, 5, 6), draw(102, 7, 7, 7)});
+    ensureHistory(db);
+    EXPECT_EQ(summarizeHistory(db).draws, 3);
+}
+
+TEST_F(History, ADamagedOrForeignHistoryIsReportedAndLeftAlone)
+{
+    const fs::path file = dir / "ga.c3d.sqlite";
+    struct Case {
+        const char* name;
+        std::function<void()> make;
+        const char* reason;
+    };
+    const std::vector<Case> cases = {
+        {"not a database", [&] { writeWholeFile(file, std::string(5000, 'x')); }, "file is not a database"},
+        {"another program's", [&] { sql(file, "CREATE TABLE t (x); INSERT INTO t VALUES (1);"); },
+         "not a Quor 3 history"},
+        {"a newer layout", [&] { ensureHistory(db), sql(file, "PRAGMA user_version = 7;"); }, "newer version"},
+        {"damaged pages",
+         [&] {
+             storeImport(dir.path(), "ga.c3d", drawsOf(variedTriples(3000), 30000), ImportMode::Replace);
+             std::string bytes = readWholeFile(file);
+             for (std::size_t i = 4096; i < bytes.size(); ++i)
+                 bytes[i] = static_cast<char>(i * 7);
+             writeWholeFile(file, bytes);
+         },
+         "malformed"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove(file);
+        writeDatabase(db, {draw(100, 1, 2, 3)});
+        c.make();
+        writeDatabase(db, {draw(100, 1, 2, 3)});
+        const std::string before = readWholeFile(file);
+        std::string message;
+        try {
+            storeDraw(dir.path(), "ga.c3d", draw(101, 1, 1, 1));
+        } catch (const Error& e) {
+            message = e.what();
+        }
+        EXPECT_NE(message.find("\"ga.c3d.sqlite\""), std::string::npos) << message;
+        EXPECT_NE(message.find(c.reason), std::string::npos) << message;
+        EXPECT_EQ(readWholeFile(file), before);
+        EXPECT_EQ(countDraws(db), 1);
+        // Starting over keeps the file, whole, among the backups.
+        const fs::path kept = retireHistory(db);
+        EXPECT_EQ(kept.parent_path(), dir / "backups");
+        EXPECT_EQ(readWholeFile(kept), before);
+        storeDraw(dir.path(), "ga.c3d", draw(101, 1, 1, 1));
+        EXPECT_EQ(summarizeHistory(db).draws, 2);
+    }
+}
+
+std::string engineOutput(const std::string& args)
+{
+    std::string out;
+    FILE* pipe = popen((std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>&1").c_str(), "r");
+    char buffer[512];
+    std::size_t n;
+    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        out.append(buffer, n);
+    if (pipe)
+        pclose(pipe);
+    return out;
+}
+
+// The history as stored, read without the repair an open makes.
+std::vector<DrawRecord> storedHistory(const fs::path& file)
+{
+    std::vector<DrawRecord> draws;
+    sqlite3* db = nullptr;
+    // Read-write: a transaction the kill cut short is rolled back, as any reader does.
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* s = nullptr;
+        sqlite3_prepare_v2(db, "SELECT draw_date, digit1, digit2, digit3 FROM draws ORDER BY draw_date, turn", -1, &s,
+                           nullptr);
+        while (s && sqlite3_step(s) == SQLITE_ROW)
+            draws.push_back(draw(sqlite3_column_double(s, 0), sqlite3_column_int(s, 1), sqlite3_column_int(s, 2),
+                                 sqlite3_column_int(s, 3)));
+        sqlite3_finalize(s);
+    }
+    sqlite3_close(db);
+    return draws;
+}
+
+TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)
+{
+    writeDatabase(db, drawsOf(variedTriples(MaxDraws - 5), 40000));
+    ensureHistory(db);
+    std::mt19937 random(7);
+    for (int i = 0; i < 30; ++i) {
+        const pid_t child = fork();
+        if (child == 0) {
+            const int quiet = open("/dev/null", O_WRONLY);
+            dup2(quiet, 1);
+            dup2(quiet, 2);
+            const std::string date = "1/" + std::to_string(1 + i) + "/2030";
+            execl(QUOR3_ENGINE_CLI, QUOR3_ENGINE_CLI, "add", db.c_str(), date.c_str(), "1", "2", "3",
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        usleep(static_cast<useconds_t>(random() % 20000));
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+        const std::string history = text(storedHistory(dir / "ga.c3d.sqlite"));
+        for (const DrawRecord& r : readDraws(db))
+            ASSERT_NE(history.find(text({r})), std::string::npos)
+                << "round " << i << ": " << text({r}) << " in " << history.size();
+    }
+}
+
+// Any command seeds the history; --all reads it.
+TEST_F(History, TheCommandLineShowsAndExportsTheFullHistory)
+{
+    fs::create_directory(dir / "backups");
+    writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", {draw(36526, 1, 2, 3)});
+    writeDatabase(db, {draw(36527, 4, 5, 6)});
+    const std::string path = "'" + db.string() + "'";
+    EXPECT_EQ(engineOutput("history " + path), "Working database: 1 draw, 1/2/2000 to 1/2/2000\n"
+                                               "Full history: 2 draws, 1/1/2000 to 1/2/2000 (in ga.c3d.sqlite)\n");
+    EXPECT_EQ(engineOutput("export " + path + " --all"),
+              "date,digit1,digit2,digit3\n2000-01-01,1,2,3\n2000-01-02,4,5,6\n");
+    EXPECT_NE(engineOutput("fairness " + path + " --all").find("2 draws tested"), std::string::npos);
+}
+
+} // namespace
