@@ -14,6 +14,8 @@
 
 #include "TestHttpServer.h"
 
+#include "MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -115,40 +117,12 @@ void BM_FetchAndAdd(benchmark::State& state)
 }
 BENCHMARK(BM_FetchAndAdd)->DenseRange(0, 1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Keeps each benchmark's median wall time per iteration (the server runs in a
-// thread of its own, which a processor time of this thread would not count).
-class RatioReporter : public benchmark::ConsoleReporter
-{
-  public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && run.iterations > 0)
-                seconds[run.run_name.str()] = run.real_accumulated_time / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=10";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    bool toldRepetitions = false, toldInterleaving = false;
-    for (char* a : args) {
-        toldRepetitions = toldRepetitions || std::string(a).rfind("--benchmark_repetitions", 0) == 0;
-        toldInterleaving = toldInterleaving || std::string(a).rfind("--benchmark_enable_random_interleaving", 0) == 0;
-    }
-    if (!toldRepetitions)
-        args.push_back(repetitions);
-    if (!toldInterleaving)
-        args.push_back(interleaving);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    initializeForMedians(argc, argv, 10);
+    MedianReporter reporter(MedianReporter::Wall);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const char* cases[2] = {"an empty database", "three new draws"};
     for (int kind = 0; kind < 2; ++kind) {

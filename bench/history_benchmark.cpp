@@ -9,6 +9,8 @@
 #include "engine/History.h"
 #include "engine/Import.h"
 
+#include "MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -80,32 +82,12 @@ void BM_ImportWithFullHistory(benchmark::State& state)
 }
 BENCHMARK(BM_ImportWithFullHistory)->Unit(benchmark::kMillisecond);
 
-// Median wall-clock time per iteration: the flushes to disk are part of both.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-  public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && run.iterations > 0)
-                seconds[run.run_name.str()] = run.real_accumulated_time / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=5";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    args.push_back(repetitions);
-    args.push_back(interleaving);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    initializeForMedians(argc, argv, 5);
+    MedianReporter reporter(MedianReporter::Wall);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     const double floor = reporter.seconds["BM_WorkingFileImport"];
     const double history = reporter.seconds["BM_ImportWithFullHistory"];

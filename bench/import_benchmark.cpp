@@ -10,6 +10,8 @@
 #include "engine/FileIo.h"
 #include "engine/Import.h"
 
+#include "MedianReporter.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -95,44 +97,12 @@ void BM_ReadAndImport(benchmark::State& state)
 }
 BENCHMARK(BM_ReadAndImport)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// Keeps each benchmark's median processor time per iteration, to print the
-// ratios after the table: on a busy machine the wall-clock time says more
-// about the neighbours.
-class RatioReporter : public benchmark::ConsoleReporter
-{
-  public:
-    std::map<std::string, double> seconds;
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median" && run.iterations > 0)
-                seconds[run.run_name.str()] = run.cpu_accumulated_time / static_cast<double>(run.iterations);
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
-
 } // namespace
 
 int main(int argc, char** argv)
 {
-    // The median of ten runs, the floor's and the import's taken in turns, so
-    // that a neighbour's load that comes and goes weighs on both alike (unless
-    // told otherwise).
-    std::vector<char*> args(argv, argv + argc);
-    char repetitions[] = "--benchmark_repetitions=10";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    bool toldRepetitions = false, toldInterleaving = false;
-    for (char* a : args) {
-        toldRepetitions = toldRepetitions || std::string(a).rfind("--benchmark_repetitions", 0) == 0;
-        toldInterleaving = toldInterleaving || std::string(a).rfind("--benchmark_enable_random_interleaving", 0) == 0;
-    }
-    if (!toldRepetitions)
-        args.push_back(repetitions);
-    if (!toldInterleaving)
-        args.push_back(interleaving);
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    RatioReporter reporter;
+    initializeForMedians(argc, argv, 10);
+    MedianReporter reporter(MedianReporter::Processor);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     for (const char* layout : {"0", "1", "2"}) {
         const auto floor = reporter.seconds.find(std::string("BM_ReadAndSplitLines/") + layout);

@@ -32,6 +32,16 @@ class TempFolder
     quor3::fs::path path_;
 };
 
+inline quor3::DrawRecord drawOn(double day, int a, int b, int c)
+{
+    quor3::DrawRecord r;
+    r.DrawDate = day;
+    r.Digit1 = a;
+    r.Digit2 = b;
+    r.Digit3 = c;
+    return r;
+}
+
 struct Triple {
     int a, b, c;
 };

@@ -35,16 +35,6 @@ std::string csvOf(const std::vector<DrawRecord>& draws)
     return text;
 }
 
-DrawRecord drawAt(double day, int a, int b, int c)
-{
-    DrawRecord r;
-    r.DrawDate = day;
-    r.Digit1 = a;
-    r.Digit2 = b;
-    r.Digit3 = c;
-    return r;
-}
-
 std::map<std::string, std::string> snapshot(const quor3::fs::path& folder)
 {
     std::map<std::string, std::string> files;
@@ -72,9 +62,9 @@ struct Fixture {
     std::string fileWithThreeNew() const
     {
         std::vector<DrawRecord> all = stored;
-        all.push_back(drawAt(newest() + 1, 1, 2, 3));
-        all.push_back(drawAt(newest() + 2, 4, 5, 6));
-        all.push_back(drawAt(newest() + 3, 7, 8, 9));
+        all.push_back(drawOn(newest() + 1, 1, 2, 3));
+        all.push_back(drawOn(newest() + 2, 4, 5, 6));
+        all.push_back(drawOn(newest() + 3, 7, 8, 9));
         return csvOf(all);
     }
     quor3::NewResultsOutcome fetch(const std::string& address, quor3::FetchOptions options = {},
@@ -218,9 +208,9 @@ TEST(Fetch, AnETagMakesTheNextFetchConditionalAnd304IsUpToDate)
     EXPECT_NE(server.requests()[1].find("If-Modified-Since: Mon, 07 Dec 2026"), std::string::npos);
     EXPECT_EQ(quor3::readWholeFile(f.dir / "ga.c3d"), quor3::encodeDraws([&] {
                   auto all = f.stored;
-                  all.push_back(drawAt(f.newest() + 1, 1, 2, 3));
-                  all.push_back(drawAt(f.newest() + 2, 4, 5, 6));
-                  all.push_back(drawAt(f.newest() + 3, 7, 8, 9));
+                  all.push_back(drawOn(f.newest() + 1, 1, 2, 3));
+                  all.push_back(drawOn(f.newest() + 2, 4, 5, 6));
+                  all.push_back(drawOn(f.newest() + 3, 7, 8, 9));
                   return all;
               }()));
 }
@@ -232,8 +222,8 @@ TEST(Fetch, AConflictingDateKeepsTheStoredDrawAndNewerOnesAreStillAdded)
     DrawRecord changed = f.stored.back();
     changed.Digit1 = (changed.Digit1 + 1) % 10;
     file.push_back(changed);
-    file.push_back(drawAt(f.newest() + 1, 0, 0, 1));
-    file.insert(file.begin(), drawAt(f.stored.front().DrawDate - 1, 5, 5, 5)); // older, missing
+    file.push_back(drawOn(f.newest() + 1, 0, 0, 1));
+    file.insert(file.begin(), drawOn(f.stored.front().DrawDate - 1, 5, 5, 5)); // older, missing
     TestHttpServer server([&](const std::string&) { return TestHttpServer::reply(200, "OK", csvOf(file)); });
     const auto outcome = f.fetch(server.url("/r.csv"));
     const auto digits = [](const DrawRecord& r) {
@@ -257,7 +247,7 @@ TEST(Fetch, ThreeNewDrawsAreStoredCheckedAndLoggedAsThreeEntriesWouldBe)
 {
     Fixture byFetch, byEntries;
     const double day = byFetch.newest();
-    std::vector<DrawRecord> added = {drawAt(day + 1, 2, 4, 6)};
+    std::vector<DrawRecord> added = {drawOn(day + 1, 2, 4, 6)};
 
     // The entries: each checked against the choices of its moment, stored, rebuilt.
     NullStatus status;
@@ -271,9 +261,9 @@ TEST(Fetch, ThreeNewDrawsAreStoredCheckedAndLoggedAsThreeEntriesWouldBe)
     enter(added[0]);
     // The second draw is the first hot choice on offer after the first.
     const std::string hot = quor3::readTextLines(byEntries.dir / "hot.dat").at(0);
-    added.push_back(drawAt(day + 2, hot[0] - '0', hot[3] - '0', hot[6] - '0'));
+    added.push_back(drawOn(day + 2, hot[0] - '0', hot[3] - '0', hot[6] - '0'));
     enter(added[1]);
-    added.push_back(drawAt(day + 3, 9, 0, 1));
+    added.push_back(drawOn(day + 3, 9, 0, 1));
     enter(added[2]);
     const std::vector<std::string> logLines = quor3::readTextLines(byEntries.dir / quor3::files::WinnersLog);
     ASSERT_GE(logLines.size(), 2u); // the "Log began on" line and at least the hot match

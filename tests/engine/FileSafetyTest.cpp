@@ -31,16 +31,6 @@ namespace
 
 const char* const Busy = "another Quor 3 is changing this database; try again";
 
-DrawRecord drawOn(double day, int a, int b, int c)
-{
-    DrawRecord r;
-    r.DrawDate = day;
-    r.Digit1 = a;
-    r.Digit2 = b;
-    r.Digit3 = c;
-    return r;
-}
-
 std::string errorOf(const std::function<void()>& action)
 {
     try {

@@ -22,16 +22,6 @@ using namespace quor3;
 namespace
 {
 
-DrawRecord draw(double date, int a, int b, int c)
-{
-    DrawRecord r;
-    r.DrawDate = date;
-    r.Digit1 = a;
-    r.Digit2 = b;
-    r.Digit3 = c;
-    return r;
-}
-
 std::string text(const std::vector<DrawRecord>& draws)
 {
     std::string out;
@@ -65,8 +55,8 @@ TEST_F(History, EveryChangeLeavesExactlyTheDrawsExpected)
     std::vector<DrawRecord> expected = full;
     StoredEntry entry;
     fs::path beforeCut;
-    const DrawRecord x = draw(40731, 1, 2, 3), corrected = draw(40731, 4, 5, 6), y = draw(40732, 7, 8, 9),
-                     z = draw(40733, 0, 0, 1);
+    const DrawRecord x = drawOn(40731, 1, 2, 3), corrected = drawOn(40731, 4, 5, 6), y = drawOn(40732, 7, 8, 9),
+                     z = drawOn(40733, 0, 0, 1);
     struct Step {
         const char* name;
         std::function<void()> act;
@@ -110,23 +100,23 @@ TEST_F(History, IsSeededFromTheWorkingFileAndEveryBackupEachDrawOnce)
 {
     // Two draws a day: the order of the day is kept, a draw in several files counts once,
     // and a day's two equal draws stay two.
-    const std::vector<DrawRecord> oldest = {draw(100, 1, 1, 1), draw(100, 2, 2, 2), draw(101, 3, 3, 3)};
-    const std::vector<DrawRecord> older = {draw(101, 3, 3, 3), draw(101, 4, 4, 4), draw(102, 5, 5, 5)};
-    const std::vector<DrawRecord> old = {draw(102, 5, 5, 5), draw(102, 5, 5, 5), draw(103, 6, 6, 6)};
-    const std::vector<DrawRecord> working = {draw(103, 6, 6, 6), draw(104, 7, 7, 7)};
+    const std::vector<DrawRecord> oldest = {drawOn(100, 1, 1, 1), drawOn(100, 2, 2, 2), drawOn(101, 3, 3, 3)};
+    const std::vector<DrawRecord> older = {drawOn(101, 3, 3, 3), drawOn(101, 4, 4, 4), drawOn(102, 5, 5, 5)};
+    const std::vector<DrawRecord> old = {drawOn(102, 5, 5, 5), drawOn(102, 5, 5, 5), drawOn(103, 6, 6, 6)};
+    const std::vector<DrawRecord> working = {drawOn(103, 6, 6, 6), drawOn(104, 7, 7, 7)};
     fs::create_directory(dir / "backups");
     writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", oldest);
     writeDatabase(dir / "backups" / "ga-20250201-000000.c3d", older);
     writeDatabase(dir / "backups" / "ga-20250301-000000-2.c3d", old);
-    writeDatabase(dir / "backups" / "gb-20250301-000000.c3d", {draw(99, 9, 9, 9)}); // another database's
+    writeDatabase(dir / "backups" / "gb-20250301-000000.c3d", {drawOn(99, 9, 9, 9)}); // another database's
     writeDatabase(db, working);
 
     ensureHistory(db);
 
     EXPECT_TRUE(fileExists(dir / "ga.c3d.sqlite"));
     EXPECT_EQ(text(readHistory(db)),
-              text({draw(100, 1, 1, 1), draw(100, 2, 2, 2), draw(101, 3, 3, 3), draw(101, 4, 4, 4), draw(102, 5, 5, 5),
-                    draw(102, 5, 5, 5), draw(103, 6, 6, 6), draw(104, 7, 7, 7)}));
+              text({drawOn(100, 1, 1, 1), drawOn(100, 2, 2, 2), drawOn(101, 3, 3, 3), drawOn(101, 4, 4, 4),
+                    drawOn(102, 5, 5, 5), drawOn(102, 5, 5, 5), drawOn(103, 6, 6, 6), drawOn(104, 7, 7, 7)}));
     const HistorySummary summary = summarizeHistory(db);
     EXPECT_EQ(summary.draws, 8);
     EXPECT_EQ(summary.firstDate, 100);
@@ -148,9 +138,9 @@ TEST_F(History, AnImportKeepsEveryDrawOfTheFile)
 // finished at the next open.
 TEST_F(History, AnInterruptedWriteIsFinishedAtOpen)
 {
-    writeDatabase(db, {draw(100, 1, 2, 3)});
+    writeDatabase(db, {drawOn(100, 1, 2, 3)});
     ensureHistory(db);
-    const std::string intended = encodeDraws({draw(100, 1, 2, 3), draw(101, 4, 5, 6)});
+    const std::string intended = encodeDraws({drawOn(100, 1, 2, 3), drawOn(101, 4, 5, 6)});
     sql(
         dir / "ga.c3d.sqlite", "INSERT INTO draws VALUES (101, 0, 4, 5, 6);"
                                "INSERT INTO pending_working VALUES (1, x'" +
@@ -167,7 +157,7 @@ TEST_F(History, AnInterruptedWriteIsFinishedAtOpen)
     ensureHistory(db);
     EXPECT_EQ(readWholeFile(db), intended);
     // A working draw the history lacks (the file put back by hand) is added.
-    writeDatabase(db, {draw(100, 1, 2, 3), draw(101, 4, 5, 6), draw(102, 7, 7, 7)});
+    writeDatabase(db, {drawOn(100, 1, 2, 3), drawOn(101, 4, 5, 6), drawOn(102, 7, 7, 7)});
     ensureHistory(db);
     EXPECT_EQ(summarizeHistory(db).draws, 3);
 }
@@ -198,13 +188,13 @@ TEST_F(History, ADamagedOrForeignHistoryIsReportedAndLeftAlone)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove(file);
-        writeDatabase(db, {draw(100, 1, 2, 3)});
+        writeDatabase(db, {drawOn(100, 1, 2, 3)});
         c.make();
-        writeDatabase(db, {draw(100, 1, 2, 3)});
+        writeDatabase(db, {drawOn(100, 1, 2, 3)});
         const std::string before = readWholeFile(file);
         std::string message;
         try {
-            storeDraw(dir.path(), "ga.c3d", draw(101, 1, 1, 1));
+            storeDraw(dir.path(), "ga.c3d", drawOn(101, 1, 1, 1));
         } catch (const Error& e) {
             message = e.what();
         }
@@ -216,7 +206,7 @@ TEST_F(History, ADamagedOrForeignHistoryIsReportedAndLeftAlone)
         const fs::path kept = retireHistory(db);
         EXPECT_EQ(kept.parent_path(), dir / "backups");
         EXPECT_EQ(readWholeFile(kept), before);
-        storeDraw(dir.path(), "ga.c3d", draw(101, 1, 1, 1));
+        storeDraw(dir.path(), "ga.c3d", drawOn(101, 1, 1, 1));
         EXPECT_EQ(summarizeHistory(db).draws, 2);
     }
 }
@@ -245,8 +235,8 @@ std::vector<DrawRecord> storedHistory(const fs::path& file)
         sqlite3_prepare_v2(db, "SELECT draw_date, digit1, digit2, digit3 FROM draws ORDER BY draw_date, turn", -1, &s,
                            nullptr);
         while (s && sqlite3_step(s) == SQLITE_ROW)
-            draws.push_back(draw(sqlite3_column_double(s, 0), sqlite3_column_int(s, 1), sqlite3_column_int(s, 2),
-                                 sqlite3_column_int(s, 3)));
+            draws.push_back(drawOn(sqlite3_column_double(s, 0), sqlite3_column_int(s, 1), sqlite3_column_int(s, 2),
+                                   sqlite3_column_int(s, 3)));
         sqlite3_finalize(s);
     }
     sqlite3_close(db);
@@ -283,8 +273,8 @@ TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)
 TEST_F(History, TheCommandLineShowsAndExportsTheFullHistory)
 {
     fs::create_directory(dir / "backups");
-    writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", {draw(36526, 1, 2, 3)});
-    writeDatabase(db, {draw(36527, 4, 5, 6)});
+    writeDatabase(dir / "backups" / "ga-20250101-000000.c3d", {drawOn(36526, 1, 2, 3)});
+    writeDatabase(db, {drawOn(36527, 4, 5, 6)});
     const std::string path = "'" + db.string() + "'";
     EXPECT_EQ(engineOutput("history " + path), "Working database: 1 draw, 1/2/2000 to 1/2/2000\n"
                                                "Full history: 2 draws, 1/1/2000 to 1/2/2000 (in ga.c3d.sqlite)\n");
