@@ -92,6 +92,16 @@ class EntryKeyboardTest : public QObject
         return w;
     }
 
+    // The corrections window shown and active on the open database.
+    std::unique_ptr<CorrectionsWindow> showCorrections()
+    {
+        auto w = std::make_unique<CorrectionsWindow>();
+        w->show();
+        if (!QTest::qWaitForWindowActive(w.get()))
+            return nullptr;
+        return w;
+    }
+
   private slots:
     void init()
     {
@@ -348,9 +358,9 @@ class EntryKeyboardTest : public QObject
     {
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2002, 1, 1}, {4, 4, 4, 2004, 2, 29}});
         env->openDatabase("ga.c3d");
-        CorrectionsWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto shown = showCorrections();
+        QVERIFY(shown);
+        CorrectionsWindow& w = *shown;
         auto* list = child<QListWidget>(&w, "ListBox1");
         QTRY_COMPARE(list->count(), 2);
         clickLine(list, 1);
@@ -384,9 +394,9 @@ class EntryKeyboardTest : public QObject
     {
         env->writeDatabase("ga.c3d", {{1, 2, 3, 2002, 1, 1}, {4, 4, 4, 2004, 2, 29}, {7, 8, 9, 2005, 1, 31}});
         env->openDatabase("ga.c3d");
-        CorrectionsWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto shown = showCorrections();
+        QVERIFY(shown);
+        CorrectionsWindow& w = *shown;
         auto* list = child<QListWidget>(&w, "ListBox1");
         QTRY_COMPARE(list->count(), 3);
         clickLine(list, 0);
@@ -426,9 +436,9 @@ class EntryKeyboardTest : public QObject
         env->writeDatabase("ga.c3d", {{1, 2, 3, 1899, 12, 30}, {4, 5, 6, 2002, 6, 1}, {7, 8, 9, 2600, 5, 5}});
         const std::string before = readFileText(data("ga.c3d"));
         env->openDatabase("ga.c3d");
-        CorrectionsWindow w;
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const auto shown = showCorrections();
+        QVERIFY(shown);
+        CorrectionsWindow& w = *shown;
         auto* list = child<QListWidget>(&w, "ListBox1");
         QTRY_COMPARE(list->count(), 3);
         for (int row : {0, 2}) {
