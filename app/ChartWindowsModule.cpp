@@ -1,10 +1,10 @@
 // The entry point of the chart windows module (see ChartWindows.h).
 
-#include "analysis/FairnessWindow.h"
-#include "analysis/SetsGraphWindow.h"
-#include "analysis/SumsGraphWindow.h"
-#include "analysis/TotalsGraphWindow.h"
 #include "app/ChartWindows.h"
+#include "charts/FairnessWindow.h"
+#include "charts/SetsGraphWindow.h"
+#include "charts/SumsGraphWindow.h"
+#include "charts/TotalsGraphWindow.h"
 #include "choices/BacktestWindow.h"
 #include "choices/ComputerChoicesWindow.h"
 

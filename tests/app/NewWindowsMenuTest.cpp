@@ -1,7 +1,7 @@
 #include "GuiTestSupport.h"
 
-#include "analysis/FairnessWindow.h"
 #include "app/MainWindow.h"
+#include "charts/FairnessWindow.h"
 #include "choices/BacktestWindow.h"
 #include "platform/Dialogs.h"
 

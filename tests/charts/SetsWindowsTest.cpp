@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/SetsConfigDialog.h"
-#include "analysis/SetsGraphWindow.h"
+#include "charts/BarChartWidget.h"
+#include "charts/SetsConfigDialog.h"
+#include "charts/SetsGraphWindow.h"
 #include "engine/Analysis.h"
 #include "engine/DataFiles.h"
 #include "platform/Dialogs.h"

@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/TotalsGraphSettingsDialog.h"
-#include "analysis/TotalsGraphWindow.h"
+#include "charts/BarChartWidget.h"
+#include "charts/TotalsGraphSettingsDialog.h"
+#include "charts/TotalsGraphWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"

@@ -1,7 +1,7 @@
-#include "analysis/SetsConfigDialog.h"
+#include "charts/SetsConfigDialog.h"
 #include "platform/WindowKit.h"
 
-#include "analysis/SetsGraphWindow.h"
+#include "charts/SetsGraphWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"

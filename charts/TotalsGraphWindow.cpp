@@ -1,9 +1,9 @@
-#include "analysis/TotalsGraphWindow.h"
+#include "charts/TotalsGraphWindow.h"
 #include "platform/WindowKit.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/TotalsGraphSettingsDialog.h"
-#include "analysis/TrackDraws.h"
+#include "charts/BarChartWidget.h"
+#include "charts/TotalsGraphSettingsDialog.h"
+#include "charts/TrackDraws.h"
 #include "engine/Analysis.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"

@@ -1,8 +1,8 @@
 #include "GuiTestSupport.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/SumsGraphSettingsDialog.h"
-#include "analysis/SumsGraphWindow.h"
+#include "charts/BarChartWidget.h"
+#include "charts/SumsGraphSettingsDialog.h"
+#include "charts/SumsGraphWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"

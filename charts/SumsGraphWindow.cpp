@@ -1,9 +1,9 @@
-#include "analysis/SumsGraphWindow.h"
+#include "charts/SumsGraphWindow.h"
 #include "platform/WindowKit.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/SumsGraphSettingsDialog.h"
-#include "analysis/TrackDraws.h"
+#include "charts/BarChartWidget.h"
+#include "charts/SumsGraphSettingsDialog.h"
+#include "charts/TrackDraws.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"

@@ -1,4 +1,4 @@
-#include "analysis/FairnessWindow.h"
+#include "charts/FairnessWindow.h"
 
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"

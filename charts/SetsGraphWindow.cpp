@@ -1,8 +1,8 @@
-#include "analysis/SetsGraphWindow.h"
+#include "charts/SetsGraphWindow.h"
 #include "platform/WindowKit.h"
 
-#include "analysis/BarChartWidget.h"
-#include "analysis/SetsConfigDialog.h"
+#include "charts/BarChartWidget.h"
+#include "charts/SetsConfigDialog.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"

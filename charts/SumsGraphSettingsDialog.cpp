@@ -1,4 +1,4 @@
-#include "analysis/SumsGraphSettingsDialog.h"
+#include "charts/SumsGraphSettingsDialog.h"
 
 // The one resizable dialog of the program.
 SumsGraphSettingsDialog::SumsGraphSettingsDialog(TrackedSpan& tracked, QWidget* owner)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/TrackDraws.h"
+#include "charts/TrackDraws.h"
 
 // "Cumulative Totals Configuration": how many draws the totals graph tracks.
 class TotalsGraphSettingsDialog : public TrackDrawsDialog

@@ -1,4 +1,4 @@
-#include "analysis/TotalsGraphSettingsDialog.h"
+#include "charts/TotalsGraphSettingsDialog.h"
 
 TotalsGraphSettingsDialog::TotalsGraphSettingsDialog(TrackedSpan& tracked, QWidget* owner)
     : TrackDrawsDialog(owner, "TForm12", "Cumulative Totals Configuration",

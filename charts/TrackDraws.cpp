@@ -1,4 +1,4 @@
-#include "analysis/TrackDraws.h"
+#include "charts/TrackDraws.h"
 
 #include "platform/Guard.h"
 #include "platform/Help.h"

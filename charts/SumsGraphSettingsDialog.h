@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/TrackDraws.h"
+#include "charts/TrackDraws.h"
 
 // "Sums Analysis Configuration": how many draws the sums graph tracks.
 class SumsGraphSettingsDialog : public TrackDrawsDialog

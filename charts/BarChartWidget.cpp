@@ -1,4 +1,4 @@
-#include "analysis/BarChartWidget.h"
+#include "charts/BarChartWidget.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,6 +1,6 @@
 #include "GuiTestSupport.h"
 
-#include "analysis/FairnessWindow.h"
+#include "charts/FairnessWindow.h"
 #include "engine/Fairness.h"
 #include "engine/HitDistribution.h"
 #include "platform/Help.h"

@@ -1,25 +1,26 @@
 #pragma once
 
-#include "analysis/TrackDraws.h"
+#include "charts/TrackDraws.h"
 #include "platform/Activation.h"
 
-#include "engine/Analysis.h"
+#include "engine/Ranking.h"
 
 #include <QDialog>
 
 class QPushButton;
 class BarChartWidget;
 
-// "Sums Graph": how many of the last tracked draws have each digit sum 0..27.
-class SumsGraphWindow : public QDialog
+// "Totals Bar Graph": how often each digit was drawn over the last tracked draws.
+class TotalsGraphWindow : public QDialog
 {
     Q_OBJECT
   public:
-    static constexpr const char* SettingsKey = "Sum Analysis Days";
-    explicit SumsGraphWindow(QWidget* owner = nullptr);
+    static constexpr const char* SettingsKey = "Cumulative Days";
+    explicit TotalsGraphWindow(QWidget* owner = nullptr);
 
     void refresh();
     void customize();
+    void saveSpan();
 
     BarChartWidget* chart = nullptr;
     QPushButton* customizeButton = nullptr;
@@ -28,10 +29,11 @@ class SumsGraphWindow : public QDialog
 
   protected:
     bool event(QEvent* e) override;
+    void done(int result) override;
 
   private:
     ActivationGate activation_;
-    void countSums();
+    void countLastDraws();
     void draw();
-    quor3::SumCounts sums_{};
+    quor3::DigitValues totals_{};
 };
