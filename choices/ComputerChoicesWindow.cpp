@@ -1,5 +1,6 @@
 #include "choices/ComputerChoicesWindow.h"
 
+#include "choices/PrintDialog.h"
 #include "choices/PrinterTextStream.h"
 #include "engine/Choices.h"
 #include "engine/DataFiles.h"

@@ -1,3 +1,5 @@
+#include "choices/PrintDialog.h"
+
 #include "platform/Dialogs.h"
 
 #include <QPrintDialog>

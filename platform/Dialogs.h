@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 
-class QPrinter;
 class QWidget;
 
 // Every message box, the open dialog and the print dialog go through here.
@@ -59,11 +58,6 @@ struct SaveOptions {
 // from the file queue (queueFile).
 QString saveFile(QWidget* parent, const SaveOptions& options);
 
-// Runs the print dialog for `printer`; true when the user accepted. Defined
-// in PrintDialog.cpp, which alone needs Qt PrintSupport: only the windows that
-// print link it.
-bool print(QWidget* parent, QPrinter& printer);
-
 // --- Test hooks ---
 void setTestMode(bool on);
 bool testMode();
@@ -71,7 +65,8 @@ void queueButton(QMessageBox::StandardButton answer);
 void queueFile(const QString& path); // empty: cancel
 // The next print dialog is accepted and prints to this PDF file (empty: cancel).
 void queuePrintToPdf(const QString& pdfPath);
-// For print(): nothing outside test mode; else the next queued PDF file (empty: cancel).
+// For the print dialog (choices/PrintDialog.h): nothing outside test mode;
+// else the next queued PDF file (empty: cancel).
 std::optional<QString> takeQueuedPrintToPdf();
 const QList<Shown>& shown();
 // Where the last open dialog started: its folder and the name typed in it.
