@@ -1,7 +1,6 @@
 #include "charts/SetsConfigDialog.h"
 #include "platform/WindowKit.h"
 
-#include "charts/SetsGraphWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -21,7 +20,7 @@ namespace
 const char* const DigitNames[10] = {"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"};
 }
 
-SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
+SetsConfigDialog::SetsConfigDialog(int draws, QWidget* owner) : QDialog(owner), draws_(draws)
 {
     setObjectName("TForm20");
     setWindowTitle("Sets Configuration");
@@ -90,7 +89,7 @@ std::filesystem::path SetsConfigDialog::configFile()
 void SetsConfigDialog::prepare()
 {
     loadConfig();
-    spanEdit->setMaximum(SetsGraph::n > 1 ? SetsGraph::n : 1);
+    spanEdit->setMaximum(draws_ > 1 ? draws_ : 1);
 }
 
 void SetsConfigDialog::loadConfig()
@@ -99,7 +98,7 @@ void SetsConfigDialog::loadConfig()
     if (!quor3::fileExists(file))
         return;
     const quor3::SetsConfig config = quor3::readSetsFile(file);
-    spanEdit->setValue(config.span > SetsGraph::n ? SetsGraph::n : config.span);
+    spanEdit->setValue(config.span > draws_ ? draws_ : config.span);
     for (int s = 0; s < quor3::SetCount; ++s)
         for (int d = 0; d < 10; ++d)
             digitBoxes[10 * s + d]->setChecked(config.member[s][d]);
@@ -118,7 +117,5 @@ void SetsConfigDialog::saveConfig()
 void SetsConfigDialog::saveAndClose()
 {
     saveConfig();
-    if (SetsGraph::graph)
-        SetsGraph::graph->redrawRequest = 1;
     accept();
 }

@@ -13,12 +13,13 @@ class QPushButton;
 class QSpinBox;
 
 // "Sets Configuration": the five digit sets and the span of the sets graph,
-// kept in the sets file "SetsCfg.ini".
+// kept in the sets file "SetsCfg.ini". "Save && Close" accepts it.
 class SetsConfigDialog : public QDialog
 {
     Q_OBJECT
   public:
-    explicit SetsConfigDialog(QWidget* owner = nullptr);
+    // `draws`: the draws the graph last read, the longest span offered.
+    explicit SetsConfigDialog(int draws, QWidget* owner = nullptr);
 
     void prepare();
     void loadConfig();
@@ -38,4 +39,7 @@ class SetsConfigDialog : public QDialog
     // database's folder, else the one in the data folder, whatever the letter
     // case of either; a new one goes into the database's folder.
     static std::filesystem::path configFile();
+
+  private:
+    int draws_;
 };

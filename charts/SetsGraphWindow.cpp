@@ -14,14 +14,6 @@
 #include <QEvent>
 #include <QPushButton>
 
-namespace SetsGraph
-{
-int n = 0;
-SetsGraphWindow* graph = nullptr;
-} // namespace SetsGraph
-
-using namespace SetsGraph;
-
 namespace
 {
 
@@ -65,13 +57,6 @@ SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
 
     Help::bindF1(this, "Sets");
     centreOnScreen(this);
-    graph = this;
-}
-
-SetsGraphWindow::~SetsGraphWindow()
-{
-    if (graph == this)
-        graph = nullptr;
 }
 
 bool SetsGraphWindow::event(QEvent* e)
@@ -91,17 +76,17 @@ void SetsGraphWindow::refresh()
         return;
     }
     const auto draws = quor3::readDraws(session.databasePath());
-    n = static_cast<int>(draws.size());
+    draws_ = static_cast<int>(draws.size());
     const auto setsFile = SetsConfigDialog::configFile();
     if (quor3::fileExists(setsFile)) {
         const quor3::SetsConfig config = quor3::readSetsFile(setsFile);
-        const int span = config.span > n ? n : config.span;
+        const int span = config.span > draws_ ? draws_ : config.span;
         // Captions are built by appending digits: start them afresh, or
         // every activation would repeat the digits.
         setCaptions(NoCaptions);
         draw(buildSets(config, quor3::digitTotalsOverLast(draws, span)), span);
     } else {
-        const int span = quor3::defaultSetsSpan(n);
+        const int span = quor3::defaultSetsSpan(draws_);
         draw(quor3::pairedTotals(quor3::digitTotalsOverLast(draws, span)), span);
         setCaptions(quor3::PairedCaptions);
     }
@@ -111,19 +96,18 @@ void SetsGraphWindow::refresh()
 void SetsGraphWindow::customize()
 {
     {
-        SetsConfigDialog dialog(this);
-        dialog.exec();
+        // Only "Save && Close" accepts the dialog: the graph is then redrawn.
+        SetsConfigDialog dialog(draws_, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
     }
-    if (redrawRequest == 0)
-        return;
-    redrawRequest = 0;
     setCaptions(NoCaptions);
     std::array<std::int32_t, quor3::SetCount> totals{};
     int span = 0;
     const Session& session = Session::instance();
     if (session.databaseExists()) {
         const auto draws = quor3::readDraws(session.databasePath());
-        n = static_cast<int>(draws.size());
+        draws_ = static_cast<int>(draws.size());
         const auto setsFile = SetsConfigDialog::configFile();
         if (quor3::fileExists(setsFile)) {
             // Not limited here: a span beyond the draws counts them all and
@@ -132,7 +116,7 @@ void SetsGraphWindow::customize()
             span = config.span;
             totals = buildSets(config, quor3::digitTotalsOverLast(draws, span));
         } else {
-            span = quor3::defaultSetsSpan(n);
+            span = quor3::defaultSetsSpan(draws_);
         }
     }
     draw(totals, span);

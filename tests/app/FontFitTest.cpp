@@ -375,10 +375,7 @@ class FontFitTest : public QObject
             return new SumsGraphSettingsDialog(tracked, o);
         });
         add("Graph Sets", [](QWidget* o) { return new SetsGraphWindow(o); });
-        add("Sets Configuration", [](QWidget* o) {
-            SetsGraph::n = 731;
-            return new SetsConfigDialog(o);
-        });
+        add("Sets Configuration", [](QWidget* o) { return new SetsConfigDialog(731, o); });
         add("Fairness", [](QWidget* o) { return new FairnessWindow(o); });
         add("Computer Choices", [](QWidget* o) { return new ComputerChoicesWindow(o); });
         add("Backtest", [](QWidget* o) { return new BacktestWindow(o); });

@@ -49,11 +49,7 @@ class TrackedSpanTest : public QObject
     std::unique_ptr<GuiTestEnvironment> env;
 
   private slots:
-    void init()
-    {
-        env = std::make_unique<GuiTestEnvironment>();
-        SetsGraph::n = 0;
-    }
+    void init() { env = std::make_unique<GuiTestEnvironment>(); }
     void cleanup() { env.reset(); }
 
     void withoutAStoredSpanTheSumsGraphTracksEveryDraw_data()
