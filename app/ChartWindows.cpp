@@ -1,11 +1,7 @@
 #include "app/ChartWindows.h"
 
 #include "engine/Errors.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include "platform/Module.h"
 
 // Defined by the module, and by test programs that link its windows in.
 extern "C" void quor3ShowChartWindow(int window, QWidget* parent) __attribute__((weak));
@@ -18,34 +14,12 @@ namespace
 
 using ShowFunction = void (*)(int, QWidget*);
 
-const char* const ModuleName = "quor3-chart-windows.so";
-
-// Beside the program in the build tree; installed, where QUOR3_MODULE_DIR
-// (relative to the program's folder) says.
-QString modulePath()
-{
-    const QDir programFolder(QCoreApplication::applicationDirPath());
-    const QString beside = programFolder.filePath(ModuleName);
-    if (QFileInfo::exists(beside))
-        return beside;
-    return QDir::cleanPath(programFolder.filePath(QStringLiteral(QUOR3_MODULE_DIR "/") + ModuleName));
-}
-
 ShowFunction loadModule()
 {
     static ShowFunction loaded = nullptr;
-    if (loaded)
-        return loaded;
-    const QString path = modulePath();
-    QLibrary module(path);
-    // Every symbol now: a missing one is reported here, not as a crash later.
-    module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-    if (!module.load())
-        quor3::throwIoError(path.toStdString(), "load the chart windows from", module.errorString().toStdString());
-    loaded = reinterpret_cast<ShowFunction>(module.resolve("quor3ShowChartWindow"));
     if (!loaded)
-        quor3::throwIoError(path.toStdString(), "load the chart windows from", "it has no chart windows in it");
-    // Kept loaded for the rest of the run: QLibrary unloads nothing it is not told to.
+        loaded = reinterpret_cast<ShowFunction>(
+            Module::function("quor3-chart-windows.so", "quor3ShowChartWindow", "the chart windows"));
     return loaded;
 }
 

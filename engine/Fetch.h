@@ -45,6 +45,10 @@ struct FetchedFile {
 // limit, or a redirect to anything but http or https.
 FetchedFile fetchFile(const std::string& address, const FetchOptions& options = {});
 
+// fetchFile, or a stand-in for it: the program calls it through a module of
+// its own, so that libcurl is loaded only when results are fetched.
+using FileFetcher = FetchedFile (*)(const std::string& address, const FetchOptions& options);
+
 // True for an address that is read from the disk rather than the network.
 bool isLocalAddress(const std::string& address);
 

@@ -174,11 +174,11 @@ bool mayFetchConditionally(const fs::path& folder, const std::string& databaseNa
     return fileExists(database) && countDraws(database) > 0;
 }
 
-FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional)
+FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional, FileFetcher fetch)
 {
     options.etag = conditional ? source.etag : std::string();
     options.lastModified = conditional ? source.lastModified : std::string();
-    const FetchedFile file = fetchFile(source.address, options);
+    const FetchedFile file = fetch(source.address, options);
     FetchedResults fetched;
     fetched.notModified = file.notModified;
     fetched.etag = file.etag;
@@ -228,19 +228,20 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
 }
 
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  const FetchOptions& options, StatusSink& status)
+                                  const FetchOptions& options, StatusSink& status, FileFetcher fetch)
 {
     const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
     if (!source)
         throw Error(Error::Kind::InputOutput,
                     databaseName + " has no results source: set one with File > Results Source... or --from.");
-    return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
+    return fetchNewResults(settingsFile, folder, databaseName, *source, options, status, fetch);
 }
 
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status)
+                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status,
+                                  FileFetcher fetch)
 {
-    const FetchedResults fetched = fetchResults(source, options, mayFetchConditionally(folder, databaseName));
+    const FetchedResults fetched = fetchResults(source, options, mayFetchConditionally(folder, databaseName), fetch);
     return storeFetchedResults(settingsFile, folder, databaseName, source, fetched, status);
 }
 

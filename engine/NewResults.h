@@ -75,10 +75,12 @@ struct FetchedResults {
 // draws, so that an emptied or new database is fetched in full.
 bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName);
 
-// Fetches the source and reads its draws. Raises quor3::Error naming the
-// address and the reason for any failure of the fetch, and for a file that
-// holds no draw of the chosen name or no draw at all (a layout that changed).
-FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional);
+// Fetches the source with `fetch` and reads its draws. Raises quor3::Error
+// naming the address and the reason for any failure of the fetch, and for a
+// file that holds no draw of the chosen name or no draw at all (a layout that
+// changed).
+FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional,
+                            FileFetcher fetch = fetchFile);
 
 // Adds the fetched draws (addNewResults, with the match check as the add
 // window's setting QCheck has it) and then saves the source in `settingsFile`
@@ -92,10 +94,11 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
 // Any failure raises quor3::Error with the database, its derived files, the
 // winners log and the settings unchanged.
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status);
+                                  const ResultsSource& source, const FetchOptions& options, StatusSink& status,
+                                  FileFetcher fetch = fetchFile);
 // The same with the source saved for the database; raises when there is none.
 NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName,
-                                  const FetchOptions& options, StatusSink& status);
+                                  const FetchOptions& options, StatusSink& status, FileFetcher fetch = fetchFile);
 
 // The four status texts of the database as it is on disk, as a rebuild would
 // set them, with nothing written: for a window that sees another process

@@ -2,6 +2,7 @@
 
 #include "engine/Errors.h"
 #include "engine/ResultsSource.h"
+#include "entry/FetchModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Session.h"
@@ -175,7 +176,7 @@ void ResultsFetch::start(bool quiet)
     future_.setFuture(QtConcurrent::run([source = *source, options, conditional, keep = cancel_]() {
         Result result;
         try {
-            result.fetched = quor3::fetchResults(source, options, conditional);
+            result.fetched = quor3::fetchResults(source, options, conditional, &FetchModule::fetchFile);
         } catch (const quor3::FetchCancelled& e) {
             result.failure = QString::fromUtf8(e.what());
             result.cancelled = true;

@@ -2,7 +2,7 @@
 
 #include "engine/Dates.h"
 #include "engine/Errors.h"
-#include "engine/Fetch.h"
+#include "entry/FetchModule.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -163,7 +163,7 @@ void ResultsSourceWindow::tryAddress()
         try {
             quor3::FetchOptions options;
             options.cancel = cancel.get();
-            trial.scan = quor3::importDraws(quor3::fetchFile(address, options).body);
+            trial.scan = quor3::importDraws(FetchModule::fetchFile(address, options).body);
         } catch (const std::exception& e) {
             trial.failure = QString::fromUtf8(e.what());
         }

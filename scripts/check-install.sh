@@ -18,6 +18,7 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 # Where the README says: lib/quor3 (lib/<arch>/quor3 when configured for /usr).
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
 [[ -f $prefix/$libdir/quor3/quor3-chart-windows.so ]] || fail "the chart windows module is not in $libdir/quor3"
+[[ -f $prefix/$libdir/quor3/quor3-fetch.so ]] || fail "the download module is not in $libdir/quor3"
 [[ $libdir != lib ]] || grep -q '`lib/quor3/quor3-chart-windows.so`' README.md ||
   fail "README does not name lib/quor3 for the module"
 for f in bin/quor3 bin/quor3-engine share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
@@ -122,6 +123,7 @@ grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
 grep -q "\./usr/lib/systemd/user/quor3-fetch\.timer$" <<<"$contents" || fail "package lacks the fetch timer"
 grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
+grep -q "\./usr/lib/.*quor3/quor3-fetch\.so$" <<<"$contents" || fail "package lacks the download module"
 grep -q "\./usr/share/doc/quor3/copyright$" <<<"$contents" || fail "package lacks /usr/share/doc/quor3/copyright"
 grep -q "\./usr/share/man/man1/quor3\.1" <<<"$contents" || fail "package lacks the manual page quor3(1)"
 echo "Install check: desktop entry, AppStream data, file type, manual pages, copyright, icons and $(basename "$deb") pass."

@@ -1,10 +1,12 @@
-// The program as it is linked and installed: no chart or print library at
-// start, every chart window opened from its menu out of the module.
+// The program as it is linked and installed: no chart, print or download
+// library at start, every chart window opened from its menu out of the chart
+// windows module, the download out of its own.
 
 #include "GuiTestSupport.h"
 
 #include "app/ChartWindows.h"
 #include "app/MainWindow.h"
+#include "entry/FetchModule.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
@@ -58,6 +60,20 @@ class ChartWindowsModuleTest : public QObject
         QVERIFY(!mapped("libQt6Charts.so"));
         QVERIFY(!mapped("libQt6PrintSupport.so"));
         QVERIFY(!mapped("quor3-chart-windows.so"));
+        QVERIFY(!mapped("libcurl"));
+        QVERIFY(!mapped("quor3-fetch.so"));
+    }
+
+    void theDownloadComesFromItsModule()
+    {
+        const QString file = env->dataFolder() + "/results.csv";
+        QFile results(file);
+        QVERIFY(results.open(QIODevice::WriteOnly));
+        results.write("3/1/2002,3,0,7\n");
+        results.close();
+        QCOMPARE(FetchModule::fetchFile(file.toStdString(), {}).body, std::string("3/1/2002,3,0,7\n"));
+        QVERIFY(mapped("quor3-fetch.so"));
+        QVERIFY(mapped("libcurl"));
     }
 
     void everyChartWindowOpensFromTheModule_data()

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "engine/Fetch.h"
+
+// The download of results files (the engine's fetchFile, with libcurl) lives
+// in a module of its own, quor3-fetch.so, loaded by the first fetch: libcurl
+// and the libraries it brings would otherwise be loaded with the program and
+// cost its start-up, though most runs fetch nothing.
+namespace FetchModule
+{
+
+// The engine's fetchFile, out of the module (a quor3::FileFetcher). Raises
+// quor3::Error naming the module file when it cannot be loaded. Runs on any
+// thread: the program fetches off its GUI thread.
+quor3::FetchedFile fetchFile(const std::string& address, const quor3::FetchOptions& options);
+
+} // namespace FetchModule
