@@ -221,6 +221,9 @@ const char* const Schema = "CREATE TABLE draws ("
 void configure(Connection& c)
 {
     c.exec("PRAGMA synchronous=FULL");
+    // A long import's pages stay in memory until its commit, not spilled
+    // through the journal on the way (16 MB at most, used only as needed).
+    c.exec("PRAGMA cache_size=-16384");
 }
 
 // Opens an existing history for reading and writing; refuses a link, a
@@ -262,28 +265,63 @@ Days loadDays(Connection& c, double from, double to)
 
 // Writes the given days, which hold `stored` now (a date missing there holds
 // nothing); a day with no draw is removed. A day that only grew gets its new
-// draws alone: an import's days are nearly all new.
+// draws alone: an import's days are nearly all new. Rows go in many to a
+// statement, which halves the cost of a long import.
 void writeDays(Connection& c, const Days& days, const Days& stored)
 {
+    constexpr int RowsAtOnce = 64;
+    static const std::string many = [] {
+        std::string sql = "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES ";
+        for (int i = 0; i < RowsAtOnce; ++i)
+            sql += i == 0 ? "(?,?,?,?,?)" : ",(?,?,?,?,?)";
+        return sql;
+    }();
     Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
     Statement insert(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
                      "write the full history");
+    std::optional<Statement> insertMany;
+    struct Row {
+        double date;
+        long long turn;
+        Digits digits;
+    };
+    std::vector<Row> rows;
+    auto put = [](Statement& s, int first, const Row& r) {
+        s.bind(first, r.date).bind(first + 1, r.turn);
+        for (int i = 0; i < 3; ++i)
+            s.bind(first + 2 + i, static_cast<long long>(r.digits[static_cast<std::size_t>(i)]));
+    };
+    auto flush = [&](bool all) {
+        std::size_t done = 0;
+        for (; rows.size() - done >= RowsAtOnce; done += RowsAtOnce) {
+            if (!insertMany)
+                insertMany.emplace(c, many.c_str(), "write the full history");
+            for (int i = 0; i < RowsAtOnce; ++i)
+                put(*insertMany, 1 + 5 * i, rows[done + static_cast<std::size_t>(i)]);
+            insertMany->run();
+        }
+        for (; all && done < rows.size(); ++done) {
+            put(insert, 1, rows[done]);
+            insert.run();
+        }
+        rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(done));
+    };
     static const std::vector<Digits> nothing;
     for (const auto& [date, draws] : days) {
         const auto found = stored.find(date);
         const std::vector<Digits>& old = found == stored.end() ? nothing : found->second;
         std::size_t from = old.size();
         if (old.size() > draws.size() || !std::equal(old.begin(), old.end(), draws.begin())) {
+            // Rows waiting for a statement are of earlier dates: the removal does not touch them.
             remove.bind(1, date).run();
             from = 0;
         }
-        for (std::size_t turn = from; turn < draws.size(); ++turn) {
-            insert.bind(1, date).bind(2, static_cast<long long>(turn));
-            for (int i = 0; i < 3; ++i)
-                insert.bind(3 + i, static_cast<long long>(draws[turn][static_cast<std::size_t>(i)]));
-            insert.run();
-        }
+        for (std::size_t turn = from; turn < draws.size(); ++turn)
+            rows.push_back({date, static_cast<long long>(turn), draws[turn]});
+        if (rows.size() >= RowsAtOnce)
+            flush(false);
     }
+    flush(true);
 }
 
 void fsyncPath(const fs::path& path, int flags)
@@ -315,6 +353,11 @@ void createHistory(const fs::path& file, const Days& days)
     try {
         {
             Connection c(scratch, SQLITE_OPEN_READWRITE, file);
+            // Nobody sees the scratch file before it is whole and flushed
+            // below: it needs no journal and no flush of its own.
+            c.exec("PRAGMA journal_mode=OFF", "create the full history");
+            c.exec("PRAGMA synchronous=OFF", "create the full history");
+            c.exec("PRAGMA cache_size=-16384", "create the full history");
             c.exec("PRAGMA application_id=" + std::to_string(HistoryApplicationId), "create the full history");
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), "create the full history");
             c.exec("BEGIN");
@@ -339,7 +382,8 @@ bool missing(const fs::path& file)
     return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
 }
 
-void seedHistory(const fs::path& database)
+// `given`: draws of the change that finds no history yet, seeded with the rest.
+void seedHistory(const fs::path& database, const std::vector<DrawRecord>& given = {})
 {
     Days days;
     auto add = [&days](const std::vector<DrawRecord>& draws) {
@@ -355,6 +399,7 @@ void seedHistory(const fs::path& database)
             // A backup that cannot be read adds nothing; the others still count.
         }
     }
+    add(given);
     createHistory(historyFileFor(database), days);
 }
 
@@ -391,13 +436,22 @@ void mergeIntoHistory(Connection& c, const Days& given, Days& changed, Days& bef
 {
     if (given.empty())
         return;
-    Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
+    const Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
+    static const std::vector<Digits> nothing;
+    // The dates come in order: each insertion below is at the maps' end, or
+    // near it, for a long import.
     for (const auto& [date, draws] : given) {
-        const auto found = changed.find(date);
-        std::vector<Digits> day = found != changed.end() ? found->second : current[date];
+        const auto stored = current.find(date);
+        const std::vector<Digits>& now = stored == current.end() ? nothing : stored->second;
+        const auto found = changed.lower_bound(date);
+        const bool known = found != changed.end() && found->first == date;
+        std::vector<Digits> day = known ? found->second : now;
         if (mergeDay(day, draws)) {
-            before.emplace(date, current[date]);
-            changed[date] = std::move(day);
+            before.emplace_hint(before.lower_bound(date), date, now);
+            if (known)
+                found->second = std::move(day);
+            else
+                changed.emplace_hint(found, date, std::move(day));
         }
     }
 }
@@ -431,13 +485,21 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
                     const std::optional<std::string>& intended, const std::function<void()>& writeWorking)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
-    ensureHistory(database);
     const fs::path file = historyFileFor(database);
+    const bool editing = pendingEdit.active && sameDatabase(pendingEdit.database, database);
+    // Draws kept for the history alone (an import's) are seeded with the rest
+    // when there is no history yet, in one write. A change of the working
+    // file is not: its draws must leave the history again if that write fails.
+    const bool seeded = !editing && !writeWorking && missing(file);
+    if (seeded)
+        seedHistory(database, given);
+    else
+        ensureHistory(database);
     std::unique_ptr<Connection> c = openExisting(file);
     c->exec("BEGIN IMMEDIATE");
     Days before, changed;
     try {
-        if (pendingEdit.active && sameDatabase(pendingEdit.database, database)) {
+        if (editing) {
             const DrawRecord& wrong = pendingEdit.wrong;
             Days day = loadDays(*c, wrong.DrawDate, wrong.DrawDate);
             std::vector<Digits>& draws = day[wrong.DrawDate];
@@ -450,7 +512,8 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
             changed[wrong.DrawDate] = draws;
         }
         // A corrected draw of another date comes in with the working file's draws.
-        mergeIntoHistory(*c, groupByDate(given), changed, before);
+        if (!seeded)
+            mergeIntoHistory(*c, groupByDate(given), changed, before);
         writeDays(*c, changed, before);
         if (writeWorking) {
             Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
