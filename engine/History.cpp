@@ -382,8 +382,7 @@ bool missing(const fs::path& file)
     return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
 }
 
-// `given`: draws of the change that finds no history yet, seeded with the rest.
-void seedHistory(const fs::path& database, const std::vector<DrawRecord>& given = {})
+void seedHistory(const fs::path& database)
 {
     Days days;
     auto add = [&days](const std::vector<DrawRecord>& draws) {
@@ -399,7 +398,6 @@ void seedHistory(const fs::path& database, const std::vector<DrawRecord>& given 
             // A backup that cannot be read adds nothing; the others still count.
         }
     }
-    add(given);
     createHistory(historyFileFor(database), days);
 }
 
@@ -481,20 +479,13 @@ void removeOne(std::vector<Digits>& day, const Digits& d)
 // The one path of every change: the history first, together with the working
 // file's intended contents; then the working file; then the intention is
 // cleared. `intended` is empty when the working file is to be removed.
-void throughHistory(const fs::path& database, const std::vector<DrawRecord>& given,
-                    const std::optional<std::string>& intended, const std::function<void()>& writeWorking)
+void throughHistory(const fs::path& database, const Days& given, const std::optional<std::string>& intended,
+                    const std::function<void()>& writeWorking)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const fs::path file = historyFileFor(database);
     const bool editing = pendingEdit.active && sameDatabase(pendingEdit.database, database);
-    // Draws kept for the history alone (an import's) are seeded with the rest
-    // when there is no history yet, in one write. A change of the working
-    // file is not: its draws must leave the history again if that write fails.
-    const bool seeded = !editing && !writeWorking && missing(file);
-    if (seeded)
-        seedHistory(database, given);
-    else
-        ensureHistory(database);
+    ensureHistory(database);
     std::unique_ptr<Connection> c = openExisting(file);
     c->exec("BEGIN IMMEDIATE");
     Days before, changed;
@@ -512,8 +503,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
             changed[wrong.DrawDate] = draws;
         }
         // A corrected draw of another date comes in with the working file's draws.
-        if (!seeded)
-            mergeIntoHistory(*c, groupByDate(given), changed, before);
+        mergeIntoHistory(*c, given, changed, before);
         writeDays(*c, changed, before);
         if (writeWorking) {
             Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
@@ -654,12 +644,20 @@ fs::path retireHistory(const fs::path& database)
 
 void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws)
 {
-    throughHistory(database, draws, std::nullopt, nullptr);
+    throughHistory(database, groupByDate(draws), std::nullopt, nullptr);
 }
 
-void replaceThroughHistory(const fs::path& database, const std::string& bytes)
+void replaceThroughHistory(const fs::path& database, const std::string& bytes, const std::vector<DrawRecord>& alsoKept)
 {
-    throughHistory(database, decodeDraws(bytes), bytes, [&] { replaceFileAtomically(database, bytes); });
+    Days given = groupByDate(decodeDraws(bytes));
+    for (auto& [date, draws] : groupByDate(alsoKept)) {
+        const auto found = given.lower_bound(date);
+        if (found != given.end() && found->first == date)
+            mergeDay(found->second, draws);
+        else
+            given.emplace_hint(found, date, std::move(draws));
+    }
+    throughHistory(database, given, bytes, [&] { replaceFileAtomically(database, bytes); });
 }
 
 void appendThroughHistory(const fs::path& database, const DrawRecord& draw)
@@ -667,7 +665,7 @@ void appendThroughHistory(const fs::path& database, const DrawRecord& draw)
     std::string bytes = fileExists(database) ? readWholeFile(database) : std::string();
     bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
     bytes += encodeDraws({draw});
-    throughHistory(database, {draw}, bytes, [&] { appendDraw(database, draw); });
+    throughHistory(database, groupByDate({draw}), bytes, [&] { appendDraw(database, draw); });
 }
 
 void removeThroughHistory(const fs::path& database)

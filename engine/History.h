@@ -59,8 +59,10 @@ fs::path retireHistory(const fs::path& database);
 // the working file: an import's draws that the working database leaves out.
 void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws);
 // Replaces the working file whole (replaceFileAtomically) after its draws are
-// in the history.
-void replaceThroughHistory(const fs::path& database, const std::string& bytes);
+// in the history, with `alsoKept` (the draws of an import that the working
+// file leaves out) in the same change.
+void replaceThroughHistory(const fs::path& database, const std::string& bytes,
+                           const std::vector<DrawRecord>& alsoKept = {});
 // Appends one draw to the working file (appendDraw) after it is in the history.
 void appendThroughHistory(const fs::path& database, const DrawRecord& draw);
 // Removes the working file after the history's edit.
