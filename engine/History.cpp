@@ -606,12 +606,13 @@ HistorySummary summarizeHistory(const fs::path& database)
     return summary;
 }
 
-fs::path retireHistory(const fs::path& database)
+namespace
 {
-    const DatabaseLock lock(database, DatabaseLock::Exclusive);
-    const fs::path file = historyFileFor(database);
-    if (missing(file))
-        return {};
+
+// The next free "NAME-history-YYYYMMDDTHHMMSSZ[-N].sqlite" in the backup
+// folder, which is made when missing.
+fs::path historyBackupFor(const fs::path& database)
+{
     const fs::path folder = backupFolderFor(database);
     if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
         throwIoError(folder, "create the backup folder");
@@ -629,8 +630,54 @@ fs::path retireHistory(const fs::path& database)
     for (int sequence = 1;; ++sequence) {
         backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
         if (missing(backup))
-            break;
+            return backup;
     }
+}
+
+// Copies the history through SQLite's online backup into `backup`, by way of
+// a scratch file that gets the name only when whole and flushed.
+void copyHistory(Connection& source, const fs::path& backup)
+{
+    const fs::path folder = backup.parent_path();
+    std::string scratch = (folder / ("." + backup.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(scratch.data());
+    if (fd < 0)
+        throwIoError(backup, "back up the full history");
+    ::close(fd);
+    try {
+        {
+            Connection target(scratch, SQLITE_OPEN_READWRITE, backup);
+            // Nobody sees the scratch file before it is flushed below.
+            target.exec("PRAGMA journal_mode=OFF", "back up the full history");
+            target.exec("PRAGMA synchronous=OFF", "back up the full history");
+            sqlite3_backup* copy = sqlite3_backup_init(target.handle(), "main", source.handle(), "main");
+            if (!copy)
+                fail(backup, "back up the full history", target.handle(), sqlite3_errcode(target.handle()));
+            const int rc = sqlite3_backup_step(copy, -1);
+            sqlite3_backup_finish(copy);
+            if (rc != SQLITE_DONE)
+                fail(backup, "back up the full history", target.handle(), rc);
+        }
+        fsyncPath(scratch, O_RDONLY);
+        if (::rename(scratch.c_str(), backup.c_str()) != 0)
+            throwIoError(backup, "back up the full history");
+    } catch (...) {
+        ::unlink(scratch.c_str());
+        throw;
+    }
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+} // namespace
+
+fs::path retireHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    const fs::path backup = historyBackupFor(database);
+    const fs::path folder = backup.parent_path();
     // A transaction a stop cut short goes along with its file.
     const fs::path journal = fs::path(file.string() + "-journal");
     if (!missing(journal) && ::rename(journal.c_str(), (backup.string() + "-journal").c_str()) != 0)
@@ -638,6 +685,29 @@ fs::path retireHistory(const fs::path& database)
     if (::rename(file.c_str(), backup.c_str()) != 0)
         throwIoError(file, "move to the backup folder");
     fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+    fsyncPath(file.has_parent_path() ? file.parent_path() : fs::path("."), O_RDONLY | O_DIRECTORY);
+    return backup;
+}
+
+fs::path backUpAndRemoveHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    fs::path backup;
+    try {
+        std::unique_ptr<Connection> source = openExisting(file);
+        backup = historyBackupFor(database);
+        copyHistory(*source, backup);
+    } catch (const Error&) {
+        // A file SQLite cannot copy (damaged, foreign, newer) goes to the backups whole.
+        return retireHistory(database);
+    }
+    const fs::path journal = fs::path(file.string() + "-journal");
+    if (::unlink(file.c_str()) != 0)
+        throwIoError(file, "remove");
+    ::unlink(journal.c_str());
     fsyncPath(file.has_parent_path() ? file.parent_path() : fs::path("."), O_RDONLY | O_DIRECTORY);
     return backup;
 }

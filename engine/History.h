@@ -47,11 +47,14 @@ struct HistorySummary {
 HistorySummary summarizeHistory(const fs::path& database);
 
 // Moves the history into the database's backup folder as
-// "NAME-history-YYYYMMDDTHHMMSSZ.sqlite", under the folder's lock: before the
-// database is deleted, or to start a new history in place of a damaged one
-// (the next ensureHistory seeds it). Returns the backup's path; empty when
-// there was no history.
+// "NAME-history-YYYYMMDDTHHMMSSZ.sqlite", under the folder's lock, to start a
+// new history in place of a damaged one (the next ensureHistory seeds it).
+// Returns the backup's path; empty when there was no history.
 fs::path retireHistory(const fs::path& database);
+// Before the database is deleted: copies the history into the backup folder
+// under the same name through SQLite's online backup, then removes it. A file
+// that cannot be copied as a history (damaged, foreign) is moved there whole.
+fs::path backUpAndRemoveHistory(const fs::path& database);
 
 // The write hooks, each in place of the working file's own write.
 
