@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"
+#include "platform/DrawsChoice.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -13,6 +14,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
+#include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -20,9 +22,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace
 {
@@ -43,6 +47,10 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     resize(720, 640);
 
     summaryLabel = addTextLabel(this, "summaryLabel");
+    auto* drawsLabel = new QLabel(tr("&Test:"), this);
+    drawsChoice = new DrawsChoice(this);
+    drawsLabel->setBuddy(drawsChoice);
+    connect(drawsChoice, &QComboBox::activated, this, [this] { runGuarded(this, [this] { refresh(); }); });
     table = addResultTable(this, "fairnessTable", 0, {"Test", "Statistic", "Degrees of freedom", "p-value"});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
@@ -67,6 +75,10 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     closeButton = addCloseButton(this);
     closeButton->setObjectName("closeButton");
 
+    auto* drawsRow = new QHBoxLayout;
+    drawsRow->addWidget(drawsLabel);
+    drawsRow->addWidget(drawsChoice);
+    drawsRow->addStretch(1);
     auto* positionRow = new QHBoxLayout;
     positionRow->addWidget(positionLabel);
     positionRow->addWidget(positionBox);
@@ -76,6 +88,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     bottomRow->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(summaryLabel);
+    layout->addLayout(drawsRow);
     layout->addWidget(table);
     layout->addLayout(positionRow);
     layout->addWidget(chartView, 1);
@@ -91,11 +104,55 @@ void FairnessWindow::refresh()
 {
     const Session& session = Session::instance();
     std::vector<quor3::DrawRecord> draws;
-    if (session.databaseExists())
-        draws = quor3::readDraws(session.databasePath());
-    result_ = quor3::checkFairness(draws);
+    {
+        BusyCursor busy;
+        drawsChoice->refresh();
+        draws = drawsChoice->readDraws();
+    }
+    databaseText_ = session.databaseExists() ? drawsChoice->chosenName() : QString();
+    current_ = nullptr;
+    if (draws.size() <= BackgroundFrom) {
+        result_ = quor3::checkFairness(draws);
+        showResult();
+        return;
+    }
 
-    QString summary = session.databaseExists() ? session.databaseNameText() + ": " : QString("No database is open. ");
+    summaryLabel->setText(tr("%1: testing %2 draws...").arg(databaseText_).arg(draws.size()));
+    result_ = quor3::FairnessResult{};
+    table->setRowCount(0);
+    chartView->chart()->removeAllSeries();
+    verdictLabel->clear();
+    // The tests are pure: they run on Qt's pool on their own copy of the
+    // draws. The result of a run that a later one replaced is dropped.
+    auto* watcher = new QFutureWatcher<std::optional<quor3::FairnessResult>>(this);
+    current_ = watcher;
+    ++running_;
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher] {
+        --running_;
+        watcher->deleteLater();
+        if (watcher != current_)
+            return;
+        current_ = nullptr;
+        std::optional<quor3::FairnessResult> result = watcher->result();
+        if (!result) {
+            summaryLabel->setText(tr("The fairness check could not be finished: not enough memory."));
+            return;
+        }
+        result_ = std::move(*result);
+        showResult();
+    });
+    watcher->setFuture(QtConcurrent::run([draws = std::move(draws)]() -> std::optional<quor3::FairnessResult> {
+        try {
+            return quor3::checkFairness(draws);
+        } catch (const std::exception&) {
+            return std::nullopt; // out of memory: nothing else can fail in there
+        }
+    }));
+}
+
+void FairnessWindow::showResult()
+{
+    QString summary = !databaseText_.isEmpty() ? databaseText_ + ": " : QString("No database is open. ");
     summary += QString("%1 draws tested").arg(result_.draws);
     if (result_.skipped > 0)
         summary += QString(", %1 left out for a digit outside 0 to 9").arg(result_.skipped);

@@ -2,6 +2,7 @@
 
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DrawRecord.h"
+#include "platform/DrawsChoice.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -53,6 +54,11 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
 
     summaryLabel = addTextLabel(this, "summaryLabel");
 
+    auto* drawsLabel = new QLabel(tr("&Test:"), this);
+    drawsChoice = new DrawsChoice(this);
+    drawsLabel->setBuddy(drawsChoice);
+    connect(drawsChoice, &QComboBox::activated, this, [this] { runGuarded(this, [this] { recalculate(); }); });
+
     auto* seedLabel = new QLabel("Odd/even &seed:", this);
     seedBox = new QSpinBox(this);
     seedBox->setObjectName("seedBox");
@@ -91,6 +97,9 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     closeButton->setObjectName("closeButton");
 
     auto* seedRow = new QHBoxLayout;
+    seedRow->addWidget(drawsLabel);
+    seedRow->addWidget(drawsChoice);
+    seedRow->addSpacing(12);
     seedRow->addWidget(seedLabel);
     seedRow->addWidget(seedBox);
     seedRow->addWidget(recalculateButton);
@@ -115,11 +124,12 @@ void BacktestWindow::recalculate()
 {
     const Session& session = Session::instance();
     std::vector<quor3::DrawRecord> draws;
-    if (session.databaseExists()) {
+    {
         BusyCursor busy;
-        draws = quor3::readDraws(session.databasePath());
+        drawsChoice->refresh();
+        draws = drawsChoice->readDraws();
     }
-    databaseText_ = session.databaseExists() ? session.databaseNameText() : QString();
+    databaseText_ = session.databaseExists() ? drawsChoice->chosenName() : QString();
     const auto seed = static_cast<std::uint32_t>(seedBox->value());
     current_ = nullptr;
     if (stopRunning_)

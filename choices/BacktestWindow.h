@@ -7,6 +7,7 @@
 #include <atomic>
 #include <memory>
 
+class DrawsChoice;
 class QChart;
 class QChartView;
 class QFutureWatcherBase;
@@ -15,9 +16,9 @@ class QPushButton;
 class QSpinBox;
 class QTableWidget;
 
-// "How Did the Choices Do?": every draw of the open database compared with
-// the choices on offer the day before, list by list, against plays picked at
-// random. Nothing is written.
+// "How Did the Choices Do?": every draw of the open database (its working
+// draws or its full history) compared with the choices on offer the day
+// before, list by list, against plays picked at random. Nothing is written.
 class BacktestWindow : public QDialog
 {
     Q_OBJECT
@@ -25,7 +26,7 @@ class BacktestWindow : public QDialog
     explicit BacktestWindow(QWidget* owner = nullptr);
     ~BacktestWindow() override;
 
-    // Reads the database afresh and runs the backtest with the seed in the box:
+    // Reads the chosen draws afresh and runs the backtest with the seed in the box:
     // at once for a history of up to BackgroundFrom draws, in the background
     // for a longer one (the window says so and fills when it is done).
     void recalculate();
@@ -46,6 +47,7 @@ class BacktestWindow : public QDialog
     // Tells the backtest running in the background that nobody waits for it.
     std::shared_ptr<std::atomic<bool>> stopRunning_;
     QLabel* summaryLabel;
+    DrawsChoice* drawsChoice;
     QSpinBox* seedBox;
     QPushButton* recalculateButton;
     QTableWidget* table;

@@ -221,6 +221,9 @@ const char* const Schema = "CREATE TABLE draws ("
 void configure(Connection& c)
 {
     c.exec("PRAGMA synchronous=FULL");
+    // A long import's pages stay in memory until its commit, not spilled
+    // through the journal on the way (16 MB at most, used only as needed).
+    c.exec("PRAGMA cache_size=-16384");
 }
 
 // Opens an existing history for reading and writing; refuses a link, a
@@ -262,28 +265,63 @@ Days loadDays(Connection& c, double from, double to)
 
 // Writes the given days, which hold `stored` now (a date missing there holds
 // nothing); a day with no draw is removed. A day that only grew gets its new
-// draws alone: an import's days are nearly all new.
+// draws alone: an import's days are nearly all new. Rows go in many to a
+// statement, which halves the cost of a long import.
 void writeDays(Connection& c, const Days& days, const Days& stored)
 {
+    constexpr int RowsAtOnce = 64;
+    static const std::string many = [] {
+        std::string sql = "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES ";
+        for (int i = 0; i < RowsAtOnce; ++i)
+            sql += i == 0 ? "(?,?,?,?,?)" : ",(?,?,?,?,?)";
+        return sql;
+    }();
     Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
     Statement insert(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
                      "write the full history");
+    std::optional<Statement> insertMany;
+    struct Row {
+        double date;
+        long long turn;
+        Digits digits;
+    };
+    std::vector<Row> rows;
+    auto put = [](Statement& s, int first, const Row& r) {
+        s.bind(first, r.date).bind(first + 1, r.turn);
+        for (int i = 0; i < 3; ++i)
+            s.bind(first + 2 + i, static_cast<long long>(r.digits[static_cast<std::size_t>(i)]));
+    };
+    auto flush = [&](bool all) {
+        std::size_t done = 0;
+        for (; rows.size() - done >= RowsAtOnce; done += RowsAtOnce) {
+            if (!insertMany)
+                insertMany.emplace(c, many.c_str(), "write the full history");
+            for (int i = 0; i < RowsAtOnce; ++i)
+                put(*insertMany, 1 + 5 * i, rows[done + static_cast<std::size_t>(i)]);
+            insertMany->run();
+        }
+        for (; all && done < rows.size(); ++done) {
+            put(insert, 1, rows[done]);
+            insert.run();
+        }
+        rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(done));
+    };
     static const std::vector<Digits> nothing;
     for (const auto& [date, draws] : days) {
         const auto found = stored.find(date);
         const std::vector<Digits>& old = found == stored.end() ? nothing : found->second;
         std::size_t from = old.size();
         if (old.size() > draws.size() || !std::equal(old.begin(), old.end(), draws.begin())) {
+            // Rows waiting for a statement are of earlier dates: the removal does not touch them.
             remove.bind(1, date).run();
             from = 0;
         }
-        for (std::size_t turn = from; turn < draws.size(); ++turn) {
-            insert.bind(1, date).bind(2, static_cast<long long>(turn));
-            for (int i = 0; i < 3; ++i)
-                insert.bind(3 + i, static_cast<long long>(draws[turn][static_cast<std::size_t>(i)]));
-            insert.run();
-        }
+        for (std::size_t turn = from; turn < draws.size(); ++turn)
+            rows.push_back({date, static_cast<long long>(turn), draws[turn]});
+        if (rows.size() >= RowsAtOnce)
+            flush(false);
     }
+    flush(true);
 }
 
 void fsyncPath(const fs::path& path, int flags)
@@ -315,6 +353,11 @@ void createHistory(const fs::path& file, const Days& days)
     try {
         {
             Connection c(scratch, SQLITE_OPEN_READWRITE, file);
+            // Nobody sees the scratch file before it is whole and flushed
+            // below: it needs no journal and no flush of its own.
+            c.exec("PRAGMA journal_mode=OFF", "create the full history");
+            c.exec("PRAGMA synchronous=OFF", "create the full history");
+            c.exec("PRAGMA cache_size=-16384", "create the full history");
             c.exec("PRAGMA application_id=" + std::to_string(HistoryApplicationId), "create the full history");
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), "create the full history");
             c.exec("BEGIN");
@@ -391,13 +434,22 @@ void mergeIntoHistory(Connection& c, const Days& given, Days& changed, Days& bef
 {
     if (given.empty())
         return;
-    Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
+    const Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
+    static const std::vector<Digits> nothing;
+    // The dates come in order: each insertion below is at the maps' end, or
+    // near it, for a long import.
     for (const auto& [date, draws] : given) {
-        const auto found = changed.find(date);
-        std::vector<Digits> day = found != changed.end() ? found->second : current[date];
+        const auto stored = current.find(date);
+        const std::vector<Digits>& now = stored == current.end() ? nothing : stored->second;
+        const auto found = changed.lower_bound(date);
+        const bool known = found != changed.end() && found->first == date;
+        std::vector<Digits> day = known ? found->second : now;
         if (mergeDay(day, draws)) {
-            before.emplace(date, current[date]);
-            changed[date] = std::move(day);
+            before.emplace_hint(before.lower_bound(date), date, now);
+            if (known)
+                found->second = std::move(day);
+            else
+                changed.emplace_hint(found, date, std::move(day));
         }
     }
 }
@@ -427,17 +479,18 @@ void removeOne(std::vector<Digits>& day, const Digits& d)
 // The one path of every change: the history first, together with the working
 // file's intended contents; then the working file; then the intention is
 // cleared. `intended` is empty when the working file is to be removed.
-void throughHistory(const fs::path& database, const std::vector<DrawRecord>& given,
-                    const std::optional<std::string>& intended, const std::function<void()>& writeWorking)
+void throughHistory(const fs::path& database, const Days& given, const std::optional<std::string>& intended,
+                    const std::function<void()>& writeWorking)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
-    ensureHistory(database);
     const fs::path file = historyFileFor(database);
+    const bool editing = pendingEdit.active && sameDatabase(pendingEdit.database, database);
+    ensureHistory(database);
     std::unique_ptr<Connection> c = openExisting(file);
     c->exec("BEGIN IMMEDIATE");
     Days before, changed;
     try {
-        if (pendingEdit.active && sameDatabase(pendingEdit.database, database)) {
+        if (editing) {
             const DrawRecord& wrong = pendingEdit.wrong;
             Days day = loadDays(*c, wrong.DrawDate, wrong.DrawDate);
             std::vector<Digits>& draws = day[wrong.DrawDate];
@@ -450,7 +503,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
             changed[wrong.DrawDate] = draws;
         }
         // A corrected draw of another date comes in with the working file's draws.
-        mergeIntoHistory(*c, groupByDate(given), changed, before);
+        mergeIntoHistory(*c, given, changed, before);
         writeDays(*c, changed, before);
         if (writeWorking) {
             Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
@@ -553,12 +606,13 @@ HistorySummary summarizeHistory(const fs::path& database)
     return summary;
 }
 
-fs::path retireHistory(const fs::path& database)
+namespace
 {
-    const DatabaseLock lock(database, DatabaseLock::Exclusive);
-    const fs::path file = historyFileFor(database);
-    if (missing(file))
-        return {};
+
+// The next free "NAME-history-YYYYMMDDTHHMMSSZ[-N].sqlite" in the backup
+// folder, which is made when missing.
+fs::path historyBackupFor(const fs::path& database)
+{
     const fs::path folder = backupFolderFor(database);
     if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
         throwIoError(folder, "create the backup folder");
@@ -576,8 +630,54 @@ fs::path retireHistory(const fs::path& database)
     for (int sequence = 1;; ++sequence) {
         backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
         if (missing(backup))
-            break;
+            return backup;
     }
+}
+
+// Copies the history through SQLite's online backup into `backup`, by way of
+// a scratch file that gets the name only when whole and flushed.
+void copyHistory(Connection& source, const fs::path& backup)
+{
+    const fs::path folder = backup.parent_path();
+    std::string scratch = (folder / ("." + backup.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(scratch.data());
+    if (fd < 0)
+        throwIoError(backup, "back up the full history");
+    ::close(fd);
+    try {
+        {
+            Connection target(scratch, SQLITE_OPEN_READWRITE, backup);
+            // Nobody sees the scratch file before it is flushed below.
+            target.exec("PRAGMA journal_mode=OFF", "back up the full history");
+            target.exec("PRAGMA synchronous=OFF", "back up the full history");
+            sqlite3_backup* copy = sqlite3_backup_init(target.handle(), "main", source.handle(), "main");
+            if (!copy)
+                fail(backup, "back up the full history", target.handle(), sqlite3_errcode(target.handle()));
+            const int rc = sqlite3_backup_step(copy, -1);
+            sqlite3_backup_finish(copy);
+            if (rc != SQLITE_DONE)
+                fail(backup, "back up the full history", target.handle(), rc);
+        }
+        fsyncPath(scratch, O_RDONLY);
+        if (::rename(scratch.c_str(), backup.c_str()) != 0)
+            throwIoError(backup, "back up the full history");
+    } catch (...) {
+        ::unlink(scratch.c_str());
+        throw;
+    }
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+} // namespace
+
+fs::path retireHistory(const fs::path& database)
+{
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    const fs::path backup = historyBackupFor(database);
+    const fs::path folder = backup.parent_path();
     // A transaction a stop cut short goes along with its file.
     const fs::path journal = fs::path(file.string() + "-journal");
     if (!missing(journal) && ::rename(journal.c_str(), (backup.string() + "-journal").c_str()) != 0)
@@ -589,14 +689,45 @@ fs::path retireHistory(const fs::path& database)
     return backup;
 }
 
-void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws)
+fs::path backUpAndRemoveHistory(const fs::path& database)
 {
-    throughHistory(database, draws, std::nullopt, nullptr);
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    const fs::path file = historyFileFor(database);
+    if (missing(file))
+        return {};
+    fs::path backup;
+    try {
+        std::unique_ptr<Connection> source = openExisting(file);
+        backup = historyBackupFor(database);
+        copyHistory(*source, backup);
+    } catch (const Error&) {
+        // A file SQLite cannot copy (damaged, foreign, newer) goes to the backups whole.
+        return retireHistory(database);
+    }
+    const fs::path journal = fs::path(file.string() + "-journal");
+    if (::unlink(file.c_str()) != 0)
+        throwIoError(file, "remove");
+    ::unlink(journal.c_str());
+    fsyncPath(file.has_parent_path() ? file.parent_path() : fs::path("."), O_RDONLY | O_DIRECTORY);
+    return backup;
 }
 
-void replaceThroughHistory(const fs::path& database, const std::string& bytes)
+void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws)
 {
-    throughHistory(database, decodeDraws(bytes), bytes, [&] { replaceFileAtomically(database, bytes); });
+    throughHistory(database, groupByDate(draws), std::nullopt, nullptr);
+}
+
+void replaceThroughHistory(const fs::path& database, const std::string& bytes, const std::vector<DrawRecord>& alsoKept)
+{
+    Days given = groupByDate(decodeDraws(bytes));
+    for (auto& [date, draws] : groupByDate(alsoKept)) {
+        const auto found = given.lower_bound(date);
+        if (found != given.end() && found->first == date)
+            mergeDay(found->second, draws);
+        else
+            given.emplace_hint(found, date, std::move(draws));
+    }
+    throughHistory(database, given, bytes, [&] { replaceFileAtomically(database, bytes); });
 }
 
 void appendThroughHistory(const fs::path& database, const DrawRecord& draw)
@@ -604,7 +735,7 @@ void appendThroughHistory(const fs::path& database, const DrawRecord& draw)
     std::string bytes = fileExists(database) ? readWholeFile(database) : std::string();
     bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
     bytes += encodeDraws({draw});
-    throughHistory(database, {draw}, bytes, [&] { appendDraw(database, draw); });
+    throughHistory(database, groupByDate({draw}), bytes, [&] { appendDraw(database, draw); });
 }
 
 void removeThroughHistory(const fs::path& database)

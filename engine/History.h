@@ -47,11 +47,14 @@ struct HistorySummary {
 HistorySummary summarizeHistory(const fs::path& database);
 
 // Moves the history into the database's backup folder as
-// "NAME-history-YYYYMMDDTHHMMSSZ.sqlite", under the folder's lock: before the
-// database is deleted, or to start a new history in place of a damaged one
-// (the next ensureHistory seeds it). Returns the backup's path; empty when
-// there was no history.
+// "NAME-history-YYYYMMDDTHHMMSSZ.sqlite", under the folder's lock, to start a
+// new history in place of a damaged one (the next ensureHistory seeds it).
+// Returns the backup's path; empty when there was no history.
 fs::path retireHistory(const fs::path& database);
+// Before the database is deleted: copies the history into the backup folder
+// under the same name through SQLite's online backup, then removes it. A file
+// that cannot be copied as a history (damaged, foreign) is moved there whole.
+fs::path backUpAndRemoveHistory(const fs::path& database);
 
 // The write hooks, each in place of the working file's own write.
 
@@ -59,8 +62,10 @@ fs::path retireHistory(const fs::path& database);
 // the working file: an import's draws that the working database leaves out.
 void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws);
 // Replaces the working file whole (replaceFileAtomically) after its draws are
-// in the history.
-void replaceThroughHistory(const fs::path& database, const std::string& bytes);
+// in the history, with `alsoKept` (the draws of an import that the working
+// file leaves out) in the same change.
+void replaceThroughHistory(const fs::path& database, const std::string& bytes,
+                           const std::vector<DrawRecord>& alsoKept = {});
 // Appends one draw to the working file (appendDraw) after it is in the history.
 void appendThroughHistory(const fs::path& database, const DrawRecord& draw);
 // Removes the working file after the history's edit.

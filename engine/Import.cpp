@@ -1818,16 +1818,18 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     const bool exists = fileExists(database);
     const std::string before = exists ? readWholeFile(database) : std::string();
     outcome.plan = planImport(decodeDraws(before), incoming, mode);
-    keepInHistory(database, incoming);
     const std::string after = encodeDraws(outcome.plan.draws);
-    if (exists && after == before)
+    if (exists && after == before) {
+        keepInHistory(database, incoming);
         return outcome;
+    }
     // Refused before the backup: a database the user cannot write, or a link
     // to one elsewhere, is never replaced.
     checkChangeable(database, "replace");
     if (exists)
         outcome.backup = backupDatabase(database, backupReason::Import);
-    replaceThroughHistory(database, after);
+    // Every draw of the file goes into the full history with the working file's change.
+    replaceThroughHistory(database, after, incoming);
     outcome.changed = true;
     return outcome;
 }

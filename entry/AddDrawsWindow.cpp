@@ -25,6 +25,8 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +38,7 @@
 #include <QTextCharFormat>
 #include <QTimer>
 #include <QToolButton>
+#include <QUrl>
 
 #include <algorithm>
 #include <utility>
@@ -493,12 +496,32 @@ std::vector<quor3::WinnerMatch> AddDrawsWindow::checkWinners(int a, int b, int c
     return matches;
 }
 
+namespace
+{
+
+// quor3.ini remembers each database whose cut-back question the user turned
+// off: a key per database in its own section, the database's full path with
+// "%XX" for what a key cannot hold ("=", "[", blanks) and for capitals, since
+// keys match without regard to case and file names do not.
+const char* const CutBackSection = "No Cut-Back Question";
+
+QString cutBackKey(const std::filesystem::path& database)
+{
+    const QString path = QFileInfo(QFile::decodeName(database.c_str())).absoluteFilePath();
+    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+}
+
+} // namespace
+
 bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
 {
     if (!quor3::fileExists(database))
         return true;
     const long long held = quor3::countDraws(database);
     if (held < quor3::MaxDraws)
+        return true;
+    const ProfileFile settings(Settings::filePath());
+    if (settings.readInteger(CutBackSection, cutBackKey(database), 0) != 0)
         return true;
     // The new draw joins the full history; the count said is the one after it.
     const long long kept = quor3::summarizeHistory(database).draws + 1;
@@ -509,8 +532,20 @@ bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
                              .arg(english.toString(held))
                              .arg(quor3::DrawsKeptWhenFull)
                              .arg(english.toString(kept));
-    return Dialogs::ask(this, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
-                        QMessageBox::Question, QMessageBox::Yes) == QMessageBox::Yes;
+    bool dontAsk = false;
+    const bool agreed =
+        Dialogs::askWithCheckBox(this, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Question, QMessageBox::Yes, tr("&Don't ask again for this database"),
+                                 dontAsk) == QMessageBox::Yes;
+    // Only a Yes is remembered: from then on the draw is stored without the question.
+    if (agreed && dontAsk) {
+        try {
+            settings.writeInteger(CutBackSection, cutBackKey(database), 1);
+        } catch (const quor3::Error&) {
+            // Settings that cannot be written only bring the question back next time.
+        }
+    }
+    return agreed;
 }
 
 void AddDrawsWindow::enterDraw()

@@ -69,7 +69,7 @@ bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name
     if (!link)
         quor3::backupDatabase(file, quor3::backupReason::Delete);
     // Its full history goes to the backups too: a new database of that name starts its own.
-    quor3::retireHistory(file);
+    quor3::backUpAndRemoveHistory(file);
     return ::unlink(file.c_str()) == 0;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/Dialogs.h"
 
+#include <QCheckBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -16,6 +17,7 @@ namespace
 struct TestState {
     bool on = false;
     QQueue<QMessageBox::StandardButton> buttons;
+    QQueue<bool> checkBoxes;
     QQueue<QString> files;
     QQueue<QString> pdfs;
     QList<Shown> shown;
@@ -41,15 +43,24 @@ QMessageBox::StandardButton escapeButton(QMessageBox::StandardButtons buttons)
 QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const QString& text,
                                     QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
                                     std::optional<QPoint> at,
-                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton,
+                                    const QString& checkBoxText = QString(), bool* checked = nullptr)
 {
     if (state().on) {
-        state().shown.append(Shown{title, text, at, defaultButton});
+        state().shown.append(Shown{title, text, at, defaultButton, checkBoxText});
+        if (checked)
+            *checked = !state().checkBoxes.isEmpty() && state().checkBoxes.dequeue();
         if (state().buttons.isEmpty())
             return escapeButton(buttons);
         return state().buttons.dequeue();
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    if (checked) {
+        auto* checkBox = new QCheckBox(checkBoxText, &box);
+        checkBox->setObjectName("questionCheckBox");
+        checkBox->setAccessibleName(QString(checkBoxText).remove('&'));
+        box.setCheckBox(checkBox);
+    }
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
     if (at) {
@@ -64,6 +75,8 @@ QMessageBox::StandardButton showBox(QWidget* parent, const QString& title, const
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     if (busy)
         QGuiApplication::restoreOverrideCursor();
+    if (checked)
+        *checked = box.checkBox()->isChecked();
     return answer;
 }
 
@@ -92,6 +105,14 @@ QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QSt
                                 QMessageBox::StandardButton defaultButton)
 {
     return showBox(parent, title, text, buttons, icon, {}, defaultButton);
+}
+
+QMessageBox::StandardButton askWithCheckBox(QWidget* parent, const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButton defaultButton, const QString& checkBoxText,
+                                            bool& checked)
+{
+    return showBox(parent, title, text, buttons, icon, {}, defaultButton, checkBoxText, &checked);
 }
 
 QString openFile(QWidget* parent, const OpenOptions& options)
@@ -204,6 +225,11 @@ bool testMode()
 void queueButton(QMessageBox::StandardButton answer)
 {
     state().buttons.enqueue(answer);
+}
+
+void queueCheckBox(bool checked)
+{
+    state().checkBoxes.enqueue(checked);
 }
 
 void queueFile(const QString& path)

@@ -22,6 +22,7 @@ struct Shown {
     QString text;
     std::optional<QPoint> position;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    QString checkBox; // the text of the question's check box, if it had one
 };
 
 // A plain message with an OK button; `at` places its top left corner on the screen.
@@ -32,6 +33,12 @@ void inform(QWidget* parent, const QString& title, const QString& text, std::opt
 QMessageBox::StandardButton ask(QWidget* parent, const QString& title, const QString& text,
                                 QMessageBox::StandardButtons buttons, QMessageBox::Icon icon = QMessageBox::Warning,
                                 QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
+// A question with a check box under the text ("Don't ask again..."), which
+// starts cleared; `checked` receives its state when the question is answered.
+QMessageBox::StandardButton askWithCheckBox(QWidget* parent, const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons, QMessageBox::Icon icon,
+                                            QMessageBox::StandardButton defaultButton, const QString& checkBoxText,
+                                            bool& checked);
 
 struct OpenOptions {
     QString title;
@@ -62,6 +69,8 @@ QString saveFile(QWidget* parent, const SaveOptions& options);
 void setTestMode(bool on);
 bool testMode();
 void queueButton(QMessageBox::StandardButton answer);
+// The state the next question's check box is left in (by default cleared).
+void queueCheckBox(bool checked);
 void queueFile(const QString& path); // empty: cancel
 // The next print dialog is accepted and prints to this PDF file (empty: cancel).
 void queuePrintToPdf(const QString& pdfPath);

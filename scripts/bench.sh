@@ -8,7 +8,9 @@
 #   read once plus the thirteen files);
 # - the backtest of 731 draws against one rebuild to files;
 # - importing a 100,000-line results file against reading and splitting it;
-# - fetching and adding a 30,000-line file from a local server against importing it.
+# - fetching and adding a 30,000-line file from a local server against importing it;
+# - the full history: importing 100,000 draws against the working file alone, their
+#   fairness check, and opening its database against the open before it plus its count.
 # Each program reports medians; the start-up and the rebuild run in turns
 # with their floors, in random order.
 # QUOR3_BENCH_REPETITIONS (default 9) sets the number of repetitions,
@@ -22,7 +24,7 @@ if [[ ! -f $build/Makefile ]]; then
   cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 fi
 cmake --build "$build" -j "$(nproc)" --target window_benchmark startup_benchmark rebuild_benchmark \
-  backtest_benchmark import_benchmark fetch_benchmark 2>&1 |
+  backtest_benchmark import_benchmark fetch_benchmark history_benchmark 2>&1 |
   { grep --line-buffered -vE '^\[ *[0-9]+%\] (Built target|Automatic (MOC|RCC) for target)' || true; }
 
 out=$(mktemp -d)
@@ -45,6 +47,9 @@ echo "Import..." >&2
 echo "Fetch..." >&2
 "$build"/bin/fetch_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
   2>>"$out/log" | sed 's/\x1b\[[0-9;]*m//g' >"$out/fetch.txt"
+echo "Full history..." >&2
+"$build"/bin/history_benchmark --benchmark_repetitions="$reps" --benchmark_report_aggregates_only=true \
+  2>>"$out/log" | sed 's/\x1b\[[0-9;]*m//g' >"$out/history.txt"
 grep -E '^(note|Load Average)' "$out/log" >&2 || true
 
 # The median rows (the single run when there is one repetition): name, then real time (the manual time where a benchmark
@@ -122,4 +127,10 @@ echo "| fetch and add a 30,000-line file (wall time, median) | ratio to importin
 echo "|---|---|---|"
 grep -E '^fetch [0-9]' "$out/fetch.txt" | sed -E 's/^fetch [0-9] \((.*)\): .* = ([0-9.]+) \((.*)\)/| \1 | \2 | \3 |/'
 grep -qE '^fetch [0-9].*ABOVE' "$out/fetch.txt" && status=1
+echo
+echo "| the full history (wall time, median) | measure | target |"
+echo "|---|---|---|"
+history_lines='^(import into|fairness of|open with)'
+grep -E "$history_lines" "$out/history.txt" | sed -E 's/^(.*[^ ]) ?[:=] ([0-9.]+( ms)?) \((.*)\)$/| \1 | \2 | \4 |/'
+grep -qE "$history_lines.*ABOVE" "$out/history.txt" && status=1
 exit $status

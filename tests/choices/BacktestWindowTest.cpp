@@ -10,6 +10,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineSeries>
@@ -225,6 +226,30 @@ class BacktestWindowTest : public QObject
         QVERIFY(!w.result().stopped);
         QCOMPARE(label(w, "verdictLabel"), QString::fromStdString(quor3::backtestVerdict(expected(w.result().seed))));
         QVERIFY(label(w, "summaryLabel").startsWith("short.c3d: "));
+    }
+
+    // The full history is offered beside the working database.
+    void theFullHistoryCanBeChosen()
+    {
+        env->writeDatabase("b.c3d", 300);
+        env->openDatabase("b.c3d"); // its history takes all 300
+        env->writeDatabase("b.c3d", 100);
+        BacktestWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* choice = child<QComboBox>(&w, "drawsChoice");
+        QVERIFY(choice);
+        QCOMPARE(choice->itemText(0), QString("the working database (100 draws)"));
+        QCOMPARE(choice->itemText(1), QString("the full history (300 draws)"));
+        QCOMPARE(w.result().tested, 99LL);
+        choice->setFocus();
+        QTest::keyClick(choice, Qt::Key_Down);
+        QTRY_VERIFY_WITH_TIMEOUT(!w.busy(), 20000);
+        QCOMPARE(w.result().tested, 299LL);
+        QVERIFY(label(w, "summaryLabel").startsWith("b.c3d, full history: "));
+        // A recalculation keeps the choice.
+        QTest::mouseClick(child<QPushButton>(&w, "recalculateButton"), Qt::LeftButton);
+        QCOMPARE(w.result().tested, 299LL);
     }
 
     void aHistoryThatBeatsChanceStillClaimsNoSkill()

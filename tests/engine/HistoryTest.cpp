@@ -269,6 +269,26 @@ TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)
     }
 }
 
+// Before a delete: a history is copied whole through SQLite's backup, a
+// damaged one moved as it is; either way none is left beside the database.
+TEST_F(History, IsBackedUpBeforeItIsRemoved)
+{
+    const fs::path file = dir / "ga.c3d.sqlite";
+    storeImport(dir.path(), "ga.c3d", drawsOf(variedTriples(1000), 30000), ImportMode::Merge);
+    const std::vector<DrawRecord> held = readHistory(db);
+    fs::path kept = backUpAndRemoveHistory(db);
+    EXPECT_EQ(kept.parent_path(), dir / "backups");
+    EXPECT_EQ(kept.filename().string().rfind("ga.c3d-history-", 0), 0u) << kept;
+    EXPECT_TRUE(text(storedHistory(kept)) == text(held));
+    EXPECT_FALSE(fs::exists(file));
+
+    writeWholeFile(file, std::string(5000, 'x'));
+    kept = backUpAndRemoveHistory(db);
+    EXPECT_EQ(readWholeFile(kept), std::string(5000, 'x'));
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_TRUE(backUpAndRemoveHistory(db).empty());
+}
+
 // Any command seeds the history; --all reads it.
 TEST_F(History, TheCommandLineShowsAndExportsTheFullHistory)
 {

@@ -328,6 +328,38 @@ class AddrecTest : public QObject
         QCOMPARE(digits(w), (QList<int>{2, 5, 8}));
     }
 
+    // Turned off with a Yes (not with a No), for that database alone, and
+    // remembered in quor3.ini.
+    void theCutBackQuestionCanBeTurnedOffForOneDatabase()
+    {
+        env->writeDatabase("Ga.c3d", 731);
+        env->writeDatabase("ga.c3d", 731);
+        openDatabase("Ga.c3d");
+        Settings::writeInteger("QCheck", 0);
+        AddDrawsWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        // The third entry finds the database full again and asks nothing.
+        for (const auto answer : {QMessageBox::No, QMessageBox::Yes, QMessageBox::NoButton}) {
+            if (answer == QMessageBox::NoButton)
+                env->writeDatabase("Ga.c3d", 731);
+            else
+                Dialogs::queueCheckBox(true), Dialogs::queueButton(answer);
+            setDigits(w, 2, 5, 8);
+            throughGuard(&w, [&] { w.enterDraw(); });
+            QCOMPARE(quor3::countDraws(inData("Ga.c3d")), answer == QMessageBox::No ? 731LL : 91LL);
+        }
+        QCOMPARE(Dialogs::shown().size(), 2);
+        QCOMPARE(Dialogs::shown()[1].checkBox, QString("&Don't ask again for this database"));
+        QVERIFY(quor3::readWholeFile(Settings::filePath().toStdString()).find("%47a.c3d=1") != std::string::npos);
+        // Another database, its name differing only in case, is still asked.
+        openDatabase("ga.c3d");
+        throughGuard(&w, [&] { w.refresh(); });
+        setDigits(w, 2, 5, 8);
+        throughGuard(&w, [&] { w.enterDraw(); });
+        QCOMPARE(Dialogs::shown().size(), 3);
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
+    }
+
     void sevenHundredThirtyDrawsBecome731WithoutACut()
     {
         env->writeDatabase("ga.c3d", 730);
