@@ -454,6 +454,41 @@ void mergeIntoHistory(Connection& c, const Days& given, Days& changed, Days& bef
     }
 }
 
+// Whether the history holds every draw of the working file, each day's as
+// often: one ordered read over the working file's dates, nothing grouped, so
+// that opening a database whose history is level costs little however long
+// either is. A working file out of date order is left to the full merge.
+bool holdsAll(Connection& c, const std::vector<DrawRecord>& working)
+{
+    if (working.empty())
+        return true;
+    if (!std::is_sorted(working.begin(), working.end(),
+                        [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; }))
+        return false;
+    Statement s(c,
+                "SELECT draw_date, digit1, digit2, digit3 FROM draws WHERE draw_date BETWEEN ?1 AND ?2"
+                " ORDER BY draw_date, turn",
+                "read the full history");
+    s.bind(1, working.front().DrawDate).bind(2, working.back().DrawDate);
+    bool row = s.step();
+    std::vector<Digits> day, stored;
+    for (std::size_t i = 0; i < working.size();) {
+        const double date = working[i].DrawDate;
+        day.clear();
+        for (; i < working.size() && working[i].DrawDate == date; ++i)
+            day.push_back(digitsOf(working[i]));
+        stored.clear();
+        while (row && s.real(0) < date)
+            row = s.step();
+        for (; row && s.real(0) == date; row = s.step())
+            stored.push_back({static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                              static_cast<std::int32_t>(s.integer(3))});
+        if (mergeDay(stored, day))
+            return false;
+    }
+    return true;
+}
+
 struct PendingEdit {
     bool active = false;
     fs::path database;
@@ -562,9 +597,12 @@ void ensureHistory(const fs::path& database)
     try {
         finishPending(*c, database);
         if (fileExists(database)) {
-            Days changed, before;
-            mergeIntoHistory(*c, groupByDate(readDraws(database)), changed, before);
-            writeDays(*c, changed, before);
+            const std::vector<DrawRecord> working = readDraws(database);
+            if (!holdsAll(*c, working)) {
+                Days changed, before;
+                mergeIntoHistory(*c, groupByDate(working), changed, before);
+                writeDays(*c, changed, before);
+            }
         }
         c->exec("COMMIT");
     } catch (...) {
