@@ -437,7 +437,7 @@ void settleBetween(Db& db, double from, double to)
     {
         Stmt s(db,
                "SELECT " TICKET_FIELDS " FROM tickets t WHERE t.first_draw <= ?2 AND (t.draws > (SELECT count(*) FROM "
-                                       "settlements s WHERE s.ticket_id = t.id)"
+               "settlements s WHERE s.ticket_id = t.id)"
                " OR EXISTS (SELECT 1 FROM settlements s WHERE s.ticket_id = t.id AND s.draw_date >= ?1))"
                " ORDER BY id",
                "settle the tickets");
