@@ -552,6 +552,12 @@ std::optional<Cents> storedBudget(Db& db)
     return budget;
 }
 
+std::string settledReason(long long id, long long settled)
+{
+    return "ticket " + std::to_string(id) + " is settled for " + std::to_string(settled) +
+           (settled == 1 ? " draw" : " draws") + " already drawn; a settled ticket stays in the record";
+}
+
 void fsyncPath(const fs::path& path, int flags)
 {
     const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
@@ -864,10 +870,7 @@ std::string ticketRemovalProblem(const fs::path& database, long long id)
 {
     for (const TicketRecord& t : listTickets(database))
         if (t.id == id)
-            return t.settledDraws == 0
-                       ? std::string()
-                       : "ticket " + std::to_string(id) + " is settled (" + std::to_string(t.settledDraws) +
-                             " of its draws are drawn); it stays " + "in the record";
+            return t.settledDraws == 0 ? std::string() : settledReason(id, t.settledDraws);
     return "there is no ticket " + std::to_string(id);
 }
 
@@ -887,9 +890,7 @@ void removeTicket(const fs::path& database, long long id)
             if (found == 0)
                 throwIoError(db.file(), action, "there is no ticket " + std::to_string(id));
             if (settled > 0)
-                throwIoError(db.file(), action,
-                             "ticket " + std::to_string(id) + " is settled (" + std::to_string(settled) +
-                                 " of its draws are drawn); it stays in the record");
+                throwIoError(db.file(), action, settledReason(id, settled));
         }
         Stmt drop(db, "DELETE FROM tickets WHERE id = ?1", action);
         drop.bind(1, id).run();
