@@ -367,4 +367,44 @@ TEST_F(Tickets, AKilledAddLeavesTheOldOrTheNewRecord)
     }
 }
 
+struct CliRun {
+    int status;
+    std::string out;
+};
+
+CliRun engine(const std::string& args)
+{
+    CliRun run{-1, {}};
+    FILE* pipe = popen((std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>&1").c_str(), "r");
+    char buffer[512];
+    std::size_t n;
+    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    if (pipe)
+        run.status = WEXITSTATUS(pclose(pipe));
+    return run;
+}
+
+TEST_F(Tickets, TheCommandLineAddsListsAndSums)
+{
+    const std::string path = "'" + db.string() + "' ";
+    ASSERT_EQ(engine("add " + path + "12/7/2026 4 5 1").status, 0);
+    for (const char* ticket :
+         {"12/7/2026 451 box 1", "2026-12-07 123 box 1", "12/7/2026 789 BOX 1.00", "12/8/2026 451 box 1 --draws 1"})
+        EXPECT_EQ(engine("tickets " + path + "add " + ticket).status, 0) << ticket;
+    const CliRun refused = engine("tickets " + path + "add 12/7/2026 777 box 1");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("cannot be boxed"), std::string::npos) << refused.out;
+    EXPECT_EQ(engine("tickets " + path + "add 12/7/2026 451 box 0.25").status, 1);
+    const std::string firstTicket =
+        "[{\"id\": 1, \"first_draw\": \"2026-12-07\", \"draws\": 1, \"number\": \"451\", \"type\": \"box\", "
+        "\"stake_cents\": 100, \"cost_cents\": 100, \"settled_draws\": 1, \"won_cents\": 8000}, {\"id\": 2,";
+    EXPECT_EQ(engine("tickets " + path + "list --json").out.substr(0, firstTicket.size()), firstTicket);
+    EXPECT_EQ(engine("tickets " + path + "summary --json").out,
+              "{\"tickets\": 4, \"cost_cents\": 400, \"settled_cost_cents\": 300, \"won_cents\": 8000, "
+              "\"balance_cents\": 7700, \"expected_back_cents\": 144}\n");
+    const CliRun entry = engine("add " + path + "12/8/2026 1 4 5");
+    EXPECT_NE(entry.out.find("\nYour ticket 451 Box 6-way won $80.00\n"), std::string::npos) << entry.out;
+}
+
 } // namespace
