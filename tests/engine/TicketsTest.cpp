@@ -206,8 +206,13 @@ TEST_F(Tickets, SettledOnEntryAddCorrectionAndImport)
     EXPECT_EQ(ticket(waiting).settlements.at(0).drawn, num("155"));
     EXPECT_TRUE(lastChangeAnnouncements(db).empty());
 
+    long long mark = ticketChangeMark(db);
     storeImport(dir.path(), "g.c3d", {drawOn(40002, 1, 5, 4), drawOn(40003, 0, 0, 0), drawOn(40004, 1, 5, 4)},
                 ImportMode::Merge);
+    EXPECT_EQ(announcementsSince(db, mark), std::vector<std::string>{"Your ticket 154 Straight won $500.00"});
+    mark = ticketChangeMark(db);
+    storeImport(dir.path(), "g.c3d", {drawOn(40002, 1, 5, 4)}, ImportMode::Merge);
+    EXPECT_TRUE(announcementsSince(db, mark).empty()); // nothing new: nothing to announce again
     const TicketRecord t = ticket(waiting);
     EXPECT_EQ(t.settledDraws, 3);
     EXPECT_EQ(t.won, 50000); // the draw after its last is none of its
