@@ -2,6 +2,7 @@
 
 #include "engine/Errors.h"
 #include "engine/ResultsSource.h"
+#include "entry/TicketWins.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Session.h"
@@ -234,6 +235,8 @@ void ResultsFetch::store()
             text.replace("\r\n", "\n");
             Dialogs::inform(window_, QApplication::applicationName(), text);
         }
+        if (outcome.added > 0)
+            announceTicketWins(window_, folder_ / databaseName_, outcome.plan.newer);
     }
     emit finished();
 }

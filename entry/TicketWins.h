@@ -1,0 +1,12 @@
+#pragma once
+
+#include "engine/DrawRecord.h"
+
+#include <vector>
+
+class QWidget;
+
+// After draws are stored: one message naming each of the player's tickets
+// they settled as a winner ("Your ticket 451 Box 6-way won $80.00"); nothing
+// when none won.
+void announceTicketWins(QWidget* parent, const quor3::fs::path& database, const std::vector<quor3::DrawRecord>& draws);
