@@ -4,6 +4,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/TicketStore.h"
 
 #include <sqlite3.h>
 
@@ -243,6 +244,8 @@ std::unique_ptr<Connection> openExisting(const fs::path& file)
     if (version < 1)
         throwIoError(file, action, "its layout version is missing; it is left as it is");
     configure(*c);
+    if (version < HistoryLayoutVersion && writable)
+        upgradeHistoryLayout(c->handle(), file, static_cast<int>(version));
     return c;
 }
 
@@ -319,6 +322,7 @@ void createHistory(const fs::path& file, const Days& days)
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), "create the full history");
             c.exec("BEGIN");
             c.exec(Schema, "create the full history");
+            c.exec(TicketSchema, "create the full history");
             writeDays(c, days, {});
             c.exec("COMMIT");
         }
@@ -331,6 +335,15 @@ void createHistory(const fs::path& file, const Days& days)
         throw;
     }
     fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+}
+
+// The tickets covering a changed day are settled again in the same transaction.
+void settleChangedDays(Connection& c, const Days& changed)
+{
+    std::vector<double> dates;
+    for (const auto& day : changed)
+        dates.push_back(day.first);
+    settleTicketsForDates(c.handle(), c.file(), dates);
 }
 
 bool missing(const fs::path& file)
@@ -452,6 +465,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
         // A corrected draw of another date comes in with the working file's draws.
         mergeIntoHistory(*c, groupByDate(given), changed, before);
         writeDays(*c, changed, before);
+        settleChangedDays(*c, changed);
         if (writeWorking) {
             Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
                         "write the full history");
@@ -477,6 +491,7 @@ void throughHistory(const fs::path& database, const std::vector<DrawRecord>& giv
         try {
             c->exec("BEGIN IMMEDIATE");
             writeDays(*c, before, changed);
+            settleChangedDays(*c, changed);
             c->exec("DELETE FROM pending_working");
             c->exec("COMMIT");
         } catch (const Error&) {
@@ -512,6 +527,7 @@ void ensureHistory(const fs::path& database)
             Days changed, before;
             mergeIntoHistory(*c, groupByDate(readDraws(database)), changed, before);
             writeDays(*c, changed, before);
+            settleChangedDays(*c, changed);
         }
         c->exec("COMMIT");
     } catch (...) {

@@ -24,9 +24,11 @@ namespace quor3
 // "g.c3d" keeps its history in "g.c3d.sqlite", "db" in "db.sqlite".
 fs::path historyFileFor(const fs::path& database);
 
-// The layout version kept in the file (PRAGMA user_version). Later layouts add
-// tables (the tickets) beside the draws.
-constexpr int HistoryLayoutVersion = 1;
+// The layout version kept in the file (PRAGMA user_version). Layout 2 adds the
+// player's tickets, prize tables and settlements (engine/Tickets.h) beside the
+// draws; a layout-1 file is brought up to it in place when first opened for
+// writing, after a copy of it is put in the backup folder.
+constexpr int HistoryLayoutVersion = 2;
 
 // Makes sure the database has a history that is level with it: a missing
 // history is seeded from the working file and every backup of it (draws merged

@@ -1,148 +1,1178 @@
 #include "engine/Tickets.h"
 
+#include "engine/Backups.h"
+#include "engine/DatabaseLock.h"
+#include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/Export.h"
+#include "engine/FileIo.h"
+#include "engine/History.h"
+#include "engine/TicketStore.h"
+
+#include <sqlite3.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <ctime>
+#include <fcntl.h>
+#include <functional>
+#include <map>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quor3
 {
+
+// The tickets reference a draw by its date and turn, as the draws table keys it.
+const char* const TicketSchema = "CREATE TABLE tickets ("
+                                 " id INTEGER PRIMARY KEY AUTOINCREMENT,"
+                                 " first_draw REAL NOT NULL, draws INTEGER NOT NULL,"
+                                 " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL,"
+                                 " bet_type TEXT NOT NULL, stake_cents INTEGER NOT NULL, added_at REAL NOT NULL);"
+                                 "CREATE TABLE prize_tables ("
+                                 " from_date REAL NOT NULL, prize_key TEXT NOT NULL, cents INTEGER NOT NULL,"
+                                 " PRIMARY KEY (from_date, prize_key)) WITHOUT ROWID;"
+                                 "CREATE TABLE settlements ("
+                                 " ticket_id INTEGER NOT NULL, place INTEGER NOT NULL,"
+                                 " draw_date REAL NOT NULL, turn INTEGER NOT NULL,"
+                                 " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL,"
+                                 " prize_cents INTEGER NOT NULL, change_number INTEGER NOT NULL,"
+                                 " PRIMARY KEY (ticket_id, place)) WITHOUT ROWID;"
+                                 "CREATE INDEX settlements_by_date ON settlements (draw_date);"
+                                 "CREATE TABLE ticket_settings (key TEXT PRIMARY KEY, value INTEGER) WITHOUT ROWID;";
+
+namespace
+{
+
+// ------------------------------------------------------------ names
+
+const std::array<BetType, BetTypeCount> BetTypes = {BetType::Straight, BetType::Box,       BetType::StraightBox,
+                                                    BetType::Combo,    BetType::FrontPair, BetType::BackPair};
+const char* const BetNames[] = {"Straight", "Box", "Straight/Box", "Combo", "Front Pair", "Back Pair"};
+const char* const BetWords[] = {"straight", "box", "straightbox", "combo", "frontpair", "backpair"};
+
+const std::array<PrizeKey, PrizeKeyCount> PrizeKeys = {PrizeKey::Straight,
+                                                       PrizeKey::Box3Way,
+                                                       PrizeKey::Box6Way,
+                                                       PrizeKey::StraightBox3WayExact,
+                                                       PrizeKey::StraightBox3WayAny,
+                                                       PrizeKey::StraightBox6WayExact,
+                                                       PrizeKey::StraightBox6WayAny,
+                                                       PrizeKey::Combo,
+                                                       PrizeKey::FrontPair,
+                                                       PrizeKey::BackPair};
+const char* const PrizeNames[] = {"Straight",
+                                  "Box 3-way",
+                                  "Box 6-way",
+                                  "Straight/Box 3-way exact order",
+                                  "Straight/Box 3-way any other order",
+                                  "Straight/Box 6-way exact order",
+                                  "Straight/Box 6-way any other order",
+                                  "Combo",
+                                  "Front Pair",
+                                  "Back Pair"};
+const char* const PrizeWords[] = {
+    "straight",        "box3",  "box6",      "straightbox3exact", "straightbox3any", "straightbox6exact",
+    "straightbox6any", "combo", "frontpair", "backpair"};
+
+constexpr Cents MaxPrize = 100000000; // $1,000,000 for $1
+constexpr Cents MaxBudget = 100000000000LL;
+
+std::string lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+bool allDigits(const std::string& text)
+{
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+bool validNumber(const TicketNumber& n)
+{
+    return std::all_of(n.begin(), n.end(), [](int d) { return d >= 0 && d <= 9; });
+}
+
+TicketNumber sortedDigits(TicketNumber n)
+{
+    std::sort(n.begin(), n.end());
+    return n;
+}
+
+std::string withCommas(long long whole)
+{
+    std::string digits = std::to_string(whole);
+    for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
+        digits.insert(static_cast<std::size_t>(at), ",");
+    return digits;
+}
+
+// "$23,991": whole dollars without cents, other amounts as moneyText.
+std::string dollarsText(Cents cents)
+{
+    if (cents % 100 == 0 && cents >= 0)
+        return "$" + withCommas(cents / 100);
+    return moneyText(cents);
+}
+
+// ------------------------------------------------------------ SQLite
+
+std::string reasonOf(sqlite3* db, int rc)
+{
+    if (rc == SQLITE_FULL)
+        return std::strerror(ENOSPC);
+    if ((rc & 0xff) == SQLITE_IOERR && db && sqlite3_system_errno(db) != 0)
+        return std::strerror(sqlite3_system_errno(db));
+    return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
+}
+
+// A connection to a history file: opened here, or the history's own, borrowed.
+class Db
+{
+  public:
+    Db(const fs::path& file, bool write) : file_(file), owned_(true)
+    {
+        const int flags =
+            (write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
+        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags, nullptr);
+        if (rc != SQLITE_OK) {
+            const std::string reason = reasonOf(db_, rc);
+            sqlite3_close(db_);
+            db_ = nullptr;
+            throwIoError(file_, "open the tickets", reason);
+        }
+        sqlite3_busy_timeout(db_, 5000);
+    }
+    Db(sqlite3* borrowed, const fs::path& file) : file_(file), db_(borrowed) {}
+    ~Db()
+    {
+        if (owned_)
+            sqlite3_close(db_);
+    }
+    Db(const Db&) = delete;
+    Db& operator=(const Db&) = delete;
+
+    void exec(const std::string& sql, const std::string& action)
+    {
+        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
+        if (rc != SQLITE_OK)
+            throwIoError(file_, action, reasonOf(db_, rc));
+    }
+    sqlite3* handle() const { return db_; }
+    const fs::path& file() const { return file_; }
+
+  private:
+    fs::path file_;
+    bool owned_ = false;
+    sqlite3* db_ = nullptr;
+};
+
+class Stmt
+{
+  public:
+    Stmt(Db& db, const char* sql, std::string action) : db_(db), action_(std::move(action))
+    {
+        const int rc = sqlite3_prepare_v2(db.handle(), sql, -1, &s_, nullptr);
+        if (rc != SQLITE_OK)
+            throwIoError(db.file(), action_, reasonOf(db.handle(), rc));
+    }
+    ~Stmt() { sqlite3_finalize(s_); }
+    Stmt(const Stmt&) = delete;
+    Stmt& operator=(const Stmt&) = delete;
+
+    bool step()
+    {
+        const int rc = sqlite3_step(s_);
+        if (rc == SQLITE_ROW)
+            return true;
+        sqlite3_reset(s_);
+        if (rc != SQLITE_DONE)
+            throwIoError(db_.file(), action_, reasonOf(db_.handle(), rc));
+        return false;
+    }
+    void run()
+    {
+        while (step()) {
+        }
+    }
+    Stmt& bind(int i, double v)
+    {
+        sqlite3_bind_double(s_, i, v);
+        return *this;
+    }
+    Stmt& bind(int i, long long v)
+    {
+        sqlite3_bind_int64(s_, i, v);
+        return *this;
+    }
+    Stmt& bind(int i, int v) { return bind(i, static_cast<long long>(v)); }
+    Stmt& bind(int i, const std::string& v)
+    {
+        sqlite3_bind_text(s_, i, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+        return *this;
+    }
+    double real(int i) const { return sqlite3_column_double(s_, i); }
+    long long integer(int i) const { return sqlite3_column_int64(s_, i); }
+    bool isNull(int i) const { return sqlite3_column_type(s_, i) == SQLITE_NULL; }
+    std::string text(int i) const
+    {
+        const unsigned char* t = sqlite3_column_text(s_, i);
+        return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
+    }
+
+  private:
+    Db& db_;
+    std::string action_;
+    sqlite3_stmt* s_ = nullptr;
+};
+
+long long single(Db& db, const char* sql, const std::string& action)
+{
+    Stmt s(db, sql, action);
+    long long value = 0;
+    if (s.step())
+        value = s.integer(0);
+    s.run();
+    return value;
+}
+
+bool missing(const fs::path& file)
+{
+    struct stat st;
+    return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
+}
+
+template <typename F> void inTransaction(Db& db, F&& work)
+{
+    db.exec("BEGIN IMMEDIATE", "write the tickets");
+    try {
+        work();
+        db.exec("COMMIT", "write the tickets");
+    } catch (...) {
+        sqlite3_exec(db.handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        throw;
+    }
+}
+
+// Reads what the tickets' tables hold, under the folder's shared lock. A
+// database with no history yet has no tickets; neither has a history of an
+// older layout that could not be brought up to date (a read-only file).
+template <typename R, typename F> R reading(const fs::path& database, R empty, F&& read)
+{
+    const fs::path file = historyFileFor(database);
+    if (!fileExists(database) && missing(file))
+        return empty;
+    ensureHistory(database);
+    const DatabaseLock lock(database, DatabaseLock::Shared);
+    Db db(file, false);
+    if (single(db, "PRAGMA user_version", "read the tickets") < 2)
+        return empty;
+    return read(db);
+}
+
+// Changes the tickets' tables in one transaction under the folder's lock; it
+// is on disk when this returns (synchronous=FULL).
+template <typename F> void writing(const fs::path& database, const std::string& action, F&& write)
+{
+    const fs::path file = historyFileFor(database);
+    if (!fileExists(database) && missing(file))
+        throwIoError(database, action, std::strerror(ENOENT));
+    const DatabaseLock lock(database, DatabaseLock::Exclusive);
+    ensureHistory(database);
+    Db db(file, true);
+    db.exec("PRAGMA synchronous=FULL", action);
+    if (single(db, "PRAGMA user_version", action) < 2)
+        throwIoError(file, action, "the history could not be brought up to date (is it read-only?)");
+    inTransaction(db, [&] { write(db); });
+}
+
+// ------------------------------------------------------------ stored rows
+
+struct StoredTicket {
+    long long id = 0;
+    TicketPlay play;
+    double addedAt = 0;
+};
+
+#define TICKET_FIELDS "t.id, t.first_draw, t.draws, t.digit1, t.digit2, t.digit3, t.bet_type, t.stake_cents, t.added_at"
+const char* const TicketColumns = "SELECT " TICKET_FIELDS " FROM tickets t";
+
+// A row that another program or a damaged file made unplayable is none.
+std::optional<StoredTicket> ticketOf(const Stmt& s)
+{
+    StoredTicket t;
+    t.id = s.integer(0);
+    t.play.firstDraw = s.real(1);
+    t.play.draws = static_cast<int>(std::clamp<long long>(s.integer(2), 0, 1000));
+    for (int i = 0; i < 3; ++i)
+        t.play.number[static_cast<std::size_t>(i)] = static_cast<int>(std::clamp<long long>(s.integer(3 + i), -1, 10));
+    const auto type = betTypeFromWord(s.text(6));
+    if (!type)
+        return std::nullopt;
+    t.play.type = *type;
+    t.play.stake = s.integer(7);
+    t.addedAt = s.real(8);
+    if (!ticketProblem(t.play).empty())
+        return std::nullopt;
+    return t;
+}
+
+std::vector<PrizeTable> loadTables(Db& db)
+{
+    std::map<double, std::map<PrizeKey, Cents>> stored;
+    Stmt s(db, "SELECT from_date, prize_key, cents FROM prize_tables", "read the prize tables");
+    while (s.step()) {
+        const auto key = prizeKeyFromWord(s.text(1));
+        const Cents cents = s.integer(2);
+        CivilDate date;
+        if (key && cents >= 0 && cents <= MaxPrize && decodeDate(s.real(0), date))
+            stored[std::max(s.real(0), earliestPrizeDate())][*key] = cents;
+    }
+    std::vector<PrizeTable> tables{defaultPrizeTable()};
+    for (const auto& [from, prizes] : stored) {
+        if (from > tables.back().from) {
+            tables.push_back(tables.back());
+            tables.back().from = from;
+        }
+        for (const auto& [key, cents] : prizes)
+            tables.back().prize(key) = cents;
+    }
+    return tables;
+}
+
+long long nextChange(Db& db)
+{
+    Stmt s(db,
+           "INSERT INTO ticket_settings (key, value) VALUES ('last_change', 1)"
+           " ON CONFLICT (key) DO UPDATE SET value = value + 1",
+           "write the tickets");
+    s.run();
+    return single(db, "SELECT value FROM ticket_settings WHERE key = 'last_change'", "write the tickets");
+}
+
+// Settles the ticket against the draws of the history it covers now; a row
+// that keeps its draw and prize keeps its change number, so that the last
+// change names only what it changed.
+void settleTicket(Db& db, const StoredTicket& t, const std::vector<PrizeTable>& tables, long long change)
+{
+    std::vector<TicketSettlement> now;
+    {
+        Stmt s(db,
+               "SELECT draw_date, turn, digit1, digit2, digit3 FROM draws WHERE draw_date >= ?1"
+               " ORDER BY draw_date, turn LIMIT ?2",
+               "settle the tickets");
+        s.bind(1, t.play.firstDraw).bind(2, t.play.draws);
+        while (s.step()) {
+            TicketSettlement r;
+            r.drawDate = s.real(0);
+            r.turn = static_cast<int>(s.integer(1));
+            for (int i = 0; i < 3; ++i)
+                r.drawn[static_cast<std::size_t>(i)] = static_cast<int>(s.integer(2 + i));
+            r.prize = playPrize(t.play, r.drawn, prizeTableOn(tables, r.drawDate));
+            now.push_back(r);
+        }
+    }
+    std::vector<TicketSettlement> was;
+    {
+        Stmt s(db,
+               "SELECT draw_date, turn, digit1, digit2, digit3, prize_cents FROM settlements"
+               " WHERE ticket_id = ?1 ORDER BY place",
+               "settle the tickets");
+        s.bind(1, t.id);
+        while (s.step()) {
+            TicketSettlement r;
+            r.drawDate = s.real(0);
+            r.turn = static_cast<int>(s.integer(1));
+            for (int i = 0; i < 3; ++i)
+                r.drawn[static_cast<std::size_t>(i)] = static_cast<int>(s.integer(2 + i));
+            r.prize = s.integer(5);
+            was.push_back(r);
+        }
+    }
+    Stmt put(db,
+             "INSERT OR REPLACE INTO settlements (ticket_id, place, draw_date, turn, digit1, digit2, digit3,"
+             " prize_cents, change_number) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)",
+             "settle the tickets");
+    for (std::size_t place = 0; place < now.size(); ++place) {
+        const TicketSettlement& r = now[place];
+        if (place < was.size()) {
+            const TicketSettlement& o = was[place];
+            if (o.drawDate == r.drawDate && o.turn == r.turn && o.drawn == r.drawn && o.prize == r.prize)
+                continue;
+        }
+        put.bind(1, t.id).bind(2, static_cast<long long>(place)).bind(3, r.drawDate).bind(4, r.turn);
+        for (int i = 0; i < 3; ++i)
+            put.bind(5 + i, r.drawn[static_cast<std::size_t>(i)]);
+        put.bind(8, r.prize).bind(9, change);
+        put.run();
+    }
+    if (was.size() > now.size()) {
+        Stmt drop(db, "DELETE FROM settlements WHERE ticket_id = ?1 AND place >= ?2", "settle the tickets");
+        drop.bind(1, t.id).bind(2, static_cast<long long>(now.size()));
+        drop.run();
+    }
+}
+
+// Every ticket whose draws may lie between the dates: it starts by the last
+// of them, and has draws still to settle or one settled from the first on.
+void settleBetween(Db& db, double from, double to)
+{
+    std::vector<StoredTicket> affected;
+    {
+        Stmt s(db,
+               "SELECT " TICKET_FIELDS " FROM tickets t WHERE t.first_draw <= ?2 AND (t.draws > (SELECT count(*) FROM "
+               "settlements s WHERE s.ticket_id = t.id)"
+               " OR EXISTS (SELECT 1 FROM settlements s WHERE s.ticket_id = t.id AND s.draw_date >= ?1))"
+               " ORDER BY id",
+               "settle the tickets");
+        s.bind(1, from).bind(2, to);
+        while (s.step())
+            if (auto t = ticketOf(s))
+                affected.push_back(*t);
+    }
+    const long long change = nextChange(db);
+    if (affected.empty())
+        return;
+    const std::vector<PrizeTable> tables = loadTables(db);
+    for (const StoredTicket& t : affected)
+        settleTicket(db, t, tables, change);
+}
+
+std::vector<TicketRecord> readTickets(Db& db, bool strict)
+{
+    std::vector<TicketRecord> tickets;
+    std::map<long long, std::size_t> at;
+    {
+        Stmt s(db, (std::string(TicketColumns) + " ORDER BY t.id").c_str(), "read the tickets");
+        while (s.step()) {
+            const auto t = ticketOf(s);
+            if (!t) {
+                if (strict)
+                    throwIoError(db.file(), "read the tickets",
+                                 "ticket " + std::to_string(s.integer(0)) + " is damaged; it is left as it is");
+                continue;
+            }
+            TicketRecord r;
+            r.id = t->id;
+            r.play = t->play;
+            r.cost = ticketCost(t->play);
+            r.addedAt = t->addedAt;
+            at[r.id] = tickets.size();
+            tickets.push_back(r);
+        }
+    }
+    Stmt s(db,
+           "SELECT ticket_id, draw_date, turn, digit1, digit2, digit3, prize_cents FROM settlements"
+           " ORDER BY ticket_id, place",
+           "read the tickets");
+    while (s.step()) {
+        const auto found = at.find(s.integer(0));
+        if (found == at.end())
+            continue;
+        TicketRecord& r = tickets[found->second];
+        TicketSettlement settled;
+        settled.drawDate = s.real(1);
+        settled.turn = static_cast<int>(s.integer(2));
+        for (int i = 0; i < 3; ++i)
+            settled.drawn[static_cast<std::size_t>(i)] = static_cast<int>(s.integer(3 + i));
+        settled.prize = s.integer(6);
+        r.settlements.push_back(settled);
+        r.won += settled.prize;
+        ++r.settledDraws;
+    }
+    return tickets;
+}
+
+std::string announcement(const TicketPlay& play, Cents prize)
+{
+    return "Your ticket " + numberText(play.number) + " " + betVariantName(play.type, play.number) + " won " +
+           moneyText(prize);
+}
+
+std::vector<std::string> announcementsWhere(const fs::path& database, const std::string& condition,
+                                            const std::function<void(Stmt&)>& bindings)
+{
+    return reading(database, std::vector<std::string>{}, [&](Db& db) {
+        std::vector<std::string> lines;
+        const std::string sql = "SELECT " TICKET_FIELDS ", w.won FROM tickets t JOIN (SELECT ticket_id,"
+                                " sum(prize_cents) AS won FROM settlements WHERE prize_cents > 0 AND " +
+                                condition + " GROUP BY ticket_id) w ON w.ticket_id = t.id ORDER BY t.id";
+        Stmt s(db, sql.c_str(), "read the tickets");
+        bindings(s);
+        while (s.step())
+            if (const auto t = ticketOf(s))
+                lines.push_back(announcement(t->play, s.integer(9)));
+        return lines;
+    });
+}
+
+std::pair<int, int> monthOf(double dayNumber)
+{
+    const CivilDate d = decodeDate(dayNumber);
+    return {d.year, d.month};
+}
+
+Cents spentInMonth(Db& db, int year, int month)
+{
+    const double from = encodeDate(year, month, 1);
+    const double to = month == 12 ? encodeDate(year + 1, 1, 1) : encodeDate(year, month + 1, 1);
+    Cents spent = 0;
+    Stmt s(db, (std::string(TicketColumns) + " WHERE t.first_draw >= ?1 AND t.first_draw < ?2").c_str(),
+           "read the tickets");
+    s.bind(1, from).bind(2, to);
+    while (s.step())
+        if (const auto t = ticketOf(s))
+            spent += ticketCost(t->play);
+    return spent;
+}
+
+std::optional<Cents> storedBudget(Db& db)
+{
+    Stmt s(db, "SELECT value FROM ticket_settings WHERE key = 'monthly_budget_cents'", "read the budget");
+    std::optional<Cents> budget;
+    if (s.step() && !s.isNull(0) && s.integer(0) > 0)
+        budget = s.integer(0);
+    s.run();
+    return budget;
+}
+
+std::string settledReason(long long id, long long settled)
+{
+    return "ticket " + std::to_string(id) + " is settled for " + std::to_string(settled) +
+           (settled == 1 ? " draw" : " draws") + " already drawn; a settled ticket stays in the record";
+}
+
+void fsyncPath(const fs::path& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0 || ::fsync(fd) != 0) {
+        const int saved = errno;
+        if (fd >= 0)
+            ::close(fd);
+        errno = saved;
+        throwIoError(path, "flush");
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+// ------------------------------------------------------------ bet types
+
 const std::array<BetType, BetTypeCount>& allBetTypes()
-{ static std::array<BetType, BetTypeCount> v; return v; }
+{
+    return BetTypes;
+}
 
 std::string betTypeName(BetType type)
-{ return {}; }
+{
+    return BetNames[static_cast<int>(type)];
+}
 
 std::string betTypeWord(BetType type)
-{ return {}; }
+{
+    return BetWords[static_cast<int>(type)];
+}
 
 std::optional<BetType> betTypeFromWord(const std::string& word)
-{ return {}; }
+{
+    const std::string w = lower(trimmed(word));
+    for (BetType t : BetTypes)
+        if (w == BetWords[static_cast<int>(t)])
+            return t;
+    return std::nullopt;
+}
 
 std::string numberText(const TicketNumber& number)
-{ return {}; }
+{
+    std::string text;
+    for (int d : number)
+        text += d >= 0 && d <= 9 ? static_cast<char>('0' + d) : '?';
+    return text;
+}
 
 std::optional<TicketNumber> numberFromText(const std::string& text)
-{ return {}; }
+{
+    const std::string t = trimmed(text);
+    if (t.size() != 3 || !allDigits(t))
+        return std::nullopt;
+    return TicketNumber{t[0] - '0', t[1] - '0', t[2] - '0'};
+}
 
 int distinctOrders(const TicketNumber& number)
-{ return {}; }
+{
+    const TicketNumber s = sortedDigits(number);
+    if (s[0] == s[2])
+        return 1;
+    return s[0] == s[1] || s[1] == s[2] ? 3 : 6;
+}
 
 std::string betVariantName(BetType type, const TicketNumber& number)
-{ return {}; }
+{
+    const int orders = distinctOrders(number);
+    if ((type == BetType::Box || type == BetType::StraightBox) && orders > 1)
+        return betTypeName(type) + " " + std::to_string(orders) + "-way";
+    return betTypeName(type);
+}
+
+// ------------------------------------------------------------ tickets
 
 std::string ticketProblem(const TicketPlay& play)
-{ return {}; }
+{
+    if (!validNumber(play.number))
+        return "The number must be three digits from 0 to 9.";
+    if ((play.type == BetType::Box || play.type == BetType::StraightBox) && distinctOrders(play.number) == 1)
+        return "A triple (" + numberText(play.number) + ") cannot be boxed: its digits make one order only.";
+    if (play.type == BetType::StraightBox) {
+        if (play.stake < 100 || play.stake > 500 || play.stake % 100 != 0)
+            return "A Straight/Box stake is at least $1, in steps of $1, up to $5.";
+    } else if (play.stake != 50 && (play.stake < 100 || play.stake > 500 || play.stake % 100 != 0)) {
+        return "The stake must be 50 cents or a whole number of dollars up to $5.";
+    }
+    if (play.draws < 1 || play.draws > MaxTicketDraws)
+        return "A ticket covers 1 to " + std::to_string(MaxTicketDraws) + " consecutive draws.";
+    CivilDate date;
+    if (std::floor(play.firstDraw) != play.firstDraw || !decodeDate(play.firstDraw, date))
+        return "The first draw date is not a date.";
+    return {};
+}
 
 Cents costPerDraw(const TicketPlay& play)
-{ return {}; }
+{
+    return play.stake * (play.type == BetType::Combo ? distinctOrders(play.number) : 1);
+}
 
 Cents ticketCost(const TicketPlay& play)
-{ return {}; }
+{
+    return costPerDraw(play) * play.draws;
+}
+
+// ------------------------------------------------------------ prizes
 
 const std::array<PrizeKey, PrizeKeyCount>& allPrizeKeys()
-{ static std::array<PrizeKey, PrizeKeyCount> v; return v; }
+{
+    return PrizeKeys;
+}
 
 std::string prizeKeyName(PrizeKey key)
-{ return {}; }
+{
+    return PrizeNames[static_cast<int>(key)];
+}
 
 std::string prizeKeyWord(PrizeKey key)
-{ return {}; }
+{
+    return PrizeWords[static_cast<int>(key)];
+}
 
 std::optional<PrizeKey> prizeKeyFromWord(const std::string& word)
-{ return {}; }
+{
+    const std::string w = lower(trimmed(word));
+    for (PrizeKey k : PrizeKeys)
+        if (w == PrizeWords[static_cast<int>(k)])
+            return k;
+    return std::nullopt;
+}
 
 double earliestPrizeDate()
-{ return {}; }
+{
+    return encodeDate(1, 1, 1);
+}
 
 PrizeTable defaultPrizeTable()
-{ return {}; }
+{
+    PrizeTable t;
+    t.from = earliestPrizeDate();
+    t.prize(PrizeKey::Straight) = 50000;
+    t.prize(PrizeKey::Box3Way) = 16000;
+    t.prize(PrizeKey::Box6Way) = 8000;
+    t.prize(PrizeKey::StraightBox3WayExact) = 33000;
+    t.prize(PrizeKey::StraightBox3WayAny) = 8000;
+    t.prize(PrizeKey::StraightBox6WayExact) = 29000;
+    t.prize(PrizeKey::StraightBox6WayAny) = 4000;
+    t.prize(PrizeKey::Combo) = 50000;
+    t.prize(PrizeKey::FrontPair) = 5000;
+    t.prize(PrizeKey::BackPair) = 5000;
+    return t;
+}
 
 Cents playPrize(const TicketPlay& play, const TicketNumber& drawn, const PrizeTable& table)
-{ return {}; }
+{
+    const TicketNumber& n = play.number;
+    const bool exact = n == drawn;
+    const bool anyOrder = sortedDigits(n) == sortedDigits(drawn);
+    const int orders = distinctOrders(n);
+    Cents perDollar = 0;
+    switch (play.type) {
+    case BetType::Straight: perDollar = exact ? table.prize(PrizeKey::Straight) : 0; break;
+    case BetType::Box:
+        if (anyOrder && orders > 1)
+            perDollar = table.prize(orders == 3 ? PrizeKey::Box3Way : PrizeKey::Box6Way);
+        break;
+    case BetType::StraightBox:
+        if (anyOrder && orders > 1) {
+            if (orders == 3)
+                perDollar = table.prize(exact ? PrizeKey::StraightBox3WayExact : PrizeKey::StraightBox3WayAny);
+            else
+                perDollar = table.prize(exact ? PrizeKey::StraightBox6WayExact : PrizeKey::StraightBox6WayAny);
+        }
+        break;
+    case BetType::Combo: perDollar = anyOrder ? table.prize(PrizeKey::Combo) : 0; break;
+    case BetType::FrontPair:
+        perDollar = n[0] == drawn[0] && n[1] == drawn[1] ? table.prize(PrizeKey::FrontPair) : 0;
+        break;
+    case BetType::BackPair:
+        perDollar = n[1] == drawn[1] && n[2] == drawn[2] ? table.prize(PrizeKey::BackPair) : 0;
+        break;
+    }
+    return perDollar * play.stake / 100;
+}
 
 long long expectedPrizeMilliCents(const TicketPlay& play, const PrizeTable& table)
-{ return {}; }
+{
+    long long sum = 0;
+    for (int a = 0; a < 10; ++a)
+        for (int b = 0; b < 10; ++b)
+            for (int c = 0; c < 10; ++c)
+                sum += playPrize(play, {a, b, c}, table);
+    return sum;
+}
 
 double returnPerDollar(BetType type, const TicketNumber& number, const PrizeTable& table)
-{ return {}; }
+{
+    TicketPlay play;
+    play.type = type;
+    play.number = number;
+    play.stake = 100;
+    return static_cast<double>(expectedPrizeMilliCents(play, table)) / 1000.0 / static_cast<double>(costPerDraw(play));
+}
 
 std::vector<PrizeTable> readPrizeTables(const fs::path& database)
-{ return {}; }
+{
+    return reading(database, std::vector<PrizeTable>{defaultPrizeTable()}, [](Db& db) { return loadTables(db); });
+}
 
 const PrizeTable& prizeTableOn(const std::vector<PrizeTable>& tables, double date)
-{ static PrizeTable v; return v; }
+{
+    static const PrizeTable fallback = defaultPrizeTable();
+    const PrizeTable* found = tables.empty() ? &fallback : &tables.front();
+    for (const PrizeTable& t : tables)
+        if (t.from <= date)
+            found = &t;
+    return *found;
+}
 
 void storePrizeTable(const fs::path& database, const PrizeTable& table)
-{}
+{
+    const std::string action = "store the prize table in";
+    CivilDate date;
+    if (std::floor(table.from) != table.from || !decodeDate(table.from, date))
+        throwIoError(historyFileFor(database), action, "its first day is not a date");
+    for (PrizeKey k : PrizeKeys)
+        if (table.prize(k) < 0 || table.prize(k) > MaxPrize)
+            throwIoError(historyFileFor(database), action,
+                         "the " + prizeKeyName(k) + " prize must be from $0 to " + dollarsText(MaxPrize));
+    const double from = std::max(table.from, earliestPrizeDate());
+    writing(database, action, [&](Db& db) {
+        Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1", action);
+        drop.bind(1, from).run();
+        Stmt put(db, "INSERT INTO prize_tables (from_date, prize_key, cents) VALUES (?1, ?2, ?3)", action);
+        for (PrizeKey k : PrizeKeys)
+            put.bind(1, from).bind(2, prizeKeyWord(k)).bind(3, table.prize(k)).run();
+        settleBetween(db, from, HUGE_VAL);
+    });
+}
 
 void removePrizeTable(const fs::path& database, double from)
-{}
+{
+    const std::string action = "remove the prize table from";
+    if (from <= earliestPrizeDate())
+        throwIoError(historyFileFor(database), action,
+                     "the table in force from the earliest date can be changed, not removed");
+    writing(database, action, [&](Db& db) {
+        Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1", action);
+        drop.bind(1, from).run();
+        if (sqlite3_changes(db.handle()) == 0)
+            throwIoError(db.file(), action, "no table is in force from " + monthDayYear(from));
+        settleBetween(db, from, HUGE_VAL);
+    });
+}
+
+// ------------------------------------------------------------ the record
 
 std::string ticketResultText(const TicketRecord& ticket)
-{ return {}; }
+{
+    const int draws = ticket.play.draws;
+    if (ticket.settledDraws == 0)
+        return draws == 1 ? "Waiting for its draw" : "Waiting for its draws";
+    if (ticket.settledDraws < draws)
+        return std::to_string(ticket.settledDraws) + " of " + std::to_string(draws) + " draws, " +
+               (ticket.won > 0 ? "won " + moneyText(ticket.won) + " so far" : "no win so far");
+    return ticket.won > 0 ? "Won " + moneyText(ticket.won) : "No win";
+}
 
 long long addTicket(const fs::path& database, const TicketPlay& play)
-{ return {}; }
+{
+    const std::string action = "add a ticket to";
+    std::string problem = ticketProblem(play);
+    if (!problem.empty()) {
+        problem[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(problem[0])));
+        throwIoError(historyFileFor(database), action, problem.substr(0, problem.size() - 1));
+    }
+    long long id = 0;
+    writing(database, action, [&](Db& db) {
+        Stmt put(db,
+                 "INSERT INTO tickets (first_draw, draws, digit1, digit2, digit3, bet_type, stake_cents, added_at)"
+                 " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+                 action);
+        // 25,569 days from 30 December 1899 to 1 January 1970.
+        const double now = 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
+        put.bind(1, play.firstDraw).bind(2, play.draws);
+        for (int i = 0; i < 3; ++i)
+            put.bind(3 + i, play.number[static_cast<std::size_t>(i)]);
+        put.bind(6, betTypeWord(play.type)).bind(7, play.stake).bind(8, now).run();
+        id = sqlite3_last_insert_rowid(db.handle());
+        StoredTicket t{id, play, now};
+        settleTicket(db, t, loadTables(db), nextChange(db));
+    });
+    return id;
+}
 
 std::vector<TicketRecord> listTickets(const fs::path& database)
-{ return {}; }
+{
+    return reading(database, std::vector<TicketRecord>{}, [](Db& db) { return readTickets(db, true); });
+}
 
 std::vector<TicketSettlement> ticketSettlements(const fs::path& database, long long id)
-{ return {}; }
+{
+    for (const TicketRecord& t : listTickets(database))
+        if (t.id == id)
+            return t.settlements;
+    return {};
+}
 
 std::string ticketRemovalProblem(const fs::path& database, long long id)
-{ return {}; }
+{
+    for (const TicketRecord& t : listTickets(database))
+        if (t.id == id)
+            return t.settledDraws == 0 ? std::string() : settledReason(id, t.settledDraws);
+    return "there is no ticket " + std::to_string(id);
+}
 
 void removeTicket(const fs::path& database, long long id)
-{}
+{
+    const std::string action = "remove a ticket from";
+    writing(database, action, [&](Db& db) {
+        {
+            Stmt s(db,
+                   "SELECT count(*), (SELECT count(*) FROM settlements WHERE ticket_id = ?1) FROM tickets"
+                   " WHERE id = ?1",
+                   action);
+            s.bind(1, id);
+            s.step();
+            const long long found = s.integer(0), settled = s.integer(1);
+            s.run();
+            if (found == 0)
+                throwIoError(db.file(), action, "there is no ticket " + std::to_string(id));
+            if (settled > 0)
+                throwIoError(db.file(), action, settledReason(id, settled));
+        }
+        Stmt drop(db, "DELETE FROM tickets WHERE id = ?1", action);
+        drop.bind(1, id).run();
+    });
+}
+
+// ------------------------------------------------------------ settlement
 
 std::vector<std::string> ticketAnnouncements(const fs::path& database, const DrawRecord& draw)
-{ return {}; }
+{
+    return announcementsWhere(database, "draw_date = ?1 AND digit1 = ?2 AND digit2 = ?3 AND digit3 = ?4", [&](Stmt& s) {
+        s.bind(1, draw.DrawDate).bind(2, draw.Digit1).bind(3, draw.Digit2);
+        s.bind(4, draw.Digit3);
+    });
+}
 
 std::vector<std::string> lastChangeAnnouncements(const fs::path& database)
-{ return {}; }
+{
+    return announcementsWhere(database, "change_number = (SELECT value FROM ticket_settings WHERE key = 'last_change')",
+                              [](Stmt&) {});
+}
+
+void upgradeHistoryLayout(sqlite3* handle, const fs::path& file, int version)
+{
+    Db db(handle, file);
+    const std::string action = "bring the full history up to date";
+    // The backup is a copy, taken before anything changes: the same name as
+    // the history's other backups, with the layout it had.
+    std::string name = file.filename().string();
+    const std::string suffix = ".sqlite";
+    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
+        name.resize(name.size() - suffix.size());
+    const fs::path database = file.has_parent_path() ? file.parent_path() / name : fs::path(name);
+    const fs::path folder = backupFolderFor(database);
+    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
+        throwIoError(folder, "create the backup folder");
+    struct stat st;
+    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        throwIoError(folder, "use the backup folder", "it is not a folder");
+    const std::time_t now = std::time(nullptr);
+    std::tm utc{};
+    gmtime_r(&now, &utc);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
+    const std::string base = name + "-history-layout" + std::to_string(version) + "-" + stamp;
+    fs::path backup;
+    for (int sequence = 1;; ++sequence) {
+        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
+        if (missing(backup))
+            break;
+    }
+    {
+        Stmt copy(db, "VACUUM INTO ?1", action);
+        copy.bind(1, backup.string()).run();
+    }
+    fsyncPath(backup, O_RDONLY);
+    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
+    inTransaction(db, [&] {
+        if (version < 2)
+            db.exec(TicketSchema, action);
+        db.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), action);
+    });
+}
+
+void settleTicketsForDates(sqlite3* handle, const fs::path& file, const std::vector<double>& dates)
+{
+    if (dates.empty())
+        return;
+    Db db(handle, file);
+    if (single(db, "PRAGMA user_version", "settle the tickets") < 2)
+        return;
+    const auto [lo, hi] = std::minmax_element(dates.begin(), dates.end());
+    settleBetween(db, *lo, *hi);
+}
+
+// ------------------------------------------------------------ summary
 
 TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables)
-{ return {}; }
+{
+    TicketSummary sum;
+    std::map<std::pair<int, int>, MonthMoney> months;
+    long long expectedMilli = 0;
+    for (const TicketRecord& t : tickets) {
+        ++sum.tickets;
+        sum.cost += t.cost;
+        if (t.cost > 0) {
+            MonthMoney& m = months[monthOf(t.play.firstDraw)];
+            m.spent += t.cost;
+        }
+        const PrizeTable* lastTable = nullptr;
+        long long lastExpected = 0;
+        for (const TicketSettlement& s : t.settlements) {
+            sum.settledCost += costPerDraw(t.play);
+            sum.won += s.prize;
+            if (s.prize > 0)
+                months[monthOf(s.drawDate)].won += s.prize;
+            const PrizeTable& table = prizeTableOn(tables, s.drawDate);
+            if (&table != lastTable) {
+                lastTable = &table;
+                lastExpected = expectedPrizeMilliCents(t.play, table);
+            }
+            expectedMilli += lastExpected;
+        }
+    }
+    sum.balance = sum.won - sum.settledCost;
+    sum.expectedBack = (expectedMilli + 500) / 1000;
+    for (auto& [month, money] : months) {
+        money.year = month.first;
+        money.month = month.second;
+        sum.months.push_back(money);
+    }
+    return sum;
+}
 
 TicketSummary summarizeTickets(const fs::path& database)
-{ return {}; }
+{
+    return reading(database, TicketSummary{},
+                   [](Db& db) { return summarizeTickets(readTickets(db, false), loadTables(db)); });
+}
 
 std::string moneyText(Cents cents)
-{ return {}; }
+{
+    const Cents a = cents < 0 ? -cents : cents;
+    char tail[8];
+    std::snprintf(tail, sizeof tail, ".%02lld", a % 100);
+    return (cents < 0 ? "-$" : "$") + withCommas(a / 100) + tail;
+}
 
 std::string plainMoney(Cents cents)
-{ return {}; }
+{
+    const Cents a = cents < 0 ? -cents : cents;
+    char text[40];
+    std::snprintf(text, sizeof text, "%s%lld.%02lld", cents < 0 ? "-" : "", a / 100, a % 100);
+    return text;
+}
 
 std::optional<Cents> moneyFromText(const std::string& text)
-{ return {}; }
+{
+    std::string t = trimmed(text);
+    if (!t.empty() && t[0] == '$')
+        t.erase(0, 1);
+    const auto dot = t.find('.');
+    const std::string whole = t.substr(0, dot);
+    const std::string part = dot == std::string::npos ? std::string() : t.substr(dot + 1);
+    if ((whole.empty() && part.empty()) || whole.size() > 12 || part.size() > 2 ||
+        (!whole.empty() && !allDigits(whole)) || (!part.empty() && !allDigits(part)) ||
+        (dot != std::string::npos && part.empty()))
+        return std::nullopt;
+    Cents cents = whole.empty() ? 0 : std::stoll(whole) * 100;
+    if (!part.empty())
+        cents += std::stoll(part) * (part.size() == 1 ? 10 : 1);
+    return cents;
+}
 
 std::string balanceWords(Cents balance)
-{ return {}; }
+{
+    if (balance == 0)
+        return "even";
+    return balance < 0 ? "loss " + moneyText(-balance) : "gain " + moneyText(balance);
+}
 
 std::string averageReturnSentence(const TicketSummary& summary)
-{ return {}; }
+{
+    return "On average these plays would have paid back " + moneyText(summary.expectedBack) + "; they paid " +
+           moneyText(summary.won) + ".";
+}
+
+std::string backtestMoneySentence(long long plays, long long exactMatches, const PrizeTable& table)
+{
+    return withCommas(plays) + (plays == 1 ? " play" : " plays") + " at $1 would have cost " +
+           dollarsText(plays * 100) + " and paid back " + dollarsText(exactMatches * table.prize(PrizeKey::Straight)) +
+           ".";
+}
+
+// ------------------------------------------------------------ budget
 
 std::optional<Cents> monthlyBudget(const fs::path& database)
-{ return {}; }
+{
+    return reading(database, std::optional<Cents>{}, [](Db& db) { return storedBudget(db); });
+}
 
 void setMonthlyBudget(const fs::path& database, std::optional<Cents> budget)
-{}
+{
+    const std::string action = "store the monthly budget in";
+    if (budget && (*budget <= 0 || *budget > MaxBudget))
+        throwIoError(historyFileFor(database), action,
+                     "a budget must be more than $0 and at most " + dollarsText(MaxBudget));
+    writing(database, action, [&](Db& db) {
+        if (!budget) {
+            db.exec("DELETE FROM ticket_settings WHERE key = 'monthly_budget_cents'", action);
+            return;
+        }
+        Stmt put(db, "INSERT OR REPLACE INTO ticket_settings (key, value) VALUES ('monthly_budget_cents', ?1)", action);
+        put.bind(1, *budget).run();
+    });
+}
 
 std::optional<Cents> budgetLeft(const fs::path& database, int year, int month)
-{ return {}; }
+{
+    if (!isValidDate(year, month, 1))
+        return std::nullopt;
+    return reading(database, std::optional<Cents>{}, [&](Db& db) -> std::optional<Cents> {
+        const auto budget = storedBudget(db);
+        if (!budget)
+            return std::nullopt;
+        return *budget - spentInMonth(db, year, month);
+    });
+}
 
 bool ticketExceedsBudget(const fs::path& database, const TicketPlay& play)
-{ return {}; }
+{
+    CivilDate date;
+    if (!decodeDate(play.firstDraw, date))
+        return false;
+    const auto left = budgetLeft(database, date.year, date.month);
+    return left && ticketCost(play) > *left;
+}
+
+// ------------------------------------------------------------ export
 
 std::string ticketsCsv(const std::vector<TicketRecord>& tickets)
-{ return {}; }
+{
+    std::string csv = "first_draw,draws,number,type,stake,cost,won\n";
+    for (const TicketRecord& t : tickets)
+        csv += isoDate(t.play.firstDraw) + "," + std::to_string(t.play.draws) + "," + numberText(t.play.number) + "," +
+               betTypeWord(t.play.type) + "," + plainMoney(t.play.stake) + "," + plainMoney(t.cost) + "," +
+               plainMoney(t.won) + "\n";
+    return csv;
+}
 
 void exportTickets(const fs::path& database, const fs::path& file)
-{}
+{
+    refuseExportTarget(database, file);
+    if (file == historyFileFor(database))
+        throwIoError(file, "write the tickets to", "it is the database's full history");
+    writeWholeFile(file, ticketsCsv(listTickets(database)));
+}
+
+// ------------------------------------------------------------ dates
 
 std::string isoDate(double dayNumber)
-{ return {}; }
+{
+    CivilDate d;
+    if (!decodeDate(dayNumber, d))
+        return "0000-00-00";
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", d.year, d.month, d.day);
+    return text;
+}
 
 std::optional<double> ticketDateFromText(const std::string& text)
-{ return {}; }
+{
+    const std::string t = trimmed(text);
+    std::string parts[3];
+    int count = 0;
+    const char sep = t.find('-') != std::string::npos ? '-' : '/';
+    for (char c : t) {
+        if (c == sep) {
+            if (++count > 2)
+                return std::nullopt;
+        } else {
+            parts[count] += c;
+        }
+    }
+    if (count != 2 || !allDigits(parts[0]) || !allDigits(parts[1]) || !allDigits(parts[2]))
+        return std::nullopt;
+    for (const std::string& p : parts)
+        if (p.size() > 4)
+            return std::nullopt;
+    int year, month, day;
+    if (sep == '-') {
+        if (parts[0].size() != 4)
+            return std::nullopt;
+        year = std::stoi(parts[0]), month = std::stoi(parts[1]), day = std::stoi(parts[2]);
+    } else {
+        if (parts[2].size() != 4)
+            return std::nullopt;
+        month = std::stoi(parts[0]), day = std::stoi(parts[1]), year = std::stoi(parts[2]);
+    }
+    if (!isValidDate(year, month, day))
+        return std::nullopt;
+    return encodeDate(year, month, day);
+}
 
 } // namespace quor3

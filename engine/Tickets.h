@@ -157,9 +157,10 @@ struct TicketRecord {
     long long id = 0; // from 1, in the order added
     TicketPlay play;
     Cents cost = 0;
-    int settledDraws = 0; // draws of the ticket already drawn and settled
-    Cents won = 0;        // the prizes of those draws
-    double addedAt = 0;   // day number (with the time of day) it was added, UTC
+    int settledDraws = 0;                      // draws of the ticket already drawn and settled
+    Cents won = 0;                             // the prizes of those draws
+    double addedAt = 0;                        // day number (with the time of day) it was added, UTC
+    std::vector<TicketSettlement> settlements; // in draw order
 };
 
 // A ticket's state in words: "Waiting for its draw", "2 of 5 draws, won $80.00
@@ -230,6 +231,11 @@ std::optional<Cents> moneyFromText(const std::string& text);
 std::string balanceWords(Cents balance);
 // "On average these plays would have paid back $X; they paid $Y."
 std::string averageReturnSentence(const TicketSummary& summary);
+
+// The backtest in money: "23,991 plays at $1 would have cost $23,991 and paid
+// back $15,500." for that many straight plays with that many exact-order
+// matches, at the table's straight prize.
+std::string backtestMoneySentence(long long plays, long long exactMatches, const PrizeTable& table);
 
 // ---------------------------------------------------------------- budget
 

@@ -11,14 +11,17 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 #include "engine/Import.h"
+#include "engine/JsonText.h"
 #include "engine/NewResults.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
+#include "engine/Tickets.h"
 #include "engine/Winners.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -74,11 +77,36 @@ const char* const usage = "Usage:\n"
                           "  quor3-engine fetch --all [FOLDER]\n"
                           "      Fetches every database in FOLDER (~/quor3box by default) that has a\n"
                           "      results source.\n"
+                          "  quor3-engine tickets PATH [list] [--json]\n"
+                          "      Lists the tickets played on PATH's draws, in the order added, with\n"
+                          "      their cost, the draws settled so far and what they won.\n"
+                          "  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]\n"
+                          "      Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,\n"
+                          "      straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a\n"
+                          "      draw, on N consecutive draws (1 by default, up to 91) from DATE\n"
+                          "      (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.\n"
+                          "  quor3-engine tickets PATH summary [--json]\n"
+                          "      Spent, won, the balance, and what the plays return on average.\n"
+                          "  quor3-engine tickets PATH remove ID\n"
+                          "      Removes a ticket none of whose draws is drawn yet.\n"
+                          "  quor3-engine tickets PATH export [FILE]\n"
+                          "      Writes the tickets as CSV\n"
+                          "      (first_draw,draws,number,type,stake,cost,won) to FILE or the output.\n"
+                          "  quor3-engine tickets PATH budget [AMOUNT | none]\n"
+                          "      Shows, sets or clears the monthly budget for tickets.\n"
+                          "  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]\n"
+                          "      Shows the prize tables (prizes for a $1 play) and the date each is in\n"
+                          "      force from; set changes one prize (KEY: straight, box3, box6,\n"
+                          "      straightbox3exact, straightbox3any, straightbox6exact,\n"
+                          "      straightbox6any, combo, frontpair, backpair) from DATE (or\n"
+                          "      \"earliest\") on; remove takes out the table from DATE. The tickets\n"
+                          "      are settled again.\n"
                           "  quor3-engine --help | --version\n"
                           "\n"
                           "The folder of PATH holds the derived files; the database name is the bare\n"
                           "file name, cut to 25 characters. A database without a full history gets\n"
-                          "one at first use, from its file and its backups. Exit status: 0 on\n"
+                          "one at first use, from its file and its backups; the tickets are kept in\n"
+                          "the full history too. Exit status: 0 on\n"
                           "success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the\n"
                           "statistics could not be updated (Quor 3 updates them the next time it\n"
                           "opens the database).\n";
@@ -289,6 +317,197 @@ int runDataCommand(const std::vector<std::string>& args)
     return -1;
 }
 
+[[noreturn]] void badValue(const std::string& text, const std::string& what)
+{
+    throw quor3::Error(quor3::Error::Kind::Conversion, "'" + text + "' is not " + what);
+}
+
+double ticketDate(const std::string& text)
+{
+    const auto date = quor3::ticketDateFromText(text);
+    if (!date)
+        badValue(text, "a date (M/D/YYYY or YYYY-MM-DD)");
+    return *date;
+}
+
+quor3::Cents amount(const std::string& text)
+{
+    const auto cents = quor3::moneyFromText(text);
+    if (!cents)
+        badValue(text, "an amount of money (like 1, 0.50 or 167.00)");
+    return *cents;
+}
+
+void printTicketList(const std::vector<quor3::TicketRecord>& tickets, bool json)
+{
+    if (json) {
+        std::cout << '[';
+        for (std::size_t i = 0; i < tickets.size(); ++i) {
+            const quor3::TicketRecord& t = tickets[i];
+            std::cout << (i ? ", " : "") << "{\"id\": " << t.id
+                      << ", \"first_draw\": " << quor3::jsonString(quor3::isoDate(t.play.firstDraw))
+                      << ", \"draws\": " << t.play.draws
+                      << ", \"number\": " << quor3::jsonString(quor3::numberText(t.play.number))
+                      << ", \"type\": " << quor3::jsonString(quor3::betTypeWord(t.play.type))
+                      << ", \"stake_cents\": " << t.play.stake << ", \"cost_cents\": " << t.cost
+                      << ", \"settled_draws\": " << t.settledDraws << ", \"won_cents\": " << t.won << '}';
+        }
+        std::cout << "]\n";
+        return;
+    }
+    if (tickets.empty()) {
+        std::cout << "No tickets.\n";
+        return;
+    }
+    std::printf("%4s  %-10s  %5s  %-6s  %-18s  %6s  %9s  %s\n", "ID", "First draw", "Draws", "Number", "Type", "Stake",
+                "Cost", "Result");
+    for (const quor3::TicketRecord& t : tickets)
+        std::printf("%4lld  %-10s  %5d  %-6s  %-18s  %6s  %9s  %s\n", t.id,
+                    quor3::monthDayYear(t.play.firstDraw).c_str(), t.play.draws,
+                    quor3::numberText(t.play.number).c_str(), quor3::betVariantName(t.play.type, t.play.number).c_str(),
+                    quor3::moneyText(t.play.stake).c_str(), quor3::moneyText(t.cost).c_str(),
+                    quor3::ticketResultText(t).c_str());
+    std::fflush(stdout);
+}
+
+void printTicketSummary(const quor3::fs::path& database, bool json)
+{
+    const quor3::TicketSummary s = quor3::summarizeTickets(database);
+    if (json) {
+        std::cout << "{\"tickets\": " << s.tickets << ", \"cost_cents\": " << s.cost
+                  << ", \"settled_cost_cents\": " << s.settledCost << ", \"won_cents\": " << s.won
+                  << ", \"balance_cents\": " << s.balance << ", \"expected_back_cents\": " << s.expectedBack << "}\n";
+        return;
+    }
+    std::cout << s.tickets << (s.tickets == 1 ? " ticket" : " tickets") << ", spent " << quor3::moneyText(s.cost)
+              << " (" << quor3::moneyText(s.settledCost) << " on draws already drawn), won " << quor3::moneyText(s.won)
+              << ": " << quor3::balanceWords(s.balance) << ".\n"
+              << quor3::averageReturnSentence(s) << '\n';
+    if (const auto budget = quor3::monthlyBudget(database)) {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        localtime_r(&now, &local);
+        const auto left = quor3::budgetLeft(database, local.tm_year + 1900, local.tm_mon + 1);
+        std::cout << "Monthly budget " << quor3::moneyText(*budget) << "; "
+                  << (left && *left < 0 ? "overspent this month by " + quor3::moneyText(-*left)
+                                        : "left this month " + quor3::moneyText(left.value_or(0)))
+                  << ".\n";
+    }
+    if (!s.months.empty())
+        std::printf("%-7s  %10s  %10s\n", "Month", "Spent", "Won");
+    for (const quor3::MonthMoney& m : s.months)
+        std::printf("%04d-%02d  %10s  %10s\n", m.year, m.month, quor3::moneyText(m.spent).c_str(),
+                    quor3::moneyText(m.won).c_str());
+    std::fflush(stdout);
+}
+
+// tickets; -1 for any other command line.
+int runTicketsCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "tickets" || args.size() < 2)
+        return -1;
+    const Location where = locate(args[1]);
+    const quor3::fs::path database = where.folder / where.name;
+    const std::string what = args.size() > 2 && args[2] != "--json" ? args[2] : "list";
+    const bool json = args.back() == "--json";
+    const std::size_t rest = args.size() - (json ? 1 : 0); // arguments before --json
+    if (what == "list" && rest <= 3) {
+        printTicketList(quor3::listTickets(database), json);
+        return 0;
+    }
+    if (what == "summary" && rest == 3) {
+        printTicketSummary(database, json);
+        return 0;
+    }
+    if (what == "add" && (args.size() == 7 || (args.size() == 9 && args[7] == "--draws"))) {
+        quor3::TicketPlay play;
+        play.firstDraw = ticketDate(args[3]);
+        const auto number = quor3::numberFromText(args[4]);
+        if (!number)
+            badValue(args[4], "a number of three digits (like 056)");
+        play.number = *number;
+        const auto type = quor3::betTypeFromWord(args[5]);
+        if (!type)
+            badValue(args[5], "a bet type (straight, box, straightbox, combo, frontpair, backpair)");
+        play.type = *type;
+        play.stake = amount(args[6]);
+        play.draws = args.size() == 9 ? quor3::toInt(args[8]) : 1;
+        const bool pastBudget = quor3::ticketExceedsBudget(database, play);
+        const long long id = quor3::addTicket(database, play);
+        for (const quor3::TicketRecord& t : quor3::listTickets(database))
+            if (t.id == id)
+                std::cout << "Added ticket " << id << ": " << quor3::numberText(play.number) << ' '
+                          << quor3::betVariantName(play.type, play.number) << ", " << quor3::moneyText(play.stake)
+                          << " a draw on " << play.draws << (play.draws == 1 ? " draw" : " draws") << " from "
+                          << quor3::monthDayYear(play.firstDraw) << ", cost " << quor3::moneyText(t.cost) << ". "
+                          << quor3::ticketResultText(t) << ".\n";
+        if (pastBudget)
+            std::cout << "It takes the spending of its month past the monthly budget of "
+                      << quor3::moneyText(quor3::monthlyBudget(database).value_or(0)) << ".\n";
+        return 0;
+    }
+    if (what == "remove" && args.size() == 4) {
+        quor3::removeTicket(database, quor3::toInt(args[3]));
+        std::cout << "Removed ticket " << quor3::toInt(args[3]) << ".\n";
+        return 0;
+    }
+    if (what == "export" && args.size() <= 4) {
+        if (args.size() == 4) {
+            quor3::exportTickets(database, args[3]);
+            std::cout << "Exported the tickets to " << args[3] << ".\n";
+        } else {
+            std::cout << quor3::ticketsCsv(quor3::listTickets(database));
+        }
+        return 0;
+    }
+    if (what == "budget" && args.size() <= 4) {
+        if (args.size() == 4)
+            quor3::setMonthlyBudget(database,
+                                    args[3] == "none" ? std::nullopt : std::optional<quor3::Cents>(amount(args[3])));
+        const auto budget = quor3::monthlyBudget(database);
+        std::cout << (budget ? "Monthly budget: " + quor3::moneyText(*budget) : std::string("No monthly budget"))
+                  << ".\n";
+        return 0;
+    }
+    return -1;
+}
+
+// prizes; -1 for any other command line.
+int runPrizesCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "prizes" || args.size() < 2)
+        return -1;
+    const Location where = locate(args[1]);
+    const quor3::fs::path database = where.folder / where.name;
+    const auto dateOf = [](const std::string& text) {
+        return text == "earliest" ? quor3::earliestPrizeDate() : ticketDate(text);
+    };
+    if (args.size() == 6 && args[2] == "set") {
+        const double from = dateOf(args[3]);
+        const auto key = quor3::prizeKeyFromWord(args[4]);
+        if (!key)
+            badValue(args[4], "a prize (straight, box3, box6, straightbox3exact, straightbox3any, "
+                              "straightbox6exact, straightbox6any, combo, frontpair, backpair)");
+        quor3::PrizeTable table = quor3::prizeTableOn(quor3::readPrizeTables(database), from);
+        table.from = from;
+        table.prize(*key) = amount(args[5]);
+        quor3::storePrizeTable(database, table);
+    } else if (args.size() == 4 && args[2] == "remove") {
+        quor3::removePrizeTable(database, dateOf(args[3]));
+    } else if (args.size() != 2) {
+        return -1;
+    }
+    for (const quor3::PrizeTable& table : quor3::readPrizeTables(database)) {
+        std::cout << "From "
+                  << (table.from <= quor3::earliestPrizeDate() ? "the earliest date" : quor3::monthDayYear(table.from))
+                  << ", for a $1 play:\n";
+        for (quor3::PrizeKey key : quor3::allPrizeKeys())
+            std::printf("  %-36s %12s\n", quor3::prizeKeyName(key).c_str(), quor3::moneyText(table.prize(key)).c_str());
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 // backtest and fairness; -1 for any other command line.
 int runStatisticsCommand(const std::vector<std::string>& args)
 {
@@ -346,6 +565,10 @@ int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
                       : quor3::fetchNewResults(settings, where.folder, where.name, {}, status);
         for (const auto& line : outcome.lines)
             std::cout << line << '\n';
+        if (outcome.added > 0)
+            for (const quor3::DrawRecord& draw : outcome.plan.newer)
+                for (const std::string& line : quor3::ticketAnnouncements(where.folder / where.name, draw))
+                    std::cout << line << '\n';
         for (const auto& line : quor3::summaryOf(outcome))
             std::cout << line << '\n';
         return 0;
@@ -454,6 +677,8 @@ int run(const std::vector<std::string>& args)
         status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
         status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
         const int done = rebuildAndPrint(where, quor3::FirstPanels::None, status);
+        for (const std::string& line : quor3::ticketAnnouncements(where.folder / where.name, draw))
+            std::cout << line << '\n';
         if (!stored.backup.empty())
             std::cout << "The database was full: it keeps its newest " << quor3::DrawsKeptWhenFull
                       << " draws and the new one; every draw stays in its full history, "
@@ -469,6 +694,10 @@ int run(const std::vector<std::string>& args)
     if (const int done = runStatisticsCommand(args); done >= 0)
         return done;
     if (const int done = runFetchCommand(args); done >= 0)
+        return done;
+    if (const int done = runTicketsCommand(args); done >= 0)
+        return done;
+    if (const int done = runPrizesCommand(args); done >= 0)
         return done;
     std::cerr << "quor3-engine: wrong arguments\n\n" << usage;
     return 2;
