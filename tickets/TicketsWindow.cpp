@@ -130,7 +130,7 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     field(tr("&Bet:"), typeBox);
     field(tr("&Stake:"), stakeBox);
     field(tr("&First draw:"), firstDrawEdit);
-    field(tr("D&raws:"), drawsBox);
+    field(tr("Dra&ws:"), drawsBox);
     addRow->addWidget(addButton);
     addRow->addStretch(1);
 
@@ -167,7 +167,9 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     budgetBox->setPrefix("$");
     budgetBox->setSpecialValueText(tr("None"));
     budgetBox->setKeyboardTracking(false);
-    auto* budgetLabel = new QLabel(tr("Monthly &budget:"), this);
+    // Enter in it sets the budget; it does not add a ticket.
+    budgetBox->installEventFilter(this);
+    auto* budgetLabel = new QLabel(tr("Monthly b&udget:"), this);
     budgetLabel->setBuddy(budgetBox);
 
     monthTable = new QTableWidget(0, 4, this);
@@ -314,9 +316,10 @@ void TicketsWindow::showSummary(const quor3::TicketSummary& s)
     if (s.tickets == 0) {
         lines << tr("No tickets yet: type a number, choose the bet, and press Enter.");
     } else {
-        lines << tr("%n ticket(s): spent %1, won %2. Balance of the plays drawn so far: %3.", nullptr,
-                    static_cast<int>(s.tickets))
-                     .arg(moneyString(s.cost), moneyString(s.won), balanceString(s.balance));
+        // Spelled out: without a translation loaded, Qt's "%n" plural stays "ticket(s)".
+        const QString count = s.tickets == 1 ? tr("1 ticket") : tr("%1 tickets").arg(s.tickets);
+        lines << tr("%1: spent %2, won %3. Balance of the plays drawn so far: %4.")
+                     .arg(count, moneyString(s.cost), moneyString(s.won), balanceString(s.balance));
         lines << tr("On average these plays would have paid back %1; they paid %2.")
                      .arg(moneyString(s.expectedBack), moneyString(s.won));
     }
@@ -490,6 +493,19 @@ void TicketsWindow::editPrizeTables()
     window.exec();
     // A new table settles the tickets again.
     refresh();
+}
+
+bool TicketsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == budgetBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            budgetBox->interpretText();
+            budgetBox->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TicketsWindow::done(int result)

@@ -46,6 +46,7 @@ class TicketsWindow : public QDialog
 
   protected:
     void done(int result) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     quor3::TicketPlay playInFields() const;
