@@ -113,6 +113,22 @@ QIcon printerIcon()
     return QIcon::fromTheme("document-print", QIcon(pixmap));
 }
 
+// Tells of a click that leaves the cursor where it was (the first line).
+class ClickWatch : public QObject
+{
+  public:
+    ClickWatch(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease)
+            onClick_();
+        return false;
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
 } // namespace
 
 ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
@@ -198,11 +214,11 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
 
     Help::bindF1(this, "pick");
     runGuarded(this, [this] { loadChoices(); });
-    // A click on a suggestion marks its line for "Play Selected...".
+    // A click on a suggestion (or the cursor moved onto one) marks its line for "Play Selected...".
     const QList<QPlainTextEdit*> lists = {hotList,     coldList,  warmList,   oddEvenList,
                                           ordinalList, pairsList, repeatsList};
-    for (QPlainTextEdit* list : lists)
-        connect(list, &QPlainTextEdit::cursorPositionChanged, this, [this, list, lists] {
+    for (QPlainTextEdit* list : lists) {
+        const auto mark = [this, list, lists] {
             for (QPlainTextEdit* other : lists)
                 other->setExtraSelections({});
             QTextEdit::ExtraSelection line;
@@ -213,7 +229,10 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
             line.cursor.clearSelection();
             list->setExtraSelections({line});
             chosenList_ = list;
-        });
+        };
+        connect(list, &QPlainTextEdit::cursorPositionChanged, this, mark);
+        list->viewport()->installEventFilter(new ClickWatch(list, mark));
+    }
 }
 
 QString ComputerChoicesWindow::selectedSuggestion() const
