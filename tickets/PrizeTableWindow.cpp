@@ -131,8 +131,8 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     closeButton->setObjectName("closeButton");
 
     auto* middle = new QHBoxLayout;
-    middle->addWidget(tableList, 1);
-    middle->addLayout(grid, 2);
+    middle->addWidget(tableList);
+    middle->addLayout(grid, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(removeButton);
     buttons->addStretch(1);
@@ -165,6 +165,7 @@ void PrizeTableWindow::readTables()
     for (const quor3::PrizeTable& t : tables_)
         tableList->addItem(t.from <= quor3::earliestPrizeDate() ? tr("From the earliest date")
                                                                 : tr("From %1").arg(shortDateText(t.from)));
+    tableList->setMinimumWidth(tableList->sizeHintForColumn(0) + 2 * tableList->frameWidth() + 4);
     // The newest table is the one a change starts from.
     tableList->setCurrentRow(static_cast<int>(tables_.size()) - 1);
     showTable(tableList->currentRow());

@@ -144,7 +144,8 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     ticketTable->setSelectionBehavior(QAbstractItemView::SelectRows);
     ticketTable->setSelectionMode(QAbstractItemView::SingleSelection);
     ticketTable->setWordWrap(false);
-    ticketTable->horizontalHeader()->setStretchLastSection(true);
+    // The result, the longest text, takes the room left.
+    ticketTable->horizontalHeader()->setSectionResizeMode(7, QHeaderView::Stretch);
 
     removeButton = new QPushButton(tr("&Remove"), this);
     removeButton->setObjectName("removeButton");
@@ -378,7 +379,8 @@ void TicketsWindow::showMonths(const quor3::TicketSummary& s)
     chart->addAxis(months, Qt::AlignBottom);
     series->attachAxis(months);
     auto* dollars = new QValueAxis;
-    dollars->setRange(0, top * 1.1);
+    dollars->setRange(0, top);
+    dollars->applyNiceNumbers();
     dollars->setLabelFormat("$%.0f");
     chart->addAxis(dollars, Qt::AlignLeft);
     series->attachAxis(dollars);
