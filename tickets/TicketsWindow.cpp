@@ -256,7 +256,9 @@ void TicketsWindow::proposeNumber(const QString& play)
     for (const QChar c : play)
         if (c.isDigit())
             digits += c;
-    numberEdit->setText(digits.size() == 3 ? digits : QString());
+    if (digits.size() != 3)
+        return;
+    numberEdit->setText(digits);
     // The number is there: the bet type is the next thing to choose.
     typeBox->setFocus();
 }
