@@ -23,7 +23,8 @@ void upgradeHistoryLayout(sqlite3* db, const std::filesystem::path& file, int ve
 
 // Settles again every ticket that covers, or may now cover, a draw of those
 // dates: the draws of the dates have just been stored, corrected or removed
-// (within the open transaction). No date: nothing to do.
+// (within the open transaction): a change of its own, as the
+// announcements count them. No date: nothing to do.
 void settleTicketsForDates(sqlite3* db, const std::filesystem::path& file, const std::vector<double>& dates);
 
 } // namespace quor3

@@ -913,6 +913,18 @@ std::vector<std::string> lastChangeAnnouncements(const fs::path& database)
                               [](Stmt&) {});
 }
 
+long long ticketChangeMark(const fs::path& database)
+{
+    return reading(database, 0LL, [](Db& db) {
+        return single(db, "SELECT value FROM ticket_settings WHERE key = 'last_change'", "read the tickets");
+    });
+}
+
+std::vector<std::string> announcementsSince(const fs::path& database, long long mark)
+{
+    return announcementsWhere(database, "change_number > ?1", [&](Stmt& s) { s.bind(1, mark); });
+}
+
 void upgradeHistoryLayout(sqlite3* handle, const fs::path& file, int version)
 {
     Db db(handle, file);

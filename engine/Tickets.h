@@ -194,8 +194,15 @@ void removeTicket(const fs::path& database, long long id);
 // "Your ticket 451 Box 6-way won $80.00".
 std::vector<std::string> ticketAnnouncements(const fs::path& database, const DrawRecord& draw);
 // The same for every settlement that the last change of the history made or
-// changed and that wins (an entry, a correction, an import, a download).
+// changed and that wins. A change that settles no draw (an import of draws
+// already stored) is no change here: for one command that may write the
+// history several times (an import), or may change nothing, take a mark
+// before it and ask for the announcements since.
 std::vector<std::string> lastChangeAnnouncements(const fs::path& database);
+// Where the settlements stand now (0 before any).
+long long ticketChangeMark(const fs::path& database);
+// The lines of the winning settlements made or changed after the mark.
+std::vector<std::string> announcementsSince(const fs::path& database, long long mark);
 
 // ---------------------------------------------------------------- summary
 

@@ -275,8 +275,11 @@ int runDataCommand(const std::vector<std::string>& args)
         }
         // One change: no other writer comes between the import and its rebuild.
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+        const long long mark = quor3::ticketChangeMark(database);
         const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode);
         std::cout << quor3::describeImport(outcome) << '\n';
+        for (const std::string& line : quor3::announcementsSince(database, mark))
+            std::cout << line << '\n';
         return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     if (command == "export" && args.size() <= 3) {
@@ -306,12 +309,15 @@ int runDataCommand(const std::vector<std::string>& args)
     }
     if (command == "restore" && args.size() == 3) {
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+        const long long mark = quor3::ticketChangeMark(database);
         const quor3::fs::path kept = quor3::restoreBackup(database, args[2]);
         std::cout << "Restored " << quor3::fs::path(args[2]).filename().string() << ".";
         if (!kept.empty())
             std::cout << " The database as it was is kept in " << quor3::BackupFolderName << "/"
                       << kept.filename().string() << ".";
         std::cout << '\n';
+        for (const std::string& line : quor3::announcementsSince(database, mark))
+            std::cout << line << '\n';
         return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
     }
     return -1;

@@ -206,8 +206,13 @@ TEST_F(Tickets, SettledOnEntryAddCorrectionAndImport)
     EXPECT_EQ(ticket(waiting).settlements.at(0).drawn, num("155"));
     EXPECT_TRUE(lastChangeAnnouncements(db).empty());
 
+    long long mark = ticketChangeMark(db);
     storeImport(dir.path(), "g.c3d", {drawOn(40002, 1, 5, 4), drawOn(40003, 0, 0, 0), drawOn(40004, 1, 5, 4)},
                 ImportMode::Merge);
+    EXPECT_EQ(announcementsSince(db, mark), std::vector<std::string>{"Your ticket 154 Straight won $500.00"});
+    mark = ticketChangeMark(db);
+    storeImport(dir.path(), "g.c3d", {drawOn(40002, 1, 5, 4)}, ImportMode::Merge);
+    EXPECT_TRUE(announcementsSince(db, mark).empty()); // nothing new: nothing to announce again
     const TicketRecord t = ticket(waiting);
     EXPECT_EQ(t.settledDraws, 3);
     EXPECT_EQ(t.won, 50000); // the draw after its last is none of its
@@ -365,6 +370,46 @@ TEST_F(Tickets, AKilledAddLeavesTheOldOrTheNewRecord)
         for (const TicketRecord& t : tickets)
             ASSERT_EQ(t.won, 8000) << "round " << i;
     }
+}
+
+struct CliRun {
+    int status;
+    std::string out;
+};
+
+CliRun engine(const std::string& args)
+{
+    CliRun run{-1, {}};
+    FILE* pipe = popen((std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>&1").c_str(), "r");
+    char buffer[512];
+    std::size_t n;
+    while (pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    if (pipe)
+        run.status = WEXITSTATUS(pclose(pipe));
+    return run;
+}
+
+TEST_F(Tickets, TheCommandLineAddsListsAndSums)
+{
+    const std::string path = "'" + db.string() + "' ";
+    ASSERT_EQ(engine("add " + path + "12/7/2026 4 5 1").status, 0);
+    for (const char* ticket :
+         {"12/7/2026 451 box 1", "2026-12-07 123 box 1", "12/7/2026 789 BOX 1.00", "12/8/2026 451 box 1 --draws 1"})
+        EXPECT_EQ(engine("tickets " + path + "add " + ticket).status, 0) << ticket;
+    const CliRun refused = engine("tickets " + path + "add 12/7/2026 777 box 1");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.out.find("cannot be boxed"), std::string::npos) << refused.out;
+    EXPECT_EQ(engine("tickets " + path + "add 12/7/2026 451 box 0.25").status, 1);
+    const std::string firstTicket =
+        "[{\"id\": 1, \"first_draw\": \"2026-12-07\", \"draws\": 1, \"number\": \"451\", \"type\": \"box\", "
+        "\"stake_cents\": 100, \"cost_cents\": 100, \"settled_draws\": 1, \"won_cents\": 8000}, {\"id\": 2,";
+    EXPECT_EQ(engine("tickets " + path + "list --json").out.substr(0, firstTicket.size()), firstTicket);
+    EXPECT_EQ(engine("tickets " + path + "summary --json").out,
+              "{\"tickets\": 4, \"cost_cents\": 400, \"settled_cost_cents\": 300, \"won_cents\": 8000, "
+              "\"balance_cents\": 7700, \"expected_back_cents\": 144}\n");
+    const CliRun entry = engine("add " + path + "12/8/2026 1 4 5");
+    EXPECT_NE(entry.out.find("\nYour ticket 451 Box 6-way won $80.00\n"), std::string::npos) << entry.out;
 }
 
 } // namespace
