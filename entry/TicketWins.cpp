@@ -8,10 +8,18 @@
 
 void announceTicketWins(QWidget* parent, const quor3::fs::path& database, const std::vector<quor3::DrawRecord>& draws)
 {
-    QStringList lines;
+    std::vector<std::string> lines;
     for (const quor3::DrawRecord& draw : draws)
         for (const std::string& line : quor3::ticketAnnouncements(database, draw))
-            lines << QString::fromStdString(line);
-    if (!lines.isEmpty())
-        Dialogs::inform(parent, QApplication::applicationName(), lines.join('\n'));
+            lines.push_back(line);
+    announceTicketWins(parent, lines);
+}
+
+void announceTicketWins(QWidget* parent, const std::vector<std::string>& lines)
+{
+    QStringList text;
+    for (const std::string& line : lines)
+        text << QString::fromStdString(line);
+    if (!text.isEmpty())
+        Dialogs::inform(parent, QApplication::applicationName(), text.join('\n'));
 }
