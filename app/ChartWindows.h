@@ -10,7 +10,7 @@ namespace ChartWindows
 {
 
 // Numbered as the module's entry point knows them.
-enum class Window { TotalsGraph, SumsGraph, SetsGraph, Fairness, ComputerChoices, Backtest };
+enum class Window { TotalsGraph, SumsGraph, SetsGraph, Fairness, ComputerChoices, Backtest, MyTickets, PrizeTable };
 
 // Opens `window` modally over `parent`. Raises quor3::Error naming the module
 // file when it cannot be loaded.

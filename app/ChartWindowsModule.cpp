@@ -7,6 +7,8 @@
 #include "charts/TotalsGraphWindow.h"
 #include "choices/BacktestWindow.h"
 #include "choices/ComputerChoicesWindow.h"
+#include "tickets/PrizeTableWindow.h"
+#include "tickets/TicketsWindow.h"
 
 namespace
 {
@@ -28,5 +30,7 @@ extern "C" Q_DECL_EXPORT void quor3ShowChartWindow(int window, QWidget* parent)
     case ChartWindows::Window::Fairness: return showModal<FairnessWindow>(parent);
     case ChartWindows::Window::ComputerChoices: return showModal<ComputerChoicesWindow>(parent);
     case ChartWindows::Window::Backtest: return showModal<BacktestWindow>(parent);
+    case ChartWindows::Window::MyTickets: return showModal<TicketsWindow>(parent);
+    case ChartWindows::Window::PrizeTable: return showModal<PrizeTableWindow>(parent);
     }
 }

@@ -341,6 +341,11 @@ void MainWindow::buildMenu()
          [this] { showChartWindow(ChartWindows::Window::ComputerChoices); });
     item(computerMenu, "Backtest1", "&How Did the Choices Do?",
          [this] { showChartWindow(ChartWindows::Window::Backtest); });
+    item(computerMenu, "MyTickets1", tr("My &Tickets"), [this] {
+        showChartWindow(ChartWindows::Window::MyTickets);
+    })->setShortcut(Qt::CTRL | Qt::Key_T);
+    item(computerMenu, "PrizeTable1", tr("&Prize Table..."),
+         [this] { showChartWindow(ChartWindows::Window::PrizeTable); });
 
     QMenu* helpMenu = menu("Help1", "&Help");
     item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });

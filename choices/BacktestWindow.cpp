@@ -1,7 +1,9 @@
 #include "choices/BacktestWindow.h"
 
 #include "choices/ComputerChoicesWindow.h"
+#include "engine/Dates.h"
 #include "engine/DrawRecord.h"
+#include "engine/Tickets.h"
 #include "platform/DrawsChoice.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -11,6 +13,7 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
+#include <QDate>
 #include <QFutureWatcher>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -80,6 +83,9 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setStretchLastSection(true);
 
+    // The backtest in money: every suggestion played straight for $1.
+    moneyLabel = addTextLabel(this, "moneyLabel");
+
     auto* chart = new QChart;
     chart->setTitle("Matches so far, and what plays picked at random would score");
     chart->setBackgroundRoundness(0);
@@ -111,6 +117,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     layout->addWidget(summaryLabel);
     layout->addLayout(seedRow);
     layout->addWidget(table);
+    layout->addWidget(moneyLabel);
     layout->addWidget(chartView, 1);
     layout->addWidget(verdictLabel);
     layout->addLayout(bottomRow);
@@ -200,6 +207,17 @@ void BacktestWindow::showResult()
     showTable();
     showChart();
     verdictLabel->setText(QString::fromStdString(quor3::backtestVerdict(result_)));
+    moneyLabel->clear();
+    if (result_.total.plays > 0) {
+        const Session& session = Session::instance();
+        const auto tables = session.databaseExists() ? quor3::readPrizeTables(session.databasePath())
+                                                     : std::vector<quor3::PrizeTable>{quor3::defaultPrizeTable()};
+        const QDate today = QDate::currentDate();
+        const quor3::PrizeTable& table =
+            quor3::prizeTableOn(tables, quor3::encodeDate(today.year(), today.month(), today.day()));
+        moneyLabel->setText(QString::fromStdString(
+            quor3::backtestMoneySentence(result_.total.plays, result_.total.straightHits, table)));
+    }
 }
 
 void BacktestWindow::showTable()

@@ -51,6 +51,7 @@ class BacktestWindow : public QDialog
     QSpinBox* seedBox;
     QPushButton* recalculateButton;
     QTableWidget* table;
+    QLabel* moneyLabel;
     QChartView* chartView;
     QLabel* verdictLabel;
     QPushButton* closeButton;

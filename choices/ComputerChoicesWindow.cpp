@@ -10,6 +10,7 @@
 #include "platform/Resources.h"
 #include "platform/Session.h"
 #include "platform/WindowKit.h"
+#include "tickets/TicketsWindow.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextOption>
 
@@ -112,6 +114,22 @@ QIcon printerIcon()
     return QIcon::fromTheme("document-print", QIcon(pixmap));
 }
 
+// Tells of a click that leaves the cursor where it was (the first line).
+class ClickWatch : public QObject
+{
+  public:
+    ClickWatch(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseButtonRelease)
+            onClick_();
+        return false;
+    }
+
+  private:
+    std::function<void()> onClick_;
+};
+
 } // namespace
 
 ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
@@ -182,6 +200,12 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
     printButton->setGeometry(500, 226, 97, 30);
     connect(printButton, &QPushButton::clicked, this, [this] { printChoices(); });
 
+    playButton = new QPushButton(tr("Play &Selected..."), this);
+    playButton->setObjectName("playButton");
+    playButton->setAccessibleName(tr("Play the selected suggestion"));
+    playButton->setGeometry(500, 186, 97, 30);
+    connect(playButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { playSelected(); }); });
+
     closeButton = addCloseButton(this, QRect(500, 266, 97, 30));
     // The Close button has the focus when the window opens.
     closeButton->setFocusPolicy(Qt::StrongFocus);
@@ -191,6 +215,37 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
 
     Help::bindF1(this, "pick");
     runGuarded(this, [this] { loadChoices(); });
+    // A click on a suggestion (or the cursor moved onto one) marks its line for "Play Selected...".
+    const QList<QPlainTextEdit*> lists = {hotList,     coldList,  warmList,   oddEvenList,
+                                          ordinalList, pairsList, repeatsList};
+    for (QPlainTextEdit* list : lists) {
+        const auto mark = [this, list, lists] {
+            for (QPlainTextEdit* other : lists)
+                other->setExtraSelections({});
+            QTextEdit::ExtraSelection line;
+            line.format.setBackground(palette().highlight());
+            line.format.setForeground(palette().highlightedText());
+            line.format.setProperty(QTextFormat::FullWidthSelection, true);
+            line.cursor = list->textCursor();
+            line.cursor.clearSelection();
+            list->setExtraSelections({line});
+            chosenList_ = list;
+        };
+        connect(list, &QPlainTextEdit::cursorPositionChanged, this, mark);
+        list->viewport()->installEventFilter(new ClickWatch(list, mark));
+    }
+}
+
+QString ComputerChoicesWindow::selectedSuggestion() const
+{
+    return chosenList_ ? chosenList_->textCursor().block().text() : QString();
+}
+
+void ComputerChoicesWindow::playSelected()
+{
+    TicketsWindow tickets(this);
+    tickets.proposeNumber(selectedSuggestion());
+    tickets.exec();
 }
 
 void ComputerChoicesWindow::loadChoices()

@@ -39,6 +39,10 @@ class ComputerChoicesWindow : public QDialog
 
     void loadChoices();
     void printChoices();
+    // "Play Selected...": the suggestion last clicked, into the My Tickets window.
+    void playSelected();
+    // The line of the suggestion last clicked; empty when none was.
+    QString selectedSuggestion() const;
 
     // What the memos show, in printing order.
     ChoiceGroups memoGroups() const;
@@ -52,5 +56,7 @@ class ComputerChoicesWindow : public QDialog
     QPlainTextEdit* pairsList;
     QPlainTextEdit* repeatsList;
     QPushButton* printButton;
+    QPushButton* playButton;
     QPushButton* closeButton;
+    QPlainTextEdit* chosenList_ = nullptr;
 };

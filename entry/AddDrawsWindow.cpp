@@ -10,6 +10,7 @@
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 #include "entry/DigitTyping.h"
+#include "entry/TicketWins.h"
 #include "entry/UndoLastEntry.h"
 #include "platform/Activation.h"
 #include "platform/Dialogs.h"
@@ -566,10 +567,10 @@ void AddDrawsWindow::enterDraw()
         return;
     }
     std::string failure;
+    quor3::DrawRecord draw;
     {
         BusyCursor busy;
         heldDate = date;
-        quor3::DrawRecord draw;
         draw.DrawDate = quor3::encodeDate(date);
         draw.Digit1 = digitOf(firstDigitBox);
         draw.Digit2 = digitOf(secondDigitBox);
@@ -620,6 +621,7 @@ void AddDrawsWindow::enterDraw()
     // The draw is stored whatever the rebuild did: its failure is said as such.
     if (!failure.empty())
         Dialogs::inform(this, windowTitle(), QString::fromStdString(failure), {}, QMessageBox::Warning);
+    announceTicketWins(this, session.databasePath(), {draw});
     if (refreshRequest_)
         refreshRequest_();
     proposeNextDate();

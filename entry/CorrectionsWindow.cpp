@@ -6,7 +6,9 @@
 #include "engine/Errors.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
+#include "engine/Tickets.h"
 #include "entry/DigitTyping.h"
+#include "entry/TicketWins.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -331,6 +333,7 @@ void CorrectionsWindow::reenterDraw()
     const ActivationGate::Busy writing(activation_);
     Session& session = Session::instance();
     std::string failure;
+    const long long ticketMark = quor3::ticketChangeMark(session.databasePath());
     const bool written = changeSelectedDraw(
         [&] {
             quor3::correctDraw(session.folder, session.databaseName, selectedIndex_,
@@ -348,8 +351,11 @@ void CorrectionsWindow::reenterDraw()
             session.totalDraws = rebuilt.totalDraws;
         });
     showRebuildFailure(failure);
-    if (written)
+    if (written) {
+        // A correction may make a ticket a winner.
+        announceTicketWins(this, quor3::announcementsSince(session.databasePath(), ticketMark));
         firstDigitBox->setFocus();
+    }
 }
 
 void CorrectionsWindow::showRebuildFailure(const std::string& failure)

@@ -6,6 +6,8 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
+#include "engine/Tickets.h"
+#include "entry/TicketWins.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -383,6 +385,7 @@ void ImportWindow::importDraws()
     }
     quor3::ImportOutcome outcome;
     std::string failure;
+    const long long ticketMark = quor3::ticketChangeMark(session.databasePath());
     {
         BusyCursor busy;
         // One change: no other writer comes between the import and its rebuild.
@@ -400,5 +403,6 @@ void ImportWindow::importDraws()
     // The draws are stored whatever the rebuild did: its failure is said as such.
     if (!failure.empty())
         Dialogs::inform(this, Title, QString::fromStdString(failure), {}, QMessageBox::Warning);
+    announceTicketWins(this, quor3::announcementsSince(session.databasePath(), ticketMark));
     accept();
 }

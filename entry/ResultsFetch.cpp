@@ -2,7 +2,9 @@
 
 #include "engine/Errors.h"
 #include "engine/ResultsSource.h"
+#include "engine/Tickets.h"
 #include "entry/FetchModule.h"
+#include "entry/TicketWins.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Session.h"
@@ -205,10 +207,14 @@ void ResultsFetch::store()
         return;
     }
     quor3::NewResultsOutcome outcome;
+    std::vector<std::string> ticketWins;
     auto storeIt = [&] {
         StatusBarSink sink;
+        // The tickets the new draws settle, however many writes the store takes.
+        const long long mark = quor3::ticketChangeMark(folder_ / databaseName_);
         outcome = quor3::storeFetchedResults(quor3::settingsFilePath(), folder_, databaseName_, source_, result.fetched,
                                              sink);
+        ticketWins = quor3::announcementsSince(folder_ / databaseName_, mark);
     };
     bool stored = true;
     if (quiet_) {
@@ -235,6 +241,7 @@ void ResultsFetch::store()
             text.replace("\r\n", "\n");
             Dialogs::inform(window_, QApplication::applicationName(), text);
         }
+        announceTicketWins(window_, ticketWins);
     }
     emit finished();
 }

@@ -34,6 +34,8 @@
 #include "reports/SearchWindow.h"
 #include "reports/SkipTraceWindow.h"
 #include "reports/TotalsWindow.h"
+#include "tickets/PrizeTableWindow.h"
+#include "tickets/TicketsWindow.h"
 
 #include <QAbstractSpinBox>
 #include <QCalendarWidget>
@@ -379,6 +381,8 @@ class FontFitTest : public QObject
         add("Fairness", [](QWidget* o) { return new FairnessWindow(o); });
         add("Computer Choices", [](QWidget* o) { return new ComputerChoicesWindow(o); });
         add("Backtest", [](QWidget* o) { return new BacktestWindow(o); });
+        add("My Tickets", [](QWidget* o) { return new TicketsWindow(o); });
+        add("Prize Table", [](QWidget* o) { return new PrizeTableWindow(o); });
         add("Help", [](QWidget*) {
             Help::open("description");
             return Help::viewer();

@@ -6,6 +6,7 @@
 #include "engine/Dates.h"
 #include "engine/FileIo.h"
 #include "engine/ResultsSource.h"
+#include "engine/Tickets.h"
 #include "platform/Dialogs.h"
 
 #include <QCoreApplication>
@@ -95,6 +96,24 @@ class ResultsFetchTest : public QObject
         QCOMPARE(Dialogs::shown().size(), 1);
         QVERIFY(Dialogs::shown()[0].text.startsWith("W I N N E R"));
         QVERIFY(Dialogs::shown()[0].text.contains("Hot Category ga.c3d"));
+    }
+
+    void f5NamesTheTicketsTheNewDrawsMakeWinners()
+    {
+        window->openDatabaseFile(QString::fromStdString(database.string()));
+        const double last = quor3::readDraws(database).back().DrawDate;
+        quor3::addTicket(database, {{4, 5, 1}, quor3::BetType::Box, 100, last + 1, 2});
+        quor3::addTicket(database, {{0, 0, 1}, quor3::BetType::Straight, 100, last + 2, 1});
+        quor3::writeWholeFile(env->dataPath() / "p3.csv", resultsWithThreeNew({1, 4, 5}));
+        setSource((env->dataPath() / "p3.csv").string());
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTRY_VERIFY(fetchStatus().startsWith("3 new draws added"));
+        QStringList ticketMessages;
+        for (const Dialogs::Shown& shown : Dialogs::shown())
+            if (shown.text.startsWith("Your ticket"))
+                ticketMessages << shown.text;
+        QCOMPARE(ticketMessages,
+                 QStringList{"Your ticket 451 Box 6-way won $80.00\nYour ticket 001 Straight won $500.00"});
     }
 
     void escapeCancelsAndLeavesTheDatabaseAsItWas()

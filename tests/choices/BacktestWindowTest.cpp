@@ -96,6 +96,8 @@ class BacktestWindowTest : public QObject
         QCOMPARE(verdict, QString::fromStdString(quor3::backtestVerdict(r)));
         QVERIFY(verdict.startsWith("Over 119 draws the 33 daily choices matched "));
         QVERIFY(label(w, "summaryLabel").startsWith("b.c3d: "));
+        QVERIFY2(label(w, "moneyLabel").startsWith("3,927 plays at $1 would have cost $3,927 and paid back $"),
+                 qPrintable(label(w, "moneyLabel")));
     }
 
     // The verdict is copied whole with Ctrl+C, and from its context menu.

@@ -84,6 +84,7 @@ class ChartWindowsModuleTest : public QObject
             {"GraphTotals1", "Totals Bar Graph"}, {"Sums1", "Sums Graph"},
             {"SetsGraph1", "Graph Sets"},         {"FairnessCheck1", "Fairness Check"},
             {"Picks1", "Computer Choices"},       {"Backtest1", "How Did the Choices Do?"},
+            {"MyTickets1", "My Tickets"},         {"PrizeTable1", "Prize Table"},
         };
         for (const auto& item : items)
             QTest::newRow(item[0]) << QString(item[0]) << QString(item[1]);

@@ -1,0 +1,56 @@
+#include "tickets/TicketsKit.h"
+
+#include "platform/ProfileFile.h"
+#include "platform/Session.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QWidget>
+
+QString moneyString(quor3::Cents cents)
+{
+    return QString::fromStdString(quor3::moneyText(cents));
+}
+
+QString balanceString(quor3::Cents balance)
+{
+    if (balance < 0)
+        return QCoreApplication::translate("Tickets", "loss %1").arg(moneyString(-balance));
+    if (balance > 0)
+        return QCoreApplication::translate("Tickets", "gain %1").arg(moneyString(balance));
+    return QCoreApplication::translate("Tickets", "even");
+}
+
+QString spokenDigits(const QString& digits)
+{
+    QStringList each;
+    for (const QChar c : digits)
+        each << QString(c);
+    return each.join(' ');
+}
+
+quor3::fs::path ticketDatabase()
+{
+    const Session& session = Session::instance();
+    return session.databaseName.empty() ? quor3::fs::path() : session.databasePath();
+}
+
+void restoreWindowSize(QWidget* window, const QString& key, const QSize& fallback)
+{
+    // "760x560"; anything else, or a size too small to use, gives the fallback.
+    const QStringList parts = Settings::readText(key).split('x');
+    QSize size = fallback;
+    if (parts.size() == 2) {
+        const QSize stored(parts[0].trimmed().toInt(), parts[1].trimmed().toInt());
+        if (stored.width() >= 200 && stored.height() >= 150)
+            size = stored;
+    }
+    window->resize(size);
+}
+
+void keepWindowSize(const QWidget* window, const QString& key)
+{
+    const QString text = QString("%1x%2").arg(window->width()).arg(window->height());
+    if (Settings::readText(key) != text)
+        Settings::writeText(key, text);
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "engine/Tickets.h"
+
+#include <QSize>
+#include <QString>
+
+class QWidget;
+
+// What the ticket windows share: money and numbers as shown and as read
+// aloud, and the size a window was left at.
+
+// "$1,234.50".
+QString moneyString(quor3::Cents cents);
+// "loss $185.00", "gain $40.00", "even": a balance never shows a bare minus sign.
+QString balanceString(quor3::Cents balance);
+// "0 5 6": a screen reader says each digit rather than "fifty-six".
+QString spokenDigits(const QString& digits);
+// The database's tickets live beside it; empty without an open database.
+quor3::fs::path ticketDatabase();
+
+// Gives `window` the size stored under `key` in quor3.ini, or `fallback`.
+void restoreWindowSize(QWidget* window, const QString& key, const QSize& fallback);
+// Stores the window's size under `key`, when it changed.
+void keepWindowSize(const QWidget* window, const QString& key);

@@ -1,0 +1,519 @@
+#include "tickets/TicketsWindow.h"
+
+#include "engine/Dates.h"
+#include "engine/Errors.h"
+#include "engine/FileIo.h"
+#include "engine/History.h"
+#include "platform/Dialogs.h"
+#include "platform/Guard.h"
+#include "platform/Help.h"
+#include "platform/Session.h"
+#include "platform/StatusBarSink.h"
+#include "platform/WindowKit.h"
+#include "tickets/PrizeTableWindow.h"
+#include "tickets/TicketsKit.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace
+{
+
+const char* const SizeKey = "My Tickets Size";
+// The chart shows the last year; the table every month.
+constexpr int ChartMonths = 12;
+
+QDate toQDate(double dayNumber)
+{
+    const quor3::CivilDate d = quor3::decodeDate(dayNumber);
+    return QDate(d.year, d.month, d.day);
+}
+
+double fromQDate(const QDate& date)
+{
+    return quor3::encodeDate(date.year(), date.month(), date.day());
+}
+
+QTableWidgetItem* cellItem(const QString& text, const QString& spoken = QString(), bool right = false)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
+    if (!spoken.isEmpty())
+        item->setData(Qt::AccessibleTextRole, spoken);
+    return item;
+}
+
+QTableWidgetItem* moneyItem(quor3::Cents cents)
+{
+    return cellItem(moneyString(cents), QString(), true);
+}
+
+QString monthName(int year, int month)
+{
+    return QLocale().standaloneMonthName(month, QLocale::ShortFormat) + ' ' + QString::number(year);
+}
+
+} // namespace
+
+TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
+{
+    setObjectName("TicketsWindow");
+    setWindowTitle(tr("My Tickets"));
+
+    headingLabel = addTextLabel(this, "headingLabel");
+
+    // The add fields, in the order a ticket is read out: number, bet, stake,
+    // first draw, draws; Enter in any of them adds.
+    auto* addGroup = new QGroupBox(tr("Add a ticket"), this);
+    numberEdit = new QLineEdit(addGroup);
+    numberEdit->setObjectName("numberEdit");
+    numberEdit->setAccessibleName(tr("Number"));
+    numberEdit->setMaxLength(3);
+    numberEdit->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), numberEdit));
+    numberEdit->setPlaceholderText("000");
+    numberEdit->setMaximumWidth(numberEdit->fontMetrics().horizontalAdvance("00000") + 16);
+    typeBox = new QComboBox(addGroup);
+    typeBox->setObjectName("typeBox");
+    typeBox->setAccessibleName(tr("Bet type"));
+    for (const quor3::BetType type : quor3::allBetTypes())
+        typeBox->addItem(tr(quor3::betTypeName(type).c_str()), static_cast<int>(type));
+    stakeBox = new QComboBox(addGroup);
+    stakeBox->setObjectName("stakeBox");
+    stakeBox->setAccessibleName(tr("Stake"));
+    for (const quor3::Cents stake : {50, 100, 200, 300, 400, 500})
+        stakeBox->addItem(moneyString(stake), static_cast<qlonglong>(stake));
+    stakeBox->setCurrentIndex(1);
+    firstDrawEdit = new QDateEdit(addGroup);
+    firstDrawEdit->setObjectName("firstDrawEdit");
+    firstDrawEdit->setAccessibleName(tr("First draw date"));
+    firstDrawEdit->setCalendarPopup(true);
+    firstDrawEdit->setDate(QDate::currentDate());
+    drawsBox = new QSpinBox(addGroup);
+    drawsBox->setObjectName("drawsBox");
+    drawsBox->setAccessibleName(tr("Number of draws"));
+    drawsBox->setRange(1, quor3::MaxTicketDraws);
+    addButton = new QPushButton(tr("&Add"), addGroup);
+    addButton->setObjectName("addButton");
+    addButton->setAccessibleName(tr("Add the ticket"));
+    addButton->setDefault(true);
+
+    auto* addRow = new QHBoxLayout(addGroup);
+    auto field = [addGroup, addRow](const QString& caption, QWidget* box) {
+        auto* label = new QLabel(caption, addGroup);
+        label->setBuddy(box);
+        addRow->addWidget(label);
+        addRow->addWidget(box);
+    };
+    field(tr("&Number:"), numberEdit);
+    field(tr("&Bet:"), typeBox);
+    field(tr("&Stake:"), stakeBox);
+    field(tr("&First draw:"), firstDrawEdit);
+    field(tr("Dra&ws:"), drawsBox);
+    addRow->addWidget(addButton);
+    addRow->addStretch(1);
+
+    ticketTable = new QTableWidget(0, 9, this);
+    ticketTable->setObjectName("ticketTable");
+    ticketTable->setAccessibleName(tr("Tickets"));
+    ticketTable->setHorizontalHeaderLabels({tr("No."), tr("First Draw"), tr("Draws"), tr("Number"), tr("Bet"),
+                                            tr("Stake"), tr("Cost"), tr("Result"), tr("Prize")});
+    ticketTable->verticalHeader()->hide();
+    ticketTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ticketTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ticketTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    ticketTable->setWordWrap(false);
+    // The result, the longest text, takes the room left.
+    ticketTable->horizontalHeader()->setSectionResizeMode(7, QHeaderView::Stretch);
+
+    removeButton = new QPushButton(tr("&Remove"), this);
+    removeButton->setObjectName("removeButton");
+    removeButton->setAccessibleName(tr("Remove the selected ticket"));
+    removeButton->setEnabled(false);
+    exportButton = new QPushButton(tr("&Export CSV..."), this);
+    exportButton->setObjectName("exportButton");
+    exportButton->setAccessibleName(tr("Export the tickets as CSV"));
+    prizeTableButton = new QPushButton(tr("Prize &Table..."), this);
+    prizeTableButton->setObjectName("prizeTableButton");
+    prizeTableButton->setAccessibleName(tr("Edit the prize table"));
+
+    summaryLabel = addTextLabel(this, "summaryLabel", true);
+    summaryLabel->setAccessibleName(tr("Summary"));
+
+    budgetBox = new QSpinBox(this);
+    budgetBox->setObjectName("budgetBox");
+    budgetBox->setAccessibleName(tr("Monthly budget in dollars, 0 for none"));
+    budgetBox->setRange(0, 100000);
+    budgetBox->setPrefix("$");
+    budgetBox->setSpecialValueText(tr("None"));
+    budgetBox->setKeyboardTracking(false);
+    // Enter in it sets the budget; it does not add a ticket.
+    budgetBox->installEventFilter(this);
+    auto* budgetLabel = new QLabel(tr("Monthly b&udget:"), this);
+    budgetLabel->setBuddy(budgetBox);
+
+    monthTable = new QTableWidget(0, 4, this);
+    monthTable->setObjectName("monthTable");
+    monthTable->setAccessibleName(tr("Spent and won by month"));
+    monthTable->setHorizontalHeaderLabels({tr("Month"), tr("Spent"), tr("Won"), tr("Balance")});
+    monthTable->verticalHeader()->hide();
+    monthTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    monthTable->setSelectionMode(QAbstractItemView::NoSelection);
+    monthTable->setWordWrap(false);
+    monthTable->horizontalHeader()->setStretchLastSection(true);
+
+    auto* chart = new QChart;
+    chart->setTitle(tr("Spent and won by month"));
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    monthChart = new QChartView(chart, this);
+    monthChart->setObjectName("monthChart");
+    monthChart->setAccessibleName(tr("Bar chart of spent and won by month"));
+    monthChart->setRenderHint(QPainter::Antialiasing);
+    monthChart->setMinimumHeight(160);
+
+    closeButton = addCloseButton(this);
+    closeButton->setObjectName("closeButton");
+
+    auto* listButtons = new QHBoxLayout;
+    listButtons->addWidget(removeButton);
+    listButtons->addWidget(exportButton);
+    listButtons->addStretch(1);
+    listButtons->addWidget(budgetLabel);
+    listButtons->addWidget(budgetBox);
+    auto* months = new QHBoxLayout;
+    months->addWidget(monthTable, 2);
+    months->addWidget(monthChart, 3);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(prizeTableButton);
+    bottom->addStretch(1);
+    bottom->addWidget(closeButton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(headingLabel);
+    layout->addWidget(addGroup);
+    layout->addWidget(ticketTable, 3);
+    layout->addLayout(listButtons);
+    layout->addWidget(summaryLabel);
+    layout->addLayout(months, 2);
+    layout->addLayout(bottom);
+
+    connect(addButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { addTicket(); }); });
+    connect(removeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { removeSelected(); }); });
+    connect(exportButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { exportCsv(); }); });
+    connect(prizeTableButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { editPrizeTables(); }); });
+    connect(budgetBox, &QSpinBox::valueChanged, this, [this] { runGuarded(this, [this] { storeBudget(); }); });
+    connect(ticketTable, &QTableWidget::itemSelectionChanged, this,
+            [this] { removeButton->setEnabled(!ticketTable->selectedItems().isEmpty()); });
+    auto* removeKey = new QShortcut(QKeySequence::Delete, ticketTable);
+    removeKey->setContext(Qt::WidgetShortcut);
+    connect(removeKey, &QShortcut::activated, this, [this] { runGuarded(this, [this] { removeSelected(); }); });
+
+    const QList<QWidget*> tabOrder = {numberEdit,   typeBox,   stakeBox,        firstDrawEdit,
+                                      drawsBox,     addButton, ticketTable,     removeButton,
+                                      exportButton, budgetBox, prizeTableButton};
+    for (int i = 1; i < tabOrder.size(); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    restoreWindowSize(this, SizeKey, QSize(860, 680));
+    Help::bindF1(this, "tickets");
+    centreOnScreen(this);
+    numberEdit->setFocus();
+    runGuarded(this, [this] {
+        const quor3::fs::path database = ticketDatabase();
+        // The next draw after the last one stored, else today.
+        if (!database.empty() && quor3::fileExists(database)) {
+            const quor3::HistorySummary held = quor3::summarizeHistory(database);
+            if (held.draws > 0)
+                firstDrawEdit->setDate(std::max(toQDate(held.lastDate).addDays(1), firstDrawEdit->date()));
+        }
+        refresh();
+    });
+}
+
+void TicketsWindow::proposeNumber(const QString& play)
+{
+    QString digits;
+    for (const QChar c : play)
+        if (c.isDigit())
+            digits += c;
+    if (digits.size() != 3)
+        return;
+    numberEdit->setText(digits);
+    // The number is there: the bet type is the next thing to choose.
+    typeBox->setFocus();
+}
+
+void TicketsWindow::refresh()
+{
+    const quor3::fs::path database = ticketDatabase();
+    headingLabel->setText(database.empty()
+                              ? tr("No database is open: open one to keep its tickets.")
+                              : tr("Tickets for the draws of %1.").arg(Session::instance().databaseNameText()));
+    tickets_.clear();
+    quor3::TicketSummary summary;
+    std::optional<quor3::Cents> budget;
+    if (!database.empty()) {
+        BusyCursor busy;
+        tickets_ = quor3::listTickets(database);
+        summary = quor3::summarizeTickets(tickets_, quor3::readPrizeTables(database));
+        budget = quor3::monthlyBudget(database);
+    }
+    {
+        const QSignalBlocker quiet(budgetBox);
+        budgetBox->setValue(budget ? static_cast<int>(*budget / 100) : 0);
+    }
+    showTickets();
+    showSummary(summary);
+    showMonths(summary);
+}
+
+void TicketsWindow::showTickets()
+{
+    const int selected = ticketTable->currentRow();
+    ticketTable->setRowCount(0);
+    for (const quor3::TicketRecord& t : tickets_) {
+        const int row = ticketTable->rowCount();
+        ticketTable->insertRow(row);
+        const QString number = QString::fromStdString(quor3::numberText(t.play.number));
+        const QString bet = tr(quor3::betVariantName(t.play.type, t.play.number).c_str());
+        ticketTable->setItem(row, 0, cellItem(QString::number(t.id), QString(), true));
+        ticketTable->setItem(row, 1, cellItem(shortDateText(t.play.firstDraw)));
+        ticketTable->setItem(row, 2, cellItem(QString::number(t.play.draws), QString(), true));
+        ticketTable->setItem(row, 3, cellItem(number, spokenDigits(number)));
+        ticketTable->setItem(row, 4, cellItem(bet));
+        ticketTable->setItem(row, 5, moneyItem(t.play.stake));
+        ticketTable->setItem(row, 6, moneyItem(t.cost));
+        ticketTable->setItem(row, 7, cellItem(tr(quor3::ticketResultText(t).c_str())));
+        ticketTable->setItem(row, 8, moneyItem(t.won));
+    }
+    ticketTable->resizeColumnsToContents();
+    if (ticketTable->rowCount() > 0)
+        ticketTable->setCurrentCell(std::clamp(selected, 0, ticketTable->rowCount() - 1), 0,
+                                    QItemSelectionModel::NoUpdate);
+    removeButton->setEnabled(!ticketTable->selectedItems().isEmpty());
+}
+
+void TicketsWindow::showSummary(const quor3::TicketSummary& s)
+{
+    QStringList lines;
+    if (s.tickets == 0) {
+        lines << tr("No tickets yet: type a number, choose the bet, and press Enter.");
+    } else {
+        // Spelled out: without a translation loaded, Qt's "%n" plural stays "ticket(s)".
+        const QString count = s.tickets == 1 ? tr("1 ticket") : tr("%1 tickets").arg(s.tickets);
+        lines << tr("%1: spent %2, won %3. Balance of the plays drawn so far: %4.")
+                     .arg(count, moneyString(s.cost), moneyString(s.won), balanceString(s.balance));
+        lines << tr("On average these plays would have paid back %1; they paid %2.")
+                     .arg(moneyString(s.expectedBack), moneyString(s.won));
+    }
+    const quor3::fs::path database = ticketDatabase();
+    const QDate today = QDate::currentDate();
+    if (!database.empty()) {
+        if (const auto left = quor3::budgetLeft(database, today.year(), today.month())) {
+            lines << (*left >= 0 ? tr("Monthly budget: %1 left for %2.")
+                                       .arg(moneyString(*left), monthName(today.year(), today.month()))
+                                 : tr("Monthly budget: %1 over for %2.")
+                                       .arg(moneyString(-*left), monthName(today.year(), today.month())));
+        }
+    }
+    summaryLabel->setText(lines.join('\n'));
+    summaryLabel->setAccessibleDescription(summaryLabel->text());
+}
+
+void TicketsWindow::showMonths(const quor3::TicketSummary& s)
+{
+    monthTable->setRowCount(0);
+    for (const quor3::MonthMoney& m : s.months) {
+        const int row = monthTable->rowCount();
+        monthTable->insertRow(row);
+        monthTable->setItem(row, 0, cellItem(monthName(m.year, m.month)));
+        monthTable->setItem(row, 1, moneyItem(m.spent));
+        monthTable->setItem(row, 2, moneyItem(m.won));
+        monthTable->setItem(row, 3, cellItem(balanceString(m.won - m.spent)));
+    }
+    monthTable->resizeColumnsToContents();
+    monthTable->scrollToBottom();
+
+    QChart* chart = monthChart->chart();
+    chart->removeAllSeries();
+    for (QAbstractAxis* axis : chart->axes())
+        chart->removeAxis(axis);
+    if (s.months.empty())
+        return;
+    auto* spent = new QBarSet(tr("Spent"));
+    auto* won = new QBarSet(tr("Won"));
+    QStringList names;
+    double top = 1;
+    const std::size_t from = s.months.size() > ChartMonths ? s.months.size() - ChartMonths : 0;
+    for (std::size_t i = from; i < s.months.size(); ++i) {
+        const quor3::MonthMoney& m = s.months[i];
+        *spent << m.spent / 100.0;
+        *won << m.won / 100.0;
+        top = std::max({top, m.spent / 100.0, m.won / 100.0});
+        names << monthName(m.year, m.month);
+    }
+    auto* series = new QBarSeries;
+    series->append(spent);
+    series->append(won);
+    chart->addSeries(series);
+    auto* months = new QBarCategoryAxis;
+    months->append(names);
+    chart->addAxis(months, Qt::AlignBottom);
+    series->attachAxis(months);
+    auto* dollars = new QValueAxis;
+    dollars->setRange(0, top);
+    dollars->applyNiceNumbers();
+    dollars->setLabelFormat("$%.0f");
+    chart->addAxis(dollars, Qt::AlignLeft);
+    series->attachAxis(dollars);
+}
+
+quor3::TicketPlay TicketsWindow::playInFields() const
+{
+    const auto number = quor3::numberFromText(numberEdit->text().toStdString());
+    if (!number)
+        throw quor3::Error(quor3::Error::Kind::Conversion,
+                           tr("Type the ticket's number as three digits, such as 056.").toStdString());
+    quor3::TicketPlay play;
+    play.number = *number;
+    play.type = static_cast<quor3::BetType>(typeBox->currentData().toInt());
+    play.stake = stakeBox->currentData().toLongLong();
+    play.firstDraw = fromQDate(firstDrawEdit->date());
+    play.draws = drawsBox->value();
+    return play;
+}
+
+void TicketsWindow::addTicket()
+{
+    const quor3::fs::path database = ticketDatabase();
+    if (database.empty())
+        throw quor3::Error(quor3::Error::Kind::InputOutput,
+                           tr("No database is open: open or name one first.").toStdString());
+    const quor3::TicketPlay play = playInFields();
+    // A ticket that cannot be played is refused before the budget is asked about.
+    const std::string problem = quor3::ticketProblem(play);
+    if (!problem.empty()) {
+        numberEdit->setFocus();
+        throw quor3::Error(quor3::Error::Kind::InputOutput, problem);
+    }
+    if (quor3::ticketExceedsBudget(database, play)) {
+        const quor3::CivilDate first = quor3::decodeDate(play.firstDraw);
+        const auto left = quor3::budgetLeft(database, first.year, first.month).value_or(0);
+        const QString question =
+            tr("This ticket costs %1, and %2 of the monthly budget is left for %3. Add it anyway?")
+                .arg(moneyString(quor3::ticketCost(play)), moneyString(std::max<quor3::Cents>(left, 0)),
+                     monthName(first.year, first.month));
+        if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                         QMessageBox::No) != QMessageBox::Yes)
+            return;
+    }
+    {
+        BusyCursor busy;
+        quor3::addTicket(database, play);
+    }
+    refresh();
+    ticketTable->setCurrentCell(ticketTable->rowCount() - 1, 0, QItemSelectionModel::NoUpdate);
+    ticketTable->scrollToBottom();
+    // Ready for the next ticket of the week: same bet and dates, a new number.
+    numberEdit->clear();
+    numberEdit->setFocus();
+}
+
+void TicketsWindow::removeSelected()
+{
+    const int row = ticketTable->currentRow();
+    if (row < 0 || row >= static_cast<int>(tickets_.size()) || ticketTable->selectedItems().isEmpty())
+        return;
+    const quor3::TicketRecord& t = tickets_[static_cast<std::size_t>(row)];
+    const quor3::fs::path database = ticketDatabase();
+    // Refused with the engine's reason, before the question: a settled ticket
+    // is part of the record.
+    const std::string problem = quor3::ticketRemovalProblem(database, t.id);
+    if (!problem.empty())
+        throw quor3::Error(quor3::Error::Kind::InputOutput, problem);
+    const QString question =
+        tr("Remove ticket %1 %2 for %3?")
+            .arg(QString::fromStdString(quor3::numberText(t.play.number)),
+                 tr(quor3::betVariantName(t.play.type, t.play.number).c_str()), moneyString(t.cost));
+    if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                     QMessageBox::No) != QMessageBox::Yes)
+        return;
+    quor3::removeTicket(database, t.id);
+    refresh();
+    ticketTable->setFocus();
+}
+
+void TicketsWindow::exportCsv()
+{
+    const quor3::fs::path database = ticketDatabase();
+    if (database.empty())
+        return;
+    Dialogs::SaveOptions options;
+    options.title = tr("Export Tickets");
+    options.filter = tr("CSV file (*.csv)");
+    options.defaultSuffix = "csv";
+    options.suggestedPath = QString::fromStdString(
+        (Session::instance().folder / (Session::instance().databaseName + "-tickets.csv")).string());
+    const QString path = Dialogs::saveFile(this, options);
+    if (path.isEmpty())
+        return;
+    BusyCursor busy;
+    quor3::exportTickets(database, path.toStdString());
+}
+
+void TicketsWindow::storeBudget()
+{
+    const quor3::fs::path database = ticketDatabase();
+    if (database.empty())
+        return;
+    const int dollars = budgetBox->value();
+    quor3::setMonthlyBudget(database, dollars > 0 ? std::optional<quor3::Cents>(dollars * 100LL) : std::nullopt);
+    refresh();
+}
+
+void TicketsWindow::editPrizeTables()
+{
+    PrizeTableWindow window(this);
+    window.exec();
+    // A new table settles the tickets again.
+    refresh();
+}
+
+bool TicketsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == budgetBox && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            budgetBox->interpretText();
+            budgetBox->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TicketsWindow::done(int result)
+{
+    runGuarded(this, [this] { keepWindowSize(this, SizeKey); });
+    QDialog::done(result);
+}
