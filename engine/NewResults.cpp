@@ -6,6 +6,7 @@
 #include "engine/Errors.h"
 #include "engine/Import.h"
 #include "engine/StoreDraw.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <map>
@@ -189,14 +190,17 @@ FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, b
         const ImportScan scan = importDraws(file.body);
         ChosenDraws chosen = chooseDraw(scan, source.drawName);
         if (chosen.draws.empty())
-            throw Error(Error::Kind::InputOutput,
-                        source.drawName.empty()
-                            ? "it holds no draw that Quor 3 can read (has its layout changed?)"
-                            : "it holds no draw named \"" + source.drawName + "\" (has its layout changed?)");
+            throw Error(
+                Error::Kind::InputOutput,
+                source.drawName.empty()
+                    ? translate("quor3::Fetch", "it holds no draw that Quor 3 can read (has its layout changed?)")
+                    : fill(translate("quor3::Fetch", "it holds no draw named \"%1\" (has its layout changed?)"),
+                           {source.drawName}));
         fetched.draws = std::move(chosen.draws);
         fetched.layout = scan.layout;
     } catch (const Error& e) {
-        throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+        throw Error(e.kind(), fill(translate("quor3::Fetch", "Cannot use the results from \"%1\": %2"),
+                                   {source.address, e.what()}));
     }
     return fetched;
 }
@@ -233,7 +237,9 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
     const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
     if (!source)
         throw Error(Error::Kind::InputOutput,
-                    databaseName + " has no results source: set one with File > Results Source... or --from.");
+                    fill(translate("quor3::Fetch",
+                                   "%1 has no results source: set one with File > Results Source... or --from."),
+                         {databaseName}));
     return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
 }
 
