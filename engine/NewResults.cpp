@@ -54,8 +54,8 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
     const StoreResult stored = storeDraw(folder, databaseName, draw);
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
-    status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draw.DrawDate));
     rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
@@ -258,18 +258,18 @@ void showDatabaseState(const fs::path& folder, const std::string& databaseName, 
         if (fileExists(folder / databaseName))
             draws = readDraws(folder / databaseName);
     }
-    status.setStatusText(0, "Total Draws: " + std::to_string(draws.size()));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(draws.size()));
     if (draws.empty()) {
-        status.setStatusText(1, "Last Draw Date: ");
-        status.setStatusText(2, "Hottest Number: ");
-        status.setStatusText(3, "Coldest Number: ");
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: "));
+        status.setStatusText(2, translate("quor3::Status", "Hottest Number: "));
+        status.setStatusText(3, translate("quor3::Status", "Coldest Number: "));
         return;
     }
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws.back().DrawDate));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draws.back().DrawDate));
     ClockSeededDigits random; // the choices are not shown; only the ranking is
     const HotRanking hot = computeDerivedFiles(draws, random).hotRanking;
-    status.setStatusText(2, "Hottest Number: " + std::to_string(hot[0]));
-    status.setStatusText(3, "Coldest Number: " + std::to_string(hot[9]));
+    status.setStatusText(2, translate("quor3::Status", "Hottest Number: ") + std::to_string(hot[0]));
+    status.setStatusText(3, translate("quor3::Status", "Coldest Number: ") + std::to_string(hot[9]));
 }
 
 } // namespace quor3

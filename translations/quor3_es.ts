@@ -1678,4 +1678,23 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <translation>%1 no tiene fuente de resultados: indique una con Archivo &gt; Fuente de resultados... o --from.</translation>
     </message>
 </context>
+<context>
+    <name>quor3::Status</name>
+    <message>
+        <source>Total Draws: </source>
+        <translation>Total de sorteos: </translation>
+    </message>
+    <message>
+        <source>Last Draw Date: </source>
+        <translation>Último sorteo: </translation>
+    </message>
+    <message>
+        <source>Hottest Number: </source>
+        <translation>Más caliente: </translation>
+    </message>
+    <message>
+        <source>Coldest Number: </source>
+        <translation>Más frío: </translation>
+    </message>
+</context>
 </TS>
