@@ -1677,6 +1677,69 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>%1 has no results source: set one with File &gt; Results Source... or --from.</source>
         <translation>%1 no tiene fuente de resultados: indique una con Archivo &gt; Fuente de resultados... o --from.</translation>
     </message>
+    <message>
+        <source>%1 older draw of the results file is missing from the database: File &gt; Import can merge them</source>
+        <translation>falta en la base de datos %1 sorteo anterior del archivo de resultados: Archivo &gt; Importar puede combinarlo</translation>
+    </message>
+    <message>
+        <source>%1 older draws of the results file are missing from the database: File &gt; Import can merge them</source>
+        <translation>faltan en la base de datos %1 sorteos anteriores del archivo de resultados: Archivo &gt; Importar puede combinarlos</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>%1 new draw added</source>
+        <translation>se agregó %1 sorteo nuevo</translation>
+    </message>
+    <message>
+        <source>%1 new draws added</source>
+        <translation>se agregaron %1 sorteos nuevos</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Import</name>
+    <message>
+        <source>Nothing changed: the database already holds these draws.</source>
+        <translation>No cambió nada: la base de datos ya tiene estos sorteos.</translation>
+    </message>
+    <message>
+        <source>The database now holds %1 draw, %2 of them from the file.</source>
+        <translation>La base de datos tiene ahora %1 sorteo, %2 de ellos del archivo.</translation>
+    </message>
+    <message>
+        <source>The database now holds %1 draws, %2 of them from the file.</source>
+        <translation>La base de datos tiene ahora %1 sorteos, %2 de ellos del archivo.</translation>
+    </message>
+    <message>
+        <source> %1 draw of the file was already stored and skipped.</source>
+        <translation> %1 sorteo del archivo ya estaba guardado y se omitió.</translation>
+    </message>
+    <message>
+        <source> %1 draws of the file were already stored and skipped.</source>
+        <translation> %1 sorteos del archivo ya estaban guardados y se omitieron.</translation>
+    </message>
+    <message>
+        <source> %1 draw repeated in the file was counted once.</source>
+        <translation> %1 sorteo repetido en el archivo se contó una vez.</translation>
+    </message>
+    <message>
+        <source> %1 draws repeated in the file were counted once.</source>
+        <translation> %1 sorteos repetidos en el archivo se contaron una vez.</translation>
+    </message>
+    <message>
+        <source> %1 draw older than the newest %2 was left out: a database holds at most %2 draws.</source>
+        <translation> Se dejó fuera %1 sorteo anterior a los %2 más recientes: una base de datos tiene como máximo %2 sorteos.</translation>
+    </message>
+    <message>
+        <source> %1 draws older than the newest %2 were left out: a database holds at most %2 draws.</source>
+        <translation> Se dejaron fuera %1 sorteos anteriores a los %2 más recientes: una base de datos tiene como máximo %2 sorteos.</translation>
+    </message>
+    <message>
+        <source> The database as it was is kept in %1.</source>
+        <translation> La base de datos tal como estaba se guarda en %1.</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Status</name>
@@ -1695,6 +1758,41 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Coldest Number: </source>
         <translation>Más frío: </translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Winners</name>
+    <message>
+        <source>Hot Category: </source>
+        <translation>Categoría caliente: </translation>
+    </message>
+    <message>
+        <source>Cold Category: </source>
+        <translation>Categoría fría: </translation>
+    </message>
+    <message>
+        <source>Warm Category: </source>
+        <translation>Categoría tibia: </translation>
+    </message>
+    <message>
+        <source>Odd/Even Category: </source>
+        <translation>Categoría impar/par: </translation>
+    </message>
+    <message>
+        <source>Ordinal Category: </source>
+        <translation>Categoría ordinal: </translation>
+    </message>
+    <message>
+        <source>Pairs Category: </source>
+        <translation>Categoría de pares: </translation>
+    </message>
+    <message>
+        <source>% Repeats Category: </source>
+        <translation>Categoría de % de repeticiones: </translation>
+    </message>
+    <message>
+        <source>W I N N E R</source>
+        <translation>G A N A D O R</translation>
     </message>
 </context>
 </TS>
