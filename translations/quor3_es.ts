@@ -110,11 +110,11 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Notify me if an entry matches one</source>
-        <translation>Avisarme si un número coincide con una</translation>
+        <translation>Avisarme si un número coincide</translation>
     </message>
     <message>
         <source>of the Computer Choices</source>
-        <translation>de las elecciones de la computadora</translation>
+        <translation>con una elección de la computadora</translation>
     </message>
     <message>
         <source>This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in it for the reports; every draw stays in the full history (%3 draws) and in a backup. Store it?</source>
@@ -274,15 +274,15 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Odd/Even Picks</source>
-        <translation>Elecciones impar/par</translation>
+        <translation>Jugadas impar/par</translation>
     </message>
     <message>
         <source>Ordinal Picks</source>
-        <translation>Elecciones ordinales</translation>
+        <translation>Jugadas ordinales</translation>
     </message>
     <message>
         <source>Pairs Picks</source>
-        <translation>Elecciones por pares</translation>
+        <translation>Jugadas por pares</translation>
     </message>
     <message>
         <source>Percentage Repeats</source>
@@ -313,7 +313,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     <name>CorrectionsWindow</name>
     <message>
         <source>Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.</source>
-        <translation>Luego, corrija el número y la fecha del sorteo según haga falta. Haga clic en Volver a guardar al terminar.</translation>
+        <translation>Luego, corrija el número y la fecha del sorteo según haga falta. Haga clic en Reingresar al terminar.</translation>
     </message>
     <message>
         <source>Correct It!</source>
@@ -321,7 +321,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>First, select an entry in the database:</source>
-        <translation>Primero, elija un número de la base de datos:</translation>
+        <translation>Primero, elija un número de la lista:</translation>
     </message>
     <message>
         <source>Change Entry</source>
@@ -333,7 +333,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>&amp;Re-Enter </source>
-        <translation>&amp;Volver a guardar </translation>
+        <translation>&amp;Reingresar </translation>
     </message>
     <message>
         <source>&amp;Delete Entry</source>
@@ -1497,7 +1497,7 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
     <message>
         <source>&amp;Add More Entries</source>
-        <translation>&amp;Agregar más números</translation>
+        <translation>&amp;Agregar números</translation>
     </message>
     <message>
         <source>&amp;Make Corrections</source>
