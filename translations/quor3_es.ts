@@ -597,7 +597,7 @@ No exporta la base de datos de trabajo (%2).</translation>
     </message>
     <message>
         <source>&amp;Merge with the stored draws</source>
-        <translation>&amp;Combinar con los sorteos guardados</translation>
+        <translation>Co&amp;mbinar con los sorteos guardados</translation>
     </message>
     <message>
         <source>&amp;Replace the stored draws</source>
