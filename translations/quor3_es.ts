@@ -1644,6 +1644,37 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
 </context>
 <context>
+    <name>quor3::Fairness</name>
+    <message>
+        <source>Digits in the first position</source>
+        <translation>Dígitos en la primera posición</translation>
+    </message>
+    <message>
+        <source>Digits in the second position</source>
+        <translation>Dígitos en la segunda posición</translation>
+    </message>
+    <message>
+        <source>Digits in the third position</source>
+        <translation>Dígitos en la tercera posición</translation>
+    </message>
+    <message>
+        <source>Digits in all positions</source>
+        <translation>Dígitos en todas las posiciones</translation>
+    </message>
+    <message>
+        <source>Digit sums</source>
+        <translation>Sumas de dígitos</translation>
+    </message>
+    <message>
+        <source>All different, one pair, triple</source>
+        <translation>Todos distintos, un par, triple</translation>
+    </message>
+    <message>
+        <source>Repeats of the draw before</source>
+        <translation>Repeticiones del sorteo anterior</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Fetch</name>
     <message>
         <source>Cannot fetch &quot;%1&quot;: %2</source>
