@@ -3,6 +3,8 @@
 #include "engine/Errors.h"
 #include "platform/Module.h"
 
+#include <QCoreApplication>
+
 // Defined by the module, and by test programs that link its windows in.
 extern "C" void quor3ShowChartWindow(int window, QWidget* parent) __attribute__((weak));
 
@@ -19,7 +21,8 @@ ShowFunction loadModule()
     static ShowFunction loaded = nullptr;
     if (!loaded)
         loaded = reinterpret_cast<ShowFunction>(
-            Module::function("quor3-chart-windows.so", "quor3ShowChartWindow", "the chart windows"));
+            Module::function("quor3-chart-windows.so", "quor3ShowChartWindow",
+                             QCoreApplication::translate("ChartWindows", "the chart windows").toStdString()));
     return loaded;
 }
 

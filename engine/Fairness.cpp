@@ -2,6 +2,7 @@
 
 #include "engine/HitDistribution.h"
 #include "engine/JsonText.h"
+#include "engine/Text.h"
 
 #include <boost/math/distributions/binomial.hpp>
 #include <boost/math/distributions/chi_squared.hpp>
@@ -186,23 +187,33 @@ FairnessResult checkFairness(const std::vector<DrawRecord>& all)
     return r;
 }
 
-std::string fairnessTestTitle(const std::string& name)
+namespace
+{
+// The English title, which the verdict's sentences name too; nullptr for an unknown name.
+const char* englishTestTitle(const std::string& name)
 {
     if (name == "position1")
-        return "Digits in the first position";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Digits in the first position");
     if (name == "position2")
-        return "Digits in the second position";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Digits in the second position");
     if (name == "position3")
-        return "Digits in the third position";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Digits in the third position");
     if (name == "pooled")
-        return "Digits in all positions";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Digits in all positions");
     if (name == "sums")
-        return "Digit sums";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Digit sums");
     if (name == "pattern")
-        return "All different, one pair, triple";
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "All different, one pair, triple");
     if (name == "repeats")
-        return "Repeats of the draw before";
-    return name;
+        return QT_TRANSLATE_NOOP("quor3::Fairness", "Repeats of the draw before");
+    return nullptr;
+}
+} // namespace
+
+std::string fairnessTestTitle(const std::string& name)
+{
+    const char* title = englishTestTitle(name);
+    return title ? translate("quor3::Fairness", title) : name;
 }
 
 namespace
@@ -219,7 +230,8 @@ std::string joinNames(const std::vector<std::string>& names)
 {
     std::string out;
     for (std::size_t k = 0; k < names.size(); ++k)
-        out += (k == 0 ? "" : (k + 1 == names.size() ? " and " : ", ")) + lowerFirst(fairnessTestTitle(names[k]));
+        out += (k == 0 ? "" : (k + 1 == names.size() ? " and " : ", ")) +
+               lowerFirst(englishTestTitle(names[k]) ? englishTestTitle(names[k]) : names[k]);
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include "engine/Errors.h"
 #include "engine/Import.h"
 #include "engine/StoreDraw.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <map>
@@ -24,11 +25,6 @@ std::string digitsOf(const DrawRecord& r)
 bool sameDigits(const DrawRecord& a, const DrawRecord& b)
 {
     return a.Digit1 == b.Digit1 && a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
-}
-
-std::string plural(long long n, const char* one, const char* many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
 // The status texts of the rebuilds go to the caller's sink, except that the
@@ -53,8 +49,8 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
     const StoreResult stored = storeDraw(folder, databaseName, draw);
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
-    status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draw.DrawDate));
     rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
@@ -123,12 +119,19 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
     std::vector<std::string> lines;
     for (const auto& c : outcome.plan.conflicts)
         lines.push_back(c.text);
-    if (outcome.plan.olderMissing > 0)
-        lines.push_back(plural(outcome.plan.olderMissing, "older draw", "older draws") + " of the results file " +
-                        (outcome.plan.olderMissing == 1 ? "is" : "are") +
-                        " missing from the database: File > Import can merge them");
-    lines.push_back(outcome.upToDate ? std::string("up to date")
-                                     : plural(outcome.added, "new draw added", "new draws added"));
+    const long long older = outcome.plan.olderMissing;
+    if (older > 0)
+        lines.push_back(fill(older == 1 ? translate("quor3::Fetch", "%1 older draw of the results file is missing from "
+                                                                    "the database: File > Import can merge them")
+                                        : translate("quor3::Fetch", "%1 older draws of the results file are missing "
+                                                                    "from the database: File > Import can merge them"),
+                             {std::to_string(older)}));
+    if (outcome.upToDate)
+        lines.push_back(translate("quor3::Fetch", "up to date"));
+    else
+        lines.push_back(fill(outcome.added == 1 ? translate("quor3::Fetch", "%1 new draw added")
+                                                : translate("quor3::Fetch", "%1 new draws added"),
+                             {std::to_string(outcome.added)}));
     return lines;
 }
 
@@ -189,14 +192,17 @@ FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, b
         const ImportScan scan = importDraws(file.body);
         ChosenDraws chosen = chooseDraw(scan, source.drawName);
         if (chosen.draws.empty())
-            throw Error(Error::Kind::InputOutput,
-                        source.drawName.empty()
-                            ? "it holds no draw that Quor 3 can read (has its layout changed?)"
-                            : "it holds no draw named \"" + source.drawName + "\" (has its layout changed?)");
+            throw Error(
+                Error::Kind::InputOutput,
+                source.drawName.empty()
+                    ? translate("quor3::Fetch", "it holds no draw that Quor 3 can read (has its layout changed?)")
+                    : fill(translate("quor3::Fetch", "it holds no draw named \"%1\" (has its layout changed?)"),
+                           {source.drawName}));
         fetched.draws = std::move(chosen.draws);
         fetched.layout = scan.layout;
     } catch (const Error& e) {
-        throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+        throw Error(e.kind(), fill(translate("quor3::Fetch", "Cannot use the results from \"%1\": %2"),
+                                   {source.address, e.what()}));
     }
     return fetched;
 }
@@ -233,7 +239,9 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
     const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
     if (!source)
         throw Error(Error::Kind::InputOutput,
-                    databaseName + " has no results source: set one with File > Results Source... or --from.");
+                    fill(translate("quor3::Fetch",
+                                   "%1 has no results source: set one with File > Results Source... or --from."),
+                         {databaseName}));
     return fetchNewResults(settingsFile, folder, databaseName, *source, options, status, fetch);
 }
 
@@ -253,18 +261,18 @@ void showDatabaseState(const fs::path& folder, const std::string& databaseName, 
         if (fileExists(folder / databaseName))
             draws = readDraws(folder / databaseName);
     }
-    status.setStatusText(0, "Total Draws: " + std::to_string(draws.size()));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(draws.size()));
     if (draws.empty()) {
-        status.setStatusText(1, "Last Draw Date: ");
-        status.setStatusText(2, "Hottest Number: ");
-        status.setStatusText(3, "Coldest Number: ");
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: "));
+        status.setStatusText(2, translate("quor3::Status", "Hottest Number: "));
+        status.setStatusText(3, translate("quor3::Status", "Coldest Number: "));
         return;
     }
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws.back().DrawDate));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draws.back().DrawDate));
     ClockSeededDigits random; // the choices are not shown; only the ranking is
     const HotRanking hot = computeDerivedFiles(draws, random).hotRanking;
-    status.setStatusText(2, "Hottest Number: " + std::to_string(hot[0]));
-    status.setStatusText(3, "Coldest Number: " + std::to_string(hot[9]));
+    status.setStatusText(2, translate("quor3::Status", "Hottest Number: ") + std::to_string(hot[0]));
+    status.setStatusText(3, translate("quor3::Status", "Coldest Number: ") + std::to_string(hot[9]));
 }
 
 } // namespace quor3

@@ -2,6 +2,8 @@
 
 #include "platform/Module.h"
 
+#include <QCoreApplication>
+
 // Defined by the module, and by test programs that link the download in.
 extern "C" quor3::FileFetcher quor3FileFetcher() __attribute__((weak));
 
@@ -16,7 +18,9 @@ quor3::FileFetcher load()
     if (quor3FileFetcher)
         return quor3FileFetcher();
     using EntryPoint = quor3::FileFetcher (*)();
-    return reinterpret_cast<EntryPoint>(Module::function("quor3-fetch.so", "quor3FileFetcher", "the download"))();
+    return reinterpret_cast<EntryPoint>(
+        Module::function("quor3-fetch.so", "quor3FileFetcher",
+                         QCoreApplication::translate("FetchModule", "the download").toStdString()))();
 }
 
 } // namespace

@@ -24,6 +24,11 @@ QString modulePath(const char* file)
     return QDir::cleanPath(programFolder.filePath(QStringLiteral(QUOR3_MODULE_DIR "/") + QString::fromUtf8(file)));
 }
 
+std::string loading(const std::string& what)
+{
+    return QCoreApplication::translate("Module", "load %1 from").arg(QString::fromStdString(what)).toStdString();
+}
+
 } // namespace
 
 QFunctionPointer function(const char* file, const char* function, const std::string& what)
@@ -33,11 +38,14 @@ QFunctionPointer function(const char* file, const char* function, const std::str
     // Every symbol now: a missing one is reported here, not as a crash later.
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!module.load())
-        quor3::throwIoError(path.toStdString(), "load " + what + " from", module.errorString().toStdString());
+        quor3::throwIoError(path.toStdString(), loading(what), module.errorString().toStdString());
     // Kept loaded for the rest of the run: QLibrary unloads nothing it is not told to.
     const QFunctionPointer found = module.resolve(function);
     if (!found)
-        quor3::throwIoError(path.toStdString(), "load " + what + " from", "it has no " + what + " in it");
+        quor3::throwIoError(path.toStdString(), loading(what),
+                            QCoreApplication::translate("Module", "it has no %1 in it")
+                                .arg(QString::fromStdString(what))
+                                .toStdString());
     return found;
 }
 

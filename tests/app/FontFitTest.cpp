@@ -28,6 +28,7 @@
 #include "entry/RestoreBackupWindow.h"
 #include "entry/UpdateMenuWindow.h"
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "reports/DrawListWindow.h"
 #include "reports/OrdinalWindow.h"
 #include "reports/PairsWindow.h"
@@ -319,6 +320,8 @@ class FontFitTest : public QObject
   private slots:
     void initTestCase()
     {
+        // In the desktop's language, as the program starts: ctest runs it in Spanish too.
+        Language::install();
         const QScreen* screen = QGuiApplication::primaryScreen();
         qInfo("Font resolution %d dpi, windows scaled by %g", qRound(screen->logicalDotsPerInchX()),
               screen->devicePixelRatio());
