@@ -7,6 +7,7 @@
 #include "engine/Export.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Text.h"
 #include "engine/TicketStore.h"
 
 #include <sqlite3.h>
@@ -53,7 +54,10 @@ namespace
 
 const std::array<BetType, BetTypeCount> BetTypes = {BetType::Straight, BetType::Box,       BetType::StraightBox,
                                                     BetType::Combo,    BetType::FrontPair, BetType::BackPair};
-const char* const BetNames[] = {"Straight", "Box", "Straight/Box", "Combo", "Front Pair", "Back Pair"};
+const char* const BetNames[] = {
+    QT_TRANSLATE_NOOP("quor3::Tickets", "Straight"),     QT_TRANSLATE_NOOP("quor3::Tickets", "Box"),
+    QT_TRANSLATE_NOOP("quor3::Tickets", "Straight/Box"), QT_TRANSLATE_NOOP("quor3::Tickets", "Combo"),
+    QT_TRANSLATE_NOOP("quor3::Tickets", "Front Pair"),   QT_TRANSLATE_NOOP("quor3::Tickets", "Back Pair")};
 const char* const BetWords[] = {"straight", "box", "straightbox", "combo", "frontpair", "backpair"};
 
 const std::array<PrizeKey, PrizeKeyCount> PrizeKeys = {PrizeKey::Straight,
@@ -66,16 +70,16 @@ const std::array<PrizeKey, PrizeKeyCount> PrizeKeys = {PrizeKey::Straight,
                                                        PrizeKey::Combo,
                                                        PrizeKey::FrontPair,
                                                        PrizeKey::BackPair};
-const char* const PrizeNames[] = {"Straight",
-                                  "Box 3-way",
-                                  "Box 6-way",
-                                  "Straight/Box 3-way exact order",
-                                  "Straight/Box 3-way any other order",
-                                  "Straight/Box 6-way exact order",
-                                  "Straight/Box 6-way any other order",
-                                  "Combo",
-                                  "Front Pair",
-                                  "Back Pair"};
+const char* const PrizeNames[] = {QT_TRANSLATE_NOOP("quor3::Tickets", "Straight"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Box 3-way"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Box 6-way"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Straight/Box 3-way exact order"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Straight/Box 3-way any other order"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Straight/Box 6-way exact order"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Straight/Box 6-way any other order"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Combo"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Front Pair"),
+                                  QT_TRANSLATE_NOOP("quor3::Tickets", "Back Pair")};
 const char* const PrizeWords[] = {
     "straight",        "box3",  "box6",      "straightbox3exact", "straightbox3any", "straightbox6exact",
     "straightbox6any", "combo", "frontpair", "backpair"};
@@ -501,8 +505,8 @@ std::vector<TicketRecord> readTickets(Db& db, bool strict)
 
 std::string announcement(const TicketPlay& play, Cents prize)
 {
-    return "Your ticket " + numberText(play.number) + " " + betVariantName(play.type, play.number) + " won " +
-           moneyText(prize);
+    return fill(translate("quor3::Tickets", "Your ticket %1 %2 won %3"),
+                {numberText(play.number), betVariantName(play.type, play.number), moneyText(prize)});
 }
 
 std::vector<std::string> announcementsWhere(const fs::path& database, const std::string& condition,
@@ -582,7 +586,7 @@ const std::array<BetType, BetTypeCount>& allBetTypes()
 
 std::string betTypeName(BetType type)
 {
-    return BetNames[static_cast<int>(type)];
+    return translate("quor3::Tickets", BetNames[static_cast<int>(type)]);
 }
 
 std::string betTypeWord(BetType type)
@@ -627,7 +631,7 @@ std::string betVariantName(BetType type, const TicketNumber& number)
 {
     const int orders = distinctOrders(number);
     if ((type == BetType::Box || type == BetType::StraightBox) && orders > 1)
-        return betTypeName(type) + " " + std::to_string(orders) + "-way";
+        return fill(translate("quor3::Tickets", "%1 %2-way"), {betTypeName(type), std::to_string(orders)});
     return betTypeName(type);
 }
 
@@ -636,20 +640,22 @@ std::string betVariantName(BetType type, const TicketNumber& number)
 std::string ticketProblem(const TicketPlay& play)
 {
     if (!validNumber(play.number))
-        return "The number must be three digits from 0 to 9.";
+        return translate("quor3::Tickets", "The number must be three digits from 0 to 9.");
     if ((play.type == BetType::Box || play.type == BetType::StraightBox) && distinctOrders(play.number) == 1)
-        return "A triple (" + numberText(play.number) + ") cannot be boxed: its digits make one order only.";
+        return fill(translate("quor3::Tickets", "A triple (%1) cannot be boxed: its digits make one order only."),
+                    {numberText(play.number)});
     if (play.type == BetType::StraightBox) {
         if (play.stake < 100 || play.stake > 500 || play.stake % 100 != 0)
-            return "A Straight/Box stake is at least $1, in steps of $1, up to $5.";
+            return translate("quor3::Tickets", "A Straight/Box stake is at least $1, in steps of $1, up to $5.");
     } else if (play.stake != 50 && (play.stake < 100 || play.stake > 500 || play.stake % 100 != 0)) {
-        return "The stake must be 50 cents or a whole number of dollars up to $5.";
+        return translate("quor3::Tickets", "The stake must be 50 cents or a whole number of dollars up to $5.");
     }
     if (play.draws < 1 || play.draws > MaxTicketDraws)
-        return "A ticket covers 1 to " + std::to_string(MaxTicketDraws) + " consecutive draws.";
+        return fill(translate("quor3::Tickets", "A ticket covers 1 to %1 consecutive draws."),
+                    {std::to_string(MaxTicketDraws)});
     CivilDate date;
     if (std::floor(play.firstDraw) != play.firstDraw || !decodeDate(play.firstDraw, date))
-        return "The first draw date is not a date.";
+        return translate("quor3::Tickets", "The first draw date is not a date.");
     return {};
 }
 
@@ -672,7 +678,7 @@ const std::array<PrizeKey, PrizeKeyCount>& allPrizeKeys()
 
 std::string prizeKeyName(PrizeKey key)
 {
-    return PrizeNames[static_cast<int>(key)];
+    return translate("quor3::Tickets", PrizeNames[static_cast<int>(key)]);
 }
 
 std::string prizeKeyWord(PrizeKey key)
@@ -819,11 +825,16 @@ std::string ticketResultText(const TicketRecord& ticket)
 {
     const int draws = ticket.play.draws;
     if (ticket.settledDraws == 0)
-        return draws == 1 ? "Waiting for its draw" : "Waiting for its draws";
+        return draws == 1 ? translate("quor3::Tickets", "Waiting for its draw")
+                          : translate("quor3::Tickets", "Waiting for its draws");
     if (ticket.settledDraws < draws)
-        return std::to_string(ticket.settledDraws) + " of " + std::to_string(draws) + " draws, " +
-               (ticket.won > 0 ? "won " + moneyText(ticket.won) + " so far" : "no win so far");
-    return ticket.won > 0 ? "Won " + moneyText(ticket.won) : "No win";
+        return ticket.won > 0
+                   ? fill(translate("quor3::Tickets", "%1 of %2 draws, won %3 so far"),
+                          {std::to_string(ticket.settledDraws), std::to_string(draws), moneyText(ticket.won)})
+                   : fill(translate("quor3::Tickets", "%1 of %2 draws, no win so far"),
+                          {std::to_string(ticket.settledDraws), std::to_string(draws)});
+    return ticket.won > 0 ? fill(translate("quor3::Tickets", "Won %1"), {moneyText(ticket.won)})
+                          : translate("quor3::Tickets", "No win");
 }
 
 long long addTicket(const fs::path& database, const TicketPlay& play)
@@ -1060,21 +1071,23 @@ std::optional<Cents> moneyFromText(const std::string& text)
 std::string balanceWords(Cents balance)
 {
     if (balance == 0)
-        return "even";
-    return balance < 0 ? "loss " + moneyText(-balance) : "gain " + moneyText(balance);
+        return translate("quor3::Tickets", "even");
+    return balance < 0 ? fill(translate("quor3::Tickets", "loss %1"), {moneyText(-balance)})
+                       : fill(translate("quor3::Tickets", "gain %1"), {moneyText(balance)});
 }
 
 std::string averageReturnSentence(const TicketSummary& summary)
 {
-    return "On average these plays would have paid back " + moneyText(summary.expectedBack) + "; they paid " +
-           moneyText(summary.won) + ".";
+    return fill(translate("quor3::Tickets", "On average these plays would have paid back %1; they paid %2."),
+                {moneyText(summary.expectedBack), moneyText(summary.won)});
 }
 
 std::string backtestMoneySentence(long long plays, long long exactMatches, const PrizeTable& table)
 {
-    return withCommas(plays) + (plays == 1 ? " play" : " plays") + " at $1 would have cost " +
-           dollarsText(plays * 100) + " and paid back " + dollarsText(exactMatches * table.prize(PrizeKey::Straight)) +
-           ".";
+    return fill(
+        plays == 1 ? translate("quor3::Tickets", "%1 play at $1 would have cost %2 and paid back %3.")
+                   : translate("quor3::Tickets", "%1 plays at $1 would have cost %2 and paid back %3."),
+        {withCommas(plays), dollarsText(plays * 100), dollarsText(exactMatches * table.prize(PrizeKey::Straight))});
 }
 
 // ------------------------------------------------------------ budget

@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate=$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)
-sources=(app platform entry reports analysis choices engine)
+sources=(app platform entry reports analysis charts choices tickets engine)
 if [[ ${1:-} == update ]]; then
   for ts in translations/*.ts; do
     "$lupdate" -silent -I . -locations none -no-obsolete "${sources[@]}" -ts "$ts"

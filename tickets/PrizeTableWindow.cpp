@@ -99,7 +99,7 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     grid->addWidget(returnHeading, 0, 2);
     int row = 1;
     for (const quor3::PrizeKey key : quor3::allPrizeKeys()) {
-        const QString name = tr(quor3::prizeKeyName(key).c_str());
+        const QString name = QString::fromStdString(quor3::prizeKeyName(key));
         auto* box = new QDoubleSpinBox(this);
         box->setObjectName(QString::fromStdString("prize_" + quor3::prizeKeyWord(key)));
         box->setAccessibleName(name);

@@ -98,7 +98,7 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     typeBox->setObjectName("typeBox");
     typeBox->setAccessibleName(tr("Bet type"));
     for (const quor3::BetType type : quor3::allBetTypes())
-        typeBox->addItem(tr(quor3::betTypeName(type).c_str()), static_cast<int>(type));
+        typeBox->addItem(QString::fromStdString(quor3::betTypeName(type)), static_cast<int>(type));
     stakeBox = new QComboBox(addGroup);
     stakeBox->setObjectName("stakeBox");
     stakeBox->setAccessibleName(tr("Stake"));
@@ -295,7 +295,7 @@ void TicketsWindow::showTickets()
         const int row = ticketTable->rowCount();
         ticketTable->insertRow(row);
         const QString number = QString::fromStdString(quor3::numberText(t.play.number));
-        const QString bet = tr(quor3::betVariantName(t.play.type, t.play.number).c_str());
+        const QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
         ticketTable->setItem(row, 0, cellItem(QString::number(t.id), QString(), true));
         ticketTable->setItem(row, 1, cellItem(shortDateText(t.play.firstDraw)));
         ticketTable->setItem(row, 2, cellItem(QString::number(t.play.draws), QString(), true));
@@ -303,7 +303,7 @@ void TicketsWindow::showTickets()
         ticketTable->setItem(row, 4, cellItem(bet));
         ticketTable->setItem(row, 5, moneyItem(t.play.stake));
         ticketTable->setItem(row, 6, moneyItem(t.cost));
-        ticketTable->setItem(row, 7, cellItem(tr(quor3::ticketResultText(t).c_str())));
+        ticketTable->setItem(row, 7, cellItem(QString::fromStdString(quor3::ticketResultText(t))));
         ticketTable->setItem(row, 8, moneyItem(t.won));
     }
     ticketTable->resizeColumnsToContents();
@@ -454,7 +454,7 @@ void TicketsWindow::removeSelected()
     const QString question =
         tr("Remove ticket %1 %2 for %3?")
             .arg(QString::fromStdString(quor3::numberText(t.play.number)),
-                 tr(quor3::betVariantName(t.play.type, t.play.number).c_str()), moneyString(t.cost));
+                 QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number)), moneyString(t.cost));
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                      QMessageBox::No) != QMessageBox::Yes)
         return;

@@ -136,6 +136,10 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
         <source>Last Draw Date: </source>
         <translation>Último sorteo: </translation>
     </message>
+    <message>
+        <source>&amp;Don&apos;t ask again for this database</source>
+        <translation>&amp;No volver a preguntar para esta base de datos</translation>
+    </message>
 </context>
 <context>
     <name>BacktestWindow</name>
@@ -223,16 +227,16 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
         <source>Draws tested</source>
         <translation>Sorteos probados</translation>
     </message>
+    <message>
+        <source>&amp;Test:</source>
+        <translation>&amp;Probar:</translation>
+    </message>
 </context>
 <context>
     <name>ChartWindows</name>
     <message>
-        <source>load the chart windows from</source>
-        <translation>cargar las ventanas de gráficos desde</translation>
-    </message>
-    <message>
-        <source>it has no chart windows in it</source>
-        <translation>no contiene ventanas de gráficos</translation>
+        <source>the chart windows</source>
+        <translation>las ventanas de gráficos</translation>
     </message>
 </context>
 <context>
@@ -307,6 +311,14 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     <message>
         <source>Printed by Quor 3. Each draw is independent; no list of plays changes the odds.</source>
         <translation>Impreso por Quor 3. Cada sorteo es independiente; ninguna lista de jugadas cambia las probabilidades.</translation>
+    </message>
+    <message>
+        <source>Play &amp;Selected...</source>
+        <translation>&amp;Jugar la selección...</translation>
+    </message>
+    <message>
+        <source>Play the selected suggestion</source>
+        <translation>Jugar la sugerencia seleccionada</translation>
     </message>
 </context>
 <context>
@@ -410,6 +422,37 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
     <message>
         <source>: %1 of %2 draws; the rest are in the full history</source>
         <translation>: %1 de %2 sorteos; el resto está en el historial completo</translation>
+    </message>
+</context>
+<context>
+    <name>DrawsChoice</name>
+    <message>
+        <source>Draws to analyse</source>
+        <translation>Sorteos para analizar</translation>
+    </message>
+    <message>
+        <source>1 draw</source>
+        <translation>1 sorteo</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 sorteos</translation>
+    </message>
+    <message>
+        <source>the working database (%1)</source>
+        <translation>la base de datos de trabajo (%1)</translation>
+    </message>
+    <message>
+        <source>the full history (%1)</source>
+        <translation>el historial completo (%1)</translation>
+    </message>
+    <message>
+        <source>The full history cannot be read: %1</source>
+        <translation>No se puede leer el historial completo: %1</translation>
+    </message>
+    <message>
+        <source>%1, full history</source>
+        <translation>%1, historial completo</translation>
     </message>
 </context>
 <context>
@@ -536,6 +579,25 @@ No exporta la base de datos de trabajo (%2).</translation>
     <message>
         <source>Draws</source>
         <translation>Sorteos</translation>
+    </message>
+    <message>
+        <source>&amp;Test:</source>
+        <translation>&amp;Probar:</translation>
+    </message>
+    <message>
+        <source>%1: testing %2 draws...</source>
+        <translation>%1: probando %2 sorteos...</translation>
+    </message>
+    <message>
+        <source>The fairness check could not be finished: not enough memory.</source>
+        <translation>No se pudo terminar la prueba de imparcialidad: no hay memoria suficiente.</translation>
+    </message>
+</context>
+<context>
+    <name>FetchModule</name>
+    <message>
+        <source>the download</source>
+        <translation>la descarga</translation>
     </message>
 </context>
 <context>
@@ -928,6 +990,25 @@ Elija otro nombre para la base de datos.</translation>
         <source>Best Bet: </source>
         <translation>Mejor apuesta: </translation>
     </message>
+    <message>
+        <source>My &amp;Tickets</source>
+        <translation>Mis &amp;boletos</translation>
+    </message>
+    <message>
+        <source>&amp;Prize Table...</source>
+        <translation>Tabla de &amp;premios...</translation>
+    </message>
+</context>
+<context>
+    <name>Module</name>
+    <message>
+        <source>load %1 from</source>
+        <translation>cargar %1 desde</translation>
+    </message>
+    <message>
+        <source>it has no %1 in it</source>
+        <translation>no contiene %1</translation>
+    </message>
 </context>
 <context>
     <name>OddEvenWindow</name>
@@ -1003,6 +1084,73 @@ Elija otro nombre para la base de datos.</translation>
     <message>
         <source>finish the print job on</source>
         <translation>terminar la impresión en</translation>
+    </message>
+</context>
+<context>
+    <name>PrizeTableWindow</name>
+    <message>
+        <source>Prize Table</source>
+        <translation>Tabla de premios</translation>
+    </message>
+    <message>
+        <source>Prizes for a $1 play; a 50¢ play wins half. A table applies from its date on: change the prizes and the date, then Save. The tickets of the draws from that date on are settled again.</source>
+        <translation>Premios por una jugada de $1; una de 50¢ gana la mitad. Una tabla rige desde su fecha: cambie los premios y la fecha y luego pulse Guardar. Los boletos de los sorteos desde esa fecha se liquidan de nuevo.</translation>
+    </message>
+    <message>
+        <source>Prize tables, each in force from its date</source>
+        <translation>Tablas de premios, cada una vigente desde su fecha</translation>
+    </message>
+    <message>
+        <source>In force from</source>
+        <translation>Vigente desde</translation>
+    </message>
+    <message>
+        <source>The earliest date</source>
+        <translation>La fecha más antigua</translation>
+    </message>
+    <message>
+        <source>In force &amp;from:</source>
+        <translation>Vigente &amp;desde:</translation>
+    </message>
+    <message>
+        <source>Pays back on average</source>
+        <translation>Devuelve en promedio</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
+    </message>
+    <message>
+        <source>Save the table from its date</source>
+        <translation>Guardar la tabla desde su fecha</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the selected table</source>
+        <translation>Quitar la tabla seleccionada</translation>
+    </message>
+    <message>
+        <source>From the earliest date</source>
+        <translation>Desde la fecha más antigua</translation>
+    </message>
+    <message>
+        <source>From %1</source>
+        <translation>Desde %1</translation>
+    </message>
+    <message>
+        <source>%1 per $1</source>
+        <translation>%1 por $1</translation>
+    </message>
+    <message>
+        <source>No database is open: open or name one first.</source>
+        <translation>No hay ninguna base de datos abierta: abra o nombre una primero.</translation>
+    </message>
+    <message>
+        <source>Remove the table in force from %1? The table before it applies again.</source>
+        <translation>¿Quitar la tabla vigente desde %1? Vuelve a regir la tabla anterior.</translation>
     </message>
 </context>
 <context>
@@ -1415,6 +1563,236 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     </message>
 </context>
 <context>
+    <name>Tickets</name>
+    <message>
+        <source>loss %1</source>
+        <translation>pérdida de %1</translation>
+    </message>
+    <message>
+        <source>gain %1</source>
+        <translation>ganancia de %1</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>sin pérdida ni ganancia</translation>
+    </message>
+</context>
+<context>
+    <name>TicketsWindow</name>
+    <message>
+        <source>My Tickets</source>
+        <translation>Mis boletos</translation>
+    </message>
+    <message>
+        <source>Add a ticket</source>
+        <translation>Agregar un boleto</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Bet type</source>
+        <translation>Tipo de apuesta</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Monto</translation>
+    </message>
+    <message>
+        <source>First draw date</source>
+        <translation>Fecha del primer sorteo</translation>
+    </message>
+    <message>
+        <source>Number of draws</source>
+        <translation>Cantidad de sorteos</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Agregar</translation>
+    </message>
+    <message>
+        <source>Add the ticket</source>
+        <translation>Agregar el boleto</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Número:</translation>
+    </message>
+    <message>
+        <source>&amp;Bet:</source>
+        <translation>Apu&amp;esta:</translation>
+    </message>
+    <message>
+        <source>&amp;Stake:</source>
+        <translation>&amp;Monto:</translation>
+    </message>
+    <message>
+        <source>&amp;First draw:</source>
+        <translation>&amp;Primer sorteo:</translation>
+    </message>
+    <message>
+        <source>Dra&amp;ws:</source>
+        <translation>&amp;Sorteos:</translation>
+    </message>
+    <message>
+        <source>Tickets</source>
+        <translation>Boletos</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>N.º</translation>
+    </message>
+    <message>
+        <source>First Draw</source>
+        <translation>Primer sorteo</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Sorteos</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Prize</source>
+        <translation>Premio</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Quitar</translation>
+    </message>
+    <message>
+        <source>Remove the selected ticket</source>
+        <translation>Quitar el boleto seleccionado</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>Export the tickets as CSV</source>
+        <translation>Exportar los boletos como CSV</translation>
+    </message>
+    <message>
+        <source>Prize &amp;Table...</source>
+        <translation>&amp;Tabla de premios...</translation>
+    </message>
+    <message>
+        <source>Edit the prize table</source>
+        <translation>Editar la tabla de premios</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Monthly budget in dollars, 0 for none</source>
+        <translation>Presupuesto mensual en dólares, 0 para ninguno</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Monthly b&amp;udget:</source>
+        <translation>Presup&amp;uesto mensual:</translation>
+    </message>
+    <message>
+        <source>Spent and won by month</source>
+        <translation>Gastado y ganado por mes</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganado</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Bar chart of spent and won by month</source>
+        <translation>Gráfico de barras de lo gastado y ganado por mes</translation>
+    </message>
+    <message>
+        <source>No database is open: open one to keep its tickets.</source>
+        <translation>No hay ninguna base de datos abierta: abra una para guardar sus boletos.</translation>
+    </message>
+    <message>
+        <source>Tickets for the draws of %1.</source>
+        <translation>Boletos para los sorteos de %1.</translation>
+    </message>
+    <message>
+        <source>No tickets yet: type a number, choose the bet, and press Enter.</source>
+        <translation>Aún no hay boletos: escriba un número, elija la apuesta y pulse Intro.</translation>
+    </message>
+    <message>
+        <source>1 ticket</source>
+        <translation>1 boleto</translation>
+    </message>
+    <message>
+        <source>%1 tickets</source>
+        <translation>%1 boletos</translation>
+    </message>
+    <message>
+        <source>%1: spent %2, won %3. Balance of the plays drawn so far: %4.</source>
+        <translation>%1: gastado %2, ganado %3. Saldo de las jugadas sorteadas hasta ahora: %4.</translation>
+    </message>
+    <message>
+        <source>On average these plays would have paid back %1; they paid %2.</source>
+        <translation>En promedio, estas jugadas habrían devuelto %1; pagaron %2.</translation>
+    </message>
+    <message>
+        <source>Monthly budget: %1 left for %2.</source>
+        <translation>Presupuesto mensual: quedan %1 para %2.</translation>
+    </message>
+    <message>
+        <source>Monthly budget: %1 over for %2.</source>
+        <translation>Presupuesto mensual: %1 de más para %2.</translation>
+    </message>
+    <message>
+        <source>Type the ticket&apos;s number as three digits, such as 056.</source>
+        <translation>Escriba el número del boleto con tres dígitos, como 056.</translation>
+    </message>
+    <message>
+        <source>No database is open: open or name one first.</source>
+        <translation>No hay ninguna base de datos abierta: abra o nombre una primero.</translation>
+    </message>
+    <message>
+        <source>This ticket costs %1, and %2 of the monthly budget is left for %3. Add it anyway?</source>
+        <translation>Este boleto cuesta %1 y quedan %2 del presupuesto mensual para %3. ¿Agregarlo de todos modos?</translation>
+    </message>
+    <message>
+        <source>Remove ticket %1 %2 for %3?</source>
+        <translation>¿Quitar el boleto %1 %2 de %3?</translation>
+    </message>
+    <message>
+        <source>Export Tickets</source>
+        <translation>Exportar boletos</translation>
+    </message>
+    <message>
+        <source>CSV file (*.csv)</source>
+        <translation>Archivo CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
     <name>TotalsGraphSettingsDialog</name>
     <message>
         <source>Cumulative Totals Configuration</source>
@@ -1789,6 +2167,137 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Coldest Number: </source>
         <translation>Más frío: </translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Tickets</name>
+    <message>
+        <source>Straight</source>
+        <translation>Exacta</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Combinada</translation>
+    </message>
+    <message>
+        <source>Straight/Box</source>
+        <translation>Exacta/Combinada</translation>
+    </message>
+    <message>
+        <source>Combo</source>
+        <translation>Combo</translation>
+    </message>
+    <message>
+        <source>Front Pair</source>
+        <translation>Par delantero</translation>
+    </message>
+    <message>
+        <source>Back Pair</source>
+        <translation>Par trasero</translation>
+    </message>
+    <message>
+        <source>Box 3-way</source>
+        <translation>Combinada de 3</translation>
+    </message>
+    <message>
+        <source>Box 6-way</source>
+        <translation>Combinada de 6</translation>
+    </message>
+    <message>
+        <source>Straight/Box 3-way exact order</source>
+        <translation>Exacta/Combinada de 3, orden exacto</translation>
+    </message>
+    <message>
+        <source>Straight/Box 3-way any other order</source>
+        <translation>Exacta/Combinada de 3, otro orden</translation>
+    </message>
+    <message>
+        <source>Straight/Box 6-way exact order</source>
+        <translation>Exacta/Combinada de 6, orden exacto</translation>
+    </message>
+    <message>
+        <source>Straight/Box 6-way any other order</source>
+        <translation>Exacta/Combinada de 6, otro orden</translation>
+    </message>
+    <message>
+        <source>Your ticket %1 %2 won %3</source>
+        <translation>Su boleto %1 %2 ganó %3</translation>
+    </message>
+    <message>
+        <source>%1 %2-way</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>The number must be three digits from 0 to 9.</source>
+        <translation>El número debe tener tres dígitos del 0 al 9.</translation>
+    </message>
+    <message>
+        <source>A triple (%1) cannot be boxed: its digits make one order only.</source>
+        <translation>Un triple (%1) no se puede jugar combinado: sus dígitos forman un solo orden.</translation>
+    </message>
+    <message>
+        <source>A Straight/Box stake is at least $1, in steps of $1, up to $5.</source>
+        <translation>Una apuesta Exacta/Combinada es de al menos $1, en pasos de $1, hasta $5.</translation>
+    </message>
+    <message>
+        <source>The stake must be 50 cents or a whole number of dollars up to $5.</source>
+        <translation>El monto debe ser de 50 centavos o un número entero de dólares hasta $5.</translation>
+    </message>
+    <message>
+        <source>A ticket covers 1 to %1 consecutive draws.</source>
+        <translation>Un boleto abarca de 1 a %1 sorteos consecutivos.</translation>
+    </message>
+    <message>
+        <source>The first draw date is not a date.</source>
+        <translation>La fecha del primer sorteo no es una fecha.</translation>
+    </message>
+    <message>
+        <source>Waiting for its draw</source>
+        <translation>En espera de su sorteo</translation>
+    </message>
+    <message>
+        <source>Waiting for its draws</source>
+        <translation>En espera de sus sorteos</translation>
+    </message>
+    <message>
+        <source>%1 of %2 draws, won %3 so far</source>
+        <translation>%1 de %2 sorteos, ganó %3 hasta ahora</translation>
+    </message>
+    <message>
+        <source>%1 of %2 draws, no win so far</source>
+        <translation>%1 de %2 sorteos, sin premio hasta ahora</translation>
+    </message>
+    <message>
+        <source>Won %1</source>
+        <translation>Ganó %1</translation>
+    </message>
+    <message>
+        <source>No win</source>
+        <translation>Sin premio</translation>
+    </message>
+    <message>
+        <source>even</source>
+        <translation>sin pérdida ni ganancia</translation>
+    </message>
+    <message>
+        <source>loss %1</source>
+        <translation>pérdida de %1</translation>
+    </message>
+    <message>
+        <source>gain %1</source>
+        <translation>ganancia de %1</translation>
+    </message>
+    <message>
+        <source>On average these plays would have paid back %1; they paid %2.</source>
+        <translation>En promedio, estas jugadas habrían devuelto %1; pagaron %2.</translation>
+    </message>
+    <message>
+        <source>%1 play at $1 would have cost %2 and paid back %3.</source>
+        <translation>%1 jugada de $1 habría costado %2 y devuelto %3.</translation>
+    </message>
+    <message>
+        <source>%1 plays at $1 would have cost %2 and paid back %3.</source>
+        <translation>%1 jugadas de $1 habrían costado %2 y devuelto %3.</translation>
     </message>
 </context>
 <context>
