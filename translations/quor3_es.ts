@@ -314,7 +314,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Play &amp;Selected...</source>
-        <translation>&amp;Jugar la selección...</translation>
+        <translation>&amp;Jugar...</translation>
     </message>
     <message>
         <source>Play the selected suggestion</source>
