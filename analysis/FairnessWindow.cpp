@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"
+#include "platform/Accessibility.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -41,6 +42,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     setObjectName("FairnessWindow");
     setWindowTitle("Fairness Check");
     resize(720, 640);
+    rememberSize(this, "FairnessWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
     table = addResultTable(this, "fairnessTable", 0, {"Test", "Statistic", "Degrees of freedom", "p-value"});
@@ -59,6 +61,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chartView = new QChartView(chart, this);
     chartView->setObjectName("fairnessChart");
+    nameForReader(chartView, tr("Chart of observed and expected counts"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(220);
 

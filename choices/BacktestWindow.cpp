@@ -2,6 +2,7 @@
 
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DrawRecord.h"
+#include "platform/Accessibility.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -50,6 +51,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     setObjectName("BacktestWindow");
     setWindowTitle("How Did the Choices Do?");
     resize(780, 640);
+    rememberSize(this, "BacktestWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
 
@@ -80,6 +82,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chartView = new QChartView(chart, this);
     chartView->setObjectName("backtestChart");
+    nameForReader(chartView, tr("Chart of matches per draw"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(160);
 

@@ -13,6 +13,7 @@
 #include "platform/Session.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -239,7 +240,10 @@ class EntryKeyboardTest : public QObject
         QCOMPARE(monthName->text(), QString("December"));
         QCOMPARE(year->text(), QString("2002"));
 
-        // The draw goes in on the date chosen by keys.
+        // The draw goes in on the date chosen by keys; the notify box comes
+        // between, so that the keyboard reaches it too.
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(child<QCheckBox>(&w, "CheckBox1")));
         press(Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(child<QPushButton>(&w, "Button1")));
         press(Qt::Key_Return);
