@@ -40,19 +40,20 @@ QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
 FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("FairnessWindow");
-    setWindowTitle("Fairness Check");
+    setWindowTitle(tr("Fairness Check"));
     resize(720, 640);
     rememberSize(this, "FairnessWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
-    table = addResultTable(this, "fairnessTable", 0, {"Test", "Statistic", "Degrees of freedom", "p-value"});
+    table = addResultTable(this, "fairnessTable", 0,
+                           {tr("Test"), tr("Statistic"), tr("Degrees of freedom"), tr("p-value")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
 
-    auto* positionLabel = new QLabel("Digit counts &of:", this);
+    auto* positionLabel = new QLabel(tr("Digit counts &of:"), this);
     positionBox = new QComboBox(this);
     positionBox->setObjectName("positionBox");
-    positionBox->addItems({"First position", "Second position", "Third position", "All positions"});
+    positionBox->addItems({tr("First position"), tr("Second position"), tr("Third position"), tr("All positions")});
     positionLabel->setBuddy(positionBox);
     connect(positionBox, &QComboBox::currentIndexChanged, this, [this] { showCounts(); });
 
@@ -98,11 +99,12 @@ void FairnessWindow::refresh()
         draws = quor3::readDraws(session.databasePath());
     result_ = quor3::checkFairness(draws);
 
-    QString summary = session.databaseExists() ? session.databaseNameText() + ": " : QString("No database is open. ");
-    summary += QString("%1 draws tested").arg(result_.draws);
+    QString summary = session.databaseExists() ? session.databaseNameText() + ": " : tr("No database is open. ");
+    summary += tr("%1 draws tested").arg(result_.draws);
     if (result_.skipped > 0)
-        summary += QString(", %1 left out for a digit outside 0 to 9").arg(result_.skipped);
-    summary += ". A p-value is the chance that fair draws would stray this far from the expected counts, or further.";
+        summary += tr(", %1 left out for a digit outside 0 to 9").arg(result_.skipped);
+    summary +=
+        tr(". A p-value is the chance that fair draws would stray this far from the expected counts, or further.");
     summaryLabel->setText(summary);
     showTable();
     showCounts();
@@ -117,8 +119,8 @@ void FairnessWindow::showTable()
         table->setItem(row, 0, cellItem(QString::fromStdString(quor3::fairnessTestTitle(t.name)), false));
         if (t.name == "repeats") {
             // A count out of so many comparisons, not a chi-squared value.
-            table->setItem(row, 1, cellItem(QString("%1 repeats").arg(t.statistic, 0, 'f', 0)));
-            table->setItem(row, 2, cellItem(QString("%1 comparisons").arg(t.df)));
+            table->setItem(row, 1, cellItem(tr("%1 repeats").arg(t.statistic, 0, 'f', 0)));
+            table->setItem(row, 2, cellItem(tr("%1 comparisons").arg(t.df)));
         } else {
             table->setItem(row, 1, cellItem(QString::number(t.statistic, 'f', 2)));
             table->setItem(row, 2, cellItem(QString::number(t.df)));
@@ -143,11 +145,11 @@ void FairnessWindow::showCounts()
     chart->removeAllSeries();
     for (QAbstractAxis* axis : chart->axes())
         chart->removeAxis(axis);
-    chart->setTitle(QString("How often each digit came up: %1").arg(positionBox->currentText().toLower()));
+    chart->setTitle(tr("How often each digit came up: %1").arg(positionBox->currentText().toLower()));
 
-    auto* observed = new QBarSet("Drawn");
+    auto* observed = new QBarSet(tr("Drawn"));
     observed->setColor(QColor(0x2f, 0x6f, 0xc8));
-    auto* expected = new QBarSet("Fair draws, on average");
+    auto* expected = new QBarSet(tr("Fair draws, on average"));
     expected->setColor(QColor(0xb8, 0xd4, 0xf0));
     QStringList digits;
     double top = 1.0;
@@ -164,12 +166,12 @@ void FairnessWindow::showCounts()
 
     auto* digitAxis = new QBarCategoryAxis;
     digitAxis->append(digits);
-    digitAxis->setTitleText("Digit");
+    digitAxis->setTitleText(tr("Digit"));
     auto* countAxis = new QValueAxis;
     countAxis->setLabelFormat("%.0f");
     countAxis->setRange(0, std::ceil(top * 1.1));
     countAxis->applyNiceNumbers();
-    countAxis->setTitleText("Draws");
+    countAxis->setTitleText(tr("Draws"));
     chart->addAxis(digitAxis, Qt::AlignBottom);
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(digitAxis);

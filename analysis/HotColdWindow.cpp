@@ -56,13 +56,13 @@ void fill(QPlainTextEdit* memo, const std::vector<std::string>& rows)
 HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm18");
-    setWindowTitle("Hot/Cold Numbers");
+    setWindowTitle(tr("Hot/Cold Numbers"));
     setFixedSize(486, 245);
     setFont(arialFont(13));
 
     const QFont heading = arialFont(37, true);
-    hotLabel = colouredLabel(this, "Label2", "Hot", heading, Qt::red, 80, 6);
-    coldLabel = colouredLabel(this, "Label3", "Cold", heading, Qt::blue, 318, 6);
+    hotLabel = colouredLabel(this, "Label2", tr("Hot"), heading, Qt::red, 80, 6);
+    coldLabel = colouredLabel(this, "Label3", tr("Cold"), heading, Qt::blue, 318, 6);
     hotList = listMemo(this, "Memo1", Qt::red);
     hotList->setGeometry(24, 56, 200, 88);
     coldList = listMemo(this, "Memo2", Qt::blue);
@@ -76,13 +76,13 @@ HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
     nameForReader(coldList, tr("Cold numbers"));
     spanEdit->setFont(arialFont(15));
     spanEdit->setGeometry(200, 162, 56, 28);
-    listButton = new QPushButton("&List", this);
+    listButton = new QPushButton(tr("&List"), this);
     listButton->setObjectName("Button2");
     listButton->setGeometry(270, 161, 80, 30);
     connect(listButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { listHotCold(); }); });
     QFont small("Times New Roman");
     small.setPixelSize(11);
-    spanLimitLabel = addLabel(this, "Label4", "90 Days Max", small, 202, 194);
+    spanLimitLabel = addLabel(this, "Label4", tr("90 Days Max"), small, 202, 194);
 
     closeButton = addCloseButton(this);
     closeButton->setFocusPolicy(Qt::TabFocus); // the one Close button that is a Tab stop
@@ -132,7 +132,7 @@ void HotColdWindow::listHotCold()
         return;
     const auto pairFile = session.fileInFolder(quor3::files::Pair);
     if (!quor3::fileExists(pairFile))
-        quor3::throwIoError(pairFile, "open", "No such file or directory");
+        quor3::throwIoError(pairFile, "open", tr("No such file or directory").toStdString());
     const auto records = quor3::readCountsFile(freqFile);
     const int span = quor3::toInt(spanEdit->text().toStdString());
     // A span beyond the records (more than "90 Days Max") or below zero lists nothing.

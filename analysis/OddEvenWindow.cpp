@@ -34,7 +34,7 @@ int oddTotalLabelLeft(int oddTotal)
 OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm16");
-    setWindowTitle("Odd / Even ");
+    setWindowTitle(tr("Odd / Even "));
     setFixedSize(500, 221);
     setFont(arialFont(13));
     const QFont bold = arialFont(15, true);
@@ -44,10 +44,10 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
         QLabel* l = addLabel(this, qPrintable(QString("Label%1").arg(number)), text, font, x, y);
         labels[static_cast<std::size_t>(number - 1)] = l;
     };
-    make(17, "Odd", bold, 340, RowTop[0]);
-    make(18, "Even", bold, EvenLeft, RowTop[0]);
-    const char* captions[4] = {" Total Odd / Even Numbers Drawn: ", " Percentage (all drawings): ",
-                               "Odd / Even Ratio (all drawings): ", "Odd / Even Ratio (last 5 days): "};
+    make(17, tr("Odd"), bold, 340, RowTop[0]);
+    make(18, tr("Even"), bold, EvenLeft, RowTop[0]);
+    const QString captions[4] = {tr(" Total Odd / Even Numbers Drawn: "), tr(" Percentage (all drawings): "),
+                                 tr("Odd / Even Ratio (all drawings): "), tr("Odd / Even Ratio (last 5 days): ")};
     // Value labels that do not move start where their usual text ends before the "/".
     const int oddLeft[4] = {356, 328, 336, 344};
     for (int row = 0; row < 4; ++row) {

@@ -14,14 +14,14 @@
 RepeatsWindow::RepeatsWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm15");
-    setWindowTitle("% Repeats");
+    setWindowTitle(tr("% Repeats"));
     setFixedSize(245, 289);
     setFont(arialFont(13));
     const QFont font = arialFont(13);
     // Each digit caption is its own text: the one for 2 has no trailing blank.
     const char* digitCaptions[10] = {" 0: ", " 1: ", " 2:", " 3: ", " 4: ", " 5: ", " 6: ", " 7: ", " 8: ", " 9: "};
 
-    headingLabel = addLabel(this, "Label21", "% of Repeats: ", font, 24, 10);
+    headingLabel = addLabel(this, "Label21", tr("% of Repeats: "), font, 24, 10);
     // The texts are padded to a fixed width; right-aligning them keeps the decimal points in a column.
     for (int d = 0; d < 10; ++d) {
         const int y = 36 + 24 * d;
@@ -53,7 +53,7 @@ void RepeatsWindow::refresh()
         return;
     const auto records = quor3::readRatiosFile(repeatFile);
     if (records.empty())
-        quor3::throwIoError(repeatFile, "read", "the file is shorter than one record");
+        quor3::throwIoError(repeatFile, "read", tr("the file is shorter than one record").toStdString());
     for (int d = 0; d < 10; ++d)
         percentLabels[d]->setText(QString::fromStdString(quor3::repeatPercentText(records.front()[d])));
 }

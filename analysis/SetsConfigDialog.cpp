@@ -19,18 +19,23 @@
 
 namespace
 {
-const char* const DigitNames[10] = {"Zero", "One", "Two", "Three", "Four", "Five", "Six", "Seven", "Eight", "Nine"};
+const char* const DigitNames[10] = {
+    QT_TRANSLATE_NOOP("SetsConfigDialog", "Zero"),  QT_TRANSLATE_NOOP("SetsConfigDialog", "One"),
+    QT_TRANSLATE_NOOP("SetsConfigDialog", "Two"),   QT_TRANSLATE_NOOP("SetsConfigDialog", "Three"),
+    QT_TRANSLATE_NOOP("SetsConfigDialog", "Four"),  QT_TRANSLATE_NOOP("SetsConfigDialog", "Five"),
+    QT_TRANSLATE_NOOP("SetsConfigDialog", "Six"),   QT_TRANSLATE_NOOP("SetsConfigDialog", "Seven"),
+    QT_TRANSLATE_NOOP("SetsConfigDialog", "Eight"), QT_TRANSLATE_NOOP("SetsConfigDialog", "Nine")};
 }
 
 SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm20");
-    setWindowTitle("Sets Configuration");
+    setWindowTitle(tr("Sets Configuration"));
     setFixedSize(495, 363);
     const QFont font = arialFont(13);
     setFont(font);
 
-    spanLabel = addLabel(this, "Label1", "Track Sets over past ", font, 16, 16);
+    spanLabel = addLabel(this, "Label1", tr("Track Sets over past "), font, 16, 16);
     spanEdit = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
     nameForReader(spanEdit, tr("How many draws to track"));
     spanEdit->setFont(font);
@@ -40,14 +45,14 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
     const int boxWidth = 87;
     const int gap = 7;
     for (int s = 0; s < quor3::SetCount; ++s) {
-        auto* box = new QGroupBox(QString("Set %1").arg(s + 1), this);
+        auto* box = new QGroupBox(tr("Set %1").arg(s + 1), this);
         box->setObjectName(QString("GroupBox%1").arg(s + 1));
         box->setFont(font);
-        box->setToolTip(QString("Choose the numbers you wish to track for Set#%1").arg(s + 1));
+        box->setToolTip(tr("Choose the numbers you wish to track for Set#%1").arg(s + 1));
         box->setGeometry(16 + s * (boxWidth + gap), 50, boxWidth, 256);
         setBoxes[s] = box;
         for (int d = 0; d < 10; ++d) {
-            auto* check = new QCheckBox(DigitNames[d], box);
+            auto* check = new QCheckBox(tr(DigitNames[d]), box);
             check->setObjectName(QString("CheckBox%1").arg(10 * s + d + 1));
             check->setFont(font);
             nameForReader(check, tr("Set %1: %2").arg(s + 1).arg(DigitNames[d]));
@@ -56,12 +61,12 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
         }
     }
 
-    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Cancel", this);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("&Cancel"), this);
     cancelButton->setObjectName("BitBtn2");
     cancelButton->setGeometry(16, 320, 100, 30);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    saveButton = new QPushButton("&Save && Close", this);
+    saveButton = new QPushButton(tr("&Save && Close"), this);
     saveButton->setObjectName("Button1");
     saveButton->setGeometry(495 - 16 - 110, 320, 110, 30);
     // Enter keeps the sets ticked so far (a focused button takes Enter

@@ -34,7 +34,9 @@ QString setDescription(int set, const QString& caption)
     for (const QChar c : caption)
         if (c.isDigit())
             digits << QString(c);
-    return QString("Set %1: %2").arg(set + 1).arg(digits.isEmpty() ? QString("no digits") : digits.join(", "));
+    return SetsGraphWindow::tr("Set %1: %2")
+        .arg(set + 1)
+        .arg(digits.isEmpty() ? SetsGraphWindow::tr("no digits") : digits.join(", "));
 }
 
 } // namespace
@@ -42,7 +44,7 @@ QString setDescription(int set, const QString& caption)
 SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm19");
-    setWindowTitle("Graph Sets");
+    setWindowTitle(tr("Graph Sets"));
     setFixedSize(643, 411);
     setFont(arialFont(13));
 
@@ -54,7 +56,7 @@ SetsGraphWindow::SetsGraphWindow(QWidget* owner) : QDialog(owner)
         connect(bars, &QAbstractBarSeries::hovered, this,
                 [this](bool entered, int index) { showSetsTip(entered ? index : -1); });
 
-    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton = new QPushButton(tr("C&ustomize"), this);
     customizeButton->setObjectName("Button1");
     customizeButton->setFocusPolicy(Qt::NoFocus);
     customizeButton->setGeometry(16, 365, 100, 30);
@@ -155,8 +157,8 @@ void SetsGraphWindow::draw(const std::array<std::int32_t, quor3::SetCount>& valu
 {
     chart->setAxisMax(1, quor3::axisMaxFor(values));
     chart->beginValues(1, 1, quor3::SetCount);
-    chart->setChartTitle(2, QString("Set Totals for Past %1 Draws").arg(span));
-    chart->setChartTitle(3, "Sets");
+    chart->setChartTitle(2, tr("Set Totals for Past %1 Draws").arg(span));
+    chart->setChartTitle(3, tr("Sets"));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int s = 0; s < quor3::SetCount; ++s)

@@ -14,7 +14,7 @@
 SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm4");
-    setWindowTitle("Sums Graph");
+    setWindowTitle(tr("Sums Graph"));
     setFixedSize(790, 386);
     setFont(arialFont(13));
 
@@ -23,7 +23,7 @@ SumsGraphWindow::SumsGraphWindow(QWidget* owner) : QDialog(owner)
     chart->setFocusPolicy(Qt::NoFocus);
     chart->setGeometry(10, 12, 769, 313);
 
-    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton = new QPushButton(tr("C&ustomize"), this);
     customizeButton->setObjectName("Button1");
     customizeButton->setGeometry(16, 342, 100, 30);
     connect(customizeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { customize(); }); });
@@ -75,7 +75,7 @@ void SumsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(sums_));
     chart->beginValues(1, 1, quor3::DigitSums);
-    chart->setChartTitle(2, QString("Sums Analysis for Past %1 Draws").arg(tracked.span));
+    chart->setChartTitle(2, tr("Sums Analysis for Past %1 Draws").arg(tracked.span));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int s = 0; s < quor3::DigitSums; ++s)

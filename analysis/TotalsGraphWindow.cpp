@@ -15,7 +15,7 @@
 TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm17");
-    setWindowTitle("Totals Bar Graph");
+    setWindowTitle(tr("Totals Bar Graph"));
     setFixedSize(714, 428);
     setFont(arialFont(13));
 
@@ -23,7 +23,7 @@ TotalsGraphWindow::TotalsGraphWindow(QWidget* owner) : QDialog(owner)
     chart->setObjectName("Chartfx1");
     chart->setGeometry(56, 14, 601, 337);
 
-    customizeButton = new QPushButton("C&ustomize", this);
+    customizeButton = new QPushButton(tr("C&ustomize"), this);
     customizeButton->setObjectName("Button1");
     customizeButton->setFocusPolicy(Qt::NoFocus);
     customizeButton->setGeometry(16, 380, 100, 30);
@@ -95,7 +95,7 @@ void TotalsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(totals_));
     chart->beginValues(1, 1, 10);
-    chart->setChartTitle(2, QString("Cumulative Totals for Past %1 Draws").arg(tracked.span));
+    chart->setChartTitle(2, tr("Cumulative Totals for Past %1 Draws").arg(tracked.span));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int d = 0; d < 10; ++d)

@@ -41,13 +41,13 @@ TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const
     spanPanel->setObjectName("Panel1");
     spanPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     spanPanel->setGeometry(layout.panel);
-    spanLabel = addLabel(spanPanel, "Label1", "How Many Draws to Track:", font, 12, layout.labelTop);
+    spanLabel = addLabel(spanPanel, "Label1", tr("How Many Draws to Track:"), font, 12, layout.labelTop);
 
     spanEdit = addSpinEdit(spanPanel, "SpinEdit1", 1, 999, 3, QRect(layout.panel.width() - 76, layout.spinTop, 60, 26));
     spanEdit->setFont(font);
     nameForReader(spanEdit, tr("How many draws to track"));
 
-    saveButton = new QPushButton("&Save", this);
+    saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName("Button1");
     saveButton->setGeometry(layout.panel.right() + 16, layout.buttonTop, 80, 30);
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });

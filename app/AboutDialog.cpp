@@ -13,7 +13,7 @@
 AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TAboutBox");
-    setWindowTitle("About");
+    setWindowTitle(tr("About"));
     setFont(arialFont(13));
 
     auto* picture = new QLabel(this);
@@ -22,7 +22,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     picture->setPixmap(QPixmap(":/pictures/about.jpg"));
     picture->setAlignment(Qt::AlignTop);
 
-    auto* product = new QLabel("Quor 3   v" QUOR3_VERSION, this);
+    auto* product = new QLabel(tr("Quor 3   v%1").arg(QStringLiteral(QUOR3_VERSION)), this);
     product->setObjectName("ProductName");
     QFont font = arialFont(16, true);
     font.setItalic(true);
@@ -57,7 +57,7 @@ AboutDialog::AboutDialog(QWidget* owner) : QDialog(owner)
     aboutQt->setAutoDefault(false);
     connect(aboutQt, &QPushButton::clicked, this, [this] { QApplication::aboutQt(); });
 
-    auto* ok = new QPushButton("&OK", this);
+    auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName("OKButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

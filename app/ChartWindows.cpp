@@ -41,10 +41,14 @@ ShowFunction loadModule()
     // Every symbol now: a missing one is reported here, not as a crash later.
     module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
     if (!module.load())
-        quor3::throwIoError(path.toStdString(), "load the chart windows from", module.errorString().toStdString());
+        quor3::throwIoError(path.toStdString(),
+                            QCoreApplication::translate("ChartWindows", "load the chart windows from").toStdString(),
+                            module.errorString().toStdString());
     loaded = reinterpret_cast<ShowFunction>(module.resolve("quor3ShowChartWindow"));
     if (!loaded)
-        quor3::throwIoError(path.toStdString(), "load the chart windows from", "it has no chart windows in it");
+        quor3::throwIoError(path.toStdString(),
+                            QCoreApplication::translate("ChartWindows", "load the chart windows from").toStdString(),
+                            QCoreApplication::translate("ChartWindows", "it has no chart windows in it").toStdString());
     // Kept loaded for the rest of the run: QLibrary unloads nothing it is not told to.
     return loaded;
 }

@@ -75,8 +75,12 @@ class GradientArea : public QWidget
     }
 };
 
-const char* const startTexts[4] = {"Total Draws:", "Last Draw Date:", "Hottest Number:", "Coldest Number:"};
-const char* const closedTexts[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
+const char* const startTexts[4] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Total Draws:"), QT_TRANSLATE_NOOP("MainWindow", "Last Draw Date:"),
+    QT_TRANSLATE_NOOP("MainWindow", "Hottest Number:"), QT_TRANSLATE_NOOP("MainWindow", "Coldest Number:")};
+const char* const closedTexts[4] = {
+    QT_TRANSLATE_NOOP("MainWindow", "Total Draws: "), QT_TRANSLATE_NOOP("MainWindow", "Last Draw Date: "),
+    QT_TRANSLATE_NOOP("MainWindow", "Hottest Number: "), QT_TRANSLATE_NOOP("MainWindow", "Coldest Number: ")};
 const int panelWidths[5] = {125, 150, 110, 110, 150};
 
 // The title the desktop shows: the program's name, after the open database's.
@@ -100,8 +104,8 @@ static QString reservedNameRefusal(const QString& path)
     const QFileInfo info(path);
     if (!quor3::isReservedFileName(quor3::databaseNameFor(info.fileName().toStdString())))
         return QString();
-    return QObject::tr("%1\nQuor 3 keeps its own statistics in a file of that name.\nChoose another name for the "
-                       "database.")
+    return MainWindow::tr("%1\nQuor 3 keeps its own statistics in a file of that name.\nChoose another name for the "
+                          "database.")
         .arg(info.fileName());
 }
 
@@ -162,7 +166,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int i = 0; i < 5; ++i) {
         // The text comes first: the status bar measures every panel it holds
         // as each one is added, and a measure lasts until the text changes.
-        panels_[i] = new QLabel(i < 4 ? startTexts[i] : "", statusLine);
+        panels_[i] = new QLabel(i < 4 ? tr(startTexts[i]) : QString(), statusLine);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         // The panels keep their widths, but a long date in the user's short
         // format widens its panel rather than being cut off.
@@ -208,7 +212,7 @@ void MainWindow::fitToScreen()
 
 void MainWindow::showTodaysDate()
 {
-    setStatusText(4, "Todays Date: " + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+    setStatusText(4, tr("Todays Date: ") + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -275,11 +279,15 @@ void MainWindow::buildMenu()
     };
     menuBar()->setObjectName("MainMenu1");
 
-    QMenu* fileMenu = menu("File1", "&File");
+    QMenu* fileMenu = menu("File1", tr("&File"));
     fileMenu_ = fileMenu;
-    item(fileMenu, "OpenDatabase1", "&Open Database", [this] { openDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_O);
-    item(fileMenu, "CloseDatabase1", "&Close Database", [this] { closeDatabase(); })->setShortcut(Qt::CTRL | Qt::Key_W);
-    dataActions_ << item(fileMenu, "ImportDraws1", "&Import Draws...", [this] { showModal<ImportWindow>(); });
+    item(fileMenu, "OpenDatabase1", tr("&Open Database"), [this] {
+        openDatabase();
+    })->setShortcut(Qt::CTRL | Qt::Key_O);
+    item(fileMenu, "CloseDatabase1", tr("&Close Database"), [this] {
+        closeDatabase();
+    })->setShortcut(Qt::CTRL | Qt::Key_W);
+    dataActions_ << item(fileMenu, "ImportDraws1", tr("&Import Draws..."), [this] { showModal<ImportWindow>(); });
     resultsFetch_ = new ResultsFetch(this);
     // A report window reads the database each time it is activated: a change
     // by another process reaches an open one as an activation. The entry
@@ -291,63 +299,64 @@ void MainWindow::buildMenu()
             QCoreApplication::sendEvent(top, &activation);
         }
     });
-    dataActions_ << item(fileMenu, "ResultsSource1", "Results &Source...", [this] {
+    dataActions_ << item(fileMenu, "ResultsSource1", tr("Results &Source..."), [this] {
         runGuarded(this, [this] {
             ResultsSourceWindow window(this);
             if (window.exec() == QDialog::Accepted)
                 resultsFetch_->fetchNow();
         });
     });
-    dataActions_ << item(fileMenu, "GetNewResults1", "&Get New Results", [this] { resultsFetch_->fetchNow(); });
+    dataActions_ << item(fileMenu, "GetNewResults1", tr("&Get New Results"), [this] { resultsFetch_->fetchNow(); });
     dataActions_.last()->setShortcut(Qt::Key_F5);
-    dataActions_ << item(fileMenu, "ExportDraws1", "&Export Draws...",
+    dataActions_ << item(fileMenu, "ExportDraws1", tr("&Export Draws..."),
                          [this] { runGuarded(this, [this] { exportOpenDatabase(this); }); });
-    dataActions_ << item(fileMenu, "RestoreBackup1", "&Restore Backup...",
+    dataActions_ << item(fileMenu, "RestoreBackup1", tr("&Restore Backup..."),
                          [this] { showModal<RestoreBackupWindow>(); });
-    item(fileMenu, "DeleteDatabase1", "&Delete Database...", [this] { showModal<DeleteFileDialog>(); });
+    item(fileMenu, "DeleteDatabase1", tr("&Delete Database..."), [this] { showModal<DeleteFileDialog>(); });
     recentSeparator_ = fileMenu->addSeparator();
     exitSeparator_ = fileMenu->addSeparator();
-    item(fileMenu, "Exit1", "E&xit", [this] { close(); })->setShortcut(Qt::CTRL | Qt::Key_Q);
+    item(fileMenu, "Exit1", tr("E&xit"), [this] { close(); })->setShortcut(Qt::CTRL | Qt::Key_Q);
     connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshRecentDatabases);
 
-    QMenu* addMenu = menu("Edit1", "&Add");
-    item(addMenu, "Add1", "&Update Database", [this] { showModal<UpdateMenuWindow>(); });
-    QAction* addDraw = item(addMenu, "AddDraw1", "&Add Draw...", [this] { showModal<AddDrawsWindow>(); });
+    QMenu* addMenu = menu("Edit1", tr("&Add"));
+    item(addMenu, "Add1", tr("&Update Database"), [this] { showModal<UpdateMenuWindow>(); });
+    QAction* addDraw = item(addMenu, "AddDraw1", tr("&Add Draw..."), [this] { showModal<AddDrawsWindow>(); });
     addDraw->setShortcut(Qt::CTRL | Qt::Key_N);
-    item(addMenu, "UndoLastEntry1", "Undo &Last Entry", [this] { undoLast(); })->setShortcut(Qt::CTRL | Qt::Key_Z);
+    item(addMenu, "UndoLastEntry1", tr("Undo &Last Entry"), [this] { undoLast(); })->setShortcut(Qt::CTRL | Qt::Key_Z);
 
-    QMenu* analysisMenu = menu("Analysis1", "A&nalysis");
-    item(analysisMenu, "GraphTotals1", "&Graph Totals", [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });
-    item(analysisMenu, "OddEvenRatio1", "&Odd/Even Ratio", [this] { showModal<OddEvenWindow>(); });
-    item(analysisMenu, "PercentageRepeats1", "&Percentage Repeats", [this] { showModal<RepeatsWindow>(); });
-    item(analysisMenu, "HotColdNumbers1", "&Hot/Cold Numbers", [this] { showModal<HotColdWindow>(); });
-    item(analysisMenu, "Sums1", "&Sums Graph", [this] { showChartWindow(ChartWindows::Window::SumsGraph); });
-    item(analysisMenu, "SetsGraph1", "S&ets Graph", [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
-    item(analysisMenu, "FairnessCheck1", "&Fairness Check",
+    QMenu* analysisMenu = menu("Analysis1", tr("A&nalysis"));
+    item(analysisMenu, "GraphTotals1", tr("&Graph Totals"),
+         [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });
+    item(analysisMenu, "OddEvenRatio1", tr("&Odd/Even Ratio"), [this] { showModal<OddEvenWindow>(); });
+    item(analysisMenu, "PercentageRepeats1", tr("&Percentage Repeats"), [this] { showModal<RepeatsWindow>(); });
+    item(analysisMenu, "HotColdNumbers1", tr("&Hot/Cold Numbers"), [this] { showModal<HotColdWindow>(); });
+    item(analysisMenu, "Sums1", tr("&Sums Graph"), [this] { showChartWindow(ChartWindows::Window::SumsGraph); });
+    item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
+    item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"),
          [this] { showChartWindow(ChartWindows::Window::Fairness); });
 
-    QMenu* reportsMenu = menu("Reports1", "&Reports");
-    item(reportsMenu, "Totals1", "&Totals", [this] { showModal<TotalsWindow>(); });
-    item(reportsMenu, "Pairs1", "&Pairs", [this] { showModal<PairsWindow>(); });
-    item(reportsMenu, "Frequency1", "&Skip/Trace Chart", [this] { showModal<SkipTraceWindow>(); });
-    item(reportsMenu, "Ordinal1", "&Ordinal", [this] { showModal<OrdinalWindow>(); });
+    QMenu* reportsMenu = menu("Reports1", tr("&Reports"));
+    item(reportsMenu, "Totals1", tr("&Totals"), [this] { showModal<TotalsWindow>(); });
+    item(reportsMenu, "Pairs1", tr("&Pairs"), [this] { showModal<PairsWindow>(); });
+    item(reportsMenu, "Frequency1", tr("&Skip/Trace Chart"), [this] { showModal<SkipTraceWindow>(); });
+    item(reportsMenu, "Ordinal1", tr("&Ordinal"), [this] { showModal<OrdinalWindow>(); });
 
-    QMenu* databaseMenu = menu("DataBase1", "&DataBase");
-    item(databaseMenu, "Display1", "&Display ", [this] { showModal<DrawListWindow>(); });
-    item(databaseMenu, "Search1", "&Search", [this] { showModal<SearchWindow>(); });
+    QMenu* databaseMenu = menu("DataBase1", tr("&DataBase"));
+    item(databaseMenu, "Display1", tr("&Display "), [this] { showModal<DrawListWindow>(); });
+    item(databaseMenu, "Search1", tr("&Search"), [this] { showModal<SearchWindow>(); });
 
-    QMenu* computerMenu = menu("Computer1", "&Computer");
-    item(computerMenu, "Picks1", "&Computer Choices",
+    QMenu* computerMenu = menu("Computer1", tr("&Computer"));
+    item(computerMenu, "Picks1", tr("&Computer Choices"),
          [this] { showChartWindow(ChartWindows::Window::ComputerChoices); });
-    item(computerMenu, "Backtest1", "&How Did the Choices Do?",
+    item(computerMenu, "Backtest1", tr("&How Did the Choices Do?"),
          [this] { showChartWindow(ChartWindows::Window::Backtest); });
 
-    QMenu* helpMenu = menu("Help1", "&Help");
-    item(helpMenu, "Contents1", "&Contents", [] { Help::contents(); });
-    item(helpMenu, "Quor3WebSupport1", "Quor3 Web Support", [this] { WebPages::openSupport(this); });
+    QMenu* helpMenu = menu("Help1", tr("&Help"));
+    item(helpMenu, "Contents1", tr("&Contents"), [] { Help::contents(); });
+    item(helpMenu, "Quor3WebSupport1", tr("Quor3 Web Support"), [this] { WebPages::openSupport(this); });
     item(helpMenu, "ResultsSite1", WebPages::ResultsSiteName,
          [this] { WebPages::OpenWebPage(this, WebPages::ResultsAddress); });
-    item(helpMenu, "AboutQuor31", "&About Quor 3", [this] {
+    item(helpMenu, "AboutQuor31", tr("&About Quor 3"), [this] {
         AboutDialog about(this);
         about.exec();
     });
@@ -382,8 +391,8 @@ bool MainWindow::createDatabase()
     for (int n = 2; folder.exists(name); ++n)
         name = QStringLiteral("draws %1.c3d").arg(n);
     Dialogs::OpenOptions options;
-    options.title = "Open/Create a Database";
-    options.filter = "Quor3 Data File (.c3d) (*.c3d)";
+    options.title = tr("Open/Create a Database");
+    options.filter = tr("Quor3 Data File (.c3d) (*.c3d)");
     options.defaultSuffix = "c3d";
     options.initialFolder = folder.path();
     options.initialName = name;
@@ -398,8 +407,8 @@ bool MainWindow::createDatabase()
 void MainWindow::openDatabase()
 {
     Dialogs::OpenOptions options;
-    options.title = "Open/Create a Database";
-    options.filter = "Quor3 Data File (.c3d) (*.c3d)";
+    options.title = tr("Open/Create a Database");
+    options.filter = tr("Quor3 Data File (.c3d) (*.c3d)");
     options.defaultSuffix = "c3d";
     options.initialFolder = dataFolder();
     options.createPrompt = createPrompt();
@@ -413,7 +422,7 @@ void MainWindow::openDatabase()
 void MainWindow::openDatabaseFile(const QString& path)
 {
     if (const QString why = reservedNameRefusal(path); !why.isEmpty()) {
-        Dialogs::inform(this, "Open/Create a Database", why, {}, QMessageBox::Warning);
+        Dialogs::inform(this, tr("Open/Create a Database"), why, {}, QMessageBox::Warning);
         return;
     }
     Session& session = Session::instance();
@@ -452,11 +461,14 @@ void MainWindow::openAtStart(const QString& commandLineFile)
         info.setFile(info.absoluteFilePath() + ".c3d");
     runGuarded(this, [&] {
         if (info.isDir())
-            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open", "it is a folder, not a draw database");
+            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open",
+                                tr("it is a folder, not a draw database").toStdString());
         if (!info.absoluteDir().exists())
-            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open", "its folder does not exist");
-        if (!info.exists() && Dialogs::ask(this, "Open/Create a Database", createPrompt().arg(info.absoluteFilePath()),
-                                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+            quor3::throwIoError(info.absoluteFilePath().toStdString(), "open",
+                                tr("its folder does not exist").toStdString());
+        if (!info.exists() &&
+            Dialogs::ask(this, tr("Open/Create a Database"), createPrompt().arg(info.absoluteFilePath()),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         openDatabaseFile(info.absoluteFilePath());
     });
@@ -496,7 +508,7 @@ void MainWindow::closeDatabase()
     setWindowTitle(mainTitle());
     setDataMenusEnabled(false);
     for (int i = 0; i < 4; ++i)
-        setStatusText(i, closedTexts[i]);
+        setStatusText(i, tr(closedTexts[i]));
     showTodaysDate();
     openPath_.clear();
     refreshRecentDatabases();
@@ -506,5 +518,5 @@ void MainWindow::closeDatabase()
 void MainWindow::resetAfterDelete()
 {
     closeDatabase();
-    setStatusText(4, "Best Bet: ");
+    setStatusText(4, tr("Best Bet: "));
 }

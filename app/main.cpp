@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "platform/DataFolder.h"
 #include "platform/KeyboardRules.h"
+#include "platform/Language.h"
 
 #include <QApplication>
 
@@ -18,12 +19,16 @@ int main(int argc, char* argv[])
         arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine early = parseCommandLine(arguments);
     if (early.version || early.help) {
+        // The usage in the desktop's language: translations need an application object.
+        QCoreApplication core(argc, argv);
+        Language::install();
         std::cout << (early.version ? "quor3 " QUOR3_VERSION "\n" : commandLineUsage().toStdString());
         return 0;
     }
 
     QApplication app(argc, argv);
     setUpDesktopIdentity();
+    Language::install();
     // Qt's own options (-platform, -style, ...) are gone from the arguments now.
     const CommandLine line = parseCommandLine(QApplication::arguments());
     if (!line.error.isEmpty()) {

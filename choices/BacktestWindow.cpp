@@ -49,35 +49,36 @@ QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
 BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("BacktestWindow");
-    setWindowTitle("How Did the Choices Do?");
+    setWindowTitle(tr("How Did the Choices Do?"));
     resize(780, 640);
     rememberSize(this, "BacktestWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
 
-    auto* seedLabel = new QLabel("Odd/even &seed:", this);
+    auto* seedLabel = new QLabel(tr("Odd/even &seed:"), this);
     seedBox = new QSpinBox(this);
     seedBox->setObjectName("seedBox");
     seedBox->setRange(0, std::numeric_limits<int>::max());
     seedBox->setValue(static_cast<int>(quor3::DefaultBacktestSeed));
-    seedBox->setToolTip("The odd/even list has random digits; this number fixes them, so that a run can be repeated.");
+    seedBox->setToolTip(
+        tr("The odd/even list has random digits; this number fixes them, so that a run can be repeated."));
     seedLabel->setBuddy(seedBox);
-    recalculateButton = new QPushButton("&Recalculate", this);
+    recalculateButton = new QPushButton(tr("&Recalculate"), this);
     recalculateButton->setObjectName("recalculateButton");
     // Enter in the seed box recalculates.
     recalculateButton->setDefault(true);
     connect(recalculateButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { recalculate(); }); });
 
-    table =
-        addResultTable(this, "backtestTable", quor3::ChoiceLists + 1,
-                       {"List", "Plays", "Matches", "By chance", "95% range", "p-value", "Exact order (by chance)"});
+    table = addResultTable(this, "backtestTable", quor3::ChoiceLists + 1,
+                           {tr("List"), tr("Plays"), tr("Matches"), tr("By chance"), tr("95% range"), tr("p-value"),
+                            tr("Exact order (by chance)")});
     // Every column as wide as its texts at any font size (showTable measures
     // them); the table scrolls sideways rather than cutting a list name short.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setStretchLastSection(true);
 
     auto* chart = new QChart;
-    chart->setTitle("Matches so far, and what plays picked at random would score");
+    chart->setTitle(tr("Matches so far, and what plays picked at random would score"));
     chart->setBackgroundRoundness(0);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chartView = new QChartView(chart, this);
@@ -135,7 +136,7 @@ void BacktestWindow::recalculate()
         return;
     }
 
-    summaryLabel->setText(QString("%1: testing %2 draws against the choices made the day before each...")
+    summaryLabel->setText(tr("%1: testing %2 draws against the choices made the day before each...")
                               .arg(databaseText_)
                               .arg(draws.size()));
     result_ = quor3::BacktestResult{};
@@ -157,7 +158,7 @@ void BacktestWindow::recalculate()
         current_ = nullptr;
         std::optional<quor3::BacktestResult> result = watcher->result();
         if (!result) {
-            summaryLabel->setText("The backtest could not be finished: not enough memory.");
+            summaryLabel->setText(tr("The backtest could not be finished: not enough memory."));
             return;
         }
         result_ = std::move(*result);
@@ -183,10 +184,10 @@ void BacktestWindow::showResult()
 {
     QString summary;
     if (databaseText_.isEmpty())
-        summary = "No database is open.";
+        summary = tr("No database is open.");
     else
-        summary = QString("%1: each draw from the second on is compared with the 33 Computer Choices made the day "
-                          "before it, and with as many plays picked at random. %2 draws tested.")
+        summary = QString(tr("%1: each draw from the second on is compared with the 33 Computer Choices made the day "
+                             "before it, and with as many plays picked at random. %2 draws tested."))
                       .arg(databaseText_)
                       .arg(result_.tested);
     summaryLabel->setText(summary);
@@ -208,7 +209,7 @@ void BacktestWindow::showTable()
     };
     for (int l = 0; l < quor3::ChoiceLists; ++l)
         fill(l, printoutHeadings()[static_cast<std::size_t>(l)], result_.lists[static_cast<std::size_t>(l)]);
-    fill(quor3::ChoiceLists, "All lists", result_.total);
+    fill(quor3::ChoiceLists, tr("All lists"), result_.total);
     QFont bold = table->font();
     bold.setBold(true);
     for (int c = 0; c < table->columnCount(); ++c)
@@ -243,9 +244,9 @@ void BacktestWindow::showChart()
         chart->removeAxis(axis);
 
     auto* matched = new QLineSeries;
-    matched->setName("Matches of the choices");
+    matched->setName(tr("Matches of the choices"));
     auto* expected = new QLineSeries;
-    expected->setName("Plays picked at random, on average");
+    expected->setName(tr("Plays picked at random, on average"));
     auto* low = new QLineSeries;
     auto* high = new QLineSeries;
     double top = 1.0;
@@ -263,7 +264,7 @@ void BacktestWindow::showChart()
     // The band does not own its edges by itself.
     high->setParent(band);
     low->setParent(band);
-    band->setName("95% range of random plays");
+    band->setName(tr("95% range of random plays"));
     band->setColor(QColor(0xb8, 0xd4, 0xf0));
     band->setBorderColor(QColor(0xb8, 0xd4, 0xf0));
     QPen expectedPen(QColor(0x2f, 0x6f, 0xc8));
@@ -278,7 +279,7 @@ void BacktestWindow::showChart()
     chart->addSeries(matched);
 
     auto* xAxis = new QValueAxis;
-    xAxis->setTitleText("Draws tested");
+    xAxis->setTitleText(tr("Draws tested"));
     xAxis->setLabelFormat("%.0f");
     // Round steps, but the axis ends at the last draw tested.
     const double last = std::max<double>(1.0, static_cast<double>(tested));
@@ -291,7 +292,7 @@ void BacktestWindow::showChart()
     xAxis->setTickAnchor(0);
     xAxis->setTickInterval(step);
     auto* yAxis = new QValueAxis;
-    yAxis->setTitleText("Matches"); // short enough to stand whole beside a low chart
+    yAxis->setTitleText(tr("Matches")); // short enough to stand whole beside a low chart
     yAxis->setLabelFormat("%.0f");
     yAxis->setRange(0, top * 1.05);
     yAxis->applyNiceNumbers();

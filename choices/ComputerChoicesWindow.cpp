@@ -24,22 +24,22 @@
 #include <QTextDocument>
 #include <QTextOption>
 
-const QString PrintoutFooter =
-    QStringLiteral("Printed by Quor 3. Each draw is independent; no list of plays changes the odds.");
-
 const std::array<QString, 7>& printoutHeadings()
 {
-    static const std::array<QString, 7> headings = {"Hot Numbers",       "Cold Numbers",  "Warm Numbers",
-                                                    "Odd/Even Picks",    "Ordinal Picks", "Pairs Picks",
-                                                    "Percentage Repeats"};
+    static const std::array<QString, 7> headings = {
+        ComputerChoicesWindow::tr("Hot Numbers"),       ComputerChoicesWindow::tr("Cold Numbers"),
+        ComputerChoicesWindow::tr("Warm Numbers"),      ComputerChoicesWindow::tr("Odd/Even Picks"),
+        ComputerChoicesWindow::tr("Ordinal Picks"),     ComputerChoicesWindow::tr("Pairs Picks"),
+        ComputerChoicesWindow::tr("Percentage Repeats")};
     return headings;
 }
 
 QList<PrintoutLine> choicesPrintout(const QString& databaseName, const QString& dateText, const ChoiceGroups& groups)
 {
     using Style = PrintoutLine::Style;
-    QList<PrintoutLine> lines = {
-        {"Quor 3 - Computer Choices", Style::Plain}, {databaseName, Style::Plain}, {dateText, Style::Plain}};
+    QList<PrintoutLine> lines = {{ComputerChoicesWindow::tr("Quor 3 - Computer Choices"), Style::Plain},
+                                 {databaseName, Style::Plain},
+                                 {dateText, Style::Plain}};
     for (std::size_t g = 0; g < groups.size(); ++g) {
         lines.append({printoutHeadings()[g], Style::Heading});
         for (const QString& line : groups[g])
@@ -48,7 +48,9 @@ QList<PrintoutLine> choicesPrintout(const QString& databaseName, const QString& 
         if (g + 1 < groups.size())
             lines.append({QString(), Style::Plain});
     }
-    lines.append({PrintoutFooter, Style::Footer});
+    lines.append(
+        {ComputerChoicesWindow::tr("Printed by Quor 3. Each draw is independent; no list of plays changes the odds."),
+         Style::Footer});
     return lines;
 }
 
@@ -117,7 +119,7 @@ QIcon printerIcon()
 ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm11");
-    setWindowTitle("Computer Choices");
+    setWindowTitle(tr("Computer Choices"));
     setFont(arialFont(13));
     setFixedSize(613, 314);
 
@@ -158,13 +160,13 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
         return memo;
     };
 
-    hotList = makeMemo("Memo2", "Label2", "Hot Numbers", 0, topLabelY, topMemoY);
-    coldList = makeMemo("Memo3", "Label3", "Cold Numbers", 1, topLabelY, topMemoY);
-    warmList = makeMemo("Memo1", "Label1", "Warm Numbers", 2, topLabelY, topMemoY);
-    oddEvenList = makeMemo("Memo4", "Label4", "Odd/Even Picks", 3, topLabelY, topMemoY);
-    ordinalList = makeMemo("Memo5", "Label5", "Ordinal Picks", 0, bottomLabelY, bottomMemoY);
-    pairsList = makeMemo("Memo6", "Label6", "Pairs Picks", 1, bottomLabelY, bottomMemoY);
-    repeatsList = makeMemo("Memo9", "Label9", "Pct. Repeats", 2, bottomLabelY, bottomMemoY);
+    hotList = makeMemo("Memo2", "Label2", tr("Hot Numbers"), 0, topLabelY, topMemoY);
+    coldList = makeMemo("Memo3", "Label3", tr("Cold Numbers"), 1, topLabelY, topMemoY);
+    warmList = makeMemo("Memo1", "Label1", tr("Warm Numbers"), 2, topLabelY, topMemoY);
+    oddEvenList = makeMemo("Memo4", "Label4", tr("Odd/Even Picks"), 3, topLabelY, topMemoY);
+    ordinalList = makeMemo("Memo5", "Label5", tr("Ordinal Picks"), 0, bottomLabelY, bottomMemoY);
+    pairsList = makeMemo("Memo6", "Label6", tr("Pairs Picks"), 1, bottomLabelY, bottomMemoY);
+    repeatsList = makeMemo("Memo9", "Label9", tr("Pct. Repeats"), 2, bottomLabelY, bottomMemoY);
 
     auto* pictureLabel = new QLabel(this);
     pictureLabel->setObjectName("Image1");
@@ -175,7 +177,7 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
             QPixmap::fromImage(picture.scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
     pictureLabel->setGeometry(520, 30, 64, 64);
 
-    printButton = new QPushButton(printerIcon(), "&Print", this);
+    printButton = new QPushButton(printerIcon(), tr("&Print"), this);
     printButton->setObjectName("BitBtn2");
     printButton->setGeometry(500, 226, 97, 30);
     connect(printButton, &QPushButton::clicked, this, [this] { printChoices(); });
@@ -223,7 +225,7 @@ void ComputerChoicesWindow::printChoices()
 {
     runGuarded(this, [this] {
         QPrinter printer(QPrinter::HighResolution);
-        printer.setDocName("Quor 3 - Computer Choices");
+        printer.setDocName(tr("Quor 3 - Computer Choices"));
         printer.setPageMargins(QMarginsF(20, 15, 20, 15), QPageLayout::Millimeter);
         if (!Dialogs::print(this, printer))
             return;

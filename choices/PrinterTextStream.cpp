@@ -2,6 +2,7 @@
 
 #include "engine/Errors.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPrinter>
 
@@ -24,8 +25,9 @@ PrinterTextStream::~PrinterTextStream()
 void PrinterTextStream::fail(const std::string& action) const
 {
     const QString target = printer_.outputFileName().isEmpty() ? printer_.printerName() : printer_.outputFileName();
-    quor3::throwIoError(target.isEmpty() ? std::string("printer") : target.toStdString(), action,
-                        "the printer did not accept the print job");
+    quor3::throwIoError(
+        target.isEmpty() ? std::string("printer") : target.toStdString(), action,
+        QCoreApplication::translate("PrinterTextStream", "the printer did not accept the print job").toStdString());
 }
 
 void PrinterTextStream::setFont(const QFont& font)
@@ -38,14 +40,14 @@ void PrinterTextStream::setFont(const QFont& font)
 void PrinterTextStream::writeLine(const QString& text)
 {
     if (!open_)
-        fail("write to");
+        fail(QCoreApplication::translate("PrinterTextStream", "write to").toStdString());
     // Metrics of the printer, not of the screen: point sizes scale with its resolution.
     const QFontMetricsF metrics(painter_.font(), painter_.device());
     const qreal lineHeight = metrics.lineSpacing();
     const qreal pageHeight = painter_.device()->height();
     if (y_ > 0 && y_ + lineHeight > pageHeight) {
         if (!printer_.newPage())
-            fail("start a new page on");
+            fail(QCoreApplication::translate("PrinterTextStream", "start a new page on").toStdString());
         ++pages_;
         y_ = 0;
     }
@@ -60,5 +62,5 @@ void PrinterTextStream::close()
         return;
     open_ = false;
     if (!painter_.end())
-        fail("finish the print job on");
+        fail(QCoreApplication::translate("PrinterTextStream", "finish the print job on").toStdString());
 }

@@ -100,8 +100,13 @@ class ChangeOfItsOwn
     bool was_;
 };
 
-const char* const monthNames[12] = {"January", "February", "March",     "April",   "May",      "June",
-                                    "July",    "August",   "September", "October", "November", "December"};
+const char* const monthNames[12] = {
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "January"),   QT_TRANSLATE_NOOP("AddDrawsWindow", "February"),
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "March"),     QT_TRANSLATE_NOOP("AddDrawsWindow", "April"),
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "May"),       QT_TRANSLATE_NOOP("AddDrawsWindow", "June"),
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "July"),      QT_TRANSLATE_NOOP("AddDrawsWindow", "August"),
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "September"), QT_TRANSLATE_NOOP("AddDrawsWindow", "October"),
+    QT_TRANSLATE_NOOP("AddDrawsWindow", "November"),  QT_TRANSLATE_NOOP("AddDrawsWindow", "December")};
 
 QSpinBox* digitBox(QWidget* parent, const char* name, int x)
 {
@@ -131,13 +136,13 @@ void setLastEnteredDate(const CivilDate& date)
 AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm13");
-    setWindowTitle("Add Winning Entries");
+    setWindowTitle(tr("Add Winning Entries"));
     setFixedSize(579, 316);
     QFont font("Arial");
     font.setPixelSize(13);
     setFont(font);
 
-    headingLabel = new QLabel("Draw Date", this);
+    headingLabel = new QLabel(tr("Draw Date"), this);
     headingLabel->setObjectName("Label4");
     QFont heading("Arial");
     heading.setPixelSize(27);
@@ -158,13 +163,13 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     nextMonthButton->setArrowType(Qt::UpArrow);
     nextMonthButton->setGeometry(0, 0, 20, 15);
     nextMonthButton->setFocusPolicy(Qt::NoFocus);
-    nextMonthButton->setToolTip("Next month");
+    nextMonthButton->setToolTip(tr("Next month"));
     previousMonthButton = new QToolButton(monthButtons);
     previousMonthButton->setObjectName("SpinButton1Down");
     previousMonthButton->setArrowType(Qt::DownArrow);
     previousMonthButton->setGeometry(0, 15, 20, 15);
     previousMonthButton->setFocusPolicy(Qt::NoFocus);
-    previousMonthButton->setToolTip("Previous month");
+    previousMonthButton->setToolTip(tr("Previous month"));
 
     monthLabel = new QLabel(calendarPanel);
     monthLabel->setObjectName("Panel2");
@@ -205,7 +210,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     nameForReader(secondDigitBox, tr("Second digit"));
     nameForReader(thirdDigitBox, tr("Third digit"));
 
-    enterButton = new QPushButton("&Enter Entry", this);
+    enterButton = new QPushButton(tr("&Enter Entry"), this);
     enterButton->setObjectName("Button1");
     enterButton->setGeometry(330, 124, 176, 32);
 
@@ -220,8 +225,8 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     QFont blueBold("Arial");
     blueBold.setPixelSize(13);
     blueBold.setBold(true);
-    auto* notifyClickLabel = new ClickLabel("Notify me if an entry matches one", this);
-    auto* choicesClickLabel = new ClickLabel("of the Computer Choices", this);
+    auto* notifyClickLabel = new ClickLabel(tr("Notify me if an entry matches one"), this);
+    auto* choicesClickLabel = new ClickLabel(tr("of the Computer Choices"), this);
     notifyLabel = notifyClickLabel;
     choicesLabel = choicesClickLabel;
     notifyLabel->setObjectName("Label1");
@@ -459,7 +464,7 @@ void AddDrawsWindow::closeWindow()
 void AddDrawsWindow::showMonthName()
 {
     const int month = calendar->selectedDate().month();
-    monthLabel->setText(month >= 1 && month <= 12 ? monthNames[month - 1] : "");
+    monthLabel->setText(month >= 1 && month <= 12 ? tr(monthNames[month - 1]) : QString());
 }
 
 void AddDrawsWindow::proposeNextDate()
@@ -513,9 +518,9 @@ bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
     // The new draw joins the full history; the count said is the one after it.
     const long long kept = quor3::summarizeHistory(database).draws + 1;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
-    const QString text = QString("This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in "
-                                 "it for the reports; every draw stays in the full history (%3 draws) and in a "
-                                 "backup. Store it?")
+    const QString text = QString(tr("This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in "
+                                    "it for the reports; every draw stays in the full history (%3 draws) and in a "
+                                    "backup. Store it?"))
                              .arg(english.toString(held))
                              .arg(quor3::DrawsKeptWhenFull)
                              .arg(english.toString(kept));
@@ -531,11 +536,12 @@ void AddDrawsWindow::enterDraw()
 
     Session& session = Session::instance();
     if (session.databaseName.empty())
-        throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
+        throw quor3::Error(quor3::Error::Kind::InputOutput,
+                           tr("No database is open: open or name one first.").toStdString());
     const CivilDate date = calendarDate();
     if (QDate(date.year, date.month, date.day) > QDate::currentDate() &&
         Dialogs::ask(this, windowTitle(),
-                     QString("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
+                     tr("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes) {
         calendar->setFocus(Qt::OtherFocusReason);
         return;
@@ -576,8 +582,8 @@ void AddDrawsWindow::enterDraw()
         // A second press stores nothing until the user types a digit or
         // changes the date: a double click is one entry, not two.
         enterButton->setEnabled(false);
-        session.setStatus(0, "Total Draws: " + QString::number(stored.totalDraws));
-        session.setStatus(1, "Last Draw Date: " + shortDateText(draw.DrawDate));
+        session.setStatus(0, tr("Total Draws: ") + QString::number(stored.totalDraws));
+        session.setStatus(1, tr("Last Draw Date: ") + shortDateText(draw.DrawDate));
         if (!stored.cutBack) {
             const ChangeOfItsOwn own(changingItself_);
             firstDigitBox->setValue(0);

@@ -40,7 +40,8 @@ constexpr int FirstYear = 1900;
 constexpr int LastYear = 2500;
 
 const char* const Instructions =
-    "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.";
+    QT_TRANSLATE_NOOP("CorrectionsWindow",
+                      "Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.");
 
 QFrame* raisedPanel(QWidget* parent, const char* name, QRect place)
 {
@@ -65,7 +66,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QFon
 CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm14");
-    setWindowTitle("Correct It!");
+    setWindowTitle(tr("Correct It!"));
     setFixedSize(394, 326);
     QFont windowFont = font();
     windowFont.setPixelSize(13);
@@ -75,7 +76,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     QFont buttons("Arial");
     buttons.setPixelSize(13);
 
-    selectLabel = label(this, "Label3", "First, select an entry in the database:", small, QRect(8, 6, 200, 14));
+    selectLabel = label(this, "Label3", tr("First, select an entry in the database:"), small, QRect(8, 6, 200, 14));
 
     drawList = new QListWidget(this);
     drawList->setObjectName("ListBox1");
@@ -83,17 +84,17 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     showEntryLinesInColumns(drawList, 16);
     drawList->setGeometry(8, 26, 185, 289);
 
-    instructionsLabel = label(this, "Label4", Instructions, small, QRect(206, 24, 178, 60));
+    instructionsLabel = label(this, "Label4", tr(Instructions), small, QRect(206, 24, 178, 60));
     instructionsLabel->setWordWrap(true);
 
     entryPanel = raisedPanel(this, "Panel1", QRect(206, 94, 178, 74));
-    entryLabel = label(entryPanel, "Label1", "Change Entry", small, QRect(8, 6, 160, 14));
+    entryLabel = label(entryPanel, "Label1", tr("Change Entry"), small, QRect(8, 6, 160, 14));
     firstDigitBox = addSpinEdit(entryPanel, "SpinEdit1", 0, 9, 1, QRect(8, 30, 48, 28));
     secondDigitBox = addSpinEdit(entryPanel, "SpinEdit2", 0, 9, 1, QRect(64, 30, 48, 28));
     thirdDigitBox = addSpinEdit(entryPanel, "SpinEdit3", 0, 9, 1, QRect(120, 30, 48, 28));
 
     datePanel = raisedPanel(this, "Panel2", QRect(206, 178, 178, 74));
-    dateLabel = label(datePanel, "Label2", "Change Date", small, QRect(8, 6, 160, 14));
+    dateLabel = label(datePanel, "Label2", tr("Change Date"), small, QRect(8, 6, 160, 14));
     // Each box as wide as the style needs for its widest number and its arrows.
     monthBox = addSpinEdit(datePanel, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
     dayBox = addSpinEdit(datePanel, "SpinEdit5", 1, 31, 2, QRect(58, 30, 46, 28));
@@ -106,7 +107,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     nameForReader(dayBox, tr("Draw day"));
     nameForReader(yearBox, tr("Draw year"));
 
-    reenterButton = new QPushButton("&Re-Enter ", this);
+    reenterButton = new QPushButton(tr("&Re-Enter "), this);
     reenterButton->setObjectName("Button1");
     reenterButton->setFont(buttons);
     reenterButton->setFocusPolicy(Qt::NoFocus);
@@ -117,7 +118,7 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
 
     // Like Re-Enter, reached by its mnemonic rather than by Tab; the Delete
     // key in the list does the same.
-    deleteButton = new QPushButton("&Delete Entry", this);
+    deleteButton = new QPushButton(tr("&Delete Entry"), this);
     deleteButton->setObjectName("deleteButton");
     deleteButton->setFont(buttons);
     deleteButton->setFocusPolicy(Qt::NoFocus);
@@ -252,8 +253,7 @@ void CorrectionsWindow::followDiskChange()
             // The window below reads it again when it is activated.
         }
     }
-    QString text =
-        QString("%1 was changed by another program; the list was read again.").arg(session.databaseNameText());
+    QString text = tr("%1 was changed by another program; the list was read again.").arg(session.databaseNameText());
     if (picked < 0) {
         instructionsLabel->setText(text);
         return;
@@ -272,7 +272,7 @@ void CorrectionsWindow::followDiskChange()
         selectedIndex_ = found;
         drawList->scrollToItem(drawList->item(found));
     } else {
-        text += " The picked entry is gone: pick one again.";
+        text += tr(" The picked entry is gone: pick one again.");
     }
     instructionsLabel->setText(text);
 }
@@ -286,14 +286,14 @@ int CorrectionsWindow::selectedRow() const
 void CorrectionsWindow::reloadChangedDatabase()
 {
     const Session& session = Session::instance();
-    QString text = QString("%1 has changed since this window listed its draws").arg(session.databaseNameText());
+    QString text = tr("%1 has changed since this window listed its draws").arg(session.databaseNameText());
     if (selectedIndex_ >= 0 && selectedIndex_ < static_cast<int>(shown_.size())) {
         const quor3::DrawRecord& draw = shown_[static_cast<std::size_t>(selectedIndex_)];
-        text += QString(": the entry %1 of %2 is no longer where the list showed it")
+        text += tr(": the entry %1 of %2 is no longer where the list showed it")
                     .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
                          QString::fromStdString(quor3::monthDayYear(draw.DrawDate)));
     }
-    text += ". Nothing was written; the list now shows the database as it is.";
+    text += tr(". Nothing was written; the list now shows the database as it is.");
     Dialogs::inform(this, windowTitle(), text, {}, QMessageBox::Warning);
     fillList();
     resetDigits();
@@ -307,7 +307,7 @@ void CorrectionsWindow::loadSelectedDraw()
     if (row < 0 || row >= static_cast<int>(shown_.size()))
         return;
     selectedIndex_ = row;
-    instructionsLabel->setText(Instructions);
+    instructionsLabel->setText(tr(Instructions));
     // The draw as the list shows it: should the database have changed since,
     // the change of it is refused when it is written.
     selectedRecord_ = shown_[static_cast<std::size_t>(row)];
@@ -378,8 +378,8 @@ void CorrectionsWindow::deleteDraw()
     const int index = selectedIndex_;
     const quor3::DrawRecord shown = shown_[static_cast<std::size_t>(index)];
     const QString question =
-        QString("Delete the entry %1 of %2 from %3?\nThe database as it is now is kept as a "
-                "backup first.")
+        QString(tr("Delete the entry %1 of %2 from %3?\nThe database as it is now is kept as a "
+                   "backup first."))
             .arg(QString::fromStdString(quor3::digitTriple(shown.Digit1, shown.Digit2, shown.Digit3)),
                  QString::fromStdString(quor3::monthDayYear(shown.DrawDate)), session.databaseNameText());
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,

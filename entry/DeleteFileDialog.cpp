@@ -77,7 +77,7 @@ bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name
 DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm5");
-    setWindowTitle("Delete Data File");
+    setWindowTitle(tr("Delete Data File"));
     setFixedSize(427, 276);
     QFont font("MS Sans Serif");
     font.setStyleHint(QFont::SansSerif);
@@ -97,7 +97,7 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
             nameEdit->setText(selected.first()->text());
     });
 
-    auto* nameLabel = new QLabel("Filename: ", this);
+    auto* nameLabel = new QLabel(tr("Filename: "), this);
     nameLabel->setObjectName("Label1");
     QFont labelFont("Arial");
     labelFont.setPixelSize(13);
@@ -109,7 +109,7 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
     nameEdit->setGeometry(84, 170, 334, 24);
     nameLabel->setBuddy(nameEdit);
 
-    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "OK", this);
+    okButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), tr("OK"), this);
     okButton->setObjectName("BitBtn1");
     okButton->setGeometry(232, 230, 88, 30);
     okButton->setDefault(true);
@@ -118,7 +118,7 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
         accept();
     });
 
-    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "Cancel", this);
+    cancelButton = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), tr("Cancel"), this);
     cancelButton->setObjectName("BitBtn2");
     cancelButton->setGeometry(330, 230, 88, 30);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -149,7 +149,7 @@ void DeleteFileDialog::listDatabaseFiles()
     const QString folder = dataFolder();
     if (!QFileInfo(folder).isDir()) {
         errno = ENOENT;
-        quor3::throwIoError(folder.toStdString(), "change to folder");
+        quor3::throwIoError(folder.toStdString(), tr("change to folder").toStdString());
     }
     // From now on every window looks for the database in the data folder.
     Session::instance().folder = folder.toStdString();
@@ -164,9 +164,10 @@ void DeleteFileDialog::deleteChosenFile()
 {
     const QString name = nameEdit->text();
     // No is the answer Enter gives: a file is deleted only by choosing Yes.
-    const auto answer = Dialogs::ask(
-        this, "Warning", "You have chosen to delete this database file:  " + name + "\r\n" + "Do you wish to proceed?",
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No);
+    const auto answer = Dialogs::ask(this, tr("Warning"),
+                                     tr("You have chosen to delete this database file:  ") + name + "\r\n" +
+                                         tr("Do you wish to proceed?"),
+                                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning, QMessageBox::No);
     if (answer != QMessageBox::Yes)
         return;
     Session& session = Session::instance();

@@ -8,6 +8,7 @@
 #include "platform/Guard.h"
 #include "platform/Session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QLocale>
 
@@ -15,7 +16,10 @@
 
 namespace
 {
-const char* const Title = "Export Draws";
+QString title()
+{
+    return QCoreApplication::translate("ExportDraws", "Export Draws");
+}
 
 // Whether to export the full history: asked only when it holds more than the
 // working database. Empty when the user cancels.
@@ -32,11 +36,14 @@ std::optional<bool> chooseFullHistory(QWidget* parent, const quor3::fs::path& da
     if (all <= working)
         return false;
     const auto draws = [](long long n) {
-        return QLocale(QLocale::English, QLocale::UnitedStates).toString(n) + (n == 1 ? " draw" : " draws");
+        return QLocale(QLocale::English, QLocale::UnitedStates).toString(n) +
+               (n == 1 ? QCoreApplication::translate("ExportDraws", " draw")
+                       : QCoreApplication::translate("ExportDraws", " draws"));
     };
     const auto answer =
-        Dialogs::ask(parent, Title,
-                     QString("Export the full history (%1)?\n\nNo exports the working database (%2).")
+        Dialogs::ask(parent, title(),
+                     QCoreApplication::translate(
+                         "ExportDraws", "Export the full history (%1)?\n\nNo exports the working database (%2).")
                          .arg(draws(all), draws(working)),
                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel)
@@ -50,16 +57,17 @@ void exportOpenDatabase(QWidget* parent)
 {
     const Session& session = Session::instance();
     if (!session.databaseExists()) {
-        Dialogs::inform(parent, Title,
-                        QString("There are no draws to export: %1 holds none yet.").arg(session.databaseNameText()));
+        Dialogs::inform(parent, title(),
+                        QCoreApplication::translate("ExportDraws", "There are no draws to export: %1 holds none yet.")
+                            .arg(session.databaseNameText()));
         return;
     }
     const std::optional<bool> full = chooseFullHistory(parent, session.databasePath());
     if (!full)
         return;
     Dialogs::SaveOptions options;
-    options.title = Title;
-    options.filter = "CSV file (*.csv);;All files (*)";
+    options.title = title();
+    options.filter = QCoreApplication::translate("ExportDraws", "CSV file (*.csv);;All files (*)");
     options.defaultSuffix = "csv";
     // "ga.c3d" proposes "ga.csv"; any other name keeps its dots ("draws.2024.csv").
     QString name = session.databaseNameText();
@@ -81,7 +89,9 @@ void exportOpenDatabase(QWidget* parent)
             n = quor3::exportDraws(session.databasePath(), file.toStdString());
         }
     }
-    Dialogs::inform(
-        parent, Title,
-        QString("Exported %1 %2 to %3.").arg(n).arg(n == 1 ? "draw" : "draws", QDir::toNativeSeparators(file)));
+    Dialogs::inform(parent, title(),
+                    (n == 1 ? QCoreApplication::translate("ExportDraws", "Exported %1 draw to %2.")
+                            : QCoreApplication::translate("ExportDraws", "Exported %1 draws to %2."))
+                        .arg(n)
+                        .arg(QDir::toNativeSeparators(file)));
 }

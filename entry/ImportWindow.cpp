@@ -15,6 +15,7 @@
 #include "platform/WindowKit.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -44,11 +45,14 @@ constexpr int PreviewEnds = 5;
 // A longer file shows this much of its text in the box; all of it is read.
 constexpr qint64 TextShown = 1 << 20;
 
-const char* const Title = "Import Draws";
+QString title()
+{
+    return QCoreApplication::translate("ImportWindow", "Import Draws");
+}
 
 QString drawsText(long long n)
 {
-    return QString("%1 %2").arg(n).arg(n == 1 ? "draw" : "draws");
+    return (n == 1 ? ImportWindow::tr("%1 draw") : ImportWindow::tr("%1 draws")).arg(n);
 }
 
 } // namespace
@@ -56,16 +60,16 @@ QString drawsText(long long n)
 ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("ImportWindow");
-    setWindowTitle(Title);
+    setWindowTitle(title());
     setFont(arialFont(13));
     // As large as it was designed, or as the screen allows.
     const QRect screen = (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(std::min(700, screen.width() * 9 / 10), std::min(640, screen.height() * 9 / 10));
     rememberSize(this, "ImportWindow");
 
-    chooseFileButton = new QPushButton("Choose &File...", this);
+    chooseFileButton = new QPushButton(tr("Choose &File..."), this);
     chooseFileButton->setObjectName("chooseFileButton");
-    sourceLabel = new QLabel("Choose a results file, or paste its lines below.", this);
+    sourceLabel = new QLabel(tr("Choose a results file, or paste its lines below."), this);
     sourceLabel->setObjectName("sourceLabel");
     sourceText = new QPlainTextEdit(this);
     sourceText->setObjectName("sourceText");
@@ -78,7 +82,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     layoutLabel = new QLabel(this);
     layoutLabel->setObjectName("layoutLabel");
     layoutLabel->setWordWrap(true);
-    drawLabel = new QLabel("&Draw:", this);
+    drawLabel = new QLabel(tr("&Draw:"), this);
     drawChoice = new QComboBox(this);
     drawChoice->setObjectName("drawChoice");
     drawChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -90,7 +94,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     previewGrid = new QTableWidget(0, 3, this);
     previewGrid->setObjectName("previewGrid");
     nameForReader(previewGrid, tr("First and last draws"));
-    previewGrid->setHorizontalHeaderLabels({"Line", "Date", "Digits"});
+    previewGrid->setHorizontalHeaderLabels({tr("Line"), tr("Date"), tr("Digits")});
     previewGrid->verticalHeader()->hide();
     previewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     previewGrid->setSelectionMode(QAbstractItemView::NoSelection);
@@ -100,19 +104,19 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     previewGrid->verticalHeader()->setDefaultSectionSize(previewGrid->fontMetrics().height() + 4);
     previewGrid->setMinimumHeight(previewGrid->horizontalHeader()->sizeHint().height() +
                                   (2 * PreviewEnds + 1) * (previewGrid->fontMetrics().height() + 4) + 4);
-    skippedLabel = new QLabel("Skipped lines", this);
+    skippedLabel = new QLabel(tr("Skipped lines"), this);
     skippedLabel->setObjectName("skippedLabel");
     skippedList = new QListWidget(this);
     skippedList->setObjectName("skippedList");
     nameForReader(skippedList, tr("Skipped lines"));
 
-    mergeButton = new QRadioButton("&Merge with the stored draws", this);
+    mergeButton = new QRadioButton(tr("&Merge with the stored draws"), this);
     mergeButton->setObjectName("mergeButton");
     mergeButton->setChecked(true);
-    replaceButton = new QRadioButton("&Replace the stored draws", this);
+    replaceButton = new QRadioButton(tr("&Replace the stored draws"), this);
     replaceButton->setObjectName("replaceButton");
 
-    importButton = new QPushButton("&Import", this);
+    importButton = new QPushButton(tr("&Import"), this);
     importButton->setObjectName("importButton");
     importButton->setEnabled(false);
     closeButton = addCloseButton(this);
@@ -121,7 +125,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     progressBar->setRange(0, 1000);
     progressBar->setTextVisible(false);
     progressBar->hide();
-    cancelButton = new QPushButton("Cance&l", this);
+    cancelButton = new QPushButton(tr("Cance&l"), this);
     cancelButton->setObjectName("cancelButton");
     cancelButton->hide();
     reader_ = new QFutureWatcher<FileRead>(this);
@@ -142,7 +146,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     layout->addLayout(drawRow);
     layout->addWidget(countLabel);
     auto* lists = new QGridLayout;
-    auto* previewLabel = new QLabel("First and last draws", this);
+    auto* previewLabel = new QLabel(tr("First and last draws"), this);
     lists->addWidget(previewLabel, 0, 0);
     lists->addWidget(skippedLabel, 0, 1);
     lists->addWidget(previewGrid, 1, 0);
@@ -164,7 +168,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     connect(chooseFileButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { chooseFile(); }); });
     connect(sourceText, &QPlainTextEdit::textChanged, this, [this] {
         if (!loading_) {
-            sourceLabel->setText("The results pasted below.");
+            sourceLabel->setText(tr("The results pasted below."));
             runGuarded(this, [this] { scanText(); });
         }
     });
@@ -183,8 +187,8 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
 void ImportWindow::chooseFile()
 {
     Dialogs::OpenOptions options;
-    options.title = "Choose a Results File";
-    options.filter = "Results files (*.csv *.txt *.tsv);;All files (*)";
+    options.title = tr("Choose a Results File");
+    options.filter = tr("Results files (*.csv *.txt *.tsv);;All files (*)");
     options.initialFolder = QString::fromStdString(Session::instance().folder.string());
     const QString chosen = Dialogs::openFile(this, options);
     if (!chosen.isEmpty())
@@ -268,7 +272,7 @@ void ImportWindow::fileRead()
     setReading(false);
     FileRead read = reader_->future().takeResult();
     if (read.scan.cancelled) {
-        sourceLabel->setText(QString("Reading %1 was cancelled.").arg(QDir::toNativeSeparators(readingPath_)));
+        sourceLabel->setText(tr("Reading %1 was cancelled.").arg(QDir::toNativeSeparators(readingPath_)));
         showChosenDraws();
         return;
     }
@@ -282,7 +286,7 @@ void ImportWindow::fileRead()
     loading_ = false;
     QString source = QDir::toNativeSeparators(readingPath_);
     if (read.shortened)
-        source += " (the box shows its first part; the whole file is read)";
+        source += tr(" (the box shows its first part; the whole file is read)");
     sourceLabel->setText(source);
     scan_ = std::move(read.scan);
     showScan();
@@ -296,7 +300,7 @@ void ImportWindow::scanText()
 
 void ImportWindow::showScan()
 {
-    layoutLabel->setText(scan_.layout.empty() ? QString() : "Layout: " + QString::fromStdString(scan_.layout));
+    layoutLabel->setText(scan_.layout.empty() ? QString() : tr("Layout: ") + QString::fromStdString(scan_.layout));
 
     const QSignalBlocker quiet(drawChoice);
     const QString before = drawChoice->currentText();
@@ -310,13 +314,13 @@ void ImportWindow::showScan()
 
     skippedList->clear();
     for (const quor3::SkippedLine& line : scan_.skipped)
-        skippedList->addItem(QString("Line %1: %2: %3")
+        skippedList->addItem(tr("Line %1: %2: %3")
                                  .arg(line.lineNumber)
                                  .arg(QString::fromStdString(line.reason), QString::fromStdString(line.text)));
     const long long unlisted = scan_.skippedCount - static_cast<long long>(scan_.skipped.size());
     if (unlisted > 0)
-        skippedList->addItem(QString("... and %1 more").arg(unlisted));
-    skippedLabel->setText(QString("Skipped lines: %1").arg(scan_.skippedCount));
+        skippedList->addItem(tr("... and %1 more").arg(unlisted));
+    skippedLabel->setText(tr("Skipped lines: %1").arg(scan_.skippedCount));
     showChosenDraws();
 }
 
@@ -349,20 +353,21 @@ void ImportWindow::showChosenDraws()
     QString count;
     if (n == 0) {
         count = sourceText->toPlainText().trimmed().isEmpty()
-                    ? QString("No draws yet.")
-                    : QString("Nothing usable: no line holds a date and three digits.");
+                    ? tr("No draws yet.")
+                    : tr("Nothing usable: no line holds a date and three digits.");
     } else {
-        count = QString("%1, from %2 to %3.")
+        count = tr("%1, from %2 to %3.")
                     .arg(drawsText(static_cast<long long>(n)),
                          QString::fromStdString(quor3::monthDayYear(draws.front().DrawDate)),
                          QString::fromStdString(quor3::monthDayYear(draws.back().DrawDate)));
         if (chosen_.otherDrawLines > 0)
-            count += QString(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
+            count += tr(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
         if (chosen_.repeatedDraws > 0)
-            count += QString(" %1 repeated in the file %2 counted once.")
-                         .arg(drawsText(chosen_.repeatedDraws), chosen_.repeatedDraws == 1 ? "is" : "are");
+            count += (chosen_.repeatedDraws == 1 ? tr(" %1 repeated in the file is counted once.")
+                                                 : tr(" %1 repeated in the file are counted once."))
+                         .arg(drawsText(chosen_.repeatedDraws));
         if (n > static_cast<std::size_t>(quor3::MaxDraws))
-            count += QString(" A database holds at most %1 draws: the newest are kept.").arg(quor3::MaxDraws);
+            count += tr(" A database holds at most %1 draws: the newest are kept.").arg(quor3::MaxDraws);
     }
     countLabel->setText(count);
     importButton->setEnabled(n > 0 && !isReading());
@@ -372,18 +377,20 @@ void ImportWindow::importDraws()
 {
     Session& session = Session::instance();
     if (session.databaseName.empty())
-        throw quor3::Error(quor3::Error::Kind::InputOutput, "No database is open: open or name one first.");
+        throw quor3::Error(quor3::Error::Kind::InputOutput,
+                           tr("No database is open: open or name one first.").toStdString());
     if (chosen_.draws.empty()) {
-        Dialogs::inform(this, Title, "Nothing usable: no line holds a date and three digits. Nothing was changed.");
+        Dialogs::inform(this, title(),
+                        tr("Nothing usable: no line holds a date and three digits. Nothing was changed."));
         return;
     }
     const bool replace = replaceButton->isChecked();
     if (replace && session.databaseExists()) {
         const QString question =
-            QString("Replace the draws stored in %1 with the %2 of the file?\nThe database as it is now is kept as a "
-                    "backup.")
+            tr("Replace the draws stored in %1 with the %2 of the file?\nThe database as it is now is kept as a "
+               "backup.")
                 .arg(session.databaseNameText(), drawsText(static_cast<long long>(chosen_.draws.size())));
-        if (Dialogs::ask(this, Title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+        if (Dialogs::ask(this, title(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
             QMessageBox::Yes)
             return;
     }
@@ -402,9 +409,9 @@ void ImportWindow::importDraws()
         failure =
             quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
     }
-    Dialogs::inform(this, Title, QString::fromStdString(quor3::describeImport(outcome)));
+    Dialogs::inform(this, title(), QString::fromStdString(quor3::describeImport(outcome)));
     // The draws are stored whatever the rebuild did: its failure is said as such.
     if (!failure.empty())
-        Dialogs::inform(this, Title, QString::fromStdString(failure), {}, QMessageBox::Warning);
+        Dialogs::inform(this, title(), QString::fromStdString(failure), {}, QMessageBox::Warning);
     accept();
 }

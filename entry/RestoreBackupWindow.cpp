@@ -11,6 +11,7 @@
 #include "platform/StatusBarSink.h"
 #include "platform/WindowKit.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -23,7 +24,10 @@
 namespace
 {
 
-const char* const Title = "Restore Backup";
+QString title()
+{
+    return QCoreApplication::translate("RestoreBackupWindow", "Restore Backup");
+}
 
 // Local time to the second, in the user's date and time formats: two backups
 // a minute apart must not read alike.
@@ -42,7 +46,7 @@ QString takenText(const quor3::BackupInfo& b)
 RestoreBackupWindow::RestoreBackupWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("RestoreBackupWindow");
-    setWindowTitle(Title);
+    setWindowTitle(title());
     setFont(arialFont(13));
     resize(520, 420);
     rememberSize(this, "RestoreBackupWindow");
@@ -54,14 +58,14 @@ RestoreBackupWindow::RestoreBackupWindow(QWidget* owner) : QDialog(owner)
     backupGrid = new QTableWidget(0, 4, this);
     backupGrid->setObjectName("backupGrid");
     nameForReader(backupGrid, tr("Backups"));
-    backupGrid->setHorizontalHeaderLabels({"Taken", "Draws", "Last Draw", "Reason"});
+    backupGrid->setHorizontalHeaderLabels({tr("Taken"), tr("Draws"), tr("Last Draw"), tr("Reason")});
     backupGrid->verticalHeader()->hide();
     backupGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     backupGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
     backupGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     backupGrid->horizontalHeader()->setStretchLastSection(true);
 
-    restoreButton = new QPushButton("&Restore", this);
+    restoreButton = new QPushButton(tr("&Restore"), this);
     restoreButton->setObjectName("restoreButton");
     restoreButton->setEnabled(false);
     closeButton = addCloseButton(this);
@@ -93,9 +97,9 @@ void RestoreBackupWindow::listBackups()
     if (!session.databaseName.empty())
         backups_ = quor3::listBackups(session.databasePath());
     headingLabel->setText(backups_.empty()
-                              ? QString("There are no backups of %1 yet.").arg(session.databaseNameText())
-                              : QString("Backups of %1, newest first. Quor 3 takes one before anything changes "
-                                        "or removes the database, and keeps the newest %2.")
+                              ? tr("There are no backups of %1 yet.").arg(session.databaseNameText())
+                              : QString(tr("Backups of %1, newest first. Quor 3 takes one before anything changes "
+                                           "or removes the database, and keeps the newest %2."))
                                     .arg(session.databaseNameText())
                                     .arg(quor3::BackupsKeptPerDatabase));
     for (const quor3::BackupInfo& b : backups_) {
@@ -123,12 +127,14 @@ void RestoreBackupWindow::restoreSelected()
     const quor3::BackupInfo chosen = backups_[static_cast<std::size_t>(row)];
     Session& session = Session::instance();
     const QString question =
-        QString("Put the backup taken %1 (%2 %3, the last of %4) in the place of %5?\n"
-                "The database as it is now is kept as a backup first.")
+        (chosen.draws == 1 ? tr("Put the backup taken %1 (%2 draw, the last of %3) in the place of %4?\n"
+                                "The database as it is now is kept as a backup first.")
+                           : tr("Put the backup taken %1 (%2 draws, the last of %3) in the place of %4?\n"
+                                "The database as it is now is kept as a backup first."))
             .arg(takenText(chosen))
             .arg(chosen.draws)
-            .arg(chosen.draws == 1 ? "draw" : "draws", shortDateText(chosen.lastDrawDate), session.databaseNameText());
-    if (Dialogs::ask(this, Title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+            .arg(shortDateText(chosen.lastDrawDate), session.databaseNameText());
+    if (Dialogs::ask(this, title(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
         QMessageBox::Yes)
         return;
     quor3::fs::path kept;
@@ -144,12 +150,12 @@ void RestoreBackupWindow::restoreSelected()
         rebuildFailure =
             quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
     }
-    QString report = QString("Restored the backup taken %1.").arg(takenText(chosen));
+    QString report = tr("Restored the backup taken %1.").arg(takenText(chosen));
     if (!kept.empty())
-        report += QString(" The database as it was is kept in %1/%2.")
+        report += tr(" The database as it was is kept in %1/%2.")
                       .arg(quor3::BackupFolderName, QString::fromStdString(kept.filename().string()));
     if (!rebuildFailure.empty())
         report += "\n" + QString::fromStdString(rebuildFailure);
-    Dialogs::inform(this, Title, report);
+    Dialogs::inform(this, title(), report);
     accept();
 }

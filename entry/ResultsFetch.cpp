@@ -8,6 +8,7 @@
 #include "platform/StatusBarSink.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
@@ -22,7 +23,10 @@
 namespace
 {
 
-const char* const Title = "Get New Results";
+QString title()
+{
+    return QCoreApplication::translate("ResultsFetch", "Get New Results");
+}
 
 QString joined(const std::vector<std::string>& lines)
 {
@@ -137,9 +141,9 @@ void ResultsFetch::start(bool quiet)
         return;
     if (!source) {
         if (!quiet)
-            Dialogs::inform(window_, Title,
-                            "No results source is set for " + session.databaseNameText() +
-                                ".\nFile > Results Source... sets the address of the results file.");
+            Dialogs::inform(window_, title(),
+                            tr("No results source is set for ") + session.databaseNameText() +
+                                tr(".\nFile > Results Source... sets the address of the results file."));
         return;
     }
     folder_ = session.folder;
@@ -149,7 +153,7 @@ void ResultsFetch::start(bool quiet)
     cancel_ = std::make_shared<std::atomic<bool>>(false);
 
     const QString address = QString::fromStdString(source->address);
-    showStatus("Getting new results from " + address + " (Esc cancels)");
+    showStatus(tr("Getting new results from ") + address + tr(" (Esc cancels)"));
     escape_->setEnabled(true);
     quor3::FetchOptions options;
     QPointer<QLabel> label = label_;
@@ -159,10 +163,10 @@ void ResultsFetch::start(bool quiet)
         if (received - shown->load() < 65536 && received != total)
             return;
         shown->store(received);
-        const QString text = QString("Getting new results from %1: %2 KB%3 (Esc cancels)")
+        const QString text = tr("Getting new results from %1: %2 KB%3 (Esc cancels)")
                                  .arg(address)
                                  .arg(received / 1024)
-                                 .arg(total > 0 ? QString(" of %1 KB").arg(total / 1024) : QString());
+                                 .arg(total > 0 ? tr(" of %1 KB").arg(total / 1024) : QString());
         QMetaObject::invokeMethod(
             label,
             [label, text] {
@@ -199,7 +203,7 @@ void ResultsFetch::store()
     if (!result.failure.isEmpty() || !sameDatabase) {
         showStatus(sameDatabase ? result.failure : QString());
         if (sameDatabase && !quiet_ && !result.cancelled)
-            Dialogs::inform(window_, Title, result.failure, {}, QMessageBox::Warning);
+            Dialogs::inform(window_, title(), result.failure, {}, QMessageBox::Warning);
         emit finished();
         return;
     }
@@ -221,7 +225,7 @@ void ResultsFetch::store()
     } else {
         stored = runGuarded(window_, storeIt);
         if (!stored)
-            showStatus("Get New Results failed; nothing was added.");
+            showStatus(tr("Get New Results failed; nothing was added."));
     }
     if (stored) {
         Session::instance().totalDraws = outcome.totalDraws;

@@ -12,6 +12,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -25,7 +26,10 @@
 namespace
 {
 
-const char* const Title = "Results Source";
+QString title()
+{
+    return QCoreApplication::translate("ResultsSourceWindow", "Results Source");
+}
 constexpr int NewestShown = 3;
 
 } // namespace
@@ -34,42 +38,42 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("ResultsSourceWindow");
     const Session& session = Session::instance();
-    setWindowTitle(QString(Title) + " - " + session.databaseNameText());
+    setWindowTitle(QString(title()) + " - " + session.databaseNameText());
     setFont(arialFont(13));
 
     auto* addressLabel =
-        new QLabel("&Address of the results file (https://, http://, or a file on this computer):", this);
+        new QLabel(tr("&Address of the results file (https://, http://, or a file on this computer):"), this);
     addressLabel->setWordWrap(true);
     addressEdit = new QLineEdit(this);
     addressEdit->setObjectName("addressEdit");
     addressEdit->setPlaceholderText("https://example.com/pick3.csv");
     addressLabel->setBuddy(addressEdit);
-    browseButton = new QPushButton("&Browse...", this);
+    browseButton = new QPushButton(tr("&Browse..."), this);
     browseButton->setObjectName("browseButton");
-    tryButton = new QPushButton("&Try", this);
+    tryButton = new QPushButton(tr("&Try"), this);
     tryButton->setObjectName("tryButton");
     tryButton->setDefault(true);
 
-    trialLabel = new QLabel("Try the address to see the draws it holds.", this);
+    trialLabel = new QLabel(tr("Try the address to see the draws it holds."), this);
     trialLabel->setObjectName("trialLabel");
     trialLabel->setWordWrap(true);
     trialLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    drawLabel = new QLabel("&Draw:", this);
+    drawLabel = new QLabel(tr("&Draw:"), this);
     drawChoice = new QComboBox(this);
     drawChoice->setObjectName("drawChoice");
     drawChoice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     drawLabel->setBuddy(drawChoice);
-    auto* newestLabel = new QLabel("Newest draws in the file:", this);
+    auto* newestLabel = new QLabel(tr("Newest draws in the file:"), this);
     newestList = new QListWidget(this);
     newestList->setObjectName("newestList");
     newestList->setFont(courierFont(13));
     newestList->setFocusPolicy(Qt::NoFocus);
     newestList->setSelectionMode(QAbstractItemView::NoSelection);
     newestList->setFixedHeight((NewestShown + 1) * (newestList->fontMetrics().height() + 2) + 6);
-    checkAtOpenBox = new QCheckBox("&Check for new results when this database opens", this);
+    checkAtOpenBox = new QCheckBox(tr("&Check for new results when this database opens"), this);
     checkAtOpenBox->setObjectName("checkAtOpenBox");
     checkAtOpenBox->setChecked(true);
-    saveButton = new QPushButton("&Save", this);
+    saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName("saveButton");
     saveButton->setEnabled(false);
     QPushButton* closeButton = addCloseButton(this);
@@ -138,8 +142,8 @@ ResultsSourceWindow::~ResultsSourceWindow()
 void ResultsSourceWindow::chooseFile()
 {
     Dialogs::OpenOptions options;
-    options.title = "Choose a Results File";
-    options.filter = "Results files (*.csv *.txt *.tsv *.json);;All files (*)";
+    options.title = tr("Choose a Results File");
+    options.filter = tr("Results files (*.csv *.txt *.tsv *.json);;All files (*)");
     options.initialFolder = QString::fromStdString(Session::instance().folder.string());
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
@@ -154,11 +158,11 @@ void ResultsSourceWindow::tryAddress()
         return;
     const std::string address = addressEdit->text().trimmed().toStdString();
     if (address.empty()) {
-        trialLabel->setText("Type the address of the results file first.");
+        trialLabel->setText(tr("Type the address of the results file first."));
         return;
     }
     cancel_ = std::make_shared<std::atomic<bool>>(false);
-    trialLabel->setText("Trying " + QString::fromStdString(address) + "...");
+    trialLabel->setText(tr("Trying ") + QString::fromStdString(address) + "...");
     tryButton->setEnabled(false);
     trial_.setFuture(QtConcurrent::run([address, cancel = cancel_]() {
         Trial trial;
@@ -199,14 +203,14 @@ void ResultsSourceWindow::showTrial()
     }
     scan_ = trial.scan;
     if (scan_.draws.empty()) {
-        trialLabel->setText(triedAddress_ + " holds no draw that Quor 3 can read.");
+        trialLabel->setText(triedAddress_ + tr(" holds no draw that Quor 3 can read."));
         triedAddress_.clear();
         chosenHasDraws_ = false;
         updateSave();
         return;
     }
     trialLabel->setText(
-        QString("%1 draws found. Layout: %2.").arg(scan_.draws.size()).arg(QString::fromStdString(scan_.layout)));
+        tr("%1 draws found. Layout: %2.").arg(scan_.draws.size()).arg(QString::fromStdString(scan_.layout)));
     {
         const QSignalBlocker quiet(drawChoice);
         for (const std::string& name : scan_.drawNames)

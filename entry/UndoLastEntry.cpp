@@ -11,11 +11,16 @@
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace
 {
-const char* const Title = "Undo Last Entry";
+QString title()
+{
+    return QCoreApplication::translate("UndoLastEntry", "Undo Last Entry");
+}
 
 // The entry the lines belong to: a later entry, or none, has lines of its own.
 struct LoggedEntry {
@@ -41,23 +46,28 @@ void undoLastEntry(QWidget* parent)
 {
     Session& session = Session::instance();
     if (!session.lastEntry || session.lastEntry->database != session.databasePath()) {
-        Dialogs::inform(parent, Title,
-                        QString("There is no entry to undo: no draw has been entered into %1 since Quor 3 started.")
-                            .arg(session.databaseNameText()));
+        Dialogs::inform(
+            parent, title(),
+            QCoreApplication::translate(
+                "UndoLastEntry", "There is no entry to undo: no draw has been entered into %1 since Quor 3 started.")
+                .arg(session.databaseNameText()));
         return;
     }
     const quor3::StoredEntry entry = *session.lastEntry;
     const quor3::DrawRecord& draw = entry.draw;
-    QString question = QString("Remove the last entry, %1 of %2, from %3?")
+    QString question = QCoreApplication::translate("UndoLastEntry", "Remove the last entry, %1 of %2, from %3?")
                            .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
                                 QString::fromStdString(quor3::monthDayYear(draw.DrawDate)), session.databaseNameText());
     if (!entry.backup.empty())
-        question += QString("\nThat entry cut the database back: it comes back as it was before, from %1/%2.")
-                        .arg(quor3::BackupFolderName, QString::fromStdString(entry.backup.filename().string()));
+        question +=
+            QCoreApplication::translate(
+                "UndoLastEntry", "\nThat entry cut the database back: it comes back as it was before, from %1/%2.")
+                .arg(quor3::BackupFolderName, QString::fromStdString(entry.backup.filename().string()));
     const bool logLines = logged && sameEntry(logged->entry, entry) && !logged->lines.empty();
     if (logLines)
-        question += QString("\nWhat it wrote in \"%1\" goes with it.").arg(quor3::files::WinnersLog);
-    if (Dialogs::ask(parent, Title, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
+        question += QCoreApplication::translate("UndoLastEntry", "\nWhat it wrote in \"%1\" goes with it.")
+                        .arg(quor3::files::WinnersLog);
+    if (Dialogs::ask(parent, title(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=
         QMessageBox::Yes)
         return;
     BusyCursor busy;
@@ -80,7 +90,7 @@ void undoLastEntry(QWidget* parent)
         const std::string failure =
             quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
         if (!failure.empty())
-            Dialogs::inform(parent, Title, QString::fromStdString(failure), {}, QMessageBox::Warning);
+            Dialogs::inform(parent, title(), QString::fromStdString(failure), {}, QMessageBox::Warning);
     }
     // Last: should the log refuse, the draw is gone all the same.
     quor3::removeWinnerLines(session.folder, session.databaseName, winnerLines);

@@ -18,7 +18,7 @@
 UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("TForm3");
-    setWindowTitle("Update Database Sub-Menu");
+    setWindowTitle(tr("Update Database Sub-Menu"));
     setFixedSize(346, 222);
     QFont font("Arial");
     font.setPixelSize(13);
@@ -33,12 +33,12 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     drawList->setGeometry(8, 13, 185, 196);
     nameForReader(drawList, tr("Stored draws"), tr("The newest first"));
 
-    addButton = new QPushButton("&Add More Entries", this);
+    addButton = new QPushButton(tr("&Add More Entries"), this);
     addButton->setObjectName("Button1");
     addButton->setFocusPolicy(Qt::NoFocus);
     addButton->setGeometry(208, 20, 126, 30);
 
-    correctButton = new QPushButton("&Make Corrections", this);
+    correctButton = new QPushButton(tr("&Make Corrections"), this);
     correctButton->setObjectName("Button2");
     correctButton->setFocusPolicy(Qt::NoFocus);
     correctButton->setGeometry(208, 62, 126, 30);

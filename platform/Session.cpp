@@ -3,6 +3,7 @@
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 Session& Session::instance()
@@ -27,6 +28,6 @@ void Session::recordEntry(const quor3::StoredEntry& entry)
 {
     lastEntry = entry;
     if (!entry.backup.empty())
-        setStatus(4, QString("Older draws kept in %1/%2")
+        setStatus(4, QCoreApplication::translate("Session", "Older draws kept in %1/%2")
                          .arg(quor3::BackupFolderName, QString::fromStdString(entry.backup.filename().string())));
 }

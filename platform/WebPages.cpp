@@ -52,9 +52,9 @@ void OpenWebPage(QWidget* owner, const QString& address)
 {
     if (openAddress(address))
         return;
-    const QString why = isWebAddress(address) ? QStringLiteral("No program on this desktop could open the page.")
-                                              : QStringLiteral("This is not a web address.");
-    Dialogs::inform(owner, QStringLiteral("Error ExploreWeb"), why + "\n\n" + address);
+    const QString why = isWebAddress(address) ? QObject::tr("No program on this desktop could open the page.")
+                                              : QObject::tr("This is not a web address.");
+    Dialogs::inform(owner, QObject::tr("Error ExploreWeb"), why + "\n\n" + address);
 }
 
 void setOpenerForTesting(std::function<bool(const QString&)> f)

@@ -183,7 +183,8 @@ void showEntryLinesInColumns(QAbstractItemView* list, int lineHeight)
 
 QPushButton* addCloseButton(QDialog* dialog, const QRect& geometry, const std::function<void()>& onClick)
 {
-    auto* button = new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogCloseButton), "&Close", dialog);
+    auto* button =
+        new QPushButton(dialog->style()->standardIcon(QStyle::SP_DialogCloseButton), QObject::tr("&Close"), dialog);
     button->setObjectName("BitBtn1");
     button->setFocusPolicy(Qt::NoFocus);
     if (geometry.isValid())

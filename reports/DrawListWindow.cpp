@@ -17,7 +17,7 @@
 
 DrawListWindow::DrawListWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm7", "Winning Lotto Entries", 353, 266);
+    reports::setUpFixedDialog(this, "TForm7", tr("Winning Lotto Entries"), 353, 266);
     // 15 whole lines of 16 pixels inside the frame.
     entryList = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
     nameForReader(entryList, tr("Winning entries"), tr("The newest first"));
@@ -33,12 +33,12 @@ namespace
 // comes with the next change of the database.
 QString titleFor(long long shown, const std::filesystem::path& database)
 {
-    const QString title = "Winning Lotto Entries";
+    const QString title = DrawListWindow::tr("Winning Lotto Entries");
     try {
         const long long all = quor3::summarizeHistory(database).draws;
         if (all > shown) {
             const QLocale english(QLocale::English, QLocale::UnitedStates);
-            return title + QString(": %1 of %2 draws; the rest are in the full history")
+            return title + DrawListWindow::tr(": %1 of %2 draws; the rest are in the full history")
                                .arg(english.toString(shown), english.toString(all));
         }
     } catch (const quor3::Error&) {

@@ -14,9 +14,9 @@
 
 OrdinalWindow::OrdinalWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm10", "Ordinal Report", 320, 309);
+    reports::setUpFixedDialog(this, "TForm10", tr("Ordinal Report"), 320, 309);
 
-    headingLabel = new QLabel("Number has been drawn 1st, 2nd, 3rd.", this);
+    headingLabel = new QLabel(tr("Number has been drawn 1st, 2nd, 3rd."), this);
     headingLabel->setObjectName("Label1");
     headingLabel->setGeometry(8, 8, 300, 18);
 

@@ -14,16 +14,16 @@
 
 PairsWindow::PairsWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm9", "Pairs Report", 620, 340);
+    reports::setUpFixedDialog(this, "TForm9", tr("Pairs Report"), 620, 340);
 
-    findAcrossLabel = new QLabel("First, find a number across the top: ", this);
+    findAcrossLabel = new QLabel(tr("First, find a number across the top: "), this);
     findAcrossLabel->setObjectName("Label1");
     findAcrossLabel->setGeometry(8, 8, 400, 18);
 
     pairsGrid = reports::addStringGrid(this, "StringGrid1", 11, 11, 1, 1, QRect(8, 32, 460, 290));
 
-    lookDownLabel =
-        new QLabel("Then, look down the column at the number of times it has been paired with other numbers.", this);
+    lookDownLabel = new QLabel(
+        tr("Then, look down the column at the number of times it has been paired with other numbers."), this);
     lookDownLabel->setObjectName("Label2");
     lookDownLabel->setWordWrap(true);
     lookDownLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);

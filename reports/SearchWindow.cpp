@@ -27,8 +27,17 @@ namespace
 {
 
 // In the order of quor3::SearchType.
-const char* const searchTypeCaptions[] = {"1 - -", "- 2 -",      "- - 3",      "1 2 -",      "1 - 3",  "- 2 3",
-                                          "1 2 3", "Random (3)", "Random (2)", "Random (1)", "Doubles"};
+const char* const searchTypeCaptions[] = {"1 - -",
+                                          "- 2 -",
+                                          "- - 3",
+                                          "1 2 -",
+                                          "1 - 3",
+                                          "- 2 3",
+                                          "1 2 3",
+                                          QT_TRANSLATE_NOOP("SearchWindow", "Random (3)"),
+                                          QT_TRANSLATE_NOOP("SearchWindow", "Random (2)"),
+                                          QT_TRANSLATE_NOOP("SearchWindow", "Random (1)"),
+                                          QT_TRANSLATE_NOOP("SearchWindow", "Doubles")};
 constexpr int searchTypeCount = 11;
 constexpr int radioColumns = 3;
 
@@ -53,9 +62,9 @@ QFrame* addPanel(QWidget* parent, const char* name, const QRect& geometry)
 
 SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm2", "Search Database", 526, 425);
+    reports::setUpFixedDialog(this, "TForm2", tr("Search Database"), 526, 425);
 
-    searchTypeBox = new QGroupBox(" Choose Type of  Search ", this);
+    searchTypeBox = new QGroupBox(tr(" Choose Type of  Search "), this);
     searchTypeBox->setObjectName("RadioGroup1");
     searchTypeBox->setGeometry(8, 8, 288, 161);
     searchTypeButtons = new QButtonGroup(searchTypeBox);
@@ -66,7 +75,7 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     // Items run down the columns, as many per column as it takes to use three.
     const int perColumn = (searchTypeCount + radioColumns - 1) / radioColumns;
     for (int item = 0; item < searchTypeCount; ++item) {
-        auto* button = new QRadioButton(searchTypeCaptions[item], searchTypeBox);
+        auto* button = new QRadioButton(tr(searchTypeCaptions[item]), searchTypeBox);
         button->setObjectName(QString("RadioGroup1Item%1").arg(item));
         searchTypeButtons->addButton(button, item);
         radioLayout->addWidget(button, item % perColumn, item / perColumn);
@@ -74,7 +83,7 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     for (int column = 0; column < radioColumns; ++column)
         radioLayout->setColumnStretch(column, 1);
 
-    valuesLabel = addLabel(this, "Label1", "Search Values:", QRect(316, 14, 180, 18));
+    valuesLabel = addLabel(this, "Label1", tr("Search Values:"), QRect(316, 14, 180, 18));
     firstDigitLabel = addLabel(this, "Label4", "1", QRect(316, 38, 48, 16));
     secondDigitLabel = addLabel(this, "Label5", "2", QRect(372, 38, 48, 16));
     thirdDigitLabel = addLabel(this, "Label6", "3", QRect(428, 38, 48, 16));
@@ -87,7 +96,7 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     nameForReader(secondDigitEdit, tr("Second search digit"));
     nameForReader(thirdDigitEdit, tr("Third search digit"));
 
-    searchButton = new QPushButton("&Begin Search", this);
+    searchButton = new QPushButton(tr("&Begin Search"), this);
     searchButton->setObjectName("Button1");
     searchButton->setGeometry(316, 100, 160, 29);
     searchButton->setFocusPolicy(Qt::NoFocus);
@@ -98,12 +107,13 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     nameForReader(resultList, tr("Matching draws"));
 
     matchesPanel = addPanel(this, "Panel2", QRect(284, 184, 234, 48));
-    matchesCaptionLabel = addLabel(matchesPanel, "Label2", "Number of Matches:", QRect(8, 6, 218, 17));
+    matchesCaptionLabel = addLabel(matchesPanel, "Label2", tr("Number of Matches:"), QRect(8, 6, 218, 17));
     matchCountLabel = addLabel(matchesPanel, "Label3", "0", QRect(8, 25, 218, 17));
     matchCountLabel->hide();
 
     totalPanel = addPanel(this, "Panel1", QRect(284, 240, 234, 48));
-    totalCaptionLabel = addLabel(totalPanel, "Label7", "Total Number of Entries in Database:", QRect(8, 6, 222, 17));
+    totalCaptionLabel =
+        addLabel(totalPanel, "Label7", tr("Total Number of Entries in Database:"), QRect(8, 6, 222, 17));
     totalCountLabel = addLabel(totalPanel, "Label8", " ", QRect(8, 25, 218, 17));
 
     closeButton = addCloseButton(this, QRect(429, 384, 89, 29));
@@ -133,7 +143,7 @@ void SearchWindow::beginSearch()
         resultList->clear();
         const int type = searchTypeButtons->checkedId();
         if (type < 0 || type >= searchTypeCount) {
-            Dialogs::inform(this, QApplication::applicationName(), "You forgot to select a Search Type");
+            Dialogs::inform(this, QApplication::applicationName(), tr("You forgot to select a Search Type"));
             return;
         }
         const Session& session = Session::instance();

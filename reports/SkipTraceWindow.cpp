@@ -39,9 +39,9 @@ QPlainTextEdit* addMemo(QWidget* parent, const char* name)
 
 SkipTraceWindow::SkipTraceWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm8", "Skip/Trace Chart", 569, 277);
+    reports::setUpFixedDialog(this, "TForm8", tr("Skip/Trace Chart"), 569, 277);
 
-    titleLabel = new QLabel("Skip/Trace Chart for the last 90 days: ", this);
+    titleLabel = new QLabel(tr("Skip/Trace Chart for the last 90 days: "), this);
     titleLabel->setObjectName("Label1");
     titleLabel->setGeometry(28, 8, 400, 18);
 

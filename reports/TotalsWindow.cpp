@@ -14,14 +14,14 @@
 
 TotalsWindow::TotalsWindow(QWidget* owner) : QDialog(owner)
 {
-    reports::setUpFixedDialog(this, "TForm6", "Totals Report", 607, 139);
+    reports::setUpFixedDialog(this, "TForm6", tr("Totals Report"), 607, 139);
 
-    digitsLabel = new QLabel("Lottery Numbers: ", this);
+    digitsLabel = new QLabel(tr("Lottery Numbers: "), this);
     digitsLabel->setObjectName("Label1");
     digitsLabel->setFont(arialFont(16, true));
     digitsLabel->setGeometry(112, 8, 300, 20);
 
-    timesPickedLabel = new QLabel(" #Times Picked: ", this);
+    timesPickedLabel = new QLabel(tr(" #Times Picked: "), this);
     timesPickedLabel->setObjectName("Label2");
     timesPickedLabel->setFont(arialFont(11, true));
     timesPickedLabel->setWordWrap(true);

@@ -12,6 +12,8 @@ program=(
   libboost-dev
   libcurl4-openssl-dev libsqlite3-dev nlohmann-json3-dev
   fonts-liberation
+  # lupdate and lrelease build the translations; Qt's own dialogs read theirs.
+  qt6-l10n-tools qt6-translations-l10n
 )
 tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
