@@ -1,5 +1,8 @@
 #include "analysis/BarChartWidget.h"
 
+#include "platform/ChartColours.h"
+#include "platform/Colours.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -48,8 +51,8 @@ BarChartWidget::BarChartWidget(QWidget* parent) : QWidget(parent)
 
     series_ = new QBarSeries;
     bars_ = new QBarSet(QString());
-    bars_->setColor(QColor(0x2f, 0x6f, 0xc8));
-    bars_->setBorderColor(QColor(0x1c, 0x44, 0x7d));
+    bars_->setColor(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
+    bars_->setBorderColor(seriesColour(QColor(0x1c, 0x44, 0x7d), palette()));
     series_->append(bars_);
     series_->setBarWidth(0.6);
     // The values stand above their bars in labels of our own (placeValueLabels).
@@ -74,6 +77,7 @@ BarChartWidget::BarChartWidget(QWidget* parent) : QWidget(parent)
     valueAxis_->setTickInterval(1);
     chart_->addAxis(valueAxis_, Qt::AlignLeft);
     series_->attachAxis(valueAxis_);
+    followPalette(chart_, palette());
 
     valueLabelFont_ = axisFont;
 
@@ -249,7 +253,7 @@ void BarChartWidget::placeValueLabels()
     while (valueLabels_.size() < bars_->count()) {
         auto* label = new QGraphicsSimpleTextItem;
         view_->scene()->addItem(label);
-        label->setBrush(QColor(0x20, 0x20, 0x20));
+        label->setBrush(readableOn(QColor(0x20, 0x20, 0x20), chart_->backgroundBrush().color()));
         label->setPen(Qt::NoPen); // an outline would draw the text as a path, slowly
         label->setZValue(1000);
         valueLabels_ << label;

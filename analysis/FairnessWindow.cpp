@@ -3,6 +3,8 @@
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"
 #include "platform/Accessibility.h"
+#include "platform/ChartColours.h"
+#include "platform/Colours.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -148,9 +150,9 @@ void FairnessWindow::showCounts()
     chart->setTitle(tr("How often each digit came up: %1").arg(positionBox->currentText().toLower()));
 
     auto* observed = new QBarSet(tr("Drawn"));
-    observed->setColor(QColor(0x2f, 0x6f, 0xc8));
+    observed->setColor(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
     auto* expected = new QBarSet(tr("Fair draws, on average"));
-    expected->setColor(QColor(0xb8, 0xd4, 0xf0));
+    expected->setColor(seriesColour(QColor(0xb8, 0xd4, 0xf0), palette()));
     QStringList digits;
     double top = 1.0;
     for (int d = 0; d < 10; ++d) {
@@ -176,5 +178,6 @@ void FairnessWindow::showCounts()
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(digitAxis);
     series->attachAxis(countAxis);
+    followPalette(chart, palette());
     chart->legend()->setAlignment(Qt::AlignBottom);
 }

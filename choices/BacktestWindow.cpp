@@ -3,6 +3,8 @@
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DrawRecord.h"
 #include "platform/Accessibility.h"
+#include "platform/ChartColours.h"
+#include "platform/Colours.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -267,11 +269,11 @@ void BacktestWindow::showChart()
     band->setName(tr("95% range of random plays"));
     band->setColor(QColor(0xb8, 0xd4, 0xf0));
     band->setBorderColor(QColor(0xb8, 0xd4, 0xf0));
-    QPen expectedPen(QColor(0x2f, 0x6f, 0xc8));
+    QPen expectedPen(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
     expectedPen.setStyle(Qt::DashLine);
     expectedPen.setWidth(2);
     expected->setPen(expectedPen);
-    QPen matchedPen(QColor(0xc0, 0x30, 0x20));
+    QPen matchedPen(seriesColour(QColor(0xc0, 0x30, 0x20), palette()));
     matchedPen.setWidth(2);
     matched->setPen(matchedPen);
     chart->addSeries(band);
@@ -303,4 +305,5 @@ void BacktestWindow::showChart()
         series->attachAxis(yAxis);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    followPalette(chart, palette());
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Errors.h"
 #include "engine/ResultsSource.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Session.h"
@@ -78,6 +79,8 @@ void ResultsFetch::showStatus(const QString& text)
 {
     label_->setText(text);
     label_->setToolTip(text);
+    // A fetch runs while the user does other things: its news is spoken.
+    announce(label_, text);
 }
 
 void ResultsFetch::fetchNow()

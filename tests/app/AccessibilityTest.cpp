@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include <memory>
@@ -271,6 +272,31 @@ class AccessibilityTest : public QObject
     void tabFollowsReadingOrder()
     {
         walk([](QWidget* w) { return tabFaults(w); });
+    }
+
+    // The windows added to the original design keep the size the user gave
+    // them, unless it no longer fits the screen.
+    void theAddedWindowsKeepTheirSize()
+    {
+        const QSize screen = mainWindow->screen()->availableGeometry().size();
+        for (const char* name : {"ImportDraws1", "ResultsSource1", "RestoreBackup1", "FairnessCheck1", "Backtest1"}) {
+            auto* item = mainWindow->findChild<QAction*>(name);
+            QSize designed, given, reopened, tooLarge, afterTooLarge;
+            titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) {
+                designed = w->size();
+                given = designed + QSize(31, 17);
+                w->resize(given);
+            });
+            titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) {
+                reopened = w->size();
+                w->resize(screen + QSize(40, 40));
+                tooLarge = w->size();
+            });
+            titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) { afterTooLarge = w->size(); });
+            QCOMPARE(reopened, given);
+            if (tooLarge.width() > screen.width())
+                QCOMPARE(afterTooLarge, designed);
+        }
     }
 
     void everyLabelIsReadableOnADarkDesktop()
