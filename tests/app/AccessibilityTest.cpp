@@ -7,6 +7,7 @@
 #include "app/MainWindow.h"
 #include "platform/Colours.h"
 #include "platform/Dialogs.h"
+#include "platform/Language.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -247,6 +248,12 @@ class AccessibilityTest : public QObject
     }
 
   private slots:
+    void initTestCase()
+    {
+        // In the desktop's language, as the program starts (ctest runs it in Spanish too).
+        Language::install();
+    }
+
     void init()
     {
         env = std::make_unique<GuiTestEnvironment>();
@@ -284,8 +291,8 @@ class AccessibilityTest : public QObject
             QSize designed, given, reopened, tooLarge, afterTooLarge;
             titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) {
                 designed = w->size();
-                given = designed + QSize(31, 17);
-                w->resize(given);
+                w->resize(designed - QSize(31, 17));
+                given = w->size();
             });
             titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) {
                 reopened = w->size();
@@ -293,6 +300,7 @@ class AccessibilityTest : public QObject
                 tooLarge = w->size();
             });
             titleOfWindowOpenedBy<QDialog>(item, [&](QDialog* w) { afterTooLarge = w->size(); });
+            QVERIFY(given != designed);
             QCOMPARE(reopened, given);
             if (tooLarge.width() > screen.width())
                 QCOMPARE(afterTooLarge, designed);

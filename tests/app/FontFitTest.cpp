@@ -28,6 +28,7 @@
 #include "entry/RestoreBackupWindow.h"
 #include "entry/UpdateMenuWindow.h"
 #include "platform/Help.h"
+#include "platform/Language.h"
 #include "reports/DrawListWindow.h"
 #include "reports/OrdinalWindow.h"
 #include "reports/PairsWindow.h"
@@ -320,6 +321,9 @@ class FontFitTest : public QObject
         const QScreen* screen = QGuiApplication::primaryScreen();
         qInfo("Font resolution %d dpi, windows scaled by %g", qRound(screen->logicalDotsPerInchX()),
               screen->devicePixelRatio());
+        // In the desktop's language, as the program starts (ctest runs it in Spanish too).
+        if (Language::install())
+            qInfo("Translated for %s", qPrintable(QLocale::system().name()));
     }
 
     void init()

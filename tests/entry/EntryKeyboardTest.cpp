@@ -267,7 +267,7 @@ class EntryKeyboardTest : public QObject
         press(Qt::Key_A, Qt::ControlModifier);
         type("draws.c3d");
         QCOMPARE(edit->text(), QString("draws.c3d"));
-        press(Qt::Key_Tab);
+        // Tab goes on in reading order: the list, the name, OK, Cancel.
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(child<QPushButton>(&window, "BitBtn2")));

@@ -46,7 +46,10 @@ date = find(app, "Draw date")
 print("Draw date: %s" % date.getRoleName())
 
 draws = find(app, "Stored draws", "list")
-newest = next(n for n in draws if n.getRoleName() == "list item")
+items = [n for n in walk(draws) if n.getRoleName() in ("list item", "table cell")]
+if not items:
+    sys.exit("the list of stored draws has no lines: %s" % [n.getRoleName() for n in draws])
+newest = items[0]
 print("Newest stored draw: %r" % newest.name)
 if newest.name != expected_line:
     sys.exit("the newest draw reads %r, not %r" % (newest.name, expected_line))
