@@ -158,6 +158,8 @@ QStringList contrastFaults(QWidget* window)
 {
     QStringList faults;
     const QImage shown = window->grab().toImage();
+    if (const QString folder = qEnvironmentVariable("QUOR3_SHOTS"); !folder.isEmpty())
+        shown.save(folder + "/dark-" + window->objectName() + ".png"); // to look at by eye
     const qreal scale = shown.devicePixelRatio();
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->isVisibleTo(window) || label->text().isEmpty() || !label->pixmap().isNull())
