@@ -1,5 +1,6 @@
 #include "analysis/BarChartWidget.h"
 
+#include "platform/Accessibility.h"
 #include "platform/ChartColours.h"
 #include "platform/Colours.h"
 
@@ -281,4 +282,11 @@ void BarChartWidget::placeValueLabels()
         const QRectF box = label->boundingRect();
         label->setPos(chart_->mapToScene(top.x() - box.width() / 2, top.y() - box.height() - 1));
     }
+    // A reader cannot see the bars: the chart is named by its title and
+    // describes each bar's label and value.
+    QStringList spoken;
+    const QStringList names = categories_->categories();
+    for (int i = 0; i < texts.size(); ++i)
+        spoken << names.value(i) + ": " + texts[i];
+    nameForReader(view_, chart_->title(), spoken.join(", "));
 }
