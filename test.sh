@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Checks the formatting of every tracked source, builds everything (warnings are
+# Checks the formatting of every tracked source and the translations, builds everything (warnings are
 # errors) and runs every test: the engine, platform and window tests,
 # then the engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
 # and a short run of the fuzz target. Exits non-zero when anything fails.
@@ -10,6 +10,8 @@ cd "$(dirname "$0")"
 ./scripts/deps.sh
 # Every tracked C++ source as .clang-format lays it out (Debian 12's clang-format).
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+# Every text a user reads has its Spanish translation, and no translation is stale.
+./scripts/check-translations.sh
 ./scripts/build.sh
 (cd build && ctest --output-on-failure -j "$(nproc)")
 ./scripts/check-install.sh build

@@ -1,5 +1,7 @@
 #include "engine/Errors.h"
 
+#include "engine/Text.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -9,13 +11,52 @@ namespace quor3
 
 namespace
 {
+
+// What the engine names as the action or reason of a file error, for lupdate:
+// they reach describe() as variables.
+[[maybe_unused]] const char* const fileErrorTexts[] = {
+    QT_TRANSLATE_NOOP("quor3::Error", "read"),
+    QT_TRANSLATE_NOOP("quor3::Error", "write"),
+    QT_TRANSLATE_NOOP("quor3::Error", "restore"),
+    QT_TRANSLATE_NOOP("quor3::Error", "open"),
+    QT_TRANSLATE_NOOP("quor3::Error", "flush"),
+    QT_TRANSLATE_NOOP("quor3::Error", "use the backup folder"),
+    QT_TRANSLATE_NOOP("quor3::Error", "remove"),
+    QT_TRANSLATE_NOOP("quor3::Error", "open the full history"),
+    QT_TRANSLATE_NOOP("quor3::Error", "move to the backup folder"),
+    QT_TRANSLATE_NOOP("quor3::Error", "lock"),
+    QT_TRANSLATE_NOOP("quor3::Error", "import"),
+    QT_TRANSLATE_NOOP("quor3::Error", "create"),
+    QT_TRANSLATE_NOOP("quor3::Error", "create the full history"),
+    QT_TRANSLATE_NOOP("quor3::Error", "create the backup folder"),
+    QT_TRANSLATE_NOOP("quor3::Error", "use"),
+    QT_TRANSLATE_NOOP("quor3::Error", "undo the last entry of"),
+    QT_TRANSLATE_NOOP("quor3::Error", "replace"),
+    QT_TRANSLATE_NOOP("quor3::Error", "read the last draw of"),
+    QT_TRANSLATE_NOOP("quor3::Error", "import into"),
+    QT_TRANSLATE_NOOP("quor3::Error", "it is not a folder"),
+    QT_TRANSLATE_NOOP("quor3::Error", "it is not a regular file"),
+    QT_TRANSLATE_NOOP("quor3::Error", "it is not a plain file"),
+    QT_TRANSLATE_NOOP("quor3::Error", "it is a symbolic link, which Quor 3 never writes through"),
+    QT_TRANSLATE_NOOP("quor3::Error", "the file holds no such record"),
+    QT_TRANSLATE_NOOP("quor3::Error", "the database has changed since that entry"),
+    QT_TRANSLATE_NOOP("quor3::Error", "it holds no draw"),
+    QT_TRANSLATE_NOOP("quor3::Error", "the database holds no draws"),
+    QT_TRANSLATE_NOOP("quor3::Error", "the file holds no draw that Quor 3 can read"),
+    QT_TRANSLATE_NOOP("quor3::Error", "too many backups within one second"),
+    QT_TRANSLATE_NOOP("quor3::Error", "the backup is not on the disk after it was written"),
+    QT_TRANSLATE_NOOP("quor3::Error", "input/output error"),
+};
+
 std::string describe(const std::filesystem::path& file, const std::string& action)
 {
     std::string folder = file.parent_path().string();
     if (folder.empty())
         folder = ".";
-    return "Cannot " + action + " \"" + file.filename().string() + "\" in " + folder;
+    return fill(translate("quor3::Error", "Cannot %1 \"%2\" in %3"),
+                {translate("quor3::Error", action.c_str()), file.filename().string(), folder});
 }
+
 } // namespace
 
 void throwIoError(const std::filesystem::path& file, const std::string& action)
@@ -26,17 +67,17 @@ void throwIoError(const std::filesystem::path& file, const std::string& action)
 
 void throwIoError(const std::filesystem::path& file, const std::string& action, const std::string& reason)
 {
-    throw Error(Error::Kind::InputOutput, describe(file, action) + ": " + reason);
+    throw Error(Error::Kind::InputOutput, describe(file, action) + ": " + translate("quor3::Error", reason.c_str()));
 }
 
 void throwConversionError(const std::string& text)
 {
-    throw Error(Error::Kind::Conversion, "'" + text + "' is not a valid integer value");
+    throw Error(Error::Kind::Conversion, fill(translate("quor3::Error", "'%1' is not a valid integer value"), {text}));
 }
 
 void throwDateError()
 {
-    throw Error(Error::Kind::Date, "Invalid argument to date encode");
+    throw Error(Error::Kind::Date, translate("quor3::Error", "Invalid argument to date encode"));
 }
 
 int toInt(const std::string& text)

@@ -1,6 +1,7 @@
 #include "engine/Fetch.h"
 
 #include "engine/FileIo.h"
+#include "engine/Text.h"
 
 #include <curl/curl.h>
 
@@ -20,7 +21,8 @@ namespace
 
 [[noreturn]] void fail(const std::string& address, const std::string& reason)
 {
-    throw Error(Error::Kind::InputOutput, "Cannot fetch \"" + address + "\": " + reason);
+    throw Error(Error::Kind::InputOutput, fill(translate("quor3::Fetch", "Cannot fetch \"%1\": %2"),
+                                               {address, translate("quor3::Fetch", reason.c_str())}));
 }
 
 bool startsWithNoCase(const std::string& text, const std::string& prefix)
@@ -172,16 +174,16 @@ bool isLocalAddress(const std::string& address)
 FetchedFile fetchFile(const std::string& address, const FetchOptions& options)
 {
     if (trimmed(address).empty())
-        fail(address, "no address is set");
+        fail(address, QT_TRANSLATE_NOOP("quor3::Fetch", "no address is set"));
     if (isLocalAddress(address))
         return readLocal(address, options);
     if (!startsWithNoCase(address, "http://") && !startsWithNoCase(address, "https://"))
-        fail(address, "only http, https and local files can be fetched");
+        fail(address, QT_TRANSLATE_NOOP("quor3::Fetch", "only http, https and local files can be fetched"));
 
     initialiseOnce();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
     if (!curl)
-        fail(address, "the download library could not start");
+        fail(address, QT_TRANSLATE_NOOP("quor3::Fetch", "the download library could not start"));
     CURL* h = curl.get();
     FetchedFile result;
     Transfer t;

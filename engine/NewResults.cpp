@@ -6,6 +6,7 @@
 #include "engine/Errors.h"
 #include "engine/Import.h"
 #include "engine/StoreDraw.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <map>
@@ -53,8 +54,8 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
     const StoreResult stored = storeDraw(folder, databaseName, draw);
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
-    status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draw.DrawDate));
     rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
@@ -189,14 +190,17 @@ FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, b
         const ImportScan scan = importDraws(file.body);
         ChosenDraws chosen = chooseDraw(scan, source.drawName);
         if (chosen.draws.empty())
-            throw Error(Error::Kind::InputOutput,
-                        source.drawName.empty()
-                            ? "it holds no draw that Quor 3 can read (has its layout changed?)"
-                            : "it holds no draw named \"" + source.drawName + "\" (has its layout changed?)");
+            throw Error(
+                Error::Kind::InputOutput,
+                source.drawName.empty()
+                    ? translate("quor3::Fetch", "it holds no draw that Quor 3 can read (has its layout changed?)")
+                    : fill(translate("quor3::Fetch", "it holds no draw named \"%1\" (has its layout changed?)"),
+                           {source.drawName}));
         fetched.draws = std::move(chosen.draws);
         fetched.layout = scan.layout;
     } catch (const Error& e) {
-        throw Error(e.kind(), "Cannot use the results from \"" + source.address + "\": " + e.what());
+        throw Error(e.kind(), fill(translate("quor3::Fetch", "Cannot use the results from \"%1\": %2"),
+                                   {source.address, e.what()}));
     }
     return fetched;
 }
@@ -233,7 +237,9 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
     const std::optional<ResultsSource> source = readResultsSource(settingsFile, databaseName);
     if (!source)
         throw Error(Error::Kind::InputOutput,
-                    databaseName + " has no results source: set one with File > Results Source... or --from.");
+                    fill(translate("quor3::Fetch",
+                                   "%1 has no results source: set one with File > Results Source... or --from."),
+                         {databaseName}));
     return fetchNewResults(settingsFile, folder, databaseName, *source, options, status);
 }
 
@@ -252,18 +258,18 @@ void showDatabaseState(const fs::path& folder, const std::string& databaseName, 
         if (fileExists(folder / databaseName))
             draws = readDraws(folder / databaseName);
     }
-    status.setStatusText(0, "Total Draws: " + std::to_string(draws.size()));
+    status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(draws.size()));
     if (draws.empty()) {
-        status.setStatusText(1, "Last Draw Date: ");
-        status.setStatusText(2, "Hottest Number: ");
-        status.setStatusText(3, "Coldest Number: ");
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: "));
+        status.setStatusText(2, translate("quor3::Status", "Hottest Number: "));
+        status.setStatusText(3, translate("quor3::Status", "Coldest Number: "));
         return;
     }
-    status.setStatusText(1, "Last Draw Date: " + status.formatDate(draws.back().DrawDate));
+    status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draws.back().DrawDate));
     ClockSeededDigits random; // the choices are not shown; only the ranking is
     const HotRanking hot = computeDerivedFiles(draws, random).hotRanking;
-    status.setStatusText(2, "Hottest Number: " + std::to_string(hot[0]));
-    status.setStatusText(3, "Coldest Number: " + std::to_string(hot[9]));
+    status.setStatusText(2, translate("quor3::Status", "Hottest Number: ") + std::to_string(hot[0]));
+    status.setStatusText(3, translate("quor3::Status", "Coldest Number: ") + std::to_string(hot[9]));
 }
 
 } // namespace quor3

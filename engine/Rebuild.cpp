@@ -5,6 +5,7 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <string_view>
@@ -101,13 +102,13 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
     const std::size_t records = bytes.size() / DrawRecordSize;
     const long long n = static_cast<long long>(records);
     if (panels == FirstPanels::TotalAndLastDate)
-        status.setStatusText(0, "Total Draws: " + std::to_string(n));
+        status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(n));
     if (n == 0) {
         writeWholeFile(folder / files::Freq, std::string());
         throwIoError(database, "read the last draw of", "the database holds no draws");
     }
     if (panels != FirstPanels::None)
-        status.setStatusText(1, "Last Draw Date: " +
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") +
                                     status.formatDate(decodeDraw(&bytes[(records - 1) * DrawRecordSize]).DrawDate));
 
     ChoiceCounts counts;
@@ -119,8 +120,8 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
     for (const auto& file : derived.files)
         written.emplace_back(folder / file.name, file.bytes);
     replaceFilesTogether(written);
-    status.setStatusText(2, "Hottest Number: " + digitLine(derived.hotRanking[0]));
-    status.setStatusText(3, "Coldest Number: " + digitLine(derived.hotRanking[9]));
+    status.setStatusText(2, translate("quor3::Status", "Hottest Number: ") + digitLine(derived.hotRanking[0]));
+    status.setStatusText(3, translate("quor3::Status", "Coldest Number: ") + digitLine(derived.hotRanking[9]));
 
     RebuildResult result;
     result.totalDraws = n;
@@ -152,10 +153,10 @@ std::string rebuildAfterChange(const fs::path& folder, const std::string& databa
 bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)
 {
     if (!fileExists(folder / databaseName)) {
-        status.setStatusText(0, "Total Draws: 0");
-        status.setStatusText(1, "Last Draw Date: ");
-        status.setStatusText(2, "Hottest Number: ");
-        status.setStatusText(3, "Coldest Number: ");
+        status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + "0");
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: "));
+        status.setStatusText(2, translate("quor3::Status", "Hottest Number: "));
+        status.setStatusText(3, translate("quor3::Status", "Coldest Number: "));
         return false;
     }
     ensureHistory(folder / databaseName);

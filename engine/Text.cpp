@@ -32,25 +32,20 @@ std::string translate(const char* context, const char* text)
     return translator ? translator(context, text) : std::string(text);
 }
 
-std::string arg(std::string text, const std::string& value)
+std::string fill(const std::string& text, std::initializer_list<std::string> values)
 {
-    // The lowest %n present, as QString::arg does.
-    std::size_t at = std::string::npos;
-    char lowest = '9' + 1;
-    for (std::size_t i = text.find('%'); i != std::string::npos && i + 1 < text.size(); i = text.find('%', i + 1)) {
-        const char digit = text[i + 1];
-        if (digit >= '1' && digit <= '9' && digit < lowest) {
-            lowest = digit;
-            at = i;
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n = i + 1 < text.size() && text[i] == '%' ? static_cast<std::size_t>(text[i + 1] - '1') : 9;
+        if (n < values.size()) {
+            out += values.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
         }
     }
-    if (at == std::string::npos)
-        return text;
-    // Every occurrence of that placeholder.
-    const std::string placeholder{'%', lowest};
-    for (std::size_t i = text.find(placeholder); i != std::string::npos; i = text.find(placeholder, i + value.size()))
-        text.replace(i, 2, value);
-    return text;
+    return out;
 }
 
 } // namespace quor3

@@ -5,240 +5,241 @@
     <name>AboutDialog</name>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <source>Quor 3   v%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Quor 3   v%1</translation>
     </message>
     <message>
         <source>Statistics and suggested plays for the daily three-digit game.
 Every draw is independent: no list of plays improves the odds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas y jugadas sugeridas para el juego diario de tres dígitos.
+Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades.</translation>
     </message>
     <message>
         <source>Free software under the GNU General Public License, version 3 or later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Software libre bajo la Licencia Pública General de GNU, versión 3 o posterior.</translation>
     </message>
     <message>
         <source>Help &gt; Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda &gt; Contenido</translation>
     </message>
     <message>
         <source>Support:</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte:</translation>
     </message>
     <message>
         <source>About &amp;Qt</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de &amp;Qt</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>AddDrawsWindow</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>Enero</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>Febrero</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>Marzo</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>Abril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>Mayo</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>Junio</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>Julio</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>Agosto</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>Septiembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>Octubre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>Noviembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>Diciembre</translation>
     </message>
     <message>
         <source>Add Winning Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar números ganadores</translation>
     </message>
     <message>
         <source>Draw Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del sorteo</translation>
     </message>
     <message>
         <source>Next month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes siguiente</translation>
     </message>
     <message>
         <source>Previous month</source>
-        <translation type="unfinished"></translation>
+        <translation>Mes anterior</translation>
     </message>
     <message>
         <source>&amp;Enter Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar número</translation>
     </message>
     <message>
         <source>Notify me if an entry matches one</source>
-        <translation type="unfinished"></translation>
+        <translation>Avisarme si un número coincide con una</translation>
     </message>
     <message>
         <source>of the Computer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>de las elecciones de la computadora</translation>
     </message>
     <message>
         <source>This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in it for the reports; every draw stays in the full history (%3 draws) and in a backup. Store it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta base de datos tiene %1 sorteos, su límite. Al guardar este sorteo se conservan en ella los %2 más recientes para los informes; todos los sorteos quedan en el historial completo (%3 sorteos) y en una copia de seguridad. ¿Desea guardarlo?</translation>
     </message>
     <message>
         <source>No database is open: open or name one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta: abra una o dele un nombre primero.</translation>
     </message>
     <message>
         <source>%1 is after today. Store it?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es posterior a hoy. ¿Desea guardarlo?</translation>
     </message>
     <message>
         <source>Total Draws: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total de sorteos: </translation>
     </message>
     <message>
         <source>Last Draw Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Último sorteo: </translation>
     </message>
 </context>
 <context>
     <name>BacktestWindow</name>
     <message>
         <source>How Did the Choices Do?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Cómo les fue a las elecciones?</translation>
     </message>
     <message>
         <source>Odd/even &amp;seed:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Semilla de impar/par:</translation>
     </message>
     <message>
         <source>The odd/even list has random digits; this number fixes them, so that a run can be repeated.</source>
-        <translation type="unfinished"></translation>
+        <translation>La lista de impar/par tiene dígitos al azar; este número los fija, para que una prueba pueda repetirse.</translation>
     </message>
     <message>
         <source>&amp;Recalculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Recalcular</translation>
     </message>
     <message>
         <source>List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas</translation>
     </message>
     <message>
         <source>Matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>By chance</source>
-        <translation type="unfinished"></translation>
+        <translation>Al azar</translation>
     </message>
     <message>
         <source>95% range</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del 95%</translation>
     </message>
     <message>
         <source>p-value</source>
-        <translation type="unfinished"></translation>
+        <translation>valor p</translation>
     </message>
     <message>
         <source>Exact order (by chance)</source>
-        <translation type="unfinished"></translation>
+        <translation>Orden exacto (al azar)</translation>
     </message>
     <message>
         <source>Matches so far, and what plays picked at random would score</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos hasta ahora, y lo que lograrían jugadas elegidas al azar</translation>
     </message>
     <message>
         <source>%1: testing %2 draws against the choices made the day before each...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: probando %2 sorteos contra las elecciones hechas el día anterior a cada uno...</translation>
     </message>
     <message>
         <source>The backtest could not be finished: not enough memory.</source>
-        <translation type="unfinished"></translation>
+        <translation>La prueba no pudo terminarse: no hay memoria suficiente.</translation>
     </message>
     <message>
         <source>No database is open.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta.</translation>
     </message>
     <message>
         <source>%1: each draw from the second on is compared with the 33 Computer Choices made the day before it, and with as many plays picked at random. %2 draws tested.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: cada sorteo a partir del segundo se compara con las 33 elecciones de la computadora hechas el día anterior, y con otras tantas jugadas elegidas al azar. %2 sorteos probados.</translation>
     </message>
     <message>
         <source>All lists</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las listas</translation>
     </message>
     <message>
         <source>Matches of the choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos de las elecciones</translation>
     </message>
     <message>
         <source>Plays picked at random, on average</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugadas al azar, en promedio</translation>
     </message>
     <message>
         <source>95% range of random plays</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango del 95% de las jugadas al azar</translation>
     </message>
     <message>
         <source>Draws tested</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos probados</translation>
     </message>
 </context>
 <context>
     <name>ChartWindows</name>
     <message>
         <source>load the chart windows from</source>
-        <translation type="unfinished"></translation>
+        <translation>cargar las ventanas de gráficos desde</translation>
     </message>
     <message>
         <source>it has no chart windows in it</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ventanas de gráficos</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>only one database can be opened, not also %1</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se puede abrir una base de datos, no también %1</translation>
     </message>
     <message>
         <source>Usage: quor3 [FILE.c3d]
@@ -248,1207 +249,1452 @@ Every draw is independent: no list of plays improves the odds.</source>
   quor3 --version    prints the version
   quor3 --help       prints this text
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: quor3 [ARCHIVO.c3d]
+  Inicia Quor 3 con la base de sorteos ARCHIVO.c3d abierta (pregunta antes
+  de crear una nueva); sin ARCHIVO, con la base de datos de la última sesión
+  cuando &quot;Reopen Last&quot; en quor3.ini vale 1 (el valor predeterminado).
+  quor3 --version    muestra la versión
+  quor3 --help       muestra este texto
+</translation>
     </message>
 </context>
 <context>
     <name>ComputerChoicesWindow</name>
     <message>
         <source>Hot Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números calientes</translation>
     </message>
     <message>
         <source>Cold Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números fríos</translation>
     </message>
     <message>
         <source>Warm Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números tibios</translation>
     </message>
     <message>
         <source>Odd/Even Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones impar/par</translation>
     </message>
     <message>
         <source>Ordinal Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones ordinales</translation>
     </message>
     <message>
         <source>Pairs Picks</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones por pares</translation>
     </message>
     <message>
         <source>Percentage Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de repeticiones</translation>
     </message>
     <message>
         <source>Quor 3 - Computer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Quor 3 - Elecciones de la computadora</translation>
     </message>
     <message>
         <source>Computer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Elecciones de la computadora</translation>
     </message>
     <message>
         <source>Pct. Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>Pct. repeticiones</translation>
     </message>
     <message>
         <source>&amp;Print</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir</translation>
+    </message>
+    <message>
+        <source>Printed by Quor 3. Each draw is independent; no list of plays changes the odds.</source>
+        <translation>Impreso por Quor 3. Cada sorteo es independiente; ninguna lista de jugadas cambia las probabilidades.</translation>
     </message>
 </context>
 <context>
     <name>CorrectionsWindow</name>
     <message>
         <source>Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luego, corrija el número y la fecha del sorteo según haga falta. Haga clic en Volver a guardar al terminar.</translation>
     </message>
     <message>
         <source>Correct It!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Corríjalo!</translation>
     </message>
     <message>
         <source>First, select an entry in the database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Primero, elija un número de la base de datos:</translation>
     </message>
     <message>
         <source>Change Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar número</translation>
     </message>
     <message>
         <source>Change Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar fecha</translation>
     </message>
     <message>
         <source>&amp;Re-Enter </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Volver a guardar </translation>
     </message>
     <message>
         <source>&amp;Delete Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar número</translation>
     </message>
     <message>
         <source>%1 was changed by another program; the list was read again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa cambió %1; la lista se volvió a leer.</translation>
     </message>
     <message>
         <source> The picked entry is gone: pick one again.</source>
-        <translation type="unfinished"></translation>
+        <translation> El número elegido ya no está: elija otro.</translation>
     </message>
     <message>
         <source>%1 has changed since this window listed its draws</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 cambió desde que esta ventana mostró sus sorteos</translation>
     </message>
     <message>
         <source>: the entry %1 of %2 is no longer where the list showed it</source>
-        <translation type="unfinished"></translation>
+        <translation>: el número %1 del %2 ya no está donde lo mostraba la lista</translation>
     </message>
     <message>
         <source>. Nothing was written; the list now shows the database as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>. No se escribió nada; la lista muestra ahora la base de datos tal como está.</translation>
     </message>
     <message>
         <source>Delete the entry %1 of %2 from %3?
 The database as it is now is kept as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el número %1 del %2 de %3?
+Antes se guarda una copia de seguridad de la base de datos tal como está.</translation>
     </message>
 </context>
 <context>
     <name>DeleteFileDialog</name>
     <message>
         <source>Delete Data File</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar archivo de datos</translation>
     </message>
     <message>
         <source>Filename: </source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: </translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>change to folder</source>
-        <translation type="unfinished"></translation>
+        <translation>entrar en la carpeta</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advertencia</translation>
     </message>
     <message>
         <source>You have chosen to delete this database file:  </source>
-        <translation type="unfinished"></translation>
+        <translation>Eligió borrar este archivo de base de datos:  </translation>
     </message>
     <message>
         <source>Do you wish to proceed?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea continuar?</translation>
     </message>
 </context>
 <context>
     <name>DrawListWindow</name>
     <message>
         <source>Winning Lotto Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>Números ganadores de la lotería</translation>
     </message>
     <message>
         <source>: %1 of %2 draws; the rest are in the full history</source>
-        <translation type="unfinished"></translation>
+        <translation>: %1 de %2 sorteos; el resto está en el historial completo</translation>
     </message>
 </context>
 <context>
     <name>ExportDraws</name>
     <message>
         <source>Export Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar sorteos</translation>
     </message>
     <message>
         <source> draw</source>
-        <translation type="unfinished"></translation>
+        <translation> sorteo</translation>
     </message>
     <message>
         <source> draws</source>
-        <translation type="unfinished"></translation>
+        <translation> sorteos</translation>
     </message>
     <message>
         <source>Export the full history (%1)?
 
 No exports the working database (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Exportar el historial completo (%1)?
+
+No exporta la base de datos de trabajo (%2).</translation>
     </message>
     <message>
         <source>There are no draws to export: %1 holds none yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay sorteos que exportar: %1 aún no tiene ninguno.</translation>
     </message>
     <message>
         <source>CSV file (*.csv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
-        <source>Exported %1 %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <source>Exported %1 draw to %2.</source>
+        <translation>Se exportó %1 sorteo a %2.</translation>
+    </message>
+    <message>
+        <source>Exported %1 draws to %2.</source>
+        <translation>Se exportaron %1 sorteos a %2.</translation>
     </message>
 </context>
 <context>
     <name>FairnessWindow</name>
     <message>
         <source>Fairness Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de equidad</translation>
     </message>
     <message>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba</translation>
     </message>
     <message>
         <source>Statistic</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadístico</translation>
     </message>
     <message>
         <source>Degrees of freedom</source>
-        <translation type="unfinished"></translation>
+        <translation>Grados de libertad</translation>
     </message>
     <message>
         <source>p-value</source>
-        <translation type="unfinished"></translation>
+        <translation>valor p</translation>
     </message>
     <message>
         <source>Digit counts &amp;of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Conteo de dígitos &amp;de:</translation>
     </message>
     <message>
         <source>First position</source>
-        <translation type="unfinished"></translation>
+        <translation>Primera posición</translation>
     </message>
     <message>
         <source>Second position</source>
-        <translation type="unfinished"></translation>
+        <translation>Segunda posición</translation>
     </message>
     <message>
         <source>Third position</source>
-        <translation type="unfinished"></translation>
+        <translation>Tercera posición</translation>
     </message>
     <message>
         <source>All positions</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las posiciones</translation>
     </message>
     <message>
         <source>No database is open. </source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta. </translation>
     </message>
     <message>
         <source>%1 draws tested</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sorteos probados</translation>
     </message>
     <message>
         <source>, %1 left out for a digit outside 0 to 9</source>
-        <translation type="unfinished"></translation>
+        <translation>, %1 excluidos por un dígito fuera de 0 a 9</translation>
     </message>
     <message>
         <source>. A p-value is the chance that fair draws would stray this far from the expected counts, or further.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Un valor p es la probabilidad de que sorteos justos se alejen tanto o más de los conteos esperados.</translation>
     </message>
     <message>
         <source>%1 repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 repeticiones</translation>
     </message>
     <message>
         <source>%1 comparisons</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 comparaciones</translation>
     </message>
     <message>
         <source>How often each digit came up: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántas veces salió cada dígito: %1</translation>
     </message>
     <message>
         <source>Drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteado</translation>
     </message>
     <message>
         <source>Fair draws, on average</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos justos, en promedio</translation>
     </message>
     <message>
         <source>Digit</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígito</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos</translation>
     </message>
 </context>
 <context>
     <name>HotColdWindow</name>
     <message>
         <source>Hot/Cold Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números calientes/fríos</translation>
     </message>
     <message>
         <source>Hot</source>
-        <translation type="unfinished"></translation>
+        <translation>Calientes</translation>
     </message>
     <message>
         <source>Cold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fríos</translation>
     </message>
     <message>
         <source>&amp;List</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Listar</translation>
     </message>
     <message>
         <source>90 Days Max</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. 90 días</translation>
     </message>
     <message>
         <source>No such file or directory</source>
-        <translation type="unfinished"></translation>
+        <translation>No existe el archivo o la carpeta</translation>
     </message>
 </context>
 <context>
     <name>ImportWindow</name>
     <message>
         <source>Import Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar sorteos</translation>
     </message>
     <message>
         <source>Choose &amp;File...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir &amp;archivo...</translation>
     </message>
     <message>
         <source>Choose a results file, or paste its lines below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un archivo de resultados, o pegue sus líneas abajo.</translation>
     </message>
     <message>
         <source>Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Digits</source>
-        <translation type="unfinished"></translation>
+        <translation>Dígitos</translation>
     </message>
     <message>
         <source>Skipped lines</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas omitidas</translation>
     </message>
     <message>
         <source>&amp;Merge with the stored draws</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Combinar con los sorteos guardados</translation>
     </message>
     <message>
         <source>&amp;Replace the stored draws</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar los sorteos guardados</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Cance&amp;l</source>
-        <translation type="unfinished"></translation>
+        <translation>Cance&amp;lar</translation>
     </message>
     <message>
         <source>First and last draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Primeros y últimos sorteos</translation>
     </message>
     <message>
         <source>The results pasted below.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados pegados abajo.</translation>
     </message>
     <message>
         <source>Choose a Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo de resultados</translation>
     </message>
     <message>
         <source>Results files (*.csv *.txt *.tsv);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de resultados (*.csv *.txt *.tsv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Reading %1 was cancelled.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se canceló la lectura de %1.</translation>
     </message>
     <message>
         <source> (the box shows its first part; the whole file is read)</source>
-        <translation type="unfinished"></translation>
+        <translation> (el cuadro muestra su primera parte; se lee el archivo completo)</translation>
     </message>
     <message>
         <source>Layout: </source>
-        <translation type="unfinished"></translation>
+        <translation>Formato: </translation>
     </message>
     <message>
         <source>Line %1: %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: %2: %3</translation>
     </message>
     <message>
         <source>... and %1 more</source>
-        <translation type="unfinished"></translation>
+        <translation>... y %1 más</translation>
     </message>
     <message>
         <source>Skipped lines: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Líneas omitidas: %1</translation>
     </message>
     <message>
         <source>No draws yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay sorteos.</translation>
     </message>
     <message>
         <source>Nothing usable: no line holds a date and three digits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada utilizable: ninguna línea tiene una fecha y tres dígitos.</translation>
     </message>
     <message>
         <source>%1, from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, del %2 al %3.</translation>
     </message>
     <message>
         <source> %1 lines of other draws are left aside.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> %1 repeated in the file %2 counted once.</source>
-        <translation type="unfinished"></translation>
+        <translation> Se dejan de lado %1 líneas de otros sorteos.</translation>
     </message>
     <message>
         <source> A database holds at most %1 draws: the newest are kept.</source>
-        <translation type="unfinished"></translation>
+        <translation> Una base de datos tiene como máximo %1 sorteos: se conservan los más recientes.</translation>
     </message>
     <message>
         <source>No database is open: open or name one first.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta: abra una o dele un nombre primero.</translation>
     </message>
     <message>
         <source>Nothing usable: no line holds a date and three digits. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada utilizable: ninguna línea tiene una fecha y tres dígitos. No se cambió nada.</translation>
     </message>
     <message>
         <source>Replace the draws stored in %1 with the %2 of the file?
 The database as it is now is kept as a backup.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reemplazar los sorteos guardados en %1 por los %2 del archivo?
+Se guarda una copia de seguridad de la base de datos tal como está.</translation>
+    </message>
+    <message>
+        <source>%1 draw</source>
+        <translation>%1 sorteo</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 sorteos</translation>
+    </message>
+    <message>
+        <source>&amp;Draw:</source>
+        <translation>&amp;Sorteo:</translation>
+    </message>
+    <message>
+        <source> %1 repeated in the file is counted once.</source>
+        <translation> %1 repetido en el archivo se cuenta una vez.</translation>
+    </message>
+    <message>
+        <source> %1 repeated in the file are counted once.</source>
+        <translation> %1 repetidos en el archivo se cuentan una vez.</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Total Draws:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de sorteos:</translation>
     </message>
     <message>
         <source>Last Draw Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Último sorteo:</translation>
     </message>
     <message>
         <source>Hottest Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Más caliente:</translation>
     </message>
     <message>
         <source>Coldest Number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Más frío:</translation>
     </message>
     <message>
         <source>Total Draws: </source>
-        <translation type="unfinished"></translation>
+        <translation>Total de sorteos: </translation>
     </message>
     <message>
         <source>Last Draw Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Último sorteo: </translation>
     </message>
     <message>
         <source>Hottest Number: </source>
-        <translation type="unfinished"></translation>
+        <translation>Más caliente: </translation>
     </message>
     <message>
         <source>Coldest Number: </source>
-        <translation type="unfinished"></translation>
+        <translation>Más frío: </translation>
     </message>
     <message>
         <source>%1
 This file does not exist.
 Create the file?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Este archivo no existe.
+¿Desea crearlo?</translation>
     </message>
     <message>
         <source>%1
 Quor 3 keeps its own statistics in a file of that name.
 Choose another name for the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Quor 3 guarda sus propias estadísticas en un archivo con ese nombre.
+Elija otro nombre para la base de datos.</translation>
     </message>
     <message>
         <source>Todays Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de hoy: </translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Open Database</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir base de datos</translation>
     </message>
     <message>
         <source>&amp;Close Database</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar base de datos</translation>
     </message>
     <message>
         <source>&amp;Import Draws...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar sorteos...</translation>
     </message>
     <message>
         <source>Results &amp;Source...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fuente de resultados...</translation>
     </message>
     <message>
         <source>&amp;Get New Results</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Obtener resultados nuevos</translation>
     </message>
     <message>
         <source>&amp;Export Draws...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar sorteos...</translation>
     </message>
     <message>
         <source>&amp;Restore Backup...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar copia de seguridad...</translation>
     </message>
     <message>
         <source>&amp;Delete Database...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar base de datos...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Add</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;gregar</translation>
     </message>
     <message>
         <source>&amp;Update Database</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Actualizar base de datos</translation>
     </message>
     <message>
         <source>&amp;Add Draw...</source>
-        <translation type="unfinished"></translation>
+        <translation>Agregar &amp;sorteo...</translation>
     </message>
     <message>
         <source>Undo &amp;Last Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la ú&amp;ltima entrada</translation>
     </message>
     <message>
         <source>A&amp;nalysis</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nálisis</translation>
     </message>
     <message>
         <source>&amp;Graph Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico de totales</translation>
     </message>
     <message>
         <source>&amp;Odd/Even Ratio</source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción &amp;impar/par</translation>
     </message>
     <message>
         <source>&amp;Percentage Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Porcentaje de repeticiones</translation>
     </message>
     <message>
         <source>&amp;Hot/Cold Numbers</source>
-        <translation type="unfinished"></translation>
+        <translation>Números &amp;calientes/fríos</translation>
     </message>
     <message>
         <source>&amp;Sums Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de &amp;sumas</translation>
     </message>
     <message>
         <source>S&amp;ets Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de c&amp;onjuntos</translation>
     </message>
     <message>
         <source>&amp;Fairness Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de &amp;equidad</translation>
     </message>
     <message>
         <source>&amp;Reports</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informes</translation>
     </message>
     <message>
         <source>&amp;Totals</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Totales</translation>
     </message>
     <message>
         <source>&amp;Pairs</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pares</translation>
     </message>
     <message>
         <source>&amp;Skip/Trace Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Saltos y rastreo</translation>
     </message>
     <message>
         <source>&amp;Ordinal</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordinal</translation>
     </message>
     <message>
         <source>&amp;DataBase</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Base de datos</translation>
     </message>
     <message>
         <source>&amp;Display </source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mostrar </translation>
     </message>
     <message>
         <source>&amp;Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar</translation>
     </message>
     <message>
         <source>&amp;Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Computadora</translation>
     </message>
     <message>
         <source>&amp;Computer Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Elecciones de la computadora</translation>
     </message>
     <message>
         <source>&amp;How Did the Choices Do?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿&amp;Cómo les fue a las elecciones?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Contenido (en inglés)</translation>
     </message>
     <message>
         <source>Quor3 Web Support</source>
-        <translation type="unfinished"></translation>
+        <translation>Soporte web de Quor3 (en inglés)</translation>
     </message>
     <message>
         <source>&amp;About Quor 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de Quor 3</translation>
     </message>
     <message>
         <source>Open/Create a Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir o crear una base de datos</translation>
     </message>
     <message>
         <source>Quor3 Data File (.c3d) (*.c3d)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos de Quor3 (.c3d) (*.c3d)</translation>
     </message>
     <message>
         <source>it is a folder, not a draw database</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no una base de sorteos</translation>
     </message>
     <message>
         <source>its folder does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>su carpeta no existe</translation>
     </message>
     <message>
         <source>Best Bet: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mejor apuesta: </translation>
     </message>
 </context>
 <context>
     <name>OddEvenWindow</name>
     <message>
         <source>Odd / Even </source>
-        <translation type="unfinished"></translation>
+        <translation>Impar / par </translation>
     </message>
     <message>
         <source>Odd</source>
-        <translation type="unfinished"></translation>
+        <translation>Impar</translation>
     </message>
     <message>
         <source>Even</source>
-        <translation type="unfinished"></translation>
+        <translation>Par</translation>
     </message>
     <message>
         <source> Total Odd / Even Numbers Drawn: </source>
-        <translation type="unfinished"></translation>
+        <translation> Total de impares / pares sorteados: </translation>
     </message>
     <message>
         <source> Percentage (all drawings): </source>
-        <translation type="unfinished"></translation>
+        <translation> Porcentaje (todos los sorteos): </translation>
     </message>
     <message>
         <source>Odd / Even Ratio (all drawings): </source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción impar / par (todos los sorteos): </translation>
     </message>
     <message>
         <source>Odd / Even Ratio (last 5 days): </source>
-        <translation type="unfinished"></translation>
+        <translation>Proporción impar / par (últimos 5 días): </translation>
     </message>
 </context>
 <context>
     <name>OrdinalWindow</name>
     <message>
         <source>Ordinal Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe ordinal</translation>
     </message>
     <message>
         <source>Number has been drawn 1st, 2nd, 3rd.</source>
-        <translation type="unfinished"></translation>
+        <translation>Veces que salió el número 1.º, 2.º, 3.º.</translation>
     </message>
 </context>
 <context>
     <name>PairsWindow</name>
     <message>
         <source>Pairs Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de pares</translation>
     </message>
     <message>
         <source>First, find a number across the top: </source>
-        <translation type="unfinished"></translation>
+        <translation>Primero, busque un número en la fila superior: </translation>
     </message>
     <message>
         <source>Then, look down the column at the number of times it has been paired with other numbers.</source>
-        <translation type="unfinished"></translation>
+        <translation>Luego, baje por la columna para ver cuántas veces salió junto a otros números.</translation>
     </message>
 </context>
 <context>
     <name>PrinterTextStream</name>
     <message>
         <source>the printer did not accept the print job</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora no aceptó el trabajo de impresión</translation>
     </message>
     <message>
         <source>write to</source>
-        <translation type="unfinished"></translation>
+        <translation>escribir en</translation>
     </message>
     <message>
         <source>start a new page on</source>
-        <translation type="unfinished"></translation>
+        <translation>empezar una página nueva en</translation>
     </message>
     <message>
         <source>finish the print job on</source>
-        <translation type="unfinished"></translation>
+        <translation>terminar la impresión en</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>The folder %1 does not exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carpeta %1 no existe.</translation>
     </message>
     <message>
         <source>An unexpected error stopped the command.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un error inesperado detuvo la orden.</translation>
     </message>
     <message>
         <source>Quor 3 Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Quor 3 (en inglés)</translation>
     </message>
     <message>
         <source>No program on this desktop could open the page.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún programa de este escritorio pudo abrir la página.</translation>
     </message>
     <message>
         <source>This is not a web address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esta no es una dirección web.</translation>
     </message>
     <message>
         <source>Error ExploreWeb</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al abrir la página web</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
 </context>
 <context>
     <name>RepeatsWindow</name>
     <message>
         <source>% Repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>% de repeticiones</translation>
     </message>
     <message>
         <source>% of Repeats: </source>
-        <translation type="unfinished"></translation>
+        <translation>% de repeticiones: </translation>
     </message>
     <message>
         <source>the file is shorter than one record</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo es más corto que un registro</translation>
     </message>
 </context>
 <context>
     <name>RestoreBackupWindow</name>
     <message>
         <source>Restore Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar copia de seguridad</translation>
     </message>
     <message>
         <source>Taken</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomada</translation>
     </message>
     <message>
         <source>Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos</translation>
     </message>
     <message>
         <source>Last Draw</source>
-        <translation type="unfinished"></translation>
+        <translation>Último sorteo</translation>
     </message>
     <message>
         <source>Reason</source>
-        <translation type="unfinished"></translation>
+        <translation>Motivo</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>There are no backups of %1 yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay copias de seguridad de %1.</translation>
     </message>
     <message>
         <source>Backups of %1, newest first. Quor 3 takes one before anything changes or removes the database, and keeps the newest %2.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Put the backup taken %1 (%2 %3, the last of %4) in the place of %5?
-The database as it is now is kept as a backup first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Copias de seguridad de %1, de la más reciente a la más antigua. Quor 3 toma una antes de cualquier cambio o borrado de la base de datos, y conserva las %2 más recientes.</translation>
     </message>
     <message>
         <source>Restored the backup taken %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se restauró la copia de seguridad tomada el %1.</translation>
     </message>
     <message>
         <source> The database as it was is kept in %1/%2.</source>
-        <translation type="unfinished"></translation>
+        <translation> La base de datos tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>Put the backup taken %1 (%2 draw, the last of %3) in the place of %4?
+The database as it is now is kept as a backup first.</source>
+        <translation>¿Poner la copia de seguridad tomada el %1 (%2 sorteo, el último del %3) en lugar de %4?
+Antes se guarda una copia de seguridad de la base de datos tal como está.</translation>
+    </message>
+    <message>
+        <source>Put the backup taken %1 (%2 draws, the last of %3) in the place of %4?
+The database as it is now is kept as a backup first.</source>
+        <translation>¿Poner la copia de seguridad tomada el %1 (%2 sorteos, el último del %3) en lugar de %4?
+Antes se guarda una copia de seguridad de la base de datos tal como está.</translation>
     </message>
 </context>
 <context>
     <name>ResultsFetch</name>
     <message>
         <source>Get New Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Obtener resultados nuevos</translation>
     </message>
     <message>
         <source>No results source is set for </source>
-        <translation type="unfinished"></translation>
+        <translation>No hay fuente de resultados para </translation>
     </message>
     <message>
         <source>.
 File &gt; Results Source... sets the address of the results file.</source>
-        <translation type="unfinished"></translation>
+        <translation>.
+Archivo &gt; Fuente de resultados... indica la dirección del archivo de resultados.</translation>
     </message>
     <message>
         <source>Getting new results from </source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo resultados nuevos de </translation>
     </message>
     <message>
         <source> (Esc cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation> (Esc cancela)</translation>
     </message>
     <message>
         <source>Getting new results from %1: %2 KB%3 (Esc cancels)</source>
-        <translation type="unfinished"></translation>
+        <translation>Obteniendo resultados nuevos de %1: %2 KB%3 (Esc cancela)</translation>
     </message>
     <message>
         <source> of %1 KB</source>
-        <translation type="unfinished"></translation>
+        <translation> de %1 KB</translation>
     </message>
     <message>
         <source>Get New Results failed; nothing was added.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron obtener resultados nuevos; no se agregó nada.</translation>
     </message>
 </context>
 <context>
     <name>ResultsSourceWindow</name>
     <message>
         <source>Results Source</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente de resultados</translation>
     </message>
     <message>
         <source>&amp;Address of the results file (https://, http://, or a file on this computer):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dirección del archivo de resultados (https://, http:// o un archivo de esta computadora):</translation>
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examinar...</translation>
     </message>
     <message>
         <source>&amp;Try</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Probar</translation>
     </message>
     <message>
         <source>Try the address to see the draws it holds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe la dirección para ver los sorteos que contiene.</translation>
     </message>
     <message>
         <source>Newest draws in the file:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos más recientes del archivo:</translation>
     </message>
     <message>
         <source>&amp;Check for new results when this database opens</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar resultados nuevos al abrir esta base de datos</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Choose a Results File</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir un archivo de resultados</translation>
     </message>
     <message>
         <source>Results files (*.csv *.txt *.tsv *.json);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de resultados (*.csv *.txt *.tsv *.json);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Type the address of the results file first.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba primero la dirección del archivo de resultados.</translation>
     </message>
     <message>
         <source>Trying </source>
-        <translation type="unfinished"></translation>
+        <translation>Probando </translation>
     </message>
     <message>
         <source> holds no draw that Quor 3 can read.</source>
-        <translation type="unfinished"></translation>
+        <translation> no contiene ningún sorteo que Quor 3 pueda leer.</translation>
     </message>
     <message>
         <source>%1 draws found. Layout: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se encontraron %1 sorteos. Formato: %2.</translation>
+    </message>
+    <message>
+        <source>&amp;Draw:</source>
+        <translation>&amp;Sorteo:</translation>
     </message>
 </context>
 <context>
     <name>SearchWindow</name>
     <message>
         <source>Random (3)</source>
-        <translation type="unfinished"></translation>
+        <translation>Al azar (3)</translation>
     </message>
     <message>
         <source>Random (2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Al azar (2)</translation>
     </message>
     <message>
         <source>Random (1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Al azar (1)</translation>
     </message>
     <message>
         <source>Doubles</source>
-        <translation type="unfinished"></translation>
+        <translation>Dobles</translation>
     </message>
     <message>
         <source>Search Database</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en la base de datos</translation>
     </message>
     <message>
         <source> Choose Type of  Search </source>
-        <translation type="unfinished"></translation>
+        <translation> Elija el tipo de búsqueda </translation>
     </message>
     <message>
         <source>Search Values:</source>
-        <translation type="unfinished"></translation>
+        <translation>Valores a buscar:</translation>
     </message>
     <message>
         <source>&amp;Begin Search</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Iniciar búsqueda</translation>
     </message>
     <message>
         <source>Number of Matches:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de coincidencias:</translation>
     </message>
     <message>
         <source>Total Number of Entries in Database:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de números en la base de datos:</translation>
     </message>
     <message>
         <source>You forgot to select a Search Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Olvidó elegir un tipo de búsqueda</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Older draws kept in %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteos anteriores guardados en %1/%2</translation>
     </message>
 </context>
 <context>
     <name>SetsConfigDialog</name>
     <message>
         <source>Zero</source>
-        <translation type="unfinished"></translation>
+        <translation>Cero</translation>
     </message>
     <message>
         <source>One</source>
-        <translation type="unfinished"></translation>
+        <translation>Uno</translation>
     </message>
     <message>
         <source>Two</source>
-        <translation type="unfinished"></translation>
+        <translation>Dos</translation>
     </message>
     <message>
         <source>Three</source>
-        <translation type="unfinished"></translation>
+        <translation>Tres</translation>
     </message>
     <message>
         <source>Four</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuatro</translation>
     </message>
     <message>
         <source>Five</source>
-        <translation type="unfinished"></translation>
+        <translation>Cinco</translation>
     </message>
     <message>
         <source>Six</source>
-        <translation type="unfinished"></translation>
+        <translation>Seis</translation>
     </message>
     <message>
         <source>Seven</source>
-        <translation type="unfinished"></translation>
+        <translation>Siete</translation>
     </message>
     <message>
         <source>Eight</source>
-        <translation type="unfinished"></translation>
+        <translation>Ocho</translation>
     </message>
     <message>
         <source>Nine</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueve</translation>
     </message>
     <message>
         <source>Sets Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de conjuntos</translation>
     </message>
     <message>
         <source>Track Sets over past </source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir conjuntos en los últimos </translation>
     </message>
     <message>
         <source>Set %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto %1</translation>
     </message>
     <message>
         <source>Choose the numbers you wish to track for Set#%1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija los números que desea seguir en el conjunto n.º %1</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>&amp;Save &amp;&amp; Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar y cerrar</translation>
     </message>
 </context>
 <context>
     <name>SetsGraphWindow</name>
     <message>
         <source>Set %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjunto %1: %2</translation>
     </message>
     <message>
         <source>no digits</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún dígito</translation>
     </message>
     <message>
         <source>Graph Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de conjuntos</translation>
     </message>
     <message>
         <source>C&amp;ustomize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personalizar</translation>
     </message>
     <message>
         <source>Set Totals for Past %1 Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales por conjunto en los últimos %1 sorteos</translation>
     </message>
     <message>
         <source>Sets</source>
-        <translation type="unfinished"></translation>
+        <translation>Conjuntos</translation>
     </message>
 </context>
 <context>
     <name>SkipTraceWindow</name>
     <message>
         <source>Skip/Trace Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla de saltos y rastreo</translation>
     </message>
     <message>
         <source>Skip/Trace Chart for the last 90 days: </source>
-        <translation type="unfinished"></translation>
+        <translation>Saltos y rastreo de los últimos 90 días: </translation>
     </message>
 </context>
 <context>
     <name>StartPanel</name>
     <message>
         <source>No database is open</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna base de datos abierta</translation>
     </message>
     <message>
         <source>Cr&amp;eate a database</source>
-        <translation type="unfinished"></translation>
+        <translation>Cr&amp;ear una base de datos</translation>
     </message>
     <message>
         <source>&amp;Import results...</source>
-        <translation type="unfinished"></translation>
+        <translation>Im&amp;portar resultados...</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ab&amp;rir...</translation>
     </message>
     <message>
         <source>Recent databases</source>
-        <translation type="unfinished"></translation>
+        <translation>Bases de datos recientes</translation>
     </message>
 </context>
 <context>
     <name>SumsGraphSettingsDialog</name>
     <message>
         <source>Sums Analysis Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del análisis de sumas</translation>
     </message>
 </context>
 <context>
     <name>SumsGraphWindow</name>
     <message>
         <source>Sums Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de sumas</translation>
     </message>
     <message>
         <source>C&amp;ustomize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personalizar</translation>
     </message>
     <message>
         <source>Sums Analysis for Past %1 Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de sumas de los últimos %1 sorteos</translation>
     </message>
 </context>
 <context>
     <name>TotalsGraphSettingsDialog</name>
     <message>
         <source>Cumulative Totals Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de totales acumulados</translation>
     </message>
 </context>
 <context>
     <name>TotalsGraphWindow</name>
     <message>
         <source>Totals Bar Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de barras de totales</translation>
     </message>
     <message>
         <source>C&amp;ustomize</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Personalizar</translation>
     </message>
     <message>
         <source>Cumulative Totals for Past %1 Draws</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales acumulados de los últimos %1 sorteos</translation>
     </message>
 </context>
 <context>
     <name>TotalsWindow</name>
     <message>
         <source>Totals Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de totales</translation>
     </message>
     <message>
         <source>Lottery Numbers: </source>
-        <translation type="unfinished"></translation>
+        <translation>Números de la lotería: </translation>
     </message>
     <message>
         <source> #Times Picked: </source>
-        <translation type="unfinished"></translation>
+        <translation> Veces que salió: </translation>
     </message>
 </context>
 <context>
     <name>TrackDrawsDialog</name>
     <message>
         <source>How Many Draws to Track:</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuántos sorteos seguir:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
 </context>
 <context>
     <name>UndoLastEntry</name>
     <message>
         <source>Undo Last Entry</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshacer la última entrada</translation>
     </message>
     <message>
         <source>There is no entry to undo: no draw has been entered into %1 since Quor 3 started.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay nada que deshacer: no se ha agregado ningún sorteo a %1 desde que se inició Quor 3.</translation>
     </message>
     <message>
         <source>Remove the last entry, %1 of %2, from %3?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quitar la última entrada, %1 del %2, de %3?</translation>
     </message>
     <message>
         <source>
 That entry cut the database back: it comes back as it was before, from %1/%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Esa entrada recortó la base de datos: vuelve a quedar como estaba, desde %1/%2.</translation>
     </message>
     <message>
         <source>
 What it wrote in &quot;%1&quot; goes with it.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
 </context>
 <context>
     <name>UpdateMenuWindow</name>
     <message>
         <source>Update Database Sub-Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Submenú de actualización de la base de datos</translation>
     </message>
     <message>
         <source>&amp;Add More Entries</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Agregar más números</translation>
     </message>
     <message>
         <source>&amp;Make Corrections</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacer correcciones</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Error</name>
+    <message>
+        <source>read</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>write</source>
+        <translation>escribir</translation>
+    </message>
+    <message>
+        <source>restore</source>
+        <translation>restaurar</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>abrir</translation>
+    </message>
+    <message>
+        <source>flush</source>
+        <translation>guardar en el disco</translation>
+    </message>
+    <message>
+        <source>use the backup folder</source>
+        <translation>usar la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>remove</source>
+        <translation>borrar</translation>
+    </message>
+    <message>
+        <source>open the full history</source>
+        <translation>abrir el historial completo</translation>
+    </message>
+    <message>
+        <source>move to the backup folder</source>
+        <translation>mover a la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>lock</source>
+        <translation>bloquear</translation>
+    </message>
+    <message>
+        <source>import</source>
+        <translation>importar</translation>
+    </message>
+    <message>
+        <source>create</source>
+        <translation>crear</translation>
+    </message>
+    <message>
+        <source>create the full history</source>
+        <translation>crear el historial completo</translation>
+    </message>
+    <message>
+        <source>create the backup folder</source>
+        <translation>crear la carpeta de copias de seguridad</translation>
+    </message>
+    <message>
+        <source>use</source>
+        <translation>usar</translation>
+    </message>
+    <message>
+        <source>undo the last entry of</source>
+        <translation>deshacer la última entrada de</translation>
+    </message>
+    <message>
+        <source>replace</source>
+        <translation>reemplazar</translation>
+    </message>
+    <message>
+        <source>read the last draw of</source>
+        <translation>leer el último sorteo de</translation>
+    </message>
+    <message>
+        <source>import into</source>
+        <translation>importar en</translation>
+    </message>
+    <message>
+        <source>it is not a folder</source>
+        <translation>no es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a symbolic link, which Quor 3 never writes through</source>
+        <translation>es un enlace simbólico, y Quor 3 nunca escribe a través de uno</translation>
+    </message>
+    <message>
+        <source>the file holds no such record</source>
+        <translation>el archivo no tiene ese registro</translation>
+    </message>
+    <message>
+        <source>the database has changed since that entry</source>
+        <translation>la base de datos cambió después de esa entrada</translation>
+    </message>
+    <message>
+        <source>it holds no draw</source>
+        <translation>no contiene ningún sorteo</translation>
+    </message>
+    <message>
+        <source>the database holds no draws</source>
+        <translation>la base de datos no tiene sorteos</translation>
+    </message>
+    <message>
+        <source>the file holds no draw that Quor 3 can read</source>
+        <translation>el archivo no contiene ningún sorteo que Quor 3 pueda leer</translation>
+    </message>
+    <message>
+        <source>too many backups within one second</source>
+        <translation>demasiadas copias de seguridad en un segundo</translation>
+    </message>
+    <message>
+        <source>the backup is not on the disk after it was written</source>
+        <translation>la copia de seguridad no está en el disco después de escribirla</translation>
+    </message>
+    <message>
+        <source>input/output error</source>
+        <translation>error de entrada/salida</translation>
+    </message>
+    <message>
+        <source>Cannot %1 &quot;%2&quot; in %3</source>
+        <translation>No se puede %1 &quot;%2&quot; en %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>&apos;%1&apos; no es un número entero válido</translation>
+    </message>
+    <message>
+        <source>Invalid argument to date encode</source>
+        <translation>Fecha no válida</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Fetch</name>
+    <message>
+        <source>Cannot fetch &quot;%1&quot;: %2</source>
+        <translation>No se puede obtener &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>no address is set</source>
+        <translation>no hay ninguna dirección</translation>
+    </message>
+    <message>
+        <source>only http, https and local files can be fetched</source>
+        <translation>solo se pueden obtener direcciones http, https y archivos locales</translation>
+    </message>
+    <message>
+        <source>the download library could not start</source>
+        <translation>la biblioteca de descargas no pudo iniciarse</translation>
+    </message>
+    <message>
+        <source>it holds no draw that Quor 3 can read (has its layout changed?)</source>
+        <translation>no contiene ningún sorteo que Quor 3 pueda leer (¿cambió su formato?)</translation>
+    </message>
+    <message>
+        <source>it holds no draw named &quot;%1&quot; (has its layout changed?)</source>
+        <translation>no contiene ningún sorteo llamado &quot;%1&quot; (¿cambió su formato?)</translation>
+    </message>
+    <message>
+        <source>Cannot use the results from &quot;%1&quot;: %2</source>
+        <translation>No se pueden usar los resultados de &quot;%1&quot;: %2</translation>
+    </message>
+    <message>
+        <source>%1 has no results source: set one with File &gt; Results Source... or --from.</source>
+        <translation>%1 no tiene fuente de resultados: indique una con Archivo &gt; Fuente de resultados... o --from.</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Status</name>
+    <message>
+        <source>Total Draws: </source>
+        <translation>Total de sorteos: </translation>
+    </message>
+    <message>
+        <source>Last Draw Date: </source>
+        <translation>Último sorteo: </translation>
+    </message>
+    <message>
+        <source>Hottest Number: </source>
+        <translation>Más caliente: </translation>
+    </message>
+    <message>
+        <source>Coldest Number: </source>
+        <translation>Más frío: </translation>
     </message>
 </context>
 </TS>
