@@ -55,7 +55,7 @@ SetsConfigDialog::SetsConfigDialog(QWidget* owner) : QDialog(owner)
             auto* check = new QCheckBox(tr(DigitNames[d]), box);
             check->setObjectName(QString("CheckBox%1").arg(10 * s + d + 1));
             check->setFont(font);
-            nameForReader(check, tr("Set %1: %2").arg(s + 1).arg(DigitNames[d]));
+            nameForReader(check, tr("Set %1: %2").arg(s + 1).arg(tr(DigitNames[d])));
             check->setGeometry(10, 22 + d * 23, boxWidth - 14, 22);
             digitBoxes[10 * s + d] = check;
         }
