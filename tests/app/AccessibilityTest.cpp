@@ -90,8 +90,6 @@ QStringList nameFaults(QWidget* window)
         if (!named(w, window))
             continue;
         const QString name = accessibleName(w);
-        if (qEnvironmentVariableIsSet("QUOR3_LIST_NAMES"))
-            qInfo("%s: %s = %s", qPrintable(window->objectName()), qPrintable(describe(w)), qPrintable(name));
         if (name.isEmpty())
             faults << describe(w) + " has no accessible name";
         else if (owners.contains(name))
