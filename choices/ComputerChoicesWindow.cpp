@@ -24,6 +24,11 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+QString printoutFooter()
+{
+    return ComputerChoicesWindow::tr("Printed by Quor 3. Each draw is independent; no list of plays changes the odds.");
+}
+
 const std::array<QString, 7>& printoutHeadings()
 {
     static const std::array<QString, 7> headings = {
@@ -48,9 +53,7 @@ QList<PrintoutLine> choicesPrintout(const QString& databaseName, const QString& 
         if (g + 1 < groups.size())
             lines.append({QString(), Style::Plain});
     }
-    lines.append(
-        {ComputerChoicesWindow::tr("Printed by Quor 3. Each draw is independent; no list of plays changes the odds."),
-         Style::Footer});
+    lines.append({printoutFooter(), Style::Footer});
     return lines;
 }
 

@@ -28,7 +28,7 @@ using ChoiceGroups = std::array<QStringList, 7>;
 QList<PrintoutLine> choicesPrintout(const QString& databaseName, const QString& dateText, const ChoiceGroups& groups);
 // The printed headings, in printing order.
 const std::array<QString, 7>& printoutHeadings();
-extern const QString PrintoutFooter;
+QString printoutFooter();
 
 // "Computer Choices"
 class ComputerChoicesWindow : public QDialog

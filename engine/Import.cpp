@@ -6,6 +6,7 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Text.h"
 
 #include <nlohmann/json.hpp>
 
@@ -1835,26 +1836,36 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
 std::string describeImport(const ImportOutcome& outcome)
 {
     const ImportPlan& plan = outcome.plan;
-    auto draws = [](long long n) { return std::to_string(n) + (n == 1 ? " draw" : " draws"); };
+    const auto n = [](long long value) { return std::to_string(value); };
     std::string text;
-    if (!outcome.changed)
-        text = "Nothing changed: the database already holds these draws.";
-    else
-        text = "The database now holds " + draws(static_cast<long long>(plan.draws.size())) + ", " +
-               std::to_string(plan.fromFile) + " of them from the file.";
+    if (!outcome.changed) {
+        text = translate("quor3::Import", "Nothing changed: the database already holds these draws.");
+    } else {
+        const auto total = static_cast<long long>(plan.draws.size());
+        text =
+            fill(total == 1 ? translate("quor3::Import", "The database now holds %1 draw, %2 of them from the file.")
+                            : translate("quor3::Import", "The database now holds %1 draws, %2 of them from the file."),
+                 {n(total), n(plan.fromFile)});
+    }
     if (plan.alreadyStored > 0)
-        text += " " + draws(plan.alreadyStored) + " of the file " + (plan.alreadyStored == 1 ? "was" : "were") +
-                " already stored and skipped.";
+        text += fill(plan.alreadyStored == 1
+                         ? translate("quor3::Import", " %1 draw of the file was already stored and skipped.")
+                         : translate("quor3::Import", " %1 draws of the file were already stored and skipped."),
+                     {n(plan.alreadyStored)});
     if (plan.repeatedInFile > 0)
-        text += " " + draws(plan.repeatedInFile) + " repeated in the file " +
-                (plan.repeatedInFile == 1 ? "was" : "were") + " counted once.";
+        text += fill(plan.repeatedInFile == 1
+                         ? translate("quor3::Import", " %1 draw repeated in the file was counted once.")
+                         : translate("quor3::Import", " %1 draws repeated in the file were counted once."),
+                     {n(plan.repeatedInFile)});
     if (plan.leftOut > 0 && outcome.changed)
-        text += " " + draws(plan.leftOut) + " older than the newest " + std::to_string(MaxDraws) + " " +
-                (plan.leftOut == 1 ? "was" : "were") + " left out: a database holds at most " +
-                std::to_string(MaxDraws) + " draws.";
+        text += fill(plan.leftOut == 1 ? translate("quor3::Import", " %1 draw older than the newest %2 was left out: a "
+                                                                    "database holds at most %2 draws.")
+                                       : translate("quor3::Import", " %1 draws older than the newest %2 were left out: "
+                                                                    "a database holds at most %2 draws."),
+                     {n(plan.leftOut), n(MaxDraws)});
     if (!outcome.backup.empty())
-        text += " The database as it was is kept in " +
-                (outcome.backup.parent_path().filename() / outcome.backup.filename()).string() + ".";
+        text += fill(translate("quor3::Import", " The database as it was is kept in %1."),
+                     {(outcome.backup.parent_path().filename() / outcome.backup.filename()).string()});
     return text;
 }
 

@@ -27,11 +27,6 @@ bool sameDigits(const DrawRecord& a, const DrawRecord& b)
     return a.Digit1 == b.Digit1 && a.Digit2 == b.Digit2 && a.Digit3 == b.Digit3;
 }
 
-std::string plural(long long n, const char* one, const char* many)
-{
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
-
 // The status texts of the rebuilds go to the caller's sink, except that the
 // first two panels are set here, as the add window sets them.
 void rebuild(const fs::path& folder, const std::string& databaseName, FirstPanels panels, StatusSink& status,
@@ -124,12 +119,19 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
     std::vector<std::string> lines;
     for (const auto& c : outcome.plan.conflicts)
         lines.push_back(c.text);
-    if (outcome.plan.olderMissing > 0)
-        lines.push_back(plural(outcome.plan.olderMissing, "older draw", "older draws") + " of the results file " +
-                        (outcome.plan.olderMissing == 1 ? "is" : "are") +
-                        " missing from the database: File > Import can merge them");
-    lines.push_back(outcome.upToDate ? std::string("up to date")
-                                     : plural(outcome.added, "new draw added", "new draws added"));
+    const long long older = outcome.plan.olderMissing;
+    if (older > 0)
+        lines.push_back(fill(older == 1 ? translate("quor3::Fetch", "%1 older draw of the results file is missing from "
+                                                                    "the database: File > Import can merge them")
+                                        : translate("quor3::Fetch", "%1 older draws of the results file are missing "
+                                                                    "from the database: File > Import can merge them"),
+                             {std::to_string(older)}));
+    if (outcome.upToDate)
+        lines.push_back(translate("quor3::Fetch", "up to date"));
+    else
+        lines.push_back(fill(outcome.added == 1 ? translate("quor3::Fetch", "%1 new draw added")
+                                                : translate("quor3::Fetch", "%1 new draws added"),
+                             {std::to_string(outcome.added)}));
     return lines;
 }
 

@@ -5,6 +5,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/Text.h"
 
 #include <unistd.h>
 
@@ -28,13 +29,13 @@ struct Category {
 };
 
 const Category categories[] = {
-    {files::Hot, 5, "Hot Category: ", "Hot Category "},
-    {files::Cold, 5, "Cold Category: ", "Cold Category "},
-    {files::WarmChoices, 4, "Warm Category: ", "Warm Category "},
-    {files::OddEven, 5, "Odd/Even Category: ", "Odd/Even Category "},
-    {files::Ordinal, 12, "Ordinal Category: ", "Ordinal Category "},
-    {files::PairChoices, 4, "Pairs Category: ", "Pairs Category "},
-    {files::Repeats, 5, "% Repeats Category: ", "% Repeats Category "},
+    {files::Hot, 5, QT_TRANSLATE_NOOP("quor3::Winners", "Hot Category: "), "Hot Category "},
+    {files::Cold, 5, QT_TRANSLATE_NOOP("quor3::Winners", "Cold Category: "), "Cold Category "},
+    {files::WarmChoices, 4, QT_TRANSLATE_NOOP("quor3::Winners", "Warm Category: "), "Warm Category "},
+    {files::OddEven, 5, QT_TRANSLATE_NOOP("quor3::Winners", "Odd/Even Category: "), "Odd/Even Category "},
+    {files::Ordinal, 12, QT_TRANSLATE_NOOP("quor3::Winners", "Ordinal Category: "), "Ordinal Category "},
+    {files::PairChoices, 4, QT_TRANSLATE_NOOP("quor3::Winners", "Pairs Category: "), "Pairs Category "},
+    {files::Repeats, 5, QT_TRANSLATE_NOOP("quor3::Winners", "% Repeats Category: "), "% Repeats Category "},
 };
 
 // The 1st, 4th and 7th characters, each converted on its own.
@@ -75,7 +76,9 @@ std::vector<WinnerMatch> checkWinners(const fs::path& folder, const std::string&
             if (!sameDigitsAnyOrder(a, b, c, x, y, z))
                 continue;
             WinnerMatch match;
-            match.message = std::string("W I N N E R\r\n") + category.heading + choice;
+            // The announcement in the user's language; the log line stays as it is.
+            match.message = translate("quor3::Winners", "W I N N E R") + "\r\n" +
+                            translate("quor3::Winners", category.heading) + choice;
             match.logLine = date + "[Quor3 Picked: " + choice + "] [Actual: " + std::to_string(a) + std::to_string(b) +
                             std::to_string(c) + "] " + category.logText + databaseName;
             // No lock is held while the announcement waits for the user.

@@ -110,11 +110,11 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Notify me if an entry matches one</source>
-        <translation>Avisarme si un número coincide con una</translation>
+        <translation>Avisarme si un número coincide</translation>
     </message>
     <message>
         <source>of the Computer Choices</source>
-        <translation>de las elecciones de la computadora</translation>
+        <translation>con una elección de la computadora</translation>
     </message>
     <message>
         <source>This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in it for the reports; every draw stays in the full history (%3 draws) and in a backup. Store it?</source>
@@ -298,15 +298,15 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Odd/Even Picks</source>
-        <translation>Elecciones impar/par</translation>
+        <translation>Jugadas impar/par</translation>
     </message>
     <message>
         <source>Ordinal Picks</source>
-        <translation>Elecciones ordinales</translation>
+        <translation>Jugadas ordinales</translation>
     </message>
     <message>
         <source>Pairs Picks</source>
-        <translation>Elecciones por pares</translation>
+        <translation>Jugadas por pares</translation>
     </message>
     <message>
         <source>Percentage Repeats</source>
@@ -337,7 +337,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     <name>CorrectionsWindow</name>
     <message>
         <source>Next, make your changes to the entry and draw date as necessary. Click Re-Enter when complete.</source>
-        <translation>Luego, corrija el número y la fecha del sorteo según haga falta. Haga clic en Volver a guardar al terminar.</translation>
+        <translation>Luego, corrija el número y la fecha del sorteo según haga falta. Haga clic en Reingresar al terminar.</translation>
     </message>
     <message>
         <source>Correct It!</source>
@@ -345,7 +345,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>First, select an entry in the database:</source>
-        <translation>Primero, elija un número de la base de datos:</translation>
+        <translation>Primero, elija un número de la lista:</translation>
     </message>
     <message>
         <source>Change Entry</source>
@@ -357,7 +357,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>&amp;Re-Enter </source>
-        <translation>&amp;Volver a guardar </translation>
+        <translation>&amp;Reingresar </translation>
     </message>
     <message>
         <source>&amp;Delete Entry</source>
@@ -681,7 +681,7 @@ No exporta la base de datos de trabajo (%2).</translation>
     </message>
     <message>
         <source>&amp;Merge with the stored draws</source>
-        <translation>&amp;Combinar con los sorteos guardados</translation>
+        <translation>Co&amp;mbinar con los sorteos guardados</translation>
     </message>
     <message>
         <source>&amp;Replace the stored draws</source>
@@ -1637,7 +1637,7 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
     <message>
         <source>&amp;Add More Entries</source>
-        <translation>&amp;Agregar más números</translation>
+        <translation>&amp;Agregar números</translation>
     </message>
     <message>
         <source>&amp;Make Corrections</source>
@@ -1825,6 +1825,69 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>%1 has no results source: set one with File &gt; Results Source... or --from.</source>
         <translation>%1 no tiene fuente de resultados: indique una con Archivo &gt; Fuente de resultados... o --from.</translation>
     </message>
+    <message>
+        <source>%1 older draw of the results file is missing from the database: File &gt; Import can merge them</source>
+        <translation>falta en la base de datos %1 sorteo anterior del archivo de resultados: Archivo &gt; Importar puede combinarlo</translation>
+    </message>
+    <message>
+        <source>%1 older draws of the results file are missing from the database: File &gt; Import can merge them</source>
+        <translation>faltan en la base de datos %1 sorteos anteriores del archivo de resultados: Archivo &gt; Importar puede combinarlos</translation>
+    </message>
+    <message>
+        <source>up to date</source>
+        <translation>al día</translation>
+    </message>
+    <message>
+        <source>%1 new draw added</source>
+        <translation>se agregó %1 sorteo nuevo</translation>
+    </message>
+    <message>
+        <source>%1 new draws added</source>
+        <translation>se agregaron %1 sorteos nuevos</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Import</name>
+    <message>
+        <source>Nothing changed: the database already holds these draws.</source>
+        <translation>No cambió nada: la base de datos ya tiene estos sorteos.</translation>
+    </message>
+    <message>
+        <source>The database now holds %1 draw, %2 of them from the file.</source>
+        <translation>La base de datos tiene ahora %1 sorteo, %2 de ellos del archivo.</translation>
+    </message>
+    <message>
+        <source>The database now holds %1 draws, %2 of them from the file.</source>
+        <translation>La base de datos tiene ahora %1 sorteos, %2 de ellos del archivo.</translation>
+    </message>
+    <message>
+        <source> %1 draw of the file was already stored and skipped.</source>
+        <translation> %1 sorteo del archivo ya estaba guardado y se omitió.</translation>
+    </message>
+    <message>
+        <source> %1 draws of the file were already stored and skipped.</source>
+        <translation> %1 sorteos del archivo ya estaban guardados y se omitieron.</translation>
+    </message>
+    <message>
+        <source> %1 draw repeated in the file was counted once.</source>
+        <translation> %1 sorteo repetido en el archivo se contó una vez.</translation>
+    </message>
+    <message>
+        <source> %1 draws repeated in the file were counted once.</source>
+        <translation> %1 sorteos repetidos en el archivo se contaron una vez.</translation>
+    </message>
+    <message>
+        <source> %1 draw older than the newest %2 was left out: a database holds at most %2 draws.</source>
+        <translation> Se dejó fuera %1 sorteo anterior a los %2 más recientes: una base de datos tiene como máximo %2 sorteos.</translation>
+    </message>
+    <message>
+        <source> %1 draws older than the newest %2 were left out: a database holds at most %2 draws.</source>
+        <translation> Se dejaron fuera %1 sorteos anteriores a los %2 más recientes: una base de datos tiene como máximo %2 sorteos.</translation>
+    </message>
+    <message>
+        <source> The database as it was is kept in %1.</source>
+        <translation> La base de datos tal como estaba se guarda en %1.</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Status</name>
@@ -1843,6 +1906,41 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Coldest Number: </source>
         <translation>Más frío: </translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Winners</name>
+    <message>
+        <source>Hot Category: </source>
+        <translation>Categoría caliente: </translation>
+    </message>
+    <message>
+        <source>Cold Category: </source>
+        <translation>Categoría fría: </translation>
+    </message>
+    <message>
+        <source>Warm Category: </source>
+        <translation>Categoría tibia: </translation>
+    </message>
+    <message>
+        <source>Odd/Even Category: </source>
+        <translation>Categoría impar/par: </translation>
+    </message>
+    <message>
+        <source>Ordinal Category: </source>
+        <translation>Categoría ordinal: </translation>
+    </message>
+    <message>
+        <source>Pairs Category: </source>
+        <translation>Categoría de pares: </translation>
+    </message>
+    <message>
+        <source>% Repeats Category: </source>
+        <translation>Categoría de % de repeticiones: </translation>
+    </message>
+    <message>
+        <source>W I N N E R</source>
+        <translation>G A N A D O R</translation>
     </message>
 </context>
 </TS>

@@ -258,7 +258,7 @@ class ComputerTest : public QObject
                 QCOMPARE(lines[at++], (PrintoutLine{QString(), S::Plain}));
         }
         QCOMPARE(printoutHeadings()[6], QString("Percentage Repeats"));
-        QCOMPARE(lines[at++], (PrintoutLine{PrintoutFooter, S::Footer}));
+        QCOMPARE(lines[at++], (PrintoutLine{printoutFooter(), S::Footer}));
         QCOMPARE(at, lines.size());
     }
 
@@ -281,7 +281,7 @@ class ComputerTest : public QObject
             if (g < 6)
                 expected.append(QString());
         }
-        expected.append(PrintoutFooter);
+        expected.append(printoutFooter());
         for (QString& line : expected)
             line = line.simplified();
         QCOMPARE(pdfLines(pdf), expected);
@@ -299,7 +299,7 @@ class ComputerTest : public QObject
             if (g < 6)
                 expected.append(QString());
         }
-        expected.append(PrintoutFooter);
+        expected.append(printoutFooter());
         QCOMPARE(pdfLines(pdf), expected);
     }
 
