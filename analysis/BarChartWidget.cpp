@@ -2,7 +2,6 @@
 
 #include "platform/Accessibility.h"
 #include "platform/ChartColours.h"
-#include "platform/Colours.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -254,7 +253,7 @@ void BarChartWidget::placeValueLabels()
     while (valueLabels_.size() < bars_->count()) {
         auto* label = new QGraphicsSimpleTextItem;
         view_->scene()->addItem(label);
-        label->setBrush(readableOn(QColor(0x20, 0x20, 0x20), chart_->backgroundBrush().color()));
+        label->setBrush(seriesColour(QColor(0x20, 0x20, 0x20), palette(), 4.5));
         label->setPen(Qt::NoPen); // an outline would draw the text as a path, slowly
         label->setZValue(1000);
         valueLabels_ << label;

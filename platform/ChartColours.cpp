@@ -32,8 +32,7 @@ void followPalette(QChart* chart, const QPalette& palette)
     }
 }
 
-QColor seriesColour(const QColor& hue, const QPalette& palette)
+QColor seriesColour(const QColor& hue, const QPalette& palette, double minimum)
 {
-    // Marks that are not text need 3:1 against what is around them.
-    return isDark(palette) ? readableOn(hue, palette.color(QPalette::Base), 3.0) : hue;
+    return isDark(palette) ? readableOn(hue, palette.color(QPalette::Base), minimum) : hue;
 }

@@ -14,5 +14,6 @@ class QChart;
 // Call it once the chart has its axes.
 void followPalette(QChart* chart, const QPalette& palette);
 
-// `hue` as a series of a chart on `palette` shows it.
-QColor seriesColour(const QColor& hue, const QPalette& palette);
+// `hue` as a chart on `palette` shows it: marks that are not text need a
+// contrast of 3:1 against the chart's face, texts 4.5:1.
+QColor seriesColour(const QColor& hue, const QPalette& palette, double minimum = 3.0);
