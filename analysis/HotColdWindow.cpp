@@ -1,4 +1,6 @@
 #include "analysis/HotColdWindow.h"
+#include "platform/Accessibility.h"
+#include "platform/Colours.h"
 #include "platform/WindowKit.h"
 
 #include "engine/Analysis.h"
@@ -28,9 +30,7 @@ QPlainTextEdit* listMemo(QWidget* parent, const char* name, const QColor& colour
     memo->setFont(arialFont(19));
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QPalette p = memo->palette();
-    p.setColor(QPalette::Text, colour);
-    memo->setPalette(p);
+    setReadableTextColour(memo, colour);
     QTextOption centred(Qt::AlignHCenter);
     centred.setWrapMode(QTextOption::NoWrap);
     memo->document()->setDefaultTextOption(centred);
@@ -41,9 +41,7 @@ QLabel* colouredLabel(QWidget* parent, const char* name, const QString& text, co
                       int x, int y)
 {
     QLabel* l = addLabel(parent, name, text, font, x, y);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
+    setReadableTextColour(l, colour);
     return l;
 }
 
@@ -73,6 +71,9 @@ HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
     spanLabel = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
     spanEdit = new QLineEdit(this);
     spanEdit->setObjectName("Edit1");
+    nameForReader(spanEdit, tr("Days to evaluate"));
+    nameForReader(hotList, tr("Hot numbers"));
+    nameForReader(coldList, tr("Cold numbers"));
     spanEdit->setFont(arialFont(15));
     spanEdit->setGeometry(200, 162, 56, 28);
     listButton = new QPushButton(tr("&List"), this);

@@ -42,9 +42,6 @@ OddEvenWindow::OddEvenWindow(QWidget* owner) : QDialog(owner)
 
     auto make = [&](int number, const QString& text, const QFont& font, int x, int y) {
         QLabel* l = addLabel(this, qPrintable(QString("Label%1").arg(number)), text, font, x, y);
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, Qt::black);
-        l->setPalette(p);
         labels[static_cast<std::size_t>(number - 1)] = l;
     };
     make(17, tr("Odd"), bold, 340, RowTop[0]);

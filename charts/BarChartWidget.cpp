@@ -1,5 +1,8 @@
 #include "charts/BarChartWidget.h"
 
+#include "platform/Accessibility.h"
+#include "charts/ChartColours.h"
+
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
@@ -48,8 +51,8 @@ BarChartWidget::BarChartWidget(QWidget* parent) : QWidget(parent)
 
     series_ = new QBarSeries;
     bars_ = new QBarSet(QString());
-    bars_->setColor(QColor(0x2f, 0x6f, 0xc8));
-    bars_->setBorderColor(QColor(0x1c, 0x44, 0x7d));
+    bars_->setColor(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
+    bars_->setBorderColor(seriesColour(QColor(0x1c, 0x44, 0x7d), palette()));
     series_->append(bars_);
     series_->setBarWidth(0.6);
     // The values stand above their bars in labels of our own (placeValueLabels).
@@ -74,6 +77,7 @@ BarChartWidget::BarChartWidget(QWidget* parent) : QWidget(parent)
     valueAxis_->setTickInterval(1);
     chart_->addAxis(valueAxis_, Qt::AlignLeft);
     series_->attachAxis(valueAxis_);
+    followPalette(chart_, palette());
 
     valueLabelFont_ = axisFont;
 
@@ -249,7 +253,7 @@ void BarChartWidget::placeValueLabels()
     while (valueLabels_.size() < bars_->count()) {
         auto* label = new QGraphicsSimpleTextItem;
         view_->scene()->addItem(label);
-        label->setBrush(QColor(0x20, 0x20, 0x20));
+        label->setBrush(seriesColour(QColor(0x20, 0x20, 0x20), palette(), 4.5));
         label->setPen(Qt::NoPen); // an outline would draw the text as a path, slowly
         label->setZValue(1000);
         valueLabels_ << label;
@@ -277,4 +281,11 @@ void BarChartWidget::placeValueLabels()
         const QRectF box = label->boundingRect();
         label->setPos(chart_->mapToScene(top.x() - box.width() / 2, top.y() - box.height() - 1));
     }
+    // A reader cannot see the bars: the chart is named by its title and
+    // describes each bar's label and value.
+    QStringList spoken;
+    const QStringList names = categories_->categories();
+    for (int i = 0; i < texts.size(); ++i)
+        spoken << names.value(i) + ": " + texts[i];
+    nameForReader(view_, chart_->title(), spoken.join(", "));
 }

@@ -2,6 +2,9 @@
 
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"
+#include "charts/ChartColours.h"
+#include "platform/Accessibility.h"
+#include "platform/Colours.h"
 #include "platform/DrawsChoice.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -45,6 +48,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     setObjectName("FairnessWindow");
     setWindowTitle(tr("Fairness Check"));
     resize(720, 640);
+    rememberSize(this, "FairnessWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
     auto* drawsLabel = new QLabel(tr("&Test:"), this);
@@ -68,6 +72,7 @@ FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chartView = new QChartView(chart, this);
     chartView->setObjectName("fairnessChart");
+    nameForReader(chartView, tr("Chart of observed and expected counts"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(220);
 
@@ -202,9 +207,9 @@ void FairnessWindow::showCounts()
     chart->setTitle(tr("How often each digit came up: %1").arg(positionBox->currentText().toLower()));
 
     auto* observed = new QBarSet(tr("Drawn"));
-    observed->setColor(QColor(0x2f, 0x6f, 0xc8));
+    observed->setColor(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
     auto* expected = new QBarSet(tr("Fair draws, on average"));
-    expected->setColor(QColor(0xb8, 0xd4, 0xf0));
+    expected->setColor(seriesColour(QColor(0xb8, 0xd4, 0xf0), palette()));
     QStringList digits;
     double top = 1.0;
     for (int d = 0; d < 10; ++d) {
@@ -230,5 +235,6 @@ void FairnessWindow::showCounts()
     chart->addAxis(countAxis, Qt::AlignLeft);
     series->attachAxis(digitAxis);
     series->attachAxis(countAxis);
+    followPalette(chart, palette());
     chart->legend()->setAlignment(Qt::AlignBottom);
 }

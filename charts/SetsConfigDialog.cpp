@@ -1,4 +1,5 @@
 #include "charts/SetsConfigDialog.h"
+#include "platform/Accessibility.h"
 #include "platform/WindowKit.h"
 
 #include "platform/DataFolder.h"
@@ -35,6 +36,7 @@ SetsConfigDialog::SetsConfigDialog(int draws, QWidget* owner) : QDialog(owner), 
 
     spanLabel = addLabel(this, "Label1", tr("Track Sets over past "), font, 16, 16);
     spanEdit = addSpinEdit(this, "SpinEdit1", 1, 999, 3, QRect());
+    nameForReader(spanEdit, tr("How many draws to track"));
     spanEdit->setFont(font);
     spanEdit->setGeometry(spanLabel->geometry().right() + 6, 11, 60, 26);
     drawsLabel = addLabel(this, "Label2", "draws", font, spanEdit->geometry().right() + 8, 16);
@@ -52,6 +54,7 @@ SetsConfigDialog::SetsConfigDialog(int draws, QWidget* owner) : QDialog(owner), 
             auto* check = new QCheckBox(tr(DigitNames[d]), box);
             check->setObjectName(QString("CheckBox%1").arg(10 * s + d + 1));
             check->setFont(font);
+            nameForReader(check, tr("Set %1: %2").arg(s + 1).arg(tr(DigitNames[d])));
             check->setGeometry(10, 22 + d * 23, boxWidth - 14, 22);
             digitBoxes[10 * s + d] = check;
         }

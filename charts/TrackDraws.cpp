@@ -1,5 +1,6 @@
 #include "charts/TrackDraws.h"
 
+#include "platform/Accessibility.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
@@ -44,6 +45,7 @@ TrackDrawsDialog::TrackDrawsDialog(QWidget* owner, const char* objectName, const
 
     spanEdit = addSpinEdit(spanPanel, "SpinEdit1", 1, 999, 3, QRect(layout.panel.width() - 76, layout.spinTop, 60, 26));
     spanEdit->setFont(font);
+    nameForReader(spanEdit, tr("How many draws to track"));
 
     saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName("Button1");

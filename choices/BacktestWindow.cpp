@@ -3,7 +3,10 @@
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
+#include "charts/ChartColours.h"
 #include "engine/Tickets.h"
+#include "platform/Accessibility.h"
+#include "platform/Colours.h"
 #include "platform/DrawsChoice.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -54,6 +57,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     setObjectName("BacktestWindow");
     setWindowTitle(tr("How Did the Choices Do?"));
     resize(780, 640);
+    rememberSize(this, "BacktestWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
 
@@ -93,6 +97,7 @@ BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)
     chart->setMargins(QMargins(4, 4, 4, 4));
     chartView = new QChartView(chart, this);
     chartView->setObjectName("backtestChart");
+    nameForReader(chartView, tr("Chart of matches per draw"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->setMinimumHeight(160);
 
@@ -292,11 +297,11 @@ void BacktestWindow::showChart()
     band->setName(tr("95% range of random plays"));
     band->setColor(QColor(0xb8, 0xd4, 0xf0));
     band->setBorderColor(QColor(0xb8, 0xd4, 0xf0));
-    QPen expectedPen(QColor(0x2f, 0x6f, 0xc8));
+    QPen expectedPen(seriesColour(QColor(0x2f, 0x6f, 0xc8), palette()));
     expectedPen.setStyle(Qt::DashLine);
     expectedPen.setWidth(2);
     expected->setPen(expectedPen);
-    QPen matchedPen(QColor(0xc0, 0x30, 0x20));
+    QPen matchedPen(seriesColour(QColor(0xc0, 0x30, 0x20), palette()));
     matchedPen.setWidth(2);
     matched->setPen(matchedPen);
     chart->addSeries(band);
@@ -328,4 +333,5 @@ void BacktestWindow::showChart()
         series->attachAxis(yAxis);
     }
     chart->legend()->setAlignment(Qt::AlignBottom);
+    followPalette(chart, palette());
 }

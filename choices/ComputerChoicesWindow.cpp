@@ -4,6 +4,7 @@
 #include "choices/PrinterTextStream.h"
 #include "engine/Choices.h"
 #include "engine/DataFiles.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -166,6 +167,7 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
 
         auto* memo = new QPlainTextEdit(this);
         memo->setObjectName(name);
+        nameForReader(memo, caption);
         memo->setReadOnly(true);
         memo->setFocusPolicy(Qt::NoFocus);
         memo->setFont(memoFont());
@@ -176,9 +178,6 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
         QTextOption centred = memo->document()->defaultTextOption();
         centred.setAlignment(Qt::AlignHCenter);
         memo->document()->setDefaultTextOption(centred);
-        QPalette palette = memo->palette();
-        palette.setColor(QPalette::Text, Qt::black);
-        memo->setPalette(palette);
         memo->setGeometry(memoX, memoY, 97, 97);
         return memo;
     };

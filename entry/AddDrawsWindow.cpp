@@ -12,7 +12,9 @@
 #include "entry/DigitTyping.h"
 #include "entry/TicketWins.h"
 #include "entry/UndoLastEntry.h"
+#include "platform/Accessibility.h"
 #include "platform/Activation.h"
+#include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -149,7 +151,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     QFont heading("Arial");
     heading.setPixelSize(27);
     headingLabel->setFont(heading);
-    headingLabel->setStyleSheet("color: blue;");
+    setReadableTextColour(headingLabel, Qt::blue);
     headingLabel->setGeometry(16, 6, 290, 34);
 
     calendarPanel = new QFrame(this);
@@ -207,13 +209,20 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     secondDigitBox = digitBox(this, "SpinEdit2", 392);
     thirdDigitBox = digitBox(this, "SpinEdit3", 454);
 
+    nameForReader(calendar, tr("Draw date"));
+    nameForReader(firstDigitBox, tr("First digit"));
+    nameForReader(secondDigitBox, tr("Second digit"));
+    nameForReader(thirdDigitBox, tr("Third digit"));
+
     enterButton = new QPushButton(tr("&Enter Entry"), this);
     enterButton->setObjectName("Button1");
     enterButton->setGeometry(330, 124, 176, 32);
 
     notifyBox = new QCheckBox(this);
     notifyBox->setObjectName("CheckBox1");
-    notifyBox->setFocusPolicy(Qt::NoFocus);
+    // Reached by Tab after the calendar, so that the keyboard alone can turn it.
+    notifyBox->setFocusPolicy(Qt::TabFocus);
+    nameForReader(notifyBox, tr("Notify me if an entry matches one of the Computer Choices"));
     // At least as large as the style draws its box.
     notifyBox->setGeometry(QRect(QPoint(326, 176), notifyBox->sizeHint().expandedTo(QSize(18, 18))));
 
@@ -228,7 +237,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     choicesLabel->setObjectName("Label2");
     for (QLabel* label : {notifyLabel, choicesLabel}) {
         label->setFont(blueBold);
-        label->setStyleSheet("color: blue;");
+        setReadableTextColour(label, Qt::blue);
         label->setCursor(Qt::PointingHandCursor);
     }
     notifyLabel->setGeometry(348, 176, 226, 18);
@@ -241,6 +250,7 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     setTabOrder(firstDigitBox, secondDigitBox);
     setTabOrder(secondDigitBox, thirdDigitBox);
     setTabOrder(thirdDigitBox, calendar);
+    setTabOrder(calendar, notifyBox);
 
     // The calendar starts at today, showing only this month's days.
     const QDate today = QDate::currentDate();

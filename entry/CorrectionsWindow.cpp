@@ -9,6 +9,7 @@
 #include "engine/Tickets.h"
 #include "entry/DigitTyping.h"
 #include "entry/TicketWins.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -72,7 +73,6 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     QFont windowFont = font();
     windowFont.setPixelSize(13);
     setFont(windowFont);
-    setStyleSheet("QLabel { color: black; }");
     QFont small("Arial");
     small.setPixelSize(11);
     QFont buttons("Arial");
@@ -101,6 +101,13 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     monthBox = addSpinEdit(datePanel, "SpinEdit4", 1, 12, 2, QRect(8, 30, 46, 28));
     dayBox = addSpinEdit(datePanel, "SpinEdit5", 1, 31, 2, QRect(58, 30, 46, 28));
     yearBox = addSpinEdit(datePanel, "SpinEdit6", FirstYear, LastYear, 4, QRect(108, 30, 62, 28));
+    nameForReader(drawList, tr("Stored draws"), tr("Select the draw to change"));
+    nameForReader(firstDigitBox, tr("First digit"));
+    nameForReader(secondDigitBox, tr("Second digit"));
+    nameForReader(thirdDigitBox, tr("Third digit"));
+    nameForReader(monthBox, tr("Draw month"));
+    nameForReader(dayBox, tr("Draw day"));
+    nameForReader(yearBox, tr("Draw year"));
 
     reenterButton = new QPushButton(tr("&Re-Enter "), this);
     reenterButton->setObjectName("Button1");
@@ -198,6 +205,7 @@ void CorrectionsWindow::showDraws(std::vector<quor3::DrawRecord> draws)
     filling_ = true;
     drawList->clear();
     drawList->addItems(entryLines);
+    speakListAsDraws(drawList);
     drawList->setCurrentRow(-1);
     filling_ = false;
     selectedIndex_ = -1;

@@ -4,6 +4,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/History.h"
+#include "platform/Accessibility.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -85,11 +86,9 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
 
     fileList = new QListWidget(this);
     fileList->setObjectName("FileListBox1");
+    nameForReader(fileList, tr("Database files"));
     fileList->setSelectionMode(QAbstractItemView::SingleSelection);
     fileList->setGeometry(9, 9, 409, 145);
-    QPalette palette = fileList->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    fileList->setPalette(palette);
     // Only a file the user selects fills the name in; the list taking the
     // focus makes a line current without selecting it.
     connect(fileList, &QListWidget::itemSelectionChanged, this, [this] {
@@ -124,8 +123,8 @@ DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)
     cancelButton->setGeometry(330, 230, 88, 30);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 
-    setTabOrder(nameEdit, fileList);
-    setTabOrder(fileList, okButton);
+    setTabOrder(fileList, nameEdit);
+    setTabOrder(nameEdit, okButton);
     setTabOrder(okButton, cancelButton);
     nameEdit->setFocus();
 

@@ -8,6 +8,7 @@
 #include "engine/Rebuild.h"
 #include "engine/Tickets.h"
 #include "entry/TicketWins.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -66,6 +67,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     // As large as it was designed, or as the screen allows.
     const QRect screen = (owner ? owner->screen() : QGuiApplication::primaryScreen())->availableGeometry();
     resize(std::min(700, screen.width() * 9 / 10), std::min(640, screen.height() * 9 / 10));
+    rememberSize(this, "ImportWindow");
 
     chooseFileButton = new QPushButton(tr("Choose &File..."), this);
     chooseFileButton->setObjectName("chooseFileButton");
@@ -73,6 +75,8 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     sourceLabel->setObjectName("sourceLabel");
     sourceText = new QPlainTextEdit(this);
     sourceText->setObjectName("sourceText");
+    sourceText->setTabChangesFocus(true);
+    nameForReader(sourceText, tr("Results to import"), tr("The lines of the chosen file, or lines pasted here"));
     sourceText->setFont(courierFont(13));
     sourceText->setLineWrapMode(QPlainTextEdit::NoWrap);
     sourceText->setPlaceholderText("12/6/2026,4,5,1\n12/5/2026,0,0,7\n...");
@@ -91,6 +95,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
 
     previewGrid = new QTableWidget(0, 3, this);
     previewGrid->setObjectName("previewGrid");
+    nameForReader(previewGrid, tr("First and last draws"));
     previewGrid->setHorizontalHeaderLabels({tr("Line"), tr("Date"), tr("Digits")});
     previewGrid->verticalHeader()->hide();
     previewGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -105,6 +110,7 @@ ImportWindow::ImportWindow(QWidget* owner) : QDialog(owner)
     skippedLabel->setObjectName("skippedLabel");
     skippedList = new QListWidget(this);
     skippedList->setObjectName("skippedList");
+    nameForReader(skippedList, tr("Skipped lines"));
 
     mergeButton = new QRadioButton(tr("&Merge with the stored draws"), this);
     mergeButton->setObjectName("mergeButton");

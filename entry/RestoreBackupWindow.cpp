@@ -3,6 +3,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/Rebuild.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -48,6 +49,7 @@ RestoreBackupWindow::RestoreBackupWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle(title());
     setFont(arialFont(13));
     resize(520, 420);
+    rememberSize(this, "RestoreBackupWindow");
 
     headingLabel = new QLabel(this);
     headingLabel->setObjectName("headingLabel");
@@ -55,6 +57,7 @@ RestoreBackupWindow::RestoreBackupWindow(QWidget* owner) : QDialog(owner)
 
     backupGrid = new QTableWidget(0, 4, this);
     backupGrid->setObjectName("backupGrid");
+    nameForReader(backupGrid, tr("Backups"));
     backupGrid->setHorizontalHeaderLabels({tr("Taken"), tr("Draws"), tr("Last Draw"), tr("Reason")});
     backupGrid->verticalHeader()->hide();
     backupGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -5,6 +5,7 @@
 #include "engine/Tickets.h"
 #include "entry/FetchModule.h"
 #include "entry/TicketWins.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Session.h"
@@ -81,6 +82,8 @@ void ResultsFetch::showStatus(const QString& text)
 {
     label_->setText(text);
     label_->setToolTip(text);
+    // A fetch runs while the user does other things: its news is spoken.
+    announce(label_, text);
 }
 
 void ResultsFetch::fetchNow()

@@ -3,6 +3,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "entry/FetchModule.h"
+#include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -100,6 +101,7 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
     buttonRow->addWidget(closeButton);
     layout->addLayout(buttonRow);
     resize(620, sizeHint().height());
+    rememberSize(this, "ResultsSourceWindow");
 
     runGuarded(
         this, [this, &session] { saved_ = quor3::readResultsSource(quor3::settingsFilePath(), session.databaseName); });
@@ -238,6 +240,7 @@ void ResultsSourceWindow::showChosenDraw()
         const std::size_t n = chosen.draws.size();
         for (std::size_t i = n; i > 0 && i + NewestShown > n; --i)
             newestList->addItem(QString::fromStdString(quor3::entryLine(chosen.draws[i - 1])));
+        speakListAsDraws(newestList);
     }
     updateSave();
 }

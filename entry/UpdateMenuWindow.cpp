@@ -4,6 +4,7 @@
 #include "engine/DrawRecord.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/CorrectionsWindow.h"
+#include "platform/Accessibility.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -22,7 +23,6 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     QFont font("Arial");
     font.setPixelSize(13);
     setFont(font);
-    setStyleSheet("color: black;");
 
     drawList = new QListWidget(this);
     drawList->setObjectName("ListBox1");
@@ -31,6 +31,7 @@ UpdateMenuWindow::UpdateMenuWindow(QWidget* owner) : QDialog(owner)
     showEntryLinesInColumns(drawList, 16);
     // Twelve whole lines of 16 pixels inside the frame.
     drawList->setGeometry(8, 13, 185, 196);
+    nameForReader(drawList, tr("Stored draws"), tr("The newest first"));
 
     addButton = new QPushButton(tr("&Add More Entries"), this);
     addButton->setObjectName("Button1");
@@ -71,6 +72,7 @@ void UpdateMenuWindow::refresh()
         entryLines.append(QString::fromStdString(quor3::entryLine(*it)));
     drawList->clear();
     drawList->addItems(entryLines);
+    speakListAsDraws(drawList);
 }
 
 void UpdateMenuWindow::addEntries()

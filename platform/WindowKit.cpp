@@ -1,5 +1,8 @@
 #include "platform/WindowKit.h"
 
+#include "engine/Errors.h"
+#include "platform/ProfileFile.h"
+
 #include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
@@ -292,4 +295,49 @@ int spinEditValue(const QSpinBox* box)
     bool ok = false;
     const int value = box->cleanText().trimmed().toInt(&ok);
     return ok ? qBound(box->minimum(), value, box->maximum()) : box->minimum();
+}
+
+namespace
+{
+
+constexpr char SizesSection[] = "Windows";
+
+class SizeKeeper : public QObject
+{
+  public:
+    SizeKeeper(QWidget* window, QString key) : QObject(window), key_(std::move(key)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide && watched == parent()) {
+            const QSize size = static_cast<QWidget*>(watched)->size();
+            try {
+                ProfileFile(Settings::filePath())
+                    .writeText(SizesSection, key_, QString("%1x%2").arg(size.width()).arg(size.height()));
+            } catch (const quor3::Error&) {
+                // A size that cannot be kept costs the user nothing but a
+                // resize next time: no message for it.
+            }
+        }
+        return false;
+    }
+
+  private:
+    QString key_;
+};
+
+} // namespace
+
+void rememberSize(QWidget* window, const QString& key)
+{
+    const QStringList stored = ProfileFile(Settings::filePath()).readText(SizesSection, key).split('x');
+    if (stored.size() == 2) {
+        const QSize size(stored[0].toInt(), stored[1].toInt());
+        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+        if (size.isValid() && screen && size.width() <= screen->availableGeometry().width() &&
+            size.height() <= screen->availableGeometry().height())
+            window->resize(size.expandedTo(window->minimumSizeHint()));
+    }
+    window->installEventFilter(new SizeKeeper(window, key));
 }

@@ -74,3 +74,10 @@ int spinEditValue(const QSpinBox* box);
 // Sets a spin edit's limits and makes room for as many characters as the
 // longer limit has.
 void setSpinEditRange(QSpinBox* box, int minimum, int maximum);
+
+// Keeps the size the user gives a resizable window between runs: restores the
+// size stored in quor3.ini (section "Windows", key `key`) when it fits the
+// screen the window opens on, and stores the size whenever the window closes.
+// For the windows beyond the original design; call it once the window has its
+// first size.
+void rememberSize(QWidget* window, const QString& key);

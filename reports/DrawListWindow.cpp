@@ -1,4 +1,5 @@
 #include "reports/DrawListWindow.h"
+#include "platform/Accessibility.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
@@ -19,6 +20,7 @@ DrawListWindow::DrawListWindow(QWidget* owner) : QDialog(owner)
     reports::setUpFixedDialog(this, "TForm7", tr("Winning Lotto Entries"), 353, 266);
     // 15 whole lines of 16 pixels inside the frame.
     entryList = reports::addEntryList(this, QRect(8, 11, 241, 15 * reports::entryLineHeight + 4));
+    nameForReader(entryList, tr("Winning entries"), tr("The newest first"));
     closeButton = addCloseButton(this, QRect(258, 226, 89, 29));
     Help::bindF1(this, "dis");
 }

@@ -1,5 +1,6 @@
 #include "reports/ReportWidgets.h"
 
+#include "platform/Accessibility.h"
 #include "platform/WindowKit.h"
 
 #include <QApplication>
@@ -165,6 +166,7 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
         texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
     list->clear();
     list->addItems(texts);
+    speakListAsDraws(list);
     list->setCurrentRow(-1);
     list->clearSelection();
 }

@@ -1,4 +1,5 @@
 #include "reports/SearchWindow.h"
+#include "platform/Accessibility.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
@@ -91,6 +92,9 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     firstDigitEdit = addSpinEdit(this, "SpinEdit1", 0, 9, 1, QRect(316, 56, 48, 24));
     secondDigitEdit = addSpinEdit(this, "SpinEdit2", 0, 9, 1, QRect(372, 56, 48, 24));
     thirdDigitEdit = addSpinEdit(this, "SpinEdit3", 0, 9, 1, QRect(428, 56, 48, 24));
+    nameForReader(firstDigitEdit, tr("First search digit"));
+    nameForReader(secondDigitEdit, tr("Second search digit"));
+    nameForReader(thirdDigitEdit, tr("Third search digit"));
 
     searchButton = new QPushButton(tr("&Begin Search"), this);
     searchButton->setObjectName("Button1");
@@ -100,6 +104,7 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
 
     // 14 whole lines of 16 pixels inside the frame.
     resultList = reports::addEntryList(this, QRect(8, 184, 265, 14 * reports::entryLineHeight + 4));
+    nameForReader(resultList, tr("Matching draws"));
 
     matchesPanel = addPanel(this, "Panel2", QRect(284, 184, 234, 48));
     matchesCaptionLabel = addLabel(matchesPanel, "Label2", tr("Number of Matches:"), QRect(8, 6, 218, 17));

@@ -1,4 +1,5 @@
 #include "reports/SkipTraceWindow.h"
+#include "platform/Accessibility.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
@@ -47,6 +48,7 @@ SkipTraceWindow::SkipTraceWindow(QWidget* owner) : QDialog(owner)
     chartMemo = addMemo(this, "Memo1");
     chartMemo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     chartMemo->setGeometry(28, memoTop, 537, 193);
+    nameForReader(chartMemo, tr("Skip/trace chart"), tr("One line per digit, one column per draw"));
 
     // The labels sit on the face colour without a frame; their first line is
     // level with the chart's first line inside its frame.

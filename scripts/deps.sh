@@ -21,6 +21,8 @@ tests=(
   clang libclang-rt-14-dev clang-format
   desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
   openssl systemd
+  # A screen reader's view of the windows: the accessibility bus and its Python client.
+  at-spi2-core python3-pyatspi dbus
 )
 
 case ${1:-all} in

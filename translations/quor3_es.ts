@@ -140,6 +140,26 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
         <source>&amp;Don&apos;t ask again for this database</source>
         <translation>&amp;No volver a preguntar para esta base de datos</translation>
     </message>
+    <message>
+        <source>Draw date</source>
+        <translation>Fecha del sorteo</translation>
+    </message>
+    <message>
+        <source>First digit</source>
+        <translation>Primer dígito</translation>
+    </message>
+    <message>
+        <source>Second digit</source>
+        <translation>Segundo dígito</translation>
+    </message>
+    <message>
+        <source>Third digit</source>
+        <translation>Tercer dígito</translation>
+    </message>
+    <message>
+        <source>Notify me if an entry matches one of the Computer Choices</source>
+        <translation>Avisarme si un número coincide con una de las elecciones de la computadora</translation>
+    </message>
 </context>
 <context>
     <name>BacktestWindow</name>
@@ -230,6 +250,10 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     <message>
         <source>&amp;Test:</source>
         <translation>&amp;Probar:</translation>
+    </message>
+    <message>
+        <source>Chart of matches per draw</source>
+        <translation>Gráfico de aciertos por sorteo</translation>
     </message>
 </context>
 <context>
@@ -377,6 +401,38 @@ The database as it is now is kept as a backup first.</source>
         <translation>¿Borrar el número %1 del %2 de %3?
 Antes se guarda una copia de seguridad de la base de datos tal como está.</translation>
     </message>
+    <message>
+        <source>Stored draws</source>
+        <translation>Sorteos guardados</translation>
+    </message>
+    <message>
+        <source>Select the draw to change</source>
+        <translation>Seleccione el sorteo a cambiar</translation>
+    </message>
+    <message>
+        <source>First digit</source>
+        <translation>Primer dígito</translation>
+    </message>
+    <message>
+        <source>Second digit</source>
+        <translation>Segundo dígito</translation>
+    </message>
+    <message>
+        <source>Third digit</source>
+        <translation>Tercer dígito</translation>
+    </message>
+    <message>
+        <source>Draw month</source>
+        <translation>Mes del sorteo</translation>
+    </message>
+    <message>
+        <source>Draw day</source>
+        <translation>Día del sorteo</translation>
+    </message>
+    <message>
+        <source>Draw year</source>
+        <translation>Año del sorteo</translation>
+    </message>
 </context>
 <context>
     <name>DeleteFileDialog</name>
@@ -412,6 +468,10 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
         <source>Do you wish to proceed?</source>
         <translation>¿Desea continuar?</translation>
     </message>
+    <message>
+        <source>Database files</source>
+        <translation>Archivos de base de datos</translation>
+    </message>
 </context>
 <context>
     <name>DrawListWindow</name>
@@ -422,6 +482,14 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
     <message>
         <source>: %1 of %2 draws; the rest are in the full history</source>
         <translation>: %1 de %2 sorteos; el resto está en el historial completo</translation>
+    </message>
+    <message>
+        <source>Winning entries</source>
+        <translation>Números ganadores</translation>
+    </message>
+    <message>
+        <source>The newest first</source>
+        <translation>El más reciente primero</translation>
     </message>
 </context>
 <context>
@@ -592,6 +660,10 @@ No exporta la base de datos de trabajo (%2).</translation>
         <source>The fairness check could not be finished: not enough memory.</source>
         <translation>No se pudo terminar la prueba de imparcialidad: no hay memoria suficiente.</translation>
     </message>
+    <message>
+        <source>Chart of observed and expected counts</source>
+        <translation>Gráfico de cuentas observadas y esperadas</translation>
+    </message>
 </context>
 <context>
     <name>FetchModule</name>
@@ -625,6 +697,18 @@ No exporta la base de datos de trabajo (%2).</translation>
     <message>
         <source>No such file or directory</source>
         <translation>No existe el archivo o la carpeta</translation>
+    </message>
+    <message>
+        <source>Days to evaluate</source>
+        <translation>Días a evaluar</translation>
+    </message>
+    <message>
+        <source>Hot numbers</source>
+        <translation>Números calientes</translation>
+    </message>
+    <message>
+        <source>Cold numbers</source>
+        <translation>Números fríos</translation>
     </message>
 </context>
 <context>
@@ -766,6 +850,14 @@ Se guarda una copia de seguridad de la base de datos tal como está.</translatio
     <message>
         <source> %1 repeated in the file are counted once.</source>
         <translation> %1 repetidos en el archivo se cuentan una vez.</translation>
+    </message>
+    <message>
+        <source>Results to import</source>
+        <translation>Resultados a importar</translation>
+    </message>
+    <message>
+        <source>The lines of the chosen file, or lines pasted here</source>
+        <translation>Las líneas del archivo elegido, o líneas pegadas aquí</translation>
     </message>
 </context>
 <context>
@@ -1187,6 +1279,14 @@ Elija otro nombre para la base de datos.</translation>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
+    <message>
+        <source>loss %1</source>
+        <translation>pérdida de %1</translation>
+    </message>
+    <message>
+        <source>win %1</source>
+        <translation>ganancia de %1</translation>
+    </message>
 </context>
 <context>
     <name>RepeatsWindow</name>
@@ -1256,6 +1356,10 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
 The database as it is now is kept as a backup first.</source>
         <translation>¿Poner la copia de seguridad tomada el %1 (%2 sorteos, el último del %3) en lugar de %4?
 Antes se guarda una copia de seguridad de la base de datos tal como está.</translation>
+    </message>
+    <message>
+        <source>Backups</source>
+        <translation>Copias de seguridad</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1508,22 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>You forgot to select a Search Type</source>
         <translation>Olvidó elegir un tipo de búsqueda</translation>
     </message>
+    <message>
+        <source>First search digit</source>
+        <translation>Primer dígito a buscar</translation>
+    </message>
+    <message>
+        <source>Second search digit</source>
+        <translation>Segundo dígito a buscar</translation>
+    </message>
+    <message>
+        <source>Third search digit</source>
+        <translation>Tercer dígito a buscar</translation>
+    </message>
+    <message>
+        <source>Matching draws</source>
+        <translation>Sorteos que coinciden</translation>
+    </message>
 </context>
 <context>
     <name>Session</name>
@@ -1478,6 +1598,14 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>&amp;Save &amp;&amp; Close</source>
         <translation>&amp;Guardar y cerrar</translation>
     </message>
+    <message>
+        <source>How many draws to track</source>
+        <translation>Cuántos sorteos seguir</translation>
+    </message>
+    <message>
+        <source>Set %1: %2</source>
+        <translation>Conjunto %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>SetsGraphWindow</name>
@@ -1515,6 +1643,14 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>Skip/Trace Chart for the last 90 days: </source>
         <translation>Saltos y rastreo de los últimos 90 días: </translation>
+    </message>
+    <message>
+        <source>Skip/trace chart</source>
+        <translation>Tabla de saltos y rastreo</translation>
+    </message>
+    <message>
+        <source>One line per digit, one column per draw</source>
+        <translation>Una línea por dígito, una columna por sorteo</translation>
     </message>
 </context>
 <context>
@@ -1839,6 +1975,10 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>&amp;Save</source>
         <translation>&amp;Guardar</translation>
     </message>
+    <message>
+        <source>How many draws to track</source>
+        <translation>Cuántos sorteos seguir</translation>
+    </message>
 </context>
 <context>
     <name>UndoLastEntry</name>
@@ -1880,6 +2020,14 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>&amp;Make Corrections</source>
         <translation>&amp;Hacer correcciones</translation>
+    </message>
+    <message>
+        <source>Stored draws</source>
+        <translation>Sorteos guardados</translation>
+    </message>
+    <message>
+        <source>The newest first</source>
+        <translation>El más reciente primero</translation>
     </message>
 </context>
 <context>

@@ -13,6 +13,7 @@
 #include "platform/Session.h"
 
 #include <QCalendarWidget>
+#include <QCheckBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -239,7 +240,10 @@ class EntryKeyboardTest : public QObject
         QCOMPARE(monthName->text(), QString("December"));
         QCOMPARE(year->text(), QString("2002"));
 
-        // The draw goes in on the date chosen by keys.
+        // The draw goes in on the date chosen by keys; the notify box comes
+        // between, so that the keyboard reaches it too.
+        press(Qt::Key_Tab);
+        QCOMPARE(focused(), static_cast<QWidget*>(child<QCheckBox>(&w, "CheckBox1")));
         press(Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(child<QPushButton>(&w, "Button1")));
         press(Qt::Key_Return);
@@ -263,7 +267,7 @@ class EntryKeyboardTest : public QObject
         press(Qt::Key_A, Qt::ControlModifier);
         type("draws.c3d");
         QCOMPARE(edit->text(), QString("draws.c3d"));
-        press(Qt::Key_Tab);
+        // Tab goes on in reading order: the list, the name, OK, Cancel.
         press(Qt::Key_Tab);
         press(Qt::Key_Tab);
         QCOMPARE(focused(), static_cast<QWidget*>(child<QPushButton>(&window, "BitBtn2")));
