@@ -558,8 +558,13 @@ std::optional<Cents> storedBudget(Db& db)
 
 std::string settledReason(long long id, long long settled)
 {
-    return "ticket " + std::to_string(id) + " is settled for " + std::to_string(settled) +
-           (settled == 1 ? " draw" : " draws") + " already drawn; a settled ticket stays in the record";
+    return fill(
+        settled == 1
+            ? translate("quor3::Tickets", "ticket %1 is settled for %2 draw already drawn; a settled ticket stays in "
+                                          "the record")
+            : translate("quor3::Tickets", "ticket %1 is settled for %2 draws already drawn; a settled ticket stays in "
+                                          "the record"),
+        {std::to_string(id), std::to_string(settled)});
 }
 
 void fsyncPath(const fs::path& path, int flags)
@@ -882,7 +887,7 @@ std::string ticketRemovalProblem(const fs::path& database, long long id)
     for (const TicketRecord& t : listTickets(database))
         if (t.id == id)
             return t.settledDraws == 0 ? std::string() : settledReason(id, t.settledDraws);
-    return "there is no ticket " + std::to_string(id);
+    return fill(translate("quor3::Tickets", "there is no ticket %1"), {std::to_string(id)});
 }
 
 void removeTicket(const fs::path& database, long long id)

@@ -2447,6 +2447,18 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>%1 plays at $1 would have cost %2 and paid back %3.</source>
         <translation>%1 jugadas de $1 habrían costado %2 y devuelto %3.</translation>
     </message>
+    <message>
+        <source>ticket %1 is settled for %2 draw already drawn; a settled ticket stays in the record</source>
+        <translation>el boleto %1 ya está liquidado para %2 sorteo realizado; un boleto liquidado queda en el registro</translation>
+    </message>
+    <message>
+        <source>ticket %1 is settled for %2 draws already drawn; a settled ticket stays in the record</source>
+        <translation>el boleto %1 ya está liquidado para %2 sorteos realizados; un boleto liquidado queda en el registro</translation>
+    </message>
+    <message>
+        <source>there is no ticket %1</source>
+        <translation>no existe el boleto %1</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Winners</name>
