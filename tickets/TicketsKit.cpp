@@ -21,14 +21,6 @@ QString balanceString(quor3::Cents balance)
     return QCoreApplication::translate("Tickets", "even");
 }
 
-QString spokenDigits(const QString& digits)
-{
-    QStringList each;
-    for (const QChar c : digits)
-        each << QString(c);
-    return each.join(' ');
-}
-
 quor3::fs::path ticketDatabase()
 {
     const Session& session = Session::instance();

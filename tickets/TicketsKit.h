@@ -14,8 +14,6 @@ class QWidget;
 QString moneyString(quor3::Cents cents);
 // "loss $185.00", "gain $40.00", "even": a balance never shows a bare minus sign.
 QString balanceString(quor3::Cents balance);
-// "0 5 6": a screen reader says each digit rather than "fifty-six".
-QString spokenDigits(const QString& digits);
 // The database's tickets live beside it; empty without an open database.
 quor3::fs::path ticketDatabase();
 
