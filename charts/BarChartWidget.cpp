@@ -1,7 +1,7 @@
 #include "charts/BarChartWidget.h"
 
-#include "platform/Accessibility.h"
 #include "charts/ChartColours.h"
+#include "platform/Accessibility.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>

@@ -1,8 +1,8 @@
 #include "charts/FairnessWindow.h"
 
+#include "charts/ChartColours.h"
 #include "engine/DrawRecord.h"
 #include "engine/HitDistribution.h"
-#include "charts/ChartColours.h"
 #include "platform/Accessibility.h"
 #include "platform/Colours.h"
 #include "platform/DrawsChoice.h"

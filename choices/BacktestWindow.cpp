@@ -1,9 +1,9 @@
 #include "choices/BacktestWindow.h"
 
+#include "charts/ChartColours.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
-#include "charts/ChartColours.h"
 #include "engine/Tickets.h"
 #include "platform/Accessibility.h"
 #include "platform/Colours.h"
