@@ -34,13 +34,6 @@
 namespace
 {
 
-QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
-    return item;
-}
-
 } // namespace
 
 FairnessWindow::FairnessWindow(QWidget* owner) : QDialog(owner)

@@ -43,13 +43,6 @@ QString number(double value, int decimals)
     return QString::number(value, 'f', decimals);
 }
 
-QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true)
-{
-    auto* item = new QTableWidgetItem(text);
-    item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
-    return item;
-}
-
 } // namespace
 
 BacktestWindow::BacktestWindow(QWidget* owner) : QDialog(owner)

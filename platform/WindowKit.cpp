@@ -341,3 +341,10 @@ void rememberSize(QWidget* window, const QString& key)
     }
     window->installEventFilter(new SizeKeeper(window, key));
 }
+
+QTableWidgetItem* cellItem(const QString& text, bool rightAligned)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
+    return item;
+}

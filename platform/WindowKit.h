@@ -12,6 +12,7 @@ class QDialog;
 class QLabel;
 class QPushButton;
 class QTableWidget;
+class QTableWidgetItem;
 class QWidget;
 
 // What every window of the program is made of.
@@ -49,6 +50,8 @@ QLabel* addLabel(QWidget* parent, const char* name, const QString& text, const Q
 // read-only table of one line per row that takes neither focus nor selection.
 QLabel* addTextLabel(QWidget* parent, const char* name, bool verdict = false);
 QTableWidget* addResultTable(QWidget* parent, const char* name, int rows, const QStringList& headings);
+// A cell of such a table, numbers right-aligned.
+QTableWidgetItem* cellItem(const QString& text, bool rightAligned = true);
 
 // A spin box that holds its value within its limits while the user types: a
 // number typed above the upper limit shows the upper limit (a plain QSpinBox

@@ -57,7 +57,7 @@ double fromQDate(const QDate& date)
     return quor3::encodeDate(date.year(), date.month(), date.day());
 }
 
-QTableWidgetItem* cellItem(const QString& text, const QString& spoken = QString(), bool right = false)
+QTableWidgetItem* ticketCell(const QString& text, const QString& spoken = QString(), bool right = false)
 {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignVCenter | (right ? Qt::AlignRight : Qt::AlignLeft));
@@ -68,7 +68,7 @@ QTableWidgetItem* cellItem(const QString& text, const QString& spoken = QString(
 
 QTableWidgetItem* moneyItem(quor3::Cents cents)
 {
-    return cellItem(moneyString(cents), QString(), true);
+    return ticketCell(moneyString(cents), QString(), true);
 }
 
 QString monthName(int year, int month)
@@ -297,14 +297,14 @@ void TicketsWindow::showTickets()
         ticketTable->insertRow(row);
         const QString number = QString::fromStdString(quor3::numberText(t.play.number));
         const QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
-        ticketTable->setItem(row, 0, cellItem(QString::number(t.id), QString(), true));
-        ticketTable->setItem(row, 1, cellItem(shortDateText(t.play.firstDraw)));
-        ticketTable->setItem(row, 2, cellItem(QString::number(t.play.draws), QString(), true));
-        ticketTable->setItem(row, 3, cellItem(number, spokenDigits(number)));
-        ticketTable->setItem(row, 4, cellItem(bet));
+        ticketTable->setItem(row, 0, ticketCell(QString::number(t.id), QString(), true));
+        ticketTable->setItem(row, 1, ticketCell(shortDateText(t.play.firstDraw)));
+        ticketTable->setItem(row, 2, ticketCell(QString::number(t.play.draws), QString(), true));
+        ticketTable->setItem(row, 3, ticketCell(number, spokenDigits(number)));
+        ticketTable->setItem(row, 4, ticketCell(bet));
         ticketTable->setItem(row, 5, moneyItem(t.play.stake));
         ticketTable->setItem(row, 6, moneyItem(t.cost));
-        ticketTable->setItem(row, 7, cellItem(QString::fromStdString(quor3::ticketResultText(t))));
+        ticketTable->setItem(row, 7, ticketCell(QString::fromStdString(quor3::ticketResultText(t))));
         ticketTable->setItem(row, 8, moneyItem(t.won));
     }
     ticketTable->resizeColumnsToContents();
@@ -347,10 +347,10 @@ void TicketsWindow::showMonths(const quor3::TicketSummary& s)
     for (const quor3::MonthMoney& m : s.months) {
         const int row = monthTable->rowCount();
         monthTable->insertRow(row);
-        monthTable->setItem(row, 0, cellItem(monthName(m.year, m.month)));
+        monthTable->setItem(row, 0, ticketCell(monthName(m.year, m.month)));
         monthTable->setItem(row, 1, moneyItem(m.spent));
         monthTable->setItem(row, 2, moneyItem(m.won));
-        monthTable->setItem(row, 3, cellItem(balanceString(m.won - m.spent)));
+        monthTable->setItem(row, 3, ticketCell(balanceString(m.won - m.spent)));
     }
     monthTable->resizeColumnsToContents();
     monthTable->scrollToBottom();
