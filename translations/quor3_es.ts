@@ -2031,6 +2031,164 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
 </context>
 <context>
+    <name>quor3::Backtest</name>
+    <message>
+        <source>%1 time</source>
+        <translation>%1 vez</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 veces</translation>
+    </message>
+    <message>
+        <source>fewer than 1 of 100</source>
+        <translation>menos de 1 de cada 100</translation>
+    </message>
+    <message>
+        <source>about %1 of 100</source>
+        <translation>unas %1 de cada 100</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caliente</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>fría</translation>
+    </message>
+    <message>
+        <source>warm</source>
+        <translation>tibia</translation>
+    </message>
+    <message>
+        <source>odd/even</source>
+        <translation>impar/par</translation>
+    </message>
+    <message>
+        <source>ordinal</source>
+        <translation>ordinal</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>de pares</translation>
+    </message>
+    <message>
+        <source>% repeats</source>
+        <translation>de % de repeticiones</translation>
+    </message>
+    <message>
+        <source>No draws were tested. The backtest compares each draw from draw %1 on with the choices made from the draws before it, so it needs at least %1 draws.</source>
+        <translation>No se probó ningún sorteo. La prueba compara cada sorteo a partir del sorteo %1 con las elecciones hechas con los sorteos anteriores, así que necesita al menos %1 sorteos.</translation>
+    </message>
+    <message>
+        <source>Over %1 draw the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
+        <translation>En %1 sorteo, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+    </message>
+    <message>
+        <source>Over %1 draws the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
+        <translation>En %1 sorteos, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+    </message>
+    <message>
+        <source> The choices did no better than chance.</source>
+        <translation> Las elecciones no lo hicieron mejor que el azar.</translation>
+    </message>
+    <message>
+        <source> That is more than random plays usually manage (%1), but luck alone does this in %2 histories; it does not show that the choices can predict a draw.</source>
+        <translation> Es más de lo que suelen lograr las jugadas al azar (%1), pero la suerte sola lo consigue en %2 historiales; no demuestra que las elecciones puedan predecir un sorteo.</translation>
+    </message>
+    <message>
+        <source> That is fewer than random plays usually manage (%1); luck alone does this in %2 histories.</source>
+        <translation> Es menos de lo que suelen lograr las jugadas al azar (%1); la suerte sola lo consigue en %2 historiales.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>more often than chance would usually give</source>
+        <translation>más a menudo de lo que suele dar el azar</translation>
+    </message>
+    <message>
+        <source>less often than chance would usually give</source>
+        <translation>menos a menudo de lo que suele dar el azar</translation>
+    </message>
+    <message>
+        <source>further from chance than usual</source>
+        <translation>más lejos del azar de lo habitual</translation>
+    </message>
+    <message>
+        <source> The %1 list matched %2 (%3), but with seven lists, one such result turns up by luck in about one run in three.</source>
+        <translation> La lista %1 acertó %2 (%3), pero con siete listas un resultado así aparece por suerte en una de cada tres pruebas, más o menos.</translation>
+    </message>
+    <message>
+        <source> The %1 lists matched %2 (%3), but with seven lists, one such result turns up by luck in about one run in three.</source>
+        <translation> Las listas %1 acertaron %2 (%3), pero con siete listas un resultado así aparece por suerte en una de cada tres pruebas, más o menos.</translation>
+    </message>
+    <message>
+        <source>Backtest of %1: %2 draws tested from draw %3 on, odd/even seed %4</source>
+        <translation>Prueba de %1: %2 sorteos probados a partir del sorteo %3, semilla de impar/par %4</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>plays</source>
+        <translation>jugadas</translation>
+    </message>
+    <message>
+        <source>box hits</source>
+        <translation>combin.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>esperados</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>exactas</translation>
+    </message>
+    <message>
+        <source>p (box)</source>
+        <translation>p (comb)</translation>
+    </message>
+    <message>
+        <source>95% range of the total box hits of plays picked at random: %1-%2</source>
+        <translation>Rango del 95% del total de aciertos en cualquier orden de las jugadas al azar: %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Backups</name>
+    <message>
+        <source>before a correction of %1</source>
+        <translation>antes de una corrección del %1</translation>
+    </message>
+    <message>
+        <source>before deleting the draw of %1</source>
+        <translation>antes de borrar el sorteo del %1</translation>
+    </message>
+    <message>
+        <source>before an import</source>
+        <translation>antes de una importación</translation>
+    </message>
+    <message>
+        <source>before a cut-back</source>
+        <translation>antes de un recorte</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>antes de una restauración</translation>
+    </message>
+    <message>
+        <source>before an undo</source>
+        <translation>antes de deshacer</translation>
+    </message>
+    <message>
+        <source>before the database was deleted</source>
+        <translation>antes de borrar la base de datos</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Error</name>
     <message>
         <source>read</source>
@@ -2168,6 +2326,238 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>Invalid argument to date encode</source>
         <translation>Fecha no válida</translation>
     </message>
+    <message>
+        <source>the file ends before line %1</source>
+        <translation>el archivo termina antes de la línea %1</translation>
+    </message>
+    <message>
+        <source>line %1 is not a number</source>
+        <translation>la línea %1 no es un número</translation>
+    </message>
+    <message>
+        <source>it is no backup of &quot;%1&quot;</source>
+        <translation>no es una copia de seguridad de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>it is not in the backup folder of &quot;%1&quot;</source>
+        <translation>no está en la carpeta de copias de seguridad de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is shorter than %1 records</source>
+        <translation>el archivo tiene menos de %1 registros</translation>
+    </message>
+    <message>
+        <source>read record %1 of</source>
+        <translation>leer el registro %1 de</translation>
+    </message>
+    <message>
+        <source>write record %1 of</source>
+        <translation>escribir el registro %1 de</translation>
+    </message>
+    <message>
+        <source>database is locked</source>
+        <translation>la base de datos está bloqueada</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>el archivo no es una base de datos</translation>
+    </message>
+    <message>
+        <source>attempt to write a readonly database</source>
+        <translation>intento de escribir en una base de datos de solo lectura</translation>
+    </message>
+    <message>
+        <source>disk I/O error</source>
+        <translation>error de entrada/salida del disco</translation>
+    </message>
+    <message>
+        <source>database disk image is malformed</source>
+        <translation>la imagen de la base de datos en el disco está dañada</translation>
+    </message>
+    <message>
+        <source>unable to open database file</source>
+        <translation>no se puede abrir el archivo de la base de datos</translation>
+    </message>
+    <message>
+        <source>read the prize tables</source>
+        <translation>leer las tablas de premios</translation>
+    </message>
+    <message>
+        <source>read the budget</source>
+        <translation>leer el presupuesto</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>cambiar</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>corregir</translation>
+    </message>
+    <message>
+        <source>add to</source>
+        <translation>agregar a</translation>
+    </message>
+    <message>
+        <source>delete a draw of</source>
+        <translation>borrar un sorteo de</translation>
+    </message>
+    <message>
+        <source>open for appending</source>
+        <translation>abrir para agregar al final</translation>
+    </message>
+    <message>
+        <source>export the draws to</source>
+        <translation>exportar los sorteos a</translation>
+    </message>
+    <message>
+        <source>read the full history</source>
+        <translation>leer el historial completo</translation>
+    </message>
+    <message>
+        <source>write the full history</source>
+        <translation>escribir el historial completo</translation>
+    </message>
+    <message>
+        <source>back up the full history</source>
+        <translation>hacer una copia de seguridad del historial completo</translation>
+    </message>
+    <message>
+        <source>bring the full history up to date</source>
+        <translation>poner al día el historial completo</translation>
+    </message>
+    <message>
+        <source>open the tickets</source>
+        <translation>abrir los boletos</translation>
+    </message>
+    <message>
+        <source>read the tickets</source>
+        <translation>leer los boletos</translation>
+    </message>
+    <message>
+        <source>write the tickets</source>
+        <translation>escribir los boletos</translation>
+    </message>
+    <message>
+        <source>settle the tickets</source>
+        <translation>liquidar los boletos</translation>
+    </message>
+    <message>
+        <source>write the tickets to</source>
+        <translation>escribir los boletos en</translation>
+    </message>
+    <message>
+        <source>add a ticket to</source>
+        <translation>agregar un boleto a</translation>
+    </message>
+    <message>
+        <source>remove a ticket from</source>
+        <translation>quitar un boleto de</translation>
+    </message>
+    <message>
+        <source>store the prize table in</source>
+        <translation>guardar la tabla de premios en</translation>
+    </message>
+    <message>
+        <source>remove the prize table from</source>
+        <translation>quitar la tabla de premios de</translation>
+    </message>
+    <message>
+        <source>store the monthly budget in</source>
+        <translation>guardar el presupuesto mensual en</translation>
+    </message>
+    <message>
+        <source>another Quor 3 is changing this database; try again</source>
+        <translation>otro Quor 3 está cambiando esta base de datos; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>another Quor 3 is changing this database; try again (the lock for reading was lost while waiting)</source>
+        <translation>otro Quor 3 está cambiando esta base de datos; inténtelo de nuevo (se perdió el bloqueo de lectura durante la espera)</translation>
+    </message>
+    <message>
+        <source>the file is a symbolic link, which Quor 3 never writes through</source>
+        <translation>el archivo es un enlace simbólico, y Quor 3 nunca escribe a través de uno</translation>
+    </message>
+    <message>
+        <source>the file is not a regular file</source>
+        <translation>el archivo no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a draw database, which a CSV file must never replace</source>
+        <translation>es una base de datos de sorteos, y un archivo CSV nunca debe reemplazarla</translation>
+    </message>
+    <message>
+        <source>Quor 3 keeps its own statistics in a file of that name</source>
+        <translation>Quor 3 guarda sus propias estadísticas en un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>Quor 3 keeps its own statistics in a file of that name; choose another name for the database</source>
+        <translation>Quor 3 guarda sus propias estadísticas en un archivo con ese nombre; elija otro nombre para la base de datos</translation>
+    </message>
+    <message>
+        <source>it is in a backup folder, which holds copies of databases only</source>
+        <translation>está en una carpeta de copias de seguridad, que solo guarda copias de bases de datos</translation>
+    </message>
+    <message>
+        <source>it is not a Quor 3 history (another program&apos;s file); it is left as it is</source>
+        <translation>no es un historial de Quor 3 (es un archivo de otro programa); se deja como está</translation>
+    </message>
+    <message>
+        <source>its layout version is missing; it is left as it is</source>
+        <translation>le falta la versión de su estructura; se deja como está</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date (is it read-only?)</source>
+        <translation>no se pudo poner al día el historial (¿es de solo lectura?)</translation>
+    </message>
+    <message>
+        <source>its first day is not a date</source>
+        <translation>su primer día no es una fecha</translation>
+    </message>
+    <message>
+        <source>the table in force from the earliest date can be changed, not removed</source>
+        <translation>la tabla vigente desde la fecha más antigua se puede cambiar, no quitar</translation>
+    </message>
+    <message>
+        <source>it is the database&apos;s full history</source>
+        <translation>es el historial completo de la base de datos</translation>
+    </message>
+    <message>
+        <source>it is larger than 200 MB, far more than any results file holds</source>
+        <translation>ocupa más de 200 MB, mucho más que cualquier archivo de resultados</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Quor 3 (layout %1)</source>
+        <translation>lo escribió una versión más nueva de Quor 3 (estructura %1)</translation>
+    </message>
+    <message>
+        <source>Cannot %1 &quot;%2&quot; in %3: it has changed since it was read, and its record %4 is no longer %5</source>
+        <translation>No se puede %1 &quot;%2&quot; en %3: cambió desde que se leyó, y su registro %4 ya no es %5</translation>
+    </message>
+    <message>
+        <source>ticket %1 is damaged; it is left as it is</source>
+        <translation>el boleto %1 está dañado; se deja como está</translation>
+    </message>
+    <message>
+        <source>the %1 prize must be from $0 to %2</source>
+        <translation>el premio %1 debe ser de $0 a %2</translation>
+    </message>
+    <message>
+        <source>no table is in force from %1</source>
+        <translation>ninguna tabla está vigente desde el %1</translation>
+    </message>
+    <message>
+        <source>there is no ticket %1</source>
+        <translation>no existe el boleto %1</translation>
+    </message>
+    <message>
+        <source>a budget must be more than $0 and at most %1</source>
+        <translation>un presupuesto debe ser de más de $0 y como máximo %1</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Fairness</name>
@@ -2198,6 +2588,70 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Repeats of the draw before</source>
         <translation>Repeticiones del sorteo anterior</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>One test</source>
+        <translation>Una prueba</translation>
+    </message>
+    <message>
+        <source>All %1 tests</source>
+        <translation>Las %1 pruebas</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 tests</source>
+        <translation>%1 de las %2 pruebas</translation>
+    </message>
+    <message>
+        <source>There are no draws with digits 0 to 9 to test.</source>
+        <translation>No hay sorteos con dígitos del 0 al 9 que probar.</translation>
+    </message>
+    <message>
+        <source>None of the %1 tests found anything unusual: the draws look like fair random digits.</source>
+        <translation>Ninguna de las %1 pruebas encontró nada fuera de lo común: los sorteos parecen dígitos al azar justos.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) gave a p-value below 0.05. With %3 tests, one p-value below 0.05 turns up by luck about %4 times in 10, even with fair draws, so this is no sign of an unfair draw; a test would need a p-value below %5 to stand out.</source>
+        <translation>%1 (%2) dio un valor p menor que 0.05. Con %3 pruebas, un valor p menor que 0.05 aparece por suerte unas %4 veces de cada 10, aun con sorteos justos, así que no es señal de un sorteo injusto; una prueba necesitaría un valor p menor que %5 para destacar.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) gave a p-value below %3, small even after allowing for %4 tests. Check the database for typing mistakes first; if the entries are right, the draws may not be fair random digits.</source>
+        <translation>%1 (%2) dio un valor p menor que %3, pequeño aun teniendo en cuenta que hubo %4 pruebas. Revise primero si la base de datos tiene errores de tecleo; si las entradas son correctas, puede que los sorteos no sean dígitos al azar justos.</translation>
+    </message>
+    <message>
+        <source> With only %1 draw, these tests can miss even large departures from fair digits.</source>
+        <translation> Con solo %1 sorteo, estas pruebas pueden pasar por alto incluso desviaciones grandes de dígitos justos.</translation>
+    </message>
+    <message>
+        <source> With only %1 draws, these tests can miss even large departures from fair digits.</source>
+        <translation> Con solo %1 sorteos, estas pruebas pueden pasar por alto incluso desviaciones grandes de dígitos justos.</translation>
+    </message>
+    <message>
+        <source> %1 draw was left out for a digit outside 0 to 9.</source>
+        <translation> Se excluyó %1 sorteo por un dígito fuera de 0 a 9.</translation>
+    </message>
+    <message>
+        <source> %1 draws were left out for a digit outside 0 to 9.</source>
+        <translation> Se excluyeron %1 sorteos por un dígito fuera de 0 a 9.</translation>
+    </message>
+    <message>
+        <source>Fairness check of %1: %2 draws tested, %3 skipped</source>
+        <translation>Prueba de equidad de %1: %2 sorteos probados, %3 omitidos</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>prueba</translation>
+    </message>
+    <message>
+        <source>statistic</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>gl</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +2708,54 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>%1 new draws added</source>
         <translation>se agregaron %1 sorteos nuevos</translation>
     </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>el archivo ocupa más de %1</translation>
+    </message>
+    <message>
+        <source>the name was not found (%1)</source>
+        <translation>no se encontró el nombre (%1)</translation>
+    </message>
+    <message>
+        <source>the connection was refused or the network is down (%1)</source>
+        <translation>se rechazó la conexión o la red no funciona (%1)</translation>
+    </message>
+    <message>
+        <source>no complete answer in time (%1)</source>
+        <translation>no llegó una respuesta completa a tiempo (%1)</translation>
+    </message>
+    <message>
+        <source>the connection ended before the whole file arrived (%1)</source>
+        <translation>la conexión terminó antes de que llegara el archivo completo (%1)</translation>
+    </message>
+    <message>
+        <source>it leads to an address that is not http or https (%1)</source>
+        <translation>lleva a una dirección que no es http ni https (%1)</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects</source>
+        <translation>más de %1 redirecciones</translation>
+    </message>
+    <message>
+        <source>the secure connection failed: the server&apos;s certificate is not trusted or not valid (%1)</source>
+        <translation>falló la conexión segura: el certificado del servidor no es de confianza o no es válido (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>Added %1: %2</source>
+        <translation>Agregado %1: %2</translation>
+    </message>
+    <message>
+        <source>The database was full: the older draws are kept in %1/%2.</source>
+        <translation>La base de datos estaba llena: los sorteos más antiguos se guardan en %1/%2.</translation>
+    </message>
+    <message>
+        <source>conflict on %1: stored %2, the results file has %3; the stored draw is kept</source>
+        <translation>conflicto el %1: guardado %2, el archivo de resultados tiene %3; se conserva el sorteo guardado</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Import</name>
@@ -2297,6 +2799,138 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source> The database as it was is kept in %1.</source>
         <translation> La base de datos tal como estaba se guarda en %1.</translation>
     </message>
+    <message>
+        <source>month, day and year in three fields</source>
+        <translation>mes, día y año en tres campos</translation>
+    </message>
+    <message>
+        <source>digits in three fields</source>
+        <translation>dígitos en tres campos</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 451</source>
+        <translation>dígitos en un campo, como 451</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 4-5-1</source>
+        <translation>dígitos en un campo, como 4-5-1</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 4 5 1</source>
+        <translation>dígitos en un campo, como 4 5 1</translation>
+    </message>
+    <message>
+        <source>digits in one field, as &quot;4,5,1&quot;</source>
+        <translation>dígitos en un campo, como &quot;4,5,1&quot;</translation>
+    </message>
+    <message>
+        <source>tab-separated</source>
+        <translation>separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>separado por punto y coma</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>separado por comas</translation>
+    </message>
+    <message>
+        <source>separated by blanks</source>
+        <translation>separado por espacios</translation>
+    </message>
+    <message>
+        <source>no date found</source>
+        <translation>no se encontró ninguna fecha</translation>
+    </message>
+    <message>
+        <source>impossible date &quot;%1&quot;</source>
+        <translation>fecha imposible &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no three digits 0 to 9 after the date</source>
+        <translation>no hay tres dígitos del 0 al 9 después de la fecha</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more than three digits</source>
+        <translation>&quot;%1&quot; tiene más de tres dígitos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the column &quot;%2&quot; has more than three digits</source>
+        <translation>&quot;%1&quot; en la columna &quot;%2&quot; tiene más de tres dígitos</translation>
+    </message>
+    <message>
+        <source>no three digits 0 to 9 in the column &quot;%1&quot;</source>
+        <translation>no hay tres dígitos del 0 al 9 en la columna &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>JSON records</source>
+        <translation>registros JSON</translation>
+    </message>
+    <message>
+        <source>, quoted fields</source>
+        <translation>, campos entre comillas</translation>
+    </message>
+    <message>
+        <source>, a header line</source>
+        <translation>, con línea de encabezado</translation>
+    </message>
+    <message>
+        <source>, no header line</source>
+        <translation>, sin línea de encabezado</translation>
+    </message>
+    <message>
+        <source>, one column per draw</source>
+        <translation>, una columna por sorteo</translation>
+    </message>
+    <message>
+        <source>, dates as %1</source>
+        <translation>, fechas como %1</translation>
+    </message>
+    <message>
+        <source>, newest first</source>
+        <translation>, los más recientes primero</translation>
+    </message>
+    <message>
+        <source>, oldest first</source>
+        <translation>, los más antiguos primero</translation>
+    </message>
+    <message>
+        <source>, one draw: </source>
+        <translation>, un sorteo: </translation>
+    </message>
+    <message>
+        <source>, draws named </source>
+        <translation>, sorteos llamados </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>; a %1 column, left aside</source>
+        <translation>; una columna %1, dejada de lado</translation>
+    </message>
+    <message>
+        <source>; the %1 columns, left aside</source>
+        <translation>; las columnas %1, dejadas de lado</translation>
+    </message>
+    <message>
+        <source>Cannot import these results: %1.</source>
+        <translation>No se pueden importar estos resultados: %1.</translation>
+    </message>
+    <message>
+        <source>The file holds several draws (%1): choose one.</source>
+        <translation>El archivo contiene varios sorteos (%1): elija uno.</translation>
+    </message>
+    <message>
+        <source>The file holds no draw named &quot;%1&quot;; it holds %2.</source>
+        <translation>El archivo no contiene ningún sorteo llamado &quot;%1&quot;; contiene %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names several draws of the file (%2): choose one.</source>
+        <translation>&quot;%1&quot; nombra varios sorteos del archivo (%2): elija uno.</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Status</name>
@@ -2315,6 +2949,10 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Coldest Number: </source>
         <translation>Más frío: </translation>
+    </message>
+    <message>
+        <source>The change is stored, but the statistics could not be updated: %1. Quor 3 updates them the next time it opens the database.</source>
+        <translation>El cambio está guardado, pero no se pudieron actualizar las estadísticas: %1. Quor 3 las actualiza la próxima vez que abra la base de datos.</translation>
     </message>
 </context>
 <context>
