@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "engine/Errors.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <cmath>
@@ -177,11 +178,13 @@ namespace
 int setsLineValue(const std::vector<std::string>& lines, int index, const fs::path& file)
 {
     if (index >= static_cast<int>(lines.size()))
-        throwIoError(file, "read", "the file ends before line " + std::to_string(index + 1));
+        throwIoError(file, "read",
+                     fill(translate("quor3::Error", "the file ends before line %1"), {std::to_string(index + 1)}));
     try {
         return toInt(lines[static_cast<std::size_t>(index)]);
     } catch (const Error&) {
-        throwIoError(file, "read", "line " + std::to_string(index + 1) + " is not a number");
+        throwIoError(file, "read",
+                     fill(translate("quor3::Error", "line %1 is not a number"), {std::to_string(index + 1)}));
     }
 }
 } // namespace

@@ -1,6 +1,7 @@
 #include "engine/Backtest.h"
 
 #include "engine/JsonText.h"
+#include "engine/Text.h"
 #include "engine/Winners.h"
 
 #include <algorithm>
@@ -215,7 +216,8 @@ namespace
 
 std::string times(long long count)
 {
-    return std::to_string(count) + (count == 1 ? " time" : " times");
+    return fill(count == 1 ? translate("quor3::Backtest", "%1 time") : translate("quor3::Backtest", "%1 times"),
+                {std::to_string(count)});
 }
 
 std::string about(double expected)
@@ -233,8 +235,8 @@ std::string luckRate(double p)
 {
     const long long perHundred = std::max(1LL, std::llround(p * 100.0));
     if (p < 0.01)
-        return "fewer than 1 of 100";
-    return "about " + std::to_string(perHundred) + " of 100";
+        return translate("quor3::Backtest", "fewer than 1 of 100");
+    return fill(translate("quor3::Backtest", "about %1 of 100"), {std::to_string(perHundred)});
 }
 
 std::string pPhrase(double p)
@@ -242,10 +244,14 @@ std::string pPhrase(double p)
     return p < 0.001 ? "p < 0.001" : "p = " + pValueText(p);
 }
 
-const char* listWords(int list)
+std::string listWords(int list)
 {
-    static const char* const words[ChoiceLists] = {"hot", "cold", "warm", "odd/even", "ordinal", "pairs", "% repeats"};
-    return words[list];
+    static const char* const words[ChoiceLists] = {
+        QT_TRANSLATE_NOOP("quor3::Backtest", "hot"),      QT_TRANSLATE_NOOP("quor3::Backtest", "cold"),
+        QT_TRANSLATE_NOOP("quor3::Backtest", "warm"),     QT_TRANSLATE_NOOP("quor3::Backtest", "odd/even"),
+        QT_TRANSLATE_NOOP("quor3::Backtest", "ordinal"),  QT_TRANSLATE_NOOP("quor3::Backtest", "pairs"),
+        QT_TRANSLATE_NOOP("quor3::Backtest", "% repeats")};
+    return translate("quor3::Backtest", words[list]);
 }
 
 } // namespace
@@ -253,23 +259,30 @@ const char* listWords(int list)
 std::string backtestVerdict(const BacktestResult& r)
 {
     if (r.tested == 0)
-        return "No draws were tested. The backtest compares each draw from draw " + std::to_string(r.from + 1) +
-               " on with the choices made from the draws before it, so it needs at least " +
-               std::to_string(r.from + 1) + " draws.";
+        return fill(translate("quor3::Backtest", "No draws were tested. The backtest compares each draw from draw %1 "
+                                                 "on with the choices made from the draws before it, so it needs at "
+                                                 "least %1 draws."),
+                    {std::to_string(r.from + 1)});
     const PlayScore& t = r.total;
-    std::string text = "Over " + std::to_string(r.tested) + (r.tested == 1 ? " draw" : " draws") +
-                       " the 33 daily choices matched " + times(t.boxHits) +
-                       "; plays picked at random would match about " + about(t.expectedBox) + " times (95% range " +
-                       std::to_string(t.lowBox) + "-" + std::to_string(t.highBox) + ").";
+    std::string text = fill(r.tested == 1 ? translate("quor3::Backtest", "Over %1 draw the 33 daily choices matched "
+                                                                         "%2; plays picked at random would match about "
+                                                                         "%3 times (95% range %4-%5).")
+                                          : translate("quor3::Backtest", "Over %1 draws the 33 daily choices matched "
+                                                                         "%2; plays picked at random would match about "
+                                                                         "%3 times (95% range %4-%5)."),
+                            {std::to_string(r.tested), times(t.boxHits), about(t.expectedBox), std::to_string(t.lowBox),
+                             std::to_string(t.highBox)});
     if (t.pBox >= 0.05)
-        text += " The choices did no better than chance.";
+        text += translate("quor3::Backtest", " The choices did no better than chance.");
     else if (static_cast<double>(t.boxHits) > t.expectedBox)
-        text += " That is more than random plays usually manage (" + pPhrase(t.pBox) +
-                "), but luck alone does this in " + luckRate(t.pBox) +
-                " histories; it does not show that the choices can predict a draw.";
+        text += fill(translate("quor3::Backtest", " That is more than random plays usually manage (%1), but luck alone "
+                                                  "does this in %2 histories; it does not show that the choices can "
+                                                  "predict a draw."),
+                     {pPhrase(t.pBox), luckRate(t.pBox)});
     else
-        text += " That is fewer than random plays usually manage (" + pPhrase(t.pBox) + "); luck alone does this in " +
-                luckRate(t.pBox) + " histories.";
+        text += fill(translate("quor3::Backtest", " That is fewer than random plays usually manage (%1); luck alone "
+                                                  "does this in %2 histories."),
+                     {pPhrase(t.pBox), luckRate(t.pBox)});
 
     std::string names, values;
     int unusual = 0, above = 0;
@@ -279,29 +292,40 @@ std::string backtestVerdict(const BacktestResult& r)
             lists.push_back(l);
     for (std::size_t k = 0; k < lists.size(); ++k) {
         const PlayScore& s = r.lists[lists[k]];
-        const char* joint = k == 0 ? "" : (k + 1 == lists.size() ? " and " : ", ");
-        names += joint + std::string(listWords(lists[k]));
+        const std::string joint = k == 0 ? "" : (k + 1 == lists.size() ? translate("quor3::Backtest", " and ") : ", ");
+        names += joint + listWords(lists[k]);
         values += joint + pPhrase(s.pBox);
         ++unusual;
         above += static_cast<double>(s.boxHits) > s.expectedBox;
     }
     if (unusual > 0) {
-        const char* how = above == unusual ? "more often than chance would usually give"
-                          : above == 0     ? "less often than chance would usually give"
-                                           : "further from chance than usual";
-        text += " The " + names + (unusual == 1 ? " list" : " lists") + " matched " + how + " (" + values +
-                "), but with seven lists, one such result turns up by luck in about one run in three.";
+        const std::string how = above == unusual
+                                    ? translate("quor3::Backtest", "more often than chance would usually give")
+                                : above == 0 ? translate("quor3::Backtest", "less often than chance would usually give")
+                                             : translate("quor3::Backtest", "further from chance than usual");
+        text += fill(unusual == 1 ? translate("quor3::Backtest", " The %1 list matched %2 (%3), but with seven lists, "
+                                                                 "one such result turns up by luck in about one run in "
+                                                                 "three.")
+                                  : translate("quor3::Backtest", " The %1 lists matched %2 (%3), but with seven lists, "
+                                                                 "one such result turns up by luck in about one run in "
+                                                                 "three."),
+                     {names, how, values});
     }
     return text;
 }
 
 std::string backtestTable(const BacktestResult& r, const std::string& databaseName)
 {
-    std::string out = "Backtest of " + databaseName + ": " + std::to_string(r.tested) + " draws tested from draw " +
-                      std::to_string(r.from + 1) + " on, odd/even seed " + std::to_string(r.seed) + "\n\n";
+    std::string out =
+        fill(translate("quor3::Backtest", "Backtest of %1: %2 draws tested from draw %3 on, odd/even seed %4"),
+             {databaseName, std::to_string(r.tested), std::to_string(r.from + 1), std::to_string(r.seed)}) +
+        "\n\n";
     char line[160];
-    std::snprintf(line, sizeof line, "%-8s %7s %9s %9s %9s %9s %8s\n", "list", "plays", "box hits", "expected",
-                  "straight", "expected", "p (box)");
+    // The headings are as wide as their columns in every language.
+    std::snprintf(line, sizeof line, "%-8s %7s %9s %9s %9s %9s %8s\n", translate("quor3::Backtest", "list").c_str(),
+                  translate("quor3::Backtest", "plays").c_str(), translate("quor3::Backtest", "box hits").c_str(),
+                  translate("quor3::Backtest", "expected").c_str(), translate("quor3::Backtest", "straight").c_str(),
+                  translate("quor3::Backtest", "expected").c_str(), translate("quor3::Backtest", "p (box)").c_str());
     out += line;
     auto row = [&](const PlayScore& s) {
         std::snprintf(line, sizeof line, "%-8s %7lld %9lld %9.1f %9lld %9.1f %8s\n", s.name.c_str(), s.plays, s.boxHits,
@@ -311,8 +335,10 @@ std::string backtestTable(const BacktestResult& r, const std::string& databaseNa
     for (const auto& s : r.lists)
         row(s);
     row(r.total);
-    out += "\n95% range of the total box hits of plays picked at random: " + std::to_string(r.total.lowBox) + "-" +
-           std::to_string(r.total.highBox) + "\n\n" + backtestVerdict(r) + "\n";
+    out += "\n" +
+           fill(translate("quor3::Backtest", "95% range of the total box hits of plays picked at random: %1-%2"),
+                {std::to_string(r.total.lowBox), std::to_string(r.total.highBox)}) +
+           "\n\n" + backtestVerdict(r) + "\n";
     return out;
 }
 

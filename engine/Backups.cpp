@@ -5,11 +5,13 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <tuple>
 #include <unistd.h>
@@ -265,6 +267,22 @@ std::string backupReason::deletion(double drawDate)
     return "before deleting the draw of " + monthDayYear(drawDate);
 }
 
+std::string backupReasonText(const std::string& reason)
+{
+    for (const char* fixed :
+         {backupReason::Import, backupReason::CutBack, backupReason::Restore, backupReason::Undo, backupReason::Delete})
+        if (reason == fixed)
+            return translate("quor3::Backups", fixed);
+    // The dated ones: "before a correction of 12/7/2026".
+    static const char* const dated[][2] = {
+        {"before a correction of ", QT_TRANSLATE_NOOP("quor3::Backups", "before a correction of %1")},
+        {"before deleting the draw of ", QT_TRANSLATE_NOOP("quor3::Backups", "before deleting the draw of %1")}};
+    for (const auto& [prefix, text] : dated)
+        if (reason.compare(0, std::strlen(prefix), prefix) == 0)
+            return fill(translate("quor3::Backups", text), {reason.substr(std::strlen(prefix))});
+    return reason;
+}
+
 void setBackupClockForTesting(std::time_t (*clock)())
 {
     backupClock = clock;
@@ -334,12 +352,14 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup)
     const std::string name = backup.filename().string();
     BackupInfo info;
     if (!parseBackupName(name, database, info))
-        throwIoError(backup, "restore", "it is no backup of \"" + database.filename().string() + "\"");
+        throwIoError(backup, "restore",
+                     fill(translate("quor3::Error", "it is no backup of \"%1\""), {database.filename().string()}));
     if (backup.has_parent_path()) {
         std::error_code error;
         if (!fs::equivalent(backup.parent_path(), backupFolderFor(database), error))
             throwIoError(backup, "restore",
-                         "it is not in the backup folder of \"" + database.filename().string() + "\"");
+                         fill(translate("quor3::Error", "it is not in the backup folder of \"%1\""),
+                              {database.filename().string()}));
     }
     const fs::path source = backupFolderFor(database) / name;
     struct stat st;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DrawRecord.h"
+#include "engine/Text.h"
 
 #include <ctime>
 #include <string>
@@ -26,17 +27,20 @@ namespace fs = std::filesystem;
 constexpr int BackupsKeptPerDatabase = 20;
 inline const char* const BackupFolderName = "backups";
 
-// Why a backup was taken, as the Restore list shows it.
+// Why a backup was taken, as its side file keeps it (in English, whatever the
+// user's language).
 namespace backupReason
 {
-inline const char* const Import = "before an import";
-inline const char* const CutBack = "before a cut-back";
-inline const char* const Restore = "before a restore";
-inline const char* const Undo = "before an undo";
-inline const char* const Delete = "before the database was deleted";
+inline const char* const Import = QT_TRANSLATE_NOOP("quor3::Backups", "before an import");
+inline const char* const CutBack = QT_TRANSLATE_NOOP("quor3::Backups", "before a cut-back");
+inline const char* const Restore = QT_TRANSLATE_NOOP("quor3::Backups", "before a restore");
+inline const char* const Undo = QT_TRANSLATE_NOOP("quor3::Backups", "before an undo");
+inline const char* const Delete = QT_TRANSLATE_NOOP("quor3::Backups", "before the database was deleted");
 std::string correction(double drawDate); // "before a correction of 12/7/2026"
 std::string deletion(double drawDate);   // "before deleting the draw of 12/7/2026"
 } // namespace backupReason
+// A kept reason as the Restore list shows it: in the user's language.
+std::string backupReasonText(const std::string& reason);
 
 fs::path backupFolderFor(const fs::path& database);
 

@@ -1,6 +1,7 @@
 #include "engine/DataFiles.h"
 
 #include "engine/Errors.h"
+#include "engine/Text.h"
 
 #include <boost/endian/conversion.hpp>
 
@@ -82,7 +83,8 @@ std::vector<DigitCounts> readCountsExactly(const fs::path& file, std::size_t cou
 {
     auto records = readCountsFile(file);
     if (records.size() < count)
-        throwIoError(file, "read", "the file is shorter than " + std::to_string(count) + " records");
+        throwIoError(file, "read",
+                     fill(translate("quor3::Error", "the file is shorter than %1 records"), {std::to_string(count)}));
     records.resize(count);
     return records;
 }

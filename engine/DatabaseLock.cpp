@@ -4,6 +4,7 @@
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/Text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -23,6 +24,8 @@ namespace
 {
 
 const char* const BusyReason = "another Quor 3 is changing this database; try again";
+const char* const LostReason =
+    "another Quor 3 is changing this database; try again (the lock for reading was lost while waiting)";
 
 std::chrono::milliseconds lockWait{5000};
 
@@ -89,7 +92,9 @@ int openLockFile(const fs::path& lockFile, const fs::path& database, DatabaseLoc
             if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
                 return fd;
             ::close(fd);
-            throwIoError(database, "lock", "\"" + lockFile.filename().string() + "\" is not a regular file");
+            throwIoError(
+                database, "lock",
+                fill(translate("quor3::Error", "\"%1\" is not a regular file"), {lockFile.filename().string()}));
         }
         if (errno == ELOOP && attempt == 0 && ::unlink(lockFile.c_str()) == 0)
             continue;
@@ -173,8 +178,7 @@ DatabaseLock::DatabaseLock(const fs::path& folder, const std::string& databaseNa
                 // cannot be had, the reader must not go on as if it held it.
                 if (!waitForLock(held.fd, Shared)) {
                     held.lost = true;
-                    throwIoError(database, "read",
-                                 std::string(BusyReason) + " (the lock for reading was lost while waiting)");
+                    throwIoError(database, "read", LostReason);
                 }
                 errno = code;
                 throwNotLocked(database, mode);
@@ -183,8 +187,7 @@ DatabaseLock::DatabaseLock(const fs::path& folder, const std::string& databaseNa
             tidyFolder(folder);
         }
         if (held.lost)
-            throwIoError(database, mode == Exclusive ? "change" : "read",
-                         std::string(BusyReason) + " (the lock for reading was lost while waiting)");
+            throwIoError(database, mode == Exclusive ? "change" : "read", LostReason);
         ++held.count;
         return;
     }

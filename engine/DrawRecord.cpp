@@ -3,6 +3,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/Text.h"
 
 #include <cerrno>
 #include <cstring>
@@ -86,7 +87,8 @@ DrawRecord readDraw(const fs::path& database, long long index)
             errno = code;
             throwIoError(database, "read");
         }
-        throwIoError(database, "read record " + std::to_string(index) + " of", "the file holds no such record");
+        throwIoError(database, fill(translate("quor3::Error", "read record %1 of"), {std::to_string(index)}),
+                     "the file holds no such record");
     }
     return decodeDraw(buffer);
 }
@@ -95,7 +97,8 @@ void writeDraw(const fs::path& database, long long index, const DrawRecord& reco
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     if (index < 0 || index >= countDraws(database))
-        throwIoError(database, "write record " + std::to_string(index) + " of", "the file holds no such record");
+        throwIoError(database, fill(translate("quor3::Error", "write record %1 of"), {std::to_string(index)}),
+                     "the file holds no such record");
     std::string bytes(DrawRecordSize, '\0');
     encodeDraw(record, &bytes[0]);
     overwriteAt(database, index * static_cast<long long>(DrawRecordSize), bytes);

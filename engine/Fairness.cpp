@@ -230,18 +230,18 @@ std::string joinNames(const std::vector<std::string>& names)
 {
     std::string out;
     for (std::size_t k = 0; k < names.size(); ++k)
-        out += (k == 0 ? "" : (k + 1 == names.size() ? " and " : ", ")) +
-               lowerFirst(englishTestTitle(names[k]) ? englishTestTitle(names[k]) : names[k]);
+        out += (k == 0 ? "" : (k + 1 == names.size() ? translate("quor3::Fairness", " and ") : ", ")) +
+               lowerFirst(fairnessTestTitle(names[k]));
     return out;
 }
 
 std::string countOfTests(std::size_t count, int tests)
 {
     if (count == 1)
-        return "One test";
+        return translate("quor3::Fairness", "One test");
     if (static_cast<int>(count) == tests)
-        return "All " + std::to_string(tests) + " tests";
-    return std::to_string(count) + " of the " + std::to_string(tests) + " tests";
+        return fill(translate("quor3::Fairness", "All %1 tests"), {std::to_string(tests)});
+    return fill(translate("quor3::Fairness", "%1 of the %2 tests"), {std::to_string(count), std::to_string(tests)});
 }
 
 } // namespace
@@ -249,7 +249,7 @@ std::string countOfTests(std::size_t count, int tests)
 std::string fairnessVerdict(const FairnessResult& r)
 {
     if (r.draws == 0)
-        return "There are no draws with digits 0 to 9 to test.";
+        return translate("quor3::Fairness", "There are no draws with digits 0 to 9 to test.");
     const int tests = static_cast<int>(r.tests.size());
     // 0.05 shared among the tests: below it a result stands out even though several were run.
     const double sharedLevel = 0.05 / tests;
@@ -262,36 +262,47 @@ std::string fairnessVerdict(const FairnessResult& r)
     }
     std::string text;
     if (low.empty() && veryLow.empty()) {
-        text = "None of the " + std::to_string(tests) +
-               " tests found anything unusual: the draws look like fair random digits.";
+        text = fill(translate("quor3::Fairness",
+                              "None of the %1 tests found anything unusual: the draws look like fair random digits."),
+                    {std::to_string(tests)});
     } else if (veryLow.empty()) {
-        text = countOfTests(low.size(), tests) + " (" + joinNames(low) + ") gave a p-value below 0.05. With " +
-               std::to_string(tests) + " tests, one p-value below 0.05 turns up by luck about " +
-               std::to_string(std::lround(falseAlarmChance(tests) * 10.0)) +
-               " times in 10, even with fair draws, so this is no sign of an unfair draw; a test would need a "
-               "p-value below " +
-               pValueText(sharedLevel) + " to stand out.";
+        text = fill(translate("quor3::Fairness",
+                              "%1 (%2) gave a p-value below 0.05. With %3 tests, one p-value below 0.05 turns up by "
+                              "luck about %4 times in 10, even with fair draws, so this is no sign of an unfair draw; "
+                              "a test would need a p-value below %5 to stand out."),
+                    {countOfTests(low.size(), tests), joinNames(low), std::to_string(tests),
+                     std::to_string(std::lround(falseAlarmChance(tests) * 10.0)), pValueText(sharedLevel)});
     } else {
-        text = countOfTests(veryLow.size(), tests) + " (" + joinNames(veryLow) + ") gave a p-value below " +
-               pValueText(sharedLevel) + ", small even after allowing for " + std::to_string(tests) +
-               " tests. Check the database for typing mistakes first; if the entries are right, the draws may not "
-               "be fair random digits.";
+        text = fill(
+            translate("quor3::Fairness",
+                      "%1 (%2) gave a p-value below %3, small even after allowing for %4 tests. Check the "
+                      "database for typing mistakes first; if the entries are right, the draws may not be "
+                      "fair random digits."),
+            {countOfTests(veryLow.size(), tests), joinNames(veryLow), pValueText(sharedLevel), std::to_string(tests)});
     }
     if (r.draws < 100)
-        text += " With only " + std::to_string(r.draws) + (r.draws == 1 ? " draw" : " draws") +
-                ", these tests can miss even large departures from fair digits.";
+        text += fill(r.draws == 1 ? translate("quor3::Fairness", " With only %1 draw, these tests can miss even large "
+                                                                 "departures from fair digits.")
+                                  : translate("quor3::Fairness", " With only %1 draws, these tests can miss even large "
+                                                                 "departures from fair digits."),
+                     {std::to_string(r.draws)});
     if (r.skipped > 0)
-        text += " " + std::to_string(r.skipped) + (r.skipped == 1 ? " draw was" : " draws were") +
-                " left out for a digit outside 0 to 9.";
+        text +=
+            fill(r.skipped == 1 ? translate("quor3::Fairness", " %1 draw was left out for a digit outside 0 to 9.")
+                                : translate("quor3::Fairness", " %1 draws were left out for a digit outside 0 to 9."),
+                 {std::to_string(r.skipped)});
     return text;
 }
 
 std::string fairnessTable(const FairnessResult& r, const std::string& databaseName)
 {
-    std::string out = "Fairness check of " + databaseName + ": " + std::to_string(r.draws) + " draws tested, " +
-                      std::to_string(r.skipped) + " skipped\n\n";
+    std::string out = fill(translate("quor3::Fairness", "Fairness check of %1: %2 draws tested, %3 skipped"),
+                           {databaseName, std::to_string(r.draws), std::to_string(r.skipped)}) +
+                      "\n\n";
     char line[160];
-    std::snprintf(line, sizeof line, "%-10s %10s %6s %8s\n", "test", "statistic", "df", "p");
+    // The headings are as wide as their columns in every language.
+    std::snprintf(line, sizeof line, "%-10s %10s %6s %8s\n", translate("quor3::Fairness", "test").c_str(),
+                  translate("quor3::Fairness", "statistic").c_str(), translate("quor3::Fairness", "df").c_str(), "p");
     out += line;
     for (const auto& t : r.tests) {
         std::snprintf(line, sizeof line, "%-10s %10.3f %6lld %8s\n", t.name.c_str(), t.statistic, t.df,

@@ -126,7 +126,7 @@ FetchedFile readLocal(const std::string& address, const FetchOptions& options)
     std::error_code error;
     const auto size = fs::file_size(path, error);
     if (!error && size > options.maxBodyBytes)
-        fail(address, "the file is larger than " + megabytes(options.maxBodyBytes));
+        fail(address, fill(translate("quor3::Fetch", "the file is larger than %1"), {megabytes(options.maxBodyBytes)}));
     FetchedFile result;
     try {
         result.body = readWholeFile(path);
@@ -143,23 +143,30 @@ std::string reasonFor(CURLcode code, const char* detail, const Transfer& t, cons
     const std::string said = detail[0] ? std::string(detail) : std::string(curl_easy_strerror(code));
     switch (code) {
     case CURLE_COULDNT_RESOLVE_HOST:
-    case CURLE_COULDNT_RESOLVE_PROXY: return "the name was not found (" + said + ")";
-    case CURLE_COULDNT_CONNECT: return "the connection was refused or the network is down (" + said + ")";
-    case CURLE_OPERATION_TIMEDOUT: return "no complete answer in time (" + said + ")";
+    case CURLE_COULDNT_RESOLVE_PROXY: return fill(translate("quor3::Fetch", "the name was not found (%1)"), {said});
+    case CURLE_COULDNT_CONNECT:
+        return fill(translate("quor3::Fetch", "the connection was refused or the network is down (%1)"), {said});
+    case CURLE_OPERATION_TIMEDOUT: return fill(translate("quor3::Fetch", "no complete answer in time (%1)"), {said});
     case CURLE_PARTIAL_FILE:
     case CURLE_RECV_ERROR:
-    case CURLE_GOT_NOTHING: return "the connection ended before the whole file arrived (" + said + ")";
+    case CURLE_GOT_NOTHING:
+        return fill(translate("quor3::Fetch", "the connection ended before the whole file arrived (%1)"), {said});
     case CURLE_WRITE_ERROR:
     case CURLE_FILESIZE_EXCEEDED:
         if (t.tooLarge || code == CURLE_FILESIZE_EXCEEDED)
-            return "the file is larger than " + megabytes(options.maxBodyBytes);
+            return fill(translate("quor3::Fetch", "the file is larger than %1"), {megabytes(options.maxBodyBytes)});
         return said;
-    case CURLE_UNSUPPORTED_PROTOCOL: return "it leads to an address that is not http or https (" + said + ")";
-    case CURLE_TOO_MANY_REDIRECTS: return "more than " + std::to_string(options.maxRedirects) + " redirects";
+    case CURLE_UNSUPPORTED_PROTOCOL:
+        return fill(translate("quor3::Fetch", "it leads to an address that is not http or https (%1)"), {said});
+    case CURLE_TOO_MANY_REDIRECTS:
+        return fill(translate("quor3::Fetch", "more than %1 redirects"), {std::to_string(options.maxRedirects)});
     case CURLE_PEER_FAILED_VERIFICATION:
     case CURLE_SSL_CACERT_BADFILE:
     case CURLE_SSL_CONNECT_ERROR:
-        return "the secure connection failed: the server's certificate is not trusted or not valid (" + said + ")";
+        return fill(
+            translate("quor3::Fetch",
+                      "the secure connection failed: the server's certificate is not trusted or not valid (%1)"),
+            {said});
     default: return said;
     }
 }
@@ -245,7 +252,7 @@ FetchedFile fetchFile(const std::string& address, const FetchOptions& options)
         // "HTTP/1.1 404 Not Found" -> "404 Not Found"
         const auto blank = t.statusLine.find(' ');
         const std::string said = blank == std::string::npos ? std::to_string(status) : t.statusLine.substr(blank + 1);
-        fail(address, "the server answered " + said);
+        fail(address, fill(translate("quor3::Fetch", "the server answered %1"), {said}));
     }
     return result;
 }

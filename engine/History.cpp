@@ -4,6 +4,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/Text.h"
 #include "engine/TicketStore.h"
 
 #include <sqlite3.h>
@@ -243,7 +244,8 @@ std::unique_ptr<Connection> openExisting(const fs::path& file)
     const long long version = c->number("PRAGMA user_version", action);
     if (version > HistoryLayoutVersion)
         throwIoError(file, action,
-                     "it was written by a newer version of Quor 3 (layout " + std::to_string(version) + ")");
+                     fill(translate("quor3::Error", "it was written by a newer version of Quor 3 (layout %1)"),
+                          {std::to_string(version)}));
     if (version < 1)
         throwIoError(file, action, "its layout version is missing; it is left as it is");
     configure(*c);

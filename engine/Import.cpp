@@ -881,19 +881,20 @@ std::string dateFormText(DateForm form, char separator)
     case MonthNameFirst: return "\"Dec 6, 2026\"";
     case DayFirst: return "\"6 Dec 2026\"";
     case WithWeekday: return "\"Saturday, December 6, 2026\"";
-    case ThreeFields: return "month, day and year in three fields";
+    case ThreeFields: return translate("quor3::Import", "month, day and year in three fields");
     default: return "";
     }
 }
 
+// The layout's words are translated where the layout is put together.
 const char* digitsFormText(DigitsForm form)
 {
     switch (form) {
-    case ThreeDigitFields: return "digits in three fields";
-    case OneRun: return "digits in one field, as 451";
-    case Dashed: return "digits in one field, as 4-5-1";
-    case Spaced: return "digits in one field, as 4 5 1";
-    case Commas: return "digits in one field, as \"4,5,1\"";
+    case ThreeDigitFields: return QT_TRANSLATE_NOOP("quor3::Import", "digits in three fields");
+    case OneRun: return QT_TRANSLATE_NOOP("quor3::Import", "digits in one field, as 451");
+    case Dashed: return QT_TRANSLATE_NOOP("quor3::Import", "digits in one field, as 4-5-1");
+    case Spaced: return QT_TRANSLATE_NOOP("quor3::Import", "digits in one field, as 4 5 1");
+    case Commas: return QT_TRANSLATE_NOOP("quor3::Import", "digits in one field, as \"4,5,1\"");
     default: return "";
     }
 }
@@ -901,10 +902,10 @@ const char* digitsFormText(DigitsForm form)
 const char* delimiterText(Delimiter d)
 {
     switch (d) {
-    case Delimiter::Tab: return "tab-separated";
-    case Delimiter::Semicolon: return "semicolon-separated";
-    case Delimiter::Comma: return "comma-separated";
-    default: return "separated by blanks";
+    case Delimiter::Tab: return QT_TRANSLATE_NOOP("quor3::Import", "tab-separated");
+    case Delimiter::Semicolon: return QT_TRANSLATE_NOOP("quor3::Import", "semicolon-separated");
+    case Delimiter::Comma: return QT_TRANSLATE_NOOP("quor3::Import", "comma-separated");
+    default: return QT_TRANSLATE_NOOP("quor3::Import", "separated by blanks");
     }
 }
 
@@ -1112,15 +1113,17 @@ class Reader
                 header(fields, n);
                 return;
             }
-            skip(number, "no date found", text);
+            skip(number, translate("quor3::Import", "no date found"), text);
             return;
         case LineKind::ImpossibleDate:
-            skip(number, "impossible date \"" + std::string(parsed.dateText) + "\"", text);
+            skip(number, fill(translate("quor3::Import", "impossible date \"%1\""), {std::string(parsed.dateText)}),
+                 text);
             return;
         case LineKind::NoDigits:
             skip(number,
-                 parsed.longNumber.empty() ? std::string("no three digits 0 to 9 after the date")
-                                           : "\"" + std::string(parsed.longNumber) + "\" has more than three digits",
+                 parsed.longNumber.empty() ? translate("quor3::Import", "no three digits 0 to 9 after the date")
+                                           : fill(translate("quor3::Import", "\"%1\" has more than three digits"),
+                                                  {std::string(parsed.longNumber)}),
                  text);
             return;
         }
@@ -1164,12 +1167,13 @@ class Reader
                 continue;
             match = dateAt(fields, n, at, date);
             if (match == Match::Impossible) {
-                skip(number, "impossible date \"" + std::string(fields[at]) + "\"", text);
+                skip(number, fill(translate("quor3::Import", "impossible date \"%1\""), {std::string(fields[at])}),
+                     text);
                 return;
             }
         }
         if (match == Match::None) {
-            skip(number, "no date found", text);
+            skip(number, translate("quor3::Import", "no date found"), text);
             return;
         }
         for (const int c : drawColumns_) {
@@ -1184,11 +1188,14 @@ class Reader
                     const int value = numberOf(cell);
                     digits = {value / 100, value / 10 % 10, value % 10, OneRun};
                 } else {
-                    skip(number,
-                         allDigits(cell) ? "\"" + std::string(cell) + "\" in the column \"" + column.title +
-                                               "\" has more than three digits"
-                                         : "no three digits 0 to 9 in the column \"" + column.title + "\"",
-                         text);
+                    skip(
+                        number,
+                        allDigits(cell)
+                            ? fill(translate("quor3::Import", "\"%1\" in the column \"%2\" has more than three digits"),
+                                   {std::string(cell), column.title})
+                            : fill(translate("quor3::Import", "no three digits 0 to 9 in the column \"%1\""),
+                                   {column.title}),
+                        text);
                     continue;
                 }
             }
@@ -1269,21 +1276,26 @@ std::string Reader::layout(bool newestFirst) const
 {
     if (contentLines_ == 0)
         return "";
-    std::string layout = json_ ? "JSON records" : delimiterText(delimiter_);
+    std::string layout =
+        json_ ? translate("quor3::Import", "JSON records") : translate("quor3::Import", delimiterText(delimiter_));
     if (quoted_)
-        layout += ", quoted fields";
+        layout += translate("quor3::Import", ", quoted fields");
     if (!json_)
-        layout += hasHeader_ ? ", a header line" : ", no header line";
+        layout +=
+            hasHeader_ ? translate("quor3::Import", ", a header line") : translate("quor3::Import", ", no header line");
     if (columnMode_)
-        layout += ", one column per draw";
+        layout += translate("quor3::Import", ", one column per draw");
     if (!scan_.draws.empty()) {
         const int form = mostCommon(dateForms_);
-        layout += ", dates as " + dateFormText(static_cast<DateForm>(form), separators_[form]);
+        layout += fill(translate("quor3::Import", ", dates as %1"),
+                       {dateFormText(static_cast<DateForm>(form), separators_[form])});
         layout += ", ";
-        layout += digitsFormText(static_cast<DigitsForm>(mostCommon(digitsForms_)));
-        layout += newestFirst ? ", newest first" : ", oldest first";
+        layout += translate("quor3::Import", digitsFormText(static_cast<DigitsForm>(mostCommon(digitsForms_))));
+        layout +=
+            newestFirst ? translate("quor3::Import", ", newest first") : translate("quor3::Import", ", oldest first");
         if (!scan_.drawNames.empty()) {
-            layout += scan_.drawNames.size() == 1 ? ", one draw: " : ", draws named ";
+            layout += scan_.drawNames.size() == 1 ? translate("quor3::Import", ", one draw: ")
+                                                  : translate("quor3::Import", ", draws named ");
             for (std::size_t i = 0; i < scan_.drawNames.size() && i < 6; ++i)
                 layout += (i ? ", " : "") + scan_.drawNames[i];
             if (scan_.drawNames.size() > 6)
@@ -1295,10 +1307,12 @@ std::string Reader::layout(bool newestFirst) const
         if (c.role == Role::AddOn)
             addOns.push_back(c.title);
     if (!addOns.empty()) {
-        layout += addOns.size() == 1 ? "; a " : "; the ";
+        std::string names;
         for (std::size_t i = 0; i < addOns.size(); ++i)
-            layout += (i == 0 ? "" : i + 1 == addOns.size() ? " and " : ", ") + addOns[i];
-        layout += addOns.size() == 1 ? " column, left aside" : " columns, left aside";
+            names += (i == 0 ? "" : i + 1 == addOns.size() ? translate("quor3::Import", " and ") : ", ") + addOns[i];
+        layout += fill(addOns.size() == 1 ? translate("quor3::Import", "; a %1 column, left aside")
+                                          : translate("quor3::Import", "; the %1 columns, left aside"),
+                       {names});
     }
     return layout;
 }
@@ -1620,7 +1634,8 @@ JsonRead readJsonFile(const fs::path& file, long long size, const std::function<
 ImportScan importDraws(const std::string& input)
 {
     if (static_cast<long long>(input.size()) > MaxResultsBytes)
-        throw Error(Error::Kind::Conversion, std::string("Cannot import these results: ") + TooLarge + ".");
+        throw Error(Error::Kind::Conversion, fill(translate("quor3::Import", "Cannot import these results: %1."),
+                                                  {translate("quor3::Error", TooLarge)}));
     const View text = withoutByteOrderMark(input);
     ImportScan scan;
     const bool never = false;
@@ -1721,13 +1736,16 @@ ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
             const std::vector<int> matches = drawName.empty() ? std::vector<int>() : matchingDraws(scan, drawName);
             if (drawName.empty())
                 throw Error(Error::Kind::Conversion,
-                            "The file holds several draws (" + nameList(scan, all) + "): choose one.");
+                            fill(translate("quor3::Import", "The file holds several draws (%1): choose one."),
+                                 {nameList(scan, all)}));
             if (matches.empty())
                 throw Error(Error::Kind::Conversion,
-                            "The file holds no draw named \"" + drawName + "\"; it holds " + nameList(scan, all) + ".");
+                            fill(translate("quor3::Import", "The file holds no draw named \"%1\"; it holds %2."),
+                                 {drawName, nameList(scan, all)}));
             if (matches.size() > 1)
-                throw Error(Error::Kind::Conversion, "\"" + drawName + "\" names several draws of the file (" +
-                                                         nameList(scan, matches) + "): choose one.");
+                throw Error(Error::Kind::Conversion,
+                            fill(translate("quor3::Import", "\"%1\" names several draws of the file (%2): choose one."),
+                                 {drawName, nameList(scan, matches)}));
             index = matches.front();
         }
     }

@@ -54,12 +54,14 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
     rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
-    outcome.lines.push_back("Added " + monthDayYear(draw.DrawDate) + ": " + digitsOf(draw));
+    outcome.lines.push_back(
+        fill(translate("quor3::Fetch", "Added %1: %2"), {monthDayYear(draw.DrawDate), digitsOf(draw)}));
     for (const auto& m : matches)
         outcome.lines.push_back(m.logLine);
     if (stored.cutBack)
-        outcome.lines.push_back("The database was full: the older draws are kept in " + std::string(BackupFolderName) +
-                                "/" + stored.backup.filename().string() + ".");
+        outcome.lines.push_back(
+            fill(translate("quor3::Fetch", "The database was full: the older draws are kept in %1/%2."),
+                 {BackupFolderName, stored.backup.filename().string()}));
     outcome.matches.insert(outcome.matches.end(), matches.begin(), matches.end());
 }
 
@@ -94,9 +96,11 @@ NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::
             std::any_of(range.first, range.second, [&r](const auto& e) { return sameDigits(*e.second, r); });
         if (!same) {
             const DrawRecord& kept = *range.first->second;
-            plan.conflicts.push_back({kept, r,
-                                      "conflict on " + monthDayYear(r.DrawDate) + ": stored " + digitsOf(kept) +
-                                          ", the results file has " + digitsOf(r) + "; the stored draw is kept"});
+            plan.conflicts.push_back(
+                {kept, r,
+                 fill(translate("quor3::Fetch",
+                                "conflict on %1: stored %2, the results file has %3; the stored draw is kept"),
+                      {monthDayYear(r.DrawDate), digitsOf(kept), digitsOf(r)})});
         }
     }
     if (!missing.empty())
@@ -108,7 +112,7 @@ NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::
 
 std::string announcementOf(const std::vector<WinnerMatch>& matches)
 {
-    std::string text = "W I N N E R";
+    std::string text = translate("quor3::Winners", "W I N N E R");
     for (const auto& m : matches)
         text += "\n" + m.logLine;
     return text;

@@ -145,8 +145,9 @@ std::string rebuildAfterChange(const fs::path& folder, const std::string& databa
             *result = done;
         return std::string();
     } catch (const Error& e) {
-        return std::string("The change is stored, but the statistics could not be updated: ") + e.what() +
-               ". Quor 3 updates them the next time it opens the database.";
+        return fill(translate("quor3::Status", "The change is stored, but the statistics could not be updated: %1. "
+                                               "Quor 3 updates them the next time it opens the database."),
+                    {e.what()});
     }
 }
 

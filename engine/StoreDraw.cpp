@@ -7,6 +7,7 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Text.h"
 
 #include <cstring>
 #include <unistd.h>
@@ -78,10 +79,12 @@ bool sameDateAndDigits(const DrawRecord& a, const DrawRecord& b)
 
 DrawMovedError::DrawMovedError(const fs::path& database, const std::string& action, long long index,
                                const DrawRecord& expected)
-    : Error(Kind::InputOutput, "Cannot " + action + " \"" + database.filename().string() + "\" in " +
-                                   (database.has_parent_path() ? database.parent_path().string() : ".") +
-                                   ": it has changed since it was read, and its record " + std::to_string(index + 1) +
-                                   " is no longer " + drawText(expected))
+    : Error(Kind::InputOutput,
+            fill(translate("quor3::Error", "Cannot %1 \"%2\" in %3: it has changed since it was read, and its record "
+                                           "%4 is no longer %5"),
+                 {translate("quor3::Error", action.c_str()), database.filename().string(),
+                  database.has_parent_path() ? database.parent_path().string() : std::string("."),
+                  std::to_string(index + 1), drawText(expected)}))
 {
 }
 

@@ -469,7 +469,8 @@ std::vector<TicketRecord> readTickets(Db& db, bool strict)
             if (!t) {
                 if (strict)
                     throwIoError(db.file(), "read the tickets",
-                                 "ticket " + std::to_string(s.integer(0)) + " is damaged; it is left as it is");
+                                 fill(translate("quor3::Error", "ticket %1 is damaged; it is left as it is"),
+                                      {std::to_string(s.integer(0))}));
                 continue;
             }
             TicketRecord r;
@@ -797,7 +798,8 @@ void storePrizeTable(const fs::path& database, const PrizeTable& table)
     for (PrizeKey k : PrizeKeys)
         if (table.prize(k) < 0 || table.prize(k) > MaxPrize)
             throwIoError(historyFileFor(database), action,
-                         "the " + prizeKeyName(k) + " prize must be from $0 to " + dollarsText(MaxPrize));
+                         fill(translate("quor3::Error", "the %1 prize must be from $0 to %2"),
+                              {prizeKeyName(k), dollarsText(MaxPrize)}));
     const double from = std::max(table.from, earliestPrizeDate());
     writing(database, action, [&](Db& db) {
         Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1", action);
@@ -819,7 +821,8 @@ void removePrizeTable(const fs::path& database, double from)
         Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1", action);
         drop.bind(1, from).run();
         if (sqlite3_changes(db.handle()) == 0)
-            throwIoError(db.file(), action, "no table is in force from " + monthDayYear(from));
+            throwIoError(db.file(), action,
+                         fill(translate("quor3::Error", "no table is in force from %1"), {monthDayYear(from)}));
         settleBetween(db, from, HUGE_VAL);
     });
 }
@@ -904,7 +907,8 @@ void removeTicket(const fs::path& database, long long id)
             const long long found = s.integer(0), settled = s.integer(1);
             s.run();
             if (found == 0)
-                throwIoError(db.file(), action, "there is no ticket " + std::to_string(id));
+                throwIoError(db.file(), action,
+                             fill(translate("quor3::Error", "there is no ticket %1"), {std::to_string(id)}));
             if (settled > 0)
                 throwIoError(db.file(), action, settledReason(id, settled));
         }
@@ -1106,8 +1110,9 @@ void setMonthlyBudget(const fs::path& database, std::optional<Cents> budget)
 {
     const std::string action = "store the monthly budget in";
     if (budget && (*budget <= 0 || *budget > MaxBudget))
-        throwIoError(historyFileFor(database), action,
-                     "a budget must be more than $0 and at most " + dollarsText(MaxBudget));
+        throwIoError(
+            historyFileFor(database), action,
+            fill(translate("quor3::Error", "a budget must be more than $0 and at most %1"), {dollarsText(MaxBudget)}));
     writing(database, action, [&](Db& db) {
         if (!budget) {
             db.exec("DELETE FROM ticket_settings WHERE key = 'monthly_budget_cents'", action);

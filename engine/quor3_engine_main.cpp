@@ -15,6 +15,7 @@
 #include "engine/NewResults.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
+#include "engine/Text.h"
 #include "engine/Tickets.h"
 #include "engine/Winners.h"
 
@@ -27,10 +28,20 @@
 #include <string>
 #include <vector>
 
+#ifdef QUOR3_COMMAND_LINE_LANGUAGE
+// The desktop's language for the messages (platform/CommandLineLanguage.cpp),
+// in the full build; the engine alone speaks English.
+void installCommandLineLanguage();
+#endif
+
 namespace
 {
 
-const char* const usage = "Usage:\n"
+using quor3::fill;
+using quor3::translate;
+
+const char* const usage = QT_TRANSLATE_NOOP(
+    "quor3::CommandLine", "Usage:\n"
                           "  quor3-engine rebuild PATH\n"
                           "      Rebuilds every derived data file beside the draw database PATH, as\n"
                           "      opening it in Quor 3 does, and prints the four status texts.\n"
@@ -109,12 +120,14 @@ const char* const usage = "Usage:\n"
                           "the full history too. Exit status: 0 on\n"
                           "success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the\n"
                           "statistics could not be updated (Quor 3 updates them the next time it\n"
-                          "opens the database).\n";
+                          "opens the database).\n");
 
 class PrintedStatus : public quor3::StatusSink
 {
   public:
-    std::string panels[4] = {"Total Draws: ", "Last Draw Date: ", "Hottest Number: ", "Coldest Number: "};
+    std::string panels[4] = {
+        translate("quor3::Status", "Total Draws: "), translate("quor3::Status", "Last Draw Date: "),
+        translate("quor3::Status", "Hottest Number: "), translate("quor3::Status", "Coldest Number: ")};
     void setStatusText(int panel, const std::string& text) override
     {
         if (panel >= 0 && panel < 4)
@@ -175,16 +188,20 @@ int parseDigit(const std::string& text)
 {
     const int d = quor3::toInt(text);
     if (d < 0 || d > 9)
-        throw quor3::Error(quor3::Error::Kind::Conversion, "'" + text + "' is not a digit from 0 to 9");
+        throw quor3::Error(quor3::Error::Kind::Conversion,
+                           fill(translate("quor3::CommandLine", "'%1' is not a digit from 0 to 9"), {text}));
     return d;
 }
 
 std::string countAndDates(long long draws, double first, double last)
 {
-    std::string text = std::to_string(draws) + (draws == 1 ? " draw" : " draws");
-    if (draws > 0)
-        text += ", " + quor3::monthDayYear(first) + " to " + quor3::monthDayYear(last);
-    return text;
+    const std::string count =
+        fill(draws == 1 ? translate("quor3::CommandLine", "%1 draw") : translate("quor3::CommandLine", "%1 draws"),
+             {std::to_string(draws)});
+    if (draws == 0)
+        return count;
+    return fill(translate("quor3::CommandLine", "%1, %2 to %3"),
+                {count, quor3::monthDayYear(first), quor3::monthDayYear(last)});
 }
 
 // history, and export --all; -1 for any other command line.
@@ -199,8 +216,9 @@ int runHistoryCommand(const std::vector<std::string>& args)
         const quor3::fs::path kept = quor3::retireHistory(database);
         quor3::ensureHistory(database);
         if (!kept.empty())
-            std::cout << "The full history as it was is kept in " << quor3::BackupFolderName << "/"
-                      << kept.filename().string() << ".\n";
+            std::cout << fill(translate("quor3::CommandLine", "The full history as it was is kept in %1/%2."),
+                              {quor3::BackupFolderName, kept.filename().string()})
+                      << '\n';
     }
     if (command == "history" && (args.size() == 2 || (args.size() == 3 && args[2] == "--start-over"))) {
         const Location where = locate(args[1]);
@@ -211,13 +229,15 @@ int runHistoryCommand(const std::vector<std::string>& args)
             working = quor3::readDraws(database);
         }
         const quor3::HistorySummary full = quor3::summarizeHistory(database);
-        std::cout << "Working database: "
-                  << countAndDates(static_cast<long long>(working.size()),
-                                   working.empty() ? 0.0 : working.front().DrawDate,
-                                   working.empty() ? 0.0 : working.back().DrawDate)
+        std::cout << fill(translate("quor3::CommandLine", "Working database: %1"),
+                          {countAndDates(static_cast<long long>(working.size()),
+                                         working.empty() ? 0.0 : working.front().DrawDate,
+                                         working.empty() ? 0.0 : working.back().DrawDate)})
                   << '\n'
-                  << "Full history: " << countAndDates(full.draws, full.firstDate, full.lastDate) << " (in "
-                  << quor3::historyFileFor(database).filename().string() << ")\n";
+                  << fill(translate("quor3::CommandLine", "Full history: %1 (in %2)"),
+                          {countAndDates(full.draws, full.firstDate, full.lastDate),
+                           quor3::historyFileFor(database).filename().string()})
+                  << '\n';
         return 0;
     }
     if (command == "export" && (args.size() == 3 || args.size() == 4) && args.back() == "--all") {
@@ -227,8 +247,11 @@ int runHistoryCommand(const std::vector<std::string>& args)
         if (args.size() == 4) {
             quor3::refuseExportTarget(where.folder / where.name, args[2]);
             quor3::writeWholeFile(args[2], csv);
-            std::cout << "Exported the full history, " << draws.size() << (draws.size() == 1 ? " draw" : " draws")
-                      << ", to " << args[2] << ".\n";
+            std::cout << fill(draws.size() == 1
+                                  ? translate("quor3::CommandLine", "Exported the full history, %1 draw, to %2.")
+                                  : translate("quor3::CommandLine", "Exported the full history, %1 draws, to %2."),
+                              {std::to_string(draws.size()), args[2]})
+                      << '\n';
         } else {
             std::cout << csv;
         }
@@ -257,20 +280,30 @@ int runDataCommand(const std::vector<std::string>& args)
                 return -1;
         }
         const quor3::ImportScan scan = quor3::importFile(args[2]);
-        std::cout << "Layout: " << scan.layout << '\n';
+        std::cout << fill(translate("quor3::CommandLine", "Layout: %1"), {scan.layout}) << '\n';
         for (const auto& skipped : scan.skipped)
-            std::cout << "Skipped line " << skipped.lineNumber << ": " << skipped.reason << ": " << skipped.text
+            std::cout << fill(translate("quor3::CommandLine", "Skipped line %1: %2: %3"),
+                              {std::to_string(skipped.lineNumber), skipped.reason, skipped.text})
                       << '\n';
         if (scan.skippedCount > static_cast<long long>(scan.skipped.size()))
-            std::cout << "... and " << scan.skippedCount - static_cast<long long>(scan.skipped.size())
-                      << " more skipped lines.\n";
+            std::cout << fill(translate("quor3::CommandLine", "... and %1 more skipped lines."),
+                              {std::to_string(scan.skippedCount - static_cast<long long>(scan.skipped.size()))})
+                      << '\n';
         const quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
         if (chosen.otherDrawLines > 0)
-            std::cout << "Left aside " << chosen.otherDrawLines << " lines of other draws.\n";
+            std::cout << fill(translate("quor3::CommandLine", "Left aside %1 lines of other draws."),
+                              {std::to_string(chosen.otherDrawLines)})
+                      << '\n';
         if (chosen.repeatedDraws > 0)
-            std::cout << "Counted once " << chosen.repeatedDraws << " draws the file repeats.\n";
+            std::cout << fill(translate("quor3::CommandLine", "Counted once %1 draws the file repeats."),
+                              {std::to_string(chosen.repeatedDraws)})
+                      << '\n';
         if (chosen.draws.empty()) {
-            std::cerr << "quor3-engine: " << args[2] << " holds no draw that Quor 3 can read; nothing changed.\n";
+            std::cerr << "quor3-engine: "
+                      << fill(
+                             translate("quor3::CommandLine", "%1 holds no draw that Quor 3 can read; nothing changed."),
+                             {args[2]})
+                      << '\n';
             return 1;
         }
         // One change: no other writer comes between the import and its rebuild.
@@ -285,7 +318,10 @@ int runDataCommand(const std::vector<std::string>& args)
     if (command == "export" && args.size() <= 3) {
         if (args.size() == 3) {
             const long long n = quor3::exportDraws(database, args[2]);
-            std::cout << "Exported " << n << (n == 1 ? " draw" : " draws") << " to " << args[2] << ".\n";
+            std::cout << fill(n == 1 ? translate("quor3::CommandLine", "Exported %1 draw to %2.")
+                                     : translate("quor3::CommandLine", "Exported %1 draws to %2."),
+                              {std::to_string(n), args[2]})
+                      << '\n';
         } else {
             const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Shared);
             std::cout << quor3::exportCsv(quor3::readDraws(database));
@@ -295,15 +331,17 @@ int runDataCommand(const std::vector<std::string>& args)
     if (command == "backups" && args.size() == 2) {
         const std::vector<quor3::BackupInfo> backups = quor3::listBackups(database);
         if (backups.empty())
-            std::cout << "No backups of " << where.name << ".\n";
+            std::cout << fill(translate("quor3::CommandLine", "No backups of %1."), {where.name}) << '\n';
         for (const auto& b : backups) {
             char taken[32];
             std::snprintf(taken, sizeof taken, "%04d-%02d-%02d %02d:%02d:%02d", b.year, b.month, b.day, b.hour,
                           b.minute, b.second);
-            std::cout << b.file.filename().string() << "  taken " << taken << "  " << b.draws
-                      << (b.draws == 1 ? " draw" : " draws") << "  last draw "
-                      << (b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate) : std::string("none"))
-                      << (b.reason.empty() ? std::string() : "  " + b.reason) << '\n';
+            std::cout << fill(b.draws == 1 ? translate("quor3::CommandLine", "%1  taken %2  %3 draw  last draw %4")
+                                           : translate("quor3::CommandLine", "%1  taken %2  %3 draws  last draw %4"),
+                              {b.file.filename().string(), taken, std::to_string(b.draws),
+                               b.draws > 0 ? quor3::monthDayYear(b.lastDrawDate)
+                                           : translate("quor3::CommandLine", "none")})
+                      << (b.reason.empty() ? std::string() : "  " + quor3::backupReasonText(b.reason)) << '\n';
         }
         return 0;
     }
@@ -311,10 +349,11 @@ int runDataCommand(const std::vector<std::string>& args)
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const long long mark = quor3::ticketChangeMark(database);
         const quor3::fs::path kept = quor3::restoreBackup(database, args[2]);
-        std::cout << "Restored " << quor3::fs::path(args[2]).filename().string() << ".";
+        std::cout << fill(translate("quor3::CommandLine", "Restored %1."),
+                          {quor3::fs::path(args[2]).filename().string()});
         if (!kept.empty())
-            std::cout << " The database as it was is kept in " << quor3::BackupFolderName << "/"
-                      << kept.filename().string() << ".";
+            std::cout << fill(translate("quor3::CommandLine", " The database as it was is kept in %1/%2."),
+                              {quor3::BackupFolderName, kept.filename().string()});
         std::cout << '\n';
         for (const std::string& line : quor3::announcementsSince(database, mark))
             std::cout << line << '\n';
@@ -323,16 +362,28 @@ int runDataCommand(const std::vector<std::string>& args)
     return -1;
 }
 
-[[noreturn]] void badValue(const std::string& text, const std::string& what)
+// `what` is marked for translation where it is named.
+[[noreturn]] void badValue(const std::string& text, const char* what)
 {
-    throw quor3::Error(quor3::Error::Kind::Conversion, "'" + text + "' is not " + what);
+    throw quor3::Error(quor3::Error::Kind::Conversion, fill(translate("quor3::CommandLine", "'%1' is not %2"),
+                                                            {text, translate("quor3::CommandLine", what)}));
+}
+
+// `text` in a column `width` characters wide (on the right for a negative
+// width), counted as characters: translated headings and names may hold
+// letters of several bytes.
+std::string column(const std::string& text, int width)
+{
+    const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+    const std::string blanks(static_cast<std::size_t>(std::max<long>(0, std::abs(width) - characters)), ' ');
+    return width < 0 ? text + blanks : blanks + text;
 }
 
 double ticketDate(const std::string& text)
 {
     const auto date = quor3::ticketDateFromText(text);
     if (!date)
-        badValue(text, "a date (M/D/YYYY or YYYY-MM-DD)");
+        badValue(text, QT_TRANSLATE_NOOP("quor3::CommandLine", "a date (M/D/YYYY or YYYY-MM-DD)"));
     return *date;
 }
 
@@ -340,7 +391,7 @@ quor3::Cents amount(const std::string& text)
 {
     const auto cents = quor3::moneyFromText(text);
     if (!cents)
-        badValue(text, "an amount of money (like 1, 0.50 or 167.00)");
+        badValue(text, QT_TRANSLATE_NOOP("quor3::CommandLine", "an amount of money (like 1, 0.50 or 167.00)"));
     return *cents;
 }
 
@@ -362,15 +413,21 @@ void printTicketList(const std::vector<quor3::TicketRecord>& tickets, bool json)
         return;
     }
     if (tickets.empty()) {
-        std::cout << "No tickets.\n";
+        std::cout << translate("quor3::CommandLine", "No tickets.") << '\n';
         return;
     }
-    std::printf("%4s  %-10s  %5s  %-6s  %-18s  %6s  %9s  %s\n", "ID", "First draw", "Draws", "Number", "Type", "Stake",
-                "Cost", "Result");
+    std::cout << column(translate("quor3::CommandLine", "ID"), 4) << "  "
+              << column(translate("quor3::CommandLine", "First draw"), -10) << "  "
+              << column(translate("quor3::CommandLine", "Draws"), 5) << "  "
+              << column(translate("quor3::CommandLine", "Number"), -6) << "  "
+              << column(translate("quor3::CommandLine", "Type"), -18) << "  "
+              << column(translate("quor3::CommandLine", "Stake"), 6) << "  "
+              << column(translate("quor3::CommandLine", "Cost"), 9) << "  " << translate("quor3::CommandLine", "Result")
+              << std::endl;
     for (const quor3::TicketRecord& t : tickets)
-        std::printf("%4lld  %-10s  %5d  %-6s  %-18s  %6s  %9s  %s\n", t.id,
-                    quor3::monthDayYear(t.play.firstDraw).c_str(), t.play.draws,
-                    quor3::numberText(t.play.number).c_str(), quor3::betVariantName(t.play.type, t.play.number).c_str(),
+        std::printf("%4lld  %-10s  %5d  %-6s  %s  %6s  %9s  %s\n", t.id, quor3::monthDayYear(t.play.firstDraw).c_str(),
+                    t.play.draws, quor3::numberText(t.play.number).c_str(),
+                    column(quor3::betVariantName(t.play.type, t.play.number), -18).c_str(),
                     quor3::moneyText(t.play.stake).c_str(), quor3::moneyText(t.cost).c_str(),
                     quor3::ticketResultText(t).c_str());
     std::fflush(stdout);
@@ -385,22 +442,30 @@ void printTicketSummary(const quor3::fs::path& database, bool json)
                   << ", \"balance_cents\": " << s.balance << ", \"expected_back_cents\": " << s.expectedBack << "}\n";
         return;
     }
-    std::cout << s.tickets << (s.tickets == 1 ? " ticket" : " tickets") << ", spent " << quor3::moneyText(s.cost)
-              << " (" << quor3::moneyText(s.settledCost) << " on draws already drawn), won " << quor3::moneyText(s.won)
-              << ": " << quor3::balanceWords(s.balance) << ".\n"
+    std::cout << fill(s.tickets == 1 ? translate("quor3::CommandLine",
+                                                 "%1 ticket, spent %2 (%3 on draws already drawn), won %4: %5.")
+                                     : translate("quor3::CommandLine",
+                                                 "%1 tickets, spent %2 (%3 on draws already drawn), won %4: %5."),
+                      {std::to_string(s.tickets), quor3::moneyText(s.cost), quor3::moneyText(s.settledCost),
+                       quor3::moneyText(s.won), quor3::balanceWords(s.balance)})
+              << '\n'
               << quor3::averageReturnSentence(s) << '\n';
     if (const auto budget = quor3::monthlyBudget(database)) {
         const std::time_t now = std::time(nullptr);
         std::tm local{};
         localtime_r(&now, &local);
         const auto left = quor3::budgetLeft(database, local.tm_year + 1900, local.tm_mon + 1);
-        std::cout << "Monthly budget " << quor3::moneyText(*budget) << "; "
-                  << (left && *left < 0 ? "overspent this month by " + quor3::moneyText(-*left)
-                                        : "left this month " + quor3::moneyText(left.value_or(0)))
-                  << ".\n";
+        std::cout << (left && *left < 0
+                          ? fill(translate("quor3::CommandLine", "Monthly budget %1; overspent this month by %2."),
+                                 {quor3::moneyText(*budget), quor3::moneyText(-*left)})
+                          : fill(translate("quor3::CommandLine", "Monthly budget %1; left this month %2."),
+                                 {quor3::moneyText(*budget), quor3::moneyText(left.value_or(0))}))
+                  << '\n';
     }
     if (!s.months.empty())
-        std::printf("%-7s  %10s  %10s\n", "Month", "Spent", "Won");
+        std::cout << column(translate("quor3::CommandLine", "Month"), -7) << "  "
+                  << column(translate("quor3::CommandLine", "Spent"), 10) << "  "
+                  << column(translate("quor3::CommandLine", "Won"), 10) << std::endl;
     for (const quor3::MonthMoney& m : s.months)
         std::printf("%04d-%02d  %10s  %10s\n", m.year, m.month, quor3::moneyText(m.spent).c_str(),
                     quor3::moneyText(m.won).c_str());
@@ -430,11 +495,12 @@ int runTicketsCommand(const std::vector<std::string>& args)
         play.firstDraw = ticketDate(args[3]);
         const auto number = quor3::numberFromText(args[4]);
         if (!number)
-            badValue(args[4], "a number of three digits (like 056)");
+            badValue(args[4], QT_TRANSLATE_NOOP("quor3::CommandLine", "a number of three digits (like 056)"));
         play.number = *number;
         const auto type = quor3::betTypeFromWord(args[5]);
         if (!type)
-            badValue(args[5], "a bet type (straight, box, straightbox, combo, frontpair, backpair)");
+            badValue(args[5], QT_TRANSLATE_NOOP("quor3::CommandLine",
+                                                "a bet type (straight, box, straightbox, combo, frontpair, backpair)"));
         play.type = *type;
         play.stake = amount(args[6]);
         play.draws = args.size() == 9 ? quor3::toInt(args[8]) : 1;
@@ -442,25 +508,35 @@ int runTicketsCommand(const std::vector<std::string>& args)
         const long long id = quor3::addTicket(database, play);
         for (const quor3::TicketRecord& t : quor3::listTickets(database))
             if (t.id == id)
-                std::cout << "Added ticket " << id << ": " << quor3::numberText(play.number) << ' '
-                          << quor3::betVariantName(play.type, play.number) << ", " << quor3::moneyText(play.stake)
-                          << " a draw on " << play.draws << (play.draws == 1 ? " draw" : " draws") << " from "
-                          << quor3::monthDayYear(play.firstDraw) << ", cost " << quor3::moneyText(t.cost) << ". "
-                          << quor3::ticketResultText(t) << ".\n";
+                std::cout << fill(
+                                 play.draws == 1
+                                     ? translate("quor3::CommandLine",
+                                                 "Added ticket %1: %2 %3, %4 a draw on %5 draw from %6, cost %7. %8.")
+                                     : translate("quor3::CommandLine",
+                                                 "Added ticket %1: %2 %3, %4 a draw on %5 draws from %6, cost %7. %8."),
+                                 {std::to_string(id), quor3::numberText(play.number),
+                                  quor3::betVariantName(play.type, play.number), quor3::moneyText(play.stake),
+                                  std::to_string(play.draws), quor3::monthDayYear(play.firstDraw),
+                                  quor3::moneyText(t.cost), quor3::ticketResultText(t)})
+                          << '\n';
         if (pastBudget)
-            std::cout << "It takes the spending of its month past the monthly budget of "
-                      << quor3::moneyText(quor3::monthlyBudget(database).value_or(0)) << ".\n";
+            std::cout << fill(translate("quor3::CommandLine",
+                                        "It takes the spending of its month past the monthly budget of %1."),
+                              {quor3::moneyText(quor3::monthlyBudget(database).value_or(0))})
+                      << '\n';
         return 0;
     }
     if (what == "remove" && args.size() == 4) {
         quor3::removeTicket(database, quor3::toInt(args[3]));
-        std::cout << "Removed ticket " << quor3::toInt(args[3]) << ".\n";
+        std::cout << fill(translate("quor3::CommandLine", "Removed ticket %1."),
+                          {std::to_string(quor3::toInt(args[3]))})
+                  << '\n';
         return 0;
     }
     if (what == "export" && args.size() <= 4) {
         if (args.size() == 4) {
             quor3::exportTickets(database, args[3]);
-            std::cout << "Exported the tickets to " << args[3] << ".\n";
+            std::cout << fill(translate("quor3::CommandLine", "Exported the tickets to %1."), {args[3]}) << '\n';
         } else {
             std::cout << quor3::ticketsCsv(quor3::listTickets(database));
         }
@@ -471,8 +547,9 @@ int runTicketsCommand(const std::vector<std::string>& args)
             quor3::setMonthlyBudget(database,
                                     args[3] == "none" ? std::nullopt : std::optional<quor3::Cents>(amount(args[3])));
         const auto budget = quor3::monthlyBudget(database);
-        std::cout << (budget ? "Monthly budget: " + quor3::moneyText(*budget) : std::string("No monthly budget"))
-                  << ".\n";
+        std::cout << (budget ? fill(translate("quor3::CommandLine", "Monthly budget: %1."), {quor3::moneyText(*budget)})
+                             : translate("quor3::CommandLine", "No monthly budget."))
+                  << '\n';
         return 0;
     }
     return -1;
@@ -492,8 +569,9 @@ int runPrizesCommand(const std::vector<std::string>& args)
         const double from = dateOf(args[3]);
         const auto key = quor3::prizeKeyFromWord(args[4]);
         if (!key)
-            badValue(args[4], "a prize (straight, box3, box6, straightbox3exact, straightbox3any, "
-                              "straightbox6exact, straightbox6any, combo, frontpair, backpair)");
+            badValue(args[4], QT_TRANSLATE_NOOP("quor3::CommandLine",
+                                                "a prize (straight, box3, box6, straightbox3exact, straightbox3any, "
+                                                "straightbox6exact, straightbox6any, combo, frontpair, backpair)"));
         quor3::PrizeTable table = quor3::prizeTableOn(quor3::readPrizeTables(database), from);
         table.from = from;
         table.prize(*key) = amount(args[5]);
@@ -504,12 +582,14 @@ int runPrizesCommand(const std::vector<std::string>& args)
         return -1;
     }
     for (const quor3::PrizeTable& table : quor3::readPrizeTables(database)) {
-        std::cout << "From "
-                  << (table.from <= quor3::earliestPrizeDate() ? "the earliest date" : quor3::monthDayYear(table.from))
-                  << ", for a $1 play:\n";
+        std::cout << fill(translate("quor3::CommandLine", "From %1, for a $1 play:"),
+                          {table.from <= quor3::earliestPrizeDate()
+                               ? translate("quor3::CommandLine", "the earliest date")
+                               : quor3::monthDayYear(table.from)})
+                  << '\n';
         for (quor3::PrizeKey key : quor3::allPrizeKeys())
-            std::printf("  %-36s %12s\n", quor3::prizeKeyName(key).c_str(), quor3::moneyText(table.prize(key)).c_str());
-        std::fflush(stdout);
+            std::cout << "  " << column(quor3::prizeKeyName(key), -36) << ' '
+                      << column(quor3::moneyText(table.prize(key)), 12) << '\n';
     }
     return 0;
 }
@@ -645,7 +725,7 @@ int runFetchCommand(const std::vector<std::string>& args)
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        std::cout << usage;
+        std::cout << translate("quor3::CommandLine", usage);
         return args.empty() ? 2 : 0;
     }
     if (args[0] == "--version") {
@@ -680,17 +760,21 @@ int run(const std::vector<std::string>& args)
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(where.folder, where.name, draw);
         PrintedStatus status;
-        status.setStatusText(0, "Total Draws: " + std::to_string(stored.totalDraws));
-        status.setStatusText(1, "Last Draw Date: " + status.formatDate(draw.DrawDate));
+        status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
+        status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draw.DrawDate));
         const int done = rebuildAndPrint(where, quor3::FirstPanels::None, status);
         for (const std::string& line : quor3::ticketAnnouncements(where.folder / where.name, draw))
             std::cout << line << '\n';
         if (!stored.backup.empty())
-            std::cout << "The database was full: it keeps its newest " << quor3::DrawsKeptWhenFull
-                      << " draws and the new one; every draw stays in its full history, "
-                      << quor3::historyFileFor(where.folder / where.name).filename().string() << ".\n"
-                      << "The older draws are kept in " << quor3::BackupFolderName << "/"
-                      << stored.backup.filename().string() << ".\n";
+            std::cout << fill(translate("quor3::CommandLine",
+                                        "The database was full: it keeps its newest %1 draws and the new "
+                                        "one; every draw stays in its full history, %2."),
+                              {std::to_string(quor3::DrawsKeptWhenFull),
+                               quor3::historyFileFor(where.folder / where.name).filename().string()})
+                      << '\n'
+                      << fill(translate("quor3::CommandLine", "The older draws are kept in %1/%2."),
+                              {quor3::BackupFolderName, stored.backup.filename().string()})
+                      << '\n';
         return done;
     }
     if (const int done = runHistoryCommand(args); done >= 0)
@@ -705,7 +789,8 @@ int run(const std::vector<std::string>& args)
         return done;
     if (const int done = runPrizesCommand(args); done >= 0)
         return done;
-    std::cerr << "quor3-engine: wrong arguments\n\n" << usage;
+    std::cerr << "quor3-engine: " << translate("quor3::CommandLine", "wrong arguments") << "\n\n"
+              << translate("quor3::CommandLine", usage);
     return 2;
 }
 
@@ -713,6 +798,9 @@ int run(const std::vector<std::string>& args)
 
 int main(int argc, char** argv)
 {
+#ifdef QUOR3_COMMAND_LINE_LANGUAGE
+    installCommandLineLanguage();
+#endif
     try {
         return run(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const std::exception& e) {

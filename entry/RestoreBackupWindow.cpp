@@ -110,7 +110,7 @@ void RestoreBackupWindow::listBackups()
         draws->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         backupGrid->setItem(row, 1, draws);
         backupGrid->setItem(row, 2, new QTableWidgetItem(b.draws > 0 ? shortDateText(b.lastDrawDate) : QString()));
-        backupGrid->setItem(row, 3, new QTableWidgetItem(QString::fromStdString(b.reason)));
+        backupGrid->setItem(row, 3, new QTableWidgetItem(QString::fromStdString(quor3::backupReasonText(b.reason))));
     }
     backupGrid->resizeColumnsToContents();
     // The newest is selected, so that Restore works at once from the keyboard.

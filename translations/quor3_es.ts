@@ -2031,6 +2031,568 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
 </context>
 <context>
+    <name>quor3::Backtest</name>
+    <message>
+        <source>%1 time</source>
+        <translation>%1 vez</translation>
+    </message>
+    <message>
+        <source>%1 times</source>
+        <translation>%1 veces</translation>
+    </message>
+    <message>
+        <source>fewer than 1 of 100</source>
+        <translation>menos de 1 de cada 100</translation>
+    </message>
+    <message>
+        <source>about %1 of 100</source>
+        <translation>unas %1 de cada 100</translation>
+    </message>
+    <message>
+        <source>hot</source>
+        <translation>caliente</translation>
+    </message>
+    <message>
+        <source>cold</source>
+        <translation>fría</translation>
+    </message>
+    <message>
+        <source>warm</source>
+        <translation>tibia</translation>
+    </message>
+    <message>
+        <source>odd/even</source>
+        <translation>impar/par</translation>
+    </message>
+    <message>
+        <source>ordinal</source>
+        <translation>ordinal</translation>
+    </message>
+    <message>
+        <source>pairs</source>
+        <translation>de pares</translation>
+    </message>
+    <message>
+        <source>% repeats</source>
+        <translation>de % de repeticiones</translation>
+    </message>
+    <message>
+        <source>No draws were tested. The backtest compares each draw from draw %1 on with the choices made from the draws before it, so it needs at least %1 draws.</source>
+        <translation>No se probó ningún sorteo. La prueba compara cada sorteo a partir del sorteo %1 con las elecciones hechas con los sorteos anteriores, así que necesita al menos %1 sorteos.</translation>
+    </message>
+    <message>
+        <source>Over %1 draw the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
+        <translation>En %1 sorteo, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+    </message>
+    <message>
+        <source>Over %1 draws the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
+        <translation>En %1 sorteos, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+    </message>
+    <message>
+        <source> The choices did no better than chance.</source>
+        <translation> Las elecciones no lo hicieron mejor que el azar.</translation>
+    </message>
+    <message>
+        <source> That is more than random plays usually manage (%1), but luck alone does this in %2 histories; it does not show that the choices can predict a draw.</source>
+        <translation> Es más de lo que suelen lograr las jugadas al azar (%1), pero la suerte sola lo consigue en %2 historiales; no demuestra que las elecciones puedan predecir un sorteo.</translation>
+    </message>
+    <message>
+        <source> That is fewer than random plays usually manage (%1); luck alone does this in %2 histories.</source>
+        <translation> Es menos de lo que suelen lograr las jugadas al azar (%1); la suerte sola lo consigue en %2 historiales.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>more often than chance would usually give</source>
+        <translation>más a menudo de lo que suele dar el azar</translation>
+    </message>
+    <message>
+        <source>less often than chance would usually give</source>
+        <translation>menos a menudo de lo que suele dar el azar</translation>
+    </message>
+    <message>
+        <source>further from chance than usual</source>
+        <translation>más lejos del azar de lo habitual</translation>
+    </message>
+    <message>
+        <source> The %1 list matched %2 (%3), but with seven lists, one such result turns up by luck in about one run in three.</source>
+        <translation> La lista %1 acertó %2 (%3), pero con siete listas un resultado así aparece por suerte en una de cada tres pruebas, más o menos.</translation>
+    </message>
+    <message>
+        <source> The %1 lists matched %2 (%3), but with seven lists, one such result turns up by luck in about one run in three.</source>
+        <translation> Las listas %1 acertaron %2 (%3), pero con siete listas un resultado así aparece por suerte en una de cada tres pruebas, más o menos.</translation>
+    </message>
+    <message>
+        <source>Backtest of %1: %2 draws tested from draw %3 on, odd/even seed %4</source>
+        <translation>Prueba de %1: %2 sorteos probados a partir del sorteo %3, semilla de impar/par %4</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation>lista</translation>
+    </message>
+    <message>
+        <source>plays</source>
+        <translation>jugadas</translation>
+    </message>
+    <message>
+        <source>box hits</source>
+        <translation>combin.</translation>
+    </message>
+    <message>
+        <source>expected</source>
+        <translation>esperados</translation>
+    </message>
+    <message>
+        <source>straight</source>
+        <translation>exactas</translation>
+    </message>
+    <message>
+        <source>p (box)</source>
+        <translation>p (comb)</translation>
+    </message>
+    <message>
+        <source>95% range of the total box hits of plays picked at random: %1-%2</source>
+        <translation>Rango del 95% del total de aciertos en cualquier orden de las jugadas al azar: %1-%2</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Backups</name>
+    <message>
+        <source>before a correction of %1</source>
+        <translation>antes de una corrección del %1</translation>
+    </message>
+    <message>
+        <source>before deleting the draw of %1</source>
+        <translation>antes de borrar el sorteo del %1</translation>
+    </message>
+    <message>
+        <source>before an import</source>
+        <translation>antes de una importación</translation>
+    </message>
+    <message>
+        <source>before a cut-back</source>
+        <translation>antes de un recorte</translation>
+    </message>
+    <message>
+        <source>before a restore</source>
+        <translation>antes de una restauración</translation>
+    </message>
+    <message>
+        <source>before an undo</source>
+        <translation>antes de deshacer</translation>
+    </message>
+    <message>
+        <source>before the database was deleted</source>
+        <translation>antes de borrar la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::CommandLine</name>
+    <message>
+        <source>Usage:
+  quor3-engine rebuild PATH
+      Rebuilds every derived data file beside the draw database PATH, as
+      opening it in Quor 3 does, and prints the four status texts.
+  quor3-engine add PATH M/D/YYYY D1 D2 D3
+      Stores the draw D1 D2 D3 of that date (creating PATH when missing,
+      cutting a full database back to its last 90 draws after a backup),
+      rebuilds, and prints the four status texts.
+  quor3-engine check PATH M/D/YYYY D1 D2 D3
+      Compares the draw with the current computer choices, prints each
+      match as its winners-log line and appends it to &quot;quor3 winners.txt&quot;.
+  quor3-engine import PATH FILE [--draw NAME] [--replace]
+      Reads the draws of a results file (CSV, tab or blank separated, JSON),
+      merges them into PATH by date (or replaces its draws), keeps the
+      newest 731, rebuilds, and prints what it stored and skipped. NAME
+      chooses the draw (Midday, Evening, ...) of a file that holds several.
+  quor3-engine export PATH [FILE] [--all]
+      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to
+      the standard output. With --all: the full history (every draw the
+      database has ever held), in the same form.
+  quor3-engine history PATH [--start-over]
+      Prints the count and the first and last dates of the working
+      database and of its full history (PATH.sqlite). --start-over moves
+      the full history (a damaged one) to the backups and makes a new one
+      from the database and its backups.
+  quor3-engine backups PATH
+      Lists the backups of PATH, newest first, with the local time each
+      was taken and why.
+  quor3-engine restore PATH BACKUP
+      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.
+  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
+      Compares every draw from index K (1 by default, the second draw) on
+      with the 33 choices a rebuild of the draws before it makes (odd/even
+      digits from seed S, 1 by default) and with plays picked at random.
+      Writes nothing.
+  quor3-engine fairness PATH [--json] [--all]
+      Tests whether the draws look like fair random digits: each position,
+      all positions, digit sums, patterns and repeats. Writes nothing.
+      With --all, backtest and fairness use the full history.
+  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
+      Fetches the results file of PATH&apos;s source (http, https or a local
+      file; --from sets and saves the source) and adds the draws newer than
+      the newest stored, each as an entry is added. Prints one line per
+      added draw and its matches, then &quot;N new draws added&quot; or &quot;up to date&quot;.
+  quor3-engine fetch --all [FOLDER]
+      Fetches every database in FOLDER (~/quor3box by default) that has a
+      results source.
+  quor3-engine tickets PATH [list] [--json]
+      Lists the tickets played on PATH&apos;s draws, in the order added, with
+      their cost, the draws settled so far and what they won.
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+      Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,
+      straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a
+      draw, on N consecutive draws (1 by default, up to 91) from DATE
+      (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.
+  quor3-engine tickets PATH summary [--json]
+      Spent, won, the balance, and what the plays return on average.
+  quor3-engine tickets PATH remove ID
+      Removes a ticket none of whose draws is drawn yet.
+  quor3-engine tickets PATH export [FILE]
+      Writes the tickets as CSV
+      (first_draw,draws,number,type,stake,cost,won) to FILE or the output.
+  quor3-engine tickets PATH budget [AMOUNT | none]
+      Shows, sets or clears the monthly budget for tickets.
+  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
+      Shows the prize tables (prizes for a $1 play) and the date each is in
+      force from; set changes one prize (KEY: straight, box3, box6,
+      straightbox3exact, straightbox3any, straightbox6exact,
+      straightbox6any, combo, frontpair, backpair) from DATE (or
+      &quot;earliest&quot;) on; remove takes out the table from DATE. The tickets
+      are settled again.
+  quor3-engine --help | --version
+
+The folder of PATH holds the derived files; the database name is the bare
+file name, cut to 25 characters. A database without a full history gets
+one at first use, from its file and its backups; the tickets are kept in
+the full history too. Exit status: 0 on
+success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the
+statistics could not be updated (Quor 3 updates them the next time it
+opens the database).
+</source>
+        <translation>Uso:
+  quor3-engine rebuild PATH
+      Vuelve a generar todos los archivos de datos derivados junto a la base
+      de datos de sorteos PATH, como al abrirla en Quor 3, y muestra los
+      cuatro textos de estado.
+  quor3-engine add PATH M/D/YYYY D1 D2 D3
+      Guarda el sorteo D1 D2 D3 de esa fecha (crea PATH si no existe y, tras
+      una copia de seguridad, recorta una base de datos llena a sus últimos
+      90 sorteos), recalcula y muestra los cuatro textos de estado.
+  quor3-engine check PATH M/D/YYYY D1 D2 D3
+      Compara el sorteo con las elecciones actuales de la computadora,
+      muestra cada acierto como su línea del registro de ganadores y la
+      agrega a &quot;quor3 winners.txt&quot;.
+  quor3-engine import PATH FILE [--draw NAME] [--replace]
+      Lee los sorteos de un archivo de resultados (CSV, separado por
+      tabuladores o espacios, JSON), los combina con PATH por fecha (o
+      reemplaza sus sorteos), conserva los 731 más recientes, recalcula y
+      muestra lo que guardó y lo que omitió. NAME elige el sorteo (Midday,
+      Evening, ...) de un archivo que contiene varios.
+  quor3-engine export PATH [FILE] [--all]
+      Escribe los sorteos como CSV (date,digit1,digit2,digit3) en FILE o en
+      la salida estándar. Con --all: el historial completo (todos los
+      sorteos que ha tenido la base de datos), en la misma forma.
+  quor3-engine history PATH [--start-over]
+      Muestra la cantidad y las fechas primera y última de la base de datos
+      de trabajo y de su historial completo (PATH.sqlite). --start-over mueve
+      el historial completo (uno dañado) a las copias de seguridad y crea uno
+      nuevo a partir de la base de datos y sus copias.
+  quor3-engine backups PATH
+      Lista las copias de seguridad de PATH, de la más reciente a la más
+      antigua, con la hora local en que se tomó cada una y el motivo.
+  quor3-engine restore PATH BACKUP
+      Hace una copia de seguridad de PATH, pone en su lugar la copia llamada
+      BACKUP y recalcula.
+  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
+      Compara cada sorteo a partir del índice K (1 por omisión, el segundo
+      sorteo) con las 33 elecciones que hace un recálculo de los sorteos
+      anteriores (dígitos de impar/par de la semilla S, 1 por omisión) y con
+      jugadas elegidas al azar. No escribe nada.
+  quor3-engine fairness PATH [--json] [--all]
+      Prueba si los sorteos parecen dígitos al azar justos: cada posición,
+      todas las posiciones, sumas de dígitos, patrones y repeticiones. No
+      escribe nada.
+      Con --all, backtest y fairness usan el historial completo.
+  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
+      Obtiene el archivo de resultados de la fuente de PATH (http, https o
+      un archivo local; --from indica y guarda la fuente) y agrega los
+      sorteos más nuevos que el último guardado, cada uno como se agrega una
+      entrada. Muestra una línea por sorteo agregado y sus aciertos, y luego
+      &quot;se agregaron N sorteos nuevos&quot; o &quot;al día&quot;.
+  quor3-engine fetch --all [FOLDER]
+      Obtiene los resultados de cada base de datos de FOLDER (~/quor3box por
+      omisión) que tenga una fuente de resultados.
+  quor3-engine tickets PATH [list] [--json]
+      Lista los boletos jugados en los sorteos de PATH, en el orden en que
+      se agregaron, con su costo, los sorteos liquidados hasta ahora y lo
+      que ganaron.
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+      Agrega un boleto: NUMBER (tres dígitos) jugado como TYPE (straight,
+      box, straightbox, combo, frontpair, backpair) por STAKE (0.50, 1 a 5)
+      por sorteo, en N sorteos consecutivos (1 por omisión, hasta 91) a
+      partir de DATE (M/D/YYYY o YYYY-MM-DD). Los sorteos ya guardados lo
+      liquidan de inmediato.
+  quor3-engine tickets PATH summary [--json]
+      Gastado, ganado, el saldo y lo que devuelven las jugadas en promedio.
+  quor3-engine tickets PATH remove ID
+      Quita un boleto del que aún no se ha realizado ningún sorteo.
+  quor3-engine tickets PATH export [FILE]
+      Escribe los boletos como CSV
+      (first_draw,draws,number,type,stake,cost,won) en FILE o en la salida.
+  quor3-engine tickets PATH budget [AMOUNT | none]
+      Muestra, fija o borra el presupuesto mensual para boletos.
+  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
+      Muestra las tablas de premios (premios por una jugada de $1) y la
+      fecha desde la que rige cada una; set cambia un premio (KEY: straight,
+      box3, box6, straightbox3exact, straightbox3any, straightbox6exact,
+      straightbox6any, combo, frontpair, backpair) a partir de DATE (o
+      &quot;earliest&quot;); remove quita la tabla que rige desde DATE. Los boletos se
+      liquidan de nuevo.
+  quor3-engine --help | --version
+
+La carpeta de PATH contiene los archivos derivados; el nombre de la base de
+datos es el nombre del archivo sin carpeta, recortado a 25 caracteres. Una
+base de datos sin historial completo recibe uno en su primer uso, a partir
+de su archivo y sus copias de seguridad; los boletos también se guardan en
+el historial completo. Estado de salida: 0 si todo va bien, 1 si falla, 2
+si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
+actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
+la base de datos).
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a digit from 0 to 9</source>
+        <translation>&apos;%1&apos; no es un dígito del 0 al 9</translation>
+    </message>
+    <message>
+        <source>%1 draw</source>
+        <translation>%1 sorteo</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 sorteos</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, del %2 al %3</translation>
+    </message>
+    <message>
+        <source>The full history as it was is kept in %1/%2.</source>
+        <translation>El historial completo tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>Working database: %1</source>
+        <translation>Base de datos de trabajo: %1</translation>
+    </message>
+    <message>
+        <source>Full history: %1 (in %2)</source>
+        <translation>Historial completo: %1 (en %2)</translation>
+    </message>
+    <message>
+        <source>Exported the full history, %1 draw, to %2.</source>
+        <translation>Se exportó el historial completo, %1 sorteo, a %2.</translation>
+    </message>
+    <message>
+        <source>Exported the full history, %1 draws, to %2.</source>
+        <translation>Se exportó el historial completo, %1 sorteos, a %2.</translation>
+    </message>
+    <message>
+        <source>Layout: %1</source>
+        <translation>Formato: %1</translation>
+    </message>
+    <message>
+        <source>Skipped line %1: %2: %3</source>
+        <translation>Línea omitida %1: %2: %3</translation>
+    </message>
+    <message>
+        <source>... and %1 more skipped lines.</source>
+        <translation>... y %1 líneas omitidas más.</translation>
+    </message>
+    <message>
+        <source>Left aside %1 lines of other draws.</source>
+        <translation>Se dejaron de lado %1 líneas de otros sorteos.</translation>
+    </message>
+    <message>
+        <source>Counted once %1 draws the file repeats.</source>
+        <translation>Se contaron una sola vez %1 sorteos que el archivo repite.</translation>
+    </message>
+    <message>
+        <source>%1 holds no draw that Quor 3 can read; nothing changed.</source>
+        <translation>%1 no contiene ningún sorteo que Quor 3 pueda leer; no cambió nada.</translation>
+    </message>
+    <message>
+        <source>Exported %1 draw to %2.</source>
+        <translation>Se exportó %1 sorteo a %2.</translation>
+    </message>
+    <message>
+        <source>Exported %1 draws to %2.</source>
+        <translation>Se exportaron %1 sorteos a %2.</translation>
+    </message>
+    <message>
+        <source>No backups of %1.</source>
+        <translation>No hay copias de seguridad de %1.</translation>
+    </message>
+    <message>
+        <source>%1  taken %2  %3 draw  last draw %4</source>
+        <translation>%1  tomada %2  %3 sorteo  último sorteo %4</translation>
+    </message>
+    <message>
+        <source>%1  taken %2  %3 draws  last draw %4</source>
+        <translation>%1  tomada %2  %3 sorteos  último sorteo %4</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Restored %1.</source>
+        <translation>Se restauró %1.</translation>
+    </message>
+    <message>
+        <source> The database as it was is kept in %1/%2.</source>
+        <translation> La base de datos tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not %2</source>
+        <translation>&apos;%1&apos; no es %2</translation>
+    </message>
+    <message>
+        <source>a date (M/D/YYYY or YYYY-MM-DD)</source>
+        <translation>una fecha (M/D/YYYY o YYYY-MM-DD)</translation>
+    </message>
+    <message>
+        <source>an amount of money (like 1, 0.50 or 167.00)</source>
+        <translation>una cantidad de dinero (como 1, 0.50 o 167.00)</translation>
+    </message>
+    <message>
+        <source>No tickets.</source>
+        <translation>No hay boletos.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>First draw</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>Draws</source>
+        <translation>Sort.</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Monto</translation>
+    </message>
+    <message>
+        <source>Cost</source>
+        <translation>Costo</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>%1 ticket, spent %2 (%3 on draws already drawn), won %4: %5.</source>
+        <translation>%1 boleto, gastado %2 (%3 en sorteos ya realizados), ganado %4: %5.</translation>
+    </message>
+    <message>
+        <source>%1 tickets, spent %2 (%3 on draws already drawn), won %4: %5.</source>
+        <translation>%1 boletos, gastado %2 (%3 en sorteos ya realizados), ganado %4: %5.</translation>
+    </message>
+    <message>
+        <source>Monthly budget %1; overspent this month by %2.</source>
+        <translation>Presupuesto mensual %1; este mes se excedió en %2.</translation>
+    </message>
+    <message>
+        <source>Monthly budget %1; left this month %2.</source>
+        <translation>Presupuesto mensual %1; queda este mes %2.</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Gastado</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganado</translation>
+    </message>
+    <message>
+        <source>a number of three digits (like 056)</source>
+        <translation>un número de tres dígitos (como 056)</translation>
+    </message>
+    <message>
+        <source>a bet type (straight, box, straightbox, combo, frontpair, backpair)</source>
+        <translation>un tipo de apuesta (straight, box, straightbox, combo, frontpair, backpair)</translation>
+    </message>
+    <message>
+        <source>Added ticket %1: %2 %3, %4 a draw on %5 draw from %6, cost %7. %8.</source>
+        <translation>Se agregó el boleto %1: %2 %3, %4 por sorteo en %5 sorteo desde el %6, costo %7. %8.</translation>
+    </message>
+    <message>
+        <source>Added ticket %1: %2 %3, %4 a draw on %5 draws from %6, cost %7. %8.</source>
+        <translation>Se agregó el boleto %1: %2 %3, %4 por sorteo en %5 sorteos desde el %6, costo %7. %8.</translation>
+    </message>
+    <message>
+        <source>It takes the spending of its month past the monthly budget of %1.</source>
+        <translation>Con él, el gasto de su mes supera el presupuesto mensual de %1.</translation>
+    </message>
+    <message>
+        <source>Removed ticket %1.</source>
+        <translation>Se quitó el boleto %1.</translation>
+    </message>
+    <message>
+        <source>Exported the tickets to %1.</source>
+        <translation>Se exportaron los boletos a %1.</translation>
+    </message>
+    <message>
+        <source>Monthly budget: %1.</source>
+        <translation>Presupuesto mensual: %1.</translation>
+    </message>
+    <message>
+        <source>No monthly budget.</source>
+        <translation>No hay presupuesto mensual.</translation>
+    </message>
+    <message>
+        <source>a prize (straight, box3, box6, straightbox3exact, straightbox3any, straightbox6exact, straightbox6any, combo, frontpair, backpair)</source>
+        <translation>un premio (straight, box3, box6, straightbox3exact, straightbox3any, straightbox6exact, straightbox6any, combo, frontpair, backpair)</translation>
+    </message>
+    <message>
+        <source>From %1, for a $1 play:</source>
+        <translation>Desde %1, por una jugada de $1:</translation>
+    </message>
+    <message>
+        <source>the earliest date</source>
+        <translation>la fecha más antigua</translation>
+    </message>
+    <message>
+        <source>The database was full: it keeps its newest %1 draws and the new one; every draw stays in its full history, %2.</source>
+        <translation>La base de datos estaba llena: conserva sus %1 sorteos más recientes y el nuevo; todos los sorteos siguen en su historial completo, %2.</translation>
+    </message>
+    <message>
+        <source>The older draws are kept in %1/%2.</source>
+        <translation>Los sorteos más antiguos se guardan en %1/%2.</translation>
+    </message>
+    <message>
+        <source>wrong arguments</source>
+        <translation>argumentos incorrectos</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Error</name>
     <message>
         <source>read</source>
@@ -2168,6 +2730,238 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>Invalid argument to date encode</source>
         <translation>Fecha no válida</translation>
     </message>
+    <message>
+        <source>the file ends before line %1</source>
+        <translation>el archivo termina antes de la línea %1</translation>
+    </message>
+    <message>
+        <source>line %1 is not a number</source>
+        <translation>la línea %1 no es un número</translation>
+    </message>
+    <message>
+        <source>it is no backup of &quot;%1&quot;</source>
+        <translation>no es una copia de seguridad de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>it is not in the backup folder of &quot;%1&quot;</source>
+        <translation>no está en la carpeta de copias de seguridad de &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a regular file</source>
+        <translation>&quot;%1&quot; no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is shorter than %1 records</source>
+        <translation>el archivo tiene menos de %1 registros</translation>
+    </message>
+    <message>
+        <source>read record %1 of</source>
+        <translation>leer el registro %1 de</translation>
+    </message>
+    <message>
+        <source>write record %1 of</source>
+        <translation>escribir el registro %1 de</translation>
+    </message>
+    <message>
+        <source>database is locked</source>
+        <translation>la base de datos está bloqueada</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>el archivo no es una base de datos</translation>
+    </message>
+    <message>
+        <source>attempt to write a readonly database</source>
+        <translation>intento de escribir en una base de datos de solo lectura</translation>
+    </message>
+    <message>
+        <source>disk I/O error</source>
+        <translation>error de entrada/salida del disco</translation>
+    </message>
+    <message>
+        <source>database disk image is malformed</source>
+        <translation>la imagen de la base de datos en el disco está dañada</translation>
+    </message>
+    <message>
+        <source>unable to open database file</source>
+        <translation>no se puede abrir el archivo de la base de datos</translation>
+    </message>
+    <message>
+        <source>read the prize tables</source>
+        <translation>leer las tablas de premios</translation>
+    </message>
+    <message>
+        <source>read the budget</source>
+        <translation>leer el presupuesto</translation>
+    </message>
+    <message>
+        <source>change</source>
+        <translation>cambiar</translation>
+    </message>
+    <message>
+        <source>correct</source>
+        <translation>corregir</translation>
+    </message>
+    <message>
+        <source>add to</source>
+        <translation>agregar a</translation>
+    </message>
+    <message>
+        <source>delete a draw of</source>
+        <translation>borrar un sorteo de</translation>
+    </message>
+    <message>
+        <source>open for appending</source>
+        <translation>abrir para agregar al final</translation>
+    </message>
+    <message>
+        <source>export the draws to</source>
+        <translation>exportar los sorteos a</translation>
+    </message>
+    <message>
+        <source>read the full history</source>
+        <translation>leer el historial completo</translation>
+    </message>
+    <message>
+        <source>write the full history</source>
+        <translation>escribir el historial completo</translation>
+    </message>
+    <message>
+        <source>back up the full history</source>
+        <translation>hacer una copia de seguridad del historial completo</translation>
+    </message>
+    <message>
+        <source>bring the full history up to date</source>
+        <translation>poner al día el historial completo</translation>
+    </message>
+    <message>
+        <source>open the tickets</source>
+        <translation>abrir los boletos</translation>
+    </message>
+    <message>
+        <source>read the tickets</source>
+        <translation>leer los boletos</translation>
+    </message>
+    <message>
+        <source>write the tickets</source>
+        <translation>escribir los boletos</translation>
+    </message>
+    <message>
+        <source>settle the tickets</source>
+        <translation>liquidar los boletos</translation>
+    </message>
+    <message>
+        <source>write the tickets to</source>
+        <translation>escribir los boletos en</translation>
+    </message>
+    <message>
+        <source>add a ticket to</source>
+        <translation>agregar un boleto a</translation>
+    </message>
+    <message>
+        <source>remove a ticket from</source>
+        <translation>quitar un boleto de</translation>
+    </message>
+    <message>
+        <source>store the prize table in</source>
+        <translation>guardar la tabla de premios en</translation>
+    </message>
+    <message>
+        <source>remove the prize table from</source>
+        <translation>quitar la tabla de premios de</translation>
+    </message>
+    <message>
+        <source>store the monthly budget in</source>
+        <translation>guardar el presupuesto mensual en</translation>
+    </message>
+    <message>
+        <source>another Quor 3 is changing this database; try again</source>
+        <translation>otro Quor 3 está cambiando esta base de datos; inténtelo de nuevo</translation>
+    </message>
+    <message>
+        <source>another Quor 3 is changing this database; try again (the lock for reading was lost while waiting)</source>
+        <translation>otro Quor 3 está cambiando esta base de datos; inténtelo de nuevo (se perdió el bloqueo de lectura durante la espera)</translation>
+    </message>
+    <message>
+        <source>the file is a symbolic link, which Quor 3 never writes through</source>
+        <translation>el archivo es un enlace simbólico, y Quor 3 nunca escribe a través de uno</translation>
+    </message>
+    <message>
+        <source>the file is not a regular file</source>
+        <translation>el archivo no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>it is a draw database, which a CSV file must never replace</source>
+        <translation>es una base de datos de sorteos, y un archivo CSV nunca debe reemplazarla</translation>
+    </message>
+    <message>
+        <source>Quor 3 keeps its own statistics in a file of that name</source>
+        <translation>Quor 3 guarda sus propias estadísticas en un archivo con ese nombre</translation>
+    </message>
+    <message>
+        <source>Quor 3 keeps its own statistics in a file of that name; choose another name for the database</source>
+        <translation>Quor 3 guarda sus propias estadísticas en un archivo con ese nombre; elija otro nombre para la base de datos</translation>
+    </message>
+    <message>
+        <source>it is in a backup folder, which holds copies of databases only</source>
+        <translation>está en una carpeta de copias de seguridad, que solo guarda copias de bases de datos</translation>
+    </message>
+    <message>
+        <source>it is not a Quor 3 history (another program&apos;s file); it is left as it is</source>
+        <translation>no es un historial de Quor 3 (es un archivo de otro programa); se deja como está</translation>
+    </message>
+    <message>
+        <source>its layout version is missing; it is left as it is</source>
+        <translation>le falta la versión de su estructura; se deja como está</translation>
+    </message>
+    <message>
+        <source>the history could not be brought up to date (is it read-only?)</source>
+        <translation>no se pudo poner al día el historial (¿es de solo lectura?)</translation>
+    </message>
+    <message>
+        <source>its first day is not a date</source>
+        <translation>su primer día no es una fecha</translation>
+    </message>
+    <message>
+        <source>the table in force from the earliest date can be changed, not removed</source>
+        <translation>la tabla vigente desde la fecha más antigua se puede cambiar, no quitar</translation>
+    </message>
+    <message>
+        <source>it is the database&apos;s full history</source>
+        <translation>es el historial completo de la base de datos</translation>
+    </message>
+    <message>
+        <source>it is larger than 200 MB, far more than any results file holds</source>
+        <translation>ocupa más de 200 MB, mucho más que cualquier archivo de resultados</translation>
+    </message>
+    <message>
+        <source>it was written by a newer version of Quor 3 (layout %1)</source>
+        <translation>lo escribió una versión más nueva de Quor 3 (estructura %1)</translation>
+    </message>
+    <message>
+        <source>Cannot %1 &quot;%2&quot; in %3: it has changed since it was read, and its record %4 is no longer %5</source>
+        <translation>No se puede %1 &quot;%2&quot; en %3: cambió desde que se leyó, y su registro %4 ya no es %5</translation>
+    </message>
+    <message>
+        <source>ticket %1 is damaged; it is left as it is</source>
+        <translation>el boleto %1 está dañado; se deja como está</translation>
+    </message>
+    <message>
+        <source>the %1 prize must be from $0 to %2</source>
+        <translation>el premio %1 debe ser de $0 a %2</translation>
+    </message>
+    <message>
+        <source>no table is in force from %1</source>
+        <translation>ninguna tabla está vigente desde el %1</translation>
+    </message>
+    <message>
+        <source>there is no ticket %1</source>
+        <translation>no existe el boleto %1</translation>
+    </message>
+    <message>
+        <source>a budget must be more than $0 and at most %1</source>
+        <translation>un presupuesto debe ser de más de $0 y como máximo %1</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Fairness</name>
@@ -2198,6 +2992,70 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Repeats of the draw before</source>
         <translation>Repeticiones del sorteo anterior</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>One test</source>
+        <translation>Una prueba</translation>
+    </message>
+    <message>
+        <source>All %1 tests</source>
+        <translation>Las %1 pruebas</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 tests</source>
+        <translation>%1 de las %2 pruebas</translation>
+    </message>
+    <message>
+        <source>There are no draws with digits 0 to 9 to test.</source>
+        <translation>No hay sorteos con dígitos del 0 al 9 que probar.</translation>
+    </message>
+    <message>
+        <source>None of the %1 tests found anything unusual: the draws look like fair random digits.</source>
+        <translation>Ninguna de las %1 pruebas encontró nada fuera de lo común: los sorteos parecen dígitos al azar justos.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) gave a p-value below 0.05. With %3 tests, one p-value below 0.05 turns up by luck about %4 times in 10, even with fair draws, so this is no sign of an unfair draw; a test would need a p-value below %5 to stand out.</source>
+        <translation>%1 (%2) dio un valor p menor que 0.05. Con %3 pruebas, un valor p menor que 0.05 aparece por suerte unas %4 veces de cada 10, aun con sorteos justos, así que no es señal de un sorteo injusto; una prueba necesitaría un valor p menor que %5 para destacar.</translation>
+    </message>
+    <message>
+        <source>%1 (%2) gave a p-value below %3, small even after allowing for %4 tests. Check the database for typing mistakes first; if the entries are right, the draws may not be fair random digits.</source>
+        <translation>%1 (%2) dio un valor p menor que %3, pequeño aun teniendo en cuenta que hubo %4 pruebas. Revise primero si la base de datos tiene errores de tecleo; si las entradas son correctas, puede que los sorteos no sean dígitos al azar justos.</translation>
+    </message>
+    <message>
+        <source> With only %1 draw, these tests can miss even large departures from fair digits.</source>
+        <translation> Con solo %1 sorteo, estas pruebas pueden pasar por alto incluso desviaciones grandes de dígitos justos.</translation>
+    </message>
+    <message>
+        <source> With only %1 draws, these tests can miss even large departures from fair digits.</source>
+        <translation> Con solo %1 sorteos, estas pruebas pueden pasar por alto incluso desviaciones grandes de dígitos justos.</translation>
+    </message>
+    <message>
+        <source> %1 draw was left out for a digit outside 0 to 9.</source>
+        <translation> Se excluyó %1 sorteo por un dígito fuera de 0 a 9.</translation>
+    </message>
+    <message>
+        <source> %1 draws were left out for a digit outside 0 to 9.</source>
+        <translation> Se excluyeron %1 sorteos por un dígito fuera de 0 a 9.</translation>
+    </message>
+    <message>
+        <source>Fairness check of %1: %2 draws tested, %3 skipped</source>
+        <translation>Prueba de equidad de %1: %2 sorteos probados, %3 omitidos</translation>
+    </message>
+    <message>
+        <source>test</source>
+        <translation>prueba</translation>
+    </message>
+    <message>
+        <source>statistic</source>
+        <translation>valor</translation>
+    </message>
+    <message>
+        <source>df</source>
+        <translation>gl</translation>
     </message>
 </context>
 <context>
@@ -2254,6 +3112,54 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source>%1 new draws added</source>
         <translation>se agregaron %1 sorteos nuevos</translation>
     </message>
+    <message>
+        <source>the file is larger than %1</source>
+        <translation>el archivo ocupa más de %1</translation>
+    </message>
+    <message>
+        <source>the name was not found (%1)</source>
+        <translation>no se encontró el nombre (%1)</translation>
+    </message>
+    <message>
+        <source>the connection was refused or the network is down (%1)</source>
+        <translation>se rechazó la conexión o la red no funciona (%1)</translation>
+    </message>
+    <message>
+        <source>no complete answer in time (%1)</source>
+        <translation>no llegó una respuesta completa a tiempo (%1)</translation>
+    </message>
+    <message>
+        <source>the connection ended before the whole file arrived (%1)</source>
+        <translation>la conexión terminó antes de que llegara el archivo completo (%1)</translation>
+    </message>
+    <message>
+        <source>it leads to an address that is not http or https (%1)</source>
+        <translation>lleva a una dirección que no es http ni https (%1)</translation>
+    </message>
+    <message>
+        <source>more than %1 redirects</source>
+        <translation>más de %1 redirecciones</translation>
+    </message>
+    <message>
+        <source>the secure connection failed: the server&apos;s certificate is not trusted or not valid (%1)</source>
+        <translation>falló la conexión segura: el certificado del servidor no es de confianza o no es válido (%1)</translation>
+    </message>
+    <message>
+        <source>the server answered %1</source>
+        <translation>el servidor respondió %1</translation>
+    </message>
+    <message>
+        <source>Added %1: %2</source>
+        <translation>Agregado %1: %2</translation>
+    </message>
+    <message>
+        <source>The database was full: the older draws are kept in %1/%2.</source>
+        <translation>La base de datos estaba llena: los sorteos más antiguos se guardan en %1/%2.</translation>
+    </message>
+    <message>
+        <source>conflict on %1: stored %2, the results file has %3; the stored draw is kept</source>
+        <translation>conflicto el %1: guardado %2, el archivo de resultados tiene %3; se conserva el sorteo guardado</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Import</name>
@@ -2297,6 +3203,138 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <source> The database as it was is kept in %1.</source>
         <translation> La base de datos tal como estaba se guarda en %1.</translation>
     </message>
+    <message>
+        <source>month, day and year in three fields</source>
+        <translation>mes, día y año en tres campos</translation>
+    </message>
+    <message>
+        <source>digits in three fields</source>
+        <translation>dígitos en tres campos</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 451</source>
+        <translation>dígitos en un campo, como 451</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 4-5-1</source>
+        <translation>dígitos en un campo, como 4-5-1</translation>
+    </message>
+    <message>
+        <source>digits in one field, as 4 5 1</source>
+        <translation>dígitos en un campo, como 4 5 1</translation>
+    </message>
+    <message>
+        <source>digits in one field, as &quot;4,5,1&quot;</source>
+        <translation>dígitos en un campo, como &quot;4,5,1&quot;</translation>
+    </message>
+    <message>
+        <source>tab-separated</source>
+        <translation>separado por tabuladores</translation>
+    </message>
+    <message>
+        <source>semicolon-separated</source>
+        <translation>separado por punto y coma</translation>
+    </message>
+    <message>
+        <source>comma-separated</source>
+        <translation>separado por comas</translation>
+    </message>
+    <message>
+        <source>separated by blanks</source>
+        <translation>separado por espacios</translation>
+    </message>
+    <message>
+        <source>no date found</source>
+        <translation>no se encontró ninguna fecha</translation>
+    </message>
+    <message>
+        <source>impossible date &quot;%1&quot;</source>
+        <translation>fecha imposible &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>no three digits 0 to 9 after the date</source>
+        <translation>no hay tres dígitos del 0 al 9 después de la fecha</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has more than three digits</source>
+        <translation>&quot;%1&quot; tiene más de tres dígitos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the column &quot;%2&quot; has more than three digits</source>
+        <translation>&quot;%1&quot; en la columna &quot;%2&quot; tiene más de tres dígitos</translation>
+    </message>
+    <message>
+        <source>no three digits 0 to 9 in the column &quot;%1&quot;</source>
+        <translation>no hay tres dígitos del 0 al 9 en la columna &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>JSON records</source>
+        <translation>registros JSON</translation>
+    </message>
+    <message>
+        <source>, quoted fields</source>
+        <translation>, campos entre comillas</translation>
+    </message>
+    <message>
+        <source>, a header line</source>
+        <translation>, con línea de encabezado</translation>
+    </message>
+    <message>
+        <source>, no header line</source>
+        <translation>, sin línea de encabezado</translation>
+    </message>
+    <message>
+        <source>, one column per draw</source>
+        <translation>, una columna por sorteo</translation>
+    </message>
+    <message>
+        <source>, dates as %1</source>
+        <translation>, fechas como %1</translation>
+    </message>
+    <message>
+        <source>, newest first</source>
+        <translation>, los más recientes primero</translation>
+    </message>
+    <message>
+        <source>, oldest first</source>
+        <translation>, los más antiguos primero</translation>
+    </message>
+    <message>
+        <source>, one draw: </source>
+        <translation>, un sorteo: </translation>
+    </message>
+    <message>
+        <source>, draws named </source>
+        <translation>, sorteos llamados </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> y </translation>
+    </message>
+    <message>
+        <source>; a %1 column, left aside</source>
+        <translation>; una columna %1, dejada de lado</translation>
+    </message>
+    <message>
+        <source>; the %1 columns, left aside</source>
+        <translation>; las columnas %1, dejadas de lado</translation>
+    </message>
+    <message>
+        <source>Cannot import these results: %1.</source>
+        <translation>No se pueden importar estos resultados: %1.</translation>
+    </message>
+    <message>
+        <source>The file holds several draws (%1): choose one.</source>
+        <translation>El archivo contiene varios sorteos (%1): elija uno.</translation>
+    </message>
+    <message>
+        <source>The file holds no draw named &quot;%1&quot;; it holds %2.</source>
+        <translation>El archivo no contiene ningún sorteo llamado &quot;%1&quot;; contiene %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names several draws of the file (%2): choose one.</source>
+        <translation>&quot;%1&quot; nombra varios sorteos del archivo (%2): elija uno.</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Status</name>
@@ -2315,6 +3353,10 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>Coldest Number: </source>
         <translation>Más frío: </translation>
+    </message>
+    <message>
+        <source>The change is stored, but the statistics could not be updated: %1. Quor 3 updates them the next time it opens the database.</source>
+        <translation>El cambio está guardado, pero no se pudieron actualizar las estadísticas: %1. Quor 3 las actualiza la próxima vez que abra la base de datos.</translation>
     </message>
 </context>
 <context>

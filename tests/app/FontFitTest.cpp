@@ -1,7 +1,8 @@
 // Every window of the program, opened over a full database, must show each
 // caption, value and list line whole, whatever font resolution the desktop
 // forces: ctest runs this program at QT_FONT_DPI 96 and 144, the latter with
-// and without Qt's scaling of the windows. The windows have fixed pixel sizes,
+// and without Qt's scaling of the windows, and also on a screen scaled by 2
+// (QT_SCALE_FACTOR), in English and Spanish. The windows have fixed pixel sizes,
 // so their texts need fixed pixel fonts too.
 
 #include "GuiTestSupport.h"
