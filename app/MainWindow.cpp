@@ -40,6 +40,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -67,11 +68,28 @@ class GradientArea : public QWidget
   protected:
     void paintEvent(QPaintEvent* event) override
     {
+        // The gradient is the same in each quarter of the area, mirrored: one
+        // quarter is computed and drawn four times, a quarter of the work of
+        // the whole area (it is most of the first frame's painting).
+        const QSize quarter((width() + 1) / 2, (height() + 1) / 2);
+        QImage image(quarter, QImage::Format_RGB32);
+        {
+            QPainter painter(&image);
+            QRadialGradient gradient(QPointF(width() / 2.0, height() / 2.0), qMax(width(), height()) / 1.4);
+            gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
+            gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
+            painter.fillRect(image.rect(), gradient);
+        }
         QPainter painter(this);
-        QRadialGradient gradient(QPointF(rect().center()), qMax(width(), height()) / 1.4);
-        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
-        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
-        painter.fillRect(event->rect(), gradient);
+        painter.setClipRegion(event->region());
+        const int right = width() - quarter.width(), bottom = height() - quarter.height();
+        painter.drawImage(0, 0, image);
+        image.mirror(true, false);
+        painter.drawImage(right, 0, image);
+        image.mirror(false, true);
+        painter.drawImage(right, bottom, image);
+        image.mirror(true, false);
+        painter.drawImage(0, bottom, image);
     }
 };
 
