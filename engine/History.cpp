@@ -410,7 +410,7 @@ class RowWriter
     }
 
   private:
-    static constexpr std::size_t RowsAtOnce = 64;
+    static constexpr std::size_t RowsAtOnce = 256;
     struct Row {
         double date;
         long long turn;
