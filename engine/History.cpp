@@ -12,11 +12,11 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
-#include <map>
 #include <memory>
 #include <optional>
 #include <sys/stat.h>
@@ -32,7 +32,85 @@ namespace
 constexpr int HistoryApplicationId = 0x51334853;
 
 using Digits = std::array<std::int32_t, 3>;
-using Days = std::map<double, std::vector<Digits>>; // by date, each day in its order
+
+// The draws of one day, in their order of the day.
+struct DayView {
+    const Digits* first = nullptr;
+    const Digits* last = nullptr;
+    const Digits* begin() const { return first; }
+    const Digits* end() const { return last; }
+    std::size_t size() const { return static_cast<std::size_t>(last - first); }
+};
+
+// Days in date order, each with its draws in their order of the day, all in
+// one flat array: an import brings tens of thousands of days, and a node and
+// a vector for each cost as much as SQLite's own work on them. A day may hold
+// no draw (a day to be emptied).
+class Days
+{
+  public:
+    std::size_t size() const { return dates_.size(); }
+    bool empty() const { return dates_.empty(); }
+    double date(std::size_t i) const { return dates_[i]; }
+    const std::vector<double>& dates() const { return dates_; }
+    DayView day(std::size_t i) const { return {draws_.data() + (i == 0 ? 0 : ends_[i - 1]), draws_.data() + ends_[i]}; }
+    void reserve(std::size_t days, std::size_t draws)
+    {
+        dates_.reserve(days);
+        ends_.reserve(days);
+        draws_.reserve(draws);
+    }
+    // Appends a day later than every day held.
+    void add(double date, DayView draws)
+    {
+        draws_.insert(draws_.end(), draws.begin(), draws.end());
+        dates_.push_back(date);
+        ends_.push_back(draws_.size());
+    }
+    // Appends a draw to the last day when it is of that date, else as a new day.
+    void addDraw(double date, const Digits& d)
+    {
+        if (dates_.empty() || dates_.back() != date) {
+            dates_.push_back(date);
+            ends_.push_back(draws_.size());
+        }
+        draws_.push_back(d);
+        ++ends_.back();
+    }
+    // Adds to the last day the draws of `given` that it lacks: a draw the day
+    // already holds as often is the same draw, not a new one.
+    bool mergeIntoLast(DayView given)
+    {
+        const std::size_t from = dates_.size() < 2 ? 0 : ends_[dates_.size() - 2];
+        bool changed = false;
+        for (const Digits* d = given.begin(); d != given.end(); ++d) {
+            // A day holds a few draws: counting in place beats any map.
+            const auto wanted = std::count(given.begin(), d + 1, *d);
+            if (std::count(draws_.begin() + static_cast<std::ptrdiff_t>(from), draws_.end(), *d) < wanted) {
+                draws_.push_back(*d);
+                ++ends_.back();
+                changed = true;
+            }
+        }
+        return changed;
+    }
+    void removeLast()
+    {
+        dates_.pop_back();
+        ends_.pop_back();
+        draws_.resize(ends_.empty() ? 0 : ends_.back());
+    }
+    // The index of the first day not before `date`.
+    std::size_t lowerBound(double date) const
+    {
+        return static_cast<std::size_t>(std::lower_bound(dates_.begin(), dates_.end(), date) - dates_.begin());
+    }
+
+  private:
+    std::vector<double> dates_;
+    std::vector<std::size_t> ends_; // day i ends before draws_[ends_[i]]
+    std::vector<Digits> draws_;
+};
 
 Digits digitsOf(const DrawRecord& r)
 {
@@ -49,29 +127,51 @@ DrawRecord recordOf(double date, const Digits& d)
     return r;
 }
 
-// Adds the draws of `given` that `day` lacks: a draw the day already holds as
-// often is the same draw, not a new one.
-bool mergeDay(std::vector<Digits>& day, const std::vector<Digits>& given)
+bool byDate(const DrawRecord& a, const DrawRecord& b)
 {
-    bool changed = false;
-    for (std::size_t i = 0; i < given.size(); ++i) {
-        const Digits& d = given[i];
-        // A day holds a few draws: counting in place beats any map.
-        const auto wanted = std::count(given.begin(), given.begin() + static_cast<std::ptrdiff_t>(i) + 1, d);
-        if (std::count(day.begin(), day.end(), d) < wanted) {
-            day.push_back(d);
-            changed = true;
-        }
-    }
-    return changed;
+    return a.DrawDate < b.DrawDate;
 }
 
 Days groupByDate(const std::vector<DrawRecord>& draws)
 {
     Days days;
-    for (const DrawRecord& r : draws)
-        days[r.DrawDate].push_back(digitsOf(r));
+    days.reserve(draws.size(), draws.size());
+    auto group = [&days](const std::vector<DrawRecord>& ordered) {
+        for (const DrawRecord& r : ordered)
+            days.addDraw(r.DrawDate, digitsOf(r));
+    };
+    // Files keep date order as a rule; a stable sort keeps each day's order otherwise.
+    if (std::is_sorted(draws.begin(), draws.end(), byDate)) {
+        group(draws);
+    } else {
+        std::vector<DrawRecord> sorted = draws;
+        std::stable_sort(sorted.begin(), sorted.end(), byDate);
+        group(sorted);
+    }
     return days;
+}
+
+// Both lists' days in one, in one ordered pass: a day in both holds the
+// first's draws and those of the second that it lacks.
+Days mergeDays(const Days& a, const Days& b)
+{
+    Days merged;
+    merged.reserve(a.size() + b.size(), 0);
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (j == b.size() || (i < a.size() && a.date(i) < b.date(j))) {
+            merged.add(a.date(i), a.day(i));
+            ++i;
+        } else if (i == a.size() || b.date(j) < a.date(i)) {
+            merged.add(b.date(j), b.day(j));
+            ++j;
+        } else {
+            merged.add(a.date(i), a.day(i));
+            merged.mergeIntoLast(b.day(j));
+            ++i, ++j;
+        }
+    }
+    return merged;
 }
 
 // The system's own reason where there is one ("No space left on device"),
@@ -263,70 +363,150 @@ Days loadDays(Connection& c, double from, double to)
                 "read the full history");
     s.bind(1, from).bind(2, to);
     while (s.step())
-        days[s.real(0)].push_back({static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
-                                   static_cast<std::int32_t>(s.integer(3))});
+        days.addDraw(s.real(0), {static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                                 static_cast<std::int32_t>(s.integer(3))});
     return days;
 }
 
-// Writes the given days, which hold `stored` now (a date missing there holds
-// nothing); a day with no draw is removed. A day that only grew gets its new
-// draws alone: an import's days are nearly all new. Rows go in many to a
-// statement, which halves the cost of a long import.
-void writeDays(Connection& c, const Days& days, const Days& stored)
+// The number of rows from `from` on, counted up to `most`.
+long long rowsFrom(Connection& c, double from, long long most)
 {
-    constexpr int RowsAtOnce = 64;
-    static const std::string many = [] {
-        std::string sql = "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES ";
-        for (int i = 0; i < RowsAtOnce; ++i)
-            sql += i == 0 ? "(?,?,?,?,?)" : ",(?,?,?,?,?)";
-        return sql;
-    }();
-    Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
-    Statement insert(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
-                     "write the full history");
-    std::optional<Statement> insertMany;
+    Statement s(c, "SELECT count(*) FROM (SELECT 1 FROM draws WHERE draw_date >= ?1 LIMIT ?2)",
+                "read the full history");
+    s.bind(1, from).bind(2, most);
+    long long n = 0;
+    if (s.step())
+        n = s.integer(0);
+    while (s.step()) {
+    }
+    return n;
+}
+
+// Puts rows in many to a statement: a statement a row cost as much as all
+// the rest of a long import.
+class RowWriter
+{
+  public:
+    explicit RowWriter(Connection& c)
+        : c_(c), one_(c, "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (?1, ?2, ?3, ?4, ?5)",
+                      "write the full history")
+    {
+        rows_.reserve(RowsAtOnce);
+    }
+    // Turns `from` on of a day.
+    void addDay(double date, DayView draws, std::size_t from = 0)
+    {
+        for (std::size_t turn = from; turn < draws.size(); ++turn) {
+            rows_.push_back({date, static_cast<long long>(turn), draws.begin()[turn]});
+            if (rows_.size() == RowsAtOnce)
+                putMany();
+        }
+    }
+    void finish()
+    {
+        for (const Row& r : rows_) {
+            put(one_, 1, r);
+            one_.run();
+        }
+        rows_.clear();
+    }
+
+  private:
+    static constexpr std::size_t RowsAtOnce = 256;
     struct Row {
         double date;
         long long turn;
         Digits digits;
     };
-    std::vector<Row> rows;
-    auto put = [](Statement& s, int first, const Row& r) {
+    static void put(Statement& s, int first, const Row& r)
+    {
         s.bind(first, r.date).bind(first + 1, r.turn);
         for (int i = 0; i < 3; ++i)
             s.bind(first + 2 + i, static_cast<long long>(r.digits[static_cast<std::size_t>(i)]));
-    };
-    auto flush = [&](bool all) {
-        std::size_t done = 0;
-        for (; rows.size() - done >= RowsAtOnce; done += RowsAtOnce) {
-            if (!insertMany)
-                insertMany.emplace(c, many.c_str(), "write the full history");
-            for (int i = 0; i < RowsAtOnce; ++i)
-                put(*insertMany, 1 + 5 * i, rows[done + static_cast<std::size_t>(i)]);
-            insertMany->run();
-        }
-        for (; all && done < rows.size(); ++done) {
-            put(insert, 1, rows[done]);
-            insert.run();
-        }
-        rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(done));
-    };
-    static const std::vector<Digits> nothing;
-    for (const auto& [date, draws] : days) {
-        const auto found = stored.find(date);
-        const std::vector<Digits>& old = found == stored.end() ? nothing : found->second;
-        std::size_t from = old.size();
-        if (old.size() > draws.size() || !std::equal(old.begin(), old.end(), draws.begin())) {
-            // Rows waiting for a statement are of earlier dates: the removal does not touch them.
-            remove.bind(1, date).run();
-            from = 0;
-        }
-        for (std::size_t turn = from; turn < draws.size(); ++turn)
-            rows.push_back({date, static_cast<long long>(turn), draws[turn]});
-        if (rows.size() >= RowsAtOnce)
-            flush(false);
     }
-    flush(true);
+    void putMany()
+    {
+        static const std::string sql = [] {
+            std::string text = "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES ";
+            for (std::size_t i = 0; i < RowsAtOnce; ++i)
+                text += i == 0 ? "(?,?,?,?,?)" : ",(?,?,?,?,?)";
+            return text;
+        }();
+        if (!many_)
+            many_.emplace(c_, sql.c_str(), "write the full history");
+        for (std::size_t i = 0; i < RowsAtOnce; ++i)
+            put(*many_, 1 + 5 * static_cast<int>(i), rows_[i]);
+        many_->run();
+        rows_.clear();
+    }
+
+    Connection& c_;
+    Statement one_;
+    std::optional<Statement> many_;
+    std::vector<Row> rows_;
+};
+
+// Writes the given days, which hold `stored` now (a date missing there holds
+// nothing); a day with no draw is removed. A day that only grew gets its new
+// draws alone: an import's days are nearly all new.
+void writeDays(Connection& c, const Days& days, const Days& stored)
+{
+    struct Change {
+        std::size_t day;
+        std::size_t from; // the first turn to write
+        bool again;       // the stored draws go first
+    };
+    std::vector<Change> changes;
+    std::size_t inserted = 0;
+    for (std::size_t i = 0, k = 0; i < days.size(); ++i) {
+        while (k < stored.size() && stored.date(k) < days.date(i))
+            ++k;
+        const DayView old = k < stored.size() && stored.date(k) == days.date(i) ? stored.day(k) : DayView{};
+        const DayView now = days.day(i);
+        const bool grew = old.size() <= now.size() && std::equal(old.begin(), old.end(), now.begin());
+        if (grew && old.size() == now.size())
+            continue;
+        changes.push_back({i, grew ? old.size() : 0, !grew});
+        inserted += now.size() - changes.back().from;
+    }
+    if (changes.empty())
+        return;
+    RowWriter rows(c);
+    // A row put in ahead of stored ones costs SQLite a full search and a
+    // rebalance of its page, one put after the last much less: when the
+    // stored rows from the first changed date on are at most half as many as
+    // the new ones, they go out and back in with them, all in key order (an
+    // import of a long file into a database in use).
+    const double first = days.date(changes.front().day);
+    const auto few = static_cast<long long>(inserted / 2);
+    const long long after = inserted >= 256 ? rowsFrom(c, first, few + 1) : few + 1;
+    if (after <= few) {
+        Days tail;
+        if (after > 0) {
+            tail = loadDays(c, first, HUGE_VAL);
+            Statement remove(c, "DELETE FROM draws WHERE draw_date >= ?1", "write the full history");
+            remove.bind(1, first).run();
+        }
+        std::size_t t = 0;
+        for (std::size_t i = changes.front().day; i < days.size(); ++i) {
+            for (; t < tail.size() && tail.date(t) < days.date(i); ++t)
+                rows.addDay(tail.date(t), tail.day(t));
+            if (t < tail.size() && tail.date(t) == days.date(i))
+                ++t;
+            rows.addDay(days.date(i), days.day(i));
+        }
+        for (; t < tail.size(); ++t)
+            rows.addDay(tail.date(t), tail.day(t));
+    } else {
+        Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
+        for (const Change& change : changes) {
+            // Rows waiting for a statement are of earlier dates: the removal does not touch them.
+            if (change.again)
+                remove.bind(1, days.date(change.day)).run();
+            rows.addDay(days.date(change.day), days.day(change.day), change.from);
+        }
+    }
+    rows.finish();
 }
 
 void fsyncPath(const fs::path& path, int flags)
@@ -342,9 +522,28 @@ void fsyncPath(const fs::path& path, int flags)
     ::close(fd);
 }
 
+// What the working file is to hold until it is written: its bytes, or null
+// when it is to be removed. `any` is false for a change that leaves it alone.
+struct Intention {
+    bool any = false;
+    const std::string* contents = nullptr;
+};
+
+void putIntention(Connection& c, const Intention& intention)
+{
+    if (!intention.any)
+        return;
+    Statement s(c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)", "write the full history");
+    if (intention.contents)
+        s.bindBlob(1, *intention.contents);
+    else
+        s.bindNull(1);
+    s.run();
+}
+
 // Makes the history whole in a scratch file beside it, then renames it in
 // place: a stop while seeding leaves no half history behind.
-void createHistory(const fs::path& file, const Days& days)
+void createHistory(const fs::path& file, const Days& days, const Intention& intention = {})
 {
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
     std::string scratch = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
@@ -369,6 +568,7 @@ void createHistory(const fs::path& file, const Days& days)
             c.exec(Schema, "create the full history");
             c.exec(TicketSchema, "create the full history");
             writeDays(c, days, {});
+            putIntention(c, intention);
             c.exec("COMMIT");
         }
         fsyncPath(scratch, O_RDONLY);
@@ -385,10 +585,7 @@ void createHistory(const fs::path& file, const Days& days)
 // The tickets covering a changed day are settled again in the same transaction.
 void settleChangedDays(Connection& c, const Days& changed)
 {
-    std::vector<double> dates;
-    for (const auto& day : changed)
-        dates.push_back(day.first);
-    settleTicketsForDates(c.handle(), c.file(), dates);
+    settleTicketsForDates(c.handle(), c.file(), changed.dates());
 }
 
 bool missing(const fs::path& file)
@@ -397,13 +594,12 @@ bool missing(const fs::path& file)
     return ::lstat(file.c_str(), &st) != 0 && errno == ENOENT;
 }
 
-void seedHistory(const fs::path& database)
+// What a new history starts with: the draws of the working file and of
+// every backup of it, merged by date, the same draw counted once.
+Days seedDays(const fs::path& database)
 {
     Days days;
-    auto add = [&days](const std::vector<DrawRecord>& draws) {
-        for (const auto& [date, given] : groupByDate(draws))
-            mergeDay(days[date], given);
-    };
+    auto add = [&days](const std::vector<DrawRecord>& draws) { days = mergeDays(days, groupByDate(draws)); };
     if (fileExists(database))
         add(readDraws(database));
     for (const BackupInfo& backup : listBackups(database)) {
@@ -413,7 +609,27 @@ void seedHistory(const fs::path& database)
             // A backup that cannot be read adds nothing; the others still count.
         }
     }
-    createHistory(historyFileFor(database), days);
+    return days;
+}
+
+// The days of `base` with those of `changes` in their place.
+Days overlay(const Days& base, const Days& changes)
+{
+    Days days;
+    days.reserve(base.size() + changes.size(), 0);
+    std::size_t i = 0, j = 0;
+    while (i < base.size() || j < changes.size()) {
+        if (j == changes.size() || (i < base.size() && base.date(i) < changes.date(j))) {
+            days.add(base.date(i), base.day(i));
+            ++i;
+        } else {
+            if (i < base.size() && !(changes.date(j) < base.date(i)))
+                ++i;
+            days.add(changes.date(j), changes.day(j));
+            ++j;
+        }
+    }
+    return days;
 }
 
 // Finishes a change of the working file that a stop interrupted after the
@@ -443,30 +659,44 @@ void finishPending(Connection& c, const fs::path& database)
 }
 
 // Adds `given` to the days already changed or, for other dates, to the
-// stored ones; `before` keeps each changed day as stored, for taking the
-// change back.
-void mergeIntoHistory(Connection& c, const Days& given, Days& changed, Days& before)
+// stored ones (`current`, which holds at least the dates of `given`);
+// `before` keeps each changed day as stored, for taking the change back. One
+// ordered pass: `changed` and `before` hold the same dates.
+void mergeIntoHistory(const Days& current, const Days& given, Days& changed, Days& before)
 {
     if (given.empty())
         return;
-    const Days current = loadDays(c, given.begin()->first, given.rbegin()->first);
-    static const std::vector<Digits> nothing;
-    // The dates come in order: each insertion below is at the maps' end, or
-    // near it, for a long import.
-    for (const auto& [date, draws] : given) {
-        const auto stored = current.find(date);
-        const std::vector<Digits>& now = stored == current.end() ? nothing : stored->second;
-        const auto found = changed.lower_bound(date);
-        const bool known = found != changed.end() && found->first == date;
-        std::vector<Digits> day = known ? found->second : now;
-        if (mergeDay(day, draws)) {
-            before.emplace_hint(before.lower_bound(date), date, now);
+    Days nowChanged, nowBefore;
+    nowChanged.reserve(given.size() + changed.size(), 0);
+    nowBefore.reserve(given.size() + changed.size(), 0);
+    std::size_t s = current.lowerBound(given.date(0)), k = 0;
+    auto keep = [&](std::size_t day) {
+        nowChanged.add(changed.date(day), changed.day(day));
+        nowBefore.add(before.date(day), before.day(day));
+    };
+    for (std::size_t g = 0; g < given.size(); ++g) {
+        const double date = given.date(g);
+        for (; k < changed.size() && changed.date(k) < date; ++k)
+            keep(k);
+        while (s < current.size() && current.date(s) < date)
+            ++s;
+        const DayView stored = s < current.size() && current.date(s) == date ? current.day(s) : DayView{};
+        const bool known = k < changed.size() && changed.date(k) == date;
+        nowChanged.add(date, known ? changed.day(k) : stored);
+        if (nowChanged.mergeIntoLast(given.day(g))) {
+            nowBefore.add(date, known ? before.day(k) : stored);
+        } else {
+            nowChanged.removeLast();
             if (known)
-                found->second = std::move(day);
-            else
-                changed.emplace_hint(found, date, std::move(day));
+                keep(k);
         }
+        if (known)
+            ++k;
     }
+    for (; k < changed.size(); ++k)
+        keep(k);
+    changed = std::move(nowChanged);
+    before = std::move(nowBefore);
 }
 
 // Whether the history holds every draw of the working file, each day's as
@@ -477,8 +707,7 @@ bool holdsAll(Connection& c, const std::vector<DrawRecord>& working)
 {
     if (working.empty())
         return true;
-    if (!std::is_sorted(working.begin(), working.end(),
-                        [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; }))
+    if (!std::is_sorted(working.begin(), working.end(), byDate))
         return false;
     Statement s(c,
                 "SELECT draw_date, digit1, digit2, digit3 FROM draws WHERE draw_date BETWEEN ?1 AND ?2"
@@ -486,20 +715,21 @@ bool holdsAll(Connection& c, const std::vector<DrawRecord>& working)
                 "read the full history");
     s.bind(1, working.front().DrawDate).bind(2, working.back().DrawDate);
     bool row = s.step();
-    std::vector<Digits> day, stored;
+    Days day, stored;
     for (std::size_t i = 0; i < working.size();) {
         const double date = working[i].DrawDate;
-        day.clear();
         for (; i < working.size() && working[i].DrawDate == date; ++i)
-            day.push_back(digitsOf(working[i]));
-        stored.clear();
+            day.addDraw(date, digitsOf(working[i]));
         while (row && s.real(0) < date)
             row = s.step();
+        stored.add(date, {});
         for (; row && s.real(0) == date; row = s.step())
-            stored.push_back({static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
-                              static_cast<std::int32_t>(s.integer(3))});
-        if (mergeDay(stored, day))
+            stored.addDraw(date, {static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                                  static_cast<std::int32_t>(s.integer(3))});
+        if (stored.mergeIntoLast(day.day(0)))
             return false;
+        day.removeLast();
+        stored.removeLast();
     }
     return true;
 }
@@ -535,39 +765,58 @@ void throughHistory(const fs::path& database, const Days& given, const std::opti
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const fs::path file = historyFileFor(database);
     const bool editing = pendingEdit.active && sameDatabase(pendingEdit.database, database);
-    ensureHistory(database);
-    std::unique_ptr<Connection> c = openExisting(file);
-    c->exec("BEGIN IMMEDIATE");
+    const Intention intention{static_cast<bool>(writeWorking), intended ? &*intended : nullptr};
+    // A missing history is seeded with the change already in it, in the one
+    // file written whole: no journal, no second commit.
+    const bool seeding = missing(file);
+    Days seeded, loaded;
+    std::unique_ptr<Connection> c;
+    if (seeding) {
+        seeded = seedDays(database);
+    } else {
+        ensureHistory(database);
+        c = openExisting(file);
+        c->exec("BEGIN IMMEDIATE");
+    }
+    // The stored days over the dates given.
+    auto storedOver = [&](double from, double to) -> const Days& {
+        if (seeding)
+            return seeded;
+        loaded = loadDays(*c, from, to);
+        return loaded;
+    };
     Days before, changed;
     try {
         if (editing) {
             const DrawRecord& wrong = pendingEdit.wrong;
-            Days day = loadDays(*c, wrong.DrawDate, wrong.DrawDate);
-            std::vector<Digits>& draws = day[wrong.DrawDate];
-            before[wrong.DrawDate] = draws;
-            auto at = std::find(draws.begin(), draws.end(), digitsOf(wrong));
-            if (pendingEdit.replace && at != draws.end() && pendingEdit.right.DrawDate == wrong.DrawDate)
-                *at = digitsOf(pendingEdit.right);
+            const Days& stored = storedOver(wrong.DrawDate, wrong.DrawDate);
+            const std::size_t at = stored.lowerBound(wrong.DrawDate);
+            std::vector<Digits> draws;
+            if (at < stored.size() && stored.date(at) == wrong.DrawDate)
+                draws.assign(stored.day(at).begin(), stored.day(at).end());
+            before.add(wrong.DrawDate, {draws.data(), draws.data() + draws.size()});
+            auto found = std::find(draws.begin(), draws.end(), digitsOf(wrong));
+            if (pendingEdit.replace && found != draws.end() && pendingEdit.right.DrawDate == wrong.DrawDate)
+                *found = digitsOf(pendingEdit.right);
             else
                 removeOne(draws, digitsOf(wrong));
-            changed[wrong.DrawDate] = draws;
+            changed.add(wrong.DrawDate, {draws.data(), draws.data() + draws.size()});
         }
         // A corrected draw of another date comes in with the working file's draws.
-        mergeIntoHistory(*c, given, changed, before);
-        writeDays(*c, changed, before);
-        settleChangedDays(*c, changed);
-        if (writeWorking) {
-            Statement s(*c, "INSERT OR REPLACE INTO pending_working (id, contents) VALUES (1, ?1)",
-                        "write the full history");
-            if (intended)
-                s.bindBlob(1, *intended);
-            else
-                s.bindNull(1);
-            s.run();
+        if (!given.empty())
+            mergeIntoHistory(storedOver(given.date(0), given.date(given.size() - 1)), given, changed, before);
+        if (seeding) {
+            createHistory(file, overlay(seeded, changed), intention);
+            c = openExisting(file);
+        } else {
+            writeDays(*c, changed, before);
+            settleChangedDays(*c, changed);
+            putIntention(*c, intention);
+            c->exec("COMMIT");
         }
-        c->exec("COMMIT");
     } catch (...) {
-        sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
+        if (c)
+            sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
     if (sameDatabase(pendingEdit.database, database))
@@ -589,6 +838,10 @@ void throughHistory(const fs::path& database, const Days& given, const std::opti
         }
         throw;
     }
+    // The intention is a copy of the working file, which is in place now: its
+    // freed pages need no zeroing (this SQLite's default), which would double
+    // what this commit writes and flushes.
+    c->exec("PRAGMA secure_delete=FAST");
     c->exec("DELETE FROM pending_working");
 }
 
@@ -606,7 +859,7 @@ void ensureHistory(const fs::path& database)
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const fs::path file = historyFileFor(database);
     if (missing(file)) {
-        seedHistory(database);
+        createHistory(file, seedDays(database));
         return;
     }
     std::unique_ptr<Connection> c = openExisting(file);
@@ -617,7 +870,8 @@ void ensureHistory(const fs::path& database)
             const std::vector<DrawRecord> working = readDraws(database);
             if (!holdsAll(*c, working)) {
                 Days changed, before;
-                mergeIntoHistory(*c, groupByDate(working), changed, before);
+                const Days given = groupByDate(working);
+                mergeIntoHistory(loadDays(*c, given.date(0), given.date(given.size() - 1)), given, changed, before);
                 writeDays(*c, changed, before);
                 settleChangedDays(*c, changed);
             }
@@ -775,14 +1029,7 @@ void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draw
 
 void replaceThroughHistory(const fs::path& database, const std::string& bytes, const std::vector<DrawRecord>& alsoKept)
 {
-    Days given = groupByDate(decodeDraws(bytes));
-    for (auto& [date, draws] : groupByDate(alsoKept)) {
-        const auto found = given.lower_bound(date);
-        if (found != given.end() && found->first == date)
-            mergeDay(found->second, draws);
-        else
-            given.emplace_hint(found, date, std::move(draws));
-    }
+    const Days given = mergeDays(groupByDate(decodeDraws(bytes)), groupByDate(alsoKept));
     throughHistory(database, given, bytes, [&] { replaceFileAtomically(database, bytes); });
 }
 

@@ -529,6 +529,15 @@ QString cutBackKey(const std::filesystem::path& database)
 
 } // namespace
 
+void AddDrawsWindow::forgetCutBackAnswer(const std::filesystem::path& database)
+{
+    try {
+        ProfileFile(Settings::filePath()).removeKey(CutBackSection, cutBackKey(database));
+    } catch (const quor3::Error&) {
+        // Settings that cannot be written only leave the question off for a new database of the name.
+    }
+}
+
 bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
 {
     if (!quor3::fileExists(database))

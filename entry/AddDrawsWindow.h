@@ -65,6 +65,10 @@ class AddDrawsWindow : public QDialog
     // The calendar's date.
     quor3::CivilDate calendarDate() const;
 
+    // Forgets that the cut-back question was turned off for the database (it
+    // was deleted): a new database of its name is asked again.
+    static void forgetCutBackAnswer(const std::filesystem::path& database);
+
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

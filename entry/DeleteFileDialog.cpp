@@ -4,6 +4,7 @@
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
 #include "engine/History.h"
+#include "entry/AddDrawsWindow.h"
 #include "platform/Accessibility.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
@@ -71,7 +72,11 @@ bool deleteDatabaseFile(const std::filesystem::path& folder, const QString& name
         quor3::backupDatabase(file, quor3::backupReason::Delete);
     // Its full history goes to the backups too: a new database of that name starts its own.
     quor3::backUpAndRemoveHistory(file);
-    return ::unlink(file.c_str()) == 0;
+    if (::unlink(file.c_str()) != 0)
+        return false;
+    // A new database of that name is asked before its first cut-back, as any new one is.
+    AddDrawsWindow::forgetCutBackAnswer(file);
+    return true;
 }
 
 DeleteFileDialog::DeleteFileDialog(QWidget* owner) : QDialog(owner)

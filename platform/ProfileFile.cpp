@@ -121,6 +121,25 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
     writeText(section, key, QString::number(value));
 }
 
+void ProfileFile::removeKey(const QString& section, const QString& key) const
+{
+    std::vector<std::string> lines = readLines();
+    bool inSection = false, removed = false;
+    for (auto line = lines.begin(); line != lines.end();) {
+        const QString name = sectionOf(*line);
+        if (!name.isNull()) {
+            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
+        } else if (inSection && isKey(*line, key)) {
+            line = lines.erase(line);
+            removed = true;
+            continue;
+        }
+        ++line;
+    }
+    if (removed)
+        quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(lines));
+}
+
 namespace Settings
 {
 

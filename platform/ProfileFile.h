@@ -27,6 +27,9 @@ class ProfileFile
     // when it cannot be written.
     void writeText(const QString& section, const QString& key, const QString& value) const;
     void writeInteger(const QString& section, const QString& key, int value) const;
+    // Removes the key from the section, rewriting the file as writeText
+    // does; a file without the key is left untouched.
+    void removeKey(const QString& section, const QString& key) const;
 
     const QString& path() const { return path_; }
 

@@ -10,10 +10,12 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
+#include <map>
 #include <random>
 #include <sys/wait.h>
 
@@ -241,6 +243,58 @@ std::vector<DrawRecord> storedHistory(const fs::path& file)
     }
     sqlite3_close(db);
     return draws;
+}
+
+// An import into a history in use, ahead of its draws and into them: each
+// day keeps its draws and gains the file's that it lacks, the same draw
+// counted once; the days after the file's stay as they were.
+TEST_F(History, AnImportIsMergedIntoTheStoredDaysWhereverItFalls)
+{
+    struct Case {
+        const char* name;
+        int stored;
+        double storedFrom;
+        int given;
+        double givenFrom;
+    };
+    const std::vector<Case> cases = {
+        {"many older draws reaching into a short history", MaxDraws, 40000, 2400, 38003},
+        {"a few draws amid a long history", 3000, 37000, 300, 38003},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempFolder here;
+        const std::vector<DrawRecord> stored = drawsOf(variedTriples(c.stored), c.storedFrom);
+        std::vector<DrawRecord> given;
+        for (const DrawRecord& r : drawsOf(variedTriples(c.given), c.givenFrom)) {
+            // Every third day of both comes with its stored draw first, as a second file would.
+            const double at = r.DrawDate - c.storedFrom;
+            if (at >= 0 && at < c.stored && static_cast<int>(at) % 3 == 0)
+                given.push_back(stored[static_cast<std::size_t>(at)]);
+            given.push_back(r);
+        }
+        std::map<double, std::vector<std::string>> days;
+        auto merge = [&days](const std::vector<DrawRecord>& file) {
+            std::map<double, std::vector<std::string>> fileDays;
+            for (const DrawRecord& r : file)
+                fileDays[r.DrawDate].push_back(text({r}));
+            for (const auto& [date, draws] : fileDays)
+                for (std::size_t i = 0; i < draws.size(); ++i)
+                    if (std::count(days[date].begin(), days[date].end(), draws[i]) <
+                        std::count(draws.begin(), draws.begin() + static_cast<std::ptrdiff_t>(i) + 1, draws[i]))
+                        days[date].push_back(draws[i]);
+        };
+        merge(stored);
+        merge(given);
+        std::string expected;
+        for (const auto& day : days)
+            for (const std::string& draw : day.second)
+                expected += draw;
+        storeImport(here.path(), "ga.c3d", stored, ImportMode::Merge);
+        storeImport(here.path(), "ga.c3d", given, ImportMode::Merge);
+        // As stored: an open would add back what the working file holds.
+        EXPECT_TRUE(text(storedHistory(here / "ga.c3d.sqlite")) == expected);
+    }
 }
 
 TEST_F(History, AKilledEntryNeverLeavesAWorkingDrawTheHistoryLacks)

@@ -6,6 +6,7 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 #include "entry/AddDrawsWindow.h"
+#include "entry/DeleteFileDialog.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/ProfileFile.h"
@@ -357,6 +358,31 @@ class AddrecTest : public QObject
         throughGuard(&w, [&] { w.refresh(); });
         setDigits(w, 2, 5, 8);
         throughGuard(&w, [&] { w.enterDraw(); });
+        QCOMPARE(Dialogs::shown().size(), 3);
+        QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
+    }
+
+    // The answer goes with its database: a new database of a deleted one's
+    // name is asked again; another database keeps its answer.
+    void deletingADatabaseForgetsItsCutBackAnswer()
+    {
+        Settings::writeInteger("QCheck", 0);
+        AddDrawsWindow w;
+        auto enter = [&](const char* name, QMessageBox::StandardButton answer) {
+            env->writeDatabase(name, 731);
+            openDatabase(name);
+            throughGuard(&w, [&] { w.refresh(); });
+            if (answer != QMessageBox::NoButton)
+                Dialogs::queueCheckBox(true), Dialogs::queueButton(answer);
+            setDigits(w, 2, 5, 8);
+            throughGuard(&w, [&] { w.enterDraw(); });
+        };
+        enter("ga.c3d", QMessageBox::Yes);
+        enter("gb.c3d", QMessageBox::Yes);
+        QVERIFY(deleteDatabaseFile(env->dataPath(), "ga.c3d"));
+        enter("gb.c3d", QMessageBox::NoButton);
+        QCOMPARE(quor3::countDraws(inData("gb.c3d")), 91LL);
+        enter("ga.c3d", QMessageBox::No);
         QCOMPARE(Dialogs::shown().size(), 3);
         QCOMPARE(quor3::countDraws(inData("ga.c3d")), 731LL);
     }
