@@ -2,7 +2,6 @@
 
 #include <QAccessible>
 #include <QListWidget>
-#include <QLocale>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -40,17 +39,6 @@ void speakListAsDraws(QListWidget* list)
         if (spoken != item->text())
             item->setData(Qt::AccessibleTextRole, spoken);
     }
-}
-
-QString spokenMoney(long long cents)
-{
-    const QString amount = QLocale(QLocale::English, QLocale::UnitedStates)
-                               .toCurrencyString(static_cast<double>(cents < 0 ? -cents : cents) / 100.0);
-    if (cents < 0)
-        return QObject::tr("loss %1").arg(amount);
-    if (cents > 0)
-        return QObject::tr("win %1").arg(amount);
-    return amount;
 }
 
 void announce(QWidget* source, const QString& text)

@@ -24,10 +24,6 @@ QString spokenEntryLine(const QString& line);
 // filling the list.
 void speakListAsDraws(QListWidget* list);
 
-// An amount of money in cents as a reader speaks it right: "loss $5.00",
-// "win $12.50", "$0.00" (a minus sign is often not read at all).
-QString spokenMoney(long long cents);
-
 // Says `text` to the screen reader now, from `source`'s window: `source`
 // (a label the user can also read it in) takes it as its accessible
 // description and tells the reader it changed. Message boxes need no

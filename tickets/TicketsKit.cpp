@@ -14,11 +14,7 @@ QString moneyString(quor3::Cents cents)
 
 QString balanceString(quor3::Cents balance)
 {
-    if (balance < 0)
-        return QCoreApplication::translate("Tickets", "loss %1").arg(moneyString(-balance));
-    if (balance > 0)
-        return QCoreApplication::translate("Tickets", "gain %1").arg(moneyString(balance));
-    return QCoreApplication::translate("Tickets", "even");
+    return QString::fromStdString(quor3::balanceWords(balance));
 }
 
 quor3::fs::path ticketDatabase()

@@ -1279,14 +1279,6 @@ Elija otro nombre para la base de datos.</translation>
         <source>&amp;Copy</source>
         <translation>&amp;Copiar</translation>
     </message>
-    <message>
-        <source>loss %1</source>
-        <translation>pérdida de %1</translation>
-    </message>
-    <message>
-        <source>win %1</source>
-        <translation>ganancia de %1</translation>
-    </message>
 </context>
 <context>
     <name>RepeatsWindow</name>
@@ -1696,21 +1688,6 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>Sums Analysis for Past %1 Draws</source>
         <translation>Análisis de sumas de los últimos %1 sorteos</translation>
-    </message>
-</context>
-<context>
-    <name>Tickets</name>
-    <message>
-        <source>loss %1</source>
-        <translation>pérdida de %1</translation>
-    </message>
-    <message>
-        <source>gain %1</source>
-        <translation>ganancia de %1</translation>
-    </message>
-    <message>
-        <source>even</source>
-        <translation>sin pérdida ni ganancia</translation>
     </message>
 </context>
 <context>

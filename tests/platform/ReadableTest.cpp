@@ -43,10 +43,3 @@ TEST(Accessibility, DrawsAreSpokenDigitByDigit)
     EXPECT_EQ(spokenDigits("0  5  6").toStdString(), "0 5 6");
     EXPECT_EQ(spokenDigits("056").toStdString(), "0 5 6");
 }
-
-TEST(Accessibility, MoneyIsSpokenAsAWinOrALoss)
-{
-    EXPECT_EQ(spokenMoney(-500).toStdString(), "loss $5.00");
-    EXPECT_EQ(spokenMoney(125050).toStdString(), "win $1,250.50");
-    EXPECT_EQ(spokenMoney(0).toStdString(), "$0.00");
-}
