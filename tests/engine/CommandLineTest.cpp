@@ -4,34 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 namespace
 {
 
-struct CliRun {
-    int status;
-    std::string out;
-};
-
 // Runs quor3-engine with the arguments; standard error goes to `dir/err.txt`.
-CliRun engine(const TempFolder& dir, const std::string& args)
+CommandRun engine(const TempFolder& dir, const std::string& args)
 {
-    const std::string command =
-        std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>'" + (dir / "err.txt").string() + "'";
-    CliRun run{-1, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[512];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
+    return runCommand(std::string("'") + QUOR3_ENGINE_CLI + "' " + args, dir / "err.txt");
 }
 
 std::string quoted(const quor3::fs::path& p)
@@ -44,7 +25,7 @@ std::string quoted(const quor3::fs::path& p)
 TEST(CommandLine, RebuildOfAMissingDatabaseTouchesNothing)
 {
     TempFolder dir;
-    const CliRun run = engine(dir, "rebuild " + quoted(dir / "none.c3d"));
+    const CommandRun run = engine(dir, "rebuild " + quoted(dir / "none.c3d"));
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Total Draws: 0\nLast Draw Date: \nHottest Number: \nColdest Number: \n");
     EXPECT_FALSE(quor3::fileExists(dir / "freq.dat"));
@@ -54,7 +35,7 @@ TEST(CommandLine, AddCreatesTheDatabaseAndRebuildMatchesIt)
 {
     TempFolder dir;
     const std::string db = quoted(dir / "my game.c3d");
-    CliRun run = engine(dir, "add " + db + " 3/1/2002 3 0 7");
+    CommandRun run = engine(dir, "add " + db + " 3/1/2002 3 0 7");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "Total Draws: 1\nLast Draw Date: 3/1/2002\nHottest Number: 0\nColdest Number: 9\n");
     const auto draws = quor3::readDraws(dir / "my game.c3d");
@@ -68,7 +49,7 @@ TEST(CommandLine, CheckPrintsAndLogsEachMatch)
 {
     TempFolder dir;
     quor3::writeTextLines(dir / "hot.dat", {"3  0  7", "1  2  3", "7  0  3", "0  0  7", "9  9  9"});
-    const CliRun run = engine(dir, "check " + quoted(dir / "ga.c3d") + " 6/15/2002 7 0 3");
+    const CommandRun run = engine(dir, "check " + quoted(dir / "ga.c3d") + " 6/15/2002 7 0 3");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "6/15/2002[Quor3 Picked: 3  0  7] [Actual: 703] Hot Category ga.c3d\n"
                        "6/15/2002[Quor3 Picked: 7  0  3] [Actual: 703] Hot Category ga.c3d\n");
@@ -81,7 +62,7 @@ TEST(CommandLine, FailuresExitWithOneAndAMessage)
 {
     TempFolder dir;
     quor3::writeWholeFile(dir / "empty.c3d", "");
-    CliRun run = engine(dir, "rebuild " + quoted(dir / "empty.c3d"));
+    CommandRun run = engine(dir, "rebuild " + quoted(dir / "empty.c3d"));
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find("empty.c3d"), std::string::npos);
     run = engine(dir, "add " + quoted(dir / "ga.c3d") + " 2/30/2002 1 2 3");
@@ -100,7 +81,7 @@ TEST(CommandLine, ACheckThatFailsPartWayStillPrintsTheLinesItLogged)
     TempFolder dir;
     quor3::writeTextLines(dir / "hot.dat", {"3  0  7", "1  2  3", "4  5  6", "0  0  7", "9  9  9"});
     quor3::writeTextLines(dir / "cold.dat", {"x  y  z", "1  2  3", "4  5  6", "0  0  7", "9  9  9"});
-    const CliRun run = engine(dir, "check " + quoted(dir / "ga.c3d") + " 6/15/2002 7 0 3");
+    const CommandRun run = engine(dir, "check " + quoted(dir / "ga.c3d") + " 6/15/2002 7 0 3");
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out, "6/15/2002[Quor3 Picked: 3  0  7] [Actual: 703] Hot Category ga.c3d\n");
     EXPECT_NE(quor3::readWholeFile(dir / "quor3 winners.txt").find("Hot Category ga.c3d"), std::string::npos);
@@ -112,7 +93,7 @@ TEST(CommandLine, ADatabaseMayNotBeNamedLikeAFileTheProgramWrites)
     for (const char* name : {"freq.dat", "FREQ.DAT", "Hot.dat", "temp.dat", "quor3 winners.txt", "setscfg.ini",
                              "frequent.txt", "repeats.dat"}) {
         SCOPED_TRACE(name);
-        const CliRun run = engine(dir, "add " + quoted(dir / name) + " 3/1/2002 3 0 7");
+        const CommandRun run = engine(dir, "add " + quoted(dir / name) + " 3/1/2002 3 0 7");
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find(name), std::string::npos);
         EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find("choose another name"), std::string::npos);
@@ -150,7 +131,7 @@ TEST(CommandLine, ExportRefusesEveryTargetThatIsNoPlaceForACsvFile)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.target);
-        const CliRun run = engine(dir, "export " + quoted(dir / c.database) + " " + quoted(dir / c.target));
+        const CommandRun run = engine(dir, "export " + quoted(dir / c.database) + " " + quoted(dir / c.target));
         EXPECT_EQ(run.status, 1);
         EXPECT_NE(quor3::readWholeFile(dir / "err.txt").find(c.reason), std::string::npos)
             << quor3::readWholeFile(dir / "err.txt");
@@ -177,7 +158,7 @@ TEST(CommandLine, AChangeWhoseStatisticsCannotBeWrittenSaysWhatHappened)
     ::chmod((dir / "cold.dat").c_str(), 0444); // another user's file: never replaced
     quor3::writeWholeFile(dir / "new.csv", "date,digit1,digit2,digit3\n2026-12-06,4,5,1\n");
 
-    CliRun run = engine(dir, "import " + db + " " + quoted(dir / "new.csv"));
+    CommandRun run = engine(dir, "import " + db + " " + quoted(dir / "new.csv"));
     EXPECT_EQ(run.status, 3);
     EXPECT_NE(run.out.find("The database now holds 11 draws"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find("The change is stored, but the statistics could not be updated: "), std::string::npos);

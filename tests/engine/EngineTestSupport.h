@@ -4,11 +4,14 @@
 #include "engine/DataFiles.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
+#include "engine/FileIo.h"
 #include "engine/Rebuild.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
 
@@ -31,6 +34,31 @@ class TempFolder
   private:
     quor3::fs::path path_;
 };
+
+// What a command printed and how it ended.
+struct CommandRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs `command` through the shell: standard error goes to `errFile`, read back into `err`.
+inline CommandRun runCommand(const std::string& command, const quor3::fs::path& errFile)
+{
+    CommandRun run;
+    FILE* pipe = popen((command + " 2>'" + errFile.string() + "'").c_str(), "r");
+    if (!pipe)
+        return run;
+    char buffer[512];
+    std::size_t n;
+    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (quor3::fs::exists(errFile))
+        run.err = quor3::readWholeFile(errFile);
+    return run;
+}
 
 inline quor3::DrawRecord drawOn(double day, int a, int b, int c)
 {

@@ -13,7 +13,6 @@
 #include <cstdio>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 using quor3::ImportMode;
@@ -79,28 +78,9 @@ int failingFlush(int)
     return -1;
 }
 
-struct CliRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CliRun engine(const TempFolder& dir, const std::string& args)
+CommandRun engine(const TempFolder& dir, const std::string& args)
 {
-    const quor3::fs::path errFile = dir / "err.txt";
-    const std::string command = std::string("'") + QUOR3_ENGINE_CLI + "' " + args + " 2>'" + errFile.string() + "'";
-    CliRun run{-1, {}, {}};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[512];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.err = quor3::readWholeFile(errFile);
-    return run;
+    return runCommand(std::string("'") + QUOR3_ENGINE_CLI + "' " + args, dir / "err.txt");
 }
 
 std::string quoted(const quor3::fs::path& p)
@@ -565,7 +545,8 @@ TEST(ImportLimits, OnlyRegularFilesOfAtMost200MegabytesAreRead)
 TEST(ImportCommandLine, ImportPrintsWhatItStoredAndSkipped)
 {
     TempFolder dir;
-    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(sampleFolder / "junk-lines.txt"));
+    const CommandRun run =
+        engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(sampleFolder / "junk-lines.txt"));
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_TRUE(contains(run.out, "Skipped line 6: impossible date \"02/30/2026\"")) << run.out;
     EXPECT_TRUE(contains(run.out, "The database now holds 2 draws")) << run.out;
@@ -578,7 +559,7 @@ TEST(ImportCommandLine, DrawChoiceReplaceAndNothingUsable)
     TempFolder dir;
     const std::string db = quoted(dir / "ga.c3d");
     const std::string sample = quoted(sampleFolder / "midday-evening.csv");
-    CliRun run = engine(dir, "import " + db + " " + sample);
+    CommandRun run = engine(dir, "import " + db + " " + sample);
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(contains(run.err, "choose one")) << run.err;
     EXPECT_FALSE(quor3::fileExists(dir / "ga.c3d"));
@@ -602,8 +583,8 @@ TEST(ImportCommandLine, DrawChoiceReplaceAndNothingUsable)
 TEST(ImportCommandLine, TheNamedDrawOfAFileWithAColumnPerDraw)
 {
     TempFolder dir;
-    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " +
-                                       quoted(sampleFolder / "draw-columns.csv") + " --draw Evening");
+    const CommandRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " +
+                                           quoted(sampleFolder / "draw-columns.csv") + " --draw Evening");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(described(quor3::readDraws(dir / "ga.c3d")),
               (std::vector<std::string>{"2018-08-03 4 5 0", "2018-08-04 0 0 7", "2018-08-05 2 1 4"}));
@@ -623,7 +604,7 @@ TEST(ImportCommandLine, AHundredMegabytesWithoutADrawTakeLittleMemoryAndPrintLit
             ASSERT_EQ(std::fwrite(block.data(), 1, block.size(), file), block.size());
         std::fclose(file);
     }
-    const CliRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(dir / "junk.csv"));
+    const CommandRun run = engine(dir, "import " + quoted(dir / "ga.c3d") + " " + quoted(dir / "junk.csv"));
     EXPECT_EQ(run.status, 1);
     EXPECT_LT(run.out.size(), 1u << 20);
     EXPECT_TRUE(contains(run.out, "Skipped line 1000: ")) << run.out.substr(0, 200);
@@ -647,7 +628,7 @@ TEST(ImportCommandLine, ExportBackupsAndRestore)
     TempFolder dir;
     const std::string db = quoted(dir / "ga.c3d");
     writeDatabase(dir / "ga.c3d", drawsOf({{1, 2, 3}, {4, 5, 6}}));
-    CliRun run = engine(dir, "export " + db);
+    CommandRun run = engine(dir, "export " + db);
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "date,digit1,digit2,digit3\n2002-01-01,1,2,3\n2002-01-02,4,5,6\n");
     run = engine(dir, "export " + db + " " + quoted(dir / "out.csv"));
@@ -682,7 +663,7 @@ TEST(ImportCommandLine, TheCutBackOfAnAddNamesItsBackup)
 {
     TempFolder dir;
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(quor3::MaxDraws)));
-    const CliRun run = engine(dir, "add " + quoted(dir / "ga.c3d") + " 1/1/2030 1 2 3");
+    const CommandRun run = engine(dir, "add " + quoted(dir / "ga.c3d") + " 1/1/2030 1 2 3");
     EXPECT_EQ(run.status, 0) << run.err;
     const auto backups = quor3::listBackups(dir / "ga.c3d");
     ASSERT_EQ(backups.size(), 1u);

@@ -1,44 +1,22 @@
 // quor3-engine in the desktop's language: its messages follow the locale, what
 // scripts read does not.
 
+#include "tests/engine/EngineTestSupport.h"
+
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/wait.h>
 
 namespace
 {
 
-struct EngineRun {
-    int status = -1;
-    std::string out, err;
-};
-
 // Runs quor3-engine under the locale `lang`, as a desktop of that language starts it.
-EngineRun engine(const QTemporaryDir& dir, const std::string& lang, const std::string& args)
+CommandRun engine(const QTemporaryDir& dir, const std::string& lang, const std::string& args)
 {
-    const std::string err = dir.filePath("err.txt").toStdString();
-    const std::string command = "env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + lang + " '" QUOR3_ENGINE_CLI "' " +
-                                args + " 2>'" + err + "'";
-    EngineRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    char buffer[512];
-    std::size_t n;
-    while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    if (FILE* f = std::fopen(err.c_str(), "r")) {
-        while ((n = fread(buffer, 1, sizeof buffer, f)) > 0)
-            run.err.append(buffer, n);
-        std::fclose(f);
-    }
-    return run;
+    return runCommand("env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=" + lang + " '" QUOR3_ENGINE_CLI "' " + args,
+                      dir.filePath("err.txt").toStdString());
 }
 
 class CommandLineLanguage : public ::testing::Test
@@ -72,7 +50,7 @@ TEST_F(CommandLineLanguage, MessagesAreInTheDesktopsLanguage)
         {"fr_FR.UTF-8", "rebuild " + database, 0, "Total Draws: 2\n"},
     };
     for (const auto& c : cases) {
-        const EngineRun run = engine(dir, c.lang, c.args);
+        const CommandRun run = engine(dir, c.lang, c.args);
         EXPECT_EQ(run.status, c.status) << c.lang << ' ' << c.args;
         EXPECT_NE((c.status ? run.err : run.out).find(c.said), std::string::npos) << c.lang << ' ' << c.args << ":\n"
                                                                                   << run.out << run.err;
@@ -84,7 +62,7 @@ TEST_F(CommandLineLanguage, WhatScriptsReadIsTheSameInEveryLanguage)
     for (const std::string& args :
          {"export " + database, "export " + database + " --all", "tickets " + database + " --json",
           "tickets " + database + " export", "backtest " + database + " --json", "fairness " + database + " --json"}) {
-        const EngineRun english = engine(dir, "C", args);
+        const CommandRun english = engine(dir, "C", args);
         ASSERT_EQ(english.status, 0) << args << english.err;
         EXPECT_EQ(engine(dir, "es_ES.UTF-8", args).out, english.out) << args;
     }
