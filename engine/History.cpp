@@ -151,27 +151,29 @@ Days groupByDate(const std::vector<DrawRecord>& draws)
     return days;
 }
 
-// Both lists' days in one, in one ordered pass: a day in both holds the
-// first's draws and those of the second that it lacks.
-Days mergeDays(const Days& a, const Days& b)
+// Both lists' days in one, in one ordered pass. A day in both holds the
+// second's draws when `secondWins`, else the first's and those of the second
+// that it lacks.
+Days combineDays(const Days& a, const Days& b, bool secondWins)
 {
-    Days merged;
-    merged.reserve(a.size() + b.size(), 0);
+    Days combined;
+    combined.reserve(a.size() + b.size(), 0);
     std::size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
         if (j == b.size() || (i < a.size() && a.date(i) < b.date(j))) {
-            merged.add(a.date(i), a.day(i));
+            combined.add(a.date(i), a.day(i));
             ++i;
         } else if (i == a.size() || b.date(j) < a.date(i)) {
-            merged.add(b.date(j), b.day(j));
+            combined.add(b.date(j), b.day(j));
             ++j;
         } else {
-            merged.add(a.date(i), a.day(i));
-            merged.mergeIntoLast(b.day(j));
+            combined.add(a.date(i), secondWins ? b.day(j) : a.day(i));
+            if (!secondWins)
+                combined.mergeIntoLast(b.day(j));
             ++i, ++j;
         }
     }
-    return merged;
+    return combined;
 }
 
 // The system's own reason where there is one ("No space left on device"),
@@ -599,7 +601,7 @@ bool missing(const fs::path& file)
 Days seedDays(const fs::path& database)
 {
     Days days;
-    auto add = [&days](const std::vector<DrawRecord>& draws) { days = mergeDays(days, groupByDate(draws)); };
+    auto add = [&days](const std::vector<DrawRecord>& draws) { days = combineDays(days, groupByDate(draws), false); };
     if (fileExists(database))
         add(readDraws(database));
     for (const BackupInfo& backup : listBackups(database)) {
@@ -607,26 +609,6 @@ Days seedDays(const fs::path& database)
             add(decodeDraws(readWholeFile(backup.file)));
         } catch (const Error&) {
             // A backup that cannot be read adds nothing; the others still count.
-        }
-    }
-    return days;
-}
-
-// The days of `base` with those of `changes` in their place.
-Days overlay(const Days& base, const Days& changes)
-{
-    Days days;
-    days.reserve(base.size() + changes.size(), 0);
-    std::size_t i = 0, j = 0;
-    while (i < base.size() || j < changes.size()) {
-        if (j == changes.size() || (i < base.size() && base.date(i) < changes.date(j))) {
-            days.add(base.date(i), base.day(i));
-            ++i;
-        } else {
-            if (i < base.size() && !(changes.date(j) < base.date(i)))
-                ++i;
-            days.add(changes.date(j), changes.day(j));
-            ++j;
         }
     }
     return days;
@@ -806,7 +788,7 @@ void throughHistory(const fs::path& database, const Days& given, const std::opti
         if (!given.empty())
             mergeIntoHistory(storedOver(given.date(0), given.date(given.size() - 1)), given, changed, before);
         if (seeding) {
-            createHistory(file, overlay(seeded, changed), intention);
+            createHistory(file, combineDays(seeded, changed, true), intention);
             c = openExisting(file);
         } else {
             writeDays(*c, changed, before);
@@ -1029,7 +1011,7 @@ void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draw
 
 void replaceThroughHistory(const fs::path& database, const std::string& bytes, const std::vector<DrawRecord>& alsoKept)
 {
-    const Days given = mergeDays(groupByDate(decodeDraws(bytes)), groupByDate(alsoKept));
+    const Days given = combineDays(groupByDate(decodeDraws(bytes)), groupByDate(alsoKept), false);
     throughHistory(database, given, bytes, [&] { replaceFileAtomically(database, bytes); });
 }
 

@@ -3,9 +3,7 @@
 // own translations; the engine alone has neither and speaks English.
 
 #include "engine/Text.h"
-
-#include <QLocale>
-#include <QTranslator>
+#include "platform/LanguageChoice.h"
 
 #include <clocale>
 
@@ -14,19 +12,12 @@ void installCommandLineLanguage()
     // The system's reasons ("No space left on device") in the same language;
     // numbers stay as the machine-readable output writes them.
     std::setlocale(LC_MESSAGES, "");
-    // The same choice as the program's (platform/Language.cpp): the first of the
-    // user's languages that is English or has a translation.
+    // The same choice as the program's (platform/Language.cpp).
     static QTranslator translator;
-    for (const QString& uiLanguage : QLocale::system().uiLanguages()) {
-        const QString code = uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-        if (code == QLatin1String("en") || code == QLatin1String("c"))
-            return;
-        if (!translator.load(QStringLiteral(":/i18n/quor3_%1.qm").arg(code)))
-            continue;
-        quor3::setTranslator([](const char* context, const char* text) {
-            const QString translated = translator.translate(context, text);
-            return translated.isEmpty() ? std::string(text) : translated.toStdString();
-        });
+    if (loadProgramTranslation(translator, QLocale::system()).isEmpty())
         return;
-    }
+    quor3::setTranslator([](const char* context, const char* text) {
+        const QString translated = translator.translate(context, text);
+        return translated.isEmpty() ? std::string(text) : translated.toStdString();
+    });
 }

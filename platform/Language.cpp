@@ -1,6 +1,7 @@
 #include "platform/Language.h"
 
 #include "engine/Text.h"
+#include "platform/LanguageChoice.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -14,12 +15,6 @@ namespace
 std::unique_ptr<QTranslator> ours;
 std::unique_ptr<QTranslator> qts;
 
-// "es-ES", "es_419", "es" -> "es"
-QString languageCode(const QString& uiLanguage)
-{
-    return uiLanguage.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
-}
-
 } // namespace
 
 namespace Language
@@ -28,28 +23,22 @@ namespace Language
 bool install(const QLocale& locale)
 {
     remove();
-    for (const QString& uiLanguage : locale.uiLanguages()) {
-        const QString code = languageCode(uiLanguage);
-        if (code == QLatin1String("en") || code == QLatin1String("c"))
-            return false;
-        auto translator = std::make_unique<QTranslator>();
-        if (!translator->load(QStringLiteral(":/i18n/quor3_%1.qm").arg(code)))
-            continue;
-        ours = std::move(translator);
-        QCoreApplication::installTranslator(ours.get());
-        // Qt's own texts come from the system's Qt translations, when installed.
-        auto own = std::make_unique<QTranslator>();
-        if (own->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-            qts = std::move(own);
-            QCoreApplication::installTranslator(qts.get());
-        }
-        // The engine's messages, which it marks for translation but cannot translate itself.
-        quor3::setTranslator([](const char* context, const char* text) {
-            return QCoreApplication::translate(context, text).toStdString();
-        });
-        return true;
+    auto translator = std::make_unique<QTranslator>();
+    const QString code = loadProgramTranslation(*translator, locale);
+    if (code.isEmpty())
+        return false;
+    ours = std::move(translator);
+    QCoreApplication::installTranslator(ours.get());
+    // Qt's own texts come from the system's Qt translations, when installed.
+    auto own = std::make_unique<QTranslator>();
+    if (own->load(QStringLiteral("qtbase_%1").arg(code), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        qts = std::move(own);
+        QCoreApplication::installTranslator(qts.get());
     }
-    return false;
+    // The engine's messages, which it marks for translation but cannot translate itself.
+    quor3::setTranslator(
+        [](const char* context, const char* text) { return QCoreApplication::translate(context, text).toStdString(); });
+    return true;
 }
 
 void remove()
