@@ -4,9 +4,14 @@
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
 #include "app/AboutDialog.h"
-#include "app/ChartWindows.h"
 #include "app/RecentDatabases.h"
 #include "app/StartPanel.h"
+#include "charts/FairnessWindow.h"
+#include "charts/SetsGraphWindow.h"
+#include "charts/SumsGraphWindow.h"
+#include "charts/TotalsGraphWindow.h"
+#include "choices/BacktestWindow.h"
+#include "choices/ComputerChoicesWindow.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/Rebuild.h"
@@ -34,13 +39,14 @@
 #include "reports/SearchWindow.h"
 #include "reports/SkipTraceWindow.h"
 #include "reports/TotalsWindow.h"
+#include "tickets/PrizeTableWindow.h"
+#include "tickets/TicketsWindow.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QImage>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -68,28 +74,12 @@ class GradientArea : public QWidget
   protected:
     void paintEvent(QPaintEvent* event) override
     {
-        // The gradient is the same in each quarter of the area, mirrored: one
-        // quarter is computed and drawn four times, a quarter of the work of
-        // the whole area (it is most of the first frame's painting).
-        const QSize quarter((width() + 1) / 2, (height() + 1) / 2);
-        QImage image(quarter, QImage::Format_RGB32);
-        {
-            QPainter painter(&image);
-            QRadialGradient gradient(QPointF(width() / 2.0, height() / 2.0), qMax(width(), height()) / 1.4);
-            gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
-            gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
-            painter.fillRect(image.rect(), gradient);
-        }
         QPainter painter(this);
         painter.setClipRegion(event->region());
-        const int right = width() - quarter.width(), bottom = height() - quarter.height();
-        painter.drawImage(0, 0, image);
-        image.mirror(true, false);
-        painter.drawImage(right, 0, image);
-        image.mirror(false, true);
-        painter.drawImage(right, bottom, image);
-        image.mirror(true, false);
-        painter.drawImage(0, bottom, image);
+        QRadialGradient gradient(QPointF(width() / 2.0, height() / 2.0), qMax(width(), height()) / 1.4);
+        gradient.setColorAt(0.0, QColor(0x87, 0xce, 0xeb));
+        gradient.setColorAt(1.0, QColor(0x00, 0x00, 0xff));
+        painter.fillRect(rect(), gradient);
     }
 };
 
@@ -275,11 +265,6 @@ template <typename Window> void MainWindow::showModal()
     });
 }
 
-void MainWindow::showChartWindow(ChartWindows::Window window)
-{
-    runGuarded(this, [this, window] { ChartWindows::show(window, this); });
-}
-
 void MainWindow::buildMenu()
 {
     auto item = [this](QMenu* menu, const char* name, const QString& caption, auto handler) {
@@ -343,15 +328,13 @@ void MainWindow::buildMenu()
     item(addMenu, "UndoLastEntry1", tr("Undo &Last Entry"), [this] { undoLast(); })->setShortcut(Qt::CTRL | Qt::Key_Z);
 
     QMenu* analysisMenu = menu("Analysis1", tr("A&nalysis"));
-    item(analysisMenu, "GraphTotals1", tr("&Graph Totals"),
-         [this] { showChartWindow(ChartWindows::Window::TotalsGraph); });
+    item(analysisMenu, "GraphTotals1", tr("&Graph Totals"), [this] { showModal<TotalsGraphWindow>(); });
     item(analysisMenu, "OddEvenRatio1", tr("&Odd/Even Ratio"), [this] { showModal<OddEvenWindow>(); });
     item(analysisMenu, "PercentageRepeats1", tr("&Percentage Repeats"), [this] { showModal<RepeatsWindow>(); });
     item(analysisMenu, "HotColdNumbers1", tr("&Hot/Cold Numbers"), [this] { showModal<HotColdWindow>(); });
-    item(analysisMenu, "Sums1", tr("&Sums Graph"), [this] { showChartWindow(ChartWindows::Window::SumsGraph); });
-    item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
-    item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"),
-         [this] { showChartWindow(ChartWindows::Window::Fairness); });
+    item(analysisMenu, "Sums1", tr("&Sums Graph"), [this] { showModal<SumsGraphWindow>(); });
+    item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showModal<SetsGraphWindow>(); });
+    item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"), [this] { showModal<FairnessWindow>(); });
 
     QMenu* reportsMenu = menu("Reports1", tr("&Reports"));
     item(reportsMenu, "Totals1", tr("&Totals"), [this] { showModal<TotalsWindow>(); });
@@ -364,15 +347,12 @@ void MainWindow::buildMenu()
     item(databaseMenu, "Search1", tr("&Search"), [this] { showModal<SearchWindow>(); });
 
     QMenu* computerMenu = menu("Computer1", tr("&Computer"));
-    item(computerMenu, "Picks1", tr("&Computer Choices"),
-         [this] { showChartWindow(ChartWindows::Window::ComputerChoices); });
-    item(computerMenu, "Backtest1", tr("&How Did the Choices Do?"),
-         [this] { showChartWindow(ChartWindows::Window::Backtest); });
+    item(computerMenu, "Picks1", tr("&Computer Choices"), [this] { showModal<ComputerChoicesWindow>(); });
+    item(computerMenu, "Backtest1", tr("&How Did the Choices Do?"), [this] { showModal<BacktestWindow>(); });
     item(computerMenu, "MyTickets1", tr("My &Tickets"), [this] {
-        showChartWindow(ChartWindows::Window::MyTickets);
+        showModal<TicketsWindow>();
     })->setShortcut(Qt::CTRL | Qt::Key_T);
-    item(computerMenu, "PrizeTable1", tr("&Prize Table..."),
-         [this] { showChartWindow(ChartWindows::Window::PrizeTable); });
+    item(computerMenu, "PrizeTable1", tr("&Prize Table..."), [this] { showModal<PrizeTableWindow>(); });
 
     QMenu* helpMenu = menu("Help1", tr("&Help"));
     item(helpMenu, "Contents1", tr("&Contents"), [] { Help::contents(); });

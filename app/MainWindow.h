@@ -1,7 +1,5 @@
 #pragma once
 
-#include "app/ChartWindows.h"
-
 #include <QMainWindow>
 #include <QPoint>
 
@@ -55,7 +53,6 @@ class MainWindow : public QMainWindow
     void buildMenu();
     void setDataMenusEnabled(bool enabled);
     template <typename Window> void showModal();
-    void showChartWindow(ChartWindows::Window window);
     // The File menu's list of recent databases, read afresh.
     void refreshRecentDatabases();
 

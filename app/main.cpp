@@ -1,4 +1,3 @@
-#include "app/ChartWindows.h"
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
 #include "app/FirstFrame.h"
@@ -39,12 +38,9 @@ int main(int argc, char* argv[])
     ensureDataFolder();
     MainWindow window;
     window.showMaximized();
-    // The start-up benchmark ends each run after the first frame; otherwise
-    // the chart windows are loaded then, ready for their first use.
+    // The start-up benchmark ends each run after the first frame.
     if (qEnvironmentVariableIsSet("QUOR3_EXIT_AFTER_FIRST_FRAME"))
         quitAfterFirstFrame(window);
-    else
-        afterFirstFrame(window, [] { ChartWindows::preload(); });
     window.openAtStart(line.file);
     return app.exec();
 }

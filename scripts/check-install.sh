@@ -17,9 +17,8 @@ fail() { echo "Install check: $*" >&2; exit 1; }
 cmake --install "$build" --prefix "$prefix" >/dev/null
 # Where the README says: lib/quor3 (lib/<arch>/quor3 when configured for /usr).
 libdir=$(sed -n 's/^CMAKE_INSTALL_LIBDIR:PATH=//p' "$build/CMakeCache.txt")
-[[ -f $prefix/$libdir/quor3/quor3-chart-windows.so ]] || fail "the chart windows module is not in $libdir/quor3"
 [[ -f $prefix/$libdir/quor3/quor3-fetch.so ]] || fail "the download module is not in $libdir/quor3"
-[[ $libdir != lib ]] || grep -q '`lib/quor3/quor3-chart-windows.so`' README.md ||
+[[ $libdir != lib ]] || grep -q '`lib/quor3/quor3-fetch.so`' README.md ||
   fail "README does not name lib/quor3 for the module"
 for f in bin/quor3 bin/quor3-engine share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
   share/mime/packages/$id.xml share/man/man1/quor3.1 share/man/man1/quor3-engine.1 \
@@ -97,19 +96,13 @@ show_window() {
     sleep 0.2
   done
   [[ -n $window ]] && xprop -id "$window" _NET_WM_ICON >"$3"
-  # The chart windows module is loaded just after the first frame.
-  for _ in $(seq 50); do
-    grep -q 'quor3-chart-windows\.so' "/proc/$pid/maps" 2>/dev/null && { echo loaded >"$4"; break; }
-    sleep 0.1
-  done
   kill "$pid" 2>/dev/null || true
 }
 HOME=$home XDG_CONFIG_HOME=$home/.config XDG_RUNTIME_DIR=$scratch \
   xvfb-run -a bash -c "$(declare -f show_window); show_window \"\$@\"" _ \
-  "$prefix/bin/quor3" "$home/quor3box/ga.c3d" "$scratch/icon.txt" "$scratch/module.txt"
+  "$prefix/bin/quor3" "$home/quor3box/ga.c3d" "$scratch/icon.txt"
 [[ -s $scratch/icon.txt ]] || fail "no window titled \"ga.c3d — Quor 3\" with the class quor3"
 grep -q 'Icon (48 x 48)' "$scratch/icon.txt" || fail "the main window has no icon"
-[[ -s $scratch/module.txt ]] || fail "the installed program did not load its chart windows module"
 
 # The Debian package: the same files under /usr, dependencies from dpkg-shlibdeps.
 (cd "$build" && cpack -G DEB -B "$scratch/deb" >"$scratch/cpack.log" 2>&1) || { cat "$scratch/cpack.log"; fail "cpack"; }
@@ -122,7 +115,6 @@ contents=$(dpkg-deb -c "$deb")
 grep -q "\./usr/share/applications/$id.desktop$" <<<"$contents" || fail "package lacks the desktop entry"
 grep -q "\./usr/bin/quor3$" <<<"$contents" || fail "package lacks the program"
 grep -q "\./usr/lib/systemd/user/quor3-fetch\.timer$" <<<"$contents" || fail "package lacks the fetch timer"
-grep -q "\./usr/lib/.*quor3/quor3-chart-windows\.so$" <<<"$contents" || fail "package lacks the chart windows module"
 grep -q "\./usr/lib/.*quor3/quor3-fetch\.so$" <<<"$contents" || fail "package lacks the download module"
 grep -q "\./usr/share/doc/quor3/copyright$" <<<"$contents" || fail "package lacks /usr/share/doc/quor3/copyright"
 grep -q "\./usr/share/man/man1/quor3\.1" <<<"$contents" || fail "package lacks the manual page quor3(1)"

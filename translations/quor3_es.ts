@@ -257,13 +257,6 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
 </context>
 <context>
-    <name>ChartWindows</name>
-    <message>
-        <source>the chart windows</source>
-        <translation>las ventanas de gráficos</translation>
-    </message>
-</context>
-<context>
     <name>CommandLine</name>
     <message>
         <source>only one database can be opened, not also %1</source>
