@@ -1,0 +1,40 @@
+#include "engine/DrawDaysSetting.h"
+
+#include "engine/History.h"
+#include "engine/Rebuild.h"
+#include "engine/ResultsSource.h"
+
+namespace quor3
+{
+
+namespace
+{
+
+const char* const DrawDaysKey = "DrawDays";
+
+} // namespace
+
+std::optional<DrawDays> chosenDrawDays(const fs::path& settingsFile, const std::string& databaseName)
+{
+    const std::optional<std::string> text =
+        SettingsSection(settingsFile, resultsSectionName(databaseName)).read(DrawDaysKey);
+    return text ? drawDaysFromText(*text) : std::nullopt;
+}
+
+void chooseDrawDays(const fs::path& settingsFile, const std::string& databaseName, const std::optional<DrawDays>& days)
+{
+    SettingsSection(settingsFile, resultsSectionName(databaseName))
+        .write({{DrawDaysKey, days ? drawDaysText(*days) : std::string()}});
+}
+
+DrawDays drawDaysOf(const fs::path& settingsFile, const fs::path& database)
+{
+    if (const auto chosen = chosenDrawDays(settingsFile, databaseNameFor(database)))
+        return *chosen;
+    std::vector<double> dates;
+    for (const DrawRecord& draw : readHistory(database))
+        dates.push_back(draw.DrawDate);
+    return learnDrawDays(dates);
+}
+
+} // namespace quor3
