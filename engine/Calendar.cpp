@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <iterator>
 #include <set>
 #include <sstream>
 
@@ -47,12 +48,13 @@ DrawDays learnDrawDays(const std::vector<double>& drawDates)
         days.insert(dayOf(date));
     if (days.empty())
         return {};
-    const auto [first, last] = recentSpan(days);
-    if (last - first + 1 < ShortHistoryDays)
+    const auto recent = days.lower_bound(recentSpan(days).first);
+    if (*days.rbegin() - *recent + 1 < ShortHistoryDays ||
+        std::distance(recent, days.end()) < static_cast<std::ptrdiff_t>(ShortHistoryDraws))
         return {};
     DrawDays learned;
     learned.bits = 0;
-    for (auto it = days.lower_bound(first); it != days.end(); ++it)
+    for (auto it = recent; it != days.end(); ++it)
         learned.bits |= 1U << weekdayOf(static_cast<double>(*it));
     return learned;
 }

@@ -22,12 +22,14 @@ struct DrawDays {
 };
 
 // The draw days are learned from the draws of the last LearningDays days,
-// ending on the newest draw: the weekdays drawn on at least once. A history
+// ending on the newest draw: the weekdays drawn on at least once. Draws there
 // spanning fewer than ShortHistoryDays days (five weeks: every weekday five
-// times) is too short to tell a day without draws from a gap, and counts as
-// drawn every day. The missing draws are looked for in the same span.
+// times), or fewer than ShortHistoryDraws of them (two a week), are too few to
+// tell a day without draws from a gap: the draw counts as held every day. The
+// missing draws are looked for in the same span.
 constexpr int LearningDays = 365;
 constexpr int ShortHistoryDays = 35;
+constexpr int ShortHistoryDraws = 10;
 
 DrawDays learnDrawDays(const std::vector<double>& drawDates);
 

@@ -1,7 +1,5 @@
 #include "engine/DrawDaysSetting.h"
 
-#include "engine/History.h"
-#include "engine/Rebuild.h"
 #include "engine/ResultsSource.h"
 
 namespace quor3
@@ -27,14 +25,9 @@ void chooseDrawDays(const fs::path& settingsFile, const std::string& databaseNam
         .write({{DrawDaysKey, days ? drawDaysText(*days) : std::string()}});
 }
 
-DrawDays drawDaysOf(const fs::path& settingsFile, const fs::path& database)
+DrawDays drawDaysOf(const fs::path& settingsFile, const std::string& databaseName, const std::vector<double>& drawDates)
 {
-    if (const auto chosen = chosenDrawDays(settingsFile, databaseNameFor(database)))
-        return *chosen;
-    std::vector<double> dates;
-    for (const DrawRecord& draw : readHistory(database))
-        dates.push_back(draw.DrawDate);
-    return learnDrawDays(dates);
+    return chosenDrawDays(settingsFile, databaseName).value_or(learnDrawDays(drawDates));
 }
 
 } // namespace quor3

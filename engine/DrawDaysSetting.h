@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quor3
 {
@@ -16,8 +17,10 @@ namespace quor3
 std::optional<DrawDays> chosenDrawDays(const fs::path& settingsFile, const std::string& databaseName);
 // Stores the choice; none goes back to the learned days.
 void chooseDrawDays(const fs::path& settingsFile, const std::string& databaseName, const std::optional<DrawDays>& days);
-// The draw days of a database: the chosen ones, else those its full history
-// shows (learnDrawDays).
-DrawDays drawDaysOf(const fs::path& settingsFile, const fs::path& database);
+// The draw days of a database: the chosen ones, else those its draws show
+// (learnDrawDays; the working database's newest draws cover the last year of
+// any draw held twice a week or more, as its full history does).
+DrawDays drawDaysOf(const fs::path& settingsFile, const std::string& databaseName,
+                    const std::vector<double>& drawDates);
 
 } // namespace quor3

@@ -99,7 +99,7 @@ int runCalendarCommand(const std::vector<std::string>& args)
     }
     for (const DrawRecord& draw : readHistory(database))
         full.push_back(draw.DrawDate);
-    const DrawDays days = chosenDrawDays(settings, name).value_or(learnDrawDays(full));
+    const DrawDays days = drawDaysOf(settings, name, full);
     const std::vector<double> missing = missingDrawDays(full, days);
     if (json) {
         std::string list;

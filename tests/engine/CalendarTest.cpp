@@ -1,6 +1,7 @@
 #include "EngineTestSupport.h"
 
 #include "engine/Calendar.h"
+#include "engine/EntryDates.h"
 #include "engine/Tickets.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,30 @@ TEST(Calendar, AMondayToSaturdayDrawMissesItsMondayAndNoSunday)
     const std::vector<double> short_(dates.begin(), dates.begin() + 24);
     EXPECT_EQ(quor3::drawDaysText(quor3::learnDrawDays(short_)), "Mon Tue Wed Thu Fri Sat Sun");
     EXPECT_EQ(quor3::missingDrawDays(short_, quor3::learnDrawDays(short_)).size(), 3U);
+    // So are a few draws spread over the year, and one after a gap of a year.
+    const std::vector<double> sparse = {dates[0], dates[50], dates[100], dates[150], dates[200], dates[250]};
+    EXPECT_EQ(quor3::drawDaysText(quor3::learnDrawDays(sparse)), "Mon Tue Wed Thu Fri Sat Sun");
+    const std::vector<double> late = {dates[0] - 400, dates[0]};
+    EXPECT_EQ(quor3::drawDaysText(quor3::learnDrawDays(late)), "Mon Tue Wed Thu Fri Sat Sun");
+}
+
+// The add window proposes the next draw day, across month and year ends.
+TEST(Calendar, TheNextEntryIsProposedForTheNextDrawDay)
+{
+    const quor3::DrawDays mondayToSaturday = *quor3::drawDaysFromText("Mon Tue Wed Thu Fri Sat");
+    const quor3::DrawDays sundays = *quor3::drawDaysFromText("Sun");
+    const struct {
+        quor3::CivilDate date;
+        quor3::DrawDays days;
+        quor3::CivilDate next;
+    } cases[] = {{{2028, 1, 1}, mondayToSaturday, {2028, 1, 3}},
+                 {{2027, 12, 31}, mondayToSaturday, {2028, 1, 1}},
+                 {{2027, 2, 28}, quor3::DrawDays{}, {2027, 3, 1}},
+                 {{2027, 2, 28}, sundays, {2027, 3, 7}},
+                 {{9999, 12, 30}, sundays, {9999, 12, 31}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(quor3::monthDayYear(quor3::nextDrawDate(c.date, c.days)), quor3::monthDayYear(c.next))
+            << quor3::monthDayYear(c.date);
 }
 
 TEST(Calendar, DrawDaysAreReadAsTheyAreWritten)
