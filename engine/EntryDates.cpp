@@ -33,6 +33,14 @@ CivilDate nextDay(const CivilDate& date)
     return CivilDate{date.year, date.month + 1, 1};
 }
 
+CivilDate nextDrawDate(const CivilDate& date, const DrawDays& days)
+{
+    CivilDate next = nextDay(date);
+    for (int tries = 1; tries < 7 && !days.has(weekdayOf(encodeDate(next))) && before(next, Last); ++tries)
+        next = nextDay(next);
+    return next;
+}
+
 CivilDate firstDayOfNextMonth(const CivilDate& date)
 {
     if (date.year >= Last.year && date.month >= 12)

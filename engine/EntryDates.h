@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Calendar.h"
 #include "engine/Dates.h"
 
 namespace quor3
@@ -14,6 +15,10 @@ namespace quor3
 // The date proposed for the next entry: the day after `date`, across month and
 // year ends.
 CivilDate nextDay(const CivilDate& date);
+
+// The date proposed for the next entry of a draw held on those days: the
+// first of them after `date` (nextDay for a draw held every day).
+CivilDate nextDrawDate(const CivilDate& date, const DrawDays& days);
 
 // The up arrow: day 1 of the following month (1 January after December).
 CivilDate firstDayOfNextMonth(const CivilDate& date);

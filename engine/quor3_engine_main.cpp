@@ -13,6 +13,7 @@
 #include "engine/Import.h"
 #include "engine/JsonText.h"
 #include "engine/NewResults.h"
+#include "engine/OddsCommands.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Text.h"
@@ -777,6 +778,8 @@ int run(const std::vector<std::string>& args)
                       << '\n';
         return done;
     }
+    if (const int done = quor3::runCalendarCommand(args); done >= 0)
+        return done;
     if (const int done = runHistoryCommand(args); done >= 0)
         return done;
     if (const int done = runDataCommand(args); done >= 0)
@@ -787,8 +790,11 @@ int run(const std::vector<std::string>& args)
         return done;
     if (const int done = runTicketsCommand(args); done >= 0)
         return done;
-    if (const int done = runPrizesCommand(args); done >= 0)
+    if (const int done = runPrizesCommand(args); done >= 0) {
+        if (done == 0)
+            quor3::printPrizeOdds(args[1]);
         return done;
+    }
     std::cerr << "quor3-engine: " << translate("quor3::CommandLine", "wrong arguments") << "\n\n"
               << translate("quor3::CommandLine", usage);
     return 2;

@@ -2,11 +2,13 @@
 
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
+#include "engine/DrawDaysSetting.h"
 #include "engine/DrawRecord.h"
 #include "engine/EntryDates.h"
 #include "engine/Errors.h"
 #include "engine/History.h"
 #include "engine/Rebuild.h"
+#include "engine/ResultsSource.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
 #include "entry/DigitTyping.h"
@@ -473,12 +475,19 @@ void AddDrawsWindow::showMonthName()
 
 void AddDrawsWindow::proposeNextDate()
 {
-    // The calendar shows the last entered date here; the proposal is always
-    // the next calendar day, weekends included.
+    // The calendar shows the last entered date here; the proposal is the
+    // next day the draw is held on (every day unless its draws or the player
+    // say otherwise).
     const CivilDate shown = calendarDate();
     CivilDate last{shown.year, shown.month, heldDate.day};
     last.day = std::clamp(last.day, 1, quor3::daysInMonth(last.year, last.month));
-    moveCalendarTo(quor3::nextDay(last));
+    const Session& session = Session::instance();
+    std::vector<double> dates;
+    if (session.databaseExists())
+        for (const quor3::DrawRecord& draw : quor3::readDraws(session.databasePath()))
+            dates.push_back(draw.DrawDate);
+    moveCalendarTo(
+        quor3::nextDrawDate(last, quor3::drawDaysOf(quor3::settingsFilePath(), session.databaseName, dates)));
     showMonthName();
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/Odds.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -13,9 +14,11 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace
@@ -120,6 +123,22 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
         ++row;
     }
 
+    oddsLabel = addTextLabel(this, "oddsLabel");
+    oddsLabel->setText(tr("Odds per draw: as states publish them (winning numbers per draw), and the chance of at "
+                          "least one win. A play with the add-on digit costs twice the stake; add-on prizes per $1: "
+                          "straight $200, box 3-way $68, box 6-way $34, combo $200 for each order, pairs $20."));
+    oddsTable = new QTableWidget(0, 4, this);
+    oddsTable->setObjectName("oddsTable");
+    oddsTable->setAccessibleName(tr("Odds and payback of each bet"));
+    oddsTable->setHorizontalHeaderLabels(
+        {tr("Bet"), tr("Published odds"), tr("Chance of a win"), tr("Pays back per $1")});
+    oddsTable->verticalHeader()->hide();
+    oddsTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    oddsTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    oddsTable->setSelectionMode(QAbstractItemView::SingleSelection);
+    oddsTable->setWordWrap(false);
+    oddsTable->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+
     saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName("saveButton");
     saveButton->setAccessibleName(tr("Save the table from its date"));
@@ -140,7 +159,9 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     buttons->addWidget(closeButton);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(instructionsLabel);
-    layout->addLayout(middle, 1);
+    layout->addLayout(middle);
+    layout->addWidget(oddsLabel);
+    layout->addWidget(oddsTable, 1);
     layout->addLayout(buttons);
 
     connect(tableList, &QListWidget::currentRowChanged, this,
@@ -148,7 +169,7 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { saveTable(); }); });
     connect(removeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { removeTable(); }); });
 
-    restoreWindowSize(this, SizeKey, QSize(620, 460));
+    restoreWindowSize(this, SizeKey, QSize(640, 720));
     Help::bindF1(this, "tickets");
     centreOnScreen(this);
     runGuarded(this, [this] { readTables(); });
@@ -206,6 +227,33 @@ void PrizeTableWindow::showReturns()
         label->setText(tr("%1 per $1").arg(moneyString(cents)));
         label->setAccessibleName(label->text());
     }
+    showOdds(table);
+}
+
+void PrizeTableWindow::showOdds(const quor3::PrizeTable& table)
+{
+    const std::vector<quor3::BetOdds> all = quor3::oddsOfEveryBet(table, quor3::defaultAddonTable());
+    oddsTable->setRowCount(static_cast<int>(all.size()) * 3);
+    int row = 0;
+    const auto put = [this, &row](const QString& bet, const QString& published, const quor3::PlayOdds& odds) {
+        const QString cells[] = {bet, published, QString::fromStdString(quor3::oneInText(odds.chanceOfWin)),
+                                 QString::fromStdString(quor3::paybackText(odds.payback))};
+        for (int column = 0; column < 4; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            oddsTable->setItem(row, column, item);
+        }
+        ++row;
+    };
+    for (const quor3::BetOdds& bet : all) {
+        const QString name = QString::fromStdString(quor3::betVariantName(bet.type, bet.number));
+        put(name, QString::fromStdString(quor3::oneInText(bet.base.winsPerDraw)), bet.base);
+        put(tr("%1, add-on").arg(name), QString::fromStdString(quor3::oneInText(bet.addon.winsPerDraw)), bet.addon);
+        put(tr("%1 with the add-on").arg(name), QString(), bet.withAddon);
+    }
+    for (int column = 1; column < 4; ++column)
+        oddsTable->resizeColumnToContents(column);
 }
 
 void PrizeTableWindow::saveTable()

@@ -12,6 +12,7 @@ class QDoubleSpinBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
+class QTableWidget;
 
 // "Prize Table": the prizes the tickets of the open database are settled by,
 // each table in force from its date on. A table saved applies from the date
@@ -36,6 +37,8 @@ class PrizeTableWindow : public QDialog
   private:
     quor3::PrizeTable tableInEditor() const;
     void showReturns();
+    // Each bet's odds and payback, alone and with the add-on digit.
+    void showOdds(const quor3::PrizeTable& table);
 
     std::vector<quor3::PrizeTable> tables_;
     QLabel* instructionsLabel;
@@ -43,6 +46,8 @@ class PrizeTableWindow : public QDialog
     QDateEdit* fromEdit;
     std::array<QDoubleSpinBox*, quor3::PrizeKeyCount> prizeBoxes{};
     std::array<QLabel*, quor3::PrizeKeyCount> returnLabels{};
+    QLabel* oddsLabel;
+    QTableWidget* oddsTable;
     QPushButton* saveButton;
     QPushButton* removeButton;
     QPushButton* closeButton;

@@ -1237,6 +1237,38 @@ Elija otro nombre para la base de datos.</translation>
         <source>Remove the table in force from %1? The table before it applies again.</source>
         <translation>¿Quitar la tabla vigente desde %1? Vuelve a regir la tabla anterior.</translation>
     </message>
+    <message>
+        <source>Odds per draw: as states publish them (winning numbers per draw), and the chance of at least one win. A play with the add-on digit costs twice the stake; add-on prizes per $1: straight $200, box 3-way $68, box 6-way $34, combo $200 for each order, pairs $20.</source>
+        <translation>Probabilidades por sorteo: como las publican los estados (números ganadores por sorteo) y la probabilidad de ganar al menos una vez. Una jugada con el dígito adicional cuesta el doble de la apuesta; premios adicionales por $1: exacta $200, combinada de 3 $68, combinada de 6 $34, combo $200 por cada orden, pares $20.</translation>
+    </message>
+    <message>
+        <source>Odds and payback of each bet</source>
+        <translation>Probabilidades y devolución de cada apuesta</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Published odds</source>
+        <translation>Probabilidad publicada</translation>
+    </message>
+    <message>
+        <source>Chance of a win</source>
+        <translation>Probabilidad de ganar</translation>
+    </message>
+    <message>
+        <source>Pays back per $1</source>
+        <translation>Devuelve por $1</translation>
+    </message>
+    <message>
+        <source>%1, add-on</source>
+        <translation>%1, adicional</translation>
+    </message>
+    <message>
+        <source>%1 with the add-on</source>
+        <translation>%1 con el adicional</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -2561,6 +2593,54 @@ la base de datos).
         <source>wrong arguments</source>
         <translation>argumentos incorrectos</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a list of weekdays (such as &quot;Mon Tue Wed Thu Fri Sat&quot;) or &quot;learned&quot;</source>
+        <translation>&apos;%1&apos; no es una lista de días de la semana (como &quot;Mon Tue Wed Thu Fri Sat&quot;) ni &quot;learned&quot;</translation>
+    </message>
+    <message>
+        <source>Draw days: %1</source>
+        <translation>Días de sorteo: %1</translation>
+    </message>
+    <message>
+        <source>%1 draw day missing in the last year</source>
+        <translation>Falta %1 día de sorteo en el último año</translation>
+    </message>
+    <message>
+        <source>%1 draw days missing in the last year</source>
+        <translation>Faltan %1 días de sorteo en el último año</translation>
+    </message>
+    <message>
+        <source>Odds per draw and what a play pays back per $1, by the prizes in force on %1:</source>
+        <translation>Probabilidades por sorteo y lo que una jugada devuelve por $1, según los premios vigentes el %1:</translation>
+    </message>
+    <message>
+        <source>(published: winning numbers per draw, as states count them; any win: the chance of at least one win in a draw)</source>
+        <translation>(publicada: números ganadores por sorteo, como los cuentan los estados; ganar: la probabilidad de ganar al menos una vez en un sorteo)</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Published</source>
+        <translation>Publicada</translation>
+    </message>
+    <message>
+        <source>Any win</source>
+        <translation>Ganar</translation>
+    </message>
+    <message>
+        <source>Pays back</source>
+        <translation>Devuelve</translation>
+    </message>
+    <message>
+        <source>add-on</source>
+        <translation>adicional</translation>
+    </message>
+    <message>
+        <source>with the add-on</source>
+        <translation>con el adicional</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Error</name>
@@ -3307,6 +3387,17 @@ la base de datos).
     </message>
 </context>
 <context>
+    <name>quor3::Odds</name>
+    <message>
+        <source>never</source>
+        <translation>nunca</translation>
+    </message>
+    <message>
+        <source>1 in %1</source>
+        <translation>1 en %1</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Status</name>
     <message>
         <source>Total Draws: </source>
@@ -3470,6 +3561,30 @@ la base de datos).
     <message>
         <source>there is no ticket %1</source>
         <translation>no existe el boleto %1</translation>
+    </message>
+    <message>
+        <source>Add-on Straight</source>
+        <translation>Adicional exacta</translation>
+    </message>
+    <message>
+        <source>Add-on Box 3-way</source>
+        <translation>Adicional combinada de 3</translation>
+    </message>
+    <message>
+        <source>Add-on Box 6-way</source>
+        <translation>Adicional combinada de 6</translation>
+    </message>
+    <message>
+        <source>Add-on Combo</source>
+        <translation>Adicional combo</translation>
+    </message>
+    <message>
+        <source>Add-on Front Pair</source>
+        <translation>Adicional par delantero</translation>
+    </message>
+    <message>
+        <source>Add-on Back Pair</source>
+        <translation>Adicional par trasero</translation>
     </message>
 </context>
 <context>

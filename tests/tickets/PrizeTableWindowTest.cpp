@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 
 // A prize table typed in from 12/2 settles that draw by it and the one before
@@ -50,6 +51,38 @@ class PrizeTableWindowTest : public QObject
         QTest::mouseClick(child<QPushButton>(&w, "removeButton"), Qt::LeftButton);
         QCOMPARE(lines(list).size(), 1);
         QCOMPARE(quor3::listTickets(database)[0].won, quor3::Cents(16000));
+    }
+
+    // Each bet's odds both ways and its payback, alone and with the add-on,
+    // follow the prizes as they are typed.
+    void theOddsFollowThePrizes()
+    {
+        GuiTestEnvironment env;
+        env.writeDatabase("ga.c3d", {{1, 4, 5, 2026, 12, 1}});
+        env.openDatabase("ga.c3d");
+        PrizeTableWindow w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto* odds = child<QTableWidget>(&w, "oddsTable");
+        const auto row = [odds](int r) {
+            QStringList cells;
+            for (int c = 0; c < odds->columnCount(); ++c)
+                cells << odds->item(r, c)->text();
+            return cells;
+        };
+        QCOMPARE(odds->rowCount(), 24);
+        QCOMPARE(row(0), (QStringList{"Straight", "1 in 1,000", "1 in 1,000", "0.50"}));
+        QCOMPARE(row(1), (QStringList{"Straight, add-on", "1 in 333", "1 in 333", "0.60"}));
+        QCOMPARE(row(2), (QStringList{"Straight with the add-on", "", "1 in 270", "0.55"}));
+        QCOMPARE(row(7), (QStringList{"Box 6-way, add-on", "1 in 56", "1 in 62", "0.61"}));
+
+        auto* straight = child<QDoubleSpinBox>(&w, "prize_straight");
+        straight->setFocus();
+        straight->selectAll();
+        QTest::keyClicks(straight, "700");
+        QCOMPARE(row(0).last(), QString("0.70"));
+        QCOMPARE(row(2).last(), QString("0.65"));
+        QCOMPARE(row(1).last(), QString("0.60"));
     }
 };
 
