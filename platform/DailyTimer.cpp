@@ -26,11 +26,6 @@ const QString Service = QStringLiteral("quor3-fetch.service");
 constexpr int QuestionMilliseconds = 5000;
 constexpr int ChangeMilliseconds = 30000;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("DailyTimer", text);
-}
-
 struct Answer {
     bool started = false;
     bool finished = false;
@@ -68,18 +63,22 @@ Answer systemctl(const QStringList& arguments, int milliseconds)
 QString noManagerReason(const Answer& answer)
 {
     if (!answer.started)
-        return tr("Quor 3 cannot check every day here: this desktop has no systemd user session manager "
-                  "(systemctl was not found).");
+        return QCoreApplication::translate(
+            "DailyTimer", "Quor 3 cannot check every day here: this desktop has no systemd user session manager "
+                          "(systemctl was not found).");
     if (!answer.finished)
-        return tr("Quor 3 cannot check every day here: the systemd user session manager does not answer.");
-    return tr("Quor 3 cannot check every day here: no systemd user session manager answers (%1).")
+        return QCoreApplication::translate(
+            "DailyTimer", "Quor 3 cannot check every day here: the systemd user session manager does not answer.");
+    return QCoreApplication::translate(
+               "DailyTimer", "Quor 3 cannot check every day here: no systemd user session manager answers (%1).")
         .arg(answer.firstErrorLine());
 }
 
 [[noreturn]] void cannot(const QString& why)
 {
-    throw quor3::Error(quor3::Error::Kind::InputOutput,
-                       tr("Cannot turn the daily check on or off: %1").arg(why).toStdString());
+    throw quor3::Error(
+        quor3::Error::Kind::InputOutput,
+        QCoreApplication::translate("DailyTimer", "Cannot turn the daily check on or off: %1").arg(why).toStdString());
 }
 
 // Runs a change; a failure raises the error with what systemctl said.
@@ -118,8 +117,10 @@ bool foundServiceRuns(const QString& engine)
 QString execStartProgram(const QString& engine)
 {
     if (engine.contains(QRegularExpression(QStringLiteral(R"([\\\x00-\x1f\x7f"'])"))))
-        cannot(tr("systemd cannot run a program whose path holds quotes, backslashes or control characters: %1. "
-                  "Move Quor 3 to another folder.")
+        cannot(QCoreApplication::translate(
+                   "DailyTimer",
+                   "systemd cannot run a program whose path holds quotes, backslashes or control characters: %1. "
+                   "Move Quor 3 to another folder.")
                    .arg(QDir::toNativeSeparators(engine)));
     QString escaped = engine;
     escaped.replace('%', "%%");
@@ -131,7 +132,7 @@ QByteArray unitTemplate(const QString& name)
     // The units as the build installs them (dist/), compiled in.
     QFile file(":/units/" + name);
     if (!file.open(QIODevice::ReadOnly))
-        cannot(tr("the unit %1 is missing from the program").arg(name));
+        cannot(QCoreApplication::translate("DailyTimer", "the unit %1 is missing from the program").arg(name));
     return file.readAll();
 }
 
@@ -201,8 +202,8 @@ State state()
 void enable(const QString& engine)
 {
     if (!QFileInfo(engine).isExecutable())
-        cannot(tr("quor3-engine, which does the daily check, is not at %1. "
-                  "./run.sh builds it beside quor3.")
+        cannot(QCoreApplication::translate("DailyTimer", "quor3-engine, which does the daily check, is not at %1. "
+                                                         "./run.sh builds it beside quor3.")
                    .arg(QDir::toNativeSeparators(engine)));
     const QString execStart = execStartProgram(engine);
     // Units installed since the session manager last read its folders must be seen.

@@ -114,8 +114,8 @@ TEST_F(DailyTimerTest, WrittenServiceRunsAnEngineWhoseFolderHasBlanksAndPercents
     environment.insert("XDG_RUNTIME_DIR", runtime.path());
     verify.setProcessEnvironment(environment);
     verify.setProcessChannelMode(QProcess::MergedChannels);
-    verify.start(analyze, {"--user", "--man=no", "verify", ownService(),
-                           DailyTimer::userUnitFolder() + "/quor3-fetch.timer"});
+    verify.start(analyze,
+                 {"--user", "--man=no", "verify", ownService(), DailyTimer::userUnitFolder() + "/quor3-fetch.timer"});
     ASSERT_TRUE(verify.waitForFinished(30000));
     EXPECT_EQ(verify.exitCode(), 0) << verify.readAll().toStdString();
     // The same check fails once the engine is gone, so it did read the path.

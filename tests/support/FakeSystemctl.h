@@ -9,8 +9,9 @@
 
 // A stand-in for `systemctl --user`, first on PATH while it lives: it logs
 // each command line, keeps the timer's enabled state in a file, answers
-// `show --property=FragmentPath` with the service file the test names, and,
-// without a user session manager, fails as systemctl does then.
+// `show --property=FragmentPath` with the service file the test names, and
+// fails as systemctl does without a user session manager, or refusing to
+// enable.
 class FakeSystemctl
 {
   public:
@@ -28,7 +29,9 @@ class FakeSystemctl
                                   "case \"$2 $3\" in\n"
                                   "  'show --property=UnitFileState') cat state 2>/dev/null || echo disabled ;;\n"
                                   "  'show --property=FragmentPath') cat fragment 2>/dev/null || echo ;;\n"
-                                  "  'enable --now') echo enabled > state ;;\n"
+                                  "  'enable --now') if [ -e fail-enable ]; then\n"
+                                  "      echo 'Failed to enable unit: Access denied' >&2; exit 1\n"
+                                  "    fi; echo enabled > state ;;\n"
                                   "  'disable --now') echo disabled > state ;;\n"
                                   "esac\n")
                        .arg(folder_.path())
@@ -45,6 +48,7 @@ class FakeSystemctl
     // The service file systemctl finds, or none.
     void setFragment(const QString& path) const { write("fragment", path.toUtf8() + '\n'); }
     void withoutManager() const { write("no-manager", ""); }
+    void failingToEnable() const { write("fail-enable", ""); }
     // No systemctl at all: PATH holds only an empty folder.
     void missing() const { qputenv("PATH", folder_.filePath("empty").toLocal8Bit()); }
 
