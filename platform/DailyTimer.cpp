@@ -112,8 +112,8 @@ bool foundServiceRuns(const QString& engine)
 }
 
 // ExecStart= splits its line at blanks and expands % (not $ in the program's
-// name): the path is quoted when it has blanks, and its % doubled. Quotes, backslashes and control
-// characters systemd refuses in a program's name outright.
+// name): the path is quoted when it has blanks, and its % doubled. Quotes,
+// backslashes and control characters systemd refuses in a program's name.
 QString execStartProgram(const QString& engine)
 {
     if (engine.contains(QRegularExpression(QStringLiteral(R"([\\\x00-\x1f\x7f"'])"))))
