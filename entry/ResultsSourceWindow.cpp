@@ -264,9 +264,10 @@ void ResultsSourceWindow::showDailyTimer()
         dailyTimerBox->setChecked(timer.enabled);
     }
     dailyTimerBox->setEnabled(timer.available);
-    dailyTimerLabel->setText(timer.available ? tr("Every database in ~/quor3box that has a results source, once a "
-                                                  "day, also while Quor 3 is closed. It is turned on or off at once.")
-                                             : timer.reason);
+    dailyTimerLabel->setText(!timer.reason.isEmpty()
+                                 ? timer.reason
+                                 : tr("Every database in ~/quor3box that has a results source, once a day, also while "
+                                      "Quor 3 is closed. It is turned on or off at once."));
 }
 
 void ResultsSourceWindow::switchDailyTimer(bool on)

@@ -97,18 +97,17 @@ QString sameFile(const QString& path)
     return canonical.isEmpty() ? QFileInfo(path).absoluteFilePath() : canonical;
 }
 
-// Does the service that systemctl finds run `engine`?
-bool foundServiceRuns(const QString& engine)
+// The program that the service systemctl finds runs; empty without one.
+QString foundServiceProgram()
 {
     const Answer fragment = systemctl({"show", "--property=FragmentPath", "--value", Service}, QuestionMilliseconds);
     const QString path = fragment.out.trimmed();
     if (!fragment.ok() || path.isEmpty())
-        return false;
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QString program = serviceProgram(QString::fromUtf8(file.readAll()));
-    return !program.isEmpty() && sameFile(program) == sameFile(engine);
+        return {};
+    return serviceProgram(QString::fromUtf8(file.readAll()));
 }
 
 // ExecStart= splits its line at blanks and expands % (not $ in the program's
@@ -196,6 +195,16 @@ State state()
     }
     state.available = true;
     state.enabled = answer.out.trimmed() == QStringLiteral("enabled");
+    if (state.enabled) {
+        const QString program = foundServiceProgram();
+        if (!program.isEmpty() && !QFileInfo(program).isExecutable()) {
+            state.enabled = false;
+            state.reason =
+                QCoreApplication::translate("DailyTimer", "The daily check is on but runs %1, which is not there any "
+                                                          "more: turn it on again to run this copy of Quor 3.")
+                    .arg(QDir::toNativeSeparators(program));
+        }
+    }
     return state;
 }
 
@@ -208,7 +217,8 @@ void enable(const QString& engine)
     const QString execStart = execStartProgram(engine);
     // Units installed since the session manager last read its folders must be seen.
     change({"daemon-reload"});
-    if (!foundServiceRuns(engine)) {
+    const QString found = foundServiceProgram();
+    if (found.isEmpty() || sameFile(found) != sameFile(engine)) {
         writeOwnUnits(execStart);
         change({"daemon-reload"});
     }

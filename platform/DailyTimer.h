@@ -13,6 +13,9 @@ struct State {
     // False where no user session manager answers (no systemctl, or
     // `systemctl --user` cannot reach one): `reason` then says so plainly.
     bool available = false;
+    // Enabled, and its service runs a program that is there: a timer left by
+    // a copy of Quor 3 that has since gone counts as off (`reason` says so),
+    // and turning it on again makes it run this one.
     bool enabled = false;
     QString reason;
 };
@@ -20,7 +23,7 @@ struct State {
 // The quor3-engine beside the running program.
 QString enginePath();
 
-// Asks the user session manager whether the timer is enabled.
+// Asks the user session manager whether the timer is enabled, and what it runs.
 State state();
 
 // Makes the timer run `engine` (by default the quor3-engine beside this

@@ -464,6 +464,10 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
         <source>quor3-engine, which does the daily check, is not at %1. ./run.sh builds it beside quor3.</source>
         <translation>quor3-engine, que hace la búsqueda diaria, no está en %1. ./run.sh lo compila junto a quor3.</translation>
     </message>
+    <message>
+        <source>The daily check is on but runs %1, which is not there any more: turn it on again to run this copy of Quor 3.</source>
+        <translation>La búsqueda diaria está activada, pero ejecuta %1, que ya no existe: actívela de nuevo para que ejecute esta copia de Quor 3.</translation>
+    </message>
 </context>
 <context>
     <name>DeleteFileDialog</name>

@@ -103,6 +103,23 @@ TEST_F(DailyTimerTest, WrittenServiceRunsAnEngineWhoseFolderHasBlanksAndPercents
     qunsetenv("XDG_RUNTIME_DIR");
 }
 
+TEST_F(DailyTimerTest, ATimerThatRunsAnEngineGoneIsOffUntilTurnedOnForThisOne)
+{
+    const QString gone = put("old-clone/quor3-engine");
+    systemctl.setFragment(put("usr/lib/systemd/user/quor3-fetch.service", "ExecStart=" + gone + " fetch --all\n"));
+    systemctl.setEnabled(true);
+    EXPECT_TRUE(DailyTimer::state().enabled);
+    QFile::remove(gone);
+    const DailyTimer::State state = DailyTimer::state();
+    EXPECT_TRUE(state.available);
+    EXPECT_FALSE(state.enabled);
+    EXPECT_TRUE(state.reason.contains(gone)) << state.reason.toStdString();
+
+    const QString engine = put("bin/quor3-engine");
+    DailyTimer::enable(engine);
+    EXPECT_EQ(DailyTimer::serviceProgram(readText(ownUnit("quor3-fetch.service"))), engine);
+}
+
 TEST_F(DailyTimerTest, WithoutASessionManagerItSaysWhyAndChangesNothing)
 {
     const struct {

@@ -9,7 +9,8 @@
 
 // A stand-in for `systemctl --user`, first on PATH while it lives: it logs
 // each command line, keeps the timer's enabled state in a file, answers
-// `show --property=FragmentPath` with the service file the test names, and
+// `show --property=FragmentPath` with the user's own service file, which comes
+// first, or else the one the test names, and
 // fails as systemctl does without a user session manager, or refusing to
 // enable.
 class FakeSystemctl
@@ -20,22 +21,25 @@ class FakeSystemctl
         const QString script = folder_.filePath("systemctl");
         QFile file(script);
         file.open(QIODevice::WriteOnly);
-        file.write(QStringLiteral("#!/bin/sh\n"
-                                  "cd '%1' || exit 9\n"
-                                  "echo \"$*\" >> log\n"
-                                  "if [ -e no-manager ]; then\n"
-                                  "  echo 'Failed to connect to bus: No medium found' >&2; exit 1\n"
-                                  "fi\n"
-                                  "case \"$2 $3\" in\n"
-                                  "  'show --property=UnitFileState') cat state 2>/dev/null || echo disabled ;;\n"
-                                  "  'show --property=FragmentPath') cat fragment 2>/dev/null || echo ;;\n"
-                                  "  'enable --now') if [ -e fail-enable ]; then\n"
-                                  "      echo 'Failed to enable unit: Access denied' >&2; exit 1\n"
-                                  "    fi; echo enabled > state ;;\n"
-                                  "  'disable --now') echo disabled > state ;;\n"
-                                  "esac\n")
-                       .arg(folder_.path())
-                       .toUtf8());
+        file.write(
+            QStringLiteral("#!/bin/sh\n"
+                           "cd '%1' || exit 9\n"
+                           "echo \"$*\" >> log\n"
+                           "if [ -e no-manager ]; then\n"
+                           "  echo 'Failed to connect to bus: No medium found' >&2; exit 1\n"
+                           "fi\n"
+                           "case \"$2 $3\" in\n"
+                           "  'show --property=UnitFileState') cat state 2>/dev/null || echo disabled ;;\n"
+                           "  'show --property=FragmentPath')\n"
+                           "    own=\"${XDG_CONFIG_HOME:-$HOME/.config}/systemd/user/quor3-fetch.service\"\n"
+                           "    if [ -e \"$own\" ]; then echo \"$own\"; else cat fragment 2>/dev/null || echo; fi ;;\n"
+                           "  'enable --now') if [ -e fail-enable ]; then\n"
+                           "      echo 'Failed to enable unit: Access denied' >&2; exit 1\n"
+                           "    fi; echo enabled > state ;;\n"
+                           "  'disable --now') echo disabled > state ;;\n"
+                           "esac\n")
+                .arg(folder_.path())
+                .toUtf8());
         file.close();
         file.setPermissions(file.permissions() | QFile::ExeOwner);
         qputenv("PATH", folder_.path().toLocal8Bit() + ':' + oldPath_);
