@@ -268,6 +268,8 @@ void ResultsSourceWindow::showDailyTimer()
                                  ? timer.reason
                                  : tr("Every database in ~/quor3box that has a results source, once a day, also while "
                                       "Quor 3 is closed. It is turned on or off at once."));
+    // A screen reader on the box reads why it is unavailable, too.
+    dailyTimerBox->setAccessibleDescription(dailyTimerLabel->text());
 }
 
 void ResultsSourceWindow::switchDailyTimer(bool on)
