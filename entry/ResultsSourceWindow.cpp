@@ -4,6 +4,7 @@
 #include "engine/Errors.h"
 #include "entry/FetchModule.h"
 #include "platform/Accessibility.h"
+#include "platform/DailyTimer.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
 #include "platform/Help.h"
@@ -73,6 +74,12 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
     checkAtOpenBox = new QCheckBox(tr("&Check for new results when this database opens"), this);
     checkAtOpenBox->setObjectName("checkAtOpenBox");
     checkAtOpenBox->setChecked(true);
+    dailyTimerBox = new QCheckBox(tr("Check for new results &every day"), this);
+    dailyTimerBox->setObjectName("dailyTimerBox");
+    dailyTimerLabel = new QLabel(this);
+    dailyTimerLabel->setObjectName("dailyTimerLabel");
+    dailyTimerLabel->setWordWrap(true);
+    dailyTimerLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
     saveButton = new QPushButton(tr("&Save"), this);
     saveButton->setObjectName("saveButton");
     saveButton->setEnabled(false);
@@ -94,12 +101,15 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
     layout->addWidget(newestLabel);
     layout->addWidget(newestList);
     layout->addWidget(checkAtOpenBox);
+    layout->addWidget(dailyTimerBox);
+    layout->addWidget(dailyTimerLabel);
     layout->addStretch(1);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch(1);
     buttonRow->addWidget(saveButton);
     buttonRow->addWidget(closeButton);
     layout->addLayout(buttonRow);
+    showDailyTimer();
     resize(620, sizeHint().height());
     rememberSize(this, "ResultsSourceWindow");
 
@@ -123,10 +133,11 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
     connect(drawChoice, &QComboBox::currentIndexChanged, this,
             [this] { runGuarded(this, [this] { showChosenDraw(); }); });
     connect(checkAtOpenBox, &QCheckBox::toggled, this, [this] { updateSave(); });
+    connect(dailyTimerBox, &QCheckBox::toggled, this, [this](bool on) { switchDailyTimer(on); });
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { save(); }); });
     connect(&trial_, &QFutureWatcher<Trial>::finished, this, [this] { runGuarded(this, [this] { showTrial(); }); });
 
-    Help::bindF1(this, "import");
+    Help::bindF1(this, "results");
     pinFontsInPixels(this);
     updateSave();
     addressEdit->setFocus();
@@ -243,6 +254,31 @@ void ResultsSourceWindow::showChosenDraw()
         speakListAsDraws(newestList);
     }
     updateSave();
+}
+
+void ResultsSourceWindow::showDailyTimer()
+{
+    const DailyTimer::State timer = DailyTimer::state();
+    {
+        const QSignalBlocker quiet(dailyTimerBox);
+        dailyTimerBox->setChecked(timer.enabled);
+    }
+    dailyTimerBox->setEnabled(timer.available);
+    dailyTimerLabel->setText(!timer.reason.isEmpty()
+                                 ? timer.reason
+                                 : tr("Every database in ~/quor3box that has a results source, once a day, also while "
+                                      "Quor 3 is closed. It is turned on or off at once."));
+    // A screen reader on the box reads why it is unavailable, too.
+    dailyTimerBox->setAccessibleDescription(dailyTimerLabel->text());
+}
+
+void ResultsSourceWindow::switchDailyTimer(bool on)
+{
+    runGuarded(this, [on] {
+        const BusyCursor busy;
+        on ? DailyTimer::enable() : DailyTimer::disable();
+    });
+    showDailyTimer();
 }
 
 void ResultsSourceWindow::updateSave()

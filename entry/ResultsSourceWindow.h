@@ -21,7 +21,8 @@ class QPushButton;
 // user gives the address of the results file, tries it (the draw names found,
 // the layout and the newest three draws are shown before anything is saved),
 // chooses the draw, and whether to check when the database opens. Saved in
-// the settings file for this database.
+// the settings file for this database. The daily check, for every database,
+// is the desktop's user timer, switched from here too.
 class ResultsSourceWindow : public QDialog
 {
     Q_OBJECT
@@ -36,6 +37,9 @@ class ResultsSourceWindow : public QDialog
     void showChosenDraw();
     void save();
     bool trying() const { return trial_.isRunning(); }
+    // Turns the daily check on or off at once (it is the user session
+    // manager's, for every database), then shows what the manager says.
+    void switchDailyTimer(bool on);
 
   private:
     struct Trial {
@@ -45,6 +49,7 @@ class ResultsSourceWindow : public QDialog
     void showTrial();
     QString chosenDrawName() const;
     void updateSave();
+    void showDailyTimer();
 
     QLineEdit* addressEdit = nullptr;
     QPushButton* browseButton = nullptr;
@@ -54,6 +59,8 @@ class ResultsSourceWindow : public QDialog
     QComboBox* drawChoice = nullptr;
     QListWidget* newestList = nullptr;
     QCheckBox* checkAtOpenBox = nullptr;
+    QCheckBox* dailyTimerBox = nullptr;
+    QLabel* dailyTimerLabel = nullptr;
     QPushButton* saveButton = nullptr;
 
     std::optional<quor3::ResultsSource> saved_;

@@ -19,7 +19,7 @@ tests=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick poppler-utils
   clang libclang-rt-14-dev clang-format
-  desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils
+  desktop-file-utils appstream libxml2-utils man-db shared-mime-info dpkg-dev x11-utils lintian
   openssl systemd
   # A screen reader's view of the windows: the accessibility bus and its Python client.
   at-spi2-core python3-pyatspi dbus

@@ -170,7 +170,7 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     connect(removeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { removeTable(); }); });
 
     restoreWindowSize(this, SizeKey, QSize(640, 720));
-    Help::bindF1(this, "tickets");
+    Help::bindF1(this, "prizes");
     centreOnScreen(this);
     runGuarded(this, [this] { readTables(); });
     fromEdit->setFocus();

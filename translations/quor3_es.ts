@@ -428,6 +428,41 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
     </message>
 </context>
 <context>
+    <name>DailyTimer</name>
+    <message>
+        <source>Quor 3 cannot check every day here: this desktop has no systemd user session manager (systemctl was not found).</source>
+        <translation>Quor 3 no puede buscar resultados cada día aquí: este escritorio no tiene el administrador de sesión de usuario de systemd (no se encontró systemctl).</translation>
+    </message>
+    <message>
+        <source>Quor 3 cannot check every day here: the systemd user session manager does not answer.</source>
+        <translation>Quor 3 no puede buscar resultados cada día aquí: el administrador de sesión de usuario de systemd no responde.</translation>
+    </message>
+    <message>
+        <source>Quor 3 cannot check every day here: no systemd user session manager answers (%1).</source>
+        <translation>Quor 3 no puede buscar resultados cada día aquí: no responde ningún administrador de sesión de usuario de systemd (%1).</translation>
+    </message>
+    <message>
+        <source>Cannot turn the daily check on or off: %1</source>
+        <translation>No se puede activar ni desactivar la búsqueda diaria: %1</translation>
+    </message>
+    <message>
+        <source>systemd cannot run a program whose path holds quotes, backslashes or control characters: %1. Move Quor 3 to another folder.</source>
+        <translation>systemd no puede ejecutar un programa cuya ruta contiene comillas, barras invertidas o caracteres de control: %1. Mueva Quor 3 a otra carpeta.</translation>
+    </message>
+    <message>
+        <source>the unit %1 is missing from the program</source>
+        <translation>falta la unidad %1 en el programa</translation>
+    </message>
+    <message>
+        <source>quor3-engine, which does the daily check, is not at %1. ./run.sh builds it beside quor3.</source>
+        <translation>quor3-engine, que hace la búsqueda diaria, no está en %1. ./run.sh lo compila junto a quor3.</translation>
+    </message>
+    <message>
+        <source>The daily check is on but runs %1, which is not there any more: turn it on again to run this copy of Quor 3.</source>
+        <translation>La búsqueda diaria está activada, pero ejecuta %1, que ya no existe: actívela de nuevo para que ejecute esta copia de Quor 3.</translation>
+    </message>
+</context>
+<context>
     <name>DeleteFileDialog</name>
     <message>
         <source>Delete Data File</source>
@@ -1477,6 +1512,14 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>&amp;Draw:</source>
         <translation>&amp;Sorteo:</translation>
+    </message>
+    <message>
+        <source>Check for new results &amp;every day</source>
+        <translation>Buscar resultados nuevos &amp;todos los días</translation>
+    </message>
+    <message>
+        <source>Every database in ~/quor3box that has a results source, once a day, also while Quor 3 is closed. It is turned on or off at once.</source>
+        <translation>Cada base de datos de ~/quor3box que tiene una fuente de resultados, una vez al día, también con Quor 3 cerrado. Se activa o desactiva al instante.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,11 @@
+#include "FakeSystemctl.h"
 #include "GuiTestSupport.h"
 
 #include "engine/FileIo.h"
 #include "engine/ResultsSource.h"
 #include "entry/ResultsSourceWindow.h"
+#include "platform/Dialogs.h"
+#include "platform/Help.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +13,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <memory>
@@ -90,6 +94,71 @@ class ResultsSourceWindowTest : public QObject
         QVERIFY(child<QLabel>(&window, "trialLabel")->text().contains("missing.csv"));
         QVERIFY(!child<QPushButton>(&window, "saveButton")->isEnabled());
         QVERIFY(!quor3::fileExists(quor3::settingsFilePath()));
+    }
+
+    // The box is the user session manager's state of the daily timer, asked
+    // each time the window opens and after each switch; never a setting.
+    void theDailyBoxSwitchesTheTimerAtOnce()
+    {
+        FakeSystemctl systemctl;
+        systemctl.setEnabled(true);
+        ResultsSourceWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        auto* box = child<QCheckBox>(&window, "dailyTimerBox");
+        QVERIFY(box->isEnabled());
+        QVERIFY(box->isChecked());
+
+        const auto lastSwitch = [&systemctl] {
+            const QStringList switches = systemctl.commands().filter(QRegularExpression("^(en|dis)able "));
+            return switches.isEmpty() ? QString() : switches.last();
+        };
+        struct Step {
+            bool failing;
+            bool checkedAfter;
+            const char* command;
+        };
+        const Step steps[] = {
+            {false, false, "disable --now quor3-fetch.timer"},
+            {false, true, "enable --now quor3-fetch.timer"},
+            {false, false, "disable --now quor3-fetch.timer"},
+            {true, false, "enable --now quor3-fetch.timer"},
+        };
+        for (const Step& step : steps) {
+            if (step.failing)
+                systemctl.failingToEnable();
+            Dialogs::clearShown();
+            QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier); // clicks the box a moment later
+            QTRY_COMPARE(lastSwitch(), QString(step.command));
+            QCOMPARE(box->isChecked(), step.checkedAfter);
+            QCOMPARE(Dialogs::shown().size(), step.failing ? 1 : 0);
+        }
+        QVERIFY(Dialogs::shown().first().text.contains("Access denied"));
+        QVERIFY(!quor3::fileExists(quor3::settingsFilePath()));
+
+        systemctl.setEnabled(true); // from a terminal, say
+        ResultsSourceWindow again;
+        QVERIFY(child<QCheckBox>(&again, "dailyTimerBox")->isChecked());
+    }
+
+    void withoutASessionManagerTheDailyBoxSaysWhy()
+    {
+        FakeSystemctl systemctl;
+        systemctl.withoutManager();
+        ResultsSourceWindow window;
+        window.show();
+        QVERIFY(!child<QCheckBox>(&window, "dailyTimerBox")->isEnabled());
+        const QString why = child<QLabel>(&window, "dailyTimerLabel")->text();
+        QVERIFY2(why.contains("no systemd user session manager") && why.contains("No medium found"), qPrintable(why));
+    }
+
+    void f1OpensTheResultsSourceTopic()
+    {
+        ResultsSourceWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QTest::keyClick(child<QLineEdit>(&window, "addressEdit"), Qt::Key_F1);
+        QCOMPARE(Help::lastTopic(), QString("results"));
     }
 };
 
