@@ -163,8 +163,9 @@ QString changesSince(const quor3::fs::path& folder, const std::string& databaseN
     const long long newer = static_cast<long long>(added.size());
     const long long older = now.historyDraws - before.historyDraws - newer;
     if (newer > 0) {
-        lines << (newer == 1 ? tr("%1: 1 new draw since the program last showed it:").arg(name(databaseName))
-                             : tr("%1: %2 new draws since the program last showed it:").arg(name(databaseName)).arg(newer));
+        lines << (newer == 1
+                      ? tr("%1: 1 new draw since the program last showed it:").arg(name(databaseName))
+                      : tr("%1: %2 new draws since the program last showed it:").arg(name(databaseName)).arg(newer));
         listDraws(lines, added);
     }
     if (older > 0)
@@ -200,8 +201,8 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
             lines << "  " + QString::fromStdString(line);
     } else if (!outcome.upToDate) {
         const auto& newer = outcome.plan.newer;
-        const auto stored = static_cast<std::ptrdiff_t>(
-            std::min<long long>(outcome.added, static_cast<long long>(newer.size())));
+        const auto stored =
+            static_cast<std::ptrdiff_t>(std::min<long long>(outcome.added, static_cast<long long>(newer.size())));
         listDraws(lines, std::vector<quor3::DrawRecord>(newer.begin(), newer.begin() + stored));
         for (const quor3::fs::path& backup : outcome.backups)
             lines << tr("The database was full: it keeps the newest %1 draws for the reports. Every draw stays in "

@@ -21,5 +21,4 @@ bool cutBackAnswerRemembered(const std::filesystem::path& database);
 void forgetCutBackAnswer(const std::filesystem::path& database);
 // Asks `text` with Yes and `refuse` (No or Cancel) and the check box; a Yes
 // with the box ticked is remembered. True when the store may go on.
-bool askCutBack(QWidget* parent, const QString& text, const std::filesystem::path& database,
-                bool cancelNotNo = false);
+bool askCutBack(QWidget* parent, const QString& text, const std::filesystem::path& database, bool cancelNotNo = false);

@@ -237,8 +237,8 @@ void ResultsFetch::store()
     label_->clear();
     label_->setToolTip(QString());
     if (!refusal.isEmpty()) {
-        ArrivalsDialog::present(window_, tr("Nothing was stored in %1: %2")
-                                             .arg(QString::fromStdString(databaseName_), refusal));
+        ArrivalsDialog::present(window_,
+                                tr("Nothing was stored in %1: %2").arg(QString::fromStdString(databaseName_), refusal));
     } else {
         Session::instance().totalDraws = outcome.totalDraws;
         // The check at open speaks up only when something came.
