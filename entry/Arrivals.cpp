@@ -24,11 +24,6 @@ const char* const ShownSection = "Last Shown";
 constexpr int DrawsListed = 10;
 constexpr int ConflictsListed = 3;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Arrivals", text);
-}
-
 QString name(const std::string& databaseName)
 {
     return QString::fromStdString(databaseName);
@@ -45,8 +40,9 @@ void listDraws(QStringList& lines, const std::vector<quor3::DrawRecord>& draws)
 {
     const std::size_t first = draws.size() > DrawsListed ? draws.size() - DrawsListed : 0;
     if (first > 0)
-        lines << (first == 1 ? tr("(1 earlier draw not listed)")
-                             : tr("(%1 earlier draws not listed)").arg(static_cast<long long>(first)));
+        lines << (first == 1 ? QCoreApplication::translate("Arrivals", "(1 earlier draw not listed)")
+                             : QCoreApplication::translate("Arrivals", "(%1 earlier draws not listed)")
+                                   .arg(static_cast<long long>(first)));
     for (std::size_t i = first; i < draws.size(); ++i)
         lines << "  " + drawLine(draws[i]);
 }
@@ -55,7 +51,7 @@ void listMatches(QStringList& lines, const QStringList& logLines)
 {
     if (logLines.isEmpty())
         return;
-    lines << tr("Suggested plays that matched:");
+    lines << QCoreApplication::translate("Arrivals", "Suggested plays that matched:");
     for (const QString& line : logLines)
         lines << "  " + line;
 }
@@ -92,7 +88,7 @@ QStringList logLinesAfter(const quor3::fs::path& log, long long offset, const st
 
 QString dateOrNone(double day)
 {
-    return day > 0 ? shortDateText(day) : tr("none");
+    return day > 0 ? shortDateText(day) : QCoreApplication::translate("Arrivals", "none");
 }
 
 } // namespace
@@ -164,17 +160,23 @@ QString changesSince(const quor3::fs::path& folder, const std::string& databaseN
     const long long older = now.historyDraws - before.historyDraws - newer;
     if (newer > 0) {
         lines << (newer == 1
-                      ? tr("%1: 1 new draw since the program last showed it:").arg(name(databaseName))
-                      : tr("%1: %2 new draws since the program last showed it:").arg(name(databaseName)).arg(newer));
+                      ? QCoreApplication::translate("Arrivals", "%1: 1 new draw since the program last showed it:")
+                            .arg(name(databaseName))
+                      : QCoreApplication::translate("Arrivals", "%1: %2 new draws since the program last showed it:")
+                            .arg(name(databaseName))
+                            .arg(newer));
         listDraws(lines, added);
     }
     if (older > 0)
-        lines << (older == 1 ? tr("1 older draw joined the full history.")
-                             : tr("%1 older draws joined the full history.").arg(older));
+        lines << (older == 1
+                      ? QCoreApplication::translate("Arrivals", "1 older draw joined the full history.")
+                      : QCoreApplication::translate("Arrivals", "%1 older draws joined the full history.").arg(older));
     // A restore, or draws taken out: what the reports now see.
     if (now.workingDraws < before.workingDraws || now.workingLast < before.workingLast)
-        lines << tr("%1 now holds %2 draws, the last on %3; when the program last showed it, it held %4, the last "
-                    "on %5.")
+        lines << QCoreApplication::translate(
+                     "Arrivals",
+                     "%1 now holds %2 draws, the last on %3; when the program last showed it, it held %4, the last "
+                     "on %5.")
                      .arg(name(databaseName))
                      .arg(now.workingDraws)
                      .arg(dateOrNone(now.workingLast))
@@ -192,10 +194,13 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
 {
     QStringList lines;
     if (outcome.upToDate)
-        lines << tr("%1 is up to date: no new draw.").arg(name(databaseName));
+        lines << QCoreApplication::translate("Arrivals", "%1 is up to date: no new draw.").arg(name(databaseName));
     else
-        lines << (outcome.added == 1 ? tr("%1: 1 new draw added:").arg(name(databaseName))
-                                     : tr("%1: %2 new draws added:").arg(name(databaseName)).arg(outcome.added));
+        lines << (outcome.added == 1
+                      ? QCoreApplication::translate("Arrivals", "%1: 1 new draw added:").arg(name(databaseName))
+                      : QCoreApplication::translate("Arrivals", "%1: %2 new draws added:")
+                            .arg(name(databaseName))
+                            .arg(outcome.added));
     if (outcome.plan.fillAsImport) {
         for (const std::string& line : outcome.lines)
             lines << "  " + QString::fromStdString(line);
@@ -205,8 +210,10 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
             static_cast<std::ptrdiff_t>(std::min<long long>(outcome.added, static_cast<long long>(newer.size())));
         listDraws(lines, std::vector<quor3::DrawRecord>(newer.begin(), newer.begin() + stored));
         for (const quor3::fs::path& backup : outcome.backups)
-            lines << tr("The database was full: it keeps the newest %1 draws for the reports. Every draw stays in "
-                        "the full history, and the older ones are also in the backup %2.")
+            lines << QCoreApplication::translate(
+                         "Arrivals",
+                         "The database was full: it keeps the newest %1 draws for the reports. Every draw stays in "
+                         "the full history, and the older ones are also in the backup %2.")
                          .arg(quor3::DrawsKeptWhenFull)
                          .arg(QString::fromStdString((backup.parent_path().filename() / backup.filename()).string()));
     }
@@ -219,7 +226,7 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
     for (std::size_t i = 0; i < conflicts.size() && i < ConflictsListed; ++i)
         lines << QString::fromStdString(conflicts[i].text);
     if (conflicts.size() > ConflictsListed)
-        lines << tr("... and %1 more conflicts; the stored draws are kept.")
+        lines << QCoreApplication::translate("Arrivals", "... and %1 more conflicts; the stored draws are kept.")
                      .arg(static_cast<long long>(conflicts.size() - ConflictsListed));
     // The engine's other words on the fetch (the older draws of the file),
     // without the conflicts and the count said above.

@@ -12,10 +12,12 @@
 #include "entry/CutBackQuestion.h"
 #include "platform/Dialogs.h"
 #include "platform/StatusBarSink.h"
+#include "tickets/TicketsWindow.h"
 
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QTableWidget>
 #include <QtTest>
 
 #include <memory>
@@ -233,6 +235,32 @@ class ArrivalsTest : public QObject
             QCOMPARE(Dialogs::shown()[0].checkBox, QString("&Don't ask again for this database"));
         }
         QCOMPARE(cutBackAnswerRemembered(database), rememberedBefore || (answer == QMessageBox::Yes && dontAskAgain));
+    }
+
+    // The command line adds a ticket, then the draw that makes it win, while
+    // My Tickets is open: the window shows each as it comes.
+    void myTicketsFollowsTheCommandLine()
+    {
+        openWindow();
+        const QString db = QString::fromStdString(database.string());
+        const QString nextDay = QString::fromStdString(quor3::monthDayYear(last + 1));
+        QStringList results;
+        bool seen = false;
+        whenModalActive<TicketsWindow>([&](TicketsWindow* tickets) {
+            seen = true;
+            auto* table = child<QTableWidget>(tickets, "ticketTable");
+            runEngine({"tickets", db, "add", nextDay, "451", "box", "1"});
+            QTRY_COMPARE(table->rowCount(), 1);
+            results << cell(table, 7, 0);
+            runEngine({"add", db, nextDay, "1", "4", "5"});
+            QTRY_COMPARE(cell(table, 8, 0), QString("$80.00"));
+            results << cell(table, 7, 0);
+            tickets->close();
+        });
+        window->findChild<QAction*>("MyTickets1")->trigger();
+        QVERIFY(seen);
+        QCOMPARE(results.size(), 2);
+        QVERIFY(results[0] != results[1]);
     }
 };
 
