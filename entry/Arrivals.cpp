@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sys/stat.h>
+#include <utility>
 
 namespace
 {
@@ -36,6 +37,13 @@ QString drawLine(const quor3::DrawRecord& draw)
 }
 
 // The newest of `draws` (oldest first), with a line for the rest.
+// A blank line between the parts of the summary: the draws, the matches, the wins.
+void startPart(QStringList& lines)
+{
+    if (!lines.isEmpty() && !lines.last().isEmpty())
+        lines << QString();
+}
+
 void listDraws(QStringList& lines, const std::vector<quor3::DrawRecord>& draws)
 {
     const std::size_t first = draws.size() > DrawsListed ? draws.size() - DrawsListed : 0;
@@ -51,6 +59,7 @@ void listMatches(QStringList& lines, const QStringList& logLines)
 {
     if (logLines.isEmpty())
         return;
+    startPart(lines);
     lines << QCoreApplication::translate("Arrivals", "Suggested plays that matched:");
     for (const QString& line : logLines)
         lines << "  " + line;
@@ -58,6 +67,8 @@ void listMatches(QStringList& lines, const QStringList& logLines)
 
 void listTicketWins(QStringList& lines, const std::vector<std::string>& wins)
 {
+    if (!wins.empty())
+        startPart(lines);
     for (const std::string& line : wins)
         lines << QString::fromStdString(line);
 }
@@ -168,11 +179,14 @@ QString changesSince(const quor3::fs::path& folder, const std::string& databaseN
         listDraws(lines, added);
     }
     if (older > 0)
+        startPart(lines);
+    if (older > 0)
         lines << (older == 1
                       ? QCoreApplication::translate("Arrivals", "1 older draw joined the full history.")
                       : QCoreApplication::translate("Arrivals", "%1 older draws joined the full history.").arg(older));
     // A restore, or draws taken out: what the reports now see.
-    if (now.workingDraws < before.workingDraws || now.workingLast < before.workingLast)
+    if (now.workingDraws < before.workingDraws || now.workingLast < before.workingLast) {
+        startPart(lines);
         lines << QCoreApplication::translate(
                      "Arrivals",
                      "%1 now holds %2 draws, the last on %3; when the program last showed it, it held %4, the last "
@@ -182,6 +196,7 @@ QString changesSince(const quor3::fs::path& folder, const std::string& databaseN
                      .arg(dateOrNone(now.workingLast))
                      .arg(before.workingDraws)
                      .arg(dateOrNone(before.workingLast));
+    }
     if (now.logSize > before.logSize)
         listMatches(lines, logLinesAfter(folder / quor3::files::WinnersLog, before.logSize, databaseName));
     if (now.ticketMark > before.ticketMark)
@@ -209,6 +224,8 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
         const auto stored =
             static_cast<std::ptrdiff_t>(std::min<long long>(outcome.added, static_cast<long long>(newer.size())));
         listDraws(lines, std::vector<quor3::DrawRecord>(newer.begin(), newer.begin() + stored));
+        if (!outcome.backups.empty())
+            startPart(lines);
         for (const quor3::fs::path& backup : outcome.backups)
             lines << QCoreApplication::translate(
                          "Arrivals",
@@ -223,6 +240,8 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
     listMatches(lines, matches);
     listTicketWins(lines, ticketWins);
     const auto& conflicts = outcome.plan.conflicts;
+    if (!conflicts.empty())
+        startPart(lines);
     for (std::size_t i = 0; i < conflicts.size() && i < ConflictsListed; ++i)
         lines << QString::fromStdString(conflicts[i].text);
     if (conflicts.size() > ConflictsListed)
@@ -233,9 +252,13 @@ QString fetchSummary(const std::string& databaseName, const quor3::NewResultsOut
     std::vector<std::string> rest = quor3::summaryOf(outcome);
     if (!rest.empty())
         rest.pop_back();
+    bool restStarted = false;
     for (const std::string& line : rest)
-        if (std::none_of(conflicts.begin(), conflicts.end(), [&](const auto& c) { return c.text == line; }))
+        if (std::none_of(conflicts.begin(), conflicts.end(), [&](const auto& c) { return c.text == line; })) {
+            if (!std::exchange(restStarted, true))
+                startPart(lines);
             lines << QString::fromStdString(line);
+        }
     return lines.join('\n');
 }
 

@@ -113,7 +113,7 @@ class ArrivalsTest : public QObject
         QTRY_VERIFY(summary());
         const QString text = summaryText();
         QVERIFY2(text.startsWith("ga.c3d: 3 new draws added:\n" + threeNewLines() + "\n"), qPrintable(text));
-        QVERIFY2(text.endsWith("\nYour ticket 451 Box 6-way won $80.00"), qPrintable(text));
+        QVERIFY2(text.endsWith("\n\nYour ticket 451 Box 6-way won $80.00"), qPrintable(text));
         // Read out whole, as a message is; nothing else is shown.
         QCOMPARE(child<QLabel>(summary(), "ArrivalsText")->accessibleDescription(), text);
         QVERIFY(Dialogs::shown().isEmpty());
@@ -160,7 +160,7 @@ class ArrivalsTest : public QObject
         const QString expected =
             change == "fetch"
                 ? "ga.c3d: 3 new draws since the program last showed it:\n" + threeNewLines() +
-                      "\nYour ticket 451 Box 6-way won $80.00"
+                      "\n\nYour ticket 451 Box 6-way won $80.00"
                 : QString("ga.c3d now holds 10 draws, the last on %1; when the program last showed it, it held 13, "
                           "the last on %2.")
                       .arg(shortDateText(last), shortDateText(last + 3));

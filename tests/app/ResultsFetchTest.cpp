@@ -113,7 +113,7 @@ class ResultsFetchTest : public QObject
         setSource((env->dataPath() / "p3.csv").string());
         QTest::keyClick(window.get(), Qt::Key_F5);
         QTRY_VERIFY(arrivals().startsWith("ga.c3d: 3 new draws added"));
-        QVERIFY(arrivals().contains("\nYour ticket 451 Box 6-way won $80.00\nYour ticket 001 Straight won $500.00"));
+        QVERIFY(arrivals().contains("\n\nYour ticket 451 Box 6-way won $80.00\nYour ticket 001 Straight won $500.00"));
     }
 
     void escapeCancelsAndLeavesTheDatabaseAsItWas()
