@@ -8,6 +8,7 @@
 #include "engine/FileIo.h"
 #include "engine/ResultsSource.h"
 #include "engine/Tickets.h"
+#include "entry/AddDrawsWindow.h"
 #include "entry/ArrivalsDialog.h"
 #include "entry/CutBackQuestion.h"
 #include "platform/Dialogs.h"
@@ -17,6 +18,8 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProcess>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -169,7 +172,33 @@ class ArrivalsTest : public QObject
         // Told once: the next open has nothing to say.
         window.reset();
         openWindow();
-        QTest::qWait(0);
+        QVERIFY(!summary());
+    }
+
+    // Another process's draw is told as it comes; the program's own entry is
+    // no news, then or at the next open.
+    void whileOpenOnlyAnotherProcessesDrawsAreNews()
+    {
+        openWindow();
+        const QString db = QString::fromStdString(database.string());
+        runEngine({"add", db, QString::fromStdString(quor3::monthDayYear(last + 1)), "4", "5", "1"});
+        QTRY_COMPARE(
+            summaryText(),
+            QString("ga.c3d: 1 new draw since the program last showed it:\n  %1: 4 5 1").arg(shortDateText(last + 1)));
+        closeSummary();
+        bool entered = false;
+        whenModalActive<AddDrawsWindow>([&](AddDrawsWindow* add) {
+            child<QSpinBox>(add, "SpinEdit1")->setFocus();
+            QTest::keyClicks(add->focusWidget(), "307");
+            QTest::mouseClick(child<QPushButton>(add, "Button1"), Qt::LeftButton);
+            entered = quor3::countDraws(database) == 12;
+            add->close();
+        });
+        window->findChild<QAction*>("AddDraw1")->trigger();
+        QVERIFY(entered);
+        QVERIFY(!summary());
+        window.reset();
+        openWindow();
         QVERIFY(!summary());
     }
 
