@@ -180,8 +180,8 @@ class ArrivalsTest : public QObject
     void whileOpenOnlyAnotherProcessesDrawsAreNews()
     {
         openWindow();
-        const QString db = QString::fromStdString(database.string());
-        runEngine({"add", db, QString::fromStdString(quor3::monthDayYear(last + 1)), "4", "5", "1"});
+        runEngine({"add", QString::fromStdString(database.string()),
+                   QString::fromStdString(quor3::monthDayYear(last + 1)), "4", "5", "1"});
         QTRY_COMPARE(
             summaryText(),
             QString("ga.c3d: 1 new draw since the program last showed it:\n  %1: 4 5 1").arg(shortDateText(last + 1)));
@@ -273,23 +273,18 @@ class ArrivalsTest : public QObject
         openWindow();
         const QString db = QString::fromStdString(database.string());
         const QString nextDay = QString::fromStdString(quor3::monthDayYear(last + 1));
-        QStringList results;
-        bool seen = false;
+        bool followed = false;
         whenModalActive<TicketsWindow>([&](TicketsWindow* tickets) {
-            seen = true;
             auto* table = child<QTableWidget>(tickets, "ticketTable");
             runEngine({"tickets", db, "add", nextDay, "451", "box", "1"});
             QTRY_COMPARE(table->rowCount(), 1);
-            results << cell(table, 7, 0);
             runEngine({"add", db, nextDay, "1", "4", "5"});
             QTRY_COMPARE(cell(table, 8, 0), QString("$80.00"));
-            results << cell(table, 7, 0);
+            followed = true;
             tickets->close();
         });
         window->findChild<QAction*>("MyTickets1")->trigger();
-        QVERIFY(seen);
-        QCOMPARE(results.size(), 2);
-        QVERIFY(results[0] != results[1]);
+        QVERIFY(followed);
     }
 };
 
