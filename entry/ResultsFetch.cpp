@@ -211,8 +211,11 @@ void ResultsFetch::store()
     }
     // Asked before anything is written: the question waits for the player.
     bool agreed = true;
-    if (!runGuarded(window_, [&] { agreed = cutBackAgreed(result.fetched); }) || !agreed) {
-        showStatus(tr("Get New Results stored nothing."));
+    const bool asked = runGuarded(window_, [&] { agreed = cutBackAgreed(result.fetched); });
+    // The player may have opened another database while the question waited.
+    const bool stillOpen = session.folder == folder_ && session.databaseName == databaseName_;
+    if (!asked || !agreed || !stillOpen) {
+        showStatus(stillOpen ? tr("Get New Results stored nothing.") : QString());
         emit finished();
         return;
     }
@@ -263,16 +266,20 @@ bool ResultsFetch::cutBackAgreed(const quor3::FetchedResults& fetched)
         return true;
     const long long kept = quor3::summarizeHistory(database).draws + adding;
     const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString name = QString::fromStdString(databaseName_);
     const QString text =
-        (adding == 1 ? tr("%1 holds %2 draws, its limit is %3. Storing the new draw keeps the newest %4 in it for "
-                          "the reports; every draw stays in the full history (%5 draws) and in a backup. Store it?")
-                     : tr("%1 holds %2 draws, its limit is %3. Storing the %6 new draws keeps the newest %4 or more "
-                          "in it for the reports; every draw stays in the full history (%5 draws) and in a backup. "
-                          "Store them?"))
-            .arg(QString::fromStdString(databaseName_), english.toString(held), english.toString(quor3::MaxDraws))
-            .arg(quor3::DrawsKeptWhenFull)
-            .arg(english.toString(kept))
-            .arg(adding);
+        adding == 1
+            ? tr("%1 holds %2 draws, its limit is %3. Storing the new draw keeps the newest %4 in it for the reports; "
+                 "every draw stays in the full history (%5 draws) and in a backup. Store it?")
+                  .arg(name, english.toString(held), english.toString(quor3::MaxDraws))
+                  .arg(quor3::DrawsKeptWhenFull)
+                  .arg(english.toString(kept))
+            : tr("%1 holds %2 draws, its limit is %3. Storing the %6 new draws keeps the newest %4 or more in it for "
+                 "the reports; every draw stays in the full history (%5 draws) and in a backup. Store them?")
+                  .arg(name, english.toString(held), english.toString(quor3::MaxDraws))
+                  .arg(quor3::DrawsKeptWhenFull)
+                  .arg(english.toString(kept))
+                  .arg(adding);
     return askCutBack(window_, text, database, true);
 }
 
