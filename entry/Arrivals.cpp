@@ -161,6 +161,10 @@ QString changesSince(const quor3::fs::path& folder, const std::string& databaseN
                      const ShownState& now)
 {
     const quor3::fs::path database = folder / databaseName;
+    // The full history never loses a draw: a smaller one belongs to another
+    // database of the name (deleted and made again), with nothing to compare.
+    if (now.historyDraws < before.historyDraws)
+        return QString();
     QStringList lines;
     std::vector<quor3::DrawRecord> added;
     if (now.historyLast > before.historyLast || now.historyDraws > before.historyDraws)
