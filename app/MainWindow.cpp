@@ -24,6 +24,7 @@
 #include "entry/ResultsSourceWindow.h"
 #include "entry/UndoLastEntry.h"
 #include "entry/UpdateMenuWindow.h"
+#include "platform/Accessibility.h"
 #include "platform/DataFolder.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -47,6 +48,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
 #include <QMenuBar>
@@ -55,6 +57,7 @@
 #include <QRadialGradient>
 #include <QScreen>
 #include <QStatusBar>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace
@@ -141,6 +144,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     barPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     barPanel->setLineWidth(2);
     barPanel->setFixedHeight(41);
+    // The last draw, digits and all, where the player looks first.
+    lastDraw_ = new QLabel(barPanel);
+    lastDraw_->setObjectName("LastDrawLabel");
+    lastDraw_->setFont(arialFont(17, true));
+    auto* barLayout = new QHBoxLayout(barPanel);
+    barLayout->setContentsMargins(12, 0, 12, 0);
+    barLayout->addWidget(lastDraw_);
+    barLayout->addStretch(1);
     auto* gradientArea = new GradientArea(central);
     gradientArea->setObjectName("Gradient1");
     layout->addWidget(barPanel);
@@ -255,6 +266,36 @@ void MainWindow::setStatusText(int panel, const QString& text)
     // A long text (a date in the user's format, a large font) widens its
     // panel instead of being cut off.
     panels_[panel]->setMinimumWidth(qMax(panelWidths[panel], panels_[panel]->sizeHint().width()));
+    // Every change of the last draw sets this panel: the digits follow, once
+    // the change that set it is done.
+    if (panel == 1 && !lastDrawDue_) {
+        lastDrawDue_ = true;
+        QTimer::singleShot(0, this, &MainWindow::showLastDraw);
+    }
+}
+
+void MainWindow::showLastDraw()
+{
+    lastDrawDue_ = false;
+    const Session& session = Session::instance();
+    std::vector<quor3::DrawRecord> draws;
+    if (!openPath_.isEmpty()) {
+        try {
+            if (session.databaseExists())
+                draws = quor3::readDraws(session.databasePath());
+        } catch (const quor3::Error&) {
+            // The status bar tells of a database that cannot be read.
+        }
+    }
+    if (draws.empty()) {
+        lastDraw_->clear();
+        nameForReader(lastDraw_, QString());
+        return;
+    }
+    const quor3::DrawRecord& last = draws.back();
+    const QString digits = QString("%1 %2 %3").arg(last.Digit1).arg(last.Digit2).arg(last.Digit3);
+    lastDraw_->setText(tr("Last draw %1:   %2").arg(shortDateText(last.DrawDate), digits));
+    nameForReader(lastDraw_, tr("Last draw"), tr("%1: %2").arg(shortDateText(last.DrawDate), digits));
 }
 
 template <typename Window> void MainWindow::showModal()
@@ -263,6 +304,7 @@ template <typename Window> void MainWindow::showModal()
         Window window(this);
         window.exec();
     });
+    resultsFetch_->changedByProgram();
 }
 
 void MainWindow::buildMenu()
@@ -305,7 +347,9 @@ void MainWindow::buildMenu()
     dataActions_ << item(fileMenu, "ResultsSource1", tr("Results &Source..."), [this] {
         runGuarded(this, [this] {
             ResultsSourceWindow window(this);
-            if (window.exec() == QDialog::Accepted)
+            const bool saved = window.exec() == QDialog::Accepted;
+            resultsFetch_->changedByProgram();
+            if (saved)
                 resultsFetch_->fetchNow();
         });
     });
@@ -380,6 +424,7 @@ void MainWindow::undoLast()
     const Session& session = Session::instance();
     const bool entered = session.lastEntry.has_value();
     runGuarded(this, [this] { undoLastEntry(this); });
+    resultsFetch_->changedByProgram();
     // A message about the backup of that entry's cut-back no longer holds.
     if (entered && !session.lastEntry)
         showTodaysDate();

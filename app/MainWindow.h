@@ -55,12 +55,16 @@ class MainWindow : public QMainWindow
     template <typename Window> void showModal();
     // The File menu's list of recent databases, read afresh.
     void refreshRecentDatabases();
+    // The open database's last draw, with its digits, above the gradient.
+    void showLastDraw();
 
     QLabel* productPicture_ = nullptr;
     QWidget* gradientArea_ = nullptr;
     StartPanel* startPanel_ = nullptr; // shown while no database is open
     QString openPath_;                 // the open database's full path; empty when none is open
     QLabel* panels_[5] = {};
+    QLabel* lastDraw_ = nullptr;
+    bool lastDrawDue_ = false; // a read of the last draw is queued
     QList<QMenu*> dataMenus_;
     // File menu items that need an open database.
     QList<QAction*> dataActions_;

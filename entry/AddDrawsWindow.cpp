@@ -11,6 +11,7 @@
 #include "engine/ResultsSource.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
+#include "entry/CutBackQuestion.h"
 #include "entry/DigitTyping.h"
 #include "entry/TicketWins.h"
 #include "entry/UndoLastEntry.h"
@@ -521,30 +522,9 @@ std::vector<quor3::WinnerMatch> AddDrawsWindow::checkWinners(int a, int b, int c
     return matches;
 }
 
-namespace
-{
-
-// quor3.ini remembers each database whose cut-back question the user turned
-// off: a key per database in its own section, the database's full path with
-// "%XX" for what a key cannot hold ("=", "[", blanks) and for capitals, since
-// keys match without regard to case and file names do not.
-const char* const CutBackSection = "No Cut-Back Question";
-
-QString cutBackKey(const std::filesystem::path& database)
-{
-    const QString path = QFileInfo(QFile::decodeName(database.c_str())).absoluteFilePath();
-    return QString::fromLatin1(QUrl::toPercentEncoding(path, "/", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
-}
-
-} // namespace
-
 void AddDrawsWindow::forgetCutBackAnswer(const std::filesystem::path& database)
 {
-    try {
-        ProfileFile(Settings::filePath()).removeKey(CutBackSection, cutBackKey(database));
-    } catch (const quor3::Error&) {
-        // Settings that cannot be written only leave the question off for a new database of the name.
-    }
+    ::forgetCutBackAnswer(database);
 }
 
 bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
@@ -552,10 +532,7 @@ bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
     if (!quor3::fileExists(database))
         return true;
     const long long held = quor3::countDraws(database);
-    if (held < quor3::MaxDraws)
-        return true;
-    const ProfileFile settings(Settings::filePath());
-    if (settings.readInteger(CutBackSection, cutBackKey(database), 0) != 0)
+    if (held < quor3::MaxDraws || cutBackAnswerRemembered(database))
         return true;
     // The new draw joins the full history; the count said is the one after it.
     const long long kept = quor3::summarizeHistory(database).draws + 1;
@@ -566,20 +543,7 @@ bool AddDrawsWindow::cutBackAgreed(const std::filesystem::path& database)
                              .arg(english.toString(held))
                              .arg(quor3::DrawsKeptWhenFull)
                              .arg(english.toString(kept));
-    bool dontAsk = false;
-    const bool agreed =
-        Dialogs::askWithCheckBox(this, QApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::Question, QMessageBox::Yes, tr("&Don't ask again for this database"),
-                                 dontAsk) == QMessageBox::Yes;
-    // Only a Yes is remembered: from then on the draw is stored without the question.
-    if (agreed && dontAsk) {
-        try {
-            settings.writeInteger(CutBackSection, cutBackKey(database), 1);
-        } catch (const quor3::Error&) {
-            // Settings that cannot be written only bring the question back next time.
-        }
-    }
-    return agreed;
+    return askCutBack(this, text, database);
 }
 
 void AddDrawsWindow::enterDraw()

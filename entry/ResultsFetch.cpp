@@ -1,10 +1,13 @@
 #include "entry/ResultsFetch.h"
 
 #include "engine/Errors.h"
+#include "engine/History.h"
 #include "engine/ResultsSource.h"
 #include "engine/Tickets.h"
+#include "entry/Arrivals.h"
+#include "entry/ArrivalsDialog.h"
+#include "entry/CutBackQuestion.h"
 #include "entry/FetchModule.h"
-#include "entry/TicketWins.h"
 #include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -30,14 +33,6 @@ namespace
 QString title()
 {
     return QCoreApplication::translate("ResultsFetch", "Get New Results");
-}
-
-QString joined(const std::vector<std::string>& lines)
-{
-    QStringList parts;
-    for (const auto& line : lines)
-        parts << QString::fromStdString(line);
-    return parts.join("; ");
 }
 
 QString stampOf(const std::filesystem::path& file)
@@ -98,6 +93,7 @@ void ResultsFetch::databaseOpened()
     const Session& session = Session::instance();
     if (running() && (session.folder != folder_ || session.databaseName != databaseName_))
         cancel(); // its results belong to the database open before
+    tellChangesSinceShown();
     std::optional<quor3::ResultsSource> source;
     try {
         source = quor3::readResultsSource(quor3::settingsFilePath(), session.databaseName);
@@ -213,44 +209,121 @@ void ResultsFetch::store()
         emit finished();
         return;
     }
+    // Asked before anything is written: the question waits for the player.
+    bool agreed = true;
+    const bool asked = runGuarded(window_, [&] { agreed = cutBackAgreed(result.fetched); });
+    // The player may have opened another database while the question waited.
+    const bool stillOpen = session.folder == folder_ && session.databaseName == databaseName_;
+    if (!asked || !agreed || !stillOpen) {
+        showStatus(stillOpen ? tr("Get New Results stored nothing.") : QString());
+        emit finished();
+        return;
+    }
     quor3::NewResultsOutcome outcome;
     std::vector<std::string> ticketWins;
-    auto storeIt = [&] {
+    QString refusal;
+    try {
         StatusBarSink sink;
         // The tickets the new draws settle, however many writes the store takes.
         const long long mark = quor3::ticketChangeMark(folder_ / databaseName_);
         outcome = quor3::storeFetchedResults(quor3::settingsFilePath(), folder_, databaseName_, source_, result.fetched,
                                              sink);
         ticketWins = quor3::announcementsSince(folder_ / databaseName_, mark);
-    };
-    bool stored = true;
-    if (quiet_) {
-        // The check at open reports in the status bar, never in a box.
-        try {
-            storeIt();
-        } catch (const std::exception& e) {
-            stored = false;
-            showStatus(QString::fromUtf8(e.what()));
-        }
-    } else {
-        stored = runGuarded(window_, storeIt);
-        if (!stored)
-            showStatus(tr("Get New Results failed; nothing was added."));
+    } catch (const std::exception& e) {
+        refusal = QString::fromUtf8(e.what());
     }
-    if (stored) {
+    // Our own change needs no second look from the watcher.
+    stamp_ = databaseStamp();
+    watch();
+    rememberShown();
+    // The news goes to the summary; the status bar keeps the count and the last draw.
+    label_->clear();
+    label_->setToolTip(QString());
+    if (!refusal.isEmpty()) {
+        ArrivalsDialog::present(window_,
+                                tr("Nothing was stored in %1: %2").arg(QString::fromStdString(databaseName_), refusal));
+    } else {
         Session::instance().totalDraws = outcome.totalDraws;
-        // Our own change needs no second look from the watcher.
-        stamp_ = stampOf(folder_ / databaseName_);
-        watch();
-        showStatus(joined(quor3::summaryOf(outcome)) + " (" + QString::fromStdString(source_.address) + ")");
-        if (!outcome.matches.empty()) {
-            QString text = QString::fromStdString(quor3::announcementOf(outcome.matches));
-            text.replace("\r\n", "\n");
-            Dialogs::inform(window_, QApplication::applicationName(), text);
-        }
-        announceTicketWins(window_, ticketWins);
+        // The check at open speaks up only when something came.
+        if (!quiet_ || fetchBroughtNews(outcome, ticketWins))
+            ArrivalsDialog::present(window_, fetchSummary(databaseName_, outcome, ticketWins));
     }
     emit finished();
+}
+
+bool ResultsFetch::cutBackAgreed(const quor3::FetchedResults& fetched)
+{
+    const std::filesystem::path database = folder_ / databaseName_;
+    if (fetched.notModified || !quor3::fileExists(database))
+        return true;
+    const std::vector<quor3::DrawRecord> stored = quor3::readDraws(database);
+    const quor3::NewResultsPlan plan = quor3::planNewResults(stored, fetched.draws);
+    // Each draw is stored as an entry is: the one that finds the database at
+    // its limit cuts it back. Filling an empty database is an import.
+    const auto held = static_cast<long long>(stored.size());
+    const auto adding = static_cast<long long>(plan.newer.size());
+    if (plan.fillAsImport || held + adding <= quor3::MaxDraws || cutBackAnswerRemembered(database))
+        return true;
+    const long long kept = quor3::summarizeHistory(database).draws + adding;
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    const QString name = QString::fromStdString(databaseName_);
+    const QString text =
+        adding == 1
+            ? tr("%1 holds %2 draws, its limit is %3. Storing the new draw keeps the newest %4 in it for the reports; "
+                 "every draw stays in the full history (%5 draws) and in a backup. Store it?")
+                  .arg(name, english.toString(held), english.toString(quor3::MaxDraws))
+                  .arg(quor3::DrawsKeptWhenFull)
+                  .arg(english.toString(kept))
+            : tr("%1 holds %2 draws, its limit is %3. Storing the %6 new draws keeps the newest %4 or more in it for "
+                 "the reports; every draw stays in the full history (%5 draws) and in a backup. Store them?")
+                  .arg(name, english.toString(held), english.toString(quor3::MaxDraws))
+                  .arg(quor3::DrawsKeptWhenFull)
+                  .arg(english.toString(kept))
+                  .arg(adding);
+    return askCutBack(window_, text, database, true);
+}
+
+void ResultsFetch::changedByProgram()
+{
+    const Session& session = Session::instance();
+    if (session.databaseName.empty())
+        return;
+    rememberShown();
+}
+
+void ResultsFetch::rememberShown()
+{
+    const Session& session = Session::instance();
+    try {
+        rememberShownState(session.databasePath(), databaseState(session.folder, session.databaseName));
+    } catch (const std::exception&) {
+        // A database that cannot be read now brings its news at the next look.
+    }
+}
+
+void ResultsFetch::tellChangesSinceShown()
+{
+    const Session& session = Session::instance();
+    if (session.databaseName.empty())
+        return;
+    QString news;
+    try {
+        const ShownState now = databaseState(session.folder, session.databaseName);
+        // The first look at a database remembers it; there is nothing to compare yet.
+        if (const std::optional<ShownState> before = lastShownState(session.databasePath()))
+            news = changesSince(session.folder, session.databaseName, *before, now);
+        rememberShownState(session.databasePath(), now);
+    } catch (const std::exception&) {
+        return; // the open itself reports a database it cannot read
+    }
+    if (!news.isEmpty())
+        ArrivalsDialog::present(window_, news);
+}
+
+QString ResultsFetch::databaseStamp() const
+{
+    const Session& session = Session::instance();
+    return stampOf(session.databasePath()) + " " + stampOf(quor3::historyFileFor(session.databasePath()));
 }
 
 void ResultsFetch::watch()
@@ -265,6 +338,10 @@ void ResultsFetch::watch()
         watcher_.removePaths(watcher_.files());
     if (QFileInfo::exists(database))
         watcher_.addPath(database);
+    // The tickets and the full history live there; the command line changes them too.
+    const QString history = QString::fromStdString(quor3::historyFileFor(session.databasePath()).string());
+    if (QFileInfo::exists(history))
+        watcher_.addPath(history);
     // The folder tells of a database made where there was none.
     if (!watcher_.directories().contains(folder)) {
         if (!watcher_.directories().isEmpty())
@@ -272,7 +349,7 @@ void ResultsFetch::watch()
         watcher_.addPath(folder);
     }
     if (stamp_.isEmpty())
-        stamp_ = stampOf(session.databasePath());
+        stamp_ = databaseStamp();
 }
 
 void ResultsFetch::noticeChange()
@@ -281,7 +358,7 @@ void ResultsFetch::noticeChange()
     if (session.databaseName.empty())
         return;
     watch();
-    const QString now = stampOf(session.databasePath());
+    const QString now = databaseStamp();
     if (now == stamp_)
         return; // the derived files, or another database of the folder
     try {
@@ -293,6 +370,11 @@ void ResultsFetch::noticeChange()
         emit databaseChangedOnDisk();
         // The open windows show it too.
         emit Session::instance().events.changedOnDisk();
+        // With no window of the program open, the change is another process's
+        // (a window's own changes count as shown when it closes): its news is told.
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || qobject_cast<ArrivalsDialog*>(modal))
+            tellChangesSinceShown();
     } catch (const quor3::Error&) {
         settle_.start(); // another process still holds the database: look again shortly
     }

@@ -17,10 +17,11 @@ class QShortcut;
 // File > Get New Results and the check when a database opens: the source is
 // fetched and read off the GUI thread, the new draws are stored on it (the
 // store is quick, and no other change of the database can come between).
-// The status bar shows the address and the progress; Escape cancels. It also
-// watches the open database, so that a change by another process (the daily
-// timer, the command line, a second copy of the program) shows in the status
-// bar within a second.
+// The status bar shows the address and the progress; Escape cancels; what
+// arrived is told in the "What Arrived" summary. It also watches the open
+// database and its full history, so that a change by another process (the
+// daily timer, the command line, a second copy of the program) shows in the
+// status bar within a second, and the news it brought in the summary.
 class ResultsFetch : public QObject
 {
     Q_OBJECT
@@ -35,6 +36,10 @@ class ResultsFetch : public QObject
     void databaseOpened();
     void databaseClosed();
     void cancel();
+    // A window of the program changed the database (an entry, an import, a
+    // restore, an undo): what it holds now counts as shown, and is no news
+    // at the next open.
+    void changedByProgram();
     bool running() const { return future_.isRunning(); }
     QLabel* statusLabel() const { return label_; }
 
@@ -52,6 +57,14 @@ class ResultsFetch : public QObject
     };
     void start(bool quiet);
     void store();
+    // The cut-back question before a store past the database's limit; false
+    // when the player refused, and nothing is to be stored.
+    bool cutBackAgreed(const quor3::FetchedResults& fetched);
+    // "What Arrived" for what another process changed since the program last
+    // showed the open database, when anything came.
+    void tellChangesSinceShown();
+    void rememberShown();
+    QString databaseStamp() const;
     void watch();
     void noticeChange();
     void showStatus(const QString& text);
@@ -70,5 +83,5 @@ class ResultsFetch : public QObject
 
     QFileSystemWatcher watcher_;
     QTimer settle_;
-    QString stamp_; // size, time and file of the database when last shown
+    QString stamp_; // size, time and file of the database and its history when last shown
 };

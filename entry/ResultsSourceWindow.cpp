@@ -71,7 +71,7 @@ ResultsSourceWindow::ResultsSourceWindow(QWidget* owner) : QDialog(owner)
     newestList->setFocusPolicy(Qt::NoFocus);
     newestList->setSelectionMode(QAbstractItemView::NoSelection);
     newestList->setFixedHeight((NewestShown + 1) * (newestList->fontMetrics().height() + 2) + 6);
-    checkAtOpenBox = new QCheckBox(tr("&Check for new results when this database opens"), this);
+    checkAtOpenBox = new QCheckBox(tr("Check for new results &when this database opens"), this);
     checkAtOpenBox->setObjectName("checkAtOpenBox");
     checkAtOpenBox->setChecked(true);
     dailyTimerBox = new QCheckBox(tr("Check for new results &every day"), this);

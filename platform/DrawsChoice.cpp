@@ -16,6 +16,7 @@ DrawsChoice::DrawsChoice(QWidget* parent) : QComboBox(parent)
     setObjectName("drawsChoice");
     setAccessibleName(tr("Draws to analyse"));
     setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(this, &QComboBox::activated, this, [this] { chosenByUser_ = true; });
     refresh();
 }
 
@@ -31,15 +32,18 @@ void DrawsChoice::refresh()
         addItem(tr("the working database (%1)").arg(draws(0)), Working);
         return;
     }
-    addItem(tr("the working database (%1)").arg(draws(quor3::countDraws(session.databasePath()))), Working);
+    const long long working = quor3::countDraws(session.databasePath());
+    addItem(tr("the working database (%1)").arg(draws(working)), Working);
+    long long history = 0;
     try {
-        addItem(tr("the full history (%1)").arg(draws(quor3::summarizeHistory(session.databasePath()).draws)),
-                FullHistory);
+        history = quor3::summarizeHistory(session.databasePath()).draws;
+        addItem(tr("the full history (%1)").arg(draws(history)), FullHistory);
     } catch (const quor3::Error& e) {
         // The working database can still be analysed; the reason is a hover away.
         setToolTip(tr("The full history cannot be read: %1").arg(QString::fromStdString(e.what())));
     }
-    setCurrentIndex(full && count() > 1 ? 1 : 0);
+    const bool chooseFull = chosenByUser_ ? full : history > working;
+    setCurrentIndex(chooseFull && count() > 1 ? 1 : 0);
 }
 
 bool DrawsChoice::fullHistory() const

@@ -237,6 +237,12 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     restoreWindowSize(this, SizeKey, QSize(860, 680));
     Help::bindF1(this, "tickets");
+    // The command line (or the daily timer) may add or settle tickets and
+    // draws while the window is open: it shows them as they are, keeping what
+    // the player is typing.
+    setProperty(DatabaseEvents::FollowedByWindow, true);
+    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this,
+            [this] { runGuarded(this, [this] { refresh(); }); });
     centreOnScreen(this);
     numberEdit->setFocus();
     runGuarded(this, [this] {

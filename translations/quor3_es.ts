@@ -162,6 +162,84 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
 </context>
 <context>
+    <name>Arrivals</name>
+    <message>
+        <source>(1 earlier draw not listed)</source>
+        <translation>(1 sorteo anterior no aparece en la lista)</translation>
+    </message>
+    <message>
+        <source>(%1 earlier draws not listed)</source>
+        <translation>(%1 sorteos anteriores no aparecen en la lista)</translation>
+    </message>
+    <message>
+        <source>Suggested plays that matched:</source>
+        <translation>Jugadas sugeridas que acertaron:</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>%1: 1 new draw since the program last showed it:</source>
+        <translation>%1: 1 sorteo nuevo desde la última vez que el programa la mostró:</translation>
+    </message>
+    <message>
+        <source>%1: %2 new draws since the program last showed it:</source>
+        <translation>%1: %2 sorteos nuevos desde la última vez que el programa la mostró:</translation>
+    </message>
+    <message>
+        <source>1 older draw joined the full history.</source>
+        <translation>1 sorteo anterior se sumó al historial completo.</translation>
+    </message>
+    <message>
+        <source>%1 older draws joined the full history.</source>
+        <translation>%1 sorteos anteriores se sumaron al historial completo.</translation>
+    </message>
+    <message>
+        <source>%1 now holds %2 draws, the last on %3; when the program last showed it, it held %4, the last on %5.</source>
+        <translation>%1 tiene ahora %2 sorteos, el último del %3; la última vez que el programa la mostró tenía %4, el último del %5.</translation>
+    </message>
+    <message>
+        <source>%1 is up to date: no new draw.</source>
+        <translation>%1 está al día: no hay sorteos nuevos.</translation>
+    </message>
+    <message>
+        <source>%1: 1 new draw added:</source>
+        <translation>%1: se agregó 1 sorteo nuevo:</translation>
+    </message>
+    <message>
+        <source>%1: %2 new draws added:</source>
+        <translation>%1: se agregaron %2 sorteos nuevos:</translation>
+    </message>
+    <message>
+        <source>The database was full: it keeps the newest %1 draws for the reports. Every draw stays in the full history, and the older ones are also in the backup %2.</source>
+        <translation>La base de datos estaba llena: conserva los %1 sorteos más recientes para los informes. Todos los sorteos quedan en el historial completo, y los más antiguos también en la copia de seguridad %2.</translation>
+    </message>
+    <message>
+        <source>... and %1 more conflicts; the stored draws are kept.</source>
+        <translation>... y %1 conflictos más; se conservan los sorteos guardados.</translation>
+    </message>
+</context>
+<context>
+    <name>ArrivalsDialog</name>
+    <message>
+        <source>What Arrived</source>
+        <translation>Lo que llegó</translation>
+    </message>
+    <message>
+        <source>What arrived</source>
+        <translation>Lo que llegó</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Closes the summary</source>
+        <translation>Cierra el resumen</translation>
+    </message>
+</context>
+<context>
     <name>BacktestWindow</name>
     <message>
         <source>How Did the Choices Do?</source>
@@ -1118,6 +1196,18 @@ Elija otro nombre para la base de datos.</translation>
         <source>&amp;Prize Table...</source>
         <translation>Tabla de &amp;premios...</translation>
     </message>
+    <message>
+        <source>Last draw %1:   %2</source>
+        <translation>Último sorteo %1:   %2</translation>
+    </message>
+    <message>
+        <source>Last draw</source>
+        <translation>Último sorteo</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
 </context>
 <context>
     <name>Module</name>
@@ -1447,8 +1537,20 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <translation> de %1 KB</translation>
     </message>
     <message>
-        <source>Get New Results failed; nothing was added.</source>
-        <translation>No se pudieron obtener resultados nuevos; no se agregó nada.</translation>
+        <source>Get New Results stored nothing.</source>
+        <translation>Obtener resultados nuevos no guardó nada.</translation>
+    </message>
+    <message>
+        <source>Nothing was stored in %1: %2</source>
+        <translation>No se guardó nada en %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 draws, its limit is %3. Storing the new draw keeps the newest %4 in it for the reports; every draw stays in the full history (%5 draws) and in a backup. Store it?</source>
+        <translation>%1 tiene %2 sorteos y su límite es %3. Guardar el sorteo nuevo deja en ella los %4 más recientes para los informes; todos los sorteos quedan en el historial completo (%5 sorteos) y en una copia de seguridad. ¿Guardarlo?</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 draws, its limit is %3. Storing the %6 new draws keeps the newest %4 or more in it for the reports; every draw stays in the full history (%5 draws) and in a backup. Store them?</source>
+        <translation>%1 tiene %2 sorteos y su límite es %3. Guardar los %6 sorteos nuevos deja en ella los %4 más recientes o algunos más para los informes; todos los sorteos quedan en el historial completo (%5 sorteos) y en una copia de seguridad. ¿Guardarlos?</translation>
     </message>
 </context>
 <context>
@@ -1476,10 +1578,6 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>Newest draws in the file:</source>
         <translation>Sorteos más recientes del archivo:</translation>
-    </message>
-    <message>
-        <source>&amp;Check for new results when this database opens</source>
-        <translation>&amp;Buscar resultados nuevos al abrir esta base de datos</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1520,6 +1618,10 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>Every database in ~/quor3box that has a results source, once a day, also while Quor 3 is closed. It is turned on or off at once.</source>
         <translation>Cada base de datos de ~/quor3box que tiene una fuente de resultados, una vez al día, también con Quor 3 cerrado. Se activa o desactiva al instante.</translation>
+    </message>
+    <message>
+        <source>Check for new results &amp;when this database opens</source>
+        <translation>&amp;Buscar resultados nuevos al abrir esta base de datos</translation>
     </message>
 </context>
 <context>
