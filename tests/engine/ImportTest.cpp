@@ -402,7 +402,8 @@ TEST(ImportPlan, AtMost731NewestDrawsAreKept)
     EXPECT_EQ(plan.draws.size(), 731u);
     EXPECT_EQ(plan.leftOut, 69);
     EXPECT_EQ(plan.fromFile, 100);
-    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}), "69 draws older than the newest 731 were left out"));
+    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}),
+                         "69 draws older than the newest 731 are kept in the full history only"));
 }
 
 // --- Storing ---
