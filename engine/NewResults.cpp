@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <tuple>
 
 namespace quor3
 {
@@ -133,12 +135,17 @@ NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::
                       {monthDayYear(r.DrawDate), digitsOf(kept), digitsOf(r)})});
         }
     }
-    if (!missing.empty()) {
-        // Counted as an Import would: the same draw once.
-        const long long older = planImport(stored, missing, ImportMode::Merge).fromFile;
-        plan.olderMissing = history ? planImport(*history, missing, ImportMode::Merge).fromFile : older;
-        plan.olderInHistory = older - plan.olderMissing;
-    }
+    // Each older draw counted once, whatever the limit of the working database.
+    const auto key = [](const DrawRecord& r) { return std::make_tuple(r.DrawDate, r.Digit1, r.Digit2, r.Digit3); };
+    std::set<std::tuple<double, int, int, int>> older, held;
+    for (const DrawRecord& r : missing)
+        older.insert(key(r));
+    if (history && !older.empty())
+        for (const DrawRecord& r : *history)
+            if (older.count(key(r)))
+                held.insert(key(r));
+    plan.olderInHistory = static_cast<long long>(held.size());
+    plan.olderMissing = static_cast<long long>(older.size() - held.size());
     std::stable_sort(plan.newer.begin(), plan.newer.end(),
                      [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; });
     return plan;

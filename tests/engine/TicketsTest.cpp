@@ -88,6 +88,19 @@ TEST(TicketPrizes, EachBetTypeAgainstHitsAndMisses)
     }
 }
 
+TEST(TicketPrizes, AComboPaysTheStraightPrizeOfTheTableInForce)
+{
+    using B = BetType;
+    // The player raised the straight prize and lowered the combo line: a
+    // combo is a straight of each order, whatever that line says.
+    PrizeTable table = defaultPrizeTable();
+    table.prize(PrizeKey::Straight) = 60000;
+    table.prize(PrizeKey::Combo) = 100;
+    EXPECT_EQ(playPrize(play("451", B::Combo, 100), num("514"), table), 60000);
+    EXPECT_EQ(playPrize(play("455", B::Combo, 50), num("545"), table), 30000);
+    EXPECT_EQ(playPrize(play("451", B::Combo, 100), num("456"), table), 0);
+}
+
 TEST(TicketPrizes, CostNamesAndLongRunReturn)
 {
     using B = BetType;
