@@ -980,6 +980,20 @@ void upgradeHistoryLayout(sqlite3* handle, const fs::path& file, int version)
         Stmt copy(db, "VACUUM INTO ?1", action);
         copy.bind(1, backup.string()).run();
     }
+    // An upgrade that failed before left a copy of this same file: one is
+    // enough, however often the upgrade is tried again.
+    const std::string prefix = name + "-history-layout" + std::to_string(version) + "-";
+    const std::string copied = readWholeFile(backup);
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string other = it->path().filename().string();
+        if (it->path() != backup && other.compare(0, prefix.size(), prefix) == 0 && it->is_regular_file() &&
+            readWholeFile(it->path()) == copied) {
+            ::unlink(backup.c_str());
+            backup = it->path();
+            break;
+        }
+    }
     fsyncPath(backup, O_RDONLY);
     fsyncPath(folder, O_RDONLY | O_DIRECTORY);
     inTransaction(db, [&] {

@@ -357,6 +357,22 @@ TEST_F(Tickets, AnOlderHistoryIsUpgradedANewerRefused)
     EXPECT_NE(message.find("newer version"), std::string::npos) << message;
 }
 
+// An upgrade that fails (here a table of that name is in the way) is tried
+// again at every use, with one copy of the old file among the backups.
+TEST_F(Tickets, AFailingUpgradeKeepsOneCopyHoweverOftenItIsTried)
+{
+    store(drawOn(40000, 4, 5, 1));
+    const fs::path file = historyFileFor(db);
+    sql(file, "DROP TABLE prize_tables; DROP TABLE settlements; DROP TABLE ticket_settings;"
+              " PRAGMA user_version = 1;");
+    for (int attempt = 0; attempt < 3; ++attempt)
+        EXPECT_THROW(addTicket(db, play("451", BetType::Straight)), Error);
+    int copies = 0;
+    for (const auto& entry : fs::directory_iterator(dir / "backups"))
+        copies += entry.path().filename().string().find("g.c3d-history-layout1-") == 0;
+    EXPECT_EQ(copies, 1);
+}
+
 // A kill at any moment of an add leaves the record as before or with the
 // ticket whole, settled.
 TEST_F(Tickets, AKilledAddLeavesTheOldOrTheNewRecord)
