@@ -67,16 +67,17 @@ const char* const SettingsBusy = QT_TRANSLATE_NOOP("quor3::Error", "another Quor
 const char* const ControlCharacter =
     QT_TRANSLATE_NOOP("quor3::Error", "a value holds a control character (a line break or the like)");
 
-// The advisory lock of the settings file, held for one change. Each take opens
-// the lock file anew, so that two threads of one process exclude each other
-// as two processes do.
+// The advisory lock of the settings file, held for one change: a flock on its
+// folder, which leaves no file of its own behind. Each take opens the folder
+// anew, so that two threads of one process exclude each other as two
+// processes do.
 class SettingsLock
 {
   public:
     explicit SettingsLock(const fs::path& file)
     {
-        const fs::path lockFile = file.parent_path() / (file.filename().string() + ".lock");
-        fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+        const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+        fd_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd_ < 0)
             throwIoError(file, "lock");
         // Polled, so that the wait is bounded.

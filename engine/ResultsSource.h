@@ -22,7 +22,7 @@ fs::path settingsFilePath();
 bool hasControlCharacter(const std::string& text);
 
 // Every change of the settings file is made under its lock, an advisory flock
-// on "quor3.ini.lock" beside it that each writer takes (the program's windows,
+// on the folder that holds it, which each writer takes (the program's windows,
 // the command line, a timer, any thread): the file is read again under the
 // lock, `change` edits its lines (returning false when it changed nothing),
 // and the file is replaced atomically. So two writers never lose each other's

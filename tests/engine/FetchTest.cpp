@@ -280,7 +280,6 @@ TEST(Fetch, ThreeNewDrawsAreStoredCheckedAndLoggedAsThreeEntriesWouldBe)
 
     EXPECT_EQ(outcome.added, 3);
     quor3::fs::remove(byFetch.settings);
-    quor3::fs::remove(byFetch.settings.string() + ".lock");
     EXPECT_EQ(snapshot(byFetch.dir.path()), snapshot(byEntries.dir.path()));
     ASSERT_EQ(outcome.matches.size(), logLines.size() - 1);
     const std::string announcement = quor3::announcementOf(outcome.matches);
