@@ -323,9 +323,12 @@ int runDataCommand(const std::vector<std::string>& args)
             std::cout << line << '\n';
         // The window preselects this draw the next time.
         int done = rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
-        if (!drawName.empty()) {
+        const std::string chosenName = !drawName.empty()            ? drawName
+                                       : scan.drawNames.size() == 1 ? scan.drawNames.front()
+                                                                    : std::string();
+        if (!chosenName.empty()) {
             try {
-                quor3::rememberDrawName(quor3::settingsFilePath(), where.name, drawName);
+                quor3::rememberDrawName(quor3::settingsFilePath(), where.name, chosenName);
             } catch (const quor3::Error& e) {
                 std::cout << e.what() << '\n';
                 done = 3;
