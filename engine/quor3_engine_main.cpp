@@ -89,6 +89,8 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      A full database is cut back (after a backup) as the add window does;\n"
                           "      draws dated after today are skipped, and a file whose draws disagree\n"
                           "      with most stored ones on shared dates (another draw) is refused.\n"
+                          "      Exit status 3 when draws are stored but the statistics or the source\n"
+                          "      could not be saved.\n"
                           "  quor3-engine fetch --all [FOLDER]\n"
                           "      Fetches every database in FOLDER (~/quor3box by default) that has a\n"
                           "      results source.\n"

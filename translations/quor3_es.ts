@@ -2400,6 +2400,14 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <translation>argumentos incorrectos</translation>
     </message>
     <message>
+        <source>The cut-back follows your answer &quot;Don&apos;t ask again for this database&quot;.</source>
+        <translation>El recorte sigue su respuesta &quot;No volver a preguntar para esta base de datos&quot;.</translation>
+    </message>
+    <message>
+        <source>The cut-back was made without a question, as Quor 3 always did on a full database; in Quor 3, Get New Results asks first.</source>
+        <translation>El recorte se hizo sin preguntar, como Quor 3 siempre hizo con una base de datos llena; en Quor 3, Obtener resultados nuevos pregunta antes.</translation>
+    </message>
+    <message>
         <source>Usage:
   quor3-engine rebuild PATH
       Rebuilds every derived data file beside the draw database PATH, as
@@ -2447,6 +2455,8 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
       A full database is cut back (after a backup) as the add window does;
       draws dated after today are skipped, and a file whose draws disagree
       with most stored ones on shared dates (another draw) is refused.
+      Exit status 3 when draws are stored but the statistics or the source
+      could not be saved.
   quor3-engine fetch --all [FOLDER]
       Fetches every database in FOLDER (~/quor3box by default) that has a
       results source.
@@ -2538,6 +2548,8 @@ opens the database).
       hace la ventana de agregar; los sorteos con fecha posterior a hoy se
       omiten, y un archivo cuyos sorteos no coinciden con la mayoría de los
       guardados en las fechas comunes (otro sorteo) se rechaza.
+      Estado de salida 3 cuando los sorteos se guardan pero no se pudieron
+      guardar las estadísticas o la fuente.
   quor3-engine fetch --all [FOLDER]
       Obtiene los resultados de cada base de datos de FOLDER (~/quor3box por
       omisión) que tenga una fuente de resultados.
@@ -2578,14 +2590,6 @@ si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
 actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
 la base de datos).
 </translation>
-    </message>
-    <message>
-        <source>The cut-back follows your answer &quot;Don&apos;t ask again for this database&quot;.</source>
-        <translation>El recorte sigue su respuesta &quot;No volver a preguntar para esta base de datos&quot;.</translation>
-    </message>
-    <message>
-        <source>The cut-back was made without a question, as Quor 3 always did on a full database; in Quor 3, Get New Results asks first.</source>
-        <translation>El recorte se hizo sin preguntar, como Quor 3 siempre hizo con una base de datos llena; en Quor 3, Obtener resultados nuevos pregunta antes.</translation>
     </message>
 </context>
 <context>
