@@ -109,7 +109,8 @@ void removeLeftoverScratchCopies(const fs::path& file)
 {
     const std::string prefix = "." + file.filename().string() + ".";
     std::error_code error;
-    for (fs::directory_iterator it(file.parent_path(), error), end; !error && it != end; it.increment(error)) {
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.compare(0, prefix.size(), prefix) != 0)
             continue;
