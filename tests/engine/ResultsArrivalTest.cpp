@@ -6,7 +6,6 @@
 
 #include "engine/Backups.h"
 #include "engine/Errors.h"
-#include "engine/History.h"
 #include "engine/Import.h"
 #include "engine/ImportChecks.h"
 #include "engine/NewResults.h"
@@ -77,41 +76,24 @@ TEST(TheRightDraw, AnotherDrawOfTheFileIsRefusedWithNothingChanged)
     auto midday = evening;
     for (auto& r : midday)
         r.Digit3 = (r.Digit3 + 1) % 10;
-    struct Case {
-        const char* name;
-        std::function<void(const TempFolder&)> store;
-    };
-    const std::vector<Case> cases = {
-        {"import",
-         [&](const TempFolder& dir) { quor3::storeImport(dir.path(), "ga.c3d", midday, quor3::ImportMode::Merge); }},
-        {"fetch", [&](const TempFolder& dir) { fetchFrom(dir, (dir / "r.csv").string(), "Midday"); }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TempFolder dir;
-        writeDatabase(dir / "ga.c3d", std::vector<DrawRecord>(evening.begin(), evening.end() - 2));
-        quor3::writeWholeFile(dir / "r.csv", twoDrawFile(midday, evening));
-        const std::string before = quor3::readWholeFile(dir / "ga.c3d");
-        try {
-            c.store(dir);
-            ADD_FAILURE() << "the midday draws were stored";
-        } catch (const quor3::Error& e) {
-            EXPECT_TRUE(contains(e.what(), "on only 0 of the 28 dates")) << e.what();
-            EXPECT_TRUE(contains(e.what(), "On " + quor3::monthDayYear(evening[0].DrawDate) + " the database has " +
-                                               digits(evening[0]) + ", the file " + digits(midday[0])))
-                << e.what();
-            EXPECT_TRUE(contains(e.what(), "Choose another draw")) << e.what();
-        }
-        EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), before);
-    }
-    // The command line says so and exits 1; the evening draw is taken and remembered.
     TempFolder dir;
     writeDatabase(dir / "ga.c3d", std::vector<DrawRecord>(evening.begin(), evening.end() - 2));
     quor3::writeWholeFile(dir / "r.csv", twoDrawFile(midday, evening));
-    const std::string db = "'" + (dir / "ga.c3d").string() + "'";
-    EXPECT_EQ(engine(dir, "fetch " + db + " --from '" + (dir / "r.csv").string() + "' --draw Midday").status, 1);
-    EXPECT_EQ(engine(dir, "import " + db + " '" + (dir / "r.csv").string() + "' --draw Midday").status, 1);
-    EXPECT_EQ(engine(dir, "import " + db + " '" + (dir / "r.csv").string() + "' --draw Evening").status, 0);
+    const std::string db = "'" + (dir / "ga.c3d").string() + "' ", file = "'" + (dir / "r.csv").string() + "'";
+    const std::string before = quor3::readWholeFile(dir / "ga.c3d");
+    for (const std::string& args :
+         {"fetch " + db + "--from " + file + " --draw Midday", "import " + db + file + " --draw Midday"}) {
+        const CommandRun run = engine(dir, args);
+        EXPECT_EQ(run.status, 1) << args;
+        EXPECT_TRUE(contains(run.err, "on only 0 of the 28 dates")) << run.err;
+        EXPECT_TRUE(contains(run.err, "On " + quor3::monthDayYear(evening[0].DrawDate) + " the database has " +
+                                          digits(evening[0]) + ", the file " + digits(midday[0])))
+            << run.err;
+        EXPECT_TRUE(contains(run.err, "Choose another draw")) << run.err;
+        EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), before);
+    }
+    // The evening draw is taken and remembered.
+    EXPECT_EQ(engine(dir, "import " + db + file + " --draw Evening").status, 0);
     EXPECT_EQ(quor3::readDraws(dir / "ga.c3d").size(), 30u);
     EXPECT_EQ(quor3::rememberedDrawName(dir / "quor3.ini", "ga.c3d"), "Evening");
 }
@@ -119,22 +101,21 @@ TEST(TheRightDraw, AnotherDrawOfTheFileIsRefusedWithNothingChanged)
 TEST(TheRightDraw, AgreementNeedsHalfOfAtLeastFiveSharedDates)
 {
     const auto stored = drawsOf(variedTriples(10));
-    struct Case {
-        int shared, differing;
-        bool refused;
-    };
-    for (const Case& c : std::vector<Case>{{4, 4, false}, {5, 3, true}, {6, 3, false}, {10, 6, true}, {10, 5, false}}) {
-        SCOPED_TRACE(std::to_string(c.shared) + " shared, " + std::to_string(c.differing) + " differing");
-        std::vector<DrawRecord> file(stored.begin(), stored.begin() + c.shared);
-        for (int i = 0; i < c.differing; ++i)
+    // {dates shared, of them differing, refused}
+    for (const auto& [shared, differing, refused] :
+         std::vector<std::tuple<int, int, bool>>{{4, 4, false}, {5, 3, true}, {6, 3, false}, {10, 6, true}}) {
+        std::vector<DrawRecord> file(stored.begin(), stored.begin() + shared);
+        for (int i = 0; i < differing; ++i)
             file[static_cast<std::size_t>(i)].Digit1 = (file[static_cast<std::size_t>(i)].Digit1 + 1) % 10;
         const auto agreement = quor3::compareDraws(stored, file);
-        EXPECT_EQ(agreement.sharedDates, c.shared);
-        EXPECT_EQ(agreement.firstDisagreements.size(), std::min<std::size_t>(3, c.differing));
-        if (c.refused)
-            EXPECT_THROW(quor3::refuseAnotherDraw(agreement), quor3::Error);
-        else
-            EXPECT_NO_THROW(quor3::refuseAnotherDraw(agreement));
+        EXPECT_EQ(agreement.firstDisagreements.size(), std::min(3u, static_cast<unsigned>(differing)));
+        bool thrown = false;
+        try {
+            quor3::refuseAnotherDraw(agreement);
+        } catch (const quor3::Error&) {
+            thrown = true;
+        }
+        EXPECT_EQ(thrown, refused) << shared << " shared, " << differing << " differing";
     }
 }
 
@@ -161,13 +142,10 @@ TEST(TheRightDraw, DrawsAfterTomorrowAreSkippedWithTheReasonAndTheRememberedDraw
     EXPECT_EQ(imported.datedAfterToday, 2);
     EXPECT_TRUE(contains(quor3::describeImport(imported), "2 draws dated after today were skipped")) << "";
 
-    quor3::ImportScan scan = quor3::importDraws(twoDrawFile(stored, stored));
-    struct Case {
-        const char* remembered;
-        int index;
-    };
-    for (const Case& c : std::vector<Case>{{"Evening", 1}, {"evening daily #", 1}, {"Pick 3 Midday", 0}, {"", -1}})
-        EXPECT_EQ(quor3::drawToPreselect(scan, c.remembered), c.index) << c.remembered;
+    const quor3::ImportScan scan = quor3::importDraws(twoDrawFile(stored, stored));
+    for (const auto& [remembered, index] : std::vector<std::pair<const char*, int>>{
+             {"Evening", 1}, {"evening daily #", 1}, {"Pick 3 Midday", 0}, {"", -1}})
+        EXPECT_EQ(quor3::drawToPreselect(scan, remembered), index) << remembered;
 }
 
 TEST(AFullDatabase, TheCommandLineCutsBackAsBeforeAndSaysWhetherThePlayerAgreed)
@@ -309,27 +287,10 @@ TEST(FetchFaults, StoredDrawsWithAFailedRebuildOrSettingsWriteExitThreeAndShowWh
 
 TEST(FetchFaults, ValidatorsAreDroppedOnceTheDatabaseIsRestoredOrUndone)
 {
-    struct Case {
-        const char* name;
-        std::function<void(const quor3::fs::path& db, const quor3::fs::path& backup)> change;
-        long long added;
-    };
-    const std::vector<Case> cases = {
-        {"restore", [](const quor3::fs::path& db, const quor3::fs::path& backup) { quor3::restoreBackup(db, backup); },
-         3},
-        {"undo",
-         [](const quor3::fs::path& db, const quor3::fs::path&) {
-             const auto draws = quor3::readDraws(db);
-             quor3::undoEntry({db, draws.back(), static_cast<long long>(draws.size()), {}});
-         },
-         1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const bool restore : {true, false}) {
         TempFolder dir;
         const auto stored = drawsOf(variedTriples(20));
         writeDatabase(dir / "ga.c3d", stored);
-        quor3::ensureHistory(dir / "ga.c3d");
         const auto backup = quor3::backupDatabase(dir / "ga.c3d");
         auto file = stored;
         for (int i = 1; i <= 3; ++i)
@@ -339,11 +300,15 @@ TEST(FetchFaults, ValidatorsAreDroppedOnceTheDatabaseIsRestoredOrUndone)
                 return TestHttpServer::Answer{"HTTP/1.1 304 Not Modified\r\nETag: \"v1\"\r\nConnection: close\r\n\r\n"};
             return TestHttpServer::reply(200, "OK", csvOf(file), "ETag: \"v1\"\r\n");
         });
-        EXPECT_EQ(fetchFrom(dir, server.url("/r.csv")).added, 3);
         NullStatus status;
-        EXPECT_TRUE(quor3::fetchNewResults(dir / "quor3.ini", dir.path(), "ga.c3d", {}, status).upToDate);
-        c.change(dir / "ga.c3d", backup);
-        EXPECT_EQ(quor3::fetchNewResults(dir / "quor3.ini", dir.path(), "ga.c3d", {}, status).added, c.added);
+        auto again = [&] { return quor3::fetchNewResults(dir / "quor3.ini", dir.path(), "ga.c3d", {}, status); };
+        EXPECT_EQ(fetchFrom(dir, server.url("/r.csv")).added, 3);
+        EXPECT_TRUE(again().upToDate);
+        if (restore)
+            quor3::restoreBackup(dir / "ga.c3d", backup);
+        else
+            quor3::undoEntry({dir / "ga.c3d", file.back(), 23, {}});
+        EXPECT_EQ(again().added, restore ? 3 : 1);
         EXPECT_FALSE(contains(server.requests().back(), "If-None-Match")) << server.requests().back();
     }
 }
