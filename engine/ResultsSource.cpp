@@ -126,8 +126,9 @@ void removeLeftoverScratchCopies(const fs::path& file)
     }
 }
 
-// Leading sign and digits, as the profile API reads a number.
-int leadingInteger(const std::string& value)
+} // namespace
+
+int settingsInteger(const std::string& value)
 {
     std::size_t end = 0;
     if (end < value.size() && (value[end] == '-' || value[end] == '+'))
@@ -140,8 +141,6 @@ int leadingInteger(const std::string& value)
     const long long number = std::strtoll(value.substr(0, std::min<std::size_t>(end, 19)).c_str(), nullptr, 10);
     return static_cast<int>(std::max<long long>(INT_MIN, std::min<long long>(INT_MAX, number)));
 }
-
-} // namespace
 
 bool hasControlCharacter(const std::string& text)
 {
@@ -205,7 +204,7 @@ std::optional<std::string> SettingsSection::read(const std::string& key) const
 int SettingsSection::readInteger(const std::string& key, int fallback) const
 {
     const std::optional<std::string> value = read(key);
-    return !value || value->empty() ? fallback : leadingInteger(*value);
+    return !value || value->empty() ? fallback : settingsInteger(*value);
 }
 
 void SettingsSection::write(const std::vector<std::pair<std::string, std::string>>& values) const

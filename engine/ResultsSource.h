@@ -30,6 +30,11 @@ bool hasControlCharacter(const std::string& text);
 // within 5 seconds or the file cannot be written.
 void changeSettingsFile(const fs::path& file, const std::function<bool(std::vector<std::string>& lines)>& change);
 
+// A value of the settings file as a number, the one rule of the program and
+// the command line (the profile API's): a leading sign and digits, 0 for a
+// value that does not start with a number.
+int settingsInteger(const std::string& value);
+
 // A Windows-style profile file read and written without the user interface:
 // sections and keys match without regard to letter case, and every other line
 // survives a write.

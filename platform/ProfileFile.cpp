@@ -7,7 +7,6 @@
 
 #include <QDir>
 
-#include <climits>
 
 namespace
 {
@@ -66,20 +65,8 @@ QString ProfileFile::readText(const QString& section, const QString& key, const 
 int ProfileFile::readInteger(const QString& section, const QString& key, int fallback) const
 {
     const QString value = readText(section, key);
-    if (value.isEmpty())
-        return fallback;
-    // Leading sign and digits, as the profile API reads them.
-    int end = 0;
-    if (end < value.size() && (value[end] == '-' || value[end] == '+'))
-        ++end;
-    while (end < value.size() && value[end].isDigit())
-        ++end;
-    bool ok = false;
-    const long long number = value.left(end).toLongLong(&ok);
-    if (!ok)
-        return 0;
-    return static_cast<int>(
-        qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
+    // One rule with the command line's reading (quor3::settingsInteger).
+    return value.isEmpty() ? fallback : quor3::settingsInteger(value.toStdString());
 }
 
 void ProfileFile::writeText(const QString& section, const QString& key, const QString& value) const
