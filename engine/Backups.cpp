@@ -346,7 +346,7 @@ std::vector<BackupInfo> listBackups(const fs::path& database)
     return backups;
 }
 
-fs::path restoreBackup(const fs::path& database, const fs::path& backup)
+fs::path restoreBackup(const fs::path& database, const fs::path& backup, const std::string& reason)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const std::string name = backup.filename().string();
@@ -375,7 +375,7 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup)
     checkChangeable(database, "replace");
     fs::path current;
     if (fileExists(database))
-        current = backupDatabase(database, backupReason::Restore, source);
+        current = backupDatabase(database, reason, source);
     replaceThroughHistory(database, bytes);
     return current;
 }
@@ -391,7 +391,8 @@ void undoEntry(const StoredEntry& entry)
         throwIoError(database, "undo the last entry of", "the database has changed since that entry");
     const HistoryEdit edit = HistoryEdit::removing(database, entry.draw);
     if (!entry.backup.empty()) {
-        restoreBackup(database, entry.backup);
+        // The database as it was is kept as an undo's, not a restore's.
+        restoreBackup(database, entry.backup, backupReason::Undo);
         return;
     }
     checkChangeable(database, "replace");

@@ -72,7 +72,8 @@ std::vector<BackupInfo> listBackups(const fs::path& database);
 // database (when it exists) is backed up first, then the backup's bytes replace
 // it atomically. The backup must be one of listBackups(database). Returns the
 // backup just taken of the current database (empty when there was none).
-fs::path restoreBackup(const fs::path& database, const fs::path& backup);
+fs::path restoreBackup(const fs::path& database, const fs::path& backup,
+                       const std::string& reason = backupReason::Restore);
 
 // The last draw entered in this run of the program, and how to take it back.
 struct StoredEntry {

@@ -1,5 +1,7 @@
 #include "engine/Import.h"
 
+#include "engine/ImportChecks.h"
+
 #include "engine/Backups.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
@@ -1752,11 +1754,15 @@ ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
     chosen.draws.reserve(scan.draws.size());
     chosen.lineNumbers.reserve(scan.draws.size());
     std::unordered_set<long long> seen;
+    // Lines, not draws: a line of a table may hold a draw of each name, and
+    // it is left aside only when it holds none of the chosen one.
+    std::unordered_set<int> otherLines, chosenLines;
     for (const ImportedDraw& d : scan.draws) {
         if (index >= 0 && d.drawName != index) {
-            ++chosen.otherDrawLines;
+            otherLines.insert(d.lineNumber);
             continue;
         }
+        chosenLines.insert(d.lineNumber);
         // Two overlapping downloads pasted into one file hold many draws twice.
         if (!seen.insert(exactKey(d.record)).second) {
             ++chosen.repeatedDraws;
@@ -1767,6 +1773,8 @@ ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
         chosen.draws.push_back(r);
         chosen.lineNumbers.push_back(d.lineNumber);
     }
+    for (int line : otherLines)
+        chosen.otherDrawLines += chosenLines.count(line) == 0;
     return chosen;
 }
 
@@ -1830,16 +1838,23 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
                           const std::vector<DrawRecord>& incoming, ImportMode mode)
 {
     const fs::path database = (folder.empty() ? fs::path(".") : folder) / databaseName;
-    if (incoming.empty())
+    ImportOutcome outcome;
+    // A draw dated after today is never stored from a file (ImportChecks).
+    std::vector<DrawRecord> datedDraws = incoming;
+    outcome.datedAfterToday = dropFutureDraws(datedDraws);
+    if (datedDraws.empty())
         throwIoError(database, "import into", "the file holds no draw that Quor 3 can read");
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
-    ImportOutcome outcome;
     const bool exists = fileExists(database);
     const std::string before = exists ? readWholeFile(database) : std::string();
-    outcome.plan = planImport(decodeDraws(before), incoming, mode);
+    const std::vector<DrawRecord> stored = decodeDraws(before);
+    // The wrong draw of a file (Midday for an Evening database) stores nothing.
+    if (mode == ImportMode::Merge)
+        refuseAnotherDraw(compareDraws(stored, datedDraws));
+    outcome.plan = planImport(stored, datedDraws, mode);
     const std::string after = encodeDraws(outcome.plan.draws);
     if (exists && after == before) {
-        keepInHistory(database, incoming);
+        keepInHistory(database, datedDraws);
         return outcome;
     }
     // Refused before the backup: a database the user cannot write, or a link
@@ -1848,7 +1863,7 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     if (exists)
         outcome.backup = backupDatabase(database, backupReason::Import);
     // Every draw of the file goes into the full history with the working file's change.
-    replaceThroughHistory(database, after, incoming);
+    replaceThroughHistory(database, after, datedDraws);
     outcome.changed = true;
     return outcome;
 }
@@ -1878,11 +1893,17 @@ std::string describeImport(const ImportOutcome& outcome)
                          : translate("quor3::Import", " %1 draws repeated in the file were counted once."),
                      {n(plan.repeatedInFile)});
     if (plan.leftOut > 0 && outcome.changed)
-        text += fill(plan.leftOut == 1 ? translate("quor3::Import", " %1 draw older than the newest %2 was left out: a "
-                                                                    "database holds at most %2 draws.")
-                                       : translate("quor3::Import", " %1 draws older than the newest %2 were left out: "
-                                                                    "a database holds at most %2 draws."),
+        text += fill(plan.leftOut == 1
+                         ? translate("quor3::Import", " %1 draw older than the newest %2 is kept in the full history "
+                                                      "only: the database holds at most %2 draws.")
+                         : translate("quor3::Import", " %1 draws older than the newest %2 are kept in the full history "
+                                                      "only: the database holds at most %2 draws."),
                      {n(plan.leftOut), n(MaxDraws)});
+    if (outcome.datedAfterToday > 0)
+        text +=
+            fill(outcome.datedAfterToday == 1 ? translate("quor3::Import", " %1 draw dated after today was skipped.")
+                                              : translate("quor3::Import", " %1 draws dated after today were skipped."),
+                 {n(outcome.datedAfterToday)});
     if (!outcome.backup.empty())
         text += fill(translate("quor3::Import", " The database as it was is kept in %1."),
                      {(outcome.backup.parent_path().filename() / outcome.backup.filename()).string()});

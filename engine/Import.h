@@ -79,7 +79,7 @@ int findDrawName(const ImportScan& scan, const std::string& name);
 struct ChosenDraws {
     std::vector<DrawRecord> draws; // oldest first
     std::vector<int> lineNumbers;  // the line each draw came from
-    long long otherDrawLines = 0;  // lines of other draws, left aside
+    long long otherDrawLines = 0;  // lines holding only other draws, left aside
     long long repeatedDraws = 0;   // draws the file repeats (same date and digits), counted once
 };
 
@@ -107,14 +107,17 @@ ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<D
 
 struct ImportOutcome {
     ImportPlan plan;
-    bool changed = false; // false when the database already held exactly these draws
-    fs::path backup;      // the database as it was; empty when it did not exist or did not change
+    bool changed = false;          // false when the database already held exactly these draws
+    fs::path backup;               // the database as it was; empty when it did not exist or did not change
+    long long datedAfterToday = 0; // draws of the file after latestStorableDate (ImportChecks.h), not stored
 };
 
 // Stores the draws into the database `folder/databaseName` under the folder's
 // lock: an existing database is backed up first, then replaced atomically with
-// the planned draws (reserved bytes zero). Raises quor3::Error, changing
-// nothing, when there is no draw to store or the backup cannot be made.
+// the planned draws (reserved bytes zero). Draws dated after today are left
+// out. Raises quor3::Error, changing nothing, when there is no draw to store,
+// when a merge's draws disagree with most stored ones (refuseAnotherDraw), or
+// when the backup cannot be made.
 ImportOutcome storeImport(const fs::path& folder, const std::string& databaseName,
                           const std::vector<DrawRecord>& incoming, ImportMode mode);
 

@@ -1,15 +1,21 @@
 #include "engine/NewResults.h"
 
 #include "engine/Backups.h"
+#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/History.h"
 #include "engine/Import.h"
+#include "engine/ImportChecks.h"
 #include "engine/StoreDraw.h"
 #include "engine/Text.h"
+#include "engine/Tickets.h"
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <tuple>
 
 namespace quor3
 {
@@ -28,14 +34,33 @@ bool sameDigits(const DrawRecord& a, const DrawRecord& b)
 }
 
 // The status texts of the rebuilds go to the caller's sink, except that the
-// first two panels are set here, as the add window sets them.
-void rebuild(const fs::path& folder, const std::string& databaseName, FirstPanels panels, StatusSink& status,
-             RandomDigits* random)
+// first two panels are set here, as the add window sets them. A failure is
+// returned as the text that says the change is stored all the same.
+std::string rebuild(const fs::path& folder, const std::string& databaseName, FirstPanels panels, StatusSink& status,
+                    RandomDigits* random)
 {
-    if (random)
-        rebuildStatistics(folder, databaseName, panels, status, *random);
-    else
-        rebuildStatistics(folder, databaseName, panels, status);
+    try {
+        if (random)
+            rebuildStatistics(folder, databaseName, panels, status, *random);
+        else
+            rebuildStatistics(folder, databaseName, panels, status);
+        return {};
+    } catch (const Error& e) {
+        return fill(translate("quor3::Status", "The change is stored, but the statistics could not be updated: %1. "
+                                               "Quor 3 updates them the next time it opens the database."),
+                    {e.what()});
+    }
+}
+
+// The match check reads the choices of the last rebuild: without them the
+// first new draw would be checked against nothing.
+bool choicesMissing(const fs::path& folder)
+{
+    for (const char* name : {files::Hot, files::Cold, files::WarmChoices, files::OddEven, files::Ordinal,
+                             files::PairChoices, files::Repeats})
+        if (!fileExists(folder / name))
+            return true;
+    return false;
 }
 
 void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
@@ -43,31 +68,38 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
 {
     std::vector<WinnerMatch> matches;
     // Compared before the draw is stored, so it meets the choices that were on
-    // offer before it, and logged as each match is found.
-    if (checkMatches)
+    // offer before it, and logged as each match is found. After a failed
+    // rebuild the choices are stale: no check, and no more rebuilds.
+    const bool rebuilding = outcome.failure.empty();
+    if (checkMatches && rebuilding)
         matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3, decodeDate(draw.DrawDate));
     const StoreResult stored = storeDraw(folder, databaseName, draw);
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
     status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
     status.setStatusText(1, translate("quor3::Status", "Last Draw Date: ") + status.formatDate(draw.DrawDate));
-    rebuild(folder, databaseName, FirstPanels::None, status, random);
+    if (rebuilding)
+        outcome.failure = rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
     outcome.lines.push_back(
         fill(translate("quor3::Fetch", "Added %1: %2"), {monthDayYear(draw.DrawDate), digitsOf(draw)}));
     for (const auto& m : matches)
         outcome.lines.push_back(m.logLine);
-    if (stored.cutBack)
+    if (stored.cutBack) {
+        outcome.cutBack = true;
         outcome.lines.push_back(
-            fill(translate("quor3::Fetch", "The database was full: the older draws are kept in %1/%2."),
-                 {BackupFolderName, stored.backup.filename().string()}));
+            fill(translate("quor3::Fetch", "The database was full: it keeps its newest %1 draws and the new ones; "
+                                           "every draw stays in its full history. The older draws are kept in %2/%3."),
+                 {std::to_string(DrawsKeptWhenFull), BackupFolderName, stored.backup.filename().string()}));
+    }
     outcome.matches.insert(outcome.matches.end(), matches.begin(), matches.end());
 }
 
 } // namespace
 
-NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile)
+NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile,
+                              const std::vector<DrawRecord>* history)
 {
     NewResultsPlan plan;
     if (stored.empty()) {
@@ -103,8 +135,17 @@ NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::
                       {monthDayYear(r.DrawDate), digitsOf(kept), digitsOf(r)})});
         }
     }
-    if (!missing.empty())
-        plan.olderMissing = planImport(stored, missing, ImportMode::Merge).fromFile;
+    // Each older draw counted once, whatever the limit of the working database.
+    const auto key = [](const DrawRecord& r) { return std::make_tuple(r.DrawDate, r.Digit1, r.Digit2, r.Digit3); };
+    std::set<std::tuple<double, int, int, int>> older, held;
+    for (const DrawRecord& r : missing)
+        older.insert(key(r));
+    if (history && !older.empty())
+        for (const DrawRecord& r : *history)
+            if (older.count(key(r)))
+                held.insert(key(r));
+    plan.olderInHistory = static_cast<long long>(held.size());
+    plan.olderMissing = static_cast<long long>(older.size() - held.size());
     std::stable_sort(plan.newer.begin(), plan.newer.end(),
                      [](const DrawRecord& a, const DrawRecord& b) { return a.DrawDate < b.DrawDate; });
     return plan;
@@ -121,21 +162,36 @@ std::string announcementOf(const std::vector<WinnerMatch>& matches)
 std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
 {
     std::vector<std::string> lines;
+    for (const auto& skipped : outcome.skipped)
+        lines.push_back(fill(translate("quor3::Fetch", "Skipped line %1: %2: %3"),
+                             {std::to_string(skipped.lineNumber), skipped.reason, skipped.text}));
     for (const auto& c : outcome.plan.conflicts)
         lines.push_back(c.text);
     const long long older = outcome.plan.olderMissing;
     if (older > 0)
-        lines.push_back(fill(older == 1 ? translate("quor3::Fetch", "%1 older draw of the results file is missing from "
-                                                                    "the database: File > Import can merge them")
-                                        : translate("quor3::Fetch", "%1 older draws of the results file are missing "
-                                                                    "from the database: File > Import can merge them"),
+        lines.push_back(fill(older == 1
+                                 ? translate("quor3::Fetch", "%1 older draw of the results file is missing from "
+                                                             "the full history: File > Import can merge it")
+                                 : translate("quor3::Fetch", "%1 older draws of the results file are missing "
+                                                             "from the full history: File > Import can merge them"),
                              {std::to_string(older)}));
+    // Held already: nothing to advise, for an Import would only fill the
+    // working database up to the next cut-back.
+    const long long kept = outcome.plan.olderInHistory;
+    if (kept > 0)
+        lines.push_back(fill(kept == 1 ? translate("quor3::Fetch", "%1 older draw of the results file is not in the "
+                                                                   "database but is kept in its full history")
+                                       : translate("quor3::Fetch", "%1 older draws of the results file are not in the "
+                                                                   "database but are kept in its full history"),
+                             {std::to_string(kept)}));
     if (outcome.upToDate)
         lines.push_back(translate("quor3::Fetch", "up to date"));
     else
         lines.push_back(fill(outcome.added == 1 ? translate("quor3::Fetch", "%1 new draw added")
                                                 : translate("quor3::Fetch", "%1 new draws added"),
                              {std::to_string(outcome.added)}));
+    if (!outcome.failure.empty())
+        lines.push_back(outcome.failure);
     return lines;
 }
 
@@ -149,7 +205,19 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
     // draws, the stores and their rebuilds.
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     const std::vector<DrawRecord> stored = fileExists(database) ? readDraws(database) : std::vector<DrawRecord>{};
-    outcome.plan = planNewResults(stored, fromFile);
+    std::vector<DrawRecord> draws = fromFile;
+    dropFutureDraws(draws);
+    // Another draw of the file (Midday for an Evening database) stores nothing.
+    refuseAnotherDraw(compareDraws(stored, draws));
+    outcome.plan = planNewResults(stored, draws);
+    if (outcome.plan.olderMissing > 0 && fileExists(historyFileFor(database))) {
+        try {
+            const std::vector<DrawRecord> history = readHistory(database);
+            outcome.plan = planNewResults(stored, draws, &history);
+        } catch (const Error&) {
+            // An unreadable history: the older draws are counted as missing.
+        }
+    }
     if (outcome.plan.newer.empty()) {
         outcome.upToDate = true;
         outcome.totalDraws = static_cast<long long>(stored.size());
@@ -158,6 +226,9 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
     // Refused before the first match is logged: a database that cannot be
     // written would otherwise leave log lines for draws never stored.
     checkChangeable(database, "add to");
+    // One reading of the history for every ticket the new draws settle.
+    // No history yet: no tickets either, and nothing to open.
+    const long long ticketMark = fileExists(historyFileFor(database)) ? ticketChangeMark(database) : 0;
     if (outcome.plan.fillAsImport) {
         const ImportOutcome imported = storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge);
         outcome.added = imported.plan.fromFile;
@@ -165,20 +236,48 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
         if (!imported.backup.empty())
             outcome.backups.push_back(imported.backup);
         outcome.lines.push_back(describeImport(imported));
-        rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
-        return outcome;
+        outcome.failure = rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
+    } else {
+        if (checkMatches && choicesMissing(folder))
+            outcome.failure = rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
+        for (const DrawRecord& draw : outcome.plan.newer)
+            storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
     }
-    for (const DrawRecord& draw : outcome.plan.newer)
-        storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
+    outcome.ticketWins = announcementsSince(database, ticketMark);
     return outcome;
+}
+
+bool newResultsWouldCutBack(const fs::path& folder, const std::string& databaseName,
+                            const std::vector<DrawRecord>& fromFile)
+{
+    const fs::path database = folder / databaseName;
+    std::vector<DrawRecord> stored;
+    {
+        const DatabaseLock lock(folder, databaseName, DatabaseLock::Shared);
+        if (fileExists(database))
+            stored = readDraws(database);
+    }
+    std::vector<DrawRecord> draws = fromFile;
+    dropFutureDraws(draws);
+    const NewResultsPlan plan = planNewResults(stored, draws);
+    // Each draw is stored as an entry: the one that finds the database full
+    // cuts it back. A database filled as an import keeps its newest draws.
+    return !plan.fillAsImport && !plan.newer.empty() &&
+           stored.size() + plan.newer.size() - 1 >= static_cast<std::size_t>(MaxDraws);
 }
 
 bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName)
 {
+    return mayFetchConditionally(settingsFilePath(), folder, databaseName);
+}
+
+bool mayFetchConditionally(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName)
+{
     // Validators only count while the database still holds what they
-    // describe: an emptied or new database is fetched in full.
+    // describe: an emptied, new, restored or undone database is fetched in
+    // full.
     const fs::path database = folder / databaseName;
-    return fileExists(database) && countDraws(database) > 0;
+    return fileExists(database) && countDraws(database) > 0 && validatorsDescribe(settingsFile, databaseName, database);
 }
 
 FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, bool conditional, FileFetcher fetch)
@@ -202,6 +301,7 @@ FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, b
                     ? translate("quor3::Fetch", "it holds no draw that Quor 3 can read (has its layout changed?)")
                     : fill(translate("quor3::Fetch", "it holds no draw named \"%1\" (has its layout changed?)"),
                            {source.drawName}));
+        fetched.skipped = setAsideFutureDraws(chosen);
         fetched.draws = std::move(chosen.draws);
         fetched.layout = scan.layout;
     } catch (const Error& e) {
@@ -220,20 +320,31 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
         outcome.upToDate = true;
         outcome.totalDraws = fileExists(folder / databaseName) ? countDraws(folder / databaseName) : 0;
     } else {
-        const auto notify = SettingsSection(settingsFile, "Config").read("QCheck");
-        bool checkMatches = true;
-        try {
-            checkMatches = !notify || notify->empty() || toInt(*notify) != 0;
-        } catch (const Error&) {
-            checkMatches = false; // a value that is no number reads as 0
-        }
+        // The add window's "Notify me" setting, read as the program reads it.
+        const bool checkMatches = SettingsSection(settingsFile, "Config").readInteger("QCheck", 1) != 0;
         outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random);
         outcome.layout = fetched.layout;
+        outcome.skipped = fetched.skipped;
         source.etag = fetched.etag;
         source.lastModified = fetched.lastModified;
     }
     source.lastChecked = isoDateTimeNow();
-    writeResultsSource(settingsFile, databaseName, source);
+    try {
+        writeResultsSource(settingsFile, databaseName, source);
+        // The validators describe the database as it is now.
+        saveValidatorsFingerprint(settingsFile, databaseName,
+                                  source.etag.empty() && source.lastModified.empty()
+                                      ? std::string()
+                                      : databaseFingerprint(folder / databaseName));
+    } catch (const Error& e) {
+        if (outcome.added == 0)
+            throw;
+        // The draws are stored: the next fetch finds them and asks again.
+        const std::string said =
+            fill(translate("quor3::Fetch", "The draws are stored, but the results source could not be saved: %1"),
+                 {e.what()});
+        outcome.failure = outcome.failure.empty() ? said : outcome.failure + "\n" + said;
+    }
     return outcome;
 }
 
@@ -253,7 +364,8 @@ NewResultsOutcome fetchNewResults(const fs::path& settingsFile, const fs::path& 
                                   const ResultsSource& source, const FetchOptions& options, StatusSink& status,
                                   FileFetcher fetch)
 {
-    const FetchedResults fetched = fetchResults(source, options, mayFetchConditionally(folder, databaseName), fetch);
+    const FetchedResults fetched =
+        fetchResults(source, options, mayFetchConditionally(settingsFile, folder, databaseName), fetch);
     return storeFetchedResults(settingsFile, folder, databaseName, source, fetched, status);
 }
 

@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 #include "engine/Fetch.h"
+#include "engine/Import.h"
 #include "engine/Rebuild.h"
 #include "engine/ResultsSource.h"
 #include "engine/Winners.h"
@@ -24,11 +25,21 @@ struct ResultsConflict {
 struct NewResultsPlan {
     std::vector<DrawRecord> newer; // newer than the newest stored draw, oldest first
     std::vector<ResultsConflict> conflicts;
-    long long olderMissing = 0; // older draws an Import would merge in
-    bool fillAsImport = false;  // the database holds no draw yet
+    long long olderMissing = 0;   // older draws the full history lacks too: an Import would merge them in
+    long long olderInHistory = 0; // older draws not in the database but kept in its full history
+    bool fillAsImport = false;    // the database holds no draw yet
 };
 
-NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile);
+// `history`, when given, is the database's full history: the older draws it
+// holds are counted apart, for no Import would bring them anywhere new.
+NewResultsPlan planNewResults(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& fromFile,
+                              const std::vector<DrawRecord>* history = nullptr);
+
+// Whether storing the new draws of the results file would cut the full
+// database back to its newest 90 draws (each new draw is stored as an entry
+// is): the program asks the player first, as the add window does.
+bool newResultsWouldCutBack(const fs::path& folder, const std::string& databaseName,
+                            const std::vector<DrawRecord>& fromFile);
 
 struct NewResultsOutcome {
     bool upToDate = false; // a 304 answer, or no draw newer than the newest stored
@@ -42,21 +53,34 @@ struct NewResultsOutcome {
     // Every match of the fetch, for one announcement.
     std::vector<WinnerMatch> matches;
     std::vector<fs::path> backups;
+    bool cutBack = false; // a full database kept its newest draws (its backup in `backups`)
+    // The winning tickets of the added draws, one line each.
+    std::vector<std::string> ticketWins;
+    // Draws of the file not stored, with the reason (dated after today).
+    std::vector<SkippedLine> skipped;
+    // Set when the draws are stored but the rebuild or the saving of the
+    // source failed: the text that says so (the command line exits 3).
+    std::string failure;
 };
 
 // "W I N N E R" and one line per match, for the one message of a fetch.
 std::string announcementOf(const std::vector<WinnerMatch>& matches);
 // What a fetch did, for the status bar or the end of the command's output:
-// the conflicts, the older draws Import can merge, then "3 new draws added"
-// or "up to date".
+// the draws skipped, the conflicts, the older draws (Import can merge those
+// the full history lacks), then "3 new draws added" or "up to date".
 std::vector<std::string> summaryOf(const NewResultsOutcome& outcome);
 
 // Adds the draws of a results file that are new to the database
 // `folder/databaseName`, each as an entry is stored: the match check against
-// the choices of that moment (when `checkMatches`), the draw stored (a full
-// database cut back after a backup), the rebuild. A database with no draws is
-// filled as an import with the newest 731. `random` stands in for the
-// clock-seeded digits of the odd/even choices (tests).
+// the choices of that moment (when `checkMatches`; a database without its
+// derived files is rebuilt first), the draw stored (a full database cut back
+// after a backup), the rebuild. A database with no draws is filled as an
+// import with the newest 731. Draws dated after today are never stored.
+// Raises quor3::Error, storing nothing, when the file's draws disagree with
+// most stored ones on the dates they share (refuseAnotherDraw: another draw of
+// the file). A failed rebuild does not undo what was stored: it is said in
+// `failure`. `random` stands in for the clock-seeded digits of the odd/even
+// choices (tests).
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
                                 const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
                                 RandomDigits* random = nullptr);
@@ -69,11 +93,15 @@ struct FetchedResults {
     std::string layout;
     std::string etag;
     std::string lastModified;
+    std::vector<SkippedLine> skipped; // draws of the chosen draw dated after today, not stored
 };
 
 // Whether the source's validators may be sent: only while the database holds
-// draws, so that an emptied or new database is fetched in full.
+// draws and is as it was when they were saved (validatorsDescribe), so that an
+// emptied, new, restored or undone database is fetched in full. The first
+// form reads the settings file the program and the command line share.
 bool mayFetchConditionally(const fs::path& folder, const std::string& databaseName);
+bool mayFetchConditionally(const fs::path& settingsFile, const fs::path& folder, const std::string& databaseName);
 
 // Fetches the source with `fetch` and reads its draws. Raises quor3::Error
 // naming the address and the reason for any failure of the fetch, and for a
@@ -84,7 +112,9 @@ FetchedResults fetchResults(const ResultsSource& source, FetchOptions options, b
 
 // Adds the fetched draws (addNewResults, with the match check as the add
 // window's setting QCheck has it) and then saves the source in `settingsFile`
-// with LastChecked and the validators.
+// with LastChecked, the draw's name and the validators. Once draws are stored,
+// a failure to save the source is no failure of the fetch: it is said in
+// `failure`.
 NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::path& folder,
                                       const std::string& databaseName, ResultsSource source,
                                       const FetchedResults& fetched, StatusSink& status,

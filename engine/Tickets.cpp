@@ -744,7 +744,9 @@ Cents playPrize(const TicketPlay& play, const TicketNumber& drawn, const PrizeTa
                 perDollar = table.prize(exact ? PrizeKey::StraightBox6WayExact : PrizeKey::StraightBox6WayAny);
         }
         break;
-    case BetType::Combo: perDollar = anyOrder ? table.prize(PrizeKey::Combo) : 0; break;
+    // A combo is a straight of each order it covers: the one order drawn pays
+    // the straight prize of the table.
+    case BetType::Combo: perDollar = anyOrder ? table.prize(PrizeKey::Straight) : 0; break;
     case BetType::FrontPair:
         perDollar = n[0] == drawn[0] && n[1] == drawn[1] ? table.prize(PrizeKey::FrontPair) : 0;
         break;
@@ -978,6 +980,20 @@ void upgradeHistoryLayout(sqlite3* handle, const fs::path& file, int version)
         Stmt copy(db, "VACUUM INTO ?1", action);
         copy.bind(1, backup.string()).run();
     }
+    // An upgrade that failed before left a copy of this same file: one is
+    // enough, however often the upgrade is tried again.
+    const std::string prefix = name + "-history-layout" + std::to_string(version) + "-";
+    const std::string copied = readWholeFile(backup);
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string other = it->path().filename().string();
+        if (it->path() != backup && other.compare(0, prefix.size(), prefix) == 0 && it->is_regular_file() &&
+            readWholeFile(it->path()) == copied) {
+            ::unlink(backup.c_str());
+            backup = it->path();
+            break;
+        }
+    }
     fsyncPath(backup, O_RDONLY);
     fsyncPath(folder, O_RDONLY | O_DIRECTORY);
     inTransaction(db, [&] {
@@ -1008,17 +1024,16 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
     for (const TicketRecord& t : tickets) {
         ++sum.tickets;
         sum.cost += t.cost;
-        if (t.cost > 0) {
-            MonthMoney& m = months[monthOf(t.play.firstDraw)];
-            m.spent += t.cost;
-        }
         const PrizeTable* lastTable = nullptr;
         long long lastExpected = 0;
+        // A month counts the draws held: a draw still to come is neither spent
+        // nor lost there, so the months add up to the balance.
         for (const TicketSettlement& s : t.settlements) {
             sum.settledCost += costPerDraw(t.play);
             sum.won += s.prize;
-            if (s.prize > 0)
-                months[monthOf(s.drawDate)].won += s.prize;
+            MonthMoney& m = months[monthOf(s.drawDate)];
+            m.spent += costPerDraw(t.play);
+            m.won += s.prize;
             const PrizeTable& table = prizeTableOn(tables, s.drawDate);
             if (&table != lastTable) {
                 lastTable = &table;
@@ -1030,6 +1045,8 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
     sum.balance = sum.won - sum.settledCost;
     sum.expectedBack = (expectedMilli + 500) / 1000;
     for (auto& [month, money] : months) {
+        if (money.spent == 0 && money.won == 0)
+            continue;
         money.year = month.first;
         money.month = month.second;
         sum.months.push_back(money);
@@ -1152,7 +1169,7 @@ std::string ticketsCsv(const std::vector<TicketRecord>& tickets)
     for (const TicketRecord& t : tickets)
         csv += isoDate(t.play.firstDraw) + "," + std::to_string(t.play.draws) + "," + numberText(t.play.number) + "," +
                betTypeWord(t.play.type) + "," + plainMoney(t.play.stake) + "," + plainMoney(t.cost) + "," +
-               plainMoney(t.won) + "\n";
+               (t.settledDraws == 0 ? std::string("waiting") : plainMoney(t.won)) + "\n";
     return csv;
 }
 

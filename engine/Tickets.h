@@ -118,8 +118,10 @@ struct PrizeTable {
 PrizeTable defaultPrizeTable();
 
 // What one play wins against one drawn number under the table: the $1 prize
-// times the stake (a 50-cent play wins half); 0 for a miss. A Combo wins when
-// any of its orders is the drawn number (one order can be).
+// times the stake (a 50-cent play wins half); 0 for a miss. A Combo is a
+// straight of each order it covers: when one of them is the drawn number (one
+// order can be), it pays the table's Straight prize (the Combo line of a table
+// is not used).
 Cents playPrize(const TicketPlay& play, const TicketNumber& drawn, const PrizeTable& table);
 
 // What one play wins on average over the 1,000 equally likely numbers, in
@@ -208,7 +210,7 @@ std::vector<std::string> announcementsSince(const fs::path& database, long long 
 
 struct MonthMoney {
     int year = 0, month = 0; // 1-12
-    Cents spent = 0;         // cost of the tickets whose first draw is in the month
+    Cents spent = 0;         // cost of the tickets' draws of the month already held (settled)
     Cents won = 0;           // prizes of the draws in the month
 };
 
@@ -260,7 +262,8 @@ bool ticketExceedsBudget(const fs::path& database, const TicketPlay& play);
 // ---------------------------------------------------------------- export
 
 // "first_draw,draws,number,type,stake,cost,won" and a line per ticket in the
-// order added: "2026-12-07,1,056,box,1.00,1.00,80.00".
+// order added: "2026-12-07,1,056,box,1.00,1.00,80.00"; "waiting" in place of
+// the amount won while none of the ticket's draws is held.
 std::string ticketsCsv(const std::vector<TicketRecord>& tickets);
 // Writes ticketsCsv of the database to FILE atomically.
 void exportTickets(const fs::path& database, const fs::path& file);

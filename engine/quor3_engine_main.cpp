@@ -11,6 +11,7 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 #include "engine/Import.h"
+#include "engine/ImportChecks.h"
 #include "engine/JsonText.h"
 #include "engine/NewResults.h"
 #include "engine/OddsCommands.h"
@@ -86,6 +87,11 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      file; --from sets and saves the source) and adds the draws newer than\n"
                           "      the newest stored, each as an entry is added. Prints one line per\n"
                           "      added draw and its matches, then \"N new draws added\" or \"up to date\".\n"
+                          "      A full database is cut back (after a backup) as the add window does;\n"
+                          "      draws dated after today are skipped, and a file whose draws disagree\n"
+                          "      with most stored ones on shared dates (another draw) is refused.\n"
+                          "      Exit status 3 when draws are stored but the statistics or the source\n"
+                          "      could not be saved.\n"
                           "  quor3-engine fetch --all [FOLDER]\n"
                           "      Fetches every database in FOLDER (~/quor3box by default) that has a\n"
                           "      results source.\n"
@@ -290,7 +296,11 @@ int runDataCommand(const std::vector<std::string>& args)
             std::cout << fill(translate("quor3::CommandLine", "... and %1 more skipped lines."),
                               {std::to_string(scan.skippedCount - static_cast<long long>(scan.skipped.size()))})
                       << '\n';
-        const quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
+        quor3::ChosenDraws chosen = quor3::chooseDraw(scan, drawName);
+        for (const auto& skipped : quor3::setAsideFutureDraws(chosen))
+            std::cout << fill(translate("quor3::CommandLine", "Skipped line %1: %2: %3"),
+                              {std::to_string(skipped.lineNumber), skipped.reason, skipped.text})
+                      << '\n';
         if (chosen.otherDrawLines > 0)
             std::cout << fill(translate("quor3::CommandLine", "Left aside %1 lines of other draws."),
                               {std::to_string(chosen.otherDrawLines)})
@@ -314,7 +324,20 @@ int runDataCommand(const std::vector<std::string>& args)
         std::cout << quor3::describeImport(outcome) << '\n';
         for (const std::string& line : quor3::announcementsSince(database, mark))
             std::cout << line << '\n';
-        return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
+        // The window preselects this draw the next time.
+        int done = rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
+        const std::string chosenName = !drawName.empty()            ? drawName
+                                       : scan.drawNames.size() == 1 ? scan.drawNames.front()
+                                                                    : std::string();
+        if (!chosenName.empty()) {
+            try {
+                quor3::rememberDrawName(quor3::settingsFilePath(), where.name, chosenName);
+            } catch (const quor3::Error& e) {
+                std::cout << e.what() << '\n';
+                done = 3;
+            }
+        }
+        return done;
     }
     if (command == "export" && args.size() <= 3) {
         if (args.size() == 3) {
@@ -641,7 +664,8 @@ int runStatisticsCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-// One database; prints what it added and returns the exit status.
+// One database; prints what it added and returns the exit status: 3 when the
+// draws are stored but the rebuild or the saving of the source failed.
 int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
 {
     PrintedStatus status;
@@ -652,13 +676,19 @@ int fetchOne(const Location& where, const quor3::ResultsSource* newSource)
                       : quor3::fetchNewResults(settings, where.folder, where.name, {}, status);
         for (const auto& line : outcome.lines)
             std::cout << line << '\n';
-        if (outcome.added > 0)
-            for (const quor3::DrawRecord& draw : outcome.plan.newer)
-                for (const std::string& line : quor3::ticketAnnouncements(where.folder / where.name, draw))
-                    std::cout << line << '\n';
+        for (const auto& line : outcome.ticketWins)
+            std::cout << line << '\n';
+        if (outcome.cutBack)
+            std::cout << (quor3::cutBackAgreedForGood(settings, where.folder / where.name)
+                              ? translate("quor3::CommandLine",
+                                          "The cut-back follows your answer \"Don't ask again for this database\".")
+                              : translate("quor3::CommandLine",
+                                          "The cut-back was made without a question, as Quor 3 always did on a full "
+                                          "database; in Quor 3, Get New Results asks first."))
+                      << '\n';
         for (const auto& line : quor3::summaryOf(outcome))
             std::cout << line << '\n';
-        return 0;
+        return outcome.failure.empty() ? 0 : 3;
     } catch (const quor3::Error& e) {
         std::cout << std::flush;
         std::cerr << "quor3-engine: " << where.name << ": " << e.what() << '\n';

@@ -3,11 +3,9 @@
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/ResultsSource.h"
 
 #include <QDir>
-#include <QFileInfo>
-
-#include <climits>
 
 namespace
 {
@@ -66,54 +64,16 @@ QString ProfileFile::readText(const QString& section, const QString& key, const 
 int ProfileFile::readInteger(const QString& section, const QString& key, int fallback) const
 {
     const QString value = readText(section, key);
-    if (value.isEmpty())
-        return fallback;
-    // Leading sign and digits, as the profile API reads them.
-    int end = 0;
-    if (end < value.size() && (value[end] == '-' || value[end] == '+'))
-        ++end;
-    while (end < value.size() && value[end].isDigit())
-        ++end;
-    bool ok = false;
-    const long long number = value.left(end).toLongLong(&ok);
-    if (!ok)
-        return 0;
-    return static_cast<int>(
-        qBound<long long>(static_cast<long long>(INT_MIN), number, static_cast<long long>(INT_MAX)));
+    // One rule with the command line's reading (quor3::settingsInteger).
+    return value.isEmpty() ? fallback : quor3::settingsInteger(value.toStdString());
 }
 
 void ProfileFile::writeText(const QString& section, const QString& key, const QString& value) const
 {
-    std::vector<std::string> lines = readLines();
-    const std::string entry = (key + "=" + value).toStdString();
-    std::ptrdiff_t sectionLine = -1, insertAt = -1;
-    bool written = false;
-    for (std::size_t i = 0; i < lines.size() && !written; ++i) {
-        const QString name = sectionOf(lines[i]);
-        if (!name.isNull()) {
-            if (sectionLine >= 0)
-                break; // the section ended without the key
-            if (name.compare(section, Qt::CaseInsensitive) == 0)
-                sectionLine = insertAt = static_cast<std::ptrdiff_t>(i) + 1;
-            continue;
-        }
-        if (sectionLine < 0)
-            continue;
-        if (isKey(lines[i], key)) {
-            // The key keeps its spelling in the file; only the value changes.
-            lines[i] = lines[i].substr(0, lines[i].find('=') + 1) + value.toStdString();
-            written = true;
-        } else if (!text(lines[i]).trimmed().isEmpty()) {
-            insertAt = static_cast<std::ptrdiff_t>(i) + 1;
-        }
-    }
-    if (!written && sectionLine >= 0)
-        lines.insert(lines.begin() + insertAt, entry);
-    else if (!written)
-        lines.insert(lines.end(), {"[" + section.toStdString() + "]", entry});
-    QDir().mkpath(QFileInfo(path_).absolutePath());
-    // A stop in the middle leaves the old file, never an empty one.
-    quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(lines));
+    // One writer of the file for the program and the command line: under the
+    // settings lock, the file read again and one key changed.
+    quor3::SettingsSection(std::filesystem::path(path_.toStdString()), section.toStdString())
+        .write({{key.toStdString(), value.toStdString()}});
 }
 
 void ProfileFile::writeInteger(const QString& section, const QString& key, int value) const
@@ -123,21 +83,7 @@ void ProfileFile::writeInteger(const QString& section, const QString& key, int v
 
 void ProfileFile::removeKey(const QString& section, const QString& key) const
 {
-    std::vector<std::string> lines = readLines();
-    bool inSection = false, removed = false;
-    for (auto line = lines.begin(); line != lines.end();) {
-        const QString name = sectionOf(*line);
-        if (!name.isNull()) {
-            inSection = name.compare(section, Qt::CaseInsensitive) == 0;
-        } else if (inSection && isKey(*line, key)) {
-            line = lines.erase(line);
-            removed = true;
-            continue;
-        }
-        ++line;
-    }
-    if (removed)
-        quor3::replaceFileAtomically(std::filesystem::path(path_.toStdString()), quor3::joinLines(lines));
+    quor3::SettingsSection(std::filesystem::path(path_.toStdString()), section.toStdString()).remove(key.toStdString());
 }
 
 namespace Settings

@@ -21,10 +21,12 @@ class ProfileFile
     // As readText; a value that does not start with a number reads as 0.
     int readInteger(const QString& section, const QString& key, int fallback) const;
     // Writes the value (an empty one clears it), creating the file, the
-    // section or the key as needed. The file is replaced whole and flushed to
+    // section or the key as needed. Under the settings lock the file is read
+    // again and only this key changed (quor3::changeSettingsFile), so that
+    // another writer's change is kept; it is replaced whole and flushed to
     // disk, so that a stop in the middle leaves the old one; a link in its
     // place is replaced, not followed. Raises a quor3::Error naming the file
-    // when it cannot be written.
+    // when it cannot be written or the value holds a control character.
     void writeText(const QString& section, const QString& key, const QString& value) const;
     void writeInteger(const QString& section, const QString& key, int value) const;
     // Removes the key from the section, rewriting the file as writeText

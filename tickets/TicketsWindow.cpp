@@ -311,7 +311,8 @@ void TicketsWindow::showTickets()
         ticketTable->setItem(row, 5, moneyItem(t.play.stake));
         ticketTable->setItem(row, 6, moneyItem(t.cost));
         ticketTable->setItem(row, 7, ticketCell(QString::fromStdString(quor3::ticketResultText(t))));
-        ticketTable->setItem(row, 8, moneyItem(t.won));
+        // Nothing is won or lost before a draw is held.
+        ticketTable->setItem(row, 8, t.settledDraws == 0 ? ticketCell(tr("waiting")) : moneyItem(t.won));
     }
     ticketTable->resizeColumnsToContents();
     if (ticketTable->rowCount() > 0)

@@ -246,6 +246,7 @@ TEST_F(Backups, UndoAfterACutBackRestoresTheBackupTakenBeforeIt)
     quor3::undoEntry({dir / "ga.c3d", entered, 91, backup});
     EXPECT_EQ(quor3::readWholeFile(dir / "ga.c3d"), full);
     EXPECT_EQ(quor3::listBackups(dir / "ga.c3d").front().draws, 91);
+    EXPECT_EQ(quor3::listBackups(dir / "ga.c3d").front().reason, "before an undo");
 }
 
 TEST_F(Backups, UndoRefusesADatabaseThatChangedSince)

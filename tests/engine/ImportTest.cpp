@@ -296,6 +296,22 @@ TEST(ImportPublishedShapes, ADrawTheFileRepeatsIsCountedOnce)
     }
 }
 
+TEST(ImportPublishedShapes, LinesOfOtherDrawsAreCountedAsLines)
+{
+    struct Case {
+        const char* name;
+        const char* text;
+        long long otherLines;
+    };
+    const std::vector<Case> cases = {
+        {"a column per draw: every line holds an evening draw",
+         "Draw Date,Midday,Evening\n1/1/2026,123,456\n1/2/2026,234,567\n1/3/2026,,678\n", 0},
+        {"a line per draw", "1/1/2026,Midday,123\n1/1/2026,Evening,456\n1/2/2026,Midday,234\n", 2},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(quor3::chooseDraw(quor3::importDraws(c.text), "Evening").otherDrawLines, c.otherLines) << c.name;
+}
+
 // --- The forms one line may take ---
 
 TEST(ImportLines, EveryDateAndDigitsFormGivesTheSameDraw)
@@ -402,7 +418,8 @@ TEST(ImportPlan, AtMost731NewestDrawsAreKept)
     EXPECT_EQ(plan.draws.size(), 731u);
     EXPECT_EQ(plan.leftOut, 69);
     EXPECT_EQ(plan.fromFile, 100);
-    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}), "69 draws older than the newest 731 were left out"));
+    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}),
+                         "69 draws older than the newest 731 are kept in the full history only"));
 }
 
 // --- Storing ---

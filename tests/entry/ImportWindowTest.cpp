@@ -274,8 +274,9 @@ class ImportWindowTest : public QObject
         QCOMPARE(draws.front().DrawDate, first + 69);
         QCOMPARE(draws.back().DrawDate, first + 799);
         QVERIFY(!Dialogs::shown().isEmpty());
-        QVERIFY2(Dialogs::shown()[0].text.contains("69 draws older than the newest 731 were left out"),
-                 qPrintable(Dialogs::shown()[0].text));
+        QVERIFY2(
+            Dialogs::shown()[0].text.contains("69 draws older than the newest 731 are kept in the full history only"),
+            qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(panels[0], QString("Total Draws: 731"));
     }
 
