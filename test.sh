@@ -2,7 +2,8 @@
 # Checks the formatting of every tracked source and the translations, builds everything (warnings are
 # errors) and runs every test: the engine, platform and window tests,
 # then the engine tests again under AddressSanitizer and UndefinedBehaviorSanitizer,
-# and a short run of the fuzz target. Exits non-zero when anything fails.
+# the translation's threads under ThreadSanitizer, and a short run of the fuzz target.
+# Exits non-zero when anything fails.
 # QUOR3_SANITIZE_ALL=1 also builds every test, the windows included, under both
 # sanitizers and runs them (slow to build; the CI does it).
 set -euo pipefail
@@ -23,6 +24,13 @@ if [[ ! -f build-sanitize/Makefile ]]; then
 fi
 cmake --build build-sanitize -j "$(nproc)"
 (cd build-sanitize && ctest --output-on-failure)
+
+# The translation a worker thread reads while the language changes, under ThreadSanitizer
+# (clang): the engine's text and its stress test alone, built in seconds.
+mkdir -p build-tsan
+clang++ -std=c++17 -O1 -g -fsanitize=thread -fno-omit-frame-pointer -I. engine/Text.cpp \
+  tests/engine/TextThreadsTest.cpp -lgtest -lgtest_main -pthread -o build-tsan/text_threads
+TSAN_OPTIONS=halt_on_error=1 ./build-tsan/text_threads --gtest_brief=1
 
 # A short fuzzing run over the database reader, the rebuild and the match check.
 mkdir -p build-sanitize/fuzz-corpus

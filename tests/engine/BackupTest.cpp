@@ -483,3 +483,28 @@ TEST_F(Backups, EachBackupSaysWhyItWasTakenBesideItNotInIt)
     EXPECT_EQ(listed[3].reason, "before a cut-back");
     EXPECT_EQ(fileNames(dir / "backups").size(), 8u); // each backup and its note
 }
+
+// Rotation removes the oldest; the order goes on from the newest kept, whatever the clock says.
+TEST_F(Backups, OnceRotationRunsEachNewBackupIsNumberedAboveEveryKeptOneAndListedFirst)
+{
+    writeDatabase(dir / "ga.c3d", drawsOf({{1, 2, 3}}));
+    const struct {
+        const char* clock;
+        std::time_t step; // added to the clock before each backup
+        int backups;
+    } cases[] = {{"fixed", 0, 25}, {"set back a day", 0, 3}, {"running", 60, 4}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.clock);
+        if (std::string(c.clock) == "set back a day")
+            clockNow -= 86400;
+        for (int i = 0; i < c.backups; ++i) {
+            clockNow += c.step;
+            const quor3::fs::path made = quor3::backupDatabase(dir / "ga.c3d");
+            const auto listed = quor3::listBackups(dir / "ga.c3d");
+            ASSERT_EQ(listed.front().file, made) << i;
+            for (std::size_t k = 1; k < listed.size(); ++k)
+                ASSERT_GT(listed[k - 1].order, listed[k].order) << i << ", place " << k;
+        }
+    }
+    EXPECT_EQ(quor3::listBackups(dir / "ga.c3d").size(), 20u);
+}

@@ -77,3 +77,21 @@ TEST(Conversion, IntegerTextLikeTheEntryBoxes)
         EXPECT_STREQ(e.what(), "'abc' is not a valid integer value");
     }
 }
+
+TEST(Dates, TheCalendarEndsAfter31December9999AsItBeginsOn1January0001)
+{
+    const struct {
+        double day;
+        const char* shown; // "0/0/0": refused as a date
+    } cases[] = {
+        {-693594.0, "0/0/0"},      {-693593.5, "0/0/0"},      {-693593.0, "1/1/1"},
+        {2958465.0, "12/31/9999"}, {2958465.5, "12/31/9999"}, {2958466.0, "0/0/0"},
+    };
+    for (const auto& c : cases) {
+        CivilDate date;
+        EXPECT_EQ(decodeDate(c.day, date), std::string(c.shown) != "0/0/0") << c.day;
+        EXPECT_EQ(monthDayYear(c.day), c.shown) << c.day;
+    }
+    EXPECT_THROW(encodeDate(10000, 1, 1), Error);
+    EXPECT_THROW(encodeDate(0, 12, 31), Error);
+}

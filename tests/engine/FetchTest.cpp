@@ -12,6 +12,7 @@
 #include <csignal>
 #include <cstdio>
 #include <fstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using quor3::DrawRecord;
@@ -77,6 +78,56 @@ struct Fixture {
         return quor3::fetchNewResults(settings, dir.path(), "ga.c3d", source, options, status);
     }
 };
+
+// The path of a request: "GET /hop/3 HTTP/1.1" -> "/hop/3".
+std::string pathOf(const std::string& request)
+{
+    const auto from = request.find(' ') + 1;
+    return request.substr(from, request.find(' ', from) - from);
+}
+
+bool has(const std::string& text, const std::string& part)
+{
+    return text.find(part) != std::string::npos;
+}
+
+std::string messageOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const quor3::Error& e) {
+        return e.what();
+    }
+    return {};
+}
+
+// The lines of one section of a settings file, its heading included.
+std::vector<std::string> sectionLines(const std::string& text, const std::string& heading)
+{
+    std::vector<std::string> lines;
+    bool in = false;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find('\n', at), text.size());
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back(); // the file is written with the line ends of its system's profiles
+        if (!line.empty() && line[0] == '[')
+            in = line == heading;
+        if (in)
+            lines.push_back(line);
+    }
+    return lines;
+}
+
+int refuseDatabaseWrites(const char* file)
+{
+    if (quor3::fs::path(file).extension() != ".c3d")
+        return 0;
+    errno = EACCES;
+    return -1;
+}
 
 struct FailureCase {
     FailureCase(const char* n, std::function<TestAnswer(const std::string&)> a, std::string r,
@@ -454,4 +505,203 @@ TEST(Fetch, CommandLinePrintsEachAddedDrawThenTheCountAndFailsWithOneLine)
     EXPECT_EQ(snapshot(f.dir.path()), before);
     EXPECT_NE(err.find(refused), std::string::npos) << err;
     EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
+}
+
+// "/hop/N" sends on to "/hop/N-1" and "/hop/0" is the file; "/gone/N" ends in a 404.
+TEST(Fetch, ARedirectChainUpToTheLimitArrivesAndOneHopMoreFailsWithItsReason)
+{
+    const std::string file = "Date,Digit 1,Digit 2,Digit 3\n12/1/2026,4,5,1\n";
+    TestHttpServer server([&](const std::string& request) {
+        const std::string path = pathOf(request);
+        const std::string kind = path.substr(0, path.rfind('/') + 1);
+        const int left = std::stoi(path.substr(kind.size()));
+        if (left > 0)
+            return TestAnswer{"HTTP/1.1 302 Found\r\nLocation: " + kind + std::to_string(left - 1) +
+                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n"};
+        return kind == "/gone/" ? TestHttpServer::reply(404, "Not Found", "") : TestHttpServer::reply(200, "OK", file);
+    });
+    const struct {
+        long limit;
+        std::string start;
+        std::string reason; // empty: the file arrives
+    } cases[] = {
+        {5, "/hop/5", ""},
+        {5, "/hop/6", "more than 5 redirects"},
+        {2, "/hop/2", ""},
+        {2, "/hop/3", "more than 2 redirects"},
+        {0, "/hop/0", ""},
+        {0, "/hop/1", "more than 0 redirects"},
+        {5, "/gone/3", "the server answered 404 Not Found"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.start + " with a limit of " + std::to_string(c.limit));
+        quor3::FetchOptions options;
+        options.maxRedirects = c.limit;
+        const std::string address = server.url(c.start);
+        if (c.reason.empty()) {
+            EXPECT_EQ(quor3::fetchFile(address, options).body, file);
+        } else {
+            EXPECT_EQ(messageOf([&] { quor3::fetchFile(address, options); }),
+                      "Cannot fetch \"" + address + "\": " + c.reason);
+        }
+    }
+}
+
+TEST(Fetch, AfterARedirectOnlyTheFinalAnswersValidatorsAreKeptAndSentNextTime)
+{
+    const struct {
+        std::string finalHeaders, etag, lastModified;
+    } cases[] = {
+        {"ETag: \"final\"\r\n", "\"final\"", ""},
+        {"Last-Modified: Tue, 08 Dec 2026 09:00:00 GMT\r\n", "", "Tue, 08 Dec 2026 09:00:00 GMT"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.finalHeaders);
+        Fixture f;
+        const std::string file = f.fileWithThreeNew();
+        TestHttpServer server([&](const std::string& request) {
+            if (pathOf(request) == "/old.csv")
+                return TestAnswer{"HTTP/1.1 301 Moved Permanently\r\nLocation: /new.csv\r\nETag: \"hop\"\r\n"
+                                  "Last-Modified: Mon, 01 Jan 2024 00:00:00 GMT\r\nContent-Length: 0\r\n"
+                                  "Connection: close\r\n\r\n"};
+            if (has(request, "If-None-Match") || has(request, "If-Modified-Since"))
+                return TestAnswer{"HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n"};
+            return TestHttpServer::reply(200, "OK", file, c.finalHeaders);
+        });
+        EXPECT_EQ(f.fetch(server.url("/old.csv")).added, 3);
+        const auto saved = quor3::readResultsSource(f.settings, "ga.c3d");
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(saved->etag, c.etag);
+        EXPECT_EQ(saved->lastModified, c.lastModified);
+
+        NullStatus status;
+        EXPECT_TRUE(quor3::fetchNewResults(f.settings, f.dir.path(), "ga.c3d", {}, status).upToDate);
+        const auto requests = server.requests();
+        ASSERT_EQ(requests.size(), 4u);
+        EXPECT_FALSE(has(requests[2], "hop") || has(requests[2], "2024"));
+        EXPECT_EQ(has(requests[2], "If-None-Match: " + c.etag + "\r\n"), !c.etag.empty());
+        EXPECT_EQ(has(requests[2], "If-Modified-Since: " + c.lastModified + "\r\n"), !c.lastModified.empty());
+    }
+}
+
+TEST(Fetch, ALocalFileReadsTheSameByPathOrFileAddressFromAnyWorkingFolder)
+{
+    TempFolder dir;
+    const quor3::fs::path file = dir / "results 1.csv";
+    quor3::writeWholeFile(file, "Date,Digit 1,Digit 2,Digit 3\n12/1/2026,4,5,1\n");
+    std::string encoded = file.string();
+    encoded.replace(encoded.find(' '), 1, "%20");
+    const quor3::fs::path home = quor3::fs::current_path();
+    for (const quor3::fs::path& workingFolder : {dir.path(), quor3::fs::path("/")}) {
+        quor3::fs::current_path(workingFolder);
+        for (const std::string& address :
+             {file.string(), "file://" + encoded, "file://localhost" + encoded, "FILE://LOCALHOST" + encoded}) {
+            SCOPED_TRACE(address + " from " + workingFolder.string());
+            EXPECT_EQ(messageOf([&] { EXPECT_EQ(quor3::fetchFile(address).body, quor3::readWholeFile(file)); }), "");
+        }
+    }
+    quor3::fs::current_path(home);
+}
+
+TEST(Fetch, ADatabaseEmptiedOrRemovedAfterAFetchIsFetchedInFull)
+{
+    for (const bool removed : {false, true}) {
+        SCOPED_TRACE(removed ? "removed" : "emptied");
+        Fixture f;
+        const std::string file = f.fileWithThreeNew();
+        TestHttpServer server([&](const std::string& request) {
+            if (has(request, "If-None-Match") || has(request, "If-Modified-Since"))
+                return TestAnswer{"HTTP/1.1 304 Not Modified\r\nConnection: close\r\n\r\n"};
+            return TestHttpServer::reply(200, "OK", file,
+                                         "ETag: \"v1\"\r\nLast-Modified: Mon, 07 Dec 2026 10:00:00 GMT\r\n");
+        });
+        EXPECT_EQ(f.fetch(server.url("/r.csv")).added, 3);
+        if (removed)
+            quor3::fs::remove(f.dir / "ga.c3d");
+        else
+            quor3::writeWholeFile(f.dir / "ga.c3d", "");
+        NullStatus status;
+        const auto again = quor3::fetchNewResults(f.settings, f.dir.path(), "ga.c3d", {}, status);
+        EXPECT_FALSE(again.upToDate);
+        EXPECT_EQ(quor3::countDraws(f.dir / "ga.c3d"), 23);
+        ASSERT_EQ(server.requests().size(), 2u);
+        EXPECT_FALSE(has(server.requests()[1], "If-None-Match") || has(server.requests()[1], "If-Modified-Since"));
+    }
+}
+
+TEST(Fetch, AReadOnlyDatabasesFailedFetchLogsNoWin)
+{
+    Fixture f;
+    // The new draw is the first hot choice on offer: stored, it would be logged as a win.
+    const std::string hot = quor3::readTextLines(f.dir / "hot.dat").at(0);
+    std::vector<DrawRecord> file = f.stored;
+    file.push_back(drawOn(f.newest() + 1, hot[0] - '0', hot[3] - '0', hot[6] - '0'));
+    TestHttpServer server([&](const std::string&) { return TestHttpServer::reply(200, "OK", csvOf(file)); });
+    ::chmod((f.dir / "ga.c3d").c_str(), 0444);
+    quor3::setWriteAccessFunctionForTesting(&refuseDatabaseWrites);
+    const auto before = snapshot(f.dir.path());
+    const std::string message = messageOf([&] { f.fetch(server.url("/r.csv")); });
+    quor3::setWriteAccessFunctionForTesting(nullptr);
+    EXPECT_TRUE(has(message, "ga.c3d")) << message;
+    EXPECT_EQ(snapshot(f.dir.path()), before);
+}
+
+TEST(Fetch, SavingOneDatabasesSourceChangesNoLineOfAnothersSection)
+{
+    const std::string ini = "[Results ga.c3d.old]\nAddress=http://old/\n\n"
+                            "[Results ga.c3d]\nAddress=http://a/\n\n"
+                            "[Results other.c3d]\nAddress=http://b/\nDraw=Midday\nCheckAtOpen=0\n"
+                            "LastChecked=2026-12-01T10:00:00\nETag=\"b1\"\nLastModified=Mon\n\n"
+                            "[Config]\nQCheck=0\n";
+    const std::vector<std::string> databases = {"ga.c3d.old", "ga.c3d", "other.c3d"};
+    for (const std::string saved : {"ga.c3d", "other.c3d", "new.c3d"}) {
+        SCOPED_TRACE(saved);
+        TempFolder dir;
+        quor3::writeWholeFile(dir / "quor3.ini", ini);
+        quor3::ResultsSource source;
+        source.address = "https://example.com/" + saved;
+        source.drawName = "Evening";
+        source.lastChecked = "2026-12-08T09:00:00";
+        source.etag = "\"new\"";
+        source.lastModified = "Tue";
+        quor3::writeResultsSource(dir / "quor3.ini", saved, source);
+        const std::string after = quor3::readWholeFile(dir / "quor3.ini");
+        for (const std::string& other : databases) {
+            if (other == saved)
+                continue;
+            EXPECT_EQ(sectionLines(after, "[Results " + other + "]"), sectionLines(ini, "[Results " + other + "]"))
+                << other;
+        }
+        EXPECT_EQ(sectionLines(after, "[Config]"), sectionLines(ini, "[Config]"));
+        EXPECT_EQ(quor3::readResultsSource(dir / "quor3.ini", saved)->address, source.address);
+    }
+}
+
+TEST(Fetch, FetchAllFetchesEveryDatabaseAndFailsWhenAnyFailed)
+{
+    const std::string refused = "http://127.0.0.1:" + std::to_string(TestHttpServer::refusedPort()) + "/r.csv";
+    for (const std::string failing : {"a.c3d", "b.c3d"}) {
+        SCOPED_TRACE(failing + " fails");
+        TempFolder dir;
+        const auto stored = drawsOf(variedTriples(20));
+        auto withNew = stored;
+        withNew.push_back(drawOn(stored.back().DrawDate + 1, 1, 2, 3));
+        quor3::writeWholeFile(dir / "results.csv", csvOf(withNew));
+        for (const std::string name : {"a.c3d", "b.c3d"}) {
+            quor3::writeWholeFile(dir / name, quor3::encodeDraws(stored));
+            quor3::ResultsSource source;
+            source.address = name == failing ? refused : (dir / "results.csv").string();
+            quor3::writeResultsSource(dir / "quor3.ini", name, source);
+        }
+        const CommandRun run = runCommand("XDG_CONFIG_HOME='" + dir.path().string() + "' '" + QUOR3_ENGINE_CLI +
+                                              "' fetch --all '" + dir.path().string() + "'",
+                                          dir / "err.txt");
+        EXPECT_EQ(run.status, 1);
+        const std::string working = failing == "a.c3d" ? "b.c3d" : "a.c3d";
+        EXPECT_EQ(quor3::countDraws(dir / working), 21);
+        EXPECT_EQ(quor3::countDraws(dir / failing), 20);
+        EXPECT_TRUE(has(run.out, "a.c3d:\n") && has(run.out, "b.c3d:\n") && has(run.out, "1 new draw added\n"))
+            << run.out;
+        EXPECT_EQ(run.err, "quor3-engine: " + failing + ": " + messageOf([&] { quor3::fetchFile(refused); }) + "\n");
+    }
 }

@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 
+#include "engine/Backups.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
@@ -439,6 +440,53 @@ TEST_F(Tickets, TheCommandLineAddsListsAndSums)
               "\"balance_cents\": 7700, \"expected_back_cents\": 144}\n");
     const CliRun entry = engine("add " + path + "12/8/2026 1 4 5");
     EXPECT_NE(entry.out.find("\nYour ticket 451 Box 6-way won $80.00\n"), std::string::npos) << entry.out;
+}
+
+// A draw taken back takes its settlement and prize with it, however it goes.
+TEST_F(Tickets, ADrawUndoneOrDeletedLosesItsSettlementAndPrize)
+{
+    for (const bool undone : {true, false}) {
+        SCOPED_TRACE(undone ? "undone" : "deleted");
+        TempFolder folder;
+        const fs::path database = folder / "g.c3d";
+        storeDraw(folder.path(), "g.c3d", drawOn(40000, 4, 5, 1));
+        const long long id = addTicket(database, play("451", BetType::Straight, 100, 40000, 2));
+        const DrawRecord second = drawOn(40001, 4, 5, 1);
+        storeDraw(folder.path(), "g.c3d", second);
+        ASSERT_EQ(listTickets(database).at(0).won, 100000);
+        if (undone)
+            undoEntry(StoredEntry{database, second, 2, {}});
+        else
+            deleteDraw(folder.path(), "g.c3d", 1, second);
+        const TicketRecord t = listTickets(database).at(0);
+        EXPECT_EQ(t.id, id);
+        EXPECT_EQ(t.settledDraws, 1);
+        EXPECT_EQ(t.won, 50000);
+        ASSERT_EQ(t.settlements.size(), 1u);
+        EXPECT_EQ(t.settlements[0].drawDate, 40000);
+        EXPECT_EQ(summarizeTickets(database).won, 50000);
+    }
+}
+
+// What the settled plays return on average, summed in thousandths of a cent and rounded once, half a cent up.
+TEST(TicketPrizes, TheWouldHavePaidBackAmountRoundsHalfACentUp)
+{
+    const struct {
+        Cents straightPrize; // a $1 straight pays back a thousandth of it on average
+        int tickets;
+        Cents expectedBack;
+    } cases[] = {{50499, 1, 50}, {50500, 1, 51}, {50501, 1, 51}, {49500, 1, 50}, {50500, 2, 101}, {50250, 2, 101}};
+    for (const auto& c : cases) {
+        PrizeTable table = defaultPrizeTable();
+        table.prize(PrizeKey::Straight) = c.straightPrize;
+        TicketRecord ticket;
+        ticket.play = play("451", BetType::Straight);
+        ticket.settlements = {TicketSettlement{40000, 0, num("123"), 0}};
+        const TicketSummary summary = summarizeTickets(std::vector<TicketRecord>(c.tickets, ticket), {table});
+        EXPECT_EQ(summary.expectedBack, c.expectedBack) << c.straightPrize << " x " << c.tickets;
+        EXPECT_EQ(averageReturnSentence(summary),
+                  "On average these plays would have paid back " + moneyText(c.expectedBack) + "; they paid $0.00.");
+    }
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "engine/Backups.h"
 #include "engine/Dates.h"
 #include "engine/FileIo.h"
+#include "engine/Tickets.h"
 #include "entry/ImportWindow.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
@@ -365,6 +366,43 @@ class ImportWindowTest : public QObject
         QVERIFY2(Dialogs::shown()[0].text.contains("backups"), qPrintable(Dialogs::shown()[0].text));
         QCOMPARE(quor3::readWholeFile(data("ga.c3d")), before);
         QVERIFY(window.isVisible());
+    }
+
+    // Wins are announced for what the import settled, once: none when it
+    // adds nothing, one message when its older draws settle a ticket.
+    void anImportAnnouncesTheTicketWinsItSettlesOnce()
+    {
+        const struct {
+            const char* name;
+            QString pasted;
+            QStringList announced;
+        } cases[] = {
+            {"adds nothing", "Date,Result\n12/5/2026,451\n12/7/2026,123\n", {}},
+            {"older draw settles",
+             "Date,Result\n12/5/2026,451\n12/6/2026,451\n12/7/2026,123\n",
+             {"Your ticket 451 Straight won $500.00"}},
+        };
+        for (const auto& c : cases) {
+            env.reset(); // a fresh home for each case, the last one gone first
+            env = std::make_unique<GuiTestEnvironment>();
+            const fs::path database = env->writeDatabase("ga.c3d", {{4, 5, 1, 2026, 12, 5}, {1, 2, 3, 2026, 12, 7}});
+            env->openDatabase("ga.c3d");
+            // Settled at once: 12/7's draw stands in for the missing 12/6; the
+            // last change before the import is a win, on 12/5.
+            quor3::addTicket(database, {{4, 5, 1}, quor3::BetType::Straight, 100, quor3::encodeDate(2026, 12, 6), 1});
+            quor3::addTicket(database, {{4, 5, 1}, quor3::BetType::Box, 100, quor3::encodeDate(2026, 12, 5), 1});
+            ImportWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            paste(window, c.pasted);
+            Dialogs::clearShown();
+            QTest::mouseClick(child<QPushButton>(&window, "importButton"), Qt::LeftButton);
+            QStringList announced;
+            for (const Dialogs::Shown& shown : Dialogs::shown())
+                if (shown.text.contains("Your ticket"))
+                    announced << shown.text;
+            QVERIFY2(announced == c.announced, qPrintable(c.name + (": " + announced.join(" | "))));
+        }
     }
 };
 
