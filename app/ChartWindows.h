@@ -10,7 +10,17 @@ namespace ChartWindows
 {
 
 // Numbered as the module's entry point knows them.
-enum class Window { TotalsGraph, SumsGraph, SetsGraph, Fairness, ComputerChoices, Backtest, MyTickets, PrizeTable };
+enum class Window {
+    TotalsGraph,
+    SumsGraph,
+    SetsGraph,
+    Fairness,
+    ComputerChoices,
+    Backtest,
+    MyTickets,
+    PrizeTable,
+    BuildPlays
+};
 
 // Opens `window` modally over `parent`. Raises quor3::Error naming the module
 // file when it cannot be loaded.

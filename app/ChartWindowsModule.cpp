@@ -6,6 +6,7 @@
 #include "charts/SumsGraphWindow.h"
 #include "charts/TotalsGraphWindow.h"
 #include "choices/BacktestWindow.h"
+#include "choices/BuildPlaysWindow.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "tickets/PrizeTableWindow.h"
 #include "tickets/TicketsWindow.h"
@@ -32,5 +33,6 @@ extern "C" Q_DECL_EXPORT void quor3ShowChartWindow(int window, QWidget* parent)
     case ChartWindows::Window::Backtest: return showModal<BacktestWindow>(parent);
     case ChartWindows::Window::MyTickets: return showModal<TicketsWindow>(parent);
     case ChartWindows::Window::PrizeTable: return showModal<PrizeTableWindow>(parent);
+    case ChartWindows::Window::BuildPlays: return showModal<BuildPlaysWindow>(parent);
     }
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "analysis/ChanceWindow.h"
 #include "analysis/HotColdWindow.h"
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
@@ -352,6 +353,9 @@ void MainWindow::buildMenu()
     item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
     item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"),
          [this] { showChartWindow(ChartWindows::Window::Fairness); });
+    item(analysisMenu, "WhatChanceGives1", tr("&What Chance Gives"), [this] {
+        showModal<ChanceWindow>();
+    })->setShortcut(Qt::CTRL | Qt::Key_G);
 
     QMenu* reportsMenu = menu("Reports1", tr("&Reports"));
     item(reportsMenu, "Totals1", tr("&Totals"), [this] { showModal<TotalsWindow>(); });
@@ -368,6 +372,8 @@ void MainWindow::buildMenu()
          [this] { showChartWindow(ChartWindows::Window::ComputerChoices); });
     item(computerMenu, "Backtest1", tr("&How Did the Choices Do?"),
          [this] { showChartWindow(ChartWindows::Window::Backtest); });
+    item(computerMenu, "BuildPlays1", tr("&Build Plays..."),
+         [this] { showChartWindow(ChartWindows::Window::BuildPlays); });
     item(computerMenu, "MyTickets1", tr("My &Tickets"), [this] {
         showChartWindow(ChartWindows::Window::MyTickets);
     })->setShortcut(Qt::CTRL | Qt::Key_T);
