@@ -19,7 +19,7 @@ ChanceWindow::ChanceWindow(QWidget* owner) : QDialog(owner)
 {
     setObjectName("ChanceWindow");
     setWindowTitle(tr("What Chance Gives"));
-    resize(820, 620);
+    resize(980, 640);
     rememberSize(this, "ChanceWindow");
 
     summaryLabel = addTextLabel(this, "summaryLabel");
@@ -34,8 +34,8 @@ ChanceWindow::ChanceWindow(QWidget* owner) : QDialog(owner)
     table->setFocusPolicy(Qt::StrongFocus);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // Every column as wide as its longest text, translated or at any font size.
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     warningLabel = addTextLabel(this, "warningLabel", true);
     nameForReader(warningLabel, tr("How many patterns chance puts outside their range"));
 

@@ -353,7 +353,7 @@ void MainWindow::buildMenu()
     item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showChartWindow(ChartWindows::Window::SetsGraph); });
     item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"),
          [this] { showChartWindow(ChartWindows::Window::Fairness); });
-    item(analysisMenu, "WhatChanceGives1", tr("&What Chance Gives"), [this] {
+    item(analysisMenu, "WhatChance1", tr("&What Chance Gives"), [this] {
         showModal<ChanceWindow>();
     })->setShortcut(Qt::CTRL | Qt::Key_G);
 

@@ -25,7 +25,7 @@ using Digits = std::array<int, 3>;
 
 constexpr double Tail = 0.025; // each side of the 95% range
 
-std::string tr(const char* text)
+std::string tx(const char* text)
 {
     return translate("quor3::Chance", text);
 }
@@ -50,7 +50,7 @@ std::string countText(double count)
 void finish(ChanceRow& row)
 {
     row.outside = row.seen < row.low - 1e-12 || row.seen > row.high + 1e-12;
-    row.verdict = row.trials > 0 ? chanceVerdict(row.outside, row.p) : tr("no draws to count");
+    row.verdict = row.trials > 0 ? chanceVerdict(row.outside, row.p) : translate("quor3::Chance", "no draws to count");
 }
 
 // `count` events in `trials` independent trials of chance `p`. The range is
@@ -273,7 +273,7 @@ double sharesDigitChance()
 
 std::string chanceVerdict(bool outside, double p, bool translated)
 {
-    const auto text = [translated](const char* english) { return translated ? tr(english) : std::string(english); };
+    const auto text = [translated](const char* english) { return translated ? tx(english) : std::string(english); };
     if (!outside)
         return text(QT_TRANSLATE_NOOP("quor3::Chance", "as chance gives"));
     if (p < 1e-6)
@@ -306,16 +306,19 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
         long long count = 0;
         for (const Digits& d : draws)
             count += std::count(d.begin(), d.end(), digit);
-        rows.push_back(binomialRow("digit-" + digitWord(digit),
-                                   fill(tr("Digit %1 among all digits drawn"), {digitWord(digit)}), 3 * n, count, 0.1));
+        rows.push_back(
+            binomialRow("digit-" + digitWord(digit),
+                        fill(translate("quor3::Chance", "Digit %1 among all digits drawn"), {digitWord(digit)}), 3 * n,
+                        count, 0.1));
     }
     // Ordinal: each digit in each position.
     for (int position = 0; position < 3; ++position)
         for (int digit = 0; digit < 10; ++digit)
             rows.push_back(binomialRow(
                 "position-" + std::to_string(position + 1) + "-digit-" + digitWord(digit),
-                fill(tr("Digit %1 in position %2"), {digitWord(digit), std::to_string(position + 1)}), n,
-                countDraws([&](const Digits& d) { return d[static_cast<std::size_t>(position)] == digit; }), 0.1));
+                fill(translate("quor3::Chance", "Digit %1 in position %2"),
+                     {digitWord(digit), std::to_string(position + 1)}),
+                n, countDraws([&](const Digits& d) { return d[static_cast<std::size_t>(position)] == digit; }), 0.1));
     // Hot and cold: the most and least drawn digit over the span the Hot/Cold window lists first.
     {
         const int span = defaultHotColdSpan(draws.size());
@@ -326,44 +329,49 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
         const auto [cold, hot] = std::minmax_element(counts.begin(), counts.end());
         rows.push_back(
             distributionRow("hot-digit-count",
-                            fill(tr("Times the hottest digit was drawn in the last %1 draws"), {std::to_string(span)}),
+                            fill(translate("quor3::Chance", "Times the hottest digit was drawn in the last %1 draws"),
+                                 {std::to_string(span)}),
                             span, *hot, extremeCountPmf(3 * span, true)));
         rows.push_back(
             distributionRow("cold-digit-count",
-                            fill(tr("Times the coldest digit was drawn in the last %1 draws"), {std::to_string(span)}),
+                            fill(translate("quor3::Chance", "Times the coldest digit was drawn in the last %1 draws"),
+                                 {std::to_string(span)}),
                             span, *cold, extremeCountPmf(3 * span, false)));
     }
     // Pairs: draws holding both digits (a digit with itself: at least twice).
     for (int a = 0; a < 10; ++a)
         for (int b = a; b < 10; ++b)
-            rows.push_back(binomialRow("pair-" + digitWord(a) + "-" + digitWord(b),
-                                       a == b ? fill(tr("Draws holding %1 at least twice"), {digitWord(a)})
-                                              : fill(tr("Draws holding both %1 and %2"), {digitWord(a), digitWord(b)}),
-                                       n, countDraws([&](const Digits& d) {
-                                           return a == b ? std::count(d.begin(), d.end(), a) >= 2
-                                                         : holds(d, a) && holds(d, b);
-                                       }),
-                                       pairChance(a, b)));
+            rows.push_back(binomialRow(
+                "pair-" + digitWord(a) + "-" + digitWord(b),
+                a == b ? fill(translate("quor3::Chance", "Draws holding %1 at least twice"), {digitWord(a)})
+                       : fill(translate("quor3::Chance", "Draws holding both %1 and %2"), {digitWord(a), digitWord(b)}),
+                n, countDraws([&](const Digits& d) {
+                    return a == b ? std::count(d.begin(), d.end(), a) >= 2 : holds(d, a) && holds(d, b);
+                }),
+                pairChance(a, b)));
     // Odd/even.
     for (int odd = 0; odd <= 3; ++odd)
-        rows.push_back(
-            binomialRow("odd-count-" + std::to_string(odd), fill(tr("Draws with %1 odd digits"), {std::to_string(odd)}),
-                        n, countDraws([&](const Digits& d) {
-                            return std::count_if(d.begin(), d.end(), [](int x) { return x % 2 == 1; }) == odd;
-                        }),
-                        oddCountChance(odd)));
+        rows.push_back(binomialRow("odd-count-" + std::to_string(odd),
+                                   fill(translate("quor3::Chance", "Draws with %1 odd digits"), {std::to_string(odd)}),
+                                   n, countDraws([&](const Digits& d) {
+                                       return std::count_if(d.begin(), d.end(), [](int x) { return x % 2 == 1; }) ==
+                                              odd;
+                                   }),
+                                   oddCountChance(odd)));
     // Sums, each and in three ranges.
     const auto sumOf = [](const Digits& d) { return d[0] + d[1] + d[2]; };
     for (int s = 0; s <= 27; ++s)
-        rows.push_back(binomialRow("sum-" + std::to_string(s),
-                                   fill(tr("Draws whose digits add up to %1"), {std::to_string(s)}), n,
-                                   countDraws([&](const Digits& d) { return sumOf(d) == s; }), sumChance(s, s)));
-    for (const auto& [lo, hi] : {std::pair{0, 9}, std::pair{10, 17}, std::pair{18, 27}})
         rows.push_back(
-            binomialRow("sum-" + std::to_string(lo) + "-" + std::to_string(hi),
-                        fill(tr("Draws whose digits add up to %1 to %2"), {std::to_string(lo), std::to_string(hi)}), n,
-                        countDraws([&, lo = lo, hi = hi](const Digits& d) { return sumOf(d) >= lo && sumOf(d) <= hi; }),
-                        sumChance(lo, hi)));
+            binomialRow("sum-" + std::to_string(s),
+                        fill(translate("quor3::Chance", "Draws whose digits add up to %1"), {std::to_string(s)}), n,
+                        countDraws([&](const Digits& d) { return sumOf(d) == s; }), sumChance(s, s)));
+    for (const auto& [lo, hi] : {std::pair{0, 9}, std::pair{10, 17}, std::pair{18, 27}})
+        rows.push_back(binomialRow(
+            "sum-" + std::to_string(lo) + "-" + std::to_string(hi),
+            fill(translate("quor3::Chance", "Draws whose digits add up to %1 to %2"),
+                 {std::to_string(lo), std::to_string(hi)}),
+            n, countDraws([&, lo = lo, hi = hi](const Digits& d) { return sumOf(d) >= lo && sumOf(d) <= hi; }),
+            sumChance(lo, hi)));
     // Singles, doubles, triples.
     const std::array<std::pair<const char*, const char*>, 3> kinds = {
         std::pair{"singles", QT_TRANSLATE_NOOP("quor3::Chance", "Draws of three different digits (singles)")},
@@ -371,7 +379,7 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
         std::pair{"triples", QT_TRANSLATE_NOOP("quor3::Chance", "Draws of one digit three times (triples)")}};
     for (int k = 0; k < 3; ++k)
         rows.push_back(binomialRow(
-            kinds[static_cast<std::size_t>(k)].first, tr(kinds[static_cast<std::size_t>(k)].second), n,
+            kinds[static_cast<std::size_t>(k)].first, tx(kinds[static_cast<std::size_t>(k)].second), n,
             countDraws([&](const Digits& d) { return distinct(d) == 3 - k; }), distinctDigitsChance(3 - k)));
     // Repeats from the draw before.
     {
@@ -387,13 +395,14 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
                 repeats[static_cast<std::size_t>(x)] += holds(now, x);
             }
         }
-        rows.push_back(binomialRow("shares-digit-with-previous", tr("Draws holding a digit of the draw before"),
+        rows.push_back(binomialRow("shares-digit-with-previous",
+                                   translate("quor3::Chance", "Draws holding a digit of the draw before"),
                                    std::max<long long>(n - 1, 0), shares, sharesDigitChance()));
         for (int digit = 0; digit < 10; ++digit)
-            rows.push_back(binomialRow("repeat-digit-" + digitWord(digit),
-                                       fill(tr("Digit %1 drawn again in the next draw"), {digitWord(digit)}),
-                                       trials[static_cast<std::size_t>(digit)],
-                                       repeats[static_cast<std::size_t>(digit)], holdsDigitChance()));
+            rows.push_back(binomialRow(
+                "repeat-digit-" + digitWord(digit),
+                fill(translate("quor3::Chance", "Digit %1 drawn again in the next draw"), {digitWord(digit)}),
+                trials[static_cast<std::size_t>(digit)], repeats[static_cast<std::size_t>(digit)], holdsDigitChance()));
     }
     // Skips: draws since each digit was last drawn; a fair digit stays away
     // k draws or more with chance 0.729^k.
@@ -408,8 +417,9 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
             away *= 0.729;
         }
         pmf[static_cast<std::size_t>(n)] = away;
-        rows.push_back(distributionRow("skip-" + digitWord(digit),
-                                       fill(tr("Draws since %1 was last drawn"), {digitWord(digit)}), n, skip, pmf));
+        rows.push_back(distributionRow(
+            "skip-" + digitWord(digit),
+            fill(translate("quor3::Chance", "Draws since %1 was last drawn"), {digitWord(digit)}), n, skip, pmf));
     }
     // The suggested lists' hits in the draws after each was made.
     if (withChoices && n > 1) {
@@ -421,7 +431,7 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
         for (const PlayScore* s : scores) {
             ChanceRow row;
             row.id = "choices-" + s->name + "-hits";
-            row.title = tr(listTitle(s->name));
+            row.title = tx(listTitle(s->name));
             row.trials = s->plays;
             row.share = false;
             row.seen = static_cast<double>(s->boxHits);
@@ -452,7 +462,8 @@ const ChanceRow* findChanceRow(const ChanceReport& report, const std::string& id
 
 std::string manyPatternsSentence(const ChanceReport& report)
 {
-    return fill(tr("Of these %1 patterns, chance alone would put about %2 outside their range; %3 are."),
+    return fill(translate("quor3::Chance",
+                          "Of these %1 patterns, chance alone would put about %2 outside their range; %3 are."),
                 {std::to_string(report.rows.size()), std::to_string(std::llround(report.expectedOutside)),
                  std::to_string(report.outside)});
 }
@@ -465,23 +476,28 @@ std::string chanceValueText(const ChanceRow& row, double value)
 std::string chanceNote(const ChanceRow& row)
 {
     if (row.trials <= 0)
-        return fill(tr("%1: no draws to count yet."), {row.title});
-    return fill(row.share ? tr("Chance gives %1; 95 times in 100 between %2 and %3 for %4. Seen %5: %6.")
-                          : tr("Chance gives %1 on average; 95 times in 100 between %2 and %3 for %4. Seen %5: %6."),
-                {chanceValueText(row, row.chance), chanceValueText(row, row.low), chanceValueText(row, row.high),
-                 fill(row.trials == 1 ? tr("%1 draw") : tr("%1 draws"), {std::to_string(row.trials)}),
-                 chanceValueText(row, row.seen), row.verdict});
+        return fill(translate("quor3::Chance", "%1: no draws to count yet."), {row.title});
+    return fill(
+        row.share
+            ? translate("quor3::Chance", "Chance gives %1; 95 times in 100 between %2 and %3 for %4. Seen %5: %6.")
+            : translate("quor3::Chance",
+                        "Chance gives %1 on average; 95 times in 100 between %2 and %3 for %4. Seen %5: %6."),
+        {chanceValueText(row, row.chance), chanceValueText(row, row.low), chanceValueText(row, row.high),
+         fill(row.trials == 1 ? translate("quor3::Chance", "%1 draw") : translate("quor3::Chance", "%1 draws"),
+              {std::to_string(row.trials)}),
+         chanceValueText(row, row.seen), row.verdict});
 }
 
 std::string chanceTable(const ChanceReport& report, const std::string& databaseName)
 {
     std::ostringstream out;
-    out << fill(report.draws == 1 ? tr("%1: %2 draw") : tr("%1: %2 draws"),
+    out << fill(report.draws == 1 ? translate("quor3::Chance", "%1: %2 draw")
+                                  : translate("quor3::Chance", "%1: %2 draws"),
                 {databaseName, std::to_string(report.draws)})
         << '\n';
     for (const ChanceRow& row : report.rows) {
         out << row.title << ": "
-            << fill(tr("seen %1, chance %2, 95% range %3 to %4: %5"),
+            << fill(translate("quor3::Chance", "seen %1, chance %2, 95% range %3 to %4: %5"),
                     {chanceValueText(row, row.seen), chanceValueText(row, row.chance), chanceValueText(row, row.low),
                      chanceValueText(row, row.high), row.verdict})
             << '\n';

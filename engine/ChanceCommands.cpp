@@ -19,7 +19,7 @@ namespace quor3
 namespace
 {
 
-std::string tr(const char* text)
+std::string tx(const char* text)
 {
     return translate("quor3::CommandLine", text);
 }
@@ -48,7 +48,7 @@ const char* const usage = QT_TRANSLATE_NOOP(
 
 [[noreturn]] void badValue(const std::string& text, const char* what)
 {
-    throw Error(Error::Kind::Conversion, fill(tr("'%1' is not %2"), {text, tr(what)}));
+    throw Error(Error::Kind::Conversion, fill(translate("quor3::CommandLine", "'%1' is not %2"), {text, tx(what)}));
 }
 
 std::vector<int> digitsOf(const std::string& text)
@@ -193,17 +193,21 @@ int runWheel(const std::vector<std::string>& args, const DatabaseLocator& locate
     std::string numbers;
     for (const TicketPlay& play : r.plays)
         numbers += (numbers.empty() ? "" : " ") + numberText(play.number) + (play.type == BetType::Straight ? "s" : "");
-    std::cout << fill(tr("%1 plays: %2"), {std::to_string(r.plays.size()), numbers}) << '\n'
-              << fill(tr("Cost %1 a draw, %2 over %3 draws."),
+    std::cout << fill(translate("quor3::CommandLine", "%1 plays: %2"), {std::to_string(r.plays.size()), numbers})
+              << '\n'
+              << fill(translate("quor3::CommandLine", "Cost %1 a draw, %2 over %3 draws."),
                       {moneyText(r.costPerDraw), moneyText(r.cost), std::to_string(r.draws)})
               << '\n'
-              << fill(tr("Chance of any win in a draw: %1. Paid back on average: %2 per dollar, whatever the wheel."),
+              << fill(translate(
+                          "quor3::CommandLine",
+                          "Chance of any win in a draw: %1. Paid back on average: %2 per dollar, whatever the wheel."),
                       {percent(r.chanceAnyWin), std::to_string(r.payback).substr(0, 5)})
               << '\n'
-              << fill(tr("Chance of ending the %1 draws ahead: %2."), {std::to_string(r.draws), percent(r.chanceAhead)})
+              << fill(translate("quor3::CommandLine", "Chance of ending the %1 draws ahead: %2."),
+                      {std::to_string(r.draws), percent(r.chanceAhead)})
               << '\n';
     for (const FilterShare& f : r.filters)
-        std::cout << fill(tr("Filter %1: %2 of the 1,000 numbers, %3 of the draws."),
+        std::cout << fill(translate("quor3::CommandLine", "Filter %1: %2 of the 1,000 numbers, %3 of the draws."),
                           {f.title, percent(f.chance), percent(f.history)})
                   << '\n';
     return 0;
@@ -232,12 +236,14 @@ int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& loca
         return 0;
     }
     if (h.recentTickets == 0) {
-        std::cout << tr("No tickets in the last 30 days.") << '\n';
+        std::cout << translate("quor3::CommandLine", "No tickets in the last 30 days.") << '\n';
         return 0;
     }
-    std::cout << fill(tr("The tickets of the last 30 days, played the same way for %1 draws: spent %2, paid back "
-                         "%3 on average; chance of ending ahead %4."),
-                      {std::to_string(h.draws), moneyText(h.cost), moneyText(h.expectedBack), percent(h.chanceAhead)})
+    std::cout << fill(
+                     translate("quor3::CommandLine",
+                               "The tickets of the last 30 days, played the same way for %1 draws: spent %2, paid back "
+                               "%3 on average; chance of ending ahead %4."),
+                     {std::to_string(h.draws), moneyText(h.cost), moneyText(h.expectedBack), percent(h.chanceAhead)})
               << '\n';
     return 0;
 }
@@ -246,7 +252,7 @@ int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& loca
 
 std::string chanceUsage()
 {
-    return tr(usage);
+    return tx(usage);
 }
 
 int runChanceCommand(const std::vector<std::string>& args, const DatabaseLocator& locate)

@@ -18,7 +18,7 @@ namespace quor3
 namespace
 {
 
-std::string tr(const char* text)
+std::string tx(const char* text)
 {
     return translate("quor3::Wheel", text);
 }
@@ -85,8 +85,8 @@ std::vector<OneFilter> activeFilters(const WheelFilters& f)
     const auto ranged = [&list](const std::optional<WheelRange>& range, const char* word,
                                 int (*of)(const TicketNumber&)) {
         if (range)
-            list.push_back({fill(word, {rangeText(*range)}), fill(translate("quor3::Wheel", word), {rangeText(*range)}),
-                            false, [range, of](const TicketNumber& n, const std::optional<TicketNumber>&) {
+            list.push_back({fill(word, {rangeText(*range)}), fill(tx(word), {rangeText(*range)}), false,
+                            [range, of](const TicketNumber& n, const std::optional<TicketNumber>&) {
                                 return within(range, of(n));
                             }});
     };
@@ -101,26 +101,24 @@ std::vector<OneFilter> activeFilters(const WheelFilters& f)
         std::pair{f.triples, QT_TRANSLATE_NOOP("quor3::Wheel", "no triples")}};
     for (int k = 0; k < 3; ++k)
         if (!kinds[static_cast<std::size_t>(k)].first)
-            list.push_back({kinds[static_cast<std::size_t>(k)].second, tr(kinds[static_cast<std::size_t>(k)].second),
+            list.push_back({kinds[static_cast<std::size_t>(k)].second, tx(kinds[static_cast<std::size_t>(k)].second),
                             false, [k](const TicketNumber& n, const std::optional<TicketNumber>&) {
                                 return distinctDigits(n) != 3 - k;
                             }});
     if (!f.include.empty())
-        list.push_back(
-            {fill("holds %1", {digitList(f.include)}),
-             fill(translate("quor3::Wheel", QT_TRANSLATE_NOOP("quor3::Wheel", "holds %1")), {digitList(f.include)}),
-             false, [digits = f.include](const TicketNumber& n, const std::optional<TicketNumber>&) {
-                 return std::all_of(digits.begin(), digits.end(), [&n](int d) { return holds(n, d); });
-             }});
+        list.push_back({fill("holds %1", {digitList(f.include)}),
+                        fill(tx(QT_TRANSLATE_NOOP("quor3::Wheel", "holds %1")), {digitList(f.include)}), false,
+                        [digits = f.include](const TicketNumber& n, const std::optional<TicketNumber>&) {
+                            return std::all_of(digits.begin(), digits.end(), [&n](int d) { return holds(n, d); });
+                        }});
     if (!f.exclude.empty())
         list.push_back({fill("holds none of %1", {digitList(f.exclude)}),
-                        fill(translate("quor3::Wheel", QT_TRANSLATE_NOOP("quor3::Wheel", "holds none of %1")),
-                             {digitList(f.exclude)}),
-                        false, [digits = f.exclude](const TicketNumber& n, const std::optional<TicketNumber>&) {
+                        fill(tx(QT_TRANSLATE_NOOP("quor3::Wheel", "holds none of %1")), {digitList(f.exclude)}), false,
+                        [digits = f.exclude](const TicketNumber& n, const std::optional<TicketNumber>&) {
                             return std::none_of(digits.begin(), digits.end(), [&n](int d) { return holds(n, d); });
                         }});
     if (f.repeatFromLast)
-        list.push_back({"a digit of the last draw", tr(QT_TRANSLATE_NOOP("quor3::Wheel", "a digit of the last draw")),
+        list.push_back({"a digit of the last draw", tx(QT_TRANSLATE_NOOP("quor3::Wheel", "a digit of the last draw")),
                         true, [](const TicketNumber& n, const std::optional<TicketNumber>& before) {
                             return before &&
                                    (holds(n, (*before)[0]) || holds(n, (*before)[1]) || holds(n, (*before)[2]));
@@ -226,11 +224,11 @@ std::optional<WheelType> wheelTypeFromWord(const std::string& word)
 std::string wheelTypeName(WheelType type)
 {
     switch (type) {
-    case WheelType::FullBox: return tr("Full box");
-    case WheelType::Box: return tr("Box");
-    case WheelType::KeyBox: return tr("Key box");
-    case WheelType::Straight: return tr("Straight");
-    case WheelType::FullStraight: return tr("Full straight");
+    case WheelType::FullBox: return translate("quor3::Wheel", "Full box");
+    case WheelType::Box: return translate("quor3::Wheel", "Box");
+    case WheelType::KeyBox: return translate("quor3::Wheel", "Key box");
+    case WheelType::Straight: return translate("quor3::Wheel", "Straight");
+    case WheelType::FullStraight: return translate("quor3::Wheel", "Full straight");
     }
     return std::string();
 }
@@ -252,16 +250,16 @@ bool passesFilters(const WheelFilters& filters, const TicketNumber& number, cons
 std::string wheelProblem(const WheelRequest& request)
 {
     if (request.digits.empty() && !request.key)
-        return tr("Choose the digits to wheel.");
+        return translate("quor3::Wheel", "Choose the digits to wheel.");
     const auto isDigit = [](int d) { return d >= 0 && d <= 9; };
     if (!std::all_of(request.digits.begin(), request.digits.end(), isDigit) || (request.key && !isDigit(*request.key)))
-        return tr("Each digit of a wheel is 0 to 9.");
+        return translate("quor3::Wheel", "Each digit of a wheel is 0 to 9.");
     if (request.type == WheelType::KeyBox && !request.key)
-        return tr("A key box wheel needs a key digit.");
+        return translate("quor3::Wheel", "A key box wheel needs a key digit.");
     if (request.bet && *request.bet != BetType::Straight && *request.bet != BetType::Box)
-        return tr("A wheel is played straight or box.");
+        return translate("quor3::Wheel", "A wheel is played straight or box.");
     if (request.draws < 1 || request.draws > 100000)
-        return tr("Play a wheel on 1 to 100,000 draws.");
+        return translate("quor3::Wheel", "Play a wheel on 1 to 100,000 draws.");
     TicketPlay sample;
     sample.number = {1, 2, 3};
     sample.stake = request.stake;

@@ -85,6 +85,7 @@ class ChartWindowsModuleTest : public QObject
             {"SetsGraph1", "Graph Sets"},         {"FairnessCheck1", "Fairness Check"},
             {"Picks1", "Computer Choices"},       {"Backtest1", "How Did the Choices Do?"},
             {"MyTickets1", "My Tickets"},         {"PrizeTable1", "Prize Table"},
+            {"BuildPlays1", "Build Plays"},
         };
         for (const auto& item : items)
             QTest::newRow(item[0]) << QString(item[0]) << QString(item[1]);
