@@ -9,7 +9,6 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -34,8 +33,6 @@ ChanceWindow::ChanceWindow(QWidget* owner) : QDialog(owner)
     table->setFocusPolicy(Qt::StrongFocus);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    // Every column as wide as its longest text, translated or at any font size.
-    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     warningLabel = addTextLabel(this, "warningLabel", true);
     nameForReader(warningLabel, tr("How many patterns chance puts outside their range"));
 
@@ -89,6 +86,10 @@ void ChanceWindow::refresh()
         for (int c = 0; c < table->columnCount(); ++c)
             table->item(r, c)->setData(Qt::AccessibleDescriptionRole, spoken);
     }
+    // Every column as wide as its longest text, translated or at any font size:
+    // measured once, since a column that follows its contents measures them all
+    // again at every cell set.
+    table->resizeColumnsToContents();
     table->resizeRowsToContents();
     warningLabel->setText(QString::fromStdString(quor3::manyPatternsSentence(report_)) + ' ' +
                           tr("Patterns outside their range are no forecast: fair draws give each number the "

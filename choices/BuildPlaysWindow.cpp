@@ -1,5 +1,6 @@
 #include "choices/BuildPlaysWindow.h"
 
+#include "engine/Chance.h"
 #include "engine/Errors.h"
 #include "engine/History.h"
 #include "platform/Accessibility.h"
@@ -293,8 +294,9 @@ void BuildPlaysWindow::showResult()
                   "for each dollar. Chance of ending the %4 draws ahead: %7.")
                    .arg(count, moneyString(result_.costPerDraw), moneyString(result_.cost))
                    .arg(result_.draws)
-                   .arg(percentText(result_.chanceAnyWin), moneyString(std::llround(result_.payback * 100)),
-                        percentText(result_.chanceAhead));
+                   .arg(QString::fromStdString(quor3::chancePercentText(result_.chanceAnyWin)),
+                        moneyString(std::llround(result_.payback * 100)),
+                        QString::fromStdString(quor3::chancePercentText(result_.chanceAhead)));
     }
     resultLabel->setText(text);
     resultLabel->setAccessibleDescription(text);

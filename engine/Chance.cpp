@@ -468,6 +468,15 @@ std::string manyPatternsSentence(const ChanceReport& report)
                  std::to_string(report.outside)});
 }
 
+std::string chancePercentText(double chance)
+{
+    if (chance > 0 && chance < 0.0005)
+        return "< 0.1%";
+    if (chance < 1 && chance >= 0.9995)
+        return "> 99.9%";
+    return percentText(chance);
+}
+
 std::string chanceValueText(const ChanceRow& row, double value)
 {
     return row.share ? percentText(value) : countText(value);

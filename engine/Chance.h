@@ -74,6 +74,10 @@ std::string chanceNote(const ChanceRow& row);
 // seen, chance, low and high as shown: "10.4%" for a share, "3.2" for a count.
 std::string chanceValueText(const ChanceRow& row, double value);
 
+// A chance as a percentage with one decimal: "16.6%"; "< 0.1%" and "> 99.9%"
+// for a chance that is not 0 or 1 but would show as one.
+std::string chancePercentText(double chance);
+
 // The command line's forms.
 std::string chanceTable(const ChanceReport& report, const std::string& databaseName);
 // [{"id": ..., "seen": x, "chance": p, "low": a, "high": b, "verdict": "..."}, ...] with

@@ -76,6 +76,13 @@ WheelRange rangeOf(const std::string& text)
     }
 }
 
+std::string threeDecimals(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.3f", value);
+    return text;
+}
+
 double todayDayNumber()
 {
     const std::time_t now = std::time(nullptr);
@@ -201,10 +208,10 @@ int runWheel(const std::vector<std::string>& args, const DatabaseLocator& locate
               << fill(translate(
                           "quor3::CommandLine",
                           "Chance of any win in a draw: %1. Paid back on average: %2 per dollar, whatever the wheel."),
-                      {percent(r.chanceAnyWin), std::to_string(r.payback).substr(0, 5)})
+                      {chancePercentText(r.chanceAnyWin), threeDecimals(r.payback)})
               << '\n'
               << fill(translate("quor3::CommandLine", "Chance of ending the %1 draws ahead: %2."),
-                      {std::to_string(r.draws), percent(r.chanceAhead)})
+                      {std::to_string(r.draws), chancePercentText(r.chanceAhead)})
               << '\n';
     for (const FilterShare& f : r.filters)
         std::cout << fill(translate("quor3::CommandLine", "Filter %1: %2 of the 1,000 numbers, %3 of the draws."),
@@ -243,7 +250,8 @@ int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& loca
                      translate("quor3::CommandLine",
                                "The tickets of the last 30 days, played the same way for %1 draws: spent %2, paid back "
                                "%3 on average; chance of ending ahead %4."),
-                     {std::to_string(h.draws), moneyText(h.cost), moneyText(h.expectedBack), percent(h.chanceAhead)})
+                     {std::to_string(h.draws), moneyText(h.cost), moneyText(h.expectedBack),
+                      chancePercentText(h.chanceAhead)})
               << '\n';
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "tickets/TicketsWindow.h"
 
+#include "engine/Chance.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
@@ -310,7 +311,7 @@ void TicketsWindow::showYear()
                  "%3 on average. Chance of ending the year ahead: %4.")
                   .arg(year.draws)
                   .arg(moneyString(year.cost), moneyString(year.expectedBack),
-                       QString::number(year.chanceAhead * 100.0, 'f', 1) + '%');
+                       QString::fromStdString(quor3::chancePercentText(year.chanceAhead)));
     yearLabel->setText(text);
     yearLabel->setAccessibleDescription(text);
 }
