@@ -1,7 +1,10 @@
 #include "GuiTestSupport.h"
 
 #include "analysis/ChanceWindow.h"
+#include "analysis/OddEvenWindow.h"
+#include "analysis/RepeatsWindow.h"
 #include "engine/History.h"
+#include "platform/ChanceTips.h"
 #include "platform/Session.h"
 
 #include <QComboBox>
@@ -72,6 +75,36 @@ class ChanceWindowTest : public QObject
             QCOMPARE(child<QLabel>(&w, "warningLabel")->text().section(". ", 0, 0) + '.',
                      QString::fromStdString(quor3::manyPatternsSentence(expected)));
             QCOMPARE(child<QLabel>(&w, "summaryLabel")->text().contains("full history"), step.full);
+        }
+    }
+
+    // The statistics windows keep their texts; their figures tell what chance gives.
+    void statisticsFiguresSayWhatChanceGives()
+    {
+        env->writeDatabase("s.c3d", 80);
+        env->openDatabase("s.c3d");
+        const quor3::ChanceReport chance =
+            quor3::chanceReport(quor3::readDraws(Session::instance().databasePath()), false);
+        OddEvenWindow oddEven;
+        RepeatsWindow repeats;
+        const struct {
+            QDialog* window;
+            const char* label;
+            std::vector<std::string> ids;
+        } figures[] = {
+            {&oddEven, "Label6", {"odd-count-0", "odd-count-1", "odd-count-2", "odd-count-3"}},
+            {&repeats, "Label11", {"repeat-digit-0"}},
+            {&repeats, "Label20", {"repeat-digit-9"}},
+        };
+        for (const auto& f : figures) {
+            f.window->show();
+            QVERIFY(QTest::qWaitForWindowActive(f.window));
+            auto* label = child<QLabel>(f.window, f.label);
+            const QString expected = chanceTipText(chance, f.ids);
+            QVERIFY(expected.contains("Chance gives"));
+            QTRY_COMPARE(label->toolTip(), expected);
+            QCOMPARE(label->accessibleDescription(), expected);
+            f.window->close();
         }
     }
 };
