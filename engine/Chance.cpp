@@ -54,7 +54,8 @@ void finish(ChanceRow& row)
 }
 
 // `count` events in `trials` independent trials of chance `p`. The range is
-// rounded outwards, so that it holds at least 95 in 100.
+// the narrowest with at most 2.5 in 100 of chance's counts below it and above
+// it, so that it holds at least 95 in 100.
 ChanceRow binomialRow(std::string id, std::string title, long long trials, long long count, double p)
 {
     ChanceRow row;
@@ -337,6 +338,7 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
                             fill(translate("quor3::Chance", "Times the coldest digit was drawn in the last %1 draws"),
                                  {std::to_string(span)}),
                             span, *cold, extremeCountPmf(3 * span, false)));
+        rows[rows.size() - 2].draws = rows.back().draws = span;
     }
     // Pairs: draws holding both digits (a digit with itself: at least twice).
     for (int a = 0; a < 10; ++a)
@@ -445,6 +447,9 @@ ChanceReport chanceReport(const std::vector<DrawRecord>& records, bool withChoic
             rows.push_back(row);
         }
     }
+    for (ChanceRow& row : rows)
+        if (row.draws == 0)
+            row.draws = n;
     for (const ChanceRow& row : rows) {
         report.expectedOutside += row.pOutside;
         report.outside += row.outside ? 1 : 0;
@@ -492,8 +497,8 @@ std::string chanceNote(const ChanceRow& row)
             : translate("quor3::Chance",
                         "Chance gives %1 on average; 95 times in 100 between %2 and %3 for %4. Seen %5: %6."),
         {chanceValueText(row, row.chance), chanceValueText(row, row.low), chanceValueText(row, row.high),
-         fill(row.trials == 1 ? translate("quor3::Chance", "%1 draw") : translate("quor3::Chance", "%1 draws"),
-              {std::to_string(row.trials)}),
+         fill(row.draws == 1 ? translate("quor3::Chance", "%1 draw") : translate("quor3::Chance", "%1 draws"),
+              {std::to_string(row.draws)}),
          chanceValueText(row, row.seen), row.verdict});
 }
 

@@ -37,6 +37,7 @@ struct ChanceRow {
     std::string id;       // "position-1-digit-7", "odd-count-2", "sum-10-17", ...
     std::string title;    // the pattern in words, in the user's language
     long long trials = 0; // the draws (digits, pairs of draws, plays) it is counted over
+    long long draws = 0;  // the draws those come from
     bool share = true;    // seen, chance, low and high are shares of the trials; else counts
     double seen = 0;      // what the draws show
     double chance = 0;    // what chance gives: the share, or the expected count
