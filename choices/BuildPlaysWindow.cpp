@@ -1,6 +1,7 @@
 #include "choices/BuildPlaysWindow.h"
 
 #include "engine/Chance.h"
+#include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/History.h"
 #include "platform/Accessibility.h"
@@ -13,6 +14,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -264,7 +266,9 @@ void BuildPlaysWindow::build()
         const std::vector<quor3::PrizeTable> tables = database.empty()
                                                           ? std::vector<quor3::PrizeTable>{quor3::defaultPrizeTable()}
                                                           : quor3::readPrizeTables(database);
-        result_ = quor3::buildWheel(request, history_, tables.back());
+        const QDate today = QDate::currentDate();
+        const double todayNumber = quor3::encodeDate(today.year(), today.month(), today.day());
+        result_ = quor3::buildWheel(request, history_, quor3::prizeTableOn(tables, todayNumber));
     }
     showResult();
 }
