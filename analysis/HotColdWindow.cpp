@@ -1,5 +1,6 @@
 #include "analysis/HotColdWindow.h"
 #include "platform/Accessibility.h"
+#include "platform/ChanceTips.h"
 #include "platform/Colours.h"
 #include "platform/WindowKit.h"
 
@@ -120,6 +121,9 @@ void HotColdWindow::refresh()
     const quor3::HotColdLists lists = quor3::hotColdLists(*totals);
     fill(hotList, lists.hot);
     fill(coldList, lists.cold);
+    const quor3::ChanceReport chance = openDatabaseChance();
+    setChanceTip(hotList, chance, {"hot-digit-count"});
+    setChanceTip(coldList, chance, {"cold-digit-count"});
 }
 
 void HotColdWindow::listHotCold()

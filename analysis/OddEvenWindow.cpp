@@ -1,4 +1,5 @@
 #include "analysis/OddEvenWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/Analysis.h"
@@ -93,6 +94,7 @@ void OddEvenWindow::refresh()
     set(12, t.evenAverage);
     set(14, t.lastFiveOdd);
     set(16, t.lastFiveEven);
+    setChanceTip(label(6), openDatabaseChance(), {"odd-count-0", "odd-count-1", "odd-count-2", "odd-count-3"});
 
     // A full database holds up to 2193 digits: a total of four figures would
     // run into the "/" from the place of three, so it moves left to end before it.

@@ -1,4 +1,5 @@
 #include "analysis/RepeatsWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/Analysis.h"
@@ -54,6 +55,9 @@ void RepeatsWindow::refresh()
     const auto records = quor3::readRatiosFile(repeatFile);
     if (records.empty())
         quor3::throwIoError(repeatFile, "read", tr("the file is shorter than one record").toStdString());
-    for (int d = 0; d < 10; ++d)
+    const quor3::ChanceReport chance = openDatabaseChance();
+    for (int d = 0; d < 10; ++d) {
         percentLabels[d]->setText(QString::fromStdString(quor3::repeatPercentText(records.front()[d])));
+        setChanceTip(percentLabels[d], chance, {"repeat-digit-" + std::to_string(d)});
+    }
 }

@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "analysis/ChanceWindow.h"
 #include "analysis/HotColdWindow.h"
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
@@ -11,6 +12,7 @@
 #include "charts/SumsGraphWindow.h"
 #include "charts/TotalsGraphWindow.h"
 #include "choices/BacktestWindow.h"
+#include "choices/BuildPlaysWindow.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
@@ -379,6 +381,9 @@ void MainWindow::buildMenu()
     item(analysisMenu, "Sums1", tr("&Sums Graph"), [this] { showModal<SumsGraphWindow>(); });
     item(analysisMenu, "SetsGraph1", tr("S&ets Graph"), [this] { showModal<SetsGraphWindow>(); });
     item(analysisMenu, "FairnessCheck1", tr("&Fairness Check"), [this] { showModal<FairnessWindow>(); });
+    item(analysisMenu, "WhatChance1", tr("&What Chance Gives"), [this] {
+        showModal<ChanceWindow>();
+    })->setShortcut(Qt::CTRL | Qt::Key_G);
 
     QMenu* reportsMenu = menu("Reports1", tr("&Reports"));
     item(reportsMenu, "Totals1", tr("&Totals"), [this] { showModal<TotalsWindow>(); });
@@ -393,6 +398,7 @@ void MainWindow::buildMenu()
     QMenu* computerMenu = menu("Computer1", tr("&Computer"));
     item(computerMenu, "Picks1", tr("&Computer Choices"), [this] { showModal<ComputerChoicesWindow>(); });
     item(computerMenu, "Backtest1", tr("&How Did the Choices Do?"), [this] { showModal<BacktestWindow>(); });
+    item(computerMenu, "BuildPlays1", tr("&Build Plays..."), [this] { showModal<BuildPlaysWindow>(); });
     item(computerMenu, "MyTickets1", tr("My &Tickets"), [this] {
         showModal<TicketsWindow>();
     })->setShortcut(Qt::CTRL | Qt::Key_T);

@@ -1,4 +1,5 @@
 #include "charts/SumsGraphWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "charts/BarChartWidget.h"
@@ -45,6 +46,7 @@ void SumsGraphWindow::refresh()
 {
     countSums();
     draw();
+    setChanceTip(chart, openDatabaseChance(), {"sum-0-9", "sum-10-17", "sum-18-27"});
 }
 
 void SumsGraphWindow::customize()

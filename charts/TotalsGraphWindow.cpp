@@ -1,4 +1,5 @@
 #include "charts/TotalsGraphWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "charts/BarChartWidget.h"
@@ -61,6 +62,9 @@ void TotalsGraphWindow::refresh()
         totals_ = quor3::digitTotalsOverLast(draws, tracked.span);
     }
     draw();
+    setChanceTip(
+        chart, openDatabaseChance(),
+        {"digit-0", "digit-1", "digit-2", "digit-3", "digit-4", "digit-5", "digit-6", "digit-7", "digit-8", "digit-9"});
 }
 
 void TotalsGraphWindow::customize()

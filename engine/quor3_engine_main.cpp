@@ -2,6 +2,7 @@
 
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
+#include "engine/ChanceCommands.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
@@ -756,7 +757,7 @@ int runFetchCommand(const std::vector<std::string>& args)
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
-        std::cout << translate("quor3::CommandLine", usage);
+        std::cout << translate("quor3::CommandLine", usage) << quor3::chanceUsage();
         return args.empty() ? 2 : 0;
     }
     if (args[0] == "--version") {
@@ -810,6 +811,13 @@ int run(const std::vector<std::string>& args)
     }
     if (const int done = quor3::runCalendarCommand(args); done >= 0)
         return done;
+    if (const int done = quor3::runChanceCommand(args,
+                                                 [](const std::string& path) {
+                                                     const Location where = locate(path);
+                                                     return where.folder / where.name;
+                                                 });
+        done >= 0)
+        return done;
     if (const int done = runHistoryCommand(args); done >= 0)
         return done;
     if (const int done = runDataCommand(args); done >= 0)
@@ -826,7 +834,7 @@ int run(const std::vector<std::string>& args)
         return done;
     }
     std::cerr << "quor3-engine: " << translate("quor3::CommandLine", "wrong arguments") << "\n\n"
-              << translate("quor3::CommandLine", usage);
+              << translate("quor3::CommandLine", usage) << quor3::chanceUsage();
     return 2;
 }
 

@@ -1,4 +1,5 @@
 #include "reports/OrdinalWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
@@ -49,5 +50,10 @@ void OrdinalWindow::refresh()
         quor3::TextGrid texts = reports::gridTexts(ordinalGrid);
         quor3::fillOrdinalGrid(texts, order);
         reports::showGridTexts(ordinalGrid, texts);
+        const quor3::ChanceReport chance = openDatabaseChance();
+        for (int p = 0; p < 3; ++p)
+            for (int d = 0; d < 10; ++d)
+                setChanceTip(ordinalGrid->item(d + 1, p + 1), chance,
+                             "position-" + std::to_string(p + 1) + "-digit-" + std::to_string(d));
     });
 }

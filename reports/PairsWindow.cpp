@@ -1,4 +1,5 @@
 #include "reports/PairsWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
@@ -56,5 +57,10 @@ void PairsWindow::refresh()
         quor3::TextGrid texts = reports::gridTexts(pairsGrid);
         quor3::fillPairsGrid(texts, table);
         reports::showGridTexts(pairsGrid, texts);
+        const quor3::ChanceReport chance = openDatabaseChance();
+        for (int r = 0; r < 10; ++r)
+            for (int k = 0; k < 10; ++k)
+                setChanceTip(pairsGrid->item(r + 1, k + 1), chance,
+                             "pair-" + std::to_string(std::min(r, k)) + "-" + std::to_string(std::max(r, k)));
     });
 }

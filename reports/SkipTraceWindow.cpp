@@ -1,5 +1,6 @@
 #include "reports/SkipTraceWindow.h"
 #include "platform/Accessibility.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DataFiles.h"
@@ -93,5 +94,8 @@ void SkipTraceWindow::refresh()
         for (const auto& line : quor3::readTextLines(chartFile))
             lines << QString::fromStdString(line);
         chartMemo->setPlainText(lines.join('\n'));
+        setChanceTip(
+            chartMemo, openDatabaseChance(),
+            {"skip-0", "skip-1", "skip-2", "skip-3", "skip-4", "skip-5", "skip-6", "skip-7", "skip-8", "skip-9"});
     });
 }

@@ -1,4 +1,5 @@
 #include "reports/TotalsWindow.h"
+#include "platform/ChanceTips.h"
 #include "platform/WindowKit.h"
 
 #include "engine/DrawRecord.h"
@@ -52,6 +53,9 @@ void TotalsWindow::refresh()
         quor3::TextGrid texts = reports::gridTexts(totalsGrid);
         quor3::fillTotalsGrid(texts, counts);
         reports::showGridTexts(totalsGrid, texts);
+        const quor3::ChanceReport chance = openDatabaseChance();
+        for (int d = 0; d < 10; ++d)
+            setChanceTip(totalsGrid->item(1, d), chance, "digit-" + std::to_string(d));
     });
 }
 

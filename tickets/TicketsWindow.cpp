@@ -1,9 +1,11 @@
 #include "tickets/TicketsWindow.h"
 
+#include "engine/Chance.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Wheel.h"
 #include "platform/Accessibility.h"
 #include "platform/Dialogs.h"
 #include "platform/Guard.h"
@@ -161,6 +163,8 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
 
     summaryLabel = addTextLabel(this, "summaryLabel", true);
     summaryLabel->setAccessibleName(tr("Summary"));
+    yearLabel = addTextLabel(this, "yearLabel");
+    yearLabel->setAccessibleName(tr("Your habit over a year"));
 
     budgetBox = new QSpinBox(this);
     budgetBox->setObjectName("budgetBox");
@@ -216,6 +220,7 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     layout->addWidget(ticketTable, 3);
     layout->addLayout(listButtons);
     layout->addWidget(summaryLabel);
+    layout->addWidget(yearLabel);
     layout->addLayout(months, 2);
     layout->addLayout(bottom);
 
@@ -292,6 +297,29 @@ void TicketsWindow::refresh()
     showTickets();
     showSummary(summary);
     showMonths(summary);
+    showYear();
+}
+
+void TicketsWindow::showYear()
+{
+    const quor3::fs::path database = ticketDatabase();
+    quor3::Horizon year;
+    if (!database.empty() && quor3::fileExists(database)) {
+        BusyCursor busy;
+        const int perDay = quor3::drawsPerDay(quor3::readHistory(database));
+        year = quor3::playerHorizon(tickets_, quor3::readPrizeTables(database), fromQDate(QDate::currentDate()), perDay,
+                                    365LL * perDay);
+    }
+    const QString text =
+        year.recentTickets == 0
+            ? tr("No tickets in the last 30 days: a year of your habit shows here once there are.")
+            : tr("Your tickets of the last 30 days, played the same way for a year (%1 draws): spent %2, paid back "
+                 "%3 on average. Chance of ending the year ahead: %4.")
+                  .arg(year.draws)
+                  .arg(moneyString(year.cost), moneyString(year.expectedBack),
+                       QString::fromStdString(quor3::chancePercentText(year.chanceAhead)));
+    yearLabel->setText(text);
+    yearLabel->setAccessibleDescription(text);
 }
 
 void TicketsWindow::showTickets()
@@ -445,6 +473,49 @@ void TicketsWindow::addTicket()
     // Ready for the next ticket of the week: same bet and dates, a new number.
     numberEdit->clear();
     numberEdit->setFocus();
+}
+
+bool TicketsWindow::addPlays(std::vector<quor3::TicketPlay> plays)
+{
+    const quor3::fs::path database = ticketDatabase();
+    if (database.empty())
+        throw quor3::Error(quor3::Error::Kind::InputOutput,
+                           tr("No database is open: open or name one first.").toStdString());
+    if (plays.empty())
+        return false;
+    quor3::Cents cost = 0;
+    for (quor3::TicketPlay& play : plays) {
+        play.firstDraw = fromQDate(firstDrawEdit->date());
+        play.draws = drawsBox->value();
+        cost += quor3::ticketCost(play);
+    }
+    const QString count = plays.size() == 1 ? tr("1 play") : tr("%1 plays").arg(plays.size());
+    if (Dialogs::ask(this, windowTitle(),
+                     tr("Add %1 as tickets from %2, for %3 draws each, at %4 in all?")
+                         .arg(count, shortDateText(plays.front().firstDraw))
+                         .arg(plays.front().draws)
+                         .arg(moneyString(cost)),
+                     QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes)
+        return false;
+    const quor3::CivilDate first = quor3::decodeDate(plays.front().firstDraw);
+    if (const auto left = quor3::budgetLeft(database, first.year, first.month); left && cost > *left) {
+        const QString question =
+            tr("These tickets cost %1, and %2 of the monthly budget is left for %3. Add them anyway?")
+                .arg(moneyString(cost), moneyString(std::max<quor3::Cents>(*left, 0)),
+                     monthName(first.year, first.month));
+        if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
+                         QMessageBox::No) != QMessageBox::Yes)
+            return false;
+    }
+    {
+        BusyCursor busy;
+        for (const quor3::TicketPlay& play : plays)
+            quor3::addTicket(database, play);
+    }
+    refresh();
+    ticketTable->setCurrentCell(ticketTable->rowCount() - 1, 0, QItemSelectionModel::NoUpdate);
+    ticketTable->scrollToBottom();
+    return true;
 }
 
 void TicketsWindow::removeSelected()

@@ -29,6 +29,11 @@ class TicketsWindow : public QDialog
     // to choose the bet and the stake.
     void proposeNumber(const QString& play);
 
+    // Adds the plays as tickets from the first draw and for the draws in the
+    // fields, after asking (and asking again past the monthly budget). False
+    // when the player says no.
+    bool addPlays(std::vector<quor3::TicketPlay> plays);
+
     // Reads the tickets, the summary and the budget afresh.
     void refresh();
     // "&Add": checks the fields, asks first past the monthly budget, stores.
@@ -53,6 +58,7 @@ class TicketsWindow : public QDialog
     void showTickets();
     void showSummary(const quor3::TicketSummary& summary);
     void showMonths(const quor3::TicketSummary& summary);
+    void showYear();
 
     std::vector<quor3::TicketRecord> tickets_;
     QLabel* headingLabel;
@@ -66,6 +72,7 @@ class TicketsWindow : public QDialog
     QPushButton* removeButton;
     QPushButton* exportButton;
     QLabel* summaryLabel;
+    QLabel* yearLabel;
     QSpinBox* budgetBox;
     QTableWidget* monthTable;
     QChartView* monthChart;

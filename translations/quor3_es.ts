@@ -335,6 +335,272 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
 </context>
 <context>
+    <name>BuildPlaysWindow</name>
+    <message>
+        <source>Build Plays</source>
+        <translation>Armar jugadas</translation>
+    </message>
+    <message>
+        <source>A wheel changes what you spend and how often a play wins, never what the plays pay back on average: that is fixed by the prize table.</source>
+        <translation>Una rueda cambia lo que gasta y la frecuencia con que gana una jugada, nunca lo que las jugadas devuelven en promedio: eso lo fija la tabla de premios.</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Digits to wheel</source>
+        <translation>Dígitos de la rueda</translation>
+    </message>
+    <message>
+        <source>Key digit</source>
+        <translation>Dígito clave</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>The wheel&apos;s own</source>
+        <translation>La de la rueda</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Monto</translation>
+    </message>
+    <message>
+        <source>Number of draws</source>
+        <translation>Cantidad de sorteos</translation>
+    </message>
+    <message>
+        <source>&amp;Digits:</source>
+        <translation>&amp;Dígitos:</translation>
+    </message>
+    <message>
+        <source>&amp;Wheel:</source>
+        <translation>&amp;Rueda:</translation>
+    </message>
+    <message>
+        <source>&amp;Key:</source>
+        <translation>Cla&amp;ve:</translation>
+    </message>
+    <message>
+        <source>Be&amp;t:</source>
+        <translation>&amp;Apuesta:</translation>
+    </message>
+    <message>
+        <source>&amp;Stake:</source>
+        <translation>Mo&amp;nto:</translation>
+    </message>
+    <message>
+        <source>D&amp;raws:</source>
+        <translation>Sor&amp;teos:</translation>
+    </message>
+    <message>
+        <source>Filters</source>
+        <translation>Filtros</translation>
+    </message>
+    <message>
+        <source>%1, from</source>
+        <translation>%1, desde</translation>
+    </message>
+    <message>
+        <source>%1, to</source>
+        <translation>%1, hasta</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>Su&amp;m:</source>
+        <translation>&amp;Suma:</translation>
+    </message>
+    <message>
+        <source>Sum</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Root s&amp;um:</source>
+        <translation>Raí&amp;z de la suma:</translation>
+    </message>
+    <message>
+        <source>Root sum</source>
+        <translation>Raíz de la suma</translation>
+    </message>
+    <message>
+        <source>Spr&amp;ead:</source>
+        <translation>Disp&amp;ersión:</translation>
+    </message>
+    <message>
+        <source>Spread</source>
+        <translation>Dispersión</translation>
+    </message>
+    <message>
+        <source>&amp;Odd digits:</source>
+        <translation>Dígitos &amp;impares:</translation>
+    </message>
+    <message>
+        <source>Odd digits</source>
+        <translation>Dígitos impares</translation>
+    </message>
+    <message>
+        <source>&amp;High digits (5-9):</source>
+        <translation>Dígitos a&amp;ltos (5-9):</translation>
+    </message>
+    <message>
+        <source>High digits</source>
+        <translation>Dígitos altos</translation>
+    </message>
+    <message>
+        <source>Sin&amp;gles</source>
+        <translation>Si&amp;mples</translation>
+    </message>
+    <message>
+        <source>Dou&amp;bles</source>
+        <translation>Do&amp;bles</translation>
+    </message>
+    <message>
+        <source>Tr&amp;iples</source>
+        <translation>Tri&amp;ples</translation>
+    </message>
+    <message>
+        <source>Keep:</source>
+        <translation>Conservar:</translation>
+    </message>
+    <message>
+        <source>Digits every play holds</source>
+        <translation>Dígitos que contiene cada jugada</translation>
+    </message>
+    <message>
+        <source>Digits no play holds</source>
+        <translation>Dígitos que ninguna jugada contiene</translation>
+    </message>
+    <message>
+        <source>Ho&amp;lds:</source>
+        <translation>C&amp;ontiene:</translation>
+    </message>
+    <message>
+        <source>Holds &amp;none of:</source>
+        <translation>No contiene nin&amp;guno de:</translation>
+    </message>
+    <message>
+        <source>A digit of the l&amp;ast draw</source>
+        <translation>&amp;Un dígito del último sorteo</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <translation>Filtro</translation>
+    </message>
+    <message>
+        <source>Of the 1,000 numbers</source>
+        <translation>De los 1.000 números</translation>
+    </message>
+    <message>
+        <source>In the draws</source>
+        <translation>En los sorteos</translation>
+    </message>
+    <message>
+        <source>Each filter&apos;s share of the numbers and of the draws</source>
+        <translation>La parte de los números y de los sorteos que deja pasar cada filtro</translation>
+    </message>
+    <message>
+        <source>The plays&apos; price</source>
+        <translation>El precio de las jugadas</translation>
+    </message>
+    <message>
+        <source>The plays</source>
+        <translation>Las jugadas</translation>
+    </message>
+    <message>
+        <source>&amp;Play...</source>
+        <translation>&amp;Jugar...</translation>
+    </message>
+    <message>
+        <source>Add the plays to My Tickets</source>
+        <translation>Agregar las jugadas a Mis boletos</translation>
+    </message>
+    <message>
+        <source>no draws</source>
+        <translation>sin sorteos</translation>
+    </message>
+    <message>
+        <source>The filters leave no plays.</source>
+        <translation>Los filtros no dejan ninguna jugada.</translation>
+    </message>
+    <message>
+        <source>1 play</source>
+        <translation>1 jugada</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 jugadas</translation>
+    </message>
+    <message>
+        <source>%1: %2 a draw, %3 over %4 draws. Chance of any win in a draw: %5. Paid back on average: %6 for each dollar. Chance of ending the %4 draws ahead: %7.</source>
+        <translation>%1: %2 por sorteo, %3 en %4 sorteos. Probabilidad de ganar algo en un sorteo: %5. Devuelven en promedio: %6 por cada dólar. Probabilidad de terminar los %4 sorteos ganando: %7.</translation>
+    </message>
+</context>
+<context>
+    <name>ChanceWindow</name>
+    <message>
+        <source>What Chance Gives</source>
+        <translation>Lo que da el azar</translation>
+    </message>
+    <message>
+        <source>&amp;Draws:</source>
+        <translation>&amp;Sorteos:</translation>
+    </message>
+    <message>
+        <source>Pattern</source>
+        <translation>Patrón</translation>
+    </message>
+    <message>
+        <source>Seen</source>
+        <translation>Visto</translation>
+    </message>
+    <message>
+        <source>Chance gives</source>
+        <translation>El azar da</translation>
+    </message>
+    <message>
+        <source>95 times in 100</source>
+        <translation>95 veces de 100</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Veredicto</translation>
+    </message>
+    <message>
+        <source>Patterns and what chance gives</source>
+        <translation>Patrones y lo que da el azar</translation>
+    </message>
+    <message>
+        <source>How many patterns chance puts outside their range</source>
+        <translation>Cuántos patrones deja el azar fuera de su rango</translation>
+    </message>
+    <message>
+        <source>No database is open. </source>
+        <translation>No hay ninguna base de datos abierta. </translation>
+    </message>
+    <message>
+        <source>%1 draws. Beside each pattern the windows show: what chance alone gives for that many draws, and the range it gives 95 times in 100.</source>
+        <translation>%1 sorteos. Junto a cada patrón que muestran las ventanas: lo que da el azar por sí solo para esa cantidad de sorteos y el rango que da 95 veces de 100.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Patterns outside their range are no forecast: fair draws give each number the same chance in every draw, whatever came before.</source>
+        <translation>Un patrón fuera de su rango no es un pronóstico: en sorteos justos cada número tiene la misma probabilidad en cada sorteo, sea cual sea lo anterior.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>only one database can be opened, not also %1</source>
@@ -1208,6 +1474,14 @@ Elija otro nombre para la base de datos.</translation>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
+    <message>
+        <source>&amp;What Chance Gives</source>
+        <translation>Lo que da el &amp;azar</translation>
+    </message>
+    <message>
+        <source>&amp;Build Plays...</source>
+        <translation>&amp;Armar jugadas...</translation>
+    </message>
 </context>
 <context>
     <name>Module</name>
@@ -2078,6 +2352,34 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>waiting</source>
         <translation>en espera</translation>
     </message>
+    <message>
+        <source>Your habit over a year</source>
+        <translation>Su hábito en un año</translation>
+    </message>
+    <message>
+        <source>No tickets in the last 30 days: a year of your habit shows here once there are.</source>
+        <translation>No hay boletos en los últimos 30 días: aquí se verá un año de su hábito cuando los haya.</translation>
+    </message>
+    <message>
+        <source>Your tickets of the last 30 days, played the same way for a year (%1 draws): spent %2, paid back %3 on average. Chance of ending the year ahead: %4.</source>
+        <translation>Sus boletos de los últimos 30 días, jugados igual durante un año (%1 sorteos): gastaría %2 y recuperaría %3 en promedio. Probabilidad de terminar el año ganando: %4.</translation>
+    </message>
+    <message>
+        <source>1 play</source>
+        <translation>1 jugada</translation>
+    </message>
+    <message>
+        <source>%1 plays</source>
+        <translation>%1 jugadas</translation>
+    </message>
+    <message>
+        <source>Add %1 as tickets from %2, for %3 draws each, at %4 in all?</source>
+        <translation>¿Agregar %1 como boletos desde el %2, por %3 sorteos cada uno, por %4 en total?</translation>
+    </message>
+    <message>
+        <source>These tickets cost %1, and %2 of the monthly budget is left for %3. Add them anyway?</source>
+        <translation>Estos boletos cuestan %1 y quedan %2 del presupuesto mensual para %3. ¿Agregarlos de todos modos?</translation>
+    </message>
 </context>
 <context>
     <name>TotalsGraphSettingsDialog</name>
@@ -2337,6 +2639,153 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     <message>
         <source>before the database was deleted</source>
         <translation>antes de borrar la base de datos</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Chance</name>
+    <message>
+        <source>no draws to count</source>
+        <translation>no hay sorteos que contar</translation>
+    </message>
+    <message>
+        <source>Box hits of the Hot Numbers suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Números calientes</translation>
+    </message>
+    <message>
+        <source>Box hits of the Cold Numbers suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Números fríos</translation>
+    </message>
+    <message>
+        <source>Box hits of the Warm Numbers suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Números tibios</translation>
+    </message>
+    <message>
+        <source>Box hits of the Odd/Even suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Impar/par</translation>
+    </message>
+    <message>
+        <source>Box hits of the Ordinal suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Ordinal</translation>
+    </message>
+    <message>
+        <source>Box hits of the Pairs suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias Pares</translation>
+    </message>
+    <message>
+        <source>Box hits of the Pct. Repeats suggestions</source>
+        <translation>Aciertos en cualquier orden de las sugerencias % de repeticiones</translation>
+    </message>
+    <message>
+        <source>Box hits of all the suggestions</source>
+        <translation>Aciertos en cualquier orden de todas las sugerencias</translation>
+    </message>
+    <message>
+        <source>as chance gives</source>
+        <translation>como da el azar</translation>
+    </message>
+    <message>
+        <source>unusual: chance gives this less than 1 time in a million</source>
+        <translation>inusual: el azar da esto menos de 1 vez en un millón</translation>
+    </message>
+    <message>
+        <source>unusual: chance gives this about 1 time in %1</source>
+        <translation>inusual: el azar da esto alrededor de 1 vez en %1</translation>
+    </message>
+    <message>
+        <source>Digit %1 among all digits drawn</source>
+        <translation>Dígito %1 entre todos los dígitos sorteados</translation>
+    </message>
+    <message>
+        <source>Digit %1 in position %2</source>
+        <translation>Dígito %1 en la posición %2</translation>
+    </message>
+    <message>
+        <source>Times the hottest digit was drawn in the last %1 draws</source>
+        <translation>Veces que salió el dígito más caliente en los últimos %1 sorteos</translation>
+    </message>
+    <message>
+        <source>Times the coldest digit was drawn in the last %1 draws</source>
+        <translation>Veces que salió el dígito más frío en los últimos %1 sorteos</translation>
+    </message>
+    <message>
+        <source>Draws holding %1 at least twice</source>
+        <translation>Sorteos con %1 al menos dos veces</translation>
+    </message>
+    <message>
+        <source>Draws holding both %1 and %2</source>
+        <translation>Sorteos con %1 y %2</translation>
+    </message>
+    <message>
+        <source>Draws with %1 odd digits</source>
+        <translation>Sorteos con %1 dígitos impares</translation>
+    </message>
+    <message>
+        <source>Draws whose digits add up to %1</source>
+        <translation>Sorteos cuyos dígitos suman %1</translation>
+    </message>
+    <message>
+        <source>Draws whose digits add up to %1 to %2</source>
+        <translation>Sorteos cuyos dígitos suman de %1 a %2</translation>
+    </message>
+    <message>
+        <source>Draws of three different digits (singles)</source>
+        <translation>Sorteos de tres dígitos distintos (simples)</translation>
+    </message>
+    <message>
+        <source>Draws with two equal digits (doubles)</source>
+        <translation>Sorteos con dos dígitos iguales (dobles)</translation>
+    </message>
+    <message>
+        <source>Draws of one digit three times (triples)</source>
+        <translation>Sorteos de un dígito tres veces (triples)</translation>
+    </message>
+    <message>
+        <source>Draws holding a digit of the draw before</source>
+        <translation>Sorteos con un dígito del sorteo anterior</translation>
+    </message>
+    <message>
+        <source>Digit %1 drawn again in the next draw</source>
+        <translation>Dígito %1 repetido en el sorteo siguiente</translation>
+    </message>
+    <message>
+        <source>Draws since %1 was last drawn</source>
+        <translation>Sorteos desde la última vez que salió el %1</translation>
+    </message>
+    <message>
+        <source>Of these %1 patterns, chance alone would put about %2 outside their range; %3 are.</source>
+        <translation>De estos %1 patrones, el azar por sí solo dejaría unos %2 fuera de su rango; lo están %3.</translation>
+    </message>
+    <message>
+        <source>%1: no draws to count yet.</source>
+        <translation>%1: aún no hay sorteos que contar.</translation>
+    </message>
+    <message>
+        <source>Chance gives %1; 95 times in 100 between %2 and %3 for %4. Seen %5: %6.</source>
+        <translation>El azar da %1; 95 veces de 100 entre %2 y %3 para %4. Visto %5: %6.</translation>
+    </message>
+    <message>
+        <source>Chance gives %1 on average; 95 times in 100 between %2 and %3 for %4. Seen %5: %6.</source>
+        <translation>El azar da %1 en promedio; 95 veces de 100 entre %2 y %3 para %4. Visto %5: %6.</translation>
+    </message>
+    <message>
+        <source>%1 draw</source>
+        <translation>%1 sorteo</translation>
+    </message>
+    <message>
+        <source>%1 draws</source>
+        <translation>%1 sorteos</translation>
+    </message>
+    <message>
+        <source>%1: %2 draw</source>
+        <translation>%1: %2 sorteo</translation>
+    </message>
+    <message>
+        <source>%1: %2 draws</source>
+        <translation>%1: %2 sorteos</translation>
+    </message>
+    <message>
+        <source>seen %1, chance %2, 95% range %3 to %4: %5</source>
+        <translation>visto %1, azar %2, rango del 95% de %3 a %4: %5</translation>
     </message>
 </context>
 <context>
@@ -2808,6 +3257,104 @@ la base de datos).
     <message>
         <source>The cut-back was made without a question, as Quor 3 always did on a full database; in Quor 3, Get New Results asks first.</source>
         <translation>El recorte se hizo sin preguntar, como Quor 3 siempre hizo con una base de datos llena; en Quor 3, Obtener resultados nuevos pregunta antes.</translation>
+    </message>
+    <message>
+        <source>  quor3-engine chance PATH [--all] [--json]
+      For every pattern the windows show (position counts, hot and cold
+      digits, pairs, odd/even, sums, singles/doubles/triples, repeats, skips,
+      the suggested lists&apos; hits): what the draws show, what chance gives, the
+      range chance gives 95 times in 100, and how many rows chance alone puts
+      outside it. With --all: over the full history.
+  quor3-engine wheel --digits DIGITS --type fullbox|box|keybox|straight|fullstraight
+        [--key D] [--stake S] [--bet straight|box] [--draws N] [--json]
+        [--database PATH] [--sum A-B] [--root-sum A-B] [--spread A-B] [--odd A-B]
+        [--high A-B] [--no-singles] [--no-doubles] [--no-triples]
+        [--include DIGITS] [--exclude DIGITS] [--repeat]
+      The plays a wheel makes of the digits, filtered, with their cost per draw
+      and over N draws (365 by default), the chance of any win per draw, what
+      they pay back per dollar and the chance of ending the N draws ahead.
+      Each filter shows its share of the 1,000 numbers beside its share of
+      PATH&apos;s draws (--repeat: a digit of PATH&apos;s last draw).
+  quor3-engine tickets PATH horizon [--draws N] [--json]
+      The tickets of the last 30 days as a habit over N draws (a year of
+      draws by default): spent, what chance returns on average, and the
+      chance of ending ahead.
+</source>
+        <translation>  quor3-engine chance PATH [--all] [--json]
+      Para cada patrón que muestran las ventanas (conteos por posición, dígitos
+      calientes y fríos, pares, impar/par, sumas, simples/dobles/triples,
+      repeticiones, saltos, aciertos de las listas sugeridas): lo que muestran
+      los sorteos, lo que da el azar, el rango que el azar da 95 veces de 100 y
+      cuántas filas deja el azar por sí solo fuera de él. Con --all: sobre el
+      historial completo.
+  quor3-engine wheel --digits DIGITS --type fullbox|box|keybox|straight|fullstraight
+        [--key D] [--stake S] [--bet straight|box] [--draws N] [--json]
+        [--database PATH] [--sum A-B] [--root-sum A-B] [--spread A-B] [--odd A-B]
+        [--high A-B] [--no-singles] [--no-doubles] [--no-triples]
+        [--include DIGITS] [--exclude DIGITS] [--repeat]
+      Las jugadas que una rueda arma con los dígitos, filtradas, con su costo por
+      sorteo y en N sorteos (365 por omisión), la probabilidad de ganar algo por
+      sorteo, lo que devuelven por dólar y la probabilidad de terminar los N
+      sorteos ganando. Cada filtro muestra su parte de los 1.000 números junto a
+      su parte de los sorteos de PATH (--repeat: un dígito del último sorteo de
+      PATH).
+  quor3-engine tickets PATH horizon [--draws N] [--json]
+      Los boletos de los últimos 30 días como hábito durante N sorteos (un año
+      de sorteos por omisión): lo gastado, lo que el azar devuelve en promedio y
+      la probabilidad de terminar ganando.
+</translation>
+    </message>
+    <message>
+        <source>a list of digits (like 12345)</source>
+        <translation>una lista de dígitos (como 12345)</translation>
+    </message>
+    <message>
+        <source>a range (like 10-17)</source>
+        <translation>un rango (como 10-17)</translation>
+    </message>
+    <message>
+        <source>a wheel (fullbox, box, keybox, straight, fullstraight)</source>
+        <translation>una rueda (fullbox, box, keybox, straight, fullstraight)</translation>
+    </message>
+    <message>
+        <source>a digit from 0 to 9</source>
+        <translation>un dígito del 0 al 9</translation>
+    </message>
+    <message>
+        <source>straight or box</source>
+        <translation>straight o box</translation>
+    </message>
+    <message>
+        <source>%1 plays: %2</source>
+        <translation>%1 jugadas: %2</translation>
+    </message>
+    <message>
+        <source>Cost %1 a draw, %2 over %3 draws.</source>
+        <translation>Costo %1 por sorteo, %2 en %3 sorteos.</translation>
+    </message>
+    <message>
+        <source>Chance of any win in a draw: %1. Paid back on average: %2 per dollar, whatever the wheel.</source>
+        <translation>Probabilidad de ganar algo en un sorteo: %1. Devuelven en promedio: %2 por dólar, sea cual sea la rueda.</translation>
+    </message>
+    <message>
+        <source>Chance of ending the %1 draws ahead: %2.</source>
+        <translation>Probabilidad de terminar los %1 sorteos ganando: %2.</translation>
+    </message>
+    <message>
+        <source>Filter %1: %2 of the 1,000 numbers, %3 of the draws.</source>
+        <translation>Filtro %1: %2 de los 1.000 números, %3 de los sorteos.</translation>
+    </message>
+    <message>
+        <source>a number of draws from 1 on</source>
+        <translation>una cantidad de sorteos desde 1</translation>
+    </message>
+    <message>
+        <source>No tickets in the last 30 days.</source>
+        <translation>No hay boletos en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>The tickets of the last 30 days, played the same way for %1 draws: spent %2, paid back %3 on average; chance of ending ahead %4.</source>
+        <translation>Los boletos de los últimos 30 días, jugados igual durante %1 sorteos: gastado %2, devuelto %3 en promedio; probabilidad de terminar ganando %4.</translation>
     </message>
 </context>
 <context>
@@ -3797,6 +4344,93 @@ la base de datos).
     <message>
         <source>Add-on Back Pair</source>
         <translation>Adicional par trasero</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Wheel</name>
+    <message>
+        <source>sum %1</source>
+        <translation>suma %1</translation>
+    </message>
+    <message>
+        <source>root sum %1</source>
+        <translation>raíz de la suma %1</translation>
+    </message>
+    <message>
+        <source>spread %1</source>
+        <translation>dispersión %1</translation>
+    </message>
+    <message>
+        <source>odd digits %1</source>
+        <translation>dígitos impares %1</translation>
+    </message>
+    <message>
+        <source>high digits %1</source>
+        <translation>dígitos altos %1</translation>
+    </message>
+    <message>
+        <source>no singles</source>
+        <translation>sin simples</translation>
+    </message>
+    <message>
+        <source>no doubles</source>
+        <translation>sin dobles</translation>
+    </message>
+    <message>
+        <source>no triples</source>
+        <translation>sin triples</translation>
+    </message>
+    <message>
+        <source>holds %1</source>
+        <translation>contiene %1</translation>
+    </message>
+    <message>
+        <source>holds none of %1</source>
+        <translation>no contiene ninguno de %1</translation>
+    </message>
+    <message>
+        <source>a digit of the last draw</source>
+        <translation>un dígito del último sorteo</translation>
+    </message>
+    <message>
+        <source>Full box</source>
+        <translation>Combinada completa</translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation>Combinada</translation>
+    </message>
+    <message>
+        <source>Key box</source>
+        <translation>Combinada con clave</translation>
+    </message>
+    <message>
+        <source>Straight</source>
+        <translation>Exacta</translation>
+    </message>
+    <message>
+        <source>Full straight</source>
+        <translation>Exacta completa</translation>
+    </message>
+    <message>
+        <source>Choose the digits to wheel.</source>
+        <translation>Elija los dígitos de la rueda.</translation>
+    </message>
+    <message>
+        <source>Each digit of a wheel is 0 to 9.</source>
+        <translation>Cada dígito de una rueda va del 0 al 9.</translation>
+    </message>
+    <message>
+        <source>A key box wheel needs a key digit.</source>
+        <translation>Una rueda combinada con clave necesita un dígito clave.</translation>
+    </message>
+    <message>
+        <source>A wheel is played straight or box.</source>
+        <translation>Una rueda se juega exacta o combinada.</translation>
+    </message>
+    <message>
+        <source>Play a wheel on 1 to 100,000 draws.</source>
+        <translation>Juegue una rueda en 1 a 100.000 sorteos.</translation>
     </message>
 </context>
 <context>

@@ -38,6 +38,7 @@ const struct {
     {"Totals1", nullptr},         {"Pairs1", nullptr},         {"Frequency1", nullptr},
     {"Ordinal1", nullptr},        {"Display1", nullptr},       {"Search1", nullptr},
     {"Picks1", nullptr},          {"Backtest1", nullptr},      {"AboutQuor31", nullptr},
+    {"WhatChance1", nullptr},     {"BuildPlays1", nullptr},
 };
 
 QString describe(const QWidget* w)

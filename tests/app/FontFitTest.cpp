@@ -7,6 +7,7 @@
 
 #include "GuiTestSupport.h"
 
+#include "analysis/ChanceWindow.h"
 #include "analysis/HotColdWindow.h"
 #include "analysis/OddEvenWindow.h"
 #include "analysis/RepeatsWindow.h"
@@ -20,6 +21,7 @@
 #include "charts/TotalsGraphSettingsDialog.h"
 #include "charts/TotalsGraphWindow.h"
 #include "choices/BacktestWindow.h"
+#include "choices/BuildPlaysWindow.h"
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/FileIo.h"
 #include "entry/AddDrawsWindow.h"
@@ -386,6 +388,8 @@ class FontFitTest : public QObject
         add("Computer Choices", [](QWidget* o) { return new ComputerChoicesWindow(o); });
         add("Backtest", [](QWidget* o) { return new BacktestWindow(o); });
         add("My Tickets", [](QWidget* o) { return new TicketsWindow(o); });
+        add("What Chance Gives", [](QWidget* o) { return new ChanceWindow(o); });
+        add("Build Plays", [](QWidget* o) { return new BuildPlaysWindow(o); });
         add("Prize Table", [](QWidget* o) { return new PrizeTableWindow(o); });
         add("Help", [](QWidget*) {
             Help::open("description");
