@@ -159,51 +159,52 @@ class ResultsSourceWindowTest : public QObject
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::keyClick(child<QLineEdit>(&window, "addressEdit"), Qt::Key_F1);
         QCOMPARE(Help::lastTopic(), QString("results"));
+    }
 
-        // The validators describe the file last fetched: another address must be
-        // fetched in full, while a change of the check at open keeps them.
-        void aNewAddressDropsTheOldValidators()
-        {
-            const auto write = [this](const char* name) {
-                const auto path = env->dataPath() / name;
-                quor3::writeWholeFile(path, "Date,Digits\n12/1/2026,451\n12/2/2026,452\n");
-                return QString::fromStdString(path.string());
-            };
-            const QString first = write("first.csv"), second = write("second.csv");
-            const struct {
-                QString typed; // empty: the address stays
-                bool validatorsKept;
-            } cases[] = {{second, false}, {QString(), true}};
-            for (const auto& c : cases) {
-                quor3::ResultsSource saved;
-                saved.address = first.toStdString();
-                saved.etag = "\"v1\"";
-                saved.lastModified = "Mon, 07 Dec 2026 10:00:00 GMT";
-                quor3::writeResultsSource(quor3::settingsFilePath(), "ga.c3d", saved);
-                ResultsSourceWindow window;
-                window.show();
-                QVERIFY(QTest::qWaitForWindowActive(&window));
-                auto* address = child<QLineEdit>(&window, "addressEdit");
-                if (!c.typed.isEmpty()) {
-                    QTest::keyClick(address, Qt::Key_A, Qt::ControlModifier);
-                    QTest::keyClicks(address, c.typed);
-                    QTest::keyClick(address, Qt::Key_Return);
-                    QTRY_VERIFY(child<QLabel>(&window, "trialLabel")->text().contains("Layout: "));
-                }
-                auto* checkAtOpen = child<QCheckBox>(&window, "checkAtOpenBox");
-                checkAtOpen->setFocus();
-                QTest::keyClick(checkAtOpen, Qt::Key_Space);
-                QTest::mouseClick(child<QPushButton>(&window, "saveButton"), Qt::LeftButton);
-                QCOMPARE(window.result(), int(QDialog::Accepted));
-                const auto now = quor3::readResultsSource(quor3::settingsFilePath(), "ga.c3d");
-                QVERIFY(now);
-                QCOMPARE(QString::fromStdString(now->address), c.typed.isEmpty() ? first : c.typed);
-                QVERIFY(!now->checkAtOpen);
-                QCOMPARE(now->etag, c.validatorsKept ? saved.etag : std::string());
-                QCOMPARE(now->lastModified, c.validatorsKept ? saved.lastModified : std::string());
+    // The validators describe the file last fetched: another address must be
+    // fetched in full, while a change of the check at open keeps them.
+    void aNewAddressDropsTheOldValidators()
+    {
+        const auto write = [this](const char* name) {
+            const auto path = env->dataPath() / name;
+            quor3::writeWholeFile(path, "Date,Digits\n12/1/2026,451\n12/2/2026,452\n");
+            return QString::fromStdString(path.string());
+        };
+        const QString first = write("first.csv"), second = write("second.csv");
+        const struct {
+            QString typed; // empty: the address stays
+            bool validatorsKept;
+        } cases[] = {{second, false}, {QString(), true}};
+        for (const auto& c : cases) {
+            quor3::ResultsSource saved;
+            saved.address = first.toStdString();
+            saved.etag = "\"v1\"";
+            saved.lastModified = "Mon, 07 Dec 2026 10:00:00 GMT";
+            quor3::writeResultsSource(quor3::settingsFilePath(), "ga.c3d", saved);
+            ResultsSourceWindow window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            auto* address = child<QLineEdit>(&window, "addressEdit");
+            if (!c.typed.isEmpty()) {
+                QTest::keyClick(address, Qt::Key_A, Qt::ControlModifier);
+                QTest::keyClicks(address, c.typed);
+                QTest::keyClick(address, Qt::Key_Return);
+                QTRY_VERIFY(child<QLabel>(&window, "trialLabel")->text().contains("Layout: "));
             }
+            auto* checkAtOpen = child<QCheckBox>(&window, "checkAtOpenBox");
+            checkAtOpen->setFocus();
+            QTest::keyClick(checkAtOpen, Qt::Key_Space);
+            QTest::mouseClick(child<QPushButton>(&window, "saveButton"), Qt::LeftButton);
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+            const auto now = quor3::readResultsSource(quor3::settingsFilePath(), "ga.c3d");
+            QVERIFY(now);
+            QCOMPARE(QString::fromStdString(now->address), c.typed.isEmpty() ? first : c.typed);
+            QVERIFY(!now->checkAtOpen);
+            QCOMPARE(now->etag, c.validatorsKept ? saved.etag : std::string());
+            QCOMPARE(now->lastModified, c.validatorsKept ? saved.lastModified : std::string());
         }
-    };
+    }
+};
 
-    QTEST_MAIN(ResultsSourceWindowTest)
+QTEST_MAIN(ResultsSourceWindowTest)
 #include "ResultsSourceWindowTest.moc"
