@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 
 // Defined by the module, and by test programs that link the download in.
-extern "C" quor3::FileFetcher quor3FileFetcher() __attribute__((weak));
+extern "C" quor3::Downloader quor3Downloader() __attribute__((weak));
 
 namespace FetchModule
 {
@@ -13,13 +13,13 @@ namespace FetchModule
 namespace
 {
 
-quor3::FileFetcher load()
+quor3::Downloader load()
 {
-    if (quor3FileFetcher)
-        return quor3FileFetcher();
-    using EntryPoint = quor3::FileFetcher (*)();
+    if (quor3Downloader)
+        return quor3Downloader();
+    using EntryPoint = quor3::Downloader (*)();
     return reinterpret_cast<EntryPoint>(
-        Module::function("quor3-fetch.so", "quor3FileFetcher",
+        Module::function("quor3-fetch.so", "quor3Downloader",
                          QCoreApplication::translate("FetchModule", "the download").toStdString()))();
 }
 
@@ -29,8 +29,8 @@ quor3::FetchedFile fetchFile(const std::string& address, const quor3::FetchOptio
 {
     // Loaded once, by whichever thread fetches first; a failure is raised,
     // and the next fetch tries again.
-    static const quor3::FileFetcher fetch = load();
-    return fetch(address, options);
+    static const quor3::Downloader download = load();
+    return quor3::fetchThrough(download, address, options);
 }
 
 } // namespace FetchModule

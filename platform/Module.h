@@ -7,8 +7,8 @@
 // The program's modules: parts it loads when first needed (or just after its
 // first frame), since the libraries they bring would cost its start-up. A
 // module is found beside the program in the build tree, installed in the
-// program's library folder. The module's code uses the program's own engine
-// and platform code, which the program exports to it.
+// program's library folder. A module needs nothing of the program: the
+// program exports no symbol to it.
 namespace Module
 {
 

@@ -1,5 +1,6 @@
 // The program as it is linked and installed: no download library at start,
-// the download out of its own module at the first fetch.
+// the download out of its own module at the first fetch, which loads though
+// the program exports nothing to it.
 
 #include "GuiTestSupport.h"
 
@@ -9,9 +10,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
+#include <atomic>
 #include <memory>
 
 namespace
@@ -67,6 +70,50 @@ class DownloadModuleTest : public QObject
         QCOMPARE(FetchModule::fetchFile(file.toStdString(), {}).body, std::string("3/1/2002,3,0,7\n"));
         QVERIFY(mapped("quor3-fetch.so"));
         QVERIFY(mapped("libcurl"));
+    }
+
+    // The module reports what went wrong; the program words it as the engine does.
+    void aFailureInTheModuleIsWordedByTheProgram()
+    {
+        const QString folder = env->dataFolder();
+        QFile results(folder + "/results.csv");
+        QVERIFY(results.open(QIODevice::WriteOnly));
+        results.write("3/1/2002,3,0,7\n");
+        results.close();
+        QVERIFY(QDir(folder).mkdir("sub"));
+        const struct {
+            QString address;
+            std::size_t maxBodyBytes;
+            QString reason;
+        } cases[] = {
+            {folder + "/missing.csv", 1024, "Cannot open \"missing.csv\" in " + folder + ": No such file or directory"},
+            {folder + "/sub", 1024, "Cannot read \"sub\" in " + folder + ": Is a directory"},
+            {"file://" + folder + "/results.csv", 4, "the file is larger than 4 bytes"},
+            {" ", 1024, "no address is set"},
+            {"ftp://127.0.0.1/results.csv", 1024, "only http, https and local files can be fetched"},
+        };
+        for (const auto& c : cases) {
+            quor3::FetchOptions options;
+            options.maxBodyBytes = c.maxBodyBytes;
+            QString message;
+            try {
+                FetchModule::fetchFile(c.address.toStdString(), options);
+            } catch (const quor3::Error& e) {
+                message = QString::fromStdString(e.what());
+            }
+            QCOMPARE(message, "Cannot fetch \"" + c.address + "\": " + c.reason);
+        }
+
+        std::atomic<bool> cancel{true};
+        quor3::FetchOptions options;
+        options.cancel = &cancel;
+        bool cancelled = false;
+        try {
+            FetchModule::fetchFile(results.fileName().toStdString(), options);
+        } catch (const quor3::FetchCancelled&) {
+            cancelled = true;
+        }
+        QVERIFY(cancelled);
     }
 };
 
