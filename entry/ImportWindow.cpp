@@ -272,10 +272,23 @@ void ImportWindow::setReading(bool reading)
 void ImportWindow::fileRead()
 {
     setReading(false);
-    FileRead read = reader_->future().takeResult();
+    QFuture<FileRead> future = reader_->future();
+    // A future cancelled before its task gave a result holds none: taking
+    // one would read past the end of its store.
+    FileRead read;
+    if (future.isValid() && !future.isCanceled() && future.resultCount() > 0)
+        read = future.takeResult();
+    else
+        read.scan.cancelled = true;
     if (read.scan.cancelled) {
+        // Nothing of the file read before stays: its draws under this
+        // file's name would be imported as if they were this file's.
+        loading_ = true;
+        sourceText->clear();
+        loading_ = false;
+        scan_ = {};
+        showScan();
         sourceLabel->setText(tr("Reading %1 was cancelled.").arg(QDir::toNativeSeparators(readingPath_)));
-        showChosenDraws();
         return;
     }
     if (read.error) {
