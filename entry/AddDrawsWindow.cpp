@@ -331,6 +331,8 @@ std::array<int, 4> AddDrawsWindow::shownEntry() const
 
 void AddDrawsWindow::allowEntry(bool typed)
 {
+    if (!changingItself_)
+        entryTyped_ = true;
     if (changingItself_ || enterButton->isEnabled())
         return;
     if (typed || !afterStore_ || shownEntry() != *afterStore_)
@@ -397,8 +399,15 @@ void AddDrawsWindow::followDiskChange()
 
 void AddDrawsWindow::refresh()
 {
-    shownState_ = databaseState();
+    const auto state = databaseState();
+    const bool changed = state != shownState_;
+    shownState_ = state;
     loadNotifySetting();
+    if (changed && entryTyped_) {
+        keepTypedEntry();
+        return;
+    }
+    entryTyped_ = false;
     const Session& session = Session::instance();
     if (session.databaseExists()) {
         const auto database = session.databasePath();
@@ -416,6 +425,27 @@ void AddDrawsWindow::refresh()
         moveCalendarTo(date);
     }
     showMonthName();
+}
+
+void AddDrawsWindow::keepTypedEntry()
+{
+    const Session& session = Session::instance();
+    if (!session.databaseExists())
+        return;
+    const double shown = quor3::encodeDate(calendarDate());
+    const auto draws = quor3::readDraws(session.databasePath());
+    const auto stored =
+        std::find_if(draws.rbegin(), draws.rend(), [shown](const quor3::DrawRecord& r) { return r.DrawDate == shown; });
+    if (stored == draws.rend())
+        return;
+    // The message's return is no fresh activation of the window.
+    ActivationGate::Busy telling(activation_);
+    Dialogs::inform(this, windowTitle(),
+                    tr("Another program has just stored the draw of %1: %2.\nThe date and the digits you typed stay "
+                       "as they are: check them before you press Enter Entry.")
+                        .arg(shortDateText(shown), QString::fromStdString(quor3::digitTriple(
+                                                       stored->Digit1, stored->Digit2, stored->Digit3))),
+                    {}, QMessageBox::Information);
 }
 
 void AddDrawsWindow::loadNotifySetting()
@@ -653,6 +683,7 @@ void AddDrawsWindow::enterDraw()
     afterStore_ = shownEntry();
     // The button waits for the next draw, so the next digits go to the first box.
     digitTyping_->restart();
+    entryTyped_ = false;
     firstDigitBox->setFocus(Qt::TabFocusReason);
     firstDigitBox->selectAll();
 }
