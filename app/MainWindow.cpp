@@ -420,6 +420,7 @@ bool MainWindow::createDatabase()
     options.initialFolder = folder.path();
     options.initialName = name;
     options.refusal = reservedNameRefusal;
+    options.opened = &Session::openedFile;
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return false;
@@ -436,6 +437,7 @@ void MainWindow::openDatabase()
     options.initialFolder = dataFolder();
     options.createPrompt = createPrompt();
     options.refusal = reservedNameRefusal;
+    options.opened = &Session::openedFile;
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return;
@@ -489,8 +491,9 @@ void MainWindow::openAtStart(const QString& commandLineFile)
         if (!info.absoluteDir().exists())
             quor3::throwIoError(info.absoluteFilePath().toStdString(), "open",
                                 tr("its folder does not exist").toStdString());
-        if (!info.exists() &&
-            Dialogs::ask(this, tr("Open/Create a Database"), createPrompt().arg(info.absoluteFilePath()),
+        const QFileInfo opened(Session::openedFile(info.absoluteFilePath()));
+        if (!opened.exists() &&
+            Dialogs::ask(this, tr("Open/Create a Database"), createPrompt().arg(opened.absoluteFilePath()),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         openDatabaseFile(info.absoluteFilePath());
