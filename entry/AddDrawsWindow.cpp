@@ -277,6 +277,8 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, enterButton, this);
     digitTyping_->setOnTyped([this] { allowEntry(true); });
     if (QWidget* days = calendar->focusProxy()) {
+        // The focus is on the day grid: the reader names it, not the calendar.
+        nameForReader(days, tr("Draw date"));
         days->installEventFilter(this);
         // The grid has no focus frame of its own: a keyboard user must see
         // that the arrow keys now move the date. The frame is there, unseen,
@@ -443,8 +445,8 @@ void AddDrawsWindow::keepTypedEntry()
     Dialogs::inform(this, windowTitle(),
                     tr("Another program has just stored the draw of %1: %2.\nThe date and the digits you typed stay "
                        "as they are: check them before you press Enter Entry.")
-                        .arg(shortDateText(shown), QString::fromStdString(quor3::digitTriple(
-                                                       stored->Digit1, stored->Digit2, stored->Digit3))),
+                        .arg(dateText(shown), QString::fromStdString(
+                                                  quor3::digitTriple(stored->Digit1, stored->Digit2, stored->Digit3))),
                     {}, QMessageBox::Information);
 }
 
@@ -616,7 +618,7 @@ void AddDrawsWindow::enterDraw()
     const CivilDate date = calendarDate();
     if (QDate(date.year, date.month, date.day) > QDate::currentDate() &&
         Dialogs::ask(this, windowTitle(),
-                     tr("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
+                     tr("%1 is after today. Store it?").arg(dateText(date.year, date.month, date.day)),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes) {
         calendar->setFocus(Qt::OtherFocusReason);
         return;
