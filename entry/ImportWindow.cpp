@@ -360,7 +360,7 @@ void ImportWindow::showChosenDraws()
             i = n - PreviewEnds;
         }
         const quor3::DrawRecord& r = draws[i];
-        addRow(QString::number(chosen_.lineNumbers[i]), QString::fromStdString(quor3::monthDayYear(r.DrawDate)),
+        addRow(QString::number(chosen_.lineNumbers[i]), dateText(r.DrawDate),
                QString::fromStdString(quor3::digitTriple(r.Digit1, r.Digit2, r.Digit3)));
     }
     previewGrid->resizeColumnsToContents();
@@ -372,9 +372,8 @@ void ImportWindow::showChosenDraws()
                     : tr("Nothing usable: no line holds a date and three digits.");
     } else {
         count = tr("%1, from %2 to %3.")
-                    .arg(drawsText(static_cast<long long>(n)),
-                         QString::fromStdString(quor3::monthDayYear(draws.front().DrawDate)),
-                         QString::fromStdString(quor3::monthDayYear(draws.back().DrawDate)));
+                    .arg(drawsText(static_cast<long long>(n)), dateText(draws.front().DrawDate),
+                         dateText(draws.back().DrawDate));
         if (chosen_.otherDrawLines > 0)
             count += tr(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
         if (chosen_.repeatedDraws > 0)

@@ -84,3 +84,13 @@ void setSpinEditRange(QSpinBox* box, int minimum, int maximum);
 // For the windows beyond the original design; call it once the window has its
 // first size.
 void rememberSize(QWidget* window, const QString& key);
+
+// A date as the program's language writes it: month first in English
+// ("12/6/2026"), day first in Spanish ("6/12/2026").
+QString dateText(int year, int month, int day);
+QString dateText(double dayNumber);
+// Whether the program's language writes a date day first.
+bool datesDayFirst();
+// A line that starts with a date written month first ("12/6/2026 :  4  5  1",
+// as the engine writes its lines), with the date turned day first.
+QString dayFirstLine(const QString& line);
