@@ -1077,6 +1077,9 @@ std::optional<Cents> moneyFromText(const std::string& text)
     std::string t = trimmed(text);
     if (!t.empty() && t[0] == '$')
         t.erase(0, 1);
+    // The language's decimal point is read as the point ("1,50" in Spanish).
+    if (const std::string point = decimalPoint(); point.size() == 1 && point != ".")
+        std::replace(t.begin(), t.end(), point[0], '.');
     const auto dot = t.find('.');
     const std::string whole = t.substr(0, dot);
     const std::string part = dot == std::string::npos ? std::string() : t.substr(dot + 1);

@@ -138,7 +138,11 @@ class MainWindowTest : public QObject
     {
         const std::string longName = "abcdefghijklmnopqrstuvwxyz12.c3d";
         env->writeDatabase(longName, 5);
+        // The file opened is the one of the cut name, new: the question names it.
+        Dialogs::clearShown();
+        Dialogs::queueButton(QMessageBox::Yes);
         openThroughDialog(env->dataFolder() + "/" + QString::fromStdString(longName));
+        QVERIFY(Dialogs::shown().value(0).text.startsWith("abcdefghijklmnopqrstuvwxy\n"));
         QCOMPARE(window->windowTitle(), QString("abcdefghijklmnopqrstuvwxy — Quor 3"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
     }
