@@ -184,7 +184,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int i = 0; i < 5; ++i) {
         // The text comes first: the status bar measures every panel it holds
         // as each one is added, and a measure lasts until the text changes.
-        panels_[i] = new QLabel(i < 4 ? tr(startTexts[i]) : QString(), statusLine);
+        panels_[i] = i < 4 ? new QLabel(tr(startTexts[i]), statusLine) : new MiddleElidedLabel(statusLine);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         // The panels keep their widths, but a long date in the user's short
         // format widens its panel rather than being cut off.

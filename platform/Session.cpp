@@ -19,6 +19,8 @@ void Session::chooseDatabase(const QString& chosenFile)
     const QFileInfo info(chosenFile);
     folder = info.absolutePath().toStdString();
     databaseName = quor3::databaseNameFor(info.fileName().toStdString());
+    // The news of the database before (a backup, what arrived) is not this one's.
+    setStatus(4, QString());
 }
 
 QString Session::openedFile(const QString& chosenFile)

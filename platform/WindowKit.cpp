@@ -14,6 +14,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,6 +26,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include <algorithm>
 #include <initializer_list>
@@ -397,4 +399,49 @@ QString dayFirstLine(const QString& line)
         return line;
     return line.left(start) + line.mid(first + 1, second - first - 1) + '/' + line.mid(start, first - start) +
            line.mid(second);
+}
+
+MiddleElidedLabel::MiddleElidedLabel(QWidget* parent) : QLabel(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
+}
+
+QSize MiddleElidedLabel::sizeHint() const
+{
+    // Never wider than its room: the status bar gives it what is left.
+    return QSize(minimumWidth(), QLabel::sizeHint().height());
+}
+
+QSize MiddleElidedLabel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QLabel::minimumSizeHint().height());
+}
+
+QString MiddleElidedLabel::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width() - 2 * margin() - indent());
+}
+
+bool MiddleElidedLabel::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && toolTip().isEmpty() && shownText() != text()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(e);
+}
+
+void MiddleElidedLabel::paintEvent(QPaintEvent* e)
+{
+    const QString shown = shownText();
+    if (shown == text()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, contentsRect().adjusted(margin() + indent(), margin(), -margin(), -margin()),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
 }
