@@ -69,7 +69,7 @@ HotColdWindow::HotColdWindow(QWidget* owner) : QDialog(owner)
     coldList = listMemo(this, "Memo2", Qt::blue);
     coldList->setGeometry(262, 56, 200, 88);
 
-    spanLabel = addLabel(this, "Label1", " # Days to Evaluate:", arialFont(19), 20, 166);
+    spanLabel = addLabel(this, "Label1", tr(" # Days to Evaluate:"), arialFont(19), 20, 166);
     spanEdit = new QLineEdit(this);
     spanEdit->setObjectName("Edit1");
     nameForReader(spanEdit, tr("Days to evaluate"));

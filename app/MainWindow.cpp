@@ -187,7 +187,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     for (int i = 0; i < 5; ++i) {
         // The text comes first: the status bar measures every panel it holds
         // as each one is added, and a measure lasts until the text changes.
-        panels_[i] = new QLabel(i < 4 ? tr(startTexts[i]) : QString(), statusLine);
+        panels_[i] = i < 4 ? new QLabel(tr(startTexts[i]), statusLine) : new MiddleElidedLabel(statusLine);
         panels_[i]->setObjectName(QString("StatusPanel%1").arg(i));
         // The panels keep their widths, but a long date in the user's short
         // format widens its panel rather than being cut off.
@@ -451,6 +451,7 @@ bool MainWindow::createDatabase()
     options.initialFolder = folder.path();
     options.initialName = name;
     options.refusal = reservedNameRefusal;
+    options.opened = &Session::openedFile;
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return false;
@@ -467,6 +468,7 @@ void MainWindow::openDatabase()
     options.initialFolder = dataFolder();
     options.createPrompt = createPrompt();
     options.refusal = reservedNameRefusal;
+    options.opened = &Session::openedFile;
     const QString chosen = Dialogs::openFile(this, options);
     if (chosen.isEmpty())
         return;
@@ -520,8 +522,9 @@ void MainWindow::openAtStart(const QString& commandLineFile)
         if (!info.absoluteDir().exists())
             quor3::throwIoError(info.absoluteFilePath().toStdString(), "open",
                                 tr("its folder does not exist").toStdString());
-        if (!info.exists() &&
-            Dialogs::ask(this, tr("Open/Create a Database"), createPrompt().arg(info.absoluteFilePath()),
+        const QFileInfo opened(Session::openedFile(info.absoluteFilePath()));
+        if (!opened.exists() &&
+            Dialogs::ask(this, tr("Open/Create a Database"), createPrompt().arg(opened.absoluteFilePath()),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
             return;
         openDatabaseFile(info.absoluteFilePath());

@@ -202,6 +202,7 @@ void BarChartWidget::showTitles()
     else
         chart_->setTitle("<div align=\"center\">" + main + "<br><span style=\"font-size:13px; font-weight:normal\">" +
                          second + "</span></div>");
+    describeForReader();
 }
 
 void BarChartWidget::showCaptions()
@@ -220,6 +221,7 @@ void BarChartWidget::showCaptions()
     }
     if (names != categories_->categories())
         categories_->setCategories(names);
+    describeForReader();
 }
 
 void BarChartWidget::showValues()
@@ -262,7 +264,7 @@ void BarChartWidget::placeValueLabels()
     int widest = 0;
     const QFontMetrics metrics(valueLabelFont_);
     for (int i = 0; i < bars_->count(); ++i) {
-        texts << QString::number(bars_->at(i), 'g', decimals_ > 0 ? 6 : 12);
+        texts << valueText(i);
         widest = std::max(widest, metrics.horizontalAdvance(texts.back()));
     }
     // Neighbouring labels must not run into each other: a smaller font when
@@ -281,11 +283,26 @@ void BarChartWidget::placeValueLabels()
         const QRectF box = label->boundingRect();
         label->setPos(chart_->mapToScene(top.x() - box.width() / 2, top.y() - box.height() - 1));
     }
-    // A reader cannot see the bars: the chart is named by its title and
-    // describes each bar's label and value.
+    describeForReader();
+}
+
+QString BarChartWidget::valueText(int point) const
+{
+    return QString::number(bars_->at(point), 'g', decimals_ > 0 ? 6 : 12);
+}
+
+void BarChartWidget::describeForReader()
+{
+    // A reader cannot see the bars: the chart is named by its titles and
+    // describes each bar by its caption and value, in plain words (the
+    // chart's own title and axis names are HTML).
+    QString name = titles_.value(2);
+    if (!titles_.value(3).isEmpty())
+        name += ": " + titles_.value(3);
     QStringList spoken;
-    const QStringList names = categories_->categories();
-    for (int i = 0; i < texts.size(); ++i)
-        spoken << names.value(i) + ": " + texts[i];
-    nameForReader(view_, chart_->title(), spoken.join(", "));
+    for (int i = 0; i < bars_->count(); ++i)
+        spoken << pointLabel(static_cast<short>(i)) + ": " + valueText(i);
+    // The graph as a whole and its view, whichever a reader lands on.
+    nameForReader(view_, name, spoken.join(", "));
+    nameForReader(this, name, spoken.join(", "));
 }

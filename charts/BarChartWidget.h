@@ -64,6 +64,10 @@ class BarChartWidget : public QWidget
     void showCaptions();
     void showValues();
     void placeValueLabels();
+    QString valueText(int point) const;
+    // The chart's name and description for screen readers, from its titles,
+    // captions and values as they are now.
+    void describeForReader();
 
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;

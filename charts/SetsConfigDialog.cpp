@@ -39,7 +39,7 @@ SetsConfigDialog::SetsConfigDialog(int draws, QWidget* owner) : QDialog(owner), 
     nameForReader(spanEdit, tr("How many draws to track"));
     spanEdit->setFont(font);
     spanEdit->setGeometry(spanLabel->geometry().right() + 6, 11, 60, 26);
-    drawsLabel = addLabel(this, "Label2", "draws", font, spanEdit->geometry().right() + 8, 16);
+    drawsLabel = addLabel(this, "Label2", tr("draws"), font, spanEdit->geometry().right() + 8, 16);
 
     const int boxWidth = 87;
     const int gap = 7;

@@ -77,7 +77,9 @@ void SumsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(sums_));
     chart->beginValues(1, 1, quor3::DigitSums);
-    chart->setChartTitle(2, tr("Sums Analysis for Past %1 Draws").arg(tracked.span));
+    // Without draws (no database, or an empty one) the graph says so, not "Past 0 Draws".
+    chart->setChartTitle(2, tracked.span > 0 ? tr("Sums Analysis for Past %1 Draws").arg(tracked.span)
+                                             : tr("Sums Analysis: no draws to show"));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int s = 0; s < quor3::DigitSums; ++s)

@@ -99,7 +99,9 @@ void TotalsGraphWindow::draw()
 {
     chart->setAxisMax(1, quor3::axisMaxFor(totals_));
     chart->beginValues(1, 1, 10);
-    chart->setChartTitle(2, tr("Cumulative Totals for Past %1 Draws").arg(tracked.span));
+    // Without draws (no database, or an empty one) the graph says so, not "Past 0 Draws".
+    chart->setChartTitle(2, tracked.span > 0 ? tr("Cumulative Totals for Past %1 Draws").arg(tracked.span)
+                                             : tr("Cumulative Totals: no draws to show"));
     chart->setDecimals(0);
     chart->setThisSerie(0);
     for (int d = 0; d < 10; ++d)

@@ -119,11 +119,24 @@ TicketNumber sortedDigits(TicketNumber n)
     return n;
 }
 
+// Money is written one way in the user's language: the translation gives
+// the separators ("$1,234.50" in English, "$1.234,50" in Spanish).
+std::string thousandsSeparator()
+{
+    return translate("quor3::Money", ",");
+}
+
+std::string decimalPoint()
+{
+    return translate("quor3::Money", ".");
+}
+
 std::string withCommas(long long whole)
 {
     std::string digits = std::to_string(whole);
+    const std::string separator = thousandsSeparator();
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), ",");
+        digits.insert(static_cast<std::size_t>(at), separator);
     return digits;
 }
 
@@ -1064,8 +1077,8 @@ std::string moneyText(Cents cents)
 {
     const Cents a = cents < 0 ? -cents : cents;
     char tail[8];
-    std::snprintf(tail, sizeof tail, ".%02lld", a % 100);
-    return (cents < 0 ? "-$" : "$") + withCommas(a / 100) + tail;
+    std::snprintf(tail, sizeof tail, "%02lld", a % 100);
+    return (cents < 0 ? "-$" : "$") + withCommas(a / 100) + decimalPoint() + tail;
 }
 
 std::string plainMoney(Cents cents)
@@ -1081,6 +1094,9 @@ std::optional<Cents> moneyFromText(const std::string& text)
     std::string t = trimmed(text);
     if (!t.empty() && t[0] == '$')
         t.erase(0, 1);
+    // The language's decimal point is read as the point ("1,50" in Spanish).
+    if (const std::string point = decimalPoint(); point.size() == 1 && point != ".")
+        std::replace(t.begin(), t.end(), point[0], '.');
     const auto dot = t.find('.');
     const std::string whole = t.substr(0, dot);
     const std::string part = dot == std::string::npos ? std::string() : t.substr(dot + 1);

@@ -280,6 +280,8 @@ AddDrawsWindow::AddDrawsWindow(QWidget* owner) : QDialog(owner)
     digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, enterButton, this);
     digitTyping_->setOnTyped([this] { allowEntry(true); });
     if (QWidget* days = calendar->focusProxy()) {
+        // The focus is on the day grid: the reader names it, not the calendar.
+        nameForReader(days, tr("Draw date"));
         days->installEventFilter(this);
         // The grid has no focus frame of its own: a keyboard user must see
         // that the arrow keys now move the date. The frame is there, unseen,
@@ -334,6 +336,8 @@ std::array<int, 4> AddDrawsWindow::shownEntry() const
 
 void AddDrawsWindow::allowEntry(bool typed)
 {
+    if (!changingItself_)
+        entryTyped_ = true;
     if (changingItself_ || enterButton->isEnabled())
         return;
     if (typed || !afterStore_ || shownEntry() != *afterStore_)
@@ -400,8 +404,15 @@ void AddDrawsWindow::followDiskChange()
 
 void AddDrawsWindow::refresh()
 {
-    shownState_ = databaseState();
+    const auto state = databaseState();
+    const bool changed = state != shownState_;
+    shownState_ = state;
     loadNotifySetting();
+    if (changed && entryTyped_) {
+        keepTypedEntry();
+        return;
+    }
+    entryTyped_ = false;
     const Session& session = Session::instance();
     if (session.databaseExists()) {
         const auto database = session.databasePath();
@@ -419,6 +430,27 @@ void AddDrawsWindow::refresh()
         moveCalendarTo(date);
     }
     showMonthName();
+}
+
+void AddDrawsWindow::keepTypedEntry()
+{
+    const Session& session = Session::instance();
+    if (!session.databaseExists())
+        return;
+    const double shown = quor3::encodeDate(calendarDate());
+    const auto draws = quor3::readDraws(session.databasePath());
+    const auto stored =
+        std::find_if(draws.rbegin(), draws.rend(), [shown](const quor3::DrawRecord& r) { return r.DrawDate == shown; });
+    if (stored == draws.rend())
+        return;
+    // The message's return is no fresh activation of the window.
+    ActivationGate::Busy telling(activation_);
+    Dialogs::inform(this, windowTitle(),
+                    tr("Another program has just stored the draw of %1: %2.\nThe date and the digits you typed stay "
+                       "as they are: check them before you press Enter Entry.")
+                        .arg(dateText(shown), QString::fromStdString(
+                                                  quor3::digitTriple(stored->Digit1, stored->Digit2, stored->Digit3))),
+                    {}, QMessageBox::Information);
 }
 
 void AddDrawsWindow::loadNotifySetting()
@@ -559,7 +591,7 @@ void AddDrawsWindow::enterDraw()
     const CivilDate date = calendarDate();
     if (QDate(date.year, date.month, date.day) > QDate::currentDate() &&
         Dialogs::ask(this, windowTitle(),
-                     tr("%1 is after today. Store it?").arg(QString::fromStdString(quor3::monthDayYear(date))),
+                     tr("%1 is after today. Store it?").arg(dateText(date.year, date.month, date.day)),
                      QMessageBox::Yes | QMessageBox::No, QMessageBox::Question, QMessageBox::No) != QMessageBox::Yes) {
         calendar->setFocus(Qt::OtherFocusReason);
         return;
@@ -626,6 +658,7 @@ void AddDrawsWindow::enterDraw()
     afterStore_ = shownEntry();
     // The button waits for the next draw, so the next digits go to the first box.
     digitTyping_->restart();
+    entryTyped_ = false;
     firstDigitBox->setFocus(Qt::TabFocusReason);
     firstDigitBox->selectAll();
 }

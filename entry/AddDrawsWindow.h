@@ -81,6 +81,11 @@ class AddDrawsWindow : public QDialog
     // Another process changed the database: a new last draw moves the
     // proposed date on; the digits typed stay.
     void followDiskChange();
+    // While the player is typing a draw, the date stays where the player
+    // has it, whatever another process stored; a draw stored meanwhile for
+    // that very date is said, so that the typed digits are not stored on
+    // it, or on another day, unseen.
+    void keepTypedEntry();
     // The count and last date of the database, as far as this window showed them.
     std::pair<long long, double> databaseState() const;
     void moveCalendarTo(const quor3::CivilDate& date);
@@ -114,6 +119,9 @@ class AddDrawsWindow : public QDialog
     DigitTyping* digitTyping_ = nullptr;
     // Set while the window moves the calendar or resets the digits itself.
     bool changingItself_ = false;
+    // The player has typed a digit or moved the date since the window last
+    // proposed one.
+    bool entryTyped_ = false;
     // What the window showed when the last store had finished.
     std::optional<std::array<int, 4>> afterStore_;
     std::function<void()> refreshRequest_;

@@ -199,8 +199,11 @@ void CorrectionsWindow::showDraws(std::vector<quor3::DrawRecord> draws)
     shown_ = std::move(draws);
     QStringList entryLines;
     entryLines.reserve(qsizetype(shown_.size()));
-    for (const auto& draw : shown_)
-        entryLines.append(QString::fromStdString(quor3::entryLine(draw)));
+    const bool dayFirst = datesDayFirst();
+    for (const auto& draw : shown_) {
+        const QString line = QString::fromStdString(quor3::entryLine(draw));
+        entryLines.append(dayFirst ? dayFirstLine(line) : line);
+    }
     const int scrolled = drawList->verticalScrollBar()->value();
     filling_ = true;
     drawList->clear();
@@ -293,7 +296,7 @@ void CorrectionsWindow::reloadChangedDatabase()
         const quor3::DrawRecord& draw = shown_[static_cast<std::size_t>(selectedIndex_)];
         text += tr(": the entry %1 of %2 is no longer where the list showed it")
                     .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
-                         QString::fromStdString(quor3::monthDayYear(draw.DrawDate)));
+                         dateText(draw.DrawDate));
     }
     text += tr(". Nothing was written; the list now shows the database as it is.");
     Dialogs::inform(this, windowTitle(), text, {}, QMessageBox::Warning);
@@ -387,7 +390,7 @@ void CorrectionsWindow::deleteDraw()
         QString(tr("Delete the entry %1 of %2 from %3?\nThe database as it is now is kept as a "
                    "backup first."))
             .arg(QString::fromStdString(quor3::digitTriple(shown.Digit1, shown.Digit2, shown.Digit3)),
-                 QString::fromStdString(quor3::monthDayYear(shown.DrawDate)), session.databaseNameText());
+                 dateText(shown.DrawDate), session.databaseNameText());
     if (Dialogs::ask(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question,
                      QMessageBox::No) != QMessageBox::Yes)
         return;

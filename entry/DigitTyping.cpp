@@ -9,6 +9,8 @@ DigitTyping::DigitTyping(std::array<QSpinBox*, 3> boxes, QWidget* after, QObject
 {
     for (QSpinBox* box : boxes_)
         box->installEventFilter(this);
+    if (after_)
+        after_->installEventFilter(this);
 }
 
 void DigitTyping::restart()
@@ -18,6 +20,16 @@ void DigitTyping::restart()
 
 bool DigitTyping::eventFilter(QObject* watched, QEvent* event)
 {
+    if (movedTo_ && watched == movedTo_) {
+        if (event->type() == QEvent::FocusOut) {
+            movedTo_ = nullptr;
+        } else if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            movedTo_ = nullptr;
+            if (key->key() == Qt::Key_Tab && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
+                return true;
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         if (watched != boxes_[i])
             continue;
@@ -52,7 +64,9 @@ void DigitTyping::typeDigit(int box, int digit)
         typedInto_[box + 1] = false;
         boxes_[box + 1]->setFocus(Qt::TabFocusReason);
         boxes_[box + 1]->selectAll();
+        movedTo_ = boxes_[box + 1];
     } else if (after_) {
         after_->setFocus(Qt::TabFocusReason);
+        movedTo_ = after_;
     }
 }

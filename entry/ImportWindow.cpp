@@ -272,10 +272,23 @@ void ImportWindow::setReading(bool reading)
 void ImportWindow::fileRead()
 {
     setReading(false);
-    FileRead read = reader_->future().takeResult();
+    QFuture<FileRead> future = reader_->future();
+    // A future cancelled before its task gave a result holds none: taking
+    // one would read past the end of its store.
+    FileRead read;
+    if (future.isValid() && !future.isCanceled() && future.resultCount() > 0)
+        read = future.takeResult();
+    else
+        read.scan.cancelled = true;
     if (read.scan.cancelled) {
+        // Nothing of the file read before stays: its draws under this
+        // file's name would be imported as if they were this file's.
+        loading_ = true;
+        sourceText->clear();
+        loading_ = false;
+        scan_ = {};
+        showScan();
         sourceLabel->setText(tr("Reading %1 was cancelled.").arg(QDir::toNativeSeparators(readingPath_)));
-        showChosenDraws();
         return;
     }
     if (read.error) {
@@ -347,7 +360,7 @@ void ImportWindow::showChosenDraws()
             i = n - PreviewEnds;
         }
         const quor3::DrawRecord& r = draws[i];
-        addRow(QString::number(chosen_.lineNumbers[i]), QString::fromStdString(quor3::monthDayYear(r.DrawDate)),
+        addRow(QString::number(chosen_.lineNumbers[i]), dateText(r.DrawDate),
                QString::fromStdString(quor3::digitTriple(r.Digit1, r.Digit2, r.Digit3)));
     }
     previewGrid->resizeColumnsToContents();
@@ -359,9 +372,8 @@ void ImportWindow::showChosenDraws()
                     : tr("Nothing usable: no line holds a date and three digits.");
     } else {
         count = tr("%1, from %2 to %3.")
-                    .arg(drawsText(static_cast<long long>(n)),
-                         QString::fromStdString(quor3::monthDayYear(draws.front().DrawDate)),
-                         QString::fromStdString(quor3::monthDayYear(draws.back().DrawDate)));
+                    .arg(drawsText(static_cast<long long>(n)), dateText(draws.front().DrawDate),
+                         dateText(draws.back().DrawDate));
         if (chosen_.otherDrawLines > 0)
             count += tr(" %1 lines of other draws are left aside.").arg(chosen_.otherDrawLines);
         if (chosen_.repeatedDraws > 0)

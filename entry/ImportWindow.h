@@ -37,7 +37,8 @@ class ImportWindow : public QDialog
     void chooseFile();
     void loadFile(const QString& path);
     bool isReading() const;
-    // Stops the reading of a file; the window stays as it was before.
+    // Stops the reading of a file; the window is left empty, with nothing of
+    // a file read before.
     void cancelReading();
     // Reads the text box again and shows what it holds.
     void scanText();

@@ -10,6 +10,7 @@
 #include "platform/Guard.h"
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
+#include "platform/WindowKit.h"
 
 #include <QCoreApplication>
 
@@ -57,7 +58,7 @@ void undoLastEntry(QWidget* parent)
     const quor3::DrawRecord& draw = entry.draw;
     QString question = QCoreApplication::translate("UndoLastEntry", "Remove the last entry, %1 of %2, from %3?")
                            .arg(QString::fromStdString(quor3::digitTriple(draw.Digit1, draw.Digit2, draw.Digit3)),
-                                QString::fromStdString(quor3::monthDayYear(draw.DrawDate)), session.databaseNameText());
+                                dateText(draw.DrawDate), session.databaseNameText());
     if (!entry.backup.empty())
         question +=
             QCoreApplication::translate(

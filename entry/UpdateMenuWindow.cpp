@@ -68,8 +68,11 @@ void UpdateMenuWindow::refresh()
     const std::vector<quor3::DrawRecord> draws = quor3::readDraws(session.databasePath());
     QStringList entryLines;
     entryLines.reserve(qsizetype(draws.size()));
-    for (auto it = draws.rbegin(); it != draws.rend(); ++it)
-        entryLines.append(QString::fromStdString(quor3::entryLine(*it)));
+    const bool dayFirst = datesDayFirst();
+    for (auto it = draws.rbegin(); it != draws.rend(); ++it) {
+        const QString line = QString::fromStdString(quor3::entryLine(*it));
+        entryLines.append(dayFirst ? dayFirstLine(line) : line);
+    }
     drawList->clear();
     drawList->addItems(entryLines);
     speakListAsDraws(drawList);

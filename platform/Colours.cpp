@@ -1,5 +1,6 @@
 #include "platform/Colours.h"
 
+#include <QAbstractScrollArea>
 #include <QWidget>
 
 #include <cmath>
@@ -42,6 +43,11 @@ QColor readableOn(const QColor& hue, const QColor& background, double minimum)
 void setReadableTextColour(QWidget* widget, const QColor& hue)
 {
     QPalette p = widget->palette();
-    p.setColor(widget->foregroundRole(), readableOn(hue, p.color(widget->backgroundRole())));
+    // A text box (a memo, a list) draws its text in Text on Base, whatever
+    // its own foreground and background roles are.
+    const bool textBox = qobject_cast<QAbstractScrollArea*>(widget) != nullptr;
+    const QPalette::ColorRole text = textBox ? QPalette::Text : widget->foregroundRole();
+    const QPalette::ColorRole back = textBox ? QPalette::Base : widget->backgroundRole();
+    p.setColor(text, readableOn(hue, p.color(back)));
     widget->setPalette(p);
 }

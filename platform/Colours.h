@@ -15,6 +15,6 @@ double contrastRatio(const QColor& a, const QColor& b);
 // `hue` itself when it already has it.
 QColor readableOn(const QColor& hue, const QColor& background, double minimum = 4.5);
 
-// Gives `widget`'s text (its foreground role) the colour `hue`, kept
-// readable on its own background role.
+// Gives `widget`'s text (its foreground role, or Text in a text box) the
+// colour `hue`, kept readable on what is behind it.
 void setReadableTextColour(QWidget* widget, const QColor& hue);

@@ -165,6 +165,8 @@ QString openFile(QWidget* parent, const OpenOptions& options)
                 continue;
             }
         }
+        if (options.opened)
+            info.setFile(options.opened(info.absoluteFilePath()));
         if (!info.exists() && !options.createPrompt.isEmpty()) {
             const QString prompt = options.createPrompt.arg(info.fileName());
             if (ask(parent, options.title, prompt, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) !=

@@ -50,6 +50,10 @@ struct OpenOptions {
     // A non-empty reason refuses the chosen path: it is shown, and the dialog
     // comes back with the name kept.
     std::function<QString(const QString& path)> refusal;
+    // The file that choosing `path` opens, when it is another (a database's
+    // name is cut to its limit): the question before a new file and the path
+    // returned are about that one.
+    std::function<QString(const QString& path)> opened;
 };
 // The chosen file's full path, or an empty string when cancelled.
 QString openFile(QWidget* parent, const OpenOptions& options);

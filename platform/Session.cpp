@@ -4,6 +4,8 @@
 #include "engine/Rebuild.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 Session& Session::instance()
@@ -17,6 +19,15 @@ void Session::chooseDatabase(const QString& chosenFile)
     const QFileInfo info(chosenFile);
     folder = info.absolutePath().toStdString();
     databaseName = quor3::databaseNameFor(info.fileName().toStdString());
+    // The news of the database before (a backup, what arrived) is not this one's.
+    setStatus(4, QString());
+}
+
+QString Session::openedFile(const QString& chosenFile)
+{
+    const QFileInfo info(chosenFile);
+    return info.absoluteDir().filePath(
+        QFile::decodeName(quor3::databaseNameFor(QFile::encodeName(info.fileName()).toStdString()).c_str()));
 }
 
 bool Session::databaseExists() const

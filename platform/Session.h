@@ -44,6 +44,10 @@ class Session
     // Makes the chosen file the database: its folder, and its name cut as the
     // engine and quor3-engine cut it (25 characters, whatever their size).
     void chooseDatabase(const QString& chosenFile);
+    // The file that choosing `chosenFile` opens: the same folder, the name cut
+    // as chooseDatabase cuts it. Whether it exists, and the question before a
+    // new one is created, are about this file.
+    static QString openedFile(const QString& chosenFile);
 
     std::filesystem::path fileInFolder(const std::string& name) const { return folder / name; }
     std::filesystem::path databasePath() const { return folder / databaseName; }

@@ -1,5 +1,6 @@
 #include "platform/WindowKit.h"
 
+#include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "platform/ProfileFile.h"
 
@@ -7,10 +8,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCoreApplication>
+#include <QDate>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,6 +26,7 @@
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QToolTip>
 
 #include <algorithm>
 #include <initializer_list>
@@ -347,4 +352,96 @@ QTableWidgetItem* cellItem(const QString& text, bool rightAligned)
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(Qt::AlignVCenter | (rightAligned ? Qt::AlignRight : Qt::AlignLeft));
     return item;
+}
+
+namespace
+{
+
+// The order of a date's numbers in the program's language, from its translation.
+QString dateFormat()
+{
+    //: A date as M/d/yyyy (month, day, year); put day and month in the language's order.
+    return QCoreApplication::translate("WindowKit", "M/d/yyyy");
+}
+
+} // namespace
+
+QString dateText(int year, int month, int day)
+{
+    const QDate date(year, month, day);
+    if (!date.isValid())
+        return QString::fromStdString(quor3::monthDayYear(quor3::CivilDate{year, month, day}));
+    return date.toString(dateFormat());
+}
+
+QString dateText(double dayNumber)
+{
+    quor3::CivilDate date;
+    if (!quor3::decodeDate(dayNumber, date))
+        return QString::fromStdString(quor3::monthDayYear(dayNumber));
+    return dateText(date.year, date.month, date.day);
+}
+
+bool datesDayFirst()
+{
+    return dateFormat().startsWith('d');
+}
+
+QString dayFirstLine(const QString& line)
+{
+    // The first two numbers change places; the line keeps its length.
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == ' ')
+        ++start;
+    const qsizetype first = line.indexOf('/', start);
+    const qsizetype second = first < 0 ? -1 : line.indexOf('/', first + 1);
+    if (second < 0 || first - start > 2 || second - first > 3)
+        return line;
+    return line.left(start) + line.mid(first + 1, second - first - 1) + '/' + line.mid(start, first - start) +
+           line.mid(second);
+}
+
+MiddleElidedLabel::MiddleElidedLabel(QWidget* parent) : QLabel(parent)
+{
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    setTextFormat(Qt::PlainText);
+}
+
+QSize MiddleElidedLabel::sizeHint() const
+{
+    // Never wider than its room: the status bar gives it what is left.
+    return QSize(minimumWidth(), QLabel::sizeHint().height());
+}
+
+QSize MiddleElidedLabel::minimumSizeHint() const
+{
+    return QSize(minimumWidth(), QLabel::minimumSizeHint().height());
+}
+
+QString MiddleElidedLabel::shownText() const
+{
+    return fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width() - 2 * margin() - indent());
+}
+
+bool MiddleElidedLabel::event(QEvent* e)
+{
+    if (e->type() == QEvent::ToolTip && toolTip().isEmpty() && shownText() != text()) {
+        QToolTip::showText(static_cast<QHelpEvent*>(e)->globalPos(), text(), this);
+        return true;
+    }
+    return QLabel::event(e);
+}
+
+void MiddleElidedLabel::paintEvent(QPaintEvent* e)
+{
+    const QString shown = shownText();
+    if (shown == text()) {
+        QLabel::paintEvent(e);
+        return;
+    }
+    QPainter painter(this);
+    drawFrame(&painter);
+    style()->drawItemText(&painter, contentsRect().adjusted(margin() + indent(), margin(), -margin(), -margin()),
+                          QStyle::visualAlignment(layoutDirection(), alignment()), palette(), isEnabled(), shown,
+                          foregroundRole());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QLabel>
 #include <QRect>
 #include <QSpinBox>
 #include <QString>
@@ -84,3 +85,31 @@ void setSpinEditRange(QSpinBox* box, int minimum, int maximum);
 // For the windows beyond the original design; call it once the window has its
 // first size.
 void rememberSize(QWidget* window, const QString& key);
+
+// A date as the program's language writes it: month first in English
+// ("12/6/2026"), day first in Spanish ("6/12/2026").
+QString dateText(int year, int month, int day);
+QString dateText(double dayNumber);
+// Whether the program's language writes a date day first.
+bool datesDayFirst();
+// A line that starts with a date written month first ("12/6/2026 :  4  5  1",
+// as the engine writes its lines), with the date turned day first.
+QString dayFirstLine(const QString& line);
+
+// A line of text that may run longer than its room (a status panel's news):
+// it takes the room there is, and a longer text is cut in the middle, so
+// that its end (a file name, a count) stays in sight; its tooltip and what a
+// screen reader speaks are the whole text, and text() stays the whole text.
+class MiddleElidedLabel : public QLabel
+{
+  public:
+    explicit MiddleElidedLabel(QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    // The text as it is drawn now.
+    QString shownText() const;
+
+  protected:
+    bool event(QEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
+};

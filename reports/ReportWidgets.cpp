@@ -162,8 +162,11 @@ void showEntryLines(QListWidget* list, const std::vector<std::string>& lines)
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     // Each line holds digits, '/', ':' and blanks only.
-    for (const auto& line : lines)
-        texts.append(QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size())));
+    const bool dayFirst = datesDayFirst();
+    for (const auto& line : lines) {
+        const QString text = QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        texts.append(dayFirst ? dayFirstLine(text) : text);
+    }
     list->clear();
     list->addItems(texts);
     speakListAsDraws(list);

@@ -71,7 +71,7 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
     searchTypeButtons->setObjectName("RadioGroup1Buttons");
     searchTypeButtons->setExclusive(true);
     auto* radioLayout = new QGridLayout(searchTypeBox);
-    radioLayout->setContentsMargins(10, 6, 6, 6);
+    radioLayout->setContentsMargins(8, 6, 4, 6);
     // Items run down the columns, as many per column as it takes to use three.
     const int perColumn = (searchTypeCount + radioColumns - 1) / radioColumns;
     for (int item = 0; item < searchTypeCount; ++item) {
@@ -80,8 +80,9 @@ SearchWindow::SearchWindow(QWidget* owner) : QDialog(owner)
         searchTypeButtons->addButton(button, item);
         radioLayout->addWidget(button, item % perColumn, item / perColumn);
     }
-    for (int column = 0; column < radioColumns; ++column)
-        radioLayout->setColumnStretch(column, 1);
+    // Each column as wide as its longest caption: the short "1 - -" column
+    // leaves room for "Random (3)" beside it, also at a large font resolution.
+    radioLayout->setHorizontalSpacing(4);
 
     valuesLabel = addLabel(this, "Label1", tr("Search Values:"), QRect(316, 14, 180, 18));
     firstDigitLabel = addLabel(this, "Label4", "1", QRect(316, 38, 48, 16));

@@ -4,6 +4,7 @@
 #include "platform/Session.h"
 
 #include <QCoreApplication>
+#include <QScreen>
 #include <QStringList>
 #include <QWidget>
 
@@ -32,6 +33,13 @@ void restoreWindowSize(QWidget* window, const QString& key, const QSize& fallbac
         const QSize stored(parts[0].trimmed().toInt(), parts[1].trimmed().toInt());
         if (stored.width() >= 200 && stored.height() >= 150)
             size = stored;
+    }
+    // Never larger than the screen it opens on: a size kept on a larger
+    // screen, or the fallback at a large font resolution, would put the
+    // window's edges out of reach.
+    if (const QScreen* screen = window->screen()) {
+        const QSize room = screen->availableGeometry().size();
+        size = size.boundedTo(room - (window->frameGeometry().size() - window->size()));
     }
     window->resize(size);
 }

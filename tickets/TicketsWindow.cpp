@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -122,20 +123,26 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     addButton->setAccessibleName(tr("Add the ticket"));
     addButton->setDefault(true);
 
-    auto* addRow = new QHBoxLayout(addGroup);
-    auto field = [addGroup, addRow](const QString& caption, QWidget* box) {
+    // Two rows of fields: in one, the longer captions of a translation at a
+    // large font would make the window wider than a 1,280-pixel screen.
+    auto* addRows = new QGridLayout(addGroup);
+    int fieldsInRow = 0;
+    auto field = [addGroup, addRows, &fieldsInRow](const QString& caption, QWidget* box) {
         auto* label = new QLabel(caption, addGroup);
         label->setBuddy(box);
-        addRow->addWidget(label);
-        addRow->addWidget(box);
+        const int row = fieldsInRow / 3;
+        const int column = 2 * (fieldsInRow % 3);
+        addRows->addWidget(label, row, column, Qt::AlignRight);
+        addRows->addWidget(box, row, column + 1, Qt::AlignLeft);
+        ++fieldsInRow;
     };
     field(tr("&Number:"), numberEdit);
     field(tr("&Bet:"), typeBox);
     field(tr("&Stake:"), stakeBox);
     field(tr("&First draw:"), firstDrawEdit);
     field(tr("Dra&ws:"), drawsBox);
-    addRow->addWidget(addButton);
-    addRow->addStretch(1);
+    addRows->addWidget(addButton, 1, 4, 1, 2, Qt::AlignLeft);
+    addRows->setColumnStretch(6, 1);
 
     ticketTable = new QTableWidget(0, 9, this);
     ticketTable->setObjectName("ticketTable");

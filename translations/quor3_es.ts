@@ -114,7 +114,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>of the Computer Choices</source>
-        <translation>con una elección de la computadora</translation>
+        <translation>con una de las jugadas sugeridas</translation>
     </message>
     <message>
         <source>This database holds %1 draws, its limit. Storing this draw keeps the newest %2 in it for the reports; every draw stays in the full history (%3 draws) and in a backup. Store it?</source>
@@ -158,7 +158,13 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Notify me if an entry matches one of the Computer Choices</source>
-        <translation>Avisarme si un número coincide con una de las elecciones de la computadora</translation>
+        <translation>Avisarme si un número coincide con una de las jugadas sugeridas</translation>
+    </message>
+    <message>
+        <source>Another program has just stored the draw of %1: %2.
+The date and the digits you typed stay as they are: check them before you press Enter Entry.</source>
+        <translation>Otro programa acaba de guardar el sorteo del %1: %2.
+La fecha y los dígitos que escribió quedan como están: revíselos antes de pulsar Guardar número.</translation>
     </message>
 </context>
 <context>
@@ -243,7 +249,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     <name>BacktestWindow</name>
     <message>
         <source>How Did the Choices Do?</source>
-        <translation>¿Cómo les fue a las elecciones?</translation>
+        <translation>¿Cómo les fue a las jugadas sugeridas?</translation>
     </message>
     <message>
         <source>Odd/even &amp;seed:</source>
@@ -291,7 +297,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>%1: testing %2 draws against the choices made the day before each...</source>
-        <translation>%1: probando %2 sorteos contra las elecciones hechas el día anterior a cada uno...</translation>
+        <translation>%1: probando %2 sorteos contra las jugadas sugeridas el día anterior a cada uno...</translation>
     </message>
     <message>
         <source>The backtest could not be finished: not enough memory.</source>
@@ -303,7 +309,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>%1: each draw from the second on is compared with the 33 Computer Choices made the day before it, and with as many plays picked at random. %2 draws tested.</source>
-        <translation>%1: cada sorteo a partir del segundo se compara con las 33 elecciones de la computadora hechas el día anterior, y con otras tantas jugadas elegidas al azar. %2 sorteos probados.</translation>
+        <translation>%1: cada sorteo a partir del segundo se compara con las 33 jugadas sugeridas el día anterior, y con otras tantas jugadas elegidas al azar. %2 sorteos probados.</translation>
     </message>
     <message>
         <source>All lists</source>
@@ -311,7 +317,7 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Matches of the choices</source>
-        <translation>Aciertos de las elecciones</translation>
+        <translation>Aciertos de las jugadas sugeridas</translation>
     </message>
     <message>
         <source>Plays picked at random, on average</source>
@@ -655,11 +661,11 @@ Cada sorteo es independiente: ninguna lista de jugadas mejora las probabilidades
     </message>
     <message>
         <source>Quor 3 - Computer Choices</source>
-        <translation>Quor 3 - Elecciones de la computadora</translation>
+        <translation>Quor 3 - Jugadas sugeridas</translation>
     </message>
     <message>
         <source>Computer Choices</source>
-        <translation>Elecciones de la computadora</translation>
+        <translation>Jugadas sugeridas</translation>
     </message>
     <message>
         <source>Pct. Repeats</source>
@@ -1082,6 +1088,10 @@ No exporta la base de datos de trabajo (%2).</translation>
         <source>Cold numbers</source>
         <translation>Números fríos</translation>
     </message>
+    <message>
+        <source> # Days to Evaluate:</source>
+        <translation> Días a evaluar:</translation>
+    </message>
 </context>
 <context>
     <name>ImportWindow</name>
@@ -1412,11 +1422,11 @@ Elija otro nombre para la base de datos.</translation>
     </message>
     <message>
         <source>&amp;Computer Choices</source>
-        <translation>&amp;Elecciones de la computadora</translation>
+        <translation>&amp;Jugadas sugeridas</translation>
     </message>
     <message>
         <source>&amp;How Did the Choices Do?</source>
-        <translation>¿&amp;Cómo les fue a las elecciones?</translation>
+        <translation>¿&amp;Cómo les fue a las jugadas sugeridas?</translation>
     </message>
     <message>
         <source>&amp;Help</source>
@@ -2042,6 +2052,10 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>Set %1: %2</source>
         <translation>Conjunto %1: %2</translation>
     </message>
+    <message>
+        <source>draws</source>
+        <translation>sorteos</translation>
+    </message>
 </context>
 <context>
     <name>SetsGraphWindow</name>
@@ -2132,6 +2146,10 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
     <message>
         <source>Sums Analysis for Past %1 Draws</source>
         <translation>Análisis de sumas de los últimos %1 sorteos</translation>
+    </message>
+    <message>
+        <source>Sums Analysis: no draws to show</source>
+        <translation>Análisis de sumas: no hay sorteos que mostrar</translation>
     </message>
 </context>
 <context>
@@ -2402,6 +2420,10 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>Cumulative Totals for Past %1 Draws</source>
         <translation>Totales acumulados de los últimos %1 sorteos</translation>
     </message>
+    <message>
+        <source>Cumulative Totals: no draws to show</source>
+        <translation>Totales acumulados: no hay sorteos que mostrar</translation>
+    </message>
 </context>
 <context>
     <name>TotalsWindow</name>
@@ -2484,6 +2506,14 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
 </context>
 <context>
+    <name>WindowKit</name>
+    <message>
+        <source>M/d/yyyy</source>
+        <extracomment>A date as M/d/yyyy (month, day, year); put day and month in the language&apos;s order.</extracomment>
+        <translation>d/M/yyyy</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Backtest</name>
     <message>
         <source>%1 time</source>
@@ -2531,23 +2561,23 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
     </message>
     <message>
         <source>No draws were tested. The backtest compares each draw from draw %1 on with the choices made from the draws before it, so it needs at least %1 draws.</source>
-        <translation>No se probó ningún sorteo. La prueba compara cada sorteo a partir del sorteo %1 con las elecciones hechas con los sorteos anteriores, así que necesita al menos %1 sorteos.</translation>
+        <translation>No se probó ningún sorteo. La prueba compara cada sorteo a partir del sorteo %1 con las jugadas sugeridas a partir de los sorteos anteriores, así que necesita al menos %1 sorteos.</translation>
     </message>
     <message>
         <source>Over %1 draw the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
-        <translation>En %1 sorteo, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+        <translation>En %1 sorteo, las 33 jugadas sugeridas de cada día acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
     </message>
     <message>
         <source>Over %1 draws the 33 daily choices matched %2; plays picked at random would match about %3 times (95% range %4-%5).</source>
-        <translation>En %1 sorteos, las 33 elecciones diarias acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
+        <translation>En %1 sorteos, las 33 jugadas sugeridas de cada día acertaron %2; jugadas elegidas al azar acertarían unas %3 veces (rango del 95%: %4-%5).</translation>
     </message>
     <message>
         <source> The choices did no better than chance.</source>
-        <translation> Las elecciones no lo hicieron mejor que el azar.</translation>
+        <translation> Las jugadas sugeridas no lo hicieron mejor que el azar.</translation>
     </message>
     <message>
         <source> That is more than random plays usually manage (%1), but luck alone does this in %2 histories; it does not show that the choices can predict a draw.</source>
-        <translation> Es más de lo que suelen lograr las jugadas al azar (%1), pero la suerte sola lo consigue en %2 historiales; no demuestra que las elecciones puedan predecir un sorteo.</translation>
+        <translation> Es más de lo que suelen lograr las jugadas al azar (%1), pero la suerte sola lo consigue en %2 historiales; no demuestra que las jugadas sugeridas puedan predecir un sorteo.</translation>
     </message>
     <message>
         <source> That is fewer than random plays usually manage (%1); luck alone does this in %2 histories.</source>
@@ -3163,7 +3193,7 @@ opens the database).
       una copia de seguridad, recorta una base de datos llena a sus últimos
       90 sorteos), recalcula y muestra los cuatro textos de estado.
   quor3-engine check PATH M/D/YYYY D1 D2 D3
-      Compara el sorteo con las elecciones actuales de la computadora,
+      Compara el sorteo con las jugadas sugeridas actuales,
       muestra cada acierto como su línea del registro de ganadores y la
       agrega a &quot;quor3 winners.txt&quot;.
   quor3-engine import PATH FILE [--draw NAME] [--replace]
@@ -3189,7 +3219,7 @@ opens the database).
       BACKUP y recalcula.
   quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
       Compara cada sorteo a partir del índice K (1 por omisión, el segundo
-      sorteo) con las 33 elecciones que hace un recálculo de los sorteos
+      sorteo) con las 33 jugadas sugeridas que hace un recálculo de los sorteos
       anteriores (dígitos de impar/par de la semilla S, 1 por omisión) y con
       jugadas elegidas al azar. No escribe nada.
   quor3-engine fairness PATH [--json] [--all]
@@ -4143,6 +4173,17 @@ la base de datos).
     <message>
         <source>dated after today</source>
         <translation>con fecha posterior a hoy</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::Money</name>
+    <message>
+        <source>,</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>,</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "analysis/HotColdWindow.h"
 #include "engine/DataFiles.h"
+#include "platform/Colours.h"
 #include "platform/Dialogs.h"
 #include "platform/Help.h"
 #include "platform/Session.h"
@@ -167,6 +168,51 @@ class HotColdTest : public QObject
         QCOMPARE(w.spanEdit->text(), QString("0"));
         QVERIFY(rows(w.hotList).isEmpty());
         QVERIFY(Dialogs::shown().isEmpty());
+    }
+
+    // The hot list is drawn red and the cold list blue, on a light desktop
+    // and on a dark one, readable on the list's own background.
+    void theListsAreRedAndBlueOnLightAndDarkDesktops_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light") << false;
+        QTest::newRow("dark") << true;
+    }
+    void theListsAreRedAndBlueOnLightAndDarkDesktops()
+    {
+        QFETCH(bool, dark);
+        const QPalette before = QApplication::palette();
+        if (dark) {
+            QPalette p = before;
+            for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+                p.setColor(role, QColor(0x1e, 0x1e, 0x1e));
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+                p.setColor(role, QColor(0xe8, 0xe8, 0xe8));
+            QApplication::setPalette(p);
+        }
+        writeFreq(std::vector<quor3::DigitCounts>(20, only(7, 1)));
+        {
+            HotColdWindow w;
+            w.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+            QTRY_COMPARE(rows(w.hotList).size(), 3);
+            for (auto [memo, hue] : {std::pair{w.hotList, 0}, {w.coldList, 240}}) {
+                // The colour of the text as drawn: of the pixels unlike the
+                // background, the most saturated.
+                const QImage shown = memo->viewport()->grab().toImage();
+                const QColor base = memo->palette().color(QPalette::Base);
+                QColor ink = base;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (const QColor c = shown.pixelColor(x, y); c.hsvSaturation() > ink.hsvSaturation())
+                            ink = c;
+                QVERIFY2(ink.hsvSaturation() > 100, qPrintable(memo->objectName() + " " + ink.name()));
+                QVERIFY2(std::abs(ink.hsvHue() - hue) < 20, qPrintable(memo->objectName() + " " + ink.name()));
+                const QColor text = memo->palette().color(QPalette::Text);
+                QVERIFY2(contrastRatio(text, base) >= 4.5, qPrintable(text.name() + " on " + base.name()));
+            }
+        }
+        QApplication::setPalette(before);
     }
 
     void comingBackToTheWindowKeepsTheChosenList()

@@ -12,6 +12,8 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QCalendarWidget>
+#include <QComboBox>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QMenu>
 #include <QRadioButton>
@@ -70,17 +72,20 @@ bool takesTab(QWidget* w, QWidget* window)
     return group.first() == radio && std::none_of(group.begin(), group.end(), [](auto* r) { return r->isChecked(); });
 }
 
-// The controls a reader names: each that takes focus, a compound one (a
-// calendar, a spin box) as a whole.
+// The controls a reader names: each that can take the focus, by Tab or by a
+// click, as the reader meets it. The focus goes on to a control's focus
+// proxy (the day grid of a calendar), and a box's own line edit is read as
+// its box.
 bool named(QWidget* w, QWidget* window)
 {
-    if (w->window() != window || !w->isVisibleTo(window) || !w->isEnabled() ||
-        !(w->focusPolicy() & Qt::TabFocus || w->focusProxy()) || (w->focusProxy() && w->focusProxy()->isAncestorOf(w)))
+    if (w->window() != window || !w->isVisibleTo(window) || !w->isEnabled() || w->focusProxy())
         return false;
-    for (QWidget* p = w->parentWidget(); p && p != window; p = p->parentWidget())
-        if (qobject_cast<QCalendarWidget*>(p) || qobject_cast<QAbstractSpinBox*>(p))
-            return false;
-    return true;
+    // A graph's view takes no focus, but a reader reviews it as a control.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    if (w->focusPolicy() == Qt::NoFocus && !(face && face->state().focusable) && !qobject_cast<QGraphicsView*>(w))
+        return false;
+    const QWidget* parent = w->parentWidget();
+    return !qobject_cast<const QAbstractSpinBox*>(parent) && !qobject_cast<const QComboBox*>(parent);
 }
 
 QStringList nameFaults(QWidget* window)

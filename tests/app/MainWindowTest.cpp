@@ -12,6 +12,7 @@
 #include "platform/Session.h"
 #include "platform/StatusBarSink.h"
 #include "platform/WebPages.h"
+#include "platform/WindowKit.h"
 
 #include <QAction>
 #include <QLabel>
@@ -138,9 +139,33 @@ class MainWindowTest : public QObject
     {
         const std::string longName = "abcdefghijklmnopqrstuvwxyz12.c3d";
         env->writeDatabase(longName, 5);
+        // The file opened is the one of the cut name, new: the question names it.
+        Dialogs::clearShown();
+        Dialogs::queueButton(QMessageBox::Yes);
         openThroughDialog(env->dataFolder() + "/" + QString::fromStdString(longName));
+        QVERIFY(Dialogs::shown().value(0).text.startsWith("abcdefghijklmnopqrstuvwxy\n"));
         QCOMPARE(window->windowTitle(), QString("abcdefghijklmnopqrstuvwxy — Quor 3"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 0"));
+    }
+
+    // A long news text keeps its end in sight, and goes with its database.
+    void aLongStatusTextKeepsItsEndAndGoesWithItsDatabase()
+    {
+        env->writeDatabase("a.c3d", 5);
+        env->writeDatabase("b.c3d", 5);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        openThroughDialog(env->dataFolder() + "/a.c3d");
+        const QString news = "Older draws kept in backups/" + QString(300, 'x') + "-end.c3d";
+        Session::instance().setStatus(4, news);
+        auto* panel = dynamic_cast<MiddleElidedLabel*>(window->findChild<QLabel*>("StatusPanel4"));
+        QVERIFY(panel);
+        QCOMPARE(window->statusText(4), news);
+        QTRY_VERIFY(panel->mapTo(window.get(), QPoint(panel->width(), 0)).x() <= window->width());
+        QVERIFY2(panel->shownText().endsWith("-end.c3d") && panel->shownText().size() < news.size(),
+                 qPrintable(panel->shownText()));
+        openThroughDialog(env->dataFolder() + "/b.c3d");
+        QVERIFY(!window->statusText(4).contains("Older draws"));
     }
 
     void anEmptyDatabaseFileReportsAndGoesOn()

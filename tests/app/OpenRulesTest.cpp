@@ -58,6 +58,35 @@ class OpenRulesTest : public QObject
         QVERIFY(window->windowTitle().contains("frequency.c3d"));
     }
 
+    // A name longer than a database's 25 characters is cut: the question
+    // before a new file names the file that is then created and opened.
+    void aLongNameIsAskedAboutAsTheNameOpened_data()
+    {
+        QTest::addColumn<bool>("fromCommandLine");
+        QTest::newRow("open dialog") << false;
+        QTest::newRow("command line") << true;
+    }
+    void aLongNameIsAskedAboutAsTheNameOpened()
+    {
+        QFETCH(bool, fromCommandLine);
+        const QString longName = "evening draws of the state.c3d";
+        const QString cut = longName.left(25);
+        Dialogs::clearShown();
+        Dialogs::queueButton(QMessageBox::Yes);
+        if (fromCommandLine) {
+            window->openAtStart(dataFile(qPrintable(longName)));
+        } else {
+            Dialogs::queueFile(dataFile(qPrintable(longName)));
+            open();
+        }
+        QCOMPARE(Dialogs::shown().size(), 1);
+        QVERIFY2(Dialogs::shown().constFirst().text.contains(cut + "\n"),
+                 qPrintable(Dialogs::shown().constFirst().text));
+        QVERIFY(!Dialogs::shown().constFirst().text.contains(longName));
+        QVERIFY(window->windowTitle().startsWith(cut + " "));
+        QVERIFY(!QFileInfo::exists(dataFile(qPrintable(longName))));
+    }
+
     void answeringNoToCreateReturnsToTheSameFolderWithTheNameKept()
     {
         const QString other = dataFile("elsewhere");

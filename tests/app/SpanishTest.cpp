@@ -3,10 +3,13 @@
 #include "app/MainWindow.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/Tickets.h"
 #include "platform/Dialogs.h"
 #include "platform/Language.h"
+#include "platform/WindowKit.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QtTest>
@@ -95,6 +98,31 @@ class SpanishTest : public QObject
         QCOMPARE(titleOfWindowOpenedBy(action("AddDraw1")), "Agregar números ganadores");
         QCOMPARE(titleOfWindowOpenedBy(action("Search1")), "Buscar en la base de datos");
         QCOMPARE(titleOfWindowOpenedBy(action("ImportDraws1")), "Importar sorteos");
+    }
+
+    // Money and dates are written one way, the Spanish way, and the
+    // computer's plays are suggested plays.
+    void moneyDatesAndWordsTheSpanishWay()
+    {
+        env->writeDatabase("ga.c3d", {{4, 5, 1, 2026, 12, 6}, {3, 0, 7, 2026, 12, 13}});
+        openDatabase("ga.c3d");
+        const struct {
+            QString shown;
+            QString expected;
+        } rows[] = {
+            {QString::fromStdString(quor3::moneyText(123456)), "$1.234,56"},
+            {QString::fromStdString(quor3::moneyText(50)), "$0,50"},
+            {dateText(2026, 12, 6), "6/12/2026"},
+            {dayFirstLine("12/13/2026 :   3  0  7"), "13/12/2026 :   3  0  7"},
+            {action("Picks1")->text(), "&Jugadas sugeridas"},
+            {action("Backtest1")->text(), QString::fromUtf8("¿&Cómo les fue a las jugadas sugeridas?")},
+        };
+        for (const auto& row : rows)
+            QCOMPARE(row.shown, row.expected);
+        QString newest;
+        titleOfWindowOpenedBy<QDialog>(
+            action("Display1"), [&](QDialog* list) { newest = list->findChild<QListWidget*>()->item(0)->text(); });
+        QVERIFY2(newest.trimmed().startsWith("13/12/2026"), qPrintable(newest));
     }
 
     void anExportIsTheSameInSpanish()

@@ -112,6 +112,22 @@ class ChartTest : public QObject
         QVERIFY(shown.contains("Sets"));
     }
 
+    // A screen reader hears the titles and each bar's caption and value in
+    // plain words, as they are now: after new captions (Customize), the new ones.
+    void readersHearPlainTitlesCaptionsAndValues()
+    {
+        BarChartWidget chart;
+        chart.setPointLabel(0, "0");
+        chart.setPointLabel(1, "0");
+        drawValues(chart, {4, 0}, "Set Totals for Past 7 Draws");
+        chart.setChartTitle(3, "Sets");
+        QCOMPARE(chart.view()->accessibleName(), QString("Set Totals for Past 7 Draws: Sets"));
+        QCOMPARE(chart.view()->accessibleDescription(), QString("0: 4, 0: 0"));
+        chart.setPointLabel(0, "037");
+        chart.setPointLabel(1, "1<2");
+        QTRY_COMPARE(chart.view()->accessibleDescription(), QString("037: 4, 1<2: 0"));
+    }
+
     void largeAxesKeepTenStepsAtMost()
     {
         BarChartWidget chart;

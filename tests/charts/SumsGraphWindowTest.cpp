@@ -162,6 +162,14 @@ class SumsGraphTest : public QObject
         QVERIFY(w.customizeButton->isEnabled());
     }
 
+    // A first showing without draws has no span to name: no "Past 0 Draws".
+    void withoutDrawsTheTitleSaysSo()
+    {
+        SumsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->chartTitle(2), QString("Sums Analysis: no draws to show"));
+    }
+
     void activationDrawsAndF1OpensTheSumsTopic()
     {
         env->writeDatabase("s.c3d", 20);

@@ -168,6 +168,14 @@ class TotalsGraphTest : public QObject
         QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals for Past 33 Draws"));
     }
 
+    // A first showing without draws has no span to name: no "Past 0 Draws".
+    void withoutDrawsTheTitleSaysSo()
+    {
+        TotalsGraphWindow w;
+        throughGuard(&w, [&] { w.refresh(); });
+        QCOMPARE(w.chart->chartTitle(2), QString("Cumulative Totals: no draws to show"));
+    }
+
     void emptyDatabaseDrawsZeroBars()
     {
         env->writeDatabase("empty.c3d", std::vector<TestDraw>{});

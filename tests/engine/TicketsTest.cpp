@@ -6,6 +6,7 @@
 #include "engine/History.h"
 #include "engine/Import.h"
 #include "engine/StoreDraw.h"
+#include "engine/Text.h"
 #include "engine/Tickets.h"
 
 #include <gtest/gtest.h>
@@ -179,6 +180,25 @@ TEST(TicketPrizes, MoneyWordsAndText)
     EXPECT_FALSE(ticketDateFromText("2/30/2026"));
     EXPECT_EQ(backtestMoneySentence(23991, 31, defaultPrizeTable()),
               "23,991 plays at $1 would have cost $23,991 and paid back $15,500.");
+}
+
+// A language writes money one way, with the separators its translation gives.
+TEST(TicketPrizes, MoneyFollowsTheLanguagesSeparators)
+{
+    setTranslator([](const char* context, const char* text) -> std::string {
+        if (std::string(context) == "quor3::Money")
+            return std::string(text) == "," ? "." : ",";
+        return text;
+    });
+    const std::string large = moneyText(123456), small = moneyText(50),
+                      whole = backtestMoneySentence(1000, 0, defaultPrizeTable());
+    const auto typed = moneyFromText("1,50");
+    setTranslator(nullptr);
+    EXPECT_EQ(large, "$1.234,56");
+    EXPECT_EQ(small, "$0,50");
+    EXPECT_EQ(whole, "1.000 plays at $1 would have cost $1.000 and paid back $0.");
+    EXPECT_EQ(typed, std::optional<Cents>(150));
+    EXPECT_EQ(moneyText(123456), "$1,234.56");
 }
 
 class Tickets : public ::testing::Test

@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
 #include "engine/FileIo.h"
+#include "engine/StoreDraw.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/CorrectionsWindow.h"
 #include "entry/DeleteFileDialog.h"
@@ -147,6 +148,70 @@ class EntryKeyboardTest : public QObject
         press(Qt::Key_Up);
         QCOMPARE(digits(*w), (QList<int>{0, 4, 1}));
         QCOMPARE(focused(), static_cast<QWidget*>(box(*w, "SpinEdit3")));
+    }
+
+    // Each digit moves the focus on by itself; a Tab the player adds, as
+    // the Tab order invites, moves it no further.
+    void tabsBetweenTheDigitsStoreExactlyTheDigitsTyped_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QList<int>>("stored");
+        QTest::newRow("straight on") << "123" << QList<int>{1, 2, 3};
+        QTest::newRow("Tab between") << "1\t2\t3" << QList<int>{1, 2, 3};
+        QTest::newRow("Tab after the last") << "1\t2\t3\t" << QList<int>{1, 2, 3};
+        QTest::newRow("Tab after one") << "4\t56" << QList<int>{4, 5, 6};
+    }
+    void tabsBetweenTheDigitsStoreExactlyTheDigitsTyped()
+    {
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, stored);
+        auto w = showAddWindow();
+        QVERIFY(w);
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(box(*w, "SpinEdit1")));
+        type(qPrintable(keys));
+        QCOMPARE(focused(), static_cast<QWidget*>(child<QPushButton>(w.get(), "Button1")));
+        press(Qt::Key_Return);
+        QCOMPARE(quor3::countDraws(data("ga.c3d")), 11LL);
+        QCOMPARE(digitsOf(quor3::readDraws(data("ga.c3d")).back()), stored);
+    }
+
+    // Another program stores a draw while the player types one: with digits
+    // typed the date stays, and a draw stored for that very date is said.
+    void aDrawStoredElsewhereWhileTypingIsSaid_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("storedDay"); // the day of January 2002 the other program stores
+        QTest::addColumn<int>("shownDay");
+        QTest::addColumn<int>("messages");
+        QTest::newRow("nothing typed") << "" << 11 << 12 << 0;
+        QTest::newRow("the date being typed") << "45" << 11 << 11 << 1;
+        QTest::newRow("another date") << "45" << 14 << 11 << 0;
+    }
+    void aDrawStoredElsewhereWhileTypingIsSaid()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, storedDay);
+        QFETCH(int, shownDay);
+        QFETCH(int, messages);
+        auto w = showAddWindow();
+        QVERIFY(w);
+        QTRY_COMPARE(focused(), static_cast<QWidget*>(box(*w, "SpinEdit1")));
+        QCOMPARE(w->calendarDate(), (CivilDate{2002, 1, 11}));
+        type(qPrintable(typed));
+        quor3::DrawRecord other;
+        other.DrawDate = quor3::encodeDate(2002, 1, storedDay);
+        other.Digit1 = 7;
+        other.Digit2 = 7;
+        other.Digit3 = 7;
+        quor3::storeDraw(env->dataPath(), "ga.c3d", other);
+        emit Session::instance().events.changedOnDisk();
+        QCOMPARE(w->calendarDate(), (CivilDate{2002, 1, shownDay}));
+        QCOMPARE(Dialogs::shown().size(), messages);
+        if (messages > 0)
+            QVERIFY2(Dialogs::shown()[0].text.contains("7  7  7"), qPrintable(Dialogs::shown()[0].text));
+        // The digits typed stay, for the date shown.
+        QCOMPARE(digits(*w), (typed.isEmpty() ? QList<int>{0, 0, 0} : QList<int>{4, 5, 0}));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void enterPressesTheFocusedButtonAndNothingElse()

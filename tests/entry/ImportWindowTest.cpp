@@ -341,6 +341,47 @@ class ImportWindowTest : public QObject
         QVERIFY(labelText(&window, "countLabel").contains("1966079 draws repeated in the file are counted once."));
     }
 
+    // Cancel at any moment of a reading, again and again: the window never
+    // stops, and a cancelled reading leaves nothing of the file read before
+    // it (no draws under the cancelled file's name, nothing to import).
+    void cancellingAgainAndAgainLeavesNothingToImport()
+    {
+        env->openDatabase("ga.c3d");
+        {
+            QFile big(QString::fromStdString(data("big.csv").string()));
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            big.write(QByteArray("12/6/2026,4,5,1\n").repeated(1 << 17));
+        }
+        const QString bigFile = QString::fromStdString(data("big.csv").string());
+        ImportWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto* cancel = child<QPushButton>(&window, "cancelButton");
+        auto* progress = child<QProgressBar>(&window, "progressBar");
+        for (int round = 0; round < 20; ++round) {
+            chooseFile(window, sample("junk-lines.txt"));
+            QVERIFY2(previewRows(&window).size() == 2,
+                     qPrintable(labelText(&window, "sourceLabel") + "/" + labelText(&window, "countLabel")));
+            Dialogs::queueFile(bigFile);
+            QTest::mouseClick(child<QPushButton>(&window, "chooseFileButton"), Qt::LeftButton);
+            // At once, or once part of the file is read, or with Alt+L.
+            if (round % 3 == 1)
+                QTRY_VERIFY(progress->value() > 0 || !window.isReading());
+            if (round % 3 == 2)
+                QTest::keyClick(&window, Qt::Key_L, Qt::AltModifier);
+            else if (cancel->isVisible())
+                QTest::mouseClick(cancel, Qt::LeftButton);
+            QTRY_VERIFY(!window.isReading());
+            if (!labelText(&window, "sourceLabel").contains("cancelled"))
+                continue; // read to its end before Cancel came
+            QVERIFY(labelText(&window, "sourceLabel").contains("big.csv"));
+            QCOMPARE(previewRows(&window), QStringList());
+            QCOMPARE(child<QPlainTextEdit>(&window, "sourceText")->toPlainText(), QString());
+            QCOMPARE(labelText(&window, "layoutLabel"), QString());
+            QVERIFY(!child<QPushButton>(&window, "importButton")->isEnabled());
+        }
+    }
+
     void f1OpensTheImportTopic()
     {
         ImportWindow window;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 
@@ -209,12 +210,21 @@ class TicketsWindowTest : public QObject
                          "2026-12-01,2,056,combo,1.00,12.00,0.00\n"));
     }
 
-    void theWindowKeepsItsSize()
+    // The size given is kept, within the screen: a size kept on a larger
+    // screen opens as large as this one allows.
+    void theWindowKeepsItsSizeWithinTheScreen()
     {
         openWindow();
-        w->resize(900, 700);
+        const QSize screen = w->screen()->availableGeometry().size();
+        const QSize smallest = w->minimumSizeHint();
+        const QSize given = smallest + (screen - smallest).expandedTo(QSize(0, 0)) / 2;
+        w->resize(given);
         w->close();
-        QCOMPARE(TicketsWindow().size(), QSize(900, 700));
+        QCOMPARE(TicketsWindow().size(), given);
+        openWindow();
+        w->resize(screen + QSize(300, 300));
+        w->close();
+        QCOMPARE(TicketsWindow().size(), screen.expandedTo(smallest));
     }
 };
 
