@@ -443,7 +443,7 @@ std::string originText(const ChangeOrigin& origin)
 {
     const std::string& k = origin.kind;
     if (k == "entry")
-        return origin.source == "typed" || origin.source.empty() ? translate("quor3::History", "typed") : origin.source;
+        return translate("quor3::History", "an entry");
     if (k == "correction")
         return translate("quor3::History", "a correction");
     if (k == "deletion")

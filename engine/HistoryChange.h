@@ -92,7 +92,8 @@ DrawOrigin originOf(const fs::path& database, const DrawRecord& draw);
 // The number of the newest change not taken back; 0 when none.
 long long lastChange(const fs::path& database);
 
-// "typed", "a file" and the like in the user's language; the source itself for a file or an address.
+// Where a change came from, in the user's language: "an entry", "the file
+// results.csv", "the address https://...", "a correction", ...
 std::string originText(const ChangeOrigin& origin);
 
 } // namespace quor3

@@ -39,14 +39,14 @@ void rebuild(const fs::path& folder, const std::string& databaseName, FirstPanel
 }
 
 void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
-              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome)
+              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome, const std::string& address)
 {
     std::vector<WinnerMatch> matches;
     // Compared before the draw is stored, so it meets the choices that were on
     // offer before it, and logged as each match is found.
     if (checkMatches)
         matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3, decodeDate(draw.DrawDate));
-    const StoreResult stored = storeDraw(folder, databaseName, draw);
+    const StoreResult stored = storeDraw(folder, databaseName, draw, {"fetch", address});
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
     status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
@@ -141,7 +141,7 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
 
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
                                 const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
-                                RandomDigits* random)
+                                RandomDigits* random, const std::string& address)
 {
     NewResultsOutcome outcome;
     const fs::path database = folder / databaseName;
@@ -159,7 +159,8 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
     // written would otherwise leave log lines for draws never stored.
     checkChangeable(database, "add to");
     if (outcome.plan.fillAsImport) {
-        const ImportOutcome imported = storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge);
+        const ImportOutcome imported =
+            storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge, address);
         outcome.added = imported.plan.fromFile;
         outcome.totalDraws = static_cast<long long>(imported.plan.draws.size());
         if (!imported.backup.empty())
@@ -169,7 +170,7 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
         return outcome;
     }
     for (const DrawRecord& draw : outcome.plan.newer)
-        storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
+        storeOne(folder, databaseName, draw, checkMatches, status, random, outcome, address);
     return outcome;
 }
 
@@ -227,7 +228,7 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
         } catch (const Error&) {
             checkMatches = false; // a value that is no number reads as 0
         }
-        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random);
+        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random, source.address);
         outcome.layout = fetched.layout;
         source.etag = fetched.etag;
         source.lastModified = fetched.lastModified;

@@ -56,10 +56,11 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome);
 // the choices of that moment (when `checkMatches`), the draw stored (a full
 // database cut back after a backup), the rebuild. A database with no draws is
 // filled as an import with the newest 731. `random` stands in for the
-// clock-seeded digits of the odd/even choices (tests).
+// clock-seeded digits of the odd/even choices (tests). `address` names where
+// the draws came from in the full history's record.
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
                                 const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
-                                RandomDigits* random = nullptr);
+                                RandomDigits* random = nullptr, const std::string& address = {});
 
 // A results file fetched and read, its draw chosen; nothing written yet. The
 // program makes it off its GUI thread.

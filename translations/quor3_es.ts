@@ -433,6 +433,14 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
         <source>Draw year</source>
         <translation>Año del sorteo</translation>
     </message>
+    <message>
+        <source>From %1, stored %2.</source>
+        <translation>De %1, guardado el %2.</translation>
+    </message>
+    <message>
+        <source>Earlier %1, until %2 (%3).</source>
+        <translation>Antes %1, hasta el %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>DeleteFileDialog</name>
@@ -3216,8 +3224,8 @@ la base de datos).
 <context>
     <name>quor3::History</name>
     <message>
-        <source>typed</source>
-        <translation>tecleado</translation>
+        <source>an entry</source>
+        <translation>un número ingresado</translation>
     </message>
     <message>
         <source>a correction</source>
