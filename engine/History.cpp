@@ -39,8 +39,14 @@ void levelWithWorking(Connection& c, const std::vector<DrawRecord>& working)
         const DayView now = dayOf(stored, given.date(i));
         // The oldest day may be the end of a day that a cut-back cut short.
         const DayView day = given.day(i);
-        const bool cutShort =
-            i == 0 && day.size() < now.size() && std::equal(day.begin(), day.end(), now.end() - day.size());
+        std::vector<Digits> left(now.begin(), now.end());
+        bool cutShort = i == 0 && day.size() < now.size();
+        for (const Digits* d = day.begin(); cutShort && d != day.end(); ++d) {
+            const auto at = std::find(left.begin(), left.end(), *d);
+            cutShort = at != left.end();
+            if (cutShort)
+                left.erase(at);
+        }
         if (!cutShort && !sameDay(now, day)) {
             changed.add(given.date(i), given.day(i));
             before.add(given.date(i), now);

@@ -60,12 +60,6 @@ std::vector<Digits> without(DayView a, DayView b)
     return extra;
 }
 
-// The last draws of `day` are `tail`'s.
-bool endsWith(DayView day, DayView tail)
-{
-    return tail.size() <= day.size() && std::equal(tail.begin(), tail.end(), day.end() - tail.size());
-}
-
 // The day only gained draws: nothing it held was replaced or removed.
 bool onlyGrew(DayView before, DayView after)
 {
@@ -93,9 +87,7 @@ std::vector<DayChange> logDays(Connection& c, long long id, const Days& changed,
     Statement correction(c,
                          "INSERT INTO corrections (change_id, draw_date, old_draws, new_draws) VALUES (?1, ?2, ?3, ?4)",
                          "write the full history");
-    Statement arrival(c,
-                      "INSERT INTO arrivals (draw_date, digit1, digit2, digit3, change_id) VALUES (?1, ?2, ?3, ?4, ?5)",
-                      "write the full history");
+    Days added;
     for (std::size_t i = 0; i < changed.size(); ++i) {
         const double date = changed.date(i);
         const DayView was = dayOf(before, date), now = changed.day(i);
@@ -106,20 +98,26 @@ std::vector<DayChange> logDays(Connection& c, long long id, const Days& changed,
             correction.bind(1, id).bind(2, date).bindBlob(3, encodeDays(one)).bindBlob(4, encodeDays(other)).run();
             corrections.push_back({date, recordsOf(date, was), recordsOf(date, now)});
         }
-        for (const Digits& d : without(now, was)) {
-            arrival.bind(1, date).bind(2, static_cast<long long>(d[0])).bind(3, static_cast<long long>(d[1]));
-            arrival.bind(4, static_cast<long long>(d[2])).bind(5, id).run();
-        }
+        const std::vector<Digits> arrived = without(now, was);
+        if (!arrived.empty())
+            added.add(date, viewOf(arrived));
+    }
+    // Where each draw came from: the change that added it, found by its date.
+    if (!added.empty()) {
+        Statement s(c, "UPDATE changes SET added = ?2, first_added = ?3, last_added = ?4 WHERE id = ?1",
+                    "write the full history");
+        s.bind(1, id).bindBlob(2, encodeDays(added)).bind(3, added.date(0)).bind(4, added.date(added.size() - 1));
+        s.run();
     }
     return corrections;
 }
 
 long long addChangeRow(Connection& c, const ChangeOrigin& origin, int workingChanged,
-                       const std::optional<std::string>& workingBefore, const Days* before, const Days* after)
+                       const std::optional<std::string>& workingBefore, const Days* before)
 {
     Statement s(c,
-                "INSERT INTO changes (at, kind, source, working_changed, working_before, days_before, days_after)"
-                " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7)",
+                "INSERT INTO changes (at, kind, source, working_changed, working_before, days_before)"
+                " VALUES (?1, ?2, ?3, ?4, ?5, ?6)",
                 "write the full history");
     s.bind(1, static_cast<long long>(std::time(nullptr))).bind(2, origin.kind).bind(3, origin.source);
     s.bind(4, static_cast<long long>(workingChanged));
@@ -128,9 +126,9 @@ long long addChangeRow(Connection& c, const ChangeOrigin& origin, int workingCha
     else
         s.bindNull(5);
     if (before)
-        s.bindBlob(6, encodeDays(*before)).bindBlob(7, encodeDays(*after));
+        s.bindBlob(6, encodeDays(*before));
     else
-        s.bindNull(6).bindNull(7);
+        s.bindNull(6);
     s.run();
     return static_cast<long long>(sqlite3_last_insert_rowid(c.handle()));
 }
@@ -152,8 +150,6 @@ void writeWorking(Connection& c, const fs::path& database, const std::function<v
             drop.bind(1, id).run();
             Statement corrections(c, "DELETE FROM corrections WHERE change_id = ?1", "write the full history");
             corrections.bind(1, id).run();
-            Statement arrivals(c, "DELETE FROM arrivals WHERE change_id = ?1", "write the full history");
-            arrivals.bind(1, id).run();
             if (!undoneWhenTakenBack.empty())
                 c.exec(undoneWhenTakenBack);
             c.exec("DELETE FROM pending_working");
@@ -260,7 +256,7 @@ RecordOutcome changeRecord(const fs::path& database, const RecordChange& change)
             // A day the working file holds is its day; but its oldest day may
             // be the end of a day a cut-back or an import's limit cut short.
             const DayView working = dayOf(newDays, date);
-            if (working.size() > 0 && !(date == newDays.date(0) && endsWith(viewOf(target), working)))
+            if (working.size() > 0 && !(date == newDays.date(0) && without(working, viewOf(target)).empty()))
                 target = copyOf(working);
             if (!sameDay(now, viewOf(target))) {
                 changed.add(date, viewOf(target));
@@ -272,13 +268,13 @@ RecordOutcome changeRecord(const fs::path& database, const RecordChange& change)
             return {};
         }
         const int workingChanged = !workingChanges ? Untouched : oldWorking ? Replaced : Made;
-        outcome.change = addChangeRow(*c, change.origin, workingChanged, workingChanges ? oldWorking : std::nullopt,
-                                      &before, &changed);
+        outcome.change =
+            addChangeRow(*c, change.origin, workingChanged, workingChanges ? oldWorking : std::nullopt, &before);
         writeDays(*c, changed, before);
         outcome.corrections = logDays(*c, outcome.change, changed, before);
         outcome.changedDates = changed.dates();
         Statement prune(*c,
-                        "UPDATE changes SET working_before = NULL, days_before = NULL, days_after = NULL"
+                        "UPDATE changes SET working_before = NULL, days_before = NULL"
                         " WHERE id <= ?1 AND days_before IS NOT NULL",
                         "write the full history");
         prune.bind(1, outcome.change - ChangesKeptForUndo).run();
@@ -353,7 +349,7 @@ UndoOutcome undoLastChange(const fs::path& database, long long expected)
             outcome.days.push_back(
                 {target.date(i), recordsOf(target.date(i), now), recordsOf(target.date(i), target.day(i))});
         }
-        id = addChangeRow(*c, {"undo", outcome.origin.kind}, Untouched, std::nullopt, nullptr, nullptr);
+        id = addChangeRow(*c, {"undo", outcome.origin.kind}, Untouched, std::nullopt, nullptr);
         writeDays(*c, changed, current);
         logDays(*c, id, changed, current);
         Statement undone(*c, "UPDATE changes SET undone = 1 WHERE id = ?1", "write the full history");
@@ -414,14 +410,18 @@ DrawOrigin originOf(const fs::path& database, const DrawRecord& draw)
     if (layoutOf(*c) < 3)
         return found;
     Statement s(*c,
-                "SELECT c.kind, c.source, c.at FROM arrivals a JOIN changes c ON c.id = a.change_id"
-                " WHERE a.draw_date = ?1 AND a.digit1 = ?2 AND a.digit2 = ?3 AND a.digit3 = ?4"
-                " ORDER BY a.rowid DESC LIMIT 1",
+                "SELECT kind, source, at, added FROM changes WHERE last_added >= ?1 AND first_added <= ?1"
+                " ORDER BY id DESC",
                 "read the full history");
-    s.bind(1, draw.DrawDate).bind(2, draw.Digit1).bind(3, draw.Digit2).bind(4, draw.Digit3);
-    if (s.step()) {
-        found.origin = originFrom(s, 0, 1);
-        found.at = static_cast<std::time_t>(s.integer(2));
+    s.bind(1, draw.DrawDate);
+    const Digits wanted = digitsOf(draw);
+    while (found.origin.kind.empty() && s.step()) {
+        const Days added = decodeDays(s.blob(3));
+        const DayView day = dayOf(added, draw.DrawDate);
+        if (std::find(day.begin(), day.end(), wanted) != day.end()) {
+            found.origin = originFrom(s, 0, 1);
+            found.at = static_cast<std::time_t>(s.integer(2));
+        }
     }
     s.run();
     return found;

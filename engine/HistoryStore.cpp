@@ -36,20 +36,17 @@ const char* const DrawsSchema = "CREATE TABLE draws ("
                                 " PRIMARY KEY (draw_date, turn)) WITHOUT ROWID;"
                                 "CREATE TABLE pending_working (id INTEGER PRIMARY KEY CHECK (id = 1), contents BLOB);";
 
-// Layout 3: every change (what, from where, when; and, for the newest ones,
-// what it replaced, to undo it), the corrections of stored draws, and where
-// each draw came from.
+// Layout 3: every change (what, from where, when, the draws it added; and,
+// for the newest ones, what it replaced, to undo it) and the corrections of
+// stored draws.
 const char* const ChangesSchema =
-    "CREATE TABLE IF NOT EXISTS changes (id INTEGER PRIMARY KEY, at INTEGER NOT NULL, kind TEXT NOT NULL, source TEXT "
-    "NOT NULL,"
-    " working_changed INTEGER NOT NULL, working_before BLOB, days_before BLOB, days_after BLOB,"
-    " undone INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE IF NOT EXISTS changes (id INTEGER PRIMARY KEY, at INTEGER NOT NULL, kind TEXT NOT NULL,"
+    " source TEXT NOT NULL, working_changed INTEGER NOT NULL, working_before BLOB, days_before BLOB,"
+    " added BLOB, first_added REAL, last_added REAL, undone INTEGER NOT NULL DEFAULT 0);"
+    "CREATE INDEX IF NOT EXISTS changes_by_added ON changes (last_added);"
     "CREATE TABLE IF NOT EXISTS corrections (change_id INTEGER NOT NULL, draw_date REAL NOT NULL,"
     " old_draws BLOB NOT NULL, new_draws BLOB NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS corrections_by_date ON corrections (draw_date);"
-    "CREATE TABLE IF NOT EXISTS arrivals (draw_date REAL NOT NULL,"
-    " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL, change_id INTEGER NOT NULL);"
-    "CREATE INDEX IF NOT EXISTS arrivals_by_date ON arrivals (draw_date);";
+    "CREATE INDEX IF NOT EXISTS corrections_by_date ON corrections (draw_date);";
 
 void configure(Connection& c)
 {
