@@ -202,6 +202,21 @@ TEST_F(Record, EveryChangeKeepsTheHistoryTheWorkingFileAndTheTicketsOneStory)
 
 } // namespace
 
+// Two draws a day: a cut-back may keep only the last draw of its oldest day;
+// the history keeps both, and where each came from.
+TEST_F(Record, ACutBackThatSplitsADayKeepsTheWholeDayInTheHistory)
+{
+    std::vector<DrawRecord> full;
+    for (int i = 0; i < MaxDraws; ++i)
+        full.push_back(drawOn(40000 + i / 2, i % 10, i / 10 % 10, 1));
+    writeDatabase(db, full);
+    storeDraw(dir.path(), "ga.c3d", drawOn(41000, 1, 2, 3));
+    const std::vector<DrawRecord> working = readDraws(db);
+    ASSERT_NE(working[0].DrawDate, working[1].DrawDate); // the oldest day cut short
+    EXPECT_EQ(readHistory(db).size(), full.size() + 1);
+    EXPECT_EQ(originOf(db, drawOn(41000, 1, 2, 3)).origin.kind, "entry");
+}
+
 namespace
 {
 
