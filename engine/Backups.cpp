@@ -5,6 +5,7 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/Text.h"
 
 #include <algorithm>
@@ -346,7 +347,12 @@ std::vector<BackupInfo> listBackups(const fs::path& database)
     return backups;
 }
 
-fs::path restoreBackup(const fs::path& database, const fs::path& backup, const std::string& reason)
+namespace
+{
+
+// The restore; `takenOut`: draws the history loses with it (an undone entry's).
+fs::path restore(const fs::path& database, const fs::path& backup, const std::vector<DrawRecord>& takenOut,
+                 const std::string& reason)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const std::string name = backup.filename().string();
@@ -376,8 +382,20 @@ fs::path restoreBackup(const fs::path& database, const fs::path& backup, const s
     fs::path current;
     if (fileExists(database))
         current = backupDatabase(database, reason, source);
-    replaceThroughHistory(database, bytes);
+    RecordChange change;
+    change.working = RecordChange::Working::Replace;
+    change.bytes = bytes;
+    change.takenOut = takenOut;
+    change.origin = {takenOut.empty() ? "restore" : "undo", name};
+    changeRecord(database, change);
     return current;
+}
+
+} // namespace
+
+fs::path restoreBackup(const fs::path& database, const fs::path& backup, const std::string& reason)
+{
+    return restore(database, backup, {}, reason);
 }
 
 void undoEntry(const StoredEntry& entry)
@@ -389,20 +407,25 @@ void undoEntry(const StoredEntry& entry)
     if (count != entry.totalDraws || count == 0 ||
         !sameDraw(decodeDraw(bytes.data() + (count - 1) * DrawRecordSize), entry.draw))
         throwIoError(database, "undo the last entry of", "the database has changed since that entry");
-    const HistoryEdit edit = HistoryEdit::removing(database, entry.draw);
+    if (entry.change != 0) {
+        // Exactly as before the entry, when nothing changed after it.
+        undoLastChange(database, entry.change);
+        return;
+    }
     if (!entry.backup.empty()) {
         // The database as it was is kept as an undo's, not a restore's.
-        restoreBackup(database, entry.backup, backupReason::Undo);
+        restore(database, entry.backup, {entry.draw}, backupReason::Undo);
         return;
     }
     checkChangeable(database, "replace");
     backupDatabase(database, backupReason::Undo);
-    if (count == 1) {
-        // The entry made the file: without it there is no database, as before.
-        removeThroughHistory(database);
-        return;
-    }
-    replaceThroughHistory(database, bytes.substr(0, static_cast<std::size_t>(count - 1) * DrawRecordSize));
+    RecordChange change;
+    change.origin = {"undo", "entry"};
+    change.takenOut.push_back(entry.draw);
+    // The entry made the file: without it there is no database, as before.
+    change.working = count == 1 ? RecordChange::Working::Remove : RecordChange::Working::Replace;
+    change.bytes = bytes.substr(0, static_cast<std::size_t>(count - 1) * DrawRecordSize);
+    changeRecord(database, change);
 }
 
 } // namespace quor3

@@ -81,12 +81,15 @@ struct StoredEntry {
     DrawRecord draw;
     long long totalDraws = 0; // records right after the entry
     fs::path backup;          // taken before the entry cut a full database back; empty otherwise
+    long long change = 0;     // the entry's change in the full history; 0 when not known
 };
 
-// Takes the entry back: after a plain append the last record goes (the file,
-// when the entry created it); after a cut-back the backup taken before it comes
-// back. Both back the database up first. Refuses, changing nothing, when the
-// database no longer ends with that entry.
+// Takes the entry back: the database and its full history exactly as before
+// it (undoLastChange), when its change is known; otherwise after a plain
+// append the last record goes (the file, when the entry created it), after a
+// cut-back the backup taken before it comes back. Both back the database up
+// first. Refuses, changing nothing, when the database no longer ends with that
+// entry or anything changed after it.
 void undoEntry(const StoredEntry& entry);
 
 // Tests set the clock that names the backups (nullptr: the system clock).

@@ -1,11 +1,14 @@
 #include "engine/DataFiles.h"
 
+#include "engine/Backups.h"
 #include "engine/Errors.h"
+#include "engine/History.h"
 #include "engine/Text.h"
 
 #include <boost/endian/conversion.hpp>
 
 #include <cstring>
+#include <regex>
 
 namespace quor3
 {
@@ -149,9 +152,10 @@ bool isReservedFileName(const std::string& name)
     // an earlier version used: a database by such a name would be overwritten
     // by its own statistics.
     static const char* const reserved[] = {
-        files::Freq,    files::Hottest, files::Warm,        files::Hot,        files::Cold,   files::WarmChoices,
-        files::OddEven, files::Ordinal, files::PairChoices, files::Repeats,    files::Order,  files::Pair,
-        files::Repeat,  "temp.dat",     files::Frequent,    files::WinnersLog, "SetsCfg.ini", files::Lock};
+        files::Freq,        files::Hottest, files::Warm,    files::Hot,         files::Cold,
+        files::WarmChoices, files::OddEven, files::Ordinal, files::PairChoices, files::Repeats,
+        files::Order,       files::Pair,    files::Repeat,  "temp.dat",         files::Frequent,
+        files::WinnersLog,  "SetsCfg.ini",  files::Lock,    files::StatisticsOf};
     std::string lower;
     for (char ch : name)
         lower += static_cast<char>(ch >= 'A' && ch <= 'Z' ? ch - 'A' + 'a' : ch);
@@ -167,6 +171,16 @@ bool isReservedFileName(const std::string& name)
 
 void refuseReservedDatabaseName(const fs::path& folder, const std::string& databaseName)
 {
+    if (isHistoryFile(folder / databaseName))
+        throwIoError(folder / databaseName, "use",
+                     "it is a full history (the draws and tickets kept beside a database), not a database; open "
+                     "the database it belongs to");
+    // A backup: in a backup folder, named with the time it was taken.
+    static const std::regex stamped(".*-[0-9]{8}(T[0-9]{6}Z|-[0-9]{6}).*", std::regex::icase);
+    std::error_code error;
+    if (fs::weakly_canonical(folder, error).filename() == BackupFolderName && std::regex_match(databaseName, stamped))
+        throwIoError(folder / databaseName, "use",
+                     "it is in a backup folder, which holds copies of databases only; restore a backup instead");
     if (isReservedFileName(databaseName))
         throwIoError(folder / databaseName, "use",
                      "Quor 3 keeps its own statistics in a file of that name; choose another name for the database");

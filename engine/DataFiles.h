@@ -36,6 +36,9 @@ inline const char* const WinnersLog = "quor3 winners.txt";
 inline const char* const Frequent = "frequent.txt";
 // The folder's lock (DatabaseLock).
 inline const char* const Lock = "quor3.lock";
+// The name of the database the derived files were last written for: the
+// databases of a folder share them.
+inline const char* const StatisticsOf = "quor3 statistics.txt";
 } // namespace files
 
 std::string encodeCounts(const std::vector<DigitCounts>& records);

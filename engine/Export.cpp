@@ -6,6 +6,7 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
 
 #include <cctype>
 #include <cstdio>
@@ -43,6 +44,10 @@ void refuseExportTarget(const fs::path& database, const fs::path& csvFile)
         throwIoError(csvFile, action, "it is a draw database, which a CSV file must never replace");
     if (isReservedFileName(name))
         throwIoError(csvFile, action, "Quor 3 keeps its own statistics in a file of that name");
+    if (isHistoryFile(csvFile))
+        throwIoError(csvFile, action,
+                     "it is a full history (the draws and tickets kept beside a database), which a CSV file must "
+                     "never replace");
     const fs::path parent = csvFile.has_parent_path() ? csvFile.parent_path() : fs::path(".");
     if (fs::weakly_canonical(parent, error).filename() == BackupFolderName ||
         fs::equivalent(parent, backupFolderFor(database), error))

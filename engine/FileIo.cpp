@@ -219,6 +219,18 @@ pid_t scratchOwner(const fs::path& folder, const std::string& name)
 
 } // namespace
 
+int flushDescriptor(int fd)
+{
+    return flushFunction(fd);
+}
+
+void flushPath(const fs::path& path)
+{
+    Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0 || flushFunction(fd.get()) != 0)
+        throwIoError(path, "flush");
+}
+
 void setRenameFunctionForTesting(RenameFunction rename)
 {
     renameFunction = rename ? rename : &::rename;

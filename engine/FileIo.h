@@ -51,6 +51,14 @@ void appendRecord(const fs::path& file, const std::string& record);
 // Overwrites bytes at `offset` in place and flushes them to disk.
 void overwriteAt(const fs::path& file, long long offset, const std::string& bytes);
 
+// Flushes an open file (or folder) to disk through the flush the tests may
+// replace; returns what fsync returns. Every flush of the program's files goes
+// through it, the full history's SQLite writes included (engine/Sqlite).
+int flushDescriptor(int fd);
+// Flushes a file, or a folder after a rename in it, raising quor3::Error
+// ("Cannot flush ...") when it fails.
+void flushPath(const fs::path& path);
+
 // Raises the error of `action` on the file unless the file may be changed in
 // place: it is no symbolic link and the user can write it. A missing file passes.
 void checkChangeable(const fs::path& file, const std::string& action);

@@ -14,26 +14,35 @@ namespace quor3
 // the working database's order rules: date order, each day's draws in their
 // order of the day.
 //
-// Every change of the working database goes through the history first (the
-// hooks below, each taking the folder's lock): the history's change and the
-// working file's intended contents are committed together, then the working
-// file is written, then the intention is cleared. A stop in between is finished
-// when the database is next opened, so a draw reported stored is in both files
-// or in neither.
+// Every change of the working database goes through the history first
+// (changeRecord, engine/HistoryChange.h, under the folder's lock): the
+// history's change and the working file's intended contents are committed
+// together, then the working file is written, then the intention is cleared.
+// A stop in between is finished when the database is next opened, so a draw
+// reported stored is in both files or in neither.
 
 // "g.c3d" keeps its history in "g.c3d.sqlite", "db" in "db.sqlite".
 fs::path historyFileFor(const fs::path& database);
 
+// A full history, this database's or another's, or a part of one (its
+// journal): by its name ("*.sqlite", "*.sqlite-journal") or, for a file that
+// exists, by its first bytes (any SQLite file). Such a file is never a
+// database nor a file to write a CSV over.
+bool isHistoryFile(const fs::path& file);
+
 // The layout version kept in the file (PRAGMA user_version). Layout 2 adds the
 // player's tickets, prize tables and settlements (engine/Tickets.h) beside the
-// draws; a layout-1 file is brought up to it in place when first opened for
-// writing, after a copy of it is put in the backup folder.
-constexpr int HistoryLayoutVersion = 2;
+// draws; layout 3 the changes (engine/HistoryChange.h: where each draw came
+// from, the corrections, the undo). An older file is brought up to it when
+// first opened for a change: a copy is changed and renamed over it, after one
+// copy of it as it was is put in the backup folder.
+constexpr int HistoryLayoutVersion = 3;
 
 // Makes sure the database has a history that is level with it: a missing
-// history is seeded from the working file and every backup of it (draws merged
-// by date, the same draw counted once); a change that a stop interrupted is
-// finished; draws of the working file that the history lacks are added.
+// history is seeded from the working file and every backup of it (each date's
+// draws as the newest of them holds them); a change that a stop interrupted is
+// finished; a date whose draws in the working file differ from the history's
+// takes the working file's.
 // Raises quor3::Error naming the history file and the reason when it is
 // damaged, foreign or written by a newer version; such a file is never written.
 void ensureHistory(const fs::path& database);
@@ -58,37 +67,16 @@ fs::path retireHistory(const fs::path& database);
 // that cannot be copied as a history (damaged, foreign) is moved there whole.
 fs::path backUpAndRemoveHistory(const fs::path& database);
 
-// The write hooks, each in place of the working file's own write.
+// Moves a damaged history aside and makes a new one (as retireHistory and
+// ensureHistory do) that keeps, from the old one wherever it can still be
+// read, the tickets, the prize tables and the budget, and the draws of the
+// dates the working file and its backups do not cover. Returns the old
+// history's place in the backup folder; empty when there was none.
+fs::path startHistoryOver(const fs::path& database);
 
-// Adds the draws to the history (the same draw counted once) without changing
-// the working file: an import's draws that the working database leaves out.
+// Adds a file's draws to the history without changing the working file, on
+// the dates the working file does not cover: an import's draws that the
+// working database leaves out (a date whose draws differ takes the file's).
 void keepInHistory(const fs::path& database, const std::vector<DrawRecord>& draws);
-// Replaces the working file whole (replaceFileAtomically) after its draws are
-// in the history, with `alsoKept` (the draws of an import that the working
-// file leaves out) in the same change.
-void replaceThroughHistory(const fs::path& database, const std::string& bytes,
-                           const std::vector<DrawRecord>& alsoKept = {});
-// Appends one draw to the working file (appendDraw) after it is in the history.
-void appendThroughHistory(const fs::path& database, const DrawRecord& draw);
-// Removes the working file after the history's edit.
-void removeThroughHistory(const fs::path& database);
-
-// While one lives, the next write hook for its database also takes a draw out
-// of the history (an undone entry) or puts a corrected draw in place of the
-// wrong one.
-class HistoryEdit
-{
-  public:
-    static HistoryEdit removing(const fs::path& database, const DrawRecord& draw);
-    static HistoryEdit replacing(const fs::path& database, const DrawRecord& wrong, const DrawRecord& right);
-    HistoryEdit(HistoryEdit&& other) noexcept;
-    HistoryEdit(const HistoryEdit&) = delete;
-    HistoryEdit& operator=(const HistoryEdit&) = delete;
-    ~HistoryEdit();
-
-  private:
-    HistoryEdit() = default;
-    bool active_ = false;
-};
 
 } // namespace quor3

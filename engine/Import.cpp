@@ -3,11 +3,13 @@
 #include "engine/ImportChecks.h"
 
 #include "engine/Backups.h"
+#include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/Text.h"
 
 #include <nlohmann/json.hpp>
@@ -1835,7 +1837,7 @@ ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<D
 }
 
 ImportOutcome storeImport(const fs::path& folder, const std::string& databaseName,
-                          const std::vector<DrawRecord>& incoming, ImportMode mode)
+                          const std::vector<DrawRecord>& incoming, ImportMode mode, const std::string& origin)
 {
     const fs::path database = (folder.empty() ? fs::path(".") : folder) / databaseName;
     ImportOutcome outcome;
@@ -1853,8 +1855,14 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
         refuseAnotherDraw(compareDraws(stored, datedDraws));
     outcome.plan = planImport(stored, datedDraws, mode);
     const std::string after = encodeDraws(outcome.plan.draws);
+    RecordChange change;
+    // Every draw of the file goes into the full history with the working
+    // file's change; a date only the history holds takes the file's draws.
+    change.offered = datedDraws;
+    change.offeredReplace = mode == ImportMode::Replace;
+    change.origin = {"import", origin};
     if (exists && after == before) {
-        keepInHistory(database, datedDraws);
+        outcome.corrections = changeRecord(database, change).corrections;
         return outcome;
     }
     // Refused before the backup: a database the user cannot write, or a link
@@ -1862,19 +1870,47 @@ ImportOutcome storeImport(const fs::path& folder, const std::string& databaseNam
     checkChangeable(database, "replace");
     if (exists)
         outcome.backup = backupDatabase(database, backupReason::Import);
-    // Every draw of the file goes into the full history with the working file's change.
-    replaceThroughHistory(database, after, datedDraws);
+    change.working = RecordChange::Working::Replace;
+    change.bytes = after;
+    outcome.corrections = changeRecord(database, change).corrections;
     outcome.changed = true;
     return outcome;
 }
+
+namespace
+{
+
+// "5/1/2010 1 2 3 (was 4 5 6)", the first few.
+std::string correctionList(const std::vector<DayChange>& corrections)
+{
+    std::string text;
+    const std::size_t shown = std::min<std::size_t>(corrections.size(), 5);
+    const auto draws = [](const std::vector<DrawRecord>& day) {
+        std::string list;
+        for (const DrawRecord& r : day)
+            list += (list.empty() ? "" : ", ") + digitTriple(r.Digit1, r.Digit2, r.Digit3);
+        return list;
+    };
+    for (std::size_t i = 0; i < shown; ++i)
+        text += (i ? "; " : "") +
+                fill(translate("quor3::Import", "%1 %2 (was %3)"),
+                     {monthDayYear(corrections[i].date), draws(corrections[i].after), draws(corrections[i].before)});
+    if (shown < corrections.size())
+        text += "; ...";
+    return text;
+}
+
+} // namespace
 
 std::string describeImport(const ImportOutcome& outcome)
 {
     const ImportPlan& plan = outcome.plan;
     const auto n = [](long long value) { return std::to_string(value); };
     std::string text;
-    if (!outcome.changed) {
+    if (!outcome.changed && outcome.corrections.empty()) {
         text = translate("quor3::Import", "Nothing changed: the database already holds these draws.");
+    } else if (!outcome.changed) {
+        text = translate("quor3::Import", "The database already holds these draws.");
     } else {
         const auto total = static_cast<long long>(plan.draws.size());
         text =
@@ -1904,6 +1940,11 @@ std::string describeImport(const ImportOutcome& outcome)
             fill(outcome.datedAfterToday == 1 ? translate("quor3::Import", " %1 draw dated after today was skipped.")
                                               : translate("quor3::Import", " %1 draws dated after today were skipped."),
                  {n(outcome.datedAfterToday)});
+    if (!outcome.corrections.empty())
+        text += fill(outcome.corrections.size() == 1
+                         ? translate("quor3::Import", " %1 date of the full history was corrected: %2.")
+                         : translate("quor3::Import", " %1 dates of the full history were corrected: %2."),
+                     {n(static_cast<long long>(outcome.corrections.size())), correctionList(outcome.corrections)});
     if (!outcome.backup.empty())
         text += fill(translate("quor3::Import", " The database as it was is kept in %1."),
                      {(outcome.backup.parent_path().filename() / outcome.backup.filename()).string()});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/DrawRecord.h"
+#include "engine/HistoryChange.h"
 
 #include <functional>
 #include <string>
@@ -107,9 +108,10 @@ ImportPlan planImport(const std::vector<DrawRecord>& stored, const std::vector<D
 
 struct ImportOutcome {
     ImportPlan plan;
-    bool changed = false;          // false when the database already held exactly these draws
-    fs::path backup;               // the database as it was; empty when it did not exist or did not change
-    long long datedAfterToday = 0; // draws of the file after latestStorableDate (ImportChecks.h), not stored
+    bool changed = false;               // false when the database already held exactly these draws
+    fs::path backup;                    // the database as it was; empty when it did not exist or did not change
+    long long datedAfterToday = 0;      // draws of the file after latestStorableDate (ImportChecks.h), not stored
+    std::vector<DayChange> corrections; // dates of the full history whose draws the file's replaced
 };
 
 // Stores the draws into the database `folder/databaseName` under the folder's
@@ -118,8 +120,12 @@ struct ImportOutcome {
 // out. Raises quor3::Error, changing nothing, when there is no draw to store,
 // when a merge's draws disagree with most stored ones (refuseAnotherDraw), or
 // when the backup cannot be made.
+// Every draw of the file goes into the full history: a date the working file
+// does not cover takes the file's draws where they differ (a correction,
+// reported as one; Merge: unless the date already holds each of them).
+// `origin` names the file in the history's record.
 ImportOutcome storeImport(const fs::path& folder, const std::string& databaseName,
-                          const std::vector<DrawRecord>& incoming, ImportMode mode);
+                          const std::vector<DrawRecord>& incoming, ImportMode mode, const std::string& origin = {});
 
 // What an import did, in a few sentences for the user.
 std::string describeImport(const ImportOutcome& outcome);

@@ -64,7 +64,7 @@ bool choicesMissing(const fs::path& folder)
 }
 
 void storeOne(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw, bool checkMatches,
-              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome)
+              StatusSink& status, RandomDigits* random, NewResultsOutcome& outcome, const std::string& address)
 {
     std::vector<WinnerMatch> matches;
     // Compared before the draw is stored, so it meets the choices that were on
@@ -73,7 +73,7 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
     const bool rebuilding = outcome.failure.empty();
     if (checkMatches && rebuilding)
         matches = checkWinners(folder, databaseName, draw.Digit1, draw.Digit2, draw.Digit3, decodeDate(draw.DrawDate));
-    const StoreResult stored = storeDraw(folder, databaseName, draw);
+    const StoreResult stored = storeDraw(folder, databaseName, draw, {"fetch", address});
     if (!stored.backup.empty())
         outcome.backups.push_back(stored.backup);
     status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + std::to_string(stored.totalDraws));
@@ -197,7 +197,7 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome)
 
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
                                 const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
-                                RandomDigits* random)
+                                RandomDigits* random, const std::string& address)
 {
     NewResultsOutcome outcome;
     const fs::path database = folder / databaseName;
@@ -230,7 +230,8 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
     // No history yet: no tickets either, and nothing to open.
     const long long ticketMark = fileExists(historyFileFor(database)) ? ticketChangeMark(database) : 0;
     if (outcome.plan.fillAsImport) {
-        const ImportOutcome imported = storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge);
+        const ImportOutcome imported =
+            storeImport(folder, databaseName, outcome.plan.newer, ImportMode::Merge, address);
         outcome.added = imported.plan.fromFile;
         outcome.totalDraws = static_cast<long long>(imported.plan.draws.size());
         if (!imported.backup.empty())
@@ -241,7 +242,7 @@ NewResultsOutcome addNewResults(const fs::path& folder, const std::string& datab
         if (checkMatches && choicesMissing(folder))
             outcome.failure = rebuild(folder, databaseName, FirstPanels::TotalAndLastDate, status, random);
         for (const DrawRecord& draw : outcome.plan.newer)
-            storeOne(folder, databaseName, draw, checkMatches, status, random, outcome);
+            storeOne(folder, databaseName, draw, checkMatches, status, random, outcome, address);
     }
     outcome.ticketWins = announcementsSince(database, ticketMark);
     return outcome;
@@ -322,7 +323,7 @@ NewResultsOutcome storeFetchedResults(const fs::path& settingsFile, const fs::pa
     } else {
         // The add window's "Notify me" setting, read as the program reads it.
         const bool checkMatches = SettingsSection(settingsFile, "Config").readInteger("QCheck", 1) != 0;
-        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random);
+        outcome = addNewResults(folder, databaseName, fetched.draws, checkMatches, status, random, source.address);
         outcome.layout = fetched.layout;
         outcome.skipped = fetched.skipped;
         source.etag = fetched.etag;

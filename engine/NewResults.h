@@ -80,10 +80,11 @@ std::vector<std::string> summaryOf(const NewResultsOutcome& outcome);
 // most stored ones on the dates they share (refuseAnotherDraw: another draw of
 // the file). A failed rebuild does not undo what was stored: it is said in
 // `failure`. `random` stands in for the clock-seeded digits of the odd/even
-// choices (tests).
+// choices (tests). `address` names where the draws came from in the full
+// history's record.
 NewResultsOutcome addNewResults(const fs::path& folder, const std::string& databaseName,
                                 const std::vector<DrawRecord>& fromFile, bool checkMatches, StatusSink& status,
-                                RandomDigits* random = nullptr);
+                                RandomDigits* random = nullptr, const std::string& address = {});
 
 // A results file fetched and read, its draw chosen; nothing written yet. The
 // program makes it off its GUI thread.

@@ -119,6 +119,7 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
     written.reserve(derived.files.size());
     for (const auto& file : derived.files)
         written.emplace_back(folder / file.name, file.bytes);
+    written.emplace_back(folder / files::StatisticsOf, databaseName + "\n");
     replaceFilesTogether(written);
     status.setStatusText(2, translate("quor3::Status", "Hottest Number: ") + digitLine(derived.hotRanking[0]));
     status.setStatusText(3, translate("quor3::Status", "Coldest Number: ") + digitLine(derived.hotRanking[9]));
@@ -134,6 +135,17 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
 {
     ClockSeededDigits random;
     return rebuildStatistics(folder, databaseName, panels, status, random);
+}
+
+bool derivedFilesBelongTo(const fs::path& folder, const std::string& databaseName)
+{
+    const fs::path marker = folder / files::StatisticsOf;
+    if (!fileExists(marker))
+        return true; // written before the files named their database: nothing says otherwise
+    std::string name = readWholeFile(marker);
+    while (!name.empty() && (name.back() == '\n' || name.back() == '\r'))
+        name.pop_back();
+    return name == databaseName;
 }
 
 std::string rebuildAfterChange(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
@@ -153,6 +165,10 @@ std::string rebuildAfterChange(const fs::path& folder, const std::string& databa
 
 bool openDatabase(const fs::path& folder, const std::string& databaseName, StatusSink& status, RandomDigits& random)
 {
+    // A first store that a stop cut short leaves the history without its
+    // working file: finished here, before the file is looked for.
+    if (!fileExists(folder / databaseName) && fileExists(historyFileFor(folder / databaseName)))
+        ensureHistory(folder / databaseName);
     if (!fileExists(folder / databaseName)) {
         status.setStatusText(0, translate("quor3::Status", "Total Draws: ") + "0");
         status.setStatusText(1, translate("quor3::Status", "Last Draw Date: "));

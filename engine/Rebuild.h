@@ -55,6 +55,10 @@ RebuildResult rebuildStatistics(const fs::path& folder, const std::string& datab
 RebuildResult rebuildStatistics(const fs::path& folder, const std::string& databaseName, FirstPanels panels,
                                 StatusSink& status);
 
+// Whether the folder's derived files, which its databases share, were last
+// written for this database (files::StatisticsOf); true when nothing says.
+bool derivedFilesBelongTo(const fs::path& folder, const std::string& databaseName);
+
 // The rebuild after a change that is already stored (an import, a correction,
 // a restore). Its failure does not undo the change and is no failure of it:
 // returns the text that says so ("The change is stored, but the statistics

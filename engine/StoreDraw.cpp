@@ -7,6 +7,7 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/Text.h"
 
 #include <cstring>
@@ -15,15 +16,20 @@
 namespace quor3
 {
 
-StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw)
+StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw,
+                      const ChangeOrigin& origin)
 {
     const fs::path database = folder / databaseName;
     const DatabaseLock lock(folder, databaseName, DatabaseLock::Exclusive);
     StoreResult result;
     DrawRecord stored = draw;
     stored.Reserved = {};
+    RecordChange change;
+    change.origin = origin;
     if (!fileExists(database)) {
-        appendThroughHistory(database, stored);
+        change.working = RecordChange::Working::Append;
+        change.appended = stored;
+        result.change = changeRecord(database, change).change;
         result.totalDraws = 1;
         return result;
     }
@@ -39,12 +45,16 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
         for (auto& record : kept)
             record.Reserved = {};
         kept.push_back(stored);
-        replaceThroughHistory(database, encodeDraws(kept));
+        change.working = RecordChange::Working::Replace;
+        change.bytes = encodeDraws(kept);
+        result.change = changeRecord(database, change).change;
         result.totalDraws = static_cast<long long>(kept.size());
         result.cutBack = true;
         return result;
     }
-    appendThroughHistory(database, stored);
+    change.working = RecordChange::Working::Append;
+    change.appended = stored;
+    result.change = changeRecord(database, change).change;
     result.totalDraws = n + 1;
     return result;
 }
@@ -100,10 +110,14 @@ fs::path correctDraw(const fs::path& folder, const std::string& databaseName, lo
         backupReason::correction(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]).DrawDate));
     DrawRecord corrected = record;
     corrected.Reserved = {};
-    const HistoryEdit edit = HistoryEdit::replacing(
-        database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]), corrected);
+    RecordChange change;
+    change.origin = {"correction", "typed"};
+    // A corrected date the working file no longer holds keeps the right draw in place of the wrong one.
+    change.replaced.push_back({decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]), corrected});
     encodeDraw(corrected, &bytes[static_cast<std::size_t>(index) * DrawRecordSize]);
-    replaceThroughHistory(database, bytes);
+    change.working = RecordChange::Working::Replace;
+    change.bytes = bytes;
+    changeRecord(database, change);
     return backup;
 }
 
@@ -116,17 +130,16 @@ DeleteResult deleteDraw(const fs::path& folder, const std::string& databaseName,
     checkChangeable(database, "replace");
     DeleteResult result;
     result.backup = backupDatabase(database, backupReason::deletion(expected.DrawDate));
-    // A deliberate delete takes the wrong draw out of the full history too, as undo does.
-    const HistoryEdit edit =
-        HistoryEdit::removing(database, decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]));
+    // A deliberate delete takes the wrong draw out of the full history too.
+    RecordChange change;
+    change.origin = {"deletion", "typed"};
+    change.takenOut.push_back(decodeDraw(&bytes[static_cast<std::size_t>(index) * DrawRecordSize]));
     bytes.resize(bytes.size() / DrawRecordSize * DrawRecordSize);
     bytes.erase(static_cast<std::size_t>(index) * DrawRecordSize, DrawRecordSize);
     result.totalDraws = static_cast<long long>(bytes.size() / DrawRecordSize);
-    if (bytes.empty()) {
-        removeThroughHistory(database);
-        return result;
-    }
-    replaceThroughHistory(database, bytes);
+    change.working = bytes.empty() ? RecordChange::Working::Remove : RecordChange::Working::Replace;
+    change.bytes = bytes;
+    changeRecord(database, change);
     return result;
 }
 

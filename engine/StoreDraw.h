@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 #include "engine/Errors.h"
+#include "engine/HistoryChange.h"
 
 #include <string>
 
@@ -12,6 +13,7 @@ struct StoreResult {
     long long totalDraws = 0; // records in the database afterwards
     bool cutBack = false;     // the database was full and kept only its last 90 draws
     fs::path backup;          // after a cut-back: the backup that keeps the older draws
+    long long change = 0;     // the change's number in the full history (undoLastChange)
 };
 
 // Stores a new draw at the end of the database, creating the file when it does
@@ -21,7 +23,9 @@ struct StoreResult {
 // over the database in one step, so a whole database exists at every moment.
 // When it raises, the draw is not stored and the database is as it was; a
 // backup that cannot be made stops the cut-back before it starts.
-StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw);
+// `origin` says where the draw came from, as the full history keeps it.
+StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, const DrawRecord& draw,
+                      const ChangeOrigin& origin = {"entry", "typed"});
 
 // A correction or a deletion names the draw it changes by its place and by
 // what the caller showed there (date and digits). When the database holds

@@ -7,6 +7,7 @@
 #include "engine/Export.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/Sqlite.h"
 #include "engine/Text.h"
 #include "engine/TicketStore.h"
 
@@ -150,114 +151,17 @@ std::string dollarsText(Cents cents)
 
 // ------------------------------------------------------------ SQLite
 
-std::string reasonOf(sqlite3* db, int rc)
-{
-    if (rc == SQLITE_FULL)
-        return std::strerror(ENOSPC);
-    if ((rc & 0xff) == SQLITE_IOERR && db && sqlite3_system_errno(db) != 0)
-        return std::strerror(sqlite3_system_errno(db));
-    return db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
-}
-
-// A connection to a history file: opened here, or the history's own, borrowed.
-class Db
+// The history's file, through the engine's one SQLite layer: opened here, or
+// the history's own connection, borrowed.
+class Db : public SqliteConnection
 {
   public:
-    Db(const fs::path& file, bool write) : file_(file), owned_(true)
+    Db(const fs::path& file, bool write) : SqliteConnection(file, write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY)
     {
-        const int flags =
-            (write ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOFOLLOW | SQLITE_OPEN_NOMUTEX;
-        const int rc = sqlite3_open_v2(file.c_str(), &db_, flags, nullptr);
-        if (rc != SQLITE_OK) {
-            const std::string reason = reasonOf(db_, rc);
-            sqlite3_close(db_);
-            db_ = nullptr;
-            throwIoError(file_, "open the tickets", reason);
-        }
-        sqlite3_busy_timeout(db_, 5000);
     }
-    Db(sqlite3* borrowed, const fs::path& file) : file_(file), db_(borrowed) {}
-    ~Db()
-    {
-        if (owned_)
-            sqlite3_close(db_);
-    }
-    Db(const Db&) = delete;
-    Db& operator=(const Db&) = delete;
-
-    void exec(const std::string& sql, const std::string& action)
-    {
-        const int rc = sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr);
-        if (rc != SQLITE_OK)
-            throwIoError(file_, action, reasonOf(db_, rc));
-    }
-    sqlite3* handle() const { return db_; }
-    const fs::path& file() const { return file_; }
-
-  private:
-    fs::path file_;
-    bool owned_ = false;
-    sqlite3* db_ = nullptr;
+    Db(sqlite3* borrowed, const fs::path& file) : SqliteConnection(borrowed, file) {}
 };
-
-class Stmt
-{
-  public:
-    Stmt(Db& db, const char* sql, std::string action) : db_(db), action_(std::move(action))
-    {
-        const int rc = sqlite3_prepare_v2(db.handle(), sql, -1, &s_, nullptr);
-        if (rc != SQLITE_OK)
-            throwIoError(db.file(), action_, reasonOf(db.handle(), rc));
-    }
-    ~Stmt() { sqlite3_finalize(s_); }
-    Stmt(const Stmt&) = delete;
-    Stmt& operator=(const Stmt&) = delete;
-
-    bool step()
-    {
-        const int rc = sqlite3_step(s_);
-        if (rc == SQLITE_ROW)
-            return true;
-        sqlite3_reset(s_);
-        if (rc != SQLITE_DONE)
-            throwIoError(db_.file(), action_, reasonOf(db_.handle(), rc));
-        return false;
-    }
-    void run()
-    {
-        while (step()) {
-        }
-    }
-    Stmt& bind(int i, double v)
-    {
-        sqlite3_bind_double(s_, i, v);
-        return *this;
-    }
-    Stmt& bind(int i, long long v)
-    {
-        sqlite3_bind_int64(s_, i, v);
-        return *this;
-    }
-    Stmt& bind(int i, int v) { return bind(i, static_cast<long long>(v)); }
-    Stmt& bind(int i, const std::string& v)
-    {
-        sqlite3_bind_text(s_, i, v.c_str(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
-        return *this;
-    }
-    double real(int i) const { return sqlite3_column_double(s_, i); }
-    long long integer(int i) const { return sqlite3_column_int64(s_, i); }
-    bool isNull(int i) const { return sqlite3_column_type(s_, i) == SQLITE_NULL; }
-    std::string text(int i) const
-    {
-        const unsigned char* t = sqlite3_column_text(s_, i);
-        return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
-    }
-
-  private:
-    Db& db_;
-    std::string action_;
-    sqlite3_stmt* s_ = nullptr;
-};
+using Stmt = SqliteStatement;
 
 long long single(Db& db, const char* sql, const std::string& action)
 {
@@ -314,6 +218,8 @@ template <typename F> void writing(const fs::path& database, const std::string& 
     ensureHistory(database);
     Db db(file, true);
     db.exec("PRAGMA synchronous=FULL", action);
+    // A damaged file is found before anything is written to it.
+    db.checkIntact(action);
     if (single(db, "PRAGMA user_version", action) < 2)
         throwIoError(file, action, "the history could not be brought up to date (is it read-only?)");
     inTransaction(db, [&] { write(db); });
@@ -579,19 +485,6 @@ std::string settledReason(long long id, long long settled)
             : translate("quor3::Tickets", "ticket %1 is settled for %2 draws already drawn; a settled ticket stays in "
                                           "the record"),
         {std::to_string(id), std::to_string(settled)});
-}
-
-void fsyncPath(const fs::path& path, int flags)
-{
-    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
-    if (fd < 0 || ::fsync(fd) != 0) {
-        const int saved = errno;
-        if (fd >= 0)
-            ::close(fd);
-        errno = saved;
-        throwIoError(path, "flush");
-    }
-    ::close(fd);
 }
 
 } // namespace
@@ -958,62 +851,6 @@ long long ticketChangeMark(const fs::path& database)
 std::vector<std::string> announcementsSince(const fs::path& database, long long mark)
 {
     return announcementsWhere(database, "change_number > ?1", [&](Stmt& s) { s.bind(1, mark); });
-}
-
-void upgradeHistoryLayout(sqlite3* handle, const fs::path& file, int version)
-{
-    Db db(handle, file);
-    const std::string action = "bring the full history up to date";
-    // The backup is a copy, taken before anything changes: the same name as
-    // the history's other backups, with the layout it had.
-    std::string name = file.filename().string();
-    const std::string suffix = ".sqlite";
-    if (name.size() > suffix.size() && name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0)
-        name.resize(name.size() - suffix.size());
-    const fs::path database = file.has_parent_path() ? file.parent_path() / name : fs::path(name);
-    const fs::path folder = backupFolderFor(database);
-    if (::mkdir(folder.c_str(), 0755) != 0 && errno != EEXIST)
-        throwIoError(folder, "create the backup folder");
-    struct stat st;
-    if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
-        throwIoError(folder, "use the backup folder", "it is not a folder");
-    const std::time_t now = std::time(nullptr);
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
-    const std::string base = name + "-history-layout" + std::to_string(version) + "-" + stamp;
-    fs::path backup;
-    for (int sequence = 1;; ++sequence) {
-        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
-        if (missing(backup))
-            break;
-    }
-    {
-        Stmt copy(db, "VACUUM INTO ?1", action);
-        copy.bind(1, backup.string()).run();
-    }
-    // An upgrade that failed before left a copy of this same file: one is
-    // enough, however often the upgrade is tried again.
-    const std::string prefix = name + "-history-layout" + std::to_string(version) + "-";
-    const std::string copied = readWholeFile(backup);
-    std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::string other = it->path().filename().string();
-        if (it->path() != backup && other.compare(0, prefix.size(), prefix) == 0 && it->is_regular_file() &&
-            readWholeFile(it->path()) == copied) {
-            ::unlink(backup.c_str());
-            backup = it->path();
-            break;
-        }
-    }
-    fsyncPath(backup, O_RDONLY);
-    fsyncPath(folder, O_RDONLY | O_DIRECTORY);
-    inTransaction(db, [&] {
-        if (version < 2)
-            db.exec(TicketSchema, action);
-        db.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), action);
-    });
 }
 
 void settleTicketsForDates(sqlite3* handle, const fs::path& file, const std::vector<double>& dates)

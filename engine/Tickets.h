@@ -188,9 +188,10 @@ void removeTicket(const fs::path& database, long long id);
 
 // ---------------------------------------------------------------- settlement
 //
-// The history's write hooks settle every ticket covering the draws they store,
-// correct or remove, in the same transaction, each draw by the prize table in
-// force on its date. Nothing to call from the windows.
+// Every change of the record (changeRecord, engine/HistoryChange.h) settles
+// again every ticket covering the draws it stores, corrects or removes, in the
+// same transaction, each draw by the prize table in force on its date. Nothing
+// to call from the windows.
 
 // The lines announcing the winning tickets of a draw (its date and digits):
 // "Your ticket 451 Box 6-way won $80.00".

@@ -11,6 +11,7 @@
 #include "engine/Fairness.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/Import.h"
 #include "engine/ImportChecks.h"
 #include "engine/JsonText.h"
@@ -68,7 +69,19 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      Prints the count and the first and last dates of the working\n"
                           "      database and of its full history (PATH.sqlite). --start-over moves\n"
                           "      the full history (a damaged one) to the backups and makes a new one\n"
-                          "      from the database and its backups.\n"
+                          "      from the database and its backups, keeping the tickets and the draws\n"
+                          "      only the old one held, wherever they can still be read.\n"
+                          "  quor3-engine correct PATH M/D/YYYY D1 D2 D3\n"
+                          "      Corrects the draw of that date, in the database or in its full\n"
+                          "      history alone, and settles the tickets again.\n"
+                          "  quor3-engine delete PATH M/D/YYYY\n"
+                          "      Deletes the draw of that date from the database and its full history.\n"
+                          "  quor3-engine undo PATH\n"
+                          "      Takes back the last change of any kind (an entry, a correction, an\n"
+                          "      import, a restore...): the database and its full history as before.\n"
+                          "  quor3-engine history PATH --log [--json]\n"
+                          "      Prints the corrections of stored draws, newest first: when, the old\n"
+                          "      and new draws, and where the change came from.\n"
                           "  quor3-engine backups PATH\n"
                           "      Lists the backups of PATH, newest first, with the local time each\n"
                           "      was taken and why.\n"
@@ -160,9 +173,11 @@ Location locate(const std::string& path, bool seedHistory = true)
     where.folder = p.has_parent_path() ? p.parent_path() : quor3::fs::path(".");
     where.name = quor3::databaseNameFor(p);
     quor3::refuseReservedDatabaseName(where.folder, where.name);
-    // Every draw the database has held is kept from its first use on.
-    if (seedHistory && quor3::fileExists(where.folder / where.name))
-        quor3::ensureHistory(where.folder / where.name);
+    // Every draw the database has held is kept from its first use on; a
+    // first store that a stop cut short is finished before anything reads.
+    const quor3::fs::path database = where.folder / where.name;
+    if (seedHistory && (quor3::fileExists(database) || quor3::fileExists(quor3::historyFileFor(database))))
+        quor3::ensureHistory(database);
     return where;
 }
 
@@ -221,8 +236,7 @@ int runHistoryCommand(const std::vector<std::string>& args)
         // goes to the backups, and a new one is seeded.
         const Location where = locate(args[1], false);
         const quor3::fs::path database = where.folder / where.name;
-        const quor3::fs::path kept = quor3::retireHistory(database);
-        quor3::ensureHistory(database);
+        const quor3::fs::path kept = quor3::startHistoryOver(database);
         if (!kept.empty())
             std::cout << fill(translate("quor3::CommandLine", "The full history as it was is kept in %1/%2."),
                               {quor3::BackupFolderName, kept.filename().string()})
@@ -321,7 +335,7 @@ int runDataCommand(const std::vector<std::string>& args)
         // One change: no other writer comes between the import and its rebuild.
         const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
         const long long mark = quor3::ticketChangeMark(database);
-        const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode);
+        const quor3::ImportOutcome outcome = quor3::storeImport(where.folder, where.name, chosen.draws, mode, args[2]);
         std::cout << quor3::describeImport(outcome) << '\n';
         for (const std::string& line : quor3::announcementsSince(database, mark))
             std::cout << line << '\n';
@@ -754,6 +768,184 @@ int runFetchCommand(const std::vector<std::string>& args)
     return fetchOne(where, &source);
 }
 
+std::string drawsText(const std::vector<quor3::DrawRecord>& draws)
+{
+    if (draws.empty())
+        return translate("quor3::CommandLine", "none");
+    std::string text;
+    for (const quor3::DrawRecord& r : draws)
+        text += (text.empty() ? "" : ", ") + quor3::digitTriple(r.Digit1, r.Digit2, r.Digit3);
+    return text;
+}
+
+// The index of the working file's one draw of that date; -1 when it has none.
+long long workingDrawOn(const std::vector<quor3::DrawRecord>& working, double date, const quor3::fs::path& database)
+{
+    long long found = -1;
+    for (std::size_t i = 0; i < working.size(); ++i)
+        if (working[i].DrawDate == date) {
+            if (found >= 0)
+                quor3::throwIoError(database, "change a draw of",
+                                    fill(translate("quor3::CommandLine",
+                                                   "it holds several draws of %1; change them in Quor 3's corrections "
+                                                   "window"),
+                                         {quor3::monthDayYear(date)}));
+            found = static_cast<long long>(i);
+        }
+    return found;
+}
+
+// The history's one draw of that date, which the working file does not hold.
+quor3::DrawRecord historyDrawOn(const quor3::fs::path& database, double date)
+{
+    std::vector<quor3::DrawRecord> day;
+    for (const quor3::DrawRecord& r : quor3::readHistory(database))
+        if (r.DrawDate == date)
+            day.push_back(r);
+    if (day.size() != 1)
+        quor3::throwIoError(database, "change a draw of",
+                            fill(day.empty() ? translate("quor3::CommandLine", "it holds no draw of %1")
+                                             : translate("quor3::CommandLine",
+                                                         "its full history holds several draws of %1; change them "
+                                                         "in Quor 3's corrections window"),
+                                 {quor3::monthDayYear(date)}));
+    return day.front();
+}
+
+// correct and delete: the working file's draw of the date, or else the
+// history's; the tickets are settled again.
+int runDrawChangeCommand(const std::vector<std::string>& args)
+{
+    const bool correcting = args[0] == "correct" && args.size() == 6;
+    if (!correcting && !(args[0] == "delete" && args.size() == 3))
+        return -1;
+    const Location where = locate(args[1]);
+    const quor3::fs::path database = where.folder / where.name;
+    const double date = quor3::encodeDate(parseDate(args[2]));
+    quor3::DrawRecord right;
+    if (correcting) {
+        right.DrawDate = date;
+        right.Digit1 = parseDigit(args[3]);
+        right.Digit2 = parseDigit(args[4]);
+        right.Digit3 = parseDigit(args[5]);
+    }
+    const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+    const long long mark = quor3::ticketChangeMark(database);
+    const std::vector<quor3::DrawRecord> working =
+        quor3::fileExists(database) ? quor3::readDraws(database) : std::vector<quor3::DrawRecord>();
+    const long long index = workingDrawOn(working, date, database);
+    const quor3::DrawRecord wrong =
+        index >= 0 ? working[static_cast<std::size_t>(index)] : historyDrawOn(database, date);
+    if (index >= 0 && correcting) {
+        quor3::correctDraw(where.folder, where.name, index, wrong, right);
+    } else if (index >= 0) {
+        quor3::deleteDraw(where.folder, where.name, index, wrong);
+    } else {
+        quor3::RecordChange change;
+        change.origin = {correcting ? "correction" : "deletion", "typed"};
+        if (correcting)
+            change.replaced.push_back({wrong, right});
+        else
+            change.takenOut.push_back(wrong);
+        quor3::changeRecord(database, change);
+    }
+    std::cout << (correcting ? fill(translate("quor3::CommandLine", "Corrected the draw of %1: %2 (was %3)."),
+                                    {quor3::monthDayYear(date), drawsText({right}), drawsText({wrong})})
+                             : fill(translate("quor3::CommandLine", "Deleted the draw of %1: %2."),
+                                    {quor3::monthDayYear(date), drawsText({wrong})}))
+              << (index >= 0 ? std::string()
+                             : " " + translate("quor3::CommandLine", "(It was in the full history only.)"))
+              << '\n';
+    for (const std::string& line : quor3::announcementsSince(database, mark))
+        std::cout << line << '\n';
+    if (index < 0)
+        return 0;
+    return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
+}
+
+// undo: the last change of any kind, in the working file and the history.
+int runUndoCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "undo" || args.size() != 2)
+        return -1;
+    const Location where = locate(args[1]);
+    const quor3::fs::path database = where.folder / where.name;
+    const quor3::DatabaseLock lock(where.folder, where.name, quor3::DatabaseLock::Exclusive);
+    const long long mark = quor3::ticketChangeMark(database);
+    const quor3::UndoOutcome undone = quor3::undoLastChange(database);
+    std::cout << fill(translate("quor3::CommandLine", "Took back change %1 (%2)."),
+                      {std::to_string(undone.change), quor3::originText(undone.origin)})
+              << '\n';
+    for (const quor3::DayChange& day : undone.days)
+        std::cout << fill(translate("quor3::CommandLine", "%1: %2 (was %3)"),
+                          {quor3::monthDayYear(day.date), drawsText(day.after), drawsText(day.before)})
+                  << '\n';
+    if (!undone.backup.empty())
+        std::cout << fill(translate("quor3::CommandLine", "The database as it was is kept in %1/%2."),
+                          {quor3::BackupFolderName, undone.backup.filename().string()})
+                  << '\n';
+    for (const std::string& line : quor3::announcementsSince(database, mark))
+        std::cout << line << '\n';
+    if (!undone.workingChanged)
+        return 0;
+    if (!quor3::fileExists(database)) {
+        PrintedStatus status;
+        quor3::openDatabase(where.folder, where.name, status);
+        status.print();
+        return 0;
+    }
+    return rebuildAndPrint(where, quor3::FirstPanels::TotalAndLastDate, PrintedStatus());
+}
+
+std::string stampText(std::time_t at)
+{
+    std::tm local{};
+    localtime_r(&at, &local);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
+    return text;
+}
+
+// history --log [--json]: the corrections, newest first.
+int runHistoryLogCommand(const std::vector<std::string>& args)
+{
+    if (args[0] != "history" || args.size() < 3 || args[2] != "--log" || args.size() > 4 ||
+        (args.size() == 4 && args[3] != "--json"))
+        return -1;
+    const Location where = locate(args[1]);
+    const std::vector<quor3::LoggedCorrection> log = quor3::correctionLog(where.folder / where.name);
+    if (args.size() == 4) {
+        const auto list = [](const std::vector<quor3::DrawRecord>& draws) {
+            std::string text = "[";
+            for (const quor3::DrawRecord& r : draws)
+                text +=
+                    (text.size() > 1 ? ", " : "") +
+                    quor3::jsonString(std::to_string(r.Digit1) + std::to_string(r.Digit2) + std::to_string(r.Digit3));
+            return text + "]";
+        };
+        std::cout << '[';
+        for (std::size_t i = 0; i < log.size(); ++i) {
+            const quor3::LoggedCorrection& e = log[i];
+            std::cout << (i ? ",\n " : "") << "{\"change\": " << e.change
+                      << ", \"date\": " << quor3::jsonString(quor3::isoDate(e.day.date))
+                      << ", \"was\": " << list(e.day.before) << ", \"now\": " << list(e.day.after)
+                      << ", \"at\": " << static_cast<long long>(e.at)
+                      << ", \"kind\": " << quor3::jsonString(e.origin.kind)
+                      << ", \"source\": " << quor3::jsonString(e.origin.source) << '}';
+        }
+        std::cout << "]\n";
+        return 0;
+    }
+    if (log.empty())
+        std::cout << translate("quor3::CommandLine", "No corrections.") << '\n';
+    for (const quor3::LoggedCorrection& e : log)
+        std::cout << fill(translate("quor3::CommandLine", "%1  %2: %3 (was %4), by %5"),
+                          {stampText(e.at), quor3::monthDayYear(e.day.date), drawsText(e.day.after),
+                           drawsText(e.day.before), quor3::originText(e.origin)})
+                  << '\n';
+    return 0;
+}
+
 int run(const std::vector<std::string>& args)
 {
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
@@ -818,7 +1010,13 @@ int run(const std::vector<std::string>& args)
                                                  });
         done >= 0)
         return done;
+    if (const int done = runHistoryLogCommand(args); done >= 0)
+        return done;
     if (const int done = runHistoryCommand(args); done >= 0)
+        return done;
+    if (const int done = runDrawChangeCommand(args); done >= 0)
+        return done;
+    if (const int done = runUndoCommand(args); done >= 0)
         return done;
     if (const int done = runDataCommand(args); done >= 0)
         return done;

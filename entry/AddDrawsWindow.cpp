@@ -628,7 +628,8 @@ void AddDrawsWindow::enterDraw()
         quor3::DatabaseLock lock(session.folder, session.databaseName, quor3::DatabaseLock::Exclusive);
         const quor3::StoreResult stored = quor3::storeDraw(session.folder, session.databaseName, draw);
         // Add > Undo Last Entry takes it back; a cut-back names its backup in the status bar.
-        recordEntryForUndo({session.databasePath(), draw, stored.totalDraws, stored.backup}, std::move(logged));
+        recordEntryForUndo({session.databasePath(), draw, stored.totalDraws, stored.backup, stored.change},
+                           std::move(logged));
         // A second press stores nothing until the user types a digit or
         // changes the date: a double click is one entry, not two.
         enterButton->setEnabled(false);

@@ -4,6 +4,7 @@
 #include "engine/Dates.h"
 #include "engine/EntryDates.h"
 #include "engine/Errors.h"
+#include "engine/HistoryChange.h"
 #include "engine/Rebuild.h"
 #include "engine/StoreDraw.h"
 #include "engine/Tickets.h"
@@ -18,12 +19,14 @@
 #include "platform/WindowKit.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -328,6 +331,33 @@ void CorrectionsWindow::loadSelectedDraw()
     yearBox->setValue(date.year);
     monthBox->setValue(date.month);
     dayBox->setValue(date.day);
+    describeOrigin(row);
+}
+
+void CorrectionsWindow::describeOrigin(int row)
+{
+    // Where the draw came from and what its date held before, as the full
+    // history keeps them: on the line itself, for the mouse and screen readers.
+    QListWidgetItem* item = drawList->item(row);
+    const Session& session = Session::instance();
+    if (!item || !session.databaseExists())
+        return;
+    QStringList lines;
+    const quor3::DrawOrigin origin = quor3::originOf(session.databasePath(), selectedRecord_);
+    if (!origin.origin.kind.empty())
+        lines << tr("From %1, stored %2.")
+                     .arg(QString::fromStdString(quor3::originText(origin.origin)),
+                          QLocale().toString(QDateTime::fromSecsSinceEpoch(origin.at), QLocale::ShortFormat));
+    for (const quor3::LoggedCorrection& c : quor3::correctionLog(session.databasePath(), selectedRecord_.DrawDate)) {
+        QStringList before;
+        for (const quor3::DrawRecord& r : c.day.before)
+            before << QString::fromStdString(quor3::digitTriple(r.Digit1, r.Digit2, r.Digit3));
+        lines << tr("Earlier %1, until %2 (%3).")
+                     .arg(before.join(QStringLiteral(", ")),
+                          QLocale().toString(QDateTime::fromSecsSinceEpoch(c.at), QLocale::ShortFormat),
+                          QString::fromStdString(quor3::originText(c.origin)));
+    }
+    item->setToolTip(lines.join(QLatin1Char('\n')));
 }
 
 void CorrectionsWindow::reenterDraw()

@@ -31,6 +31,7 @@ class CorrectionsWindow : public QDialog
     void resetBoxes();
     void refresh();
     void loadSelectedDraw();
+    void describeOrigin(int row);
     void reenterDraw();
     // Removes the selected draw, after asking, with a backup taken first.
     void deleteDraw();

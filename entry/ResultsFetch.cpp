@@ -358,6 +358,9 @@ void ResultsFetch::noticeChange()
     if (session.databaseName.empty())
         return;
     watch();
+    // Another database of the folder may have had the shared derived files written for it.
+    if (Session::instance().keepStatisticsOwn())
+        emit Session::instance().events.changedOnDisk();
     const QString now = databaseStamp();
     if (now == stamp_)
         return; // the derived files, or another database of the folder

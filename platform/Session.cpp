@@ -1,7 +1,9 @@
 #include "platform/Session.h"
 
+#include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/Rebuild.h"
+#include "platform/StatusBarSink.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -41,4 +43,17 @@ void Session::recordEntry(const quor3::StoredEntry& entry)
     if (!entry.backup.empty())
         setStatus(4, QCoreApplication::translate("Session", "Older draws kept in %1/%2")
                          .arg(quor3::BackupFolderName, QString::fromStdString(entry.backup.filename().string())));
+}
+
+bool Session::keepStatisticsOwn()
+{
+    if (!databaseExists() || quor3::derivedFilesBelongTo(folder, databaseName))
+        return false;
+    try {
+        StatusBarSink sink;
+        quor3::rebuildStatistics(folder, databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
+        return true;
+    } catch (const quor3::Error&) {
+        return false;
+    }
 }

@@ -69,6 +69,12 @@ class Session
     // the backup that holds the older draws.
     void recordEntry(const quor3::StoredEntry& entry);
 
+    // The databases of a folder share its derived files: when another
+    // process last wrote them for another database (the daily fetch, the
+    // command line), writes them again for the open one, before a window reads
+    // them. True when it did; a failure leaves them (the next look tries again).
+    bool keepStatisticsOwn();
+
     void setStatus(int panel, const QString& text) const
     {
         if (setStatusText)

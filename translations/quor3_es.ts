@@ -776,6 +776,14 @@ Antes se guarda una copia de seguridad de la base de datos tal como está.</tran
         <source>Draw year</source>
         <translation>Año del sorteo</translation>
     </message>
+    <message>
+        <source>From %1, stored %2.</source>
+        <translation>De %1, guardado el %2.</translation>
+    </message>
+    <message>
+        <source>Earlier %1, until %2 (%3).</source>
+        <translation>Antes %1, hasta el %2 (%3).</translation>
+    </message>
 </context>
 <context>
     <name>DailyTimer</name>
@@ -3097,190 +3105,6 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <translation>con el adicional</translation>
     </message>
     <message>
-        <source>Usage:
-  quor3-engine rebuild PATH
-      Rebuilds every derived data file beside the draw database PATH, as
-      opening it in Quor 3 does, and prints the four status texts.
-  quor3-engine add PATH M/D/YYYY D1 D2 D3
-      Stores the draw D1 D2 D3 of that date (creating PATH when missing,
-      cutting a full database back to its last 90 draws after a backup),
-      rebuilds, and prints the four status texts.
-  quor3-engine check PATH M/D/YYYY D1 D2 D3
-      Compares the draw with the current computer choices, prints each
-      match as its winners-log line and appends it to &quot;quor3 winners.txt&quot;.
-  quor3-engine import PATH FILE [--draw NAME] [--replace]
-      Reads the draws of a results file (CSV, tab or blank separated, JSON),
-      merges them into PATH by date (or replaces its draws), keeps the
-      newest 731, rebuilds, and prints what it stored and skipped. NAME
-      chooses the draw (Midday, Evening, ...) of a file that holds several.
-  quor3-engine export PATH [FILE] [--all]
-      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to
-      the standard output. With --all: the full history (every draw the
-      database has ever held), in the same form.
-  quor3-engine history PATH [--start-over]
-      Prints the count and the first and last dates of the working
-      database and of its full history (PATH.sqlite). --start-over moves
-      the full history (a damaged one) to the backups and makes a new one
-      from the database and its backups.
-  quor3-engine backups PATH
-      Lists the backups of PATH, newest first, with the local time each
-      was taken and why.
-  quor3-engine restore PATH BACKUP
-      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.
-  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
-      Compares every draw from index K (1 by default, the second draw) on
-      with the 33 choices a rebuild of the draws before it makes (odd/even
-      digits from seed S, 1 by default) and with plays picked at random.
-      Writes nothing.
-  quor3-engine fairness PATH [--json] [--all]
-      Tests whether the draws look like fair random digits: each position,
-      all positions, digit sums, patterns and repeats. Writes nothing.
-      With --all, backtest and fairness use the full history.
-  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
-      Fetches the results file of PATH&apos;s source (http, https or a local
-      file; --from sets and saves the source) and adds the draws newer than
-      the newest stored, each as an entry is added. Prints one line per
-      added draw and its matches, then &quot;N new draws added&quot; or &quot;up to date&quot;.
-      A full database is cut back (after a backup) as the add window does;
-      draws dated after today are skipped, and a file whose draws disagree
-      with most stored ones on shared dates (another draw) is refused.
-      Exit status 3 when draws are stored but the statistics or the source
-      could not be saved.
-  quor3-engine fetch --all [FOLDER]
-      Fetches every database in FOLDER (~/quor3box by default) that has a
-      results source.
-  quor3-engine tickets PATH [list] [--json]
-      Lists the tickets played on PATH&apos;s draws, in the order added, with
-      their cost, the draws settled so far and what they won.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
-      Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,
-      straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a
-      draw, on N consecutive draws (1 by default, up to 91) from DATE
-      (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.
-  quor3-engine tickets PATH summary [--json]
-      Spent, won, the balance, and what the plays return on average.
-  quor3-engine tickets PATH remove ID
-      Removes a ticket none of whose draws is drawn yet.
-  quor3-engine tickets PATH export [FILE]
-      Writes the tickets as CSV
-      (first_draw,draws,number,type,stake,cost,won) to FILE or the output.
-  quor3-engine tickets PATH budget [AMOUNT | none]
-      Shows, sets or clears the monthly budget for tickets.
-  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
-      Shows the prize tables (prizes for a $1 play) and the date each is in
-      force from; set changes one prize (KEY: straight, box3, box6,
-      straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) from DATE (or
-      &quot;earliest&quot;) on; remove takes out the table from DATE. The tickets
-      are settled again.
-  quor3-engine --help | --version
-
-The folder of PATH holds the derived files; the database name is the bare
-file name, cut to 25 characters. A database without a full history gets
-one at first use, from its file and its backups; the tickets are kept in
-the full history too. Exit status: 0 on
-success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the
-statistics could not be updated (Quor 3 updates them the next time it
-opens the database).
-</source>
-        <translation>Uso:
-  quor3-engine rebuild PATH
-      Vuelve a generar todos los archivos de datos derivados junto a la base
-      de datos de sorteos PATH, como al abrirla en Quor 3, y muestra los
-      cuatro textos de estado.
-  quor3-engine add PATH M/D/YYYY D1 D2 D3
-      Guarda el sorteo D1 D2 D3 de esa fecha (crea PATH si no existe y, tras
-      una copia de seguridad, recorta una base de datos llena a sus últimos
-      90 sorteos), recalcula y muestra los cuatro textos de estado.
-  quor3-engine check PATH M/D/YYYY D1 D2 D3
-      Compara el sorteo con las jugadas sugeridas actuales,
-      muestra cada acierto como su línea del registro de ganadores y la
-      agrega a &quot;quor3 winners.txt&quot;.
-  quor3-engine import PATH FILE [--draw NAME] [--replace]
-      Lee los sorteos de un archivo de resultados (CSV, separado por
-      tabuladores o espacios, JSON), los combina con PATH por fecha (o
-      reemplaza sus sorteos), conserva los 731 más recientes, recalcula y
-      muestra lo que guardó y lo que omitió. NAME elige el sorteo (Midday,
-      Evening, ...) de un archivo que contiene varios.
-  quor3-engine export PATH [FILE] [--all]
-      Escribe los sorteos como CSV (date,digit1,digit2,digit3) en FILE o en
-      la salida estándar. Con --all: el historial completo (todos los
-      sorteos que ha tenido la base de datos), en la misma forma.
-  quor3-engine history PATH [--start-over]
-      Muestra la cantidad y las fechas primera y última de la base de datos
-      de trabajo y de su historial completo (PATH.sqlite). --start-over mueve
-      el historial completo (uno dañado) a las copias de seguridad y crea uno
-      nuevo a partir de la base de datos y sus copias.
-  quor3-engine backups PATH
-      Lista las copias de seguridad de PATH, de la más reciente a la más
-      antigua, con la hora local en que se tomó cada una y el motivo.
-  quor3-engine restore PATH BACKUP
-      Hace una copia de seguridad de PATH, pone en su lugar la copia llamada
-      BACKUP y recalcula.
-  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
-      Compara cada sorteo a partir del índice K (1 por omisión, el segundo
-      sorteo) con las 33 jugadas sugeridas que hace un recálculo de los sorteos
-      anteriores (dígitos de impar/par de la semilla S, 1 por omisión) y con
-      jugadas elegidas al azar. No escribe nada.
-  quor3-engine fairness PATH [--json] [--all]
-      Prueba si los sorteos parecen dígitos al azar justos: cada posición,
-      todas las posiciones, sumas de dígitos, patrones y repeticiones. No
-      escribe nada.
-      Con --all, backtest y fairness usan el historial completo.
-  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
-      Obtiene el archivo de resultados de la fuente de PATH (http, https o
-      un archivo local; --from indica y guarda la fuente) y agrega los
-      sorteos más nuevos que el último guardado, cada uno como se agrega una
-      entrada. Muestra una línea por sorteo agregado y sus aciertos, y luego
-      &quot;se agregaron N sorteos nuevos&quot; o &quot;al día&quot;.
-      Una base de datos llena se recorta (tras una copia de seguridad) como lo
-      hace la ventana de agregar; los sorteos con fecha posterior a hoy se
-      omiten, y un archivo cuyos sorteos no coinciden con la mayoría de los
-      guardados en las fechas comunes (otro sorteo) se rechaza.
-      Estado de salida 3 cuando los sorteos se guardan pero no se pudieron
-      guardar las estadísticas o la fuente.
-  quor3-engine fetch --all [FOLDER]
-      Obtiene los resultados de cada base de datos de FOLDER (~/quor3box por
-      omisión) que tenga una fuente de resultados.
-  quor3-engine tickets PATH [list] [--json]
-      Lista los boletos jugados en los sorteos de PATH, en el orden en que
-      se agregaron, con su costo, los sorteos liquidados hasta ahora y lo
-      que ganaron.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
-      Agrega un boleto: NUMBER (tres dígitos) jugado como TYPE (straight,
-      box, straightbox, combo, frontpair, backpair) por STAKE (0.50, 1 a 5)
-      por sorteo, en N sorteos consecutivos (1 por omisión, hasta 91) a
-      partir de DATE (M/D/YYYY o YYYY-MM-DD). Los sorteos ya guardados lo
-      liquidan de inmediato.
-  quor3-engine tickets PATH summary [--json]
-      Gastado, ganado, el saldo y lo que devuelven las jugadas en promedio.
-  quor3-engine tickets PATH remove ID
-      Quita un boleto del que aún no se ha realizado ningún sorteo.
-  quor3-engine tickets PATH export [FILE]
-      Escribe los boletos como CSV
-      (first_draw,draws,number,type,stake,cost,won) en FILE o en la salida.
-  quor3-engine tickets PATH budget [AMOUNT | none]
-      Muestra, fija o borra el presupuesto mensual para boletos.
-  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
-      Muestra las tablas de premios (premios por una jugada de $1) y la
-      fecha desde la que rige cada una; set cambia un premio (KEY: straight,
-      box3, box6, straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) a partir de DATE (o
-      &quot;earliest&quot;); remove quita la tabla que rige desde DATE. Los boletos se
-      liquidan de nuevo.
-  quor3-engine --help | --version
-
-La carpeta de PATH contiene los archivos derivados; el nombre de la base de
-datos es el nombre del archivo sin carpeta, recortado a 25 caracteres. Una
-base de datos sin historial completo recibe uno en su primer uso, a partir
-de su archivo y sus copias de seguridad; los boletos también se guardan en
-el historial completo. Estado de salida: 0 si todo va bien, 1 si falla, 2
-si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
-actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
-la base de datos).
-</translation>
-    </message>
-    <message>
         <source>The cut-back follows your answer &quot;Don&apos;t ask again for this database&quot;.</source>
         <translation>El recorte sigue su respuesta &quot;No volver a preguntar para esta base de datos&quot;.</translation>
     </message>
@@ -3385,6 +3209,261 @@ la base de datos).
     <message>
         <source>The tickets of the last 30 days, played the same way for %1 draws: spent %2, paid back %3 on average; chance of ending ahead %4.</source>
         <translation>Los boletos de los últimos 30 días, jugados igual durante %1 sorteos: gastado %2, devuelto %3 en promedio; probabilidad de terminar ganando %4.</translation>
+    </message>
+    <message>
+        <source>Usage:
+  quor3-engine rebuild PATH
+      Rebuilds every derived data file beside the draw database PATH, as
+      opening it in Quor 3 does, and prints the four status texts.
+  quor3-engine add PATH M/D/YYYY D1 D2 D3
+      Stores the draw D1 D2 D3 of that date (creating PATH when missing,
+      cutting a full database back to its last 90 draws after a backup),
+      rebuilds, and prints the four status texts.
+  quor3-engine check PATH M/D/YYYY D1 D2 D3
+      Compares the draw with the current computer choices, prints each
+      match as its winners-log line and appends it to &quot;quor3 winners.txt&quot;.
+  quor3-engine import PATH FILE [--draw NAME] [--replace]
+      Reads the draws of a results file (CSV, tab or blank separated, JSON),
+      merges them into PATH by date (or replaces its draws), keeps the
+      newest 731, rebuilds, and prints what it stored and skipped. NAME
+      chooses the draw (Midday, Evening, ...) of a file that holds several.
+  quor3-engine export PATH [FILE] [--all]
+      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to
+      the standard output. With --all: the full history (every draw the
+      database has ever held), in the same form.
+  quor3-engine history PATH [--start-over]
+      Prints the count and the first and last dates of the working
+      database and of its full history (PATH.sqlite). --start-over moves
+      the full history (a damaged one) to the backups and makes a new one
+      from the database and its backups, keeping the tickets and the draws
+      only the old one held, wherever they can still be read.
+  quor3-engine correct PATH M/D/YYYY D1 D2 D3
+      Corrects the draw of that date, in the database or in its full
+      history alone, and settles the tickets again.
+  quor3-engine delete PATH M/D/YYYY
+      Deletes the draw of that date from the database and its full history.
+  quor3-engine undo PATH
+      Takes back the last change of any kind (an entry, a correction, an
+      import, a restore...): the database and its full history as before.
+  quor3-engine history PATH --log [--json]
+      Prints the corrections of stored draws, newest first: when, the old
+      and new draws, and where the change came from.
+  quor3-engine backups PATH
+      Lists the backups of PATH, newest first, with the local time each
+      was taken and why.
+  quor3-engine restore PATH BACKUP
+      Backs PATH up, puts the backup named BACKUP in its place, rebuilds.
+  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
+      Compares every draw from index K (1 by default, the second draw) on
+      with the 33 choices a rebuild of the draws before it makes (odd/even
+      digits from seed S, 1 by default) and with plays picked at random.
+      Writes nothing.
+  quor3-engine fairness PATH [--json] [--all]
+      Tests whether the draws look like fair random digits: each position,
+      all positions, digit sums, patterns and repeats. Writes nothing.
+      With --all, backtest and fairness use the full history.
+  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
+      Fetches the results file of PATH&apos;s source (http, https or a local
+      file; --from sets and saves the source) and adds the draws newer than
+      the newest stored, each as an entry is added. Prints one line per
+      added draw and its matches, then &quot;N new draws added&quot; or &quot;up to date&quot;.
+      A full database is cut back (after a backup) as the add window does;
+      draws dated after today are skipped, and a file whose draws disagree
+      with most stored ones on shared dates (another draw) is refused.
+      Exit status 3 when draws are stored but the statistics or the source
+      could not be saved.
+  quor3-engine fetch --all [FOLDER]
+      Fetches every database in FOLDER (~/quor3box by default) that has a
+      results source.
+  quor3-engine tickets PATH [list] [--json]
+      Lists the tickets played on PATH&apos;s draws, in the order added, with
+      their cost, the draws settled so far and what they won.
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+      Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,
+      straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a
+      draw, on N consecutive draws (1 by default, up to 91) from DATE
+      (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.
+  quor3-engine tickets PATH summary [--json]
+      Spent, won, the balance, and what the plays return on average.
+  quor3-engine tickets PATH remove ID
+      Removes a ticket none of whose draws is drawn yet.
+  quor3-engine tickets PATH export [FILE]
+      Writes the tickets as CSV
+      (first_draw,draws,number,type,stake,cost,won) to FILE or the output.
+  quor3-engine tickets PATH budget [AMOUNT | none]
+      Shows, sets or clears the monthly budget for tickets.
+  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
+      Shows the prize tables (prizes for a $1 play) and the date each is in
+      force from; set changes one prize (KEY: straight, box3, box6,
+      straightbox3exact, straightbox3any, straightbox6exact,
+      straightbox6any, combo, frontpair, backpair) from DATE (or
+      &quot;earliest&quot;) on; remove takes out the table from DATE. The tickets
+      are settled again.
+  quor3-engine --help | --version
+
+The folder of PATH holds the derived files; the database name is the bare
+file name, cut to 25 characters. A database without a full history gets
+one at first use, from its file and its backups; the tickets are kept in
+the full history too. Exit status: 0 on
+success, 1 on failure, 2 on wrong usage, 3 when a change is stored but the
+statistics could not be updated (Quor 3 updates them the next time it
+opens the database).
+</source>
+        <translation>Uso:
+  quor3-engine rebuild PATH
+      Vuelve a generar todos los archivos de datos derivados junto a la base
+      de datos de sorteos PATH, como al abrirla en Quor 3, y muestra los
+      cuatro textos de estado.
+  quor3-engine add PATH M/D/YYYY D1 D2 D3
+      Guarda el sorteo D1 D2 D3 de esa fecha (crea PATH si no existe y, tras
+      una copia de seguridad, recorta una base de datos llena a sus últimos
+      90 sorteos), recalcula y muestra los cuatro textos de estado.
+  quor3-engine check PATH M/D/YYYY D1 D2 D3
+      Compara el sorteo con las jugadas sugeridas actuales,
+      muestra cada acierto como su línea del registro de ganadores y la
+      agrega a &quot;quor3 winners.txt&quot;.
+  quor3-engine import PATH FILE [--draw NAME] [--replace]
+      Lee los sorteos de un archivo de resultados (CSV, separado por
+      tabuladores o espacios, JSON), los combina con PATH por fecha (o
+      reemplaza sus sorteos), conserva los 731 más recientes, recalcula y
+      muestra lo que guardó y lo que omitió. NAME elige el sorteo (Midday,
+      Evening, ...) de un archivo que contiene varios.
+  quor3-engine export PATH [FILE] [--all]
+      Escribe los sorteos como CSV (date,digit1,digit2,digit3) en FILE o en
+      la salida estándar. Con --all: el historial completo (todos los
+      sorteos que ha tenido la base de datos), en la misma forma.
+  quor3-engine history PATH [--start-over]
+      Muestra la cantidad y las fechas primera y última de la base de datos
+      de trabajo y de su historial completo (PATH.sqlite). --start-over mueve
+      el historial completo (uno dañado) a las copias de seguridad y crea uno
+      nuevo a partir de la base de datos y sus copias, conservando los boletos
+      y los sorteos que solo tenía el anterior, donde aún se puedan leer.
+  quor3-engine correct PATH M/D/YYYY D1 D2 D3
+      Corrige el sorteo de esa fecha, en la base de datos o solo en su
+      historial completo, y vuelve a liquidar los boletos.
+  quor3-engine delete PATH M/D/YYYY
+      Borra el sorteo de esa fecha de la base de datos y de su historial
+      completo.
+  quor3-engine undo PATH
+      Deshace el último cambio de cualquier tipo (un número, una corrección,
+      una importación, una restauración...): la base de datos y su historial
+      completo quedan como antes.
+  quor3-engine history PATH --log [--json]
+      Muestra las correcciones de sorteos guardados, de la más reciente a la
+      más antigua: cuándo, los sorteos anterior y nuevo, y de dónde vino el
+      cambio.
+  quor3-engine backups PATH
+      Lista las copias de seguridad de PATH, de la más reciente a la más
+      antigua, con la hora local en que se tomó cada una y el motivo.
+  quor3-engine restore PATH BACKUP
+      Hace una copia de seguridad de PATH, pone en su lugar la copia llamada
+      BACKUP y recalcula.
+  quor3-engine backtest PATH [--from K] [--seed S] [--json] [--all]
+      Compara cada sorteo a partir del índice K (1 por omisión, el segundo
+      sorteo) con las 33 jugadas sugeridas que hace un recálculo de los sorteos
+      anteriores (dígitos de impar/par de la semilla S, 1 por omisión) y con
+      jugadas elegidas al azar. No escribe nada.
+  quor3-engine fairness PATH [--json] [--all]
+      Prueba si los sorteos parecen dígitos al azar justos: cada posición,
+      todas las posiciones, sumas de dígitos, patrones y repeticiones. No
+      escribe nada.
+      Con --all, backtest y fairness usan el historial completo.
+  quor3-engine fetch PATH [--from ADDRESS] [--draw NAME]
+      Obtiene el archivo de resultados de la fuente de PATH (http, https o
+      un archivo local; --from indica y guarda la fuente) y agrega los
+      sorteos más nuevos que el último guardado, cada uno como se agrega una
+      entrada. Muestra una línea por sorteo agregado y sus aciertos, y luego
+      &quot;se agregaron N sorteos nuevos&quot; o &quot;al día&quot;.
+      Una base de datos llena se recorta (tras una copia de seguridad) como lo
+      hace la ventana de agregar; los sorteos con fecha posterior a hoy se
+      omiten, y un archivo cuyos sorteos no coinciden con la mayoría de los
+      guardados en las fechas comunes (otro sorteo) se rechaza.
+      Estado de salida 3 cuando los sorteos se guardan pero no se pudieron
+      guardar las estadísticas o la fuente.
+  quor3-engine fetch --all [FOLDER]
+      Obtiene los resultados de cada base de datos de FOLDER (~/quor3box por
+      omisión) que tenga una fuente de resultados.
+  quor3-engine tickets PATH [list] [--json]
+      Lista los boletos jugados en los sorteos de PATH, en el orden en que
+      se agregaron, con su costo, los sorteos liquidados hasta ahora y lo
+      que ganaron.
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+      Agrega un boleto: NUMBER (tres dígitos) jugado como TYPE (straight,
+      box, straightbox, combo, frontpair, backpair) por STAKE (0.50, 1 a 5)
+      por sorteo, en N sorteos consecutivos (1 por omisión, hasta 91) a
+      partir de DATE (M/D/YYYY o YYYY-MM-DD). Los sorteos ya guardados lo
+      liquidan de inmediato.
+  quor3-engine tickets PATH summary [--json]
+      Gastado, ganado, el saldo y lo que devuelven las jugadas en promedio.
+  quor3-engine tickets PATH remove ID
+      Quita un boleto del que aún no se ha realizado ningún sorteo.
+  quor3-engine tickets PATH export [FILE]
+      Escribe los boletos como CSV
+      (first_draw,draws,number,type,stake,cost,won) en FILE o en la salida.
+  quor3-engine tickets PATH budget [AMOUNT | none]
+      Muestra, fija o borra el presupuesto mensual para boletos.
+  quor3-engine prizes PATH [set DATE KEY AMOUNT | remove DATE]
+      Muestra las tablas de premios (premios por una jugada de $1) y la
+      fecha desde la que rige cada una; set cambia un premio (KEY: straight,
+      box3, box6, straightbox3exact, straightbox3any, straightbox6exact,
+      straightbox6any, combo, frontpair, backpair) a partir de DATE (o
+      &quot;earliest&quot;); remove quita la tabla que rige desde DATE. Los boletos se
+      liquidan de nuevo.
+  quor3-engine --help | --version
+
+La carpeta de PATH contiene los archivos derivados; el nombre de la base de
+datos es el nombre del archivo sin carpeta, recortado a 25 caracteres. Una
+base de datos sin historial completo recibe uno en su primer uso, a partir
+de su archivo y sus copias de seguridad; los boletos también se guardan en
+el historial completo. Estado de salida: 0 si todo va bien, 1 si falla, 2
+si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
+actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
+la base de datos).
+</translation>
+    </message>
+    <message>
+        <source>it holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>it holds no draw of %1</source>
+        <translation>no tiene ningún sorteo del %1</translation>
+    </message>
+    <message>
+        <source>its full history holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>su historial completo tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>Corrected the draw of %1: %2 (was %3).</source>
+        <translation>Se corrigió el sorteo del %1: %2 (era %3).</translation>
+    </message>
+    <message>
+        <source>Deleted the draw of %1: %2.</source>
+        <translation>Se borró el sorteo del %1: %2.</translation>
+    </message>
+    <message>
+        <source>(It was in the full history only.)</source>
+        <translation>(Solo estaba en el historial completo.)</translation>
+    </message>
+    <message>
+        <source>Took back change %1 (%2).</source>
+        <translation>Se deshizo el cambio %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 (was %3)</source>
+        <translation>%1: %2 (era %3)</translation>
+    </message>
+    <message>
+        <source>The database as it was is kept in %1/%2.</source>
+        <translation>La base de datos tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>No corrections.</source>
+        <translation>No hay correcciones.</translation>
+    </message>
+    <message>
+        <source>%1  %2: %3 (was %4), by %5</source>
+        <translation>%1  %2: %3 (era %4), por %5</translation>
     </message>
 </context>
 <context>
@@ -3765,6 +3844,10 @@ la base de datos).
         <source>a value holds a control character (a line break or the like)</source>
         <translation>un valor contiene un carácter de control (un salto de línea o similar)</translation>
     </message>
+    <message>
+        <source>it is damaged (%1); &quot;quor3-engine history %2 --start-over&quot; keeps what can still be read in a new one</source>
+        <translation>está dañado (%1); &quot;quor3-engine history %2 --start-over&quot; conserva en uno nuevo lo que aún se pueda leer</translation>
+    </message>
 </context>
 <context>
     <name>quor3::Fairness</name>
@@ -3981,6 +4064,49 @@ la base de datos).
     </message>
 </context>
 <context>
+    <name>quor3::History</name>
+    <message>
+        <source>an entry</source>
+        <translation>un número ingresado</translation>
+    </message>
+    <message>
+        <source>a correction</source>
+        <translation>una corrección</translation>
+    </message>
+    <message>
+        <source>a deletion</source>
+        <translation>un borrado</translation>
+    </message>
+    <message>
+        <source>an undo</source>
+        <translation>deshacer</translation>
+    </message>
+    <message>
+        <source>the backup %1</source>
+        <translation>la copia de seguridad %1</translation>
+    </message>
+    <message>
+        <source>an import</source>
+        <translation>una importación</translation>
+    </message>
+    <message>
+        <source>the file %1</source>
+        <translation>el archivo %1</translation>
+    </message>
+    <message>
+        <source>the address %1</source>
+        <translation>la dirección %1</translation>
+    </message>
+    <message>
+        <source>the history started over</source>
+        <translation>el historial empezado de nuevo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+</context>
+<context>
     <name>quor3::Import</name>
     <message>
         <source>Nothing changed: the database already holds these draws.</source>
@@ -4173,6 +4299,22 @@ la base de datos).
     <message>
         <source>dated after today</source>
         <translation>con fecha posterior a hoy</translation>
+    </message>
+    <message>
+        <source>%1 %2 (was %3)</source>
+        <translation>%1 %2 (era %3)</translation>
+    </message>
+    <message>
+        <source>The database already holds these draws.</source>
+        <translation>La base de datos ya tiene estos sorteos.</translation>
+    </message>
+    <message>
+        <source> %1 date of the full history was corrected: %2.</source>
+        <translation> Se corrigió %1 fecha del historial completo: %2.</translation>
+    </message>
+    <message>
+        <source> %1 dates of the full history were corrected: %2.</source>
+        <translation> Se corrigieron %1 fechas del historial completo: %2.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,8 @@
 
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/NewResults.h"
 #include "engine/StoreDraw.h"
 #include "engine/Winners.h"
@@ -331,7 +333,16 @@ TEST(Fetch, ThreeNewDrawsAreStoredCheckedAndLoggedAsThreeEntriesWouldBe)
 
     EXPECT_EQ(outcome.added, 3);
     quor3::fs::remove(byFetch.settings);
-    EXPECT_EQ(snapshot(byFetch.dir.path()), snapshot(byEntries.dir.path()));
+    // The full history holds the same draws, but records where each came from.
+    auto withoutHistory = [](std::map<std::string, std::string> files) {
+        files.erase("ga.c3d.sqlite");
+        return files;
+    };
+    EXPECT_EQ(withoutHistory(snapshot(byFetch.dir.path())), withoutHistory(snapshot(byEntries.dir.path())));
+    EXPECT_EQ(quor3::encodeDraws(quor3::readHistory(byFetch.dir / "ga.c3d")),
+              quor3::encodeDraws(quor3::readHistory(byEntries.dir / "ga.c3d")));
+    EXPECT_EQ(quor3::originOf(byFetch.dir / "ga.c3d", added[0]).origin.source, source.address);
+    EXPECT_EQ(quor3::originOf(byEntries.dir / "ga.c3d", added[0]).origin.kind, "entry");
     ASSERT_EQ(outcome.matches.size(), logLines.size() - 1);
     const std::string announcement = quor3::announcementOf(outcome.matches);
     for (std::size_t i = 1; i < logLines.size(); ++i)

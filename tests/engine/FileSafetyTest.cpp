@@ -9,7 +9,9 @@
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
 #include "engine/History.h"
+#include "engine/HistoryChange.h"
 #include "engine/StoreDraw.h"
+#include "engine/Tickets.h"
 #include "engine/Winners.h"
 
 #include <gtest/gtest.h>
@@ -329,6 +331,11 @@ std::vector<std::string> events;
 
 int recordingFlush(int fd)
 {
+    // The full history's own flushes (its SQLite files) are not the database's.
+    char path[4096] = {};
+    if (::readlink(("/proc/self/fd/" + std::to_string(fd)).c_str(), path, sizeof path - 1) > 0 &&
+        std::string(path).find(".sqlite") != std::string::npos)
+        return ::fsync(fd);
     struct stat st;
     events.push_back(::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) ? "flush a folder" : "flush");
     return ::fsync(fd);
@@ -352,6 +359,7 @@ int failingFlush(int)
 TEST_F(FileSafety, ACutBackIsWrittenFlushedThenRenamedOverTheDatabase)
 {
     writeDatabase(dir / "ga.c3d", drawsOf(variedTriples(MaxDraws)));
+    ensureHistory(dir / "ga.c3d");
     events.clear();
     setFlushFunctionForTesting(&recordingFlush);
     setRenameFunctionForTesting(&recordingRename);
@@ -382,6 +390,52 @@ TEST_F(FileSafety, AFailedFlushLeavesTheDatabaseWholeAndTheDrawUnstored)
     fs::remove(dir / "ga.c3d");
     EXPECT_THROW(storeDraw(dir.path(), "ga.c3d", drawOn(40000, 1, 2, 3)), Error);
     EXPECT_FALSE(fs::exists(dir / "ga.c3d")); // a first draw that failed leaves no empty database
+}
+
+// The full history and the tickets are flushed through the same flush: a
+// planted failure stops each change with the working file, the history and
+// the tickets as they were.
+TEST_F(FileSafety, AFailedFlushLeavesTheHistoryAndTheTicketsAsTheyWere)
+{
+    const fs::path db = dir / "ga.c3d";
+    writeDatabase(db, drawsOf(variedTriples(10), 40000));
+    TicketPlay play;
+    play.firstDraw = 40010;
+    addTicket(db, play);
+    keepInHistory(db, {drawOn(39000, 4, 5, 6)});
+    storeDraw(dir.path(), "ga.c3d", drawOn(40010, 0, 0, 0)); // a change to undo; the ticket wins
+    const auto state = [&] {
+        std::string text = readWholeFile(db) + "|";
+        for (const DrawRecord& r : readHistory(db))
+            text += std::to_string(r.DrawDate) + std::to_string(r.Digit1 * 100 + r.Digit2 * 10 + r.Digit3) + " ";
+        for (const TicketRecord& t : listTickets(db))
+            text += "|" + std::to_string(t.id) + ":" + std::to_string(t.won);
+        return text;
+    };
+    const struct {
+        const char* name;
+        std::function<void()> change;
+    } cases[] = {
+        {"an entry", [&] { storeDraw(dir.path(), "ga.c3d", drawOn(40011, 1, 2, 3)); }},
+        {"an undo", [&] { undoLastChange(db); }},
+        {"a draw kept in the history alone", [&] { keepInHistory(db, {drawOn(39001, 4, 5, 6)}); }},
+        {"a ticket", [&] { addTicket(db, play); }},
+        {"a correction of the history alone",
+         [&] {
+             RecordChange change;
+             change.replaced.push_back({drawOn(39000, 4, 5, 6), drawOn(39000, 9, 9, 9)});
+             changeRecord(db, change);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string before = state();
+        setFlushFunctionForTesting(&failingFlush);
+        const std::string message = errorOf(c.change);
+        setFlushFunctionForTesting(nullptr);
+        EXPECT_TRUE(contains(message, "Input/output error")) << message;
+        EXPECT_EQ(state(), before);
+    }
 }
 
 TEST_F(FileSafety, APartialRecordLeftAtTheEndIsCutBeforeTheAppend)

@@ -131,8 +131,6 @@ TEST_F(FullHistory, TheSameDigitsDrawnTwiceOnOneDateStayTwoDraws)
 // file must be on the disk first, through the flush every other write uses.
 TEST_F(FullHistory, ANewOrSeededHistoryIsFlushedBeforeItsRename)
 {
-    GTEST_SKIP() << "the history flushes with fsync of its own, not FileIo's settable flush; expected to pass once "
-                    "its flushes go through FileIo";
     const struct {
         const char* how;
         std::function<void()> make;

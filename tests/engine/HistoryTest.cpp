@@ -246,8 +246,10 @@ std::vector<DrawRecord> storedHistory(const fs::path& file)
 }
 
 // An import into a history in use, ahead of its draws and into them: each
-// day keeps its draws and gains the file's that it lacks, the same draw
-// counted once; the days after the file's stay as they were.
+// day the working file holds keeps its draws and gains the file's that it
+// lacks, the same draw counted once; an older day takes the file's draws
+// when they are not all there (a correction, never a second draw); the days
+// after the file's stay as they were.
 TEST_F(History, AnImportIsMergedIntoTheStoredDaysWhereverItFalls)
 {
     struct Case {
@@ -274,16 +276,29 @@ TEST_F(History, AnImportIsMergedIntoTheStoredDaysWhereverItFalls)
                 given.push_back(stored[static_cast<std::size_t>(at)]);
             given.push_back(r);
         }
+        storeImport(here.path(), "ga.c3d", stored, ImportMode::Merge);
+        storeImport(here.path(), "ga.c3d", given, ImportMode::Merge);
+        std::map<double, int> covered;
+        for (const DrawRecord& r : readDraws(here / "ga.c3d"))
+            ++covered[r.DrawDate];
         std::map<double, std::vector<std::string>> days;
-        auto merge = [&days](const std::vector<DrawRecord>& file) {
+        auto merge = [&days, &covered](const std::vector<DrawRecord>& file) {
             std::map<double, std::vector<std::string>> fileDays;
             for (const DrawRecord& r : file)
                 fileDays[r.DrawDate].push_back(text({r}));
-            for (const auto& [date, draws] : fileDays)
+            for (const auto& [date, draws] : fileDays) {
+                bool lacking = false;
+                std::vector<std::string>& day = days[date];
                 for (std::size_t i = 0; i < draws.size(); ++i)
-                    if (std::count(days[date].begin(), days[date].end(), draws[i]) <
-                        std::count(draws.begin(), draws.begin() + static_cast<std::ptrdiff_t>(i) + 1, draws[i]))
-                        days[date].push_back(draws[i]);
+                    if (std::count(day.begin(), day.end(), draws[i]) <
+                        std::count(draws.begin(), draws.begin() + static_cast<std::ptrdiff_t>(i) + 1, draws[i])) {
+                        lacking = true;
+                        if (covered.count(date))
+                            day.push_back(draws[i]);
+                    }
+                if (lacking && !covered.count(date))
+                    day = draws;
+            }
         };
         merge(stored);
         merge(given);
@@ -291,8 +306,6 @@ TEST_F(History, AnImportIsMergedIntoTheStoredDaysWhereverItFalls)
         for (const auto& day : days)
             for (const std::string& draw : day.second)
                 expected += draw;
-        storeImport(here.path(), "ga.c3d", stored, ImportMode::Merge);
-        storeImport(here.path(), "ga.c3d", given, ImportMode::Merge);
         // As stored: an open would add back what the working file holds.
         EXPECT_TRUE(text(storedHistory(here / "ga.c3d.sqlite")) == expected);
     }

@@ -292,7 +292,8 @@ TEST(ImportPublishedShapes, ADrawTheFileRepeatsIsCountedOnce)
                                             {draw(2026, 1, 1, 1, 2, 3), draw(2026, 1, 1, 1, 2, 3)}, mode);
         EXPECT_EQ(plan.fromFile, 1);
         EXPECT_EQ(plan.repeatedInFile, 1);
-        EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}), "1 draw repeated in the file was counted once."));
+        EXPECT_TRUE(
+            contains(quor3::describeImport({plan, true, {}, {}}), "1 draw repeated in the file was counted once."));
     }
 }
 
@@ -418,7 +419,7 @@ TEST(ImportPlan, AtMost731NewestDrawsAreKept)
     EXPECT_EQ(plan.draws.size(), 731u);
     EXPECT_EQ(plan.leftOut, 69);
     EXPECT_EQ(plan.fromFile, 100);
-    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}}),
+    EXPECT_TRUE(contains(quor3::describeImport({plan, true, {}, 0, {}}),
                          "69 draws older than the newest 731 are kept in the full history only"));
 }
 

@@ -372,7 +372,7 @@ TEST_F(Tickets, AnOlderHistoryIsUpgradedANewerRefused)
     sqlite3_finalize(s);
     sqlite3_close(copy);
 
-    sql(file, "PRAGMA user_version = 3;");
+    sql(file, "PRAGMA user_version = " + std::to_string(HistoryLayoutVersion + 1) + ";");
     const std::string message = messageOf([&] { addTicket(db, play("451", BetType::Box)); });
     EXPECT_NE(message.find("\"g.c3d.sqlite\""), std::string::npos) << message;
     EXPECT_NE(message.find("newer version"), std::string::npos) << message;

@@ -6,6 +6,7 @@
 
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
 #include "engine/Rebuild.h"
 
 #include <QDir>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
 
 namespace
 {
@@ -219,4 +221,31 @@ TEST(Session, ALongNameIsCutToTwentyFiveCharactersAsTheEngineCutsIt)
     EXPECT_EQ(session.databaseName, quor3::databaseNameFor(name.toStdString()));
     session.chooseDatabase("/data/ga.c3d");
     EXPECT_EQ(session.databaseName, "ga.c3d");
+}
+
+// The databases of a folder share its derived files: with the program open on
+// one, a command-line change to the other leaves them describing the other
+// until the open database takes them back, before its windows read them.
+TEST(Session, TakesTheSharedStatisticsBackAfterAnotherDatabaseChanged)
+{
+    QTemporaryDir dir;
+    const std::filesystem::path folder = dir.path().toStdString();
+    const auto add = [&](const std::string& name, const std::string& date, const std::string& digits) {
+        const std::string command = std::string("'") + QUOR3_ENGINE_CLI + "' add '" + (folder / name).string() + "' " +
+                                    date + " " + digits + " >/dev/null 2>&1";
+        return std::system(command.c_str());
+    };
+    ASSERT_EQ(add("a.c3d", "1/1/2030", "1 1 1"), 0);
+    ASSERT_EQ(add("a.c3d", "1/2/2030", "2 2 2"), 0);
+    const std::string own = quor3::readWholeFile(folder / quor3::files::Freq);
+    Session& session = Session::instance();
+    session.chooseDatabase(QString::fromStdString((folder / "a.c3d").string()));
+    EXPECT_FALSE(session.keepStatisticsOwn()); // they are its own
+
+    ASSERT_EQ(add("b.c3d", "1/1/2030", "9 8 7"), 0);
+    EXPECT_NE(quor3::readWholeFile(folder / quor3::files::Freq), own);
+    EXPECT_TRUE(session.keepStatisticsOwn());
+    EXPECT_EQ(quor3::readWholeFile(folder / quor3::files::Freq), own);
+    EXPECT_TRUE(quor3::derivedFilesBelongTo(folder, "a.c3d"));
+    session.databaseName.clear();
 }
