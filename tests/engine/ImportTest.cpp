@@ -293,7 +293,7 @@ TEST(ImportPublishedShapes, ADrawTheFileRepeatsIsCountedOnce)
         EXPECT_EQ(plan.fromFile, 1);
         EXPECT_EQ(plan.repeatedInFile, 1);
         EXPECT_TRUE(
-            contains(quor3::describeImport({plan, true, {}, {}}), "1 draw repeated in the file was counted once."));
+            contains(quor3::describeImport({plan, true, {}, 0, {}}), "1 draw repeated in the file was counted once."));
     }
 }
 
