@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -95,20 +96,24 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     drawsBox->setAccessibleName(tr("Number of draws"));
     drawsBox->setRange(1, 100000);
     drawsBox->setValue(365);
-    auto* wheelRow = new QHBoxLayout(wheelGroup);
-    const auto field = [](QWidget* group, QBoxLayout* row, const QString& caption, QWidget* box) {
+    // Three fields a row: six in one line are wider than a small screen in
+    // Spanish at large font sizes.
+    auto* wheelGrid = new QGridLayout(wheelGroup);
+    int place = 0;
+    const auto field = [&place, wheelGrid](QWidget* group, const QString& caption, QWidget* box) {
         auto* label = new QLabel(caption, group);
         label->setBuddy(box);
-        row->addWidget(label);
-        row->addWidget(box);
+        wheelGrid->addWidget(label, place / 3, (place % 3) * 2);
+        wheelGrid->addWidget(box, place / 3, (place % 3) * 2 + 1);
+        ++place;
     };
-    field(wheelGroup, wheelRow, tr("&Digits:"), digitsEdit);
-    field(wheelGroup, wheelRow, tr("&Wheel:"), typeBox);
-    field(wheelGroup, wheelRow, tr("&Key:"), keyBox);
-    field(wheelGroup, wheelRow, tr("Be&t:"), betBox);
-    field(wheelGroup, wheelRow, tr("&Stake:"), stakeBox);
-    field(wheelGroup, wheelRow, tr("D&raws:"), drawsBox);
-    wheelRow->addStretch(1);
+    field(wheelGroup, tr("&Digits:"), digitsEdit);
+    field(wheelGroup, tr("&Wheel:"), typeBox);
+    field(wheelGroup, tr("&Key:"), keyBox);
+    field(wheelGroup, tr("Be&t:"), betBox);
+    field(wheelGroup, tr("&Stake:"), stakeBox);
+    field(wheelGroup, tr("D&raws:"), drawsBox);
+    wheelGrid->setColumnStretch(6, 1);
 
     auto* filterGroup = new QGroupBox(tr("Filters"), this);
     auto* filterGrid = new QFormLayout(filterGroup);
