@@ -3,8 +3,13 @@
 #include "GuiTestSupport.h"
 
 #include "app/MainWindow.h"
+#include "engine/Dates.h"
+#include "engine/DrawRecord.h"
+#include "engine/FileIo.h"
 #include "engine/GameImport.h"
+#include "engine/Rebuild.h"
 #include "engine/ResultsSource.h"
+#include "entry/ResultsFetch.h"
 #include "platform/Session.h"
 
 #include <QAction>
@@ -21,6 +26,7 @@ class DrawSwitchTest : public QObject
     std::unique_ptr<GuiTestEnvironment> env;
     std::unique_ptr<MainWindow> window;
 
+    ResultsFetch* fetcher() const { return window->findChild<ResultsFetch*>(); }
     QString path(const std::string& name) const { return QString::fromStdString((env->dataPath() / name).string()); }
 
   private slots:
@@ -71,6 +77,33 @@ class DrawSwitchTest : public QObject
         QTest::keyClick(window.get(), Qt::Key_1, Qt::ControlModifier);
         QTRY_COMPARE(Session::instance().databaseName, std::string("ny-midday.c3d"));
         QCOMPARE(window->statusText(0), QString("Total Draws: 5"));
+    }
+
+    void f5FetchesEveryDrawOfTheGameAndKeepsTheOpenOnesStatistics()
+    {
+        // Midday has nothing new; Evening has two draws more.
+        std::string file = "Draw Date,Midday Daily #,Evening Daily #\n";
+        for (const quor3::DrawRecord& r : quor3::readDraws(env->dataPath() / "ny-midday.c3d"))
+            file += quor3::monthDayYear(r.DrawDate) + "," + std::to_string(r.Digit1) + std::to_string(r.Digit2) +
+                    std::to_string(r.Digit3) + ",\n";
+        quor3::writeWholeFile(env->dataPath() / "ny.csv", file + "1/8/2002,,456\n1/9/2002,,012\n");
+        for (const auto& [name, draw] :
+             {std::pair<std::string, std::string>{"ny-midday.c3d", "Midday"}, {"ny-evening.c3d", "Evening"}}) {
+            quor3::ResultsSource source;
+            source.address = (env->dataPath() / "ny.csv").string();
+            source.drawName = draw;
+            source.checkAtOpen = false;
+            quor3::writeResultsSource(quor3::settingsFilePath(), name, source);
+        }
+        window->openDatabaseFile(path("ny-midday.c3d"));
+        QTest::keyClick(window.get(), Qt::Key_F5);
+        QTRY_COMPARE(quor3::readDraws(env->dataPath() / "ny-evening.c3d").size(), std::size_t(9));
+        QCOMPARE(quor3::readDraws(env->dataPath() / "ny-evening.c3d").back().Digit3, 2);
+        QTRY_VERIFY(!fetcher()->running());
+        QCOMPARE(quor3::readDraws(env->dataPath() / "ny-midday.c3d").size(), std::size_t(5));
+        QCOMPARE(window->statusText(0), QString("Total Draws: 5"));
+        // The other draw's store rebuilt the folder's statistics for itself: they are the open draw's again.
+        QTRY_VERIFY(quor3::derivedFilesBelongTo(env->dataPath(), "ny-midday.c3d"));
     }
 
     void aDatabaseOfNoGameHasNoDrawMenu()
