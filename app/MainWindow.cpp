@@ -16,6 +16,7 @@
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
 #include "engine/GameImport.h"
 #include "engine/Rebuild.h"
 #include "engine/ResultsSource.h"
@@ -63,6 +64,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -552,6 +555,12 @@ void MainWindow::refreshDraws()
     std::vector<std::string> game;
     if (!openPath_.isEmpty())
         runGuarded(this, [&] { game = quor3::gameDatabases(quor3::settingsFilePath(), session.databaseName); });
+    // A draw's database deleted since is no longer offered: opening it would make an empty one.
+    game.erase(std::remove_if(game.begin(), game.end(),
+                              [&session](const std::string& name) {
+                                  return name != session.databaseName && !quor3::fileExists(session.folder / name);
+                              }),
+               game.end());
     QString openDraw;
     for (int i = 0; i < drawActions_.size(); ++i) {
         QAction* action = drawActions_[i];

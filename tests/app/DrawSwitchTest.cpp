@@ -106,6 +106,16 @@ class DrawSwitchTest : public QObject
         QTRY_VERIFY(quor3::derivedFilesBelongTo(env->dataPath(), "ny-midday.c3d"));
     }
 
+    void aDeletedDrawIsNoLongerOffered()
+    {
+        quor3::fs::remove(env->dataPath() / "ny-evening.c3d");
+        window->openDatabaseFile(path("ny-midday.c3d"));
+        QVERIFY(!window->findChild<QMenu*>("DrawMenu")->menuAction()->isVisible());
+        QTest::keyClick(window.get(), Qt::Key_2, Qt::ControlModifier);
+        QCOMPARE(Session::instance().databaseName, std::string("ny-midday.c3d"));
+        QVERIFY(!quor3::fileExists(env->dataPath() / "ny-evening.c3d"));
+    }
+
     void aDatabaseOfNoGameHasNoDrawMenu()
     {
         window->openDatabaseFile(path("ny-midday.c3d"));
