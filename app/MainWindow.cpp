@@ -16,7 +16,10 @@
 #include "choices/ComputerChoicesWindow.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
+#include "engine/FileIo.h"
+#include "engine/GameImport.h"
 #include "engine/Rebuild.h"
+#include "engine/ResultsSource.h"
 #include "entry/AddDrawsWindow.h"
 #include "entry/DeleteFileDialog.h"
 #include "entry/ExportDraws.h"
@@ -61,6 +64,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace
 {
@@ -176,7 +181,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
     connect(startPanel_, &StartPanel::createChosen, this, [this] { createDatabase(); });
     connect(startPanel_, &StartPanel::importChosen, this, [this] {
         if (createDatabase())
-            showModal<ImportWindow>();
+            showImport();
     });
     connect(startPanel_, &StartPanel::openChosen, this, &MainWindow::openDatabase);
     connect(startPanel_, &StartPanel::recentChosen, this, &MainWindow::openDatabaseFile);
@@ -195,6 +200,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
         panels_[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         statusLine->addWidget(panels_[i]);
     }
+    // The open draw of a game (Morning, Evening, ...): the statistics shown are its own.
+    drawPanel_ = new QLabel(statusLine);
+    drawPanel_->setObjectName("DrawPanel");
+    drawPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    statusLine->addPermanentWidget(drawPanel_);
+    drawPanel_->hide();
 
     buildMenu();
     setDataMenusEnabled(false);
@@ -334,7 +345,7 @@ void MainWindow::buildMenu()
     item(fileMenu, "CloseDatabase1", tr("&Close Database"), [this] {
         closeDatabase();
     })->setShortcut(Qt::CTRL | Qt::Key_W);
-    dataActions_ << item(fileMenu, "ImportDraws1", tr("&Import Draws..."), [this] { showModal<ImportWindow>(); });
+    dataActions_ << item(fileMenu, "ImportDraws1", tr("&Import Draws..."), [this] { showImport(); });
     resultsFetch_ = new ResultsFetch(this);
     // A report window reads the database each time it is activated: a change
     // by another process reaches an open one as an activation. The entry
@@ -366,6 +377,28 @@ void MainWindow::buildMenu()
     exitSeparator_ = fileMenu->addSeparator();
     item(fileMenu, "Exit1", tr("E&xit"), [this] { close(); })->setShortcut(Qt::CTRL | Qt::Key_Q);
     connect(fileMenu, &QMenu::aboutToShow, this, &MainWindow::refreshRecentDatabases);
+
+    drawMenu_ = menu("DrawMenu", tr("Dra&w"));
+    for (int i = 0; i < 4; ++i) {
+        QAction* action = drawMenu_->addAction(QString());
+        action->setObjectName(QString("Draw%1").arg(i + 1));
+        action->setCheckable(true);
+        action->setShortcut(QKeyCombination(Qt::CTRL, static_cast<Qt::Key>(Qt::Key_1 + i)));
+        // A shortcut of a hidden menu still works: it must not switch to a draw not listed.
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, action] {
+            const QString path = action->data().toString();
+            if (!path.isEmpty() && path != openPath_)
+                openDatabaseFile(path);
+            else
+                action->setChecked(true);
+        });
+        drawActions_ << action;
+    }
+    // Shortcuts of actions in a menu work while the menu is closed only when
+    // the window holds them too.
+    addActions(drawActions_);
+    drawMenu_->menuAction()->setVisible(false);
 
     QMenu* addMenu = menu("Edit1", tr("&Add"));
     item(addMenu, "Add1", tr("&Update Database"), [this] { showModal<UpdateMenuWindow>(); });
@@ -498,7 +531,63 @@ void MainWindow::openDatabaseFile(const QString& path)
     });
     runGuarded(this, [&] { RecentDatabases::remember(info.absoluteFilePath()); });
     refreshRecentDatabases();
+    refreshDraws();
     resultsFetch_->databaseOpened();
+}
+
+void MainWindow::showImport()
+{
+    QString toOpen;
+    runGuarded(this, [this, &toOpen] {
+        ImportWindow window(this);
+        window.exec();
+        toOpen = window.databaseToOpen();
+    });
+    resultsFetch_->changedByProgram();
+    // Every draw went into a database of its own: the game's first is opened.
+    if (!toOpen.isEmpty())
+        openDatabaseFile(toOpen);
+}
+
+void MainWindow::refreshDraws()
+{
+    const Session& session = Session::instance();
+    std::vector<std::string> game;
+    if (!openPath_.isEmpty())
+        runGuarded(this, [&] { game = quor3::gameDatabases(quor3::settingsFilePath(), session.databaseName); });
+    // A draw's database deleted since is no longer offered: opening it would make an empty one.
+    game.erase(std::remove_if(game.begin(), game.end(),
+                              [&session](const std::string& name) {
+                                  return name != session.databaseName && !quor3::fileExists(session.folder / name);
+                              }),
+               game.end());
+    QString openDraw;
+    for (int i = 0; i < drawActions_.size(); ++i) {
+        QAction* action = drawActions_[i];
+        const bool shown = game.size() > 1 && i < static_cast<int>(game.size());
+        action->setVisible(shown);
+        action->setEnabled(shown);
+        if (!shown) {
+            action->setData(QString());
+            continue;
+        }
+        std::string drawName;
+        runGuarded(this, [&] { drawName = quor3::rememberedDrawName(quor3::settingsFilePath(), game[i]); });
+        const QString name = QString::fromStdString(drawName.empty() ? game[i] : drawName);
+        action->setText(QString("&%1 %2").arg(i + 1).arg(QString(name).replace("&", "&&")));
+        action->setData(QString::fromStdString((session.folder / game[i]).string()));
+        action->setStatusTip(QString::fromStdString(game[i]));
+        const bool open = game[i] == session.databaseName;
+        action->setChecked(open);
+        if (open)
+            openDraw = name;
+    }
+    drawMenu_->menuAction()->setVisible(game.size() > 1);
+    if (!openDraw.isEmpty()) {
+        setWindowTitle(mainTitle(tr("%1, draw %2").arg(session.databaseNameText(), openDraw)));
+        drawPanel_->setText(tr("Draw: %1").arg(openDraw));
+    }
+    drawPanel_->setVisible(!openDraw.isEmpty());
 }
 
 void MainWindow::openAtStart(const QString& commandLineFile)
@@ -569,6 +658,7 @@ void MainWindow::closeDatabase()
     showTodaysDate();
     openPath_.clear();
     refreshRecentDatabases();
+    refreshDraws();
     startPanel_->show();
 }
 

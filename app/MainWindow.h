@@ -57,6 +57,11 @@ class MainWindow : public QMainWindow
     void refreshRecentDatabases();
     // The open database's last draw, with its digits, above the gradient.
     void showLastDraw();
+    // The Draw menu: the open game's draws, the open one checked; hidden
+    // for a database of no game. Also names the open draw in the title and
+    // the status bar.
+    void refreshDraws();
+    void showImport();
 
     QLabel* productPicture_ = nullptr;
     QWidget* gradientArea_ = nullptr;
@@ -72,6 +77,9 @@ class MainWindow : public QMainWindow
     QAction* recentSeparator_ = nullptr; // the recent databases stand between this and Exit
     QAction* exitSeparator_ = nullptr;
     QList<QAction*> recentActions_;
+    QMenu* drawMenu_ = nullptr;
+    QList<QAction*> drawActions_; // Ctrl+1 to Ctrl+4, in the order of the day
+    QLabel* drawPanel_ = nullptr;
     // File > Get New Results, the check at open and the watch on the database.
     ResultsFetch* resultsFetch_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include "engine/Export.h"
 #include "engine/Fairness.h"
 #include "engine/FileIo.h"
+#include "engine/GameImportCommand.h"
 #include "engine/History.h"
 #include "engine/HistoryChange.h"
 #include "engine/Import.h"
@@ -61,6 +62,10 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      merges them into PATH by date (or replaces its draws), keeps the\n"
                           "      newest 731, rebuilds, and prints what it stored and skipped. NAME\n"
                           "      chooses the draw (Midday, Evening, ...) of a file that holds several.\n"
+                          "  quor3-engine import PATH FILE... --all-draws [--replace]\n"
+                          "      Stores each draw of the files (Midday and Evening columns, one file\n"
+                          "      per draw time) in its own database beside PATH, named after PATH and\n"
+                          "      the draw (game-evening.c3d), and prints one line per database.\n"
                           "  quor3-engine export PATH [FILE] [--all]\n"
                           "      Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to\n"
                           "      the standard output. With --all: the full history (every draw the\n"
@@ -1017,6 +1022,8 @@ int run(const std::vector<std::string>& args)
     if (const int done = runDrawChangeCommand(args); done >= 0)
         return done;
     if (const int done = runUndoCommand(args); done >= 0)
+        return done;
+    if (const int done = quor3::runGameImportCommand(args); done >= 0)
         return done;
     if (const int done = runDataCommand(args); done >= 0)
         return done;

@@ -5,7 +5,9 @@
 #include "engine/Dates.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
+#include "engine/ImportChecks.h"
 #include "engine/Rebuild.h"
+#include "engine/ResultsSource.h"
 #include "engine/Tickets.h"
 #include "entry/TicketWins.h"
 #include "platform/Accessibility.h"
@@ -41,6 +43,9 @@
 
 namespace
 {
+
+// The draw choice's last item when the file holds several draws.
+const char* const EveryDrawItem = QT_TRANSLATE_NOOP("ImportWindow", "every draw, one database each");
 
 // The preview shows this many draws at each end.
 constexpr int PreviewEnds = 5;
@@ -322,8 +327,20 @@ void ImportWindow::showScan()
     drawChoice->clear();
     for (const std::string& name : scan_.drawNames)
         drawChoice->addItem(QString::fromStdString(name));
-    if (drawChoice->findText(before) >= 0)
+    if (scan_.drawNames.size() > 1)
+        drawChoice->addItem(tr(EveryDrawItem), QStringLiteral("every"));
+    if (drawChoice->findText(before) >= 0) {
         drawChoice->setCurrentIndex(drawChoice->findText(before));
+    } else {
+        // The draw the database was imported or fetched as, not the file's first.
+        const Session& session = Session::instance();
+        const int remembered = session.databaseName.empty()
+                                   ? -1
+                                   : quor3::drawToPreselect(scan_, quor3::rememberedDrawName(quor3::settingsFilePath(),
+                                                                                             session.databaseName));
+        if (remembered >= 0)
+            drawChoice->setCurrentIndex(remembered);
+    }
     drawLabel->setVisible(!scan_.drawNames.empty());
     drawChoice->setVisible(!scan_.drawNames.empty());
 
@@ -339,8 +356,33 @@ void ImportWindow::showScan()
     showChosenDraws();
 }
 
+bool ImportWindow::everyDrawChosen() const
+{
+    return drawChoice->currentData().toString() == QLatin1String("every");
+}
+
 void ImportWindow::showChosenDraws()
 {
+    gamePlans_.clear();
+    if (everyDrawChosen()) {
+        chosen_ = {};
+        previewGrid->setRowCount(0);
+        const Session& session = Session::instance();
+        const quor3::fs::path game =
+            session.databaseName.empty() ? quor3::fs::path("draws.c3d") : session.databasePath();
+        gamePlans_ = quor3::planGameImport(game, {scan_}, {readingPath_.toStdString()});
+        QStringList lines;
+        for (const quor3::GameDrawPlan& plan : gamePlans_) {
+            const auto& draws = plan.chosen.draws;
+            lines << tr("%1: %2, %3, from %4 to %5.")
+                         .arg(QString::fromStdString(plan.drawName), QString::fromStdString(plan.databaseName),
+                              drawsText(static_cast<long long>(draws.size())), dateText(draws.front().DrawDate),
+                              dateText(draws.back().DrawDate));
+        }
+        countLabel->setText(lines.join('\n'));
+        importButton->setEnabled(!gamePlans_.empty() && !isReading());
+        return;
+    }
     const std::string name = drawChoice->currentText().toStdString();
     chosen_ = quor3::chooseDraw(scan_, name);
     const auto& draws = chosen_.draws;
@@ -393,6 +435,10 @@ void ImportWindow::importDraws()
     if (session.databaseName.empty())
         throw quor3::Error(quor3::Error::Kind::InputOutput,
                            tr("No database is open: open or name one first.").toStdString());
+    if (everyDrawChosen()) {
+        importEveryDraw();
+        return;
+    }
     if (chosen_.draws.empty()) {
         Dialogs::inform(this, title(),
                         tr("Nothing usable: no line holds a date and three digits. Nothing was changed."));
@@ -424,10 +470,39 @@ void ImportWindow::importDraws()
         failure =
             quor3::rebuildAfterChange(session.folder, session.databaseName, quor3::FirstPanels::TotalAndLastDate, sink);
     }
+    if (const QString drawName = drawChoice->currentText(); !drawName.isEmpty())
+        quor3::rememberDrawName(quor3::settingsFilePath(), session.databaseName, drawName.toStdString());
     Dialogs::inform(this, title(), QString::fromStdString(quor3::describeImport(outcome)));
     // The draws are stored whatever the rebuild did: its failure is said as such.
     if (!failure.empty())
         Dialogs::inform(this, title(), QString::fromStdString(failure), {}, QMessageBox::Warning);
     announceTicketWins(this, quor3::announcementsSince(session.databasePath(), ticketMark));
+    accept();
+}
+
+void ImportWindow::importEveryDraw()
+{
+    Session& session = Session::instance();
+    // The plans were named after the open database when they were shown.
+    gamePlans_ = quor3::planGameImport(session.databasePath(), {scan_}, {readingPath_.toStdString()});
+    std::vector<quor3::GameDrawImport> done;
+    {
+        BusyCursor busy;
+        done =
+            quor3::storeGameImport(session.folder, gamePlans_,
+                                   replaceButton->isChecked() ? quor3::ImportMode::Replace : quor3::ImportMode::Merge,
+                                   readingPath_.toStdString(), quor3::settingsFilePath(), session.databaseName);
+    }
+    QStringList lines;
+    for (const quor3::GameDrawImport& one : done) {
+        lines << QStringLiteral("%1: %2").arg(QString::fromStdString(one.plan.drawName),
+                                              QString::fromStdString(one.plan.databaseName))
+              << QString::fromStdString(quor3::describeImport(one.outcome));
+        if (!one.rebuildFailure.empty())
+            lines << QString::fromStdString(one.rebuildFailure);
+    }
+    Dialogs::inform(this, title(), lines.join('\n'));
+    if (!done.empty())
+        databaseToOpen_ = QString::fromStdString((session.folder / done.front().plan.databaseName).string());
     accept();
 }

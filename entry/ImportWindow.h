@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/GameImport.h"
 #include "engine/Import.h"
 
 #include <QDialog>
@@ -46,6 +47,9 @@ class ImportWindow : public QDialog
     void showChosenDraws();
     // "&Import": stores the draws, rebuilds, reports and closes.
     void importDraws();
+    // After "every draw, one database each" was imported: the game's first
+    // database, for the main window to open; empty otherwise.
+    QString databaseToOpen() const { return databaseToOpen_; }
 
   private:
     // What the background reading of a file gives.
@@ -58,6 +62,8 @@ class ImportWindow : public QDialog
     void fileRead();
     void showScan();
     void setReading(bool reading);
+    bool everyDrawChosen() const;
+    void importEveryDraw();
 
     QPushButton* chooseFileButton = nullptr;
     QLabel* sourceLabel = nullptr;
@@ -83,6 +89,9 @@ class ImportWindow : public QDialog
 
     quor3::ImportScan scan_;
     quor3::ChosenDraws chosen_;
+    // "every draw, one database each": what goes where.
+    std::vector<quor3::GameDrawPlan> gamePlans_;
+    QString databaseToOpen_;
     // Set while a chosen file's text goes into the box: it is no pasting.
     bool loading_ = false;
 };

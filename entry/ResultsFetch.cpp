@@ -1,7 +1,9 @@
 #include "entry/ResultsFetch.h"
 
 #include "engine/Errors.h"
+#include "engine/GameImport.h"
 #include "engine/History.h"
+#include "engine/Rebuild.h"
 #include "engine/ResultsSource.h"
 #include "engine/Tickets.h"
 #include "entry/Arrivals.h"
@@ -25,10 +27,19 @@
 #include <QStatusBar>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 namespace
 {
+
+// The status texts of a draw of the game that is not open: nobody shows them.
+class QuietSink : public quor3::StatusSink
+{
+  public:
+    void setStatusText(int, const std::string&) override {}
+};
 
 QString title()
 {
@@ -178,18 +189,43 @@ void ResultsFetch::start(bool quiet)
             Qt::QueuedConnection);
     };
     options.cancel = cancel_.get();
-    future_.setFuture(QtConcurrent::run([source = *source, options, conditional, keep = cancel_]() {
-        Result result;
-        try {
-            result.fetched = quor3::fetchResults(source, options, conditional, &FetchModule::fetchFile);
-        } catch (const quor3::FetchCancelled& e) {
-            result.failure = QString::fromUtf8(e.what());
-            result.cancelled = true;
-        } catch (const std::exception& e) {
-            result.failure = QString::fromUtf8(e.what());
-        }
-        return result;
-    }));
+    // The game's other draws (Morning, Day, ...) come with it, stored as the
+    // command line stores them; the open one is stored on this thread.
+    std::vector<std::string> others;
+    runGuarded(window_, [&] { others = quor3::gameDatabases(quor3::settingsFilePath(), session.databaseName); });
+    others.erase(std::remove(others.begin(), others.end(), session.databaseName), others.end());
+    future_.setFuture(
+        QtConcurrent::run([source = *source, options, conditional, keep = cancel_, others, folder = folder_]() {
+            Result result;
+            try {
+                result.fetched = quor3::fetchResults(source, options, conditional, &FetchModule::fetchFile);
+            } catch (const quor3::FetchCancelled& e) {
+                result.failure = QString::fromUtf8(e.what());
+                result.cancelled = true;
+            } catch (const std::exception& e) {
+                result.failure = QString::fromUtf8(e.what());
+            }
+            quor3::FetchOptions quietOptions;
+            quietOptions.cancel = keep.get();
+            for (const std::string& name : others) {
+                if (result.cancelled || keep->load())
+                    break;
+                try {
+                    if (!quor3::readResultsSource(quor3::settingsFilePath(), name))
+                        continue;
+                    QuietSink sink;
+                    const long long mark = quor3::ticketChangeMark(folder / name);
+                    const quor3::NewResultsOutcome outcome = quor3::fetchNewResults(
+                        quor3::settingsFilePath(), folder, name, quietOptions, sink, &FetchModule::fetchFile);
+                    const std::vector<std::string> wins = quor3::announcementsSince(folder / name, mark);
+                    if (fetchBroughtNews(outcome, wins))
+                        result.gameNews << fetchSummary(name, outcome, wins);
+                } catch (const std::exception& e) {
+                    result.gameNews << QString::fromStdString(name) + ": " + QString::fromUtf8(e.what());
+                }
+            }
+            return result;
+        }));
 }
 
 void ResultsFetch::store()
@@ -202,7 +238,18 @@ void ResultsFetch::store()
     const Result result = future_.result();
     const Session& session = Session::instance();
     const bool sameDatabase = session.folder == folder_ && session.databaseName == databaseName_;
+    // The other draws' stores rebuilt the folder's derived files for themselves.
+    if (sameDatabase && !result.gameNews.isEmpty())
+        runGuarded(window_, [this] {
+            if (!quor3::derivedFilesBelongTo(folder_, databaseName_)) {
+                StatusBarSink sink;
+                quor3::rebuildAfterChange(folder_, databaseName_, quor3::FirstPanels::TotalAndLastDate, sink);
+            }
+        });
+    const QString gameNews = result.gameNews.join(QStringLiteral("\n\n"));
     if (!result.failure.isEmpty() || !sameDatabase) {
+        if (!gameNews.isEmpty())
+            ArrivalsDialog::present(window_, gameNews);
         showStatus(sameDatabase ? result.failure : QString());
         if (sameDatabase && !quiet_ && !result.cancelled)
             Dialogs::inform(window_, title(), result.failure, {}, QMessageBox::Warning);
@@ -245,8 +292,9 @@ void ResultsFetch::store()
     } else {
         Session::instance().totalDraws = outcome.totalDraws;
         // The check at open speaks up only when something came.
-        if (!quiet_ || fetchBroughtNews(outcome, ticketWins))
-            ArrivalsDialog::present(window_, fetchSummary(databaseName_, outcome, ticketWins));
+        if (!quiet_ || fetchBroughtNews(outcome, ticketWins) || !gameNews.isEmpty())
+            ArrivalsDialog::present(window_, fetchSummary(databaseName_, outcome, ticketWins) +
+                                                 (gameNews.isEmpty() ? QString() : "\n\n" + gameNews));
     }
     emit finished();
 }

@@ -5,6 +5,7 @@
 #include <QFileSystemWatcher>
 #include <QFutureWatcher>
 #include <QObject>
+#include <QStringList>
 #include <QTimer>
 
 #include <atomic>
@@ -54,6 +55,8 @@ class ResultsFetch : public QObject
         quor3::FetchedResults fetched;
         QString failure;
         bool cancelled = false;
+        // What the fetch of the game's other draws brought, each draw's summary.
+        QStringList gameNews;
     };
     void start(bool quiet);
     void store();

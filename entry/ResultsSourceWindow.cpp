@@ -2,6 +2,8 @@
 
 #include "engine/Dates.h"
 #include "engine/Errors.h"
+#include "engine/ImportChecks.h"
+#include "engine/ResultsSource.h"
 #include "entry/FetchModule.h"
 #include "platform/Accessibility.h"
 #include "platform/DailyTimer.h"
@@ -226,7 +228,13 @@ void ResultsSourceWindow::showTrial()
         const QSignalBlocker quiet(drawChoice);
         for (const std::string& name : scan_.drawNames)
             drawChoice->addItem(QString::fromStdString(name));
-        const int kept = drawChoice->findText(before, Qt::MatchFixedString);
+        int kept = drawChoice->findText(before, Qt::MatchFixedString);
+        // The draw the database was imported or fetched as, not the file's first.
+        if (kept < 0)
+            kept = quor3::drawToPreselect(
+                scan_, before.isEmpty()
+                           ? quor3::rememberedDrawName(quor3::settingsFilePath(), Session::instance().databaseName)
+                           : before.toStdString());
         if (kept >= 0)
             drawChoice->setCurrentIndex(kept);
     }

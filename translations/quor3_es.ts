@@ -1249,6 +1249,14 @@ Se guarda una copia de seguridad de la base de datos tal como está.</translatio
         <source>The lines of the chosen file, or lines pasted here</source>
         <translation>Las líneas del archivo elegido, o líneas pegadas aquí</translation>
     </message>
+    <message>
+        <source>every draw, one database each</source>
+        <translation>cada sorteo, una base de datos para cada uno</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, from %4 to %5.</source>
+        <translation>%1: %2, %3, del %4 al %5.</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1499,6 +1507,18 @@ Elija otro nombre para la base de datos.</translation>
     <message>
         <source>&amp;Build Plays...</source>
         <translation>&amp;Armar jugadas...</translation>
+    </message>
+    <message>
+        <source>Dra&amp;w</source>
+        <translation>&amp;Sorteo</translation>
+    </message>
+    <message>
+        <source>%1, draw %2</source>
+        <translation>%1, sorteo %2</translation>
+    </message>
+    <message>
+        <source>Draw: %1</source>
+        <translation>Sorteo: %1</translation>
     </message>
 </context>
 <context>
@@ -3211,6 +3231,54 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <translation>Los boletos de los últimos 30 días, jugados igual durante %1 sorteos: gastado %2, devuelto %3 en promedio; probabilidad de terminar ganando %4.</translation>
     </message>
     <message>
+        <source>it holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>it holds no draw of %1</source>
+        <translation>no tiene ningún sorteo del %1</translation>
+    </message>
+    <message>
+        <source>its full history holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>su historial completo tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>Corrected the draw of %1: %2 (was %3).</source>
+        <translation>Se corrigió el sorteo del %1: %2 (era %3).</translation>
+    </message>
+    <message>
+        <source>Deleted the draw of %1: %2.</source>
+        <translation>Se borró el sorteo del %1: %2.</translation>
+    </message>
+    <message>
+        <source>(It was in the full history only.)</source>
+        <translation>(Solo estaba en el historial completo.)</translation>
+    </message>
+    <message>
+        <source>Took back change %1 (%2).</source>
+        <translation>Se deshizo el cambio %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 (was %3)</source>
+        <translation>%1: %2 (era %3)</translation>
+    </message>
+    <message>
+        <source>The database as it was is kept in %1/%2.</source>
+        <translation>La base de datos tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>No corrections.</source>
+        <translation>No hay correcciones.</translation>
+    </message>
+    <message>
+        <source>%1  %2: %3 (was %4), by %5</source>
+        <translation>%1  %2: %3 (era %4), por %5</translation>
+    </message>
+    <message>
+        <source>Skipped %1 lines of %2.</source>
+        <translation>Se omitieron %1 líneas de %2.</translation>
+    </message>
+    <message>
         <source>Usage:
   quor3-engine rebuild PATH
       Rebuilds every derived data file beside the draw database PATH, as
@@ -3227,6 +3295,10 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
       merges them into PATH by date (or replaces its draws), keeps the
       newest 731, rebuilds, and prints what it stored and skipped. NAME
       chooses the draw (Midday, Evening, ...) of a file that holds several.
+  quor3-engine import PATH FILE... --all-draws [--replace]
+      Stores each draw of the files (Midday and Evening columns, one file
+      per draw time) in its own database beside PATH, named after PATH and
+      the draw (game-evening.c3d), and prints one line per database.
   quor3-engine export PATH [FILE] [--all]
       Writes the draws as CSV (date,digit1,digit2,digit3) to FILE, or to
       the standard output. With --all: the full history (every draw the
@@ -3328,6 +3400,11 @@ opens the database).
       reemplaza sus sorteos), conserva los 731 más recientes, recalcula y
       muestra lo que guardó y lo que omitió. NAME elige el sorteo (Midday,
       Evening, ...) de un archivo que contiene varios.
+  quor3-engine import PATH FILE... --all-draws [--replace]
+      Guarda cada sorteo de los archivos (columnas Midday y Evening, un
+      archivo por hora de sorteo) en su propia base de datos junto a PATH,
+      con el nombre de PATH y del sorteo (juego-evening.c3d), y muestra una
+      línea por base de datos.
   quor3-engine export PATH [FILE] [--all]
       Escribe los sorteos como CSV (date,digit1,digit2,digit3) en FILE o en
       la salida estándar. Con --all: el historial completo (todos los
@@ -3420,50 +3497,6 @@ si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
 actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
 la base de datos).
 </translation>
-    </message>
-    <message>
-        <source>it holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
-        <translation>tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
-    </message>
-    <message>
-        <source>it holds no draw of %1</source>
-        <translation>no tiene ningún sorteo del %1</translation>
-    </message>
-    <message>
-        <source>its full history holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
-        <translation>su historial completo tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
-    </message>
-    <message>
-        <source>Corrected the draw of %1: %2 (was %3).</source>
-        <translation>Se corrigió el sorteo del %1: %2 (era %3).</translation>
-    </message>
-    <message>
-        <source>Deleted the draw of %1: %2.</source>
-        <translation>Se borró el sorteo del %1: %2.</translation>
-    </message>
-    <message>
-        <source>(It was in the full history only.)</source>
-        <translation>(Solo estaba en el historial completo.)</translation>
-    </message>
-    <message>
-        <source>Took back change %1 (%2).</source>
-        <translation>Se deshizo el cambio %1 (%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 (was %3)</source>
-        <translation>%1: %2 (era %3)</translation>
-    </message>
-    <message>
-        <source>The database as it was is kept in %1/%2.</source>
-        <translation>La base de datos tal como estaba se guarda en %1/%2.</translation>
-    </message>
-    <message>
-        <source>No corrections.</source>
-        <translation>No hay correcciones.</translation>
-    </message>
-    <message>
-        <source>%1  %2: %3 (was %4), by %5</source>
-        <translation>%1  %2: %3 (era %4), por %5</translation>
     </message>
 </context>
 <context>
@@ -4061,6 +4094,17 @@ la base de datos).
     <message>
         <source>The draws are stored, but the results source could not be saved: %1</source>
         <translation>Los sorteos están guardados, pero no se pudo guardar la fuente de resultados: %1</translation>
+    </message>
+</context>
+<context>
+    <name>quor3::GameImport</name>
+    <message>
+        <source>The files hold no draw that Quor 3 can read; nothing changed.</source>
+        <translation>Los archivos no tienen ningún sorteo que Quor 3 pueda leer; no se cambió nada.</translation>
+    </message>
+    <message>
+        <source>The draws &quot;%1&quot; and &quot;%2&quot; would share the database %3; nothing changed. Import them one at a time with --draw.</source>
+        <translation>Los sorteos &quot;%1&quot; y &quot;%2&quot; compartirían la base de datos %3; no se cambió nada. Impórtelos de uno en uno con --draw.</translation>
     </message>
 </context>
 <context>

@@ -161,7 +161,7 @@ class ImportWindowTest : public QObject
         chooseFile(window, sample("midday-evening.csv"));
         auto* choice = child<QComboBox>(&window, "drawChoice");
         QVERIFY(choice->isVisible());
-        QCOMPARE(choice->count(), 2);
+        QCOMPARE(choice->count(), 3); // and "every draw, one database each"
         QCOMPARE(choice->currentText(), QString("Evening"));
         QCOMPARE(labelText(&window, "countLabel"),
                  QString("3 draws, from 12/4/2026 to 12/6/2026. 3 lines of other draws are left aside."));
@@ -290,7 +290,7 @@ class ImportWindowTest : public QObject
         QVERIFY(QTest::qWaitForWindowActive(&window));
         chooseFile(window, sample("draw-columns.csv"));
         auto* choice = child<QComboBox>(&window, "drawChoice");
-        QCOMPARE(choice->count(), 2);
+        QCOMPARE(choice->count(), 3);
         QCOMPARE(choice->itemText(0), QString("Midday"));
         QCOMPARE(choice->itemText(1), QString("Evening"));
         QCOMPARE(previewRows(&window).first(), QString("4 8/3/2018 9  0  1"));
