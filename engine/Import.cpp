@@ -1088,9 +1088,9 @@ std::optional<int> addonOfLine(const std::vector<Column>& columns, const View* f
         FoundDigits run;
         const bool inOne =
             digitRun(trim(fields[n - 3]), run) && run.a == digits.a && run.b == digits.b && run.c == digits.c;
-        const bool inThree = n >= 5 && digitCell(fields[n - 5]) && digitCell(fields[n - 4]) && digitCell(fields[n - 3]) &&
-                             trim(fields[n - 5])[0] - '0' == digits.a && trim(fields[n - 4])[0] - '0' == digits.b &&
-                             trim(fields[n - 3])[0] - '0' == digits.c;
+        const bool inThree = n >= 5 && digitCell(fields[n - 5]) && digitCell(fields[n - 4]) &&
+                             digitCell(fields[n - 3]) && trim(fields[n - 5])[0] - '0' == digits.a &&
+                             trim(fields[n - 4])[0] - '0' == digits.b && trim(fields[n - 3])[0] - '0' == digits.c;
         if (inOne || inThree)
             return trim(fields[n - 1])[0] - '0';
     }
