@@ -245,12 +245,15 @@ void bringUpToDate(const fs::path& file, const fs::path& database)
                 c.exec(TicketSchema, action);
             if (version < 3)
                 c.exec(ChangesSchema, action);
-            // Layout 4: the add-on digit where results publish one; a ticket
-            // table made just now has its add-on column already.
-            if (version < 4) {
-                c.exec("ALTER TABLE draws ADD COLUMN addon INTEGER", action);
-                if (version >= 2)
-                    c.exec("ALTER TABLE tickets ADD COLUMN addon INTEGER NOT NULL DEFAULT 0", action);
+            // Layout 4: the add-on digit where results publish one; a table
+            // made just now has its add-on column already.
+            for (const char* table : {"draws", "tickets"}) {
+                const std::string has =
+                    "SELECT count(*) FROM pragma_table_info('" + std::string(table) + "') WHERE name = 'addon'";
+                if (version < 4 && c.number(has, action) == 0)
+                    c.exec(std::string("ALTER TABLE ") + table + " ADD COLUMN addon INTEGER" +
+                               (std::string(table) == "tickets" ? " NOT NULL DEFAULT 0" : ""),
+                           action);
             }
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), action);
             c.exec("COMMIT", action);

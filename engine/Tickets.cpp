@@ -941,6 +941,11 @@ void settleTicketsForDates(sqlite3* handle, const fs::path& file, const std::vec
 
 // ------------------------------------------------------------ summary
 
+TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables)
+{
+    return summarizeTickets(tickets, tables, {});
+}
+
 TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables,
                                const std::vector<AddonTable>& addonTables)
 {

@@ -229,10 +229,11 @@ struct TicketSummary {
 
 // Summary of the given tickets (as listTickets gives them) under the tables.
 // A play with the add-on expects its add-on prizes too, under `addonTables`
-// (engine/Addon.h; none: the default add-on table).
+// (engine/Addon.h; without them: the default add-on table).
 struct AddonTable;
+TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables);
 TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables,
-                               const std::vector<AddonTable>& addonTables = {});
+                               const std::vector<AddonTable>& addonTables);
 // The same read from the database.
 TicketSummary summarizeTickets(const fs::path& database);
 
