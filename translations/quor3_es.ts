@@ -2406,6 +2406,18 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>These tickets cost %1, and %2 of the monthly budget is left for %3. Add them anyway?</source>
         <translation>Estos boletos cuestan %1 y quedan %2 del presupuesto mensual para %3. ¿Agregarlos de todos modos?</translation>
     </message>
+    <message>
+        <source>With the add-&amp;on (twice the cost)</source>
+        <translation>Con el adici&amp;onal (el doble del costo)</translation>
+    </message>
+    <message>
+        <source>Played with the add-on</source>
+        <translation>Jugado con el adicional</translation>
+    </message>
+    <message>
+        <source>%1 with the add-on</source>
+        <translation>%1 con el adicional</translation>
+    </message>
 </context>
 <context>
     <name>TotalsGraphSettingsDialog</name>
@@ -3211,6 +3223,50 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
         <translation>Los boletos de los últimos 30 días, jugados igual durante %1 sorteos: gastado %2, devuelto %3 en promedio; probabilidad de terminar ganando %4.</translation>
     </message>
     <message>
+        <source>it holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>it holds no draw of %1</source>
+        <translation>no tiene ningún sorteo del %1</translation>
+    </message>
+    <message>
+        <source>its full history holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
+        <translation>su historial completo tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
+    </message>
+    <message>
+        <source>Corrected the draw of %1: %2 (was %3).</source>
+        <translation>Se corrigió el sorteo del %1: %2 (era %3).</translation>
+    </message>
+    <message>
+        <source>Deleted the draw of %1: %2.</source>
+        <translation>Se borró el sorteo del %1: %2.</translation>
+    </message>
+    <message>
+        <source>(It was in the full history only.)</source>
+        <translation>(Solo estaba en el historial completo.)</translation>
+    </message>
+    <message>
+        <source>Took back change %1 (%2).</source>
+        <translation>Se deshizo el cambio %1 (%2).</translation>
+    </message>
+    <message>
+        <source>%1: %2 (was %3)</source>
+        <translation>%1: %2 (era %3)</translation>
+    </message>
+    <message>
+        <source>The database as it was is kept in %1/%2.</source>
+        <translation>La base de datos tal como estaba se guarda en %1/%2.</translation>
+    </message>
+    <message>
+        <source>No corrections.</source>
+        <translation>No hay correcciones.</translation>
+    </message>
+    <message>
+        <source>%1  %2: %3 (was %4), by %5</source>
+        <translation>%1  %2: %3 (era %4), por %5</translation>
+    </message>
+    <message>
         <source>Usage:
   quor3-engine rebuild PATH
       Rebuilds every derived data file beside the draw database PATH, as
@@ -3278,11 +3334,12 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
   quor3-engine tickets PATH [list] [--json]
       Lists the tickets played on PATH&apos;s draws, in the order added, with
       their cost, the draws settled so far and what they won.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N] [--addon]
       Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,
       straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a
       draw, on N consecutive draws (1 by default, up to 91) from DATE
       (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.
+      --addon plays the add-on digit too, for twice the stake.
   quor3-engine tickets PATH summary [--json]
       Spent, won, the balance, and what the plays return on average.
   quor3-engine tickets PATH remove ID
@@ -3296,7 +3353,9 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
       Shows the prize tables (prizes for a $1 play) and the date each is in
       force from; set changes one prize (KEY: straight, box3, box6,
       straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) from DATE (or
+      straightbox6any, combo, frontpair, backpair; add-on prizes:
+      addon-straight, addon-box3, addon-box6, addon-combo,
+      addon-frontpair, addon-backpair) from DATE (or
       &quot;earliest&quot;) on; remove takes out the table from DATE. The tickets
       are settled again.
   quor3-engine --help | --version
@@ -3387,12 +3446,13 @@ opens the database).
       Lista los boletos jugados en los sorteos de PATH, en el orden en que
       se agregaron, con su costo, los sorteos liquidados hasta ahora y lo
       que ganaron.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N] [--addon]
       Agrega un boleto: NUMBER (tres dígitos) jugado como TYPE (straight,
       box, straightbox, combo, frontpair, backpair) por STAKE (0.50, 1 a 5)
       por sorteo, en N sorteos consecutivos (1 por omisión, hasta 91) a
       partir de DATE (M/D/YYYY o YYYY-MM-DD). Los sorteos ya guardados lo
-      liquidan de inmediato.
+      liquidan de inmediato. --addon juega también el dígito adicional, por
+      el doble de la apuesta.
   quor3-engine tickets PATH summary [--json]
       Gastado, ganado, el saldo y lo que devuelven las jugadas en promedio.
   quor3-engine tickets PATH remove ID
@@ -3406,7 +3466,9 @@ opens the database).
       Muestra las tablas de premios (premios por una jugada de $1) y la
       fecha desde la que rige cada una; set cambia un premio (KEY: straight,
       box3, box6, straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) a partir de DATE (o
+      straightbox6any, combo, frontpair, backpair; premios adicionales:
+      addon-straight, addon-box3, addon-box6, addon-combo,
+      addon-frontpair, addon-backpair) a partir de DATE (o
       &quot;earliest&quot;); remove quita la tabla que rige desde DATE. Los boletos se
       liquidan de nuevo.
   quor3-engine --help | --version
@@ -3422,48 +3484,8 @@ la base de datos).
 </translation>
     </message>
     <message>
-        <source>it holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
-        <translation>tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
-    </message>
-    <message>
-        <source>it holds no draw of %1</source>
-        <translation>no tiene ningún sorteo del %1</translation>
-    </message>
-    <message>
-        <source>its full history holds several draws of %1; change them in Quor 3&apos;s corrections window</source>
-        <translation>su historial completo tiene varios sorteos del %1; cámbielos en la ventana de correcciones de Quor 3</translation>
-    </message>
-    <message>
-        <source>Corrected the draw of %1: %2 (was %3).</source>
-        <translation>Se corrigió el sorteo del %1: %2 (era %3).</translation>
-    </message>
-    <message>
-        <source>Deleted the draw of %1: %2.</source>
-        <translation>Se borró el sorteo del %1: %2.</translation>
-    </message>
-    <message>
-        <source>(It was in the full history only.)</source>
-        <translation>(Solo estaba en el historial completo.)</translation>
-    </message>
-    <message>
-        <source>Took back change %1 (%2).</source>
-        <translation>Se deshizo el cambio %1 (%2).</translation>
-    </message>
-    <message>
-        <source>%1: %2 (was %3)</source>
-        <translation>%1: %2 (era %3)</translation>
-    </message>
-    <message>
-        <source>The database as it was is kept in %1/%2.</source>
-        <translation>La base de datos tal como estaba se guarda en %1/%2.</translation>
-    </message>
-    <message>
-        <source>No corrections.</source>
-        <translation>No hay correcciones.</translation>
-    </message>
-    <message>
-        <source>%1  %2: %3 (was %4), by %5</source>
-        <translation>%1  %2: %3 (era %4), por %5</translation>
+        <source>Add-on prizes from %1, for a $1 play:</source>
+        <translation>Premios adicionales desde %1, por una jugada de $1:</translation>
     </message>
 </context>
 <context>
