@@ -6,6 +6,7 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 #include "engine/Import.h"
+#include "engine/StoreDraw.h"
 #include "engine/Tickets.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,12 @@ TEST(AddonRecord, KeptInTheFullHistoryAloneAndExported)
     for (std::size_t i = 0; i < history.size(); ++i)
         ASSERT_EQ(carriedAddon(history[i]), std::optional<int>(static_cast<int>(i * 7 % 10))) << i;
     EXPECT_TRUE(addonsOf(readHistoryWithAddons(without / "tx.c3d"))[0] == std::nullopt);
+
+    // A fetched draw stored as an entry keeps its add-on in the history alone.
+    DrawRecord fetched = chosen("3/1/2026,9-9-9,FB 5\n").draws.front();
+    storeDraw(with.path(), "tx.c3d", fetched, {"fetch", "http://127.0.0.1/"});
+    EXPECT_EQ(carriedAddon(readHistoryWithAddons(with / "tx.c3d").back()), 5);
+    EXPECT_EQ(readDraws(with / "tx.c3d").back().Reserved, (std::array<std::uint8_t, 4>{}));
 
     const std::string csv = exportCsv(history, true);
     EXPECT_EQ(csv.substr(0, csv.find('\n', 40) + 1), "date,digit1,digit2,digit3,addon\n2025-01-01,0,0,0,0\n");
