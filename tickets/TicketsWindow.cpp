@@ -146,9 +146,11 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     field(tr("&Stake:"), stakeBox);
     field(tr("&First draw:"), firstDrawEdit);
     field(tr("Dra&ws:"), drawsBox);
-    addRows->addWidget(addButton, 1, 4, 1, 2, Qt::AlignLeft);
-    addRows->addWidget(addonCheck, 2, 1, 1, 5, Qt::AlignLeft);
-    addRows->setColumnStretch(6, 1);
+    // The check box beside the draws: a row of its own would take the room
+    // the summary below needs.
+    addRows->addWidget(addonCheck, 1, 4, 1, 2, Qt::AlignLeft);
+    addRows->addWidget(addButton, 1, 6, Qt::AlignLeft);
+    addRows->setColumnStretch(7, 1);
 
     ticketTable = new QTableWidget(0, 9, this);
     ticketTable->setObjectName("ticketTable");
