@@ -225,6 +225,10 @@ La fecha y los dígitos que escribió quedan como están: revíselos antes de pu
         <source>... and %1 more conflicts; the stored draws are kept.</source>
         <translation>... y %1 conflictos más; se conservan los sorteos guardados.</translation>
     </message>
+    <message>
+        <source>%1, add-on %2</source>
+        <translation>%1, adicional %2</translation>
+    </message>
 </context>
 <context>
     <name>ArrivalsDialog</name>
@@ -4083,6 +4087,10 @@ la base de datos).
     <message>
         <source>The draws are stored, but the results source could not be saved: %1</source>
         <translation>Los sorteos están guardados, pero no se pudo guardar la fuente de resultados: %1</translation>
+    </message>
+    <message>
+        <source>Added %1: %2, add-on %3</source>
+        <translation>Agregado %1: %2, adicional %3</translation>
     </message>
 </context>
 <context>

@@ -171,3 +171,22 @@ TEST(AddonTickets, SettledWithTheAddonPrizeOfEachSubstitutedNumberThatWins)
 }
 
 } // namespace
+
+namespace
+{
+
+TEST(AddonFetch, TheNewsNamesTheAddonAndTheHistoryKeepsIt)
+{
+    TempFolder dir;
+    storeImport(dir.path(), "fl.c3d", chosen("12/01/2025,4-5-1,FB 7\n").draws, ImportMode::Replace);
+    writeWholeFile(dir / "results.csv", "12/01/2025,4-5-1,FB 7\n12/02/2025,1-2-3,FB 0\n");
+    const CommandRun run =
+        runCommand("XDG_CONFIG_HOME='" + dir.path().string() + "' '" + QUOR3_ENGINE_CLI + "' fetch '" +
+                       (dir / "fl.c3d").string() + "' --from '" + (dir / "results.csv").string() + "'",
+                   dir / "err.txt");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("Added 12/2/2025: 123, add-on 0\n", 0), 0u) << run.out;
+    EXPECT_EQ(addonsOf(readHistoryWithAddons(dir / "fl.c3d")), (std::vector<std::optional<int>>{7, 0}));
+}
+
+} // namespace
