@@ -98,7 +98,25 @@ Cents addonPrize(const TicketPlay& play, const TicketNumber& drawn, int addonDig
 
 Cents addonCostPerDraw(const TicketPlay& play)
 {
-    return 2 * costPerDraw(play);
+    TicketPlay base = play;
+    base.addon = false;
+    return 2 * costPerDraw(base);
+}
+
+void carryAddon(DrawRecord& record, std::optional<int> digit)
+{
+    record.Reserved = {};
+    if (digit && *digit >= 0 && *digit <= 9) {
+        record.Reserved[0] = 'A';
+        record.Reserved[1] = static_cast<std::uint8_t>(*digit);
+    }
+}
+
+std::optional<int> carriedAddon(const DrawRecord& record)
+{
+    if (record.Reserved[0] == 'A' && record.Reserved[1] <= 9 && record.Reserved[2] == 0 && record.Reserved[3] == 0)
+        return record.Reserved[1];
+    return std::nullopt;
 }
 
 long long expectedAddonPrizeMilliCents(const TicketPlay& play, const AddonTable& table)

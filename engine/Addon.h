@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quor3
 {
@@ -29,6 +30,7 @@ std::optional<AddonKey> addonKeyFromWord(const std::string& word);
 // The add-on prizes for a $1 play (a 50-cent play wins half). A Combo's prize
 // is for each of its orders, as a straight's.
 struct AddonTable {
+    double from = 0; // day number: in force from then until the next table's date
     std::array<Cents, AddonKeyCount> prizes{};
     Cents prize(AddonKey key) const { return prizes[static_cast<std::size_t>(key)]; }
     Cents& prize(AddonKey key) { return prizes[static_cast<std::size_t>(key)]; }
@@ -37,6 +39,27 @@ struct AddonTable {
 // The table of the states that publish one: Straight $200, Box 3-way $68,
 // 6-way $34, Combo $200 for each order, Front and Back Pair $20.
 AddonTable defaultAddonTable();
+
+// The add-on tables of the database, oldest first, kept beside the prize
+// tables (engine/Tickets.h) under their own words: the first is in force from
+// the earliest date (the default unless the player replaced it).
+std::vector<AddonTable> readAddonTables(const fs::path& database);
+// The table in force on a date: the last one from that date or before.
+const AddonTable& addonTableOn(const std::vector<AddonTable>& tables, double date);
+// Stores the table from its date on, replacing the add-on prizes of one of the
+// same date (the base prizes of that date stay), and settles again the draws
+// from that date on. Prizes 0 to $1,000,000 (quor3::Error otherwise).
+void storeAddonTable(const fs::path& database, const AddonTable& table);
+
+// A draw read from a results file carries its add-on digit in its record's
+// unused bytes on the way to the full history; the working file's records
+// keep those bytes zero (storeImport and changeRecord clear them), so the
+// add-on never reaches the statistics.
+void carryAddon(DrawRecord& record, std::optional<int> digit);
+std::optional<int> carriedAddon(const DrawRecord& record);
+// Every draw of the full history, oldest first, each carrying its add-on
+// digit where the history has one (after ensureHistory, as readHistory).
+std::vector<DrawRecord> readHistoryWithAddons(const fs::path& database);
 
 // The add-on prizes as a base table, so that one rule decides what wins. A
 // Straight/Box is half a straight and half a box: its exact order wins half

@@ -1,5 +1,6 @@
 #include "engine/Export.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
@@ -8,6 +9,7 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <sys/stat.h>
@@ -15,9 +17,12 @@
 namespace quor3
 {
 
-std::string exportCsv(const std::vector<DrawRecord>& draws)
+std::string exportCsv(const std::vector<DrawRecord>& draws, bool addons)
 {
-    std::string text = "date,digit1,digit2,digit3\n";
+    // A working file's unused bytes are no add-on: only the history's draws carry one.
+    addons = addons &&
+             std::any_of(draws.begin(), draws.end(), [](const DrawRecord& r) { return carriedAddon(r).has_value(); });
+    std::string text = addons ? "date,digit1,digit2,digit3,addon\n" : "date,digit1,digit2,digit3\n";
     text.reserve(text.size() + draws.size() * 17);
     char line[80];
     for (const DrawRecord& r : draws) {
@@ -28,6 +33,10 @@ std::string exportCsv(const std::vector<DrawRecord>& draws)
         const int length = std::snprintf(line, sizeof line, "%04d-%02d-%02d,%d,%d,%d\n", date.year, date.month,
                                          date.day, r.Digit1, r.Digit2, r.Digit3);
         text.append(line, static_cast<std::size_t>(length));
+        if (addons) {
+            const std::optional<int> addon = carriedAddon(r);
+            text.insert(text.size() - 1, addon ? "," + std::to_string(*addon) : std::string(","));
+        }
     }
     return text;
 }

@@ -11,7 +11,9 @@ namespace quor3
 // The draws as CSV: the header "date,digit1,digit2,digit3", then one line per
 // record in the database's own order, ISO dates, lines ending in LF. Importing
 // it with Replace gives a database in date order the same bytes again.
-std::string exportCsv(const std::vector<DrawRecord>& draws);
+// `addons`: the draws may carry their add-on digits (engine/Addon.h, the full
+// history's); when any does, a column "addon" follows, empty where none.
+std::string exportCsv(const std::vector<DrawRecord>& draws, bool addons = false);
 
 // Raises quor3::Error when `csvFile` must not be written over: a draw database
 // (by its ".c3d" name, or the database itself), a derived file, a file in a

@@ -33,10 +33,11 @@ bool isHistoryFile(const fs::path& file);
 // The layout version kept in the file (PRAGMA user_version). Layout 2 adds the
 // player's tickets, prize tables and settlements (engine/Tickets.h) beside the
 // draws; layout 3 the changes (engine/HistoryChange.h: where each draw came
-// from, the corrections, the undo). An older file is brought up to it when
+// from, the corrections, the undo); layout 4 the add-on digit beside a draw
+// (engine/Addon.h) and the tickets played with it. An older file is brought up to it when
 // first opened for a change: a copy is changed and renamed over it, after one
 // copy of it as it was is put in the backup folder.
-constexpr int HistoryLayoutVersion = 3;
+constexpr int HistoryLayoutVersion = 4;
 
 // Makes sure the database has a history that is level with it: a missing
 // history is seeded from the working file and every backup of it (each date's

@@ -1,5 +1,6 @@
 #include "engine/HistoryChange.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Errors.h"
@@ -228,7 +229,15 @@ RecordOutcome changeRecord(const fs::path& database, const RecordChange& change)
             dates.push_back(date);
     std::sort(dates.begin(), dates.end());
     dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
-    if (dates.empty() && !workingChanges)
+    // The add-on digits the change's draws carry go beside them in the
+    // history alone.
+    std::vector<DrawRecord> addons;
+    for (const DrawRecord& r : change.offered)
+        if (carriedAddon(r))
+            addons.push_back(r);
+    if (change.working == Working::Append && carriedAddon(change.appended))
+        addons.push_back(change.appended);
+    if (dates.empty() && !workingChanges && addons.empty())
         return {};
 
     std::unique_ptr<Connection> c = openExisting(file);
@@ -264,8 +273,15 @@ RecordOutcome changeRecord(const fs::path& database, const RecordChange& change)
             }
         }
         if (changed.empty() && !workingChanges) {
-            c->exec("ROLLBACK");
-            return {};
+            // New add-on digits of stored draws: no change of the draws to undo.
+            const std::vector<double> addonDates = writeAddons(*c, addons);
+            if (addonDates.empty()) {
+                c->exec("ROLLBACK");
+                return {};
+            }
+            settleChangedDays(*c, addonDates);
+            c->exec("COMMIT");
+            return outcome;
         }
         const int workingChanged = !workingChanges ? Untouched : oldWorking ? Replaced : Made;
         outcome.change =
@@ -278,7 +294,9 @@ RecordOutcome changeRecord(const fs::path& database, const RecordChange& change)
                         " WHERE id <= ?1 AND days_before IS NOT NULL",
                         "write the full history");
         prune.bind(1, outcome.change - ChangesKeptForUndo).run();
-        settleChangedDays(*c, changed.dates());
+        std::vector<double> settled = writeAddons(*c, addons);
+        settled.insert(settled.end(), changed.dates().begin(), changed.dates().end());
+        settleChangedDays(*c, settled);
         putIntention(*c, {workingChanges, newWorking ? &*newWorking : nullptr});
         c->exec("COMMIT");
     } catch (...) {

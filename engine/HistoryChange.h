@@ -34,6 +34,8 @@ struct RecordChange {
     // A file's draws, on the dates the working file does not cover: a date
     // takes the file's draws when they differ (Merge: unless the date already
     // holds each of them).
+    // A draw carrying an add-on digit (carriedAddon, engine/Addon.h), offered
+    // or appended, puts it beside the stored draw of its date and digits.
     std::vector<DrawRecord> offered;
     bool offeredReplace = false;
     ChangeOrigin origin;

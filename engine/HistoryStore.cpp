@@ -1,5 +1,6 @@
 #include "engine/HistoryStore.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
@@ -10,6 +11,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -28,12 +30,13 @@ namespace
 // "Q3HS": tells a history from any other SQLite file.
 constexpr int HistoryApplicationId = 0x51334853;
 
-// Tickets reference a draw by its date and turn.
+// Tickets reference a draw by its date and turn. The add-on digit, where
+// results publish one, is money only: it never reaches the working file.
 const char* const DrawsSchema = "CREATE TABLE draws ("
                                 " draw_date REAL NOT NULL,"
                                 " turn INTEGER NOT NULL,"
                                 " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL,"
-                                " PRIMARY KEY (draw_date, turn)) WITHOUT ROWID;"
+                                " addon INTEGER, PRIMARY KEY (draw_date, turn)) WITHOUT ROWID;"
                                 "CREATE TABLE pending_working (id INTEGER PRIMARY KEY CHECK (id = 1), contents BLOB);";
 
 // Layout 3: every change (what, from where, when, the draws it added; and,
@@ -242,6 +245,16 @@ void bringUpToDate(const fs::path& file, const fs::path& database)
                 c.exec(TicketSchema, action);
             if (version < 3)
                 c.exec(ChangesSchema, action);
+            // Layout 4: the add-on digit where results publish one; a table
+            // made just now has its add-on column already.
+            for (const char* table : {"draws", "tickets"}) {
+                const std::string has =
+                    "SELECT count(*) FROM pragma_table_info('" + std::string(table) + "') WHERE name = 'addon'";
+                if (version < 4 && c.number(has, action) == 0)
+                    c.exec(std::string("ALTER TABLE ") + table + " ADD COLUMN addon INTEGER" +
+                               (std::string(table) == "tickets" ? " NOT NULL DEFAULT 0" : ""),
+                           action);
+            }
             c.exec("PRAGMA user_version=" + std::to_string(HistoryLayoutVersion), action);
             c.exec("COMMIT", action);
         }
@@ -253,6 +266,45 @@ void bringUpToDate(const fs::path& file, const fs::path& database)
         throw;
     }
     flushPath(file.has_parent_path() ? file.parent_path() : fs::path("."));
+}
+
+std::vector<double> writeAddons(Connection& c, const std::vector<DrawRecord>& draws)
+{
+    std::vector<double> dates;
+    if (draws.empty())
+        return dates;
+    Statement s(c,
+                "UPDATE draws SET addon = ?1 WHERE draw_date = ?2 AND digit1 = ?3 AND digit2 = ?4 AND digit3 = ?5"
+                " AND addon IS NOT ?1",
+                "write the full history");
+    for (const DrawRecord& r : draws) {
+        const std::optional<int> addon = carriedAddon(r);
+        if (!addon)
+            continue;
+        s.bind(1, *addon).bind(2, r.DrawDate).bind(3, r.Digit1).bind(4, r.Digit2).bind(5, r.Digit3).run();
+        if (sqlite3_changes(c.handle()) > 0 && (dates.empty() || dates.back() != r.DrawDate))
+            dates.push_back(r.DrawDate);
+    }
+    std::sort(dates.begin(), dates.end());
+    dates.erase(std::unique(dates.begin(), dates.end()), dates.end());
+    return dates;
+}
+
+std::vector<DrawRecord> addonsFrom(Connection& c, double from)
+{
+    std::vector<DrawRecord> draws;
+    Statement s(
+        c, "SELECT draw_date, digit1, digit2, digit3, addon FROM draws WHERE draw_date >= ?1 AND addon IS NOT NULL",
+        "read the full history");
+    s.bind(1, from);
+    while (s.step()) {
+        DrawRecord r =
+            recordOf(s.real(0), {static_cast<std::int32_t>(s.integer(1)), static_cast<std::int32_t>(s.integer(2)),
+                                 static_cast<std::int32_t>(s.integer(3))});
+        carryAddon(r, static_cast<int>(s.integer(4)));
+        draws.push_back(r);
+    }
+    return draws;
 }
 
 Days loadDays(Connection& c, double from, double to)
@@ -295,6 +347,7 @@ void writeDays(Connection& c, const Days& days, const Days& stored)
     if (changes.empty())
         return;
     RowWriter rows(c);
+    std::vector<DrawRecord> keptAddons;
     // A row put in ahead of stored ones costs SQLite a full search and a
     // rebalance of its page, one put after the last much less: when the
     // stored rows from the first changed date on are at most half as many as
@@ -307,6 +360,7 @@ void writeDays(Connection& c, const Days& days, const Days& stored)
         Days tail;
         if (after > 0) {
             tail = loadDays(c, first, HUGE_VAL);
+            keptAddons = addonsFrom(c, first);
             Statement remove(c, "DELETE FROM draws WHERE draw_date >= ?1", "write the full history");
             remove.bind(1, first).run();
         }
@@ -320,6 +374,11 @@ void writeDays(Connection& c, const Days& days, const Days& stored)
         }
         for (; t < tail.size(); ++t)
             rows.addDay(tail.date(t), tail.day(t));
+        rows.finish();
+        // The draws written again keep their add-on digits; a replaced draw
+        // does not take its predecessor's.
+        writeAddons(c, keptAddons);
+        return;
     } else {
         Statement remove(c, "DELETE FROM draws WHERE draw_date = ?1", "write the full history");
         for (const Change& change : changes) {

@@ -35,6 +35,12 @@ Days loadDays(Connection& c, double from, double to);
 // nothing); a day with no draw is removed.
 void writeDays(Connection& c, const Days& days, const Days& stored);
 
+// Puts each draw's carried add-on digit (engine/Addon.h) beside the stored
+// draw of that date and digits; returns the dates whose add-on changed.
+std::vector<double> writeAddons(Connection& c, const std::vector<DrawRecord>& draws);
+// The stored draws from `from` on that have an add-on digit, carrying it.
+std::vector<DrawRecord> addonsFrom(Connection& c, double from);
+
 // What the working file is to hold until it is written: its bytes, or null
 // when it is to be removed. `any` is false for a change that leaves it alone.
 struct Intention {

@@ -2,6 +2,7 @@
 
 #include "engine/ImportChecks.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
@@ -947,8 +948,9 @@ enum class Role {
 struct Column {
     Role role = Role::Other;
     std::string title;
-    std::string drawName; // the draw a draw's column holds: "Midday"
-    bool bare = false;    // the title is the draw time alone: "Day"
+    std::string drawName;    // the draw a draw's column holds: "Midday"; an add-on's draw when named
+    bool bare = false;       // the title is the draw time alone: "Day"
+    bool addonDigit = false; // an add-on column holding the add-on digit (not a multiplier or bonus)
 };
 
 // The words of a column title in small letters; letters and digits part, and
@@ -997,8 +999,14 @@ Column classify(View title)
     column.title = std::string(title);
     const std::vector<std::string> words = titleWords(title);
     for (const std::string& w : words)
-        if (among(w, {"booster", "fireball", "wild", "wildball", "bonus", "multiplier", "kicker", "plus", "extra"})) {
+        if (among(w, {"booster", "fireball", "wild", "wildball", "fb", "bonus", "multiplier", "kicker", "plus",
+                      "extra"})) {
             column.role = Role::AddOn;
+            for (const std::string& v : words) {
+                column.addonDigit = column.addonDigit || among(v, {"booster", "fireball", "wild", "wildball", "fb"});
+                if (const View time = drawTimeWord(v); !time.empty() && v.size() > 1 && column.drawName.empty())
+                    column.drawName = std::string(time);
+            }
             return column;
         }
     for (const std::string& w : words)
@@ -1030,6 +1038,63 @@ Column classify(View title)
         column.role = Role::Number;
     }
     return column;
+}
+
+// --- The add-on digit ---
+
+// "7" or " 7 ": one digit between blanks.
+bool digitCell(View v)
+{
+    return oneDigit(trim(v));
+}
+
+// "FB 7", "FB: 7", "FB7" within a field (Florida's rows); none otherwise.
+std::optional<int> fireballWithin(View field, View next)
+{
+    for (std::size_t at = 0; at + 1 < field.size(); ++at) {
+        if (lower(field[at]) != 'f' || lower(field[at + 1]) != 'b' || (at > 0 && isLetter(field[at - 1])))
+            continue;
+        View rest = field.substr(at + 2);
+        while (!rest.empty() && (rest.front() == ':' || rest.front() == ' '))
+            rest.remove_prefix(1);
+        if (rest.empty() && digitCell(next))
+            return trim(next)[0] - '0';
+        if (!rest.empty() && isDigit(rest[0]) && (rest.size() == 1 || !isDigit(rest[1])))
+            return rest[0] - '0';
+    }
+    return std::nullopt;
+}
+
+// The add-on digit a line publishes beside its draw `digits` of the draw
+// `drawName`: the cell of an add-on digit's column ("Fireball", "Wild Ball",
+// "FB"; an empty cell is none), "FB 7" in the line, or Texas's last field after
+// the digits and their sum ("4,5,1,10,7").
+std::optional<int> addonOfLine(const std::vector<Column>& columns, const View* fields, int n, const FoundDigits& digits,
+                               const std::string& drawName, bool columnsOnly)
+{
+    for (int i = 0; i < n && i < static_cast<int>(columns.size()); ++i) {
+        const Column& c = columns[static_cast<std::size_t>(i)];
+        if (c.role == Role::AddOn && c.addonDigit &&
+            (c.drawName.empty() || drawName.empty() || equalsIgnoringCase(c.drawName, drawName)))
+            return digitCell(fields[i]) ? std::optional<int>(trim(fields[i])[0] - '0') : std::nullopt;
+    }
+    if (columnsOnly)
+        return std::nullopt;
+    for (int i = 0; i < n; ++i)
+        if (const auto found = fireballWithin(fields[i], i + 1 < n ? fields[i + 1] : View()))
+            return found;
+    if (n >= 3 && digitCell(fields[n - 1]) && allDigits(trim(fields[n - 2])) &&
+        numberOf(trim(fields[n - 2])) == digits.a + digits.b + digits.c) {
+        FoundDigits run;
+        const bool inOne =
+            digitRun(trim(fields[n - 3]), run) && run.a == digits.a && run.b == digits.b && run.c == digits.c;
+        const bool inThree = n >= 5 && digitCell(fields[n - 5]) && digitCell(fields[n - 4]) &&
+                             digitCell(fields[n - 3]) && trim(fields[n - 5])[0] - '0' == digits.a &&
+                             trim(fields[n - 4])[0] - '0' == digits.b && trim(fields[n - 3])[0] - '0' == digits.c;
+        if (inOne || inThree)
+            return trim(fields[n - 1])[0] - '0';
+    }
+    return std::nullopt;
 }
 
 // More skipped lines than this are counted, not listed.
@@ -1131,7 +1196,8 @@ class Reader
                  text);
             return;
         }
-        addDraw(number, parsed.date, parsed.digits, name_);
+        addDraw(number, parsed.date, parsed.digits, name_,
+                addonOfLine(columns_, fields, n, parsed.digits, std::string(), false));
     }
 
     // A header's columns say which field holds what.
@@ -1203,7 +1269,8 @@ class Reader
                     continue;
                 }
             }
-            addDraw(number, date, digits, column.drawName);
+            addDraw(number, date, digits, column.drawName,
+                    addonOfLine(columns_, fields, n, digits, column.drawName, true));
         }
     }
 
@@ -1214,7 +1281,8 @@ class Reader
             scan_.skipped.push_back({number, std::move(reason), cutText(text)});
     }
 
-    void addDraw(int number, const FoundDate& date, const FoundDigits& digits, const std::string& name)
+    void addDraw(int number, const FoundDate& date, const FoundDigits& digits, const std::string& name,
+                 std::optional<int> addon)
     {
         quoted_ = quoted_ || lineQuoted_;
         ImportedDraw draw;
@@ -1223,6 +1291,7 @@ class Reader
         draw.record.Digit1 = digits.a;
         draw.record.Digit2 = digits.b;
         draw.record.Digit3 = digits.c;
+        carryAddon(draw.record, addon);
         if (!name.empty()) {
             // Files name a few draws, spelled alike on every line.
             for (std::size_t i = 0; i < scan_.drawNames.size() && i < 8 && draw.drawName < 0; ++i)
@@ -1770,9 +1839,8 @@ ChosenDraws chooseDraw(const ImportScan& scan, const std::string& drawName)
             ++chosen.repeatedDraws;
             continue;
         }
-        DrawRecord r = d.record;
-        r.Reserved = {};
-        chosen.draws.push_back(r);
+        // Its add-on digit goes along to the full history (carriedAddon).
+        chosen.draws.push_back(d.record);
         chosen.lineNumbers.push_back(d.lineNumber);
     }
     for (int line : otherLines)

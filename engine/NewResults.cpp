@@ -1,5 +1,6 @@
 #include "engine/NewResults.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
@@ -82,8 +83,11 @@ void storeOne(const fs::path& folder, const std::string& databaseName, const Dra
         outcome.failure = rebuild(folder, databaseName, FirstPanels::None, status, random);
     outcome.totalDraws = stored.totalDraws;
     ++outcome.added;
+    const std::optional<int> addon = carriedAddon(draw);
     outcome.lines.push_back(
-        fill(translate("quor3::Fetch", "Added %1: %2"), {monthDayYear(draw.DrawDate), digitsOf(draw)}));
+        addon ? fill(translate("quor3::Fetch", "Added %1: %2, add-on %3"),
+                     {monthDayYear(draw.DrawDate), digitsOf(draw), std::to_string(*addon)})
+              : fill(translate("quor3::Fetch", "Added %1: %2"), {monthDayYear(draw.DrawDate), digitsOf(draw)}));
     for (const auto& m : matches)
         outcome.lines.push_back(m.logLine);
     if (stored.cutBack) {

@@ -1,5 +1,6 @@
 #include "engine/StoreDraw.h"
 
+#include "engine/Addon.h"
 #include "engine/Backups.h"
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
@@ -26,6 +27,9 @@ StoreResult storeDraw(const fs::path& folder, const std::string& databaseName, c
     stored.Reserved = {};
     RecordChange change;
     change.origin = origin;
+    // The add-on digit a fetched draw carries goes to the full history alone.
+    if (carriedAddon(draw))
+        change.offered = {draw};
     if (!fileExists(database)) {
         change.working = RecordChange::Working::Append;
         change.appended = stored;

@@ -1,5 +1,7 @@
 #include "engine/Tickets.h"
 
+#include "engine/Addon.h"
+
 #include "engine/Backups.h"
 #include "engine/DatabaseLock.h"
 #include "engine/Dates.h"
@@ -35,7 +37,8 @@ const char* const TicketSchema = "CREATE TABLE tickets ("
                                  " id INTEGER PRIMARY KEY AUTOINCREMENT,"
                                  " first_draw REAL NOT NULL, draws INTEGER NOT NULL,"
                                  " digit1 INTEGER NOT NULL, digit2 INTEGER NOT NULL, digit3 INTEGER NOT NULL,"
-                                 " bet_type TEXT NOT NULL, stake_cents INTEGER NOT NULL, added_at REAL NOT NULL);"
+                                 " bet_type TEXT NOT NULL, stake_cents INTEGER NOT NULL, added_at REAL NOT NULL,"
+                                 " addon INTEGER NOT NULL DEFAULT 0);"
                                  "CREATE TABLE prize_tables ("
                                  " from_date REAL NOT NULL, prize_key TEXT NOT NULL, cents INTEGER NOT NULL,"
                                  " PRIMARY KEY (from_date, prize_key)) WITHOUT ROWID;"
@@ -202,7 +205,7 @@ template <typename R, typename F> R reading(const fs::path& database, R empty, F
     ensureHistory(database);
     const DatabaseLock lock(database, DatabaseLock::Shared);
     Db db(file, false);
-    if (single(db, "PRAGMA user_version", "read the tickets") < 2)
+    if (single(db, "PRAGMA user_version", "read the tickets") < HistoryLayoutVersion)
         return empty;
     return read(db);
 }
@@ -233,7 +236,8 @@ struct StoredTicket {
     double addedAt = 0;
 };
 
-#define TICKET_FIELDS "t.id, t.first_draw, t.draws, t.digit1, t.digit2, t.digit3, t.bet_type, t.stake_cents, t.added_at"
+#define TICKET_FIELDS                                                                                                  \
+    "t.id, t.first_draw, t.draws, t.digit1, t.digit2, t.digit3, t.bet_type, t.stake_cents, t.added_at, t.addon"
 const char* const TicketColumns = "SELECT " TICKET_FIELDS " FROM tickets t";
 
 // A row that another program or a damaged file made unplayable is none.
@@ -251,6 +255,7 @@ std::optional<StoredTicket> ticketOf(const Stmt& s)
     t.play.type = *type;
     t.play.stake = s.integer(7);
     t.addedAt = s.real(8);
+    t.play.addon = s.integer(9) != 0;
     if (!ticketProblem(t.play).empty())
         return std::nullopt;
     return t;
@@ -279,6 +284,30 @@ std::vector<PrizeTable> loadTables(Db& db)
     return tables;
 }
 
+std::vector<AddonTable> loadAddonTables(Db& db)
+{
+    std::map<double, std::map<AddonKey, Cents>> stored;
+    Stmt s(db, "SELECT from_date, prize_key, cents FROM prize_tables", "read the prize tables");
+    while (s.step()) {
+        const auto key = addonKeyFromWord(s.text(1));
+        const Cents cents = s.integer(2);
+        CivilDate date;
+        if (key && cents >= 0 && cents <= MaxPrize && decodeDate(s.real(0), date))
+            stored[std::max(s.real(0), earliestPrizeDate())][*key] = cents;
+    }
+    std::vector<AddonTable> tables{defaultAddonTable()};
+    tables.back().from = earliestPrizeDate();
+    for (const auto& [from, prizes] : stored) {
+        if (from > tables.back().from) {
+            tables.push_back(tables.back());
+            tables.back().from = from;
+        }
+        for (const auto& [key, cents] : prizes)
+            tables.back().prize(key) = cents;
+    }
+    return tables;
+}
+
 long long nextChange(Db& db)
 {
     Stmt s(db,
@@ -292,12 +321,13 @@ long long nextChange(Db& db)
 // Settles the ticket against the draws of the history it covers now; a row
 // that keeps its draw and prize keeps its change number, so that the last
 // change names only what it changed.
-void settleTicket(Db& db, const StoredTicket& t, const std::vector<PrizeTable>& tables, long long change)
+void settleTicket(Db& db, const StoredTicket& t, const std::vector<PrizeTable>& tables,
+                  const std::vector<AddonTable>& addonTables, long long change)
 {
     std::vector<TicketSettlement> now;
     {
         Stmt s(db,
-               "SELECT draw_date, turn, digit1, digit2, digit3 FROM draws WHERE draw_date >= ?1"
+               "SELECT draw_date, turn, digit1, digit2, digit3, addon FROM draws WHERE draw_date >= ?1"
                " ORDER BY draw_date, turn LIMIT ?2",
                "settle the tickets");
         s.bind(1, t.play.firstDraw).bind(2, t.play.draws);
@@ -308,6 +338,10 @@ void settleTicket(Db& db, const StoredTicket& t, const std::vector<PrizeTable>& 
             for (int i = 0; i < 3; ++i)
                 r.drawn[static_cast<std::size_t>(i)] = static_cast<int>(s.integer(2 + i));
             r.prize = playPrize(t.play, r.drawn, prizeTableOn(tables, r.drawDate));
+            // A draw without its add-on digit pays the base prize alone.
+            if (t.play.addon && !s.isNull(5))
+                r.prize +=
+                    addonPrize(t.play, r.drawn, static_cast<int>(s.integer(5)), addonTableOn(addonTables, r.drawDate));
             now.push_back(r);
         }
     }
@@ -373,8 +407,9 @@ void settleBetween(Db& db, double from, double to)
     if (affected.empty())
         return;
     const std::vector<PrizeTable> tables = loadTables(db);
+    const std::vector<AddonTable> addonTables = loadAddonTables(db);
     for (const StoredTicket& t : affected)
-        settleTicket(db, t, tables, change);
+        settleTicket(db, t, tables, addonTables, change);
 }
 
 std::vector<TicketRecord> readTickets(Db& db, bool strict)
@@ -441,7 +476,7 @@ std::vector<std::string> announcementsWhere(const fs::path& database, const std:
         bindings(s);
         while (s.step())
             if (const auto t = ticketOf(s))
-                lines.push_back(announcement(t->play, s.integer(9)));
+                lines.push_back(announcement(t->play, s.integer(10)));
         return lines;
     });
 }
@@ -573,7 +608,7 @@ std::string ticketProblem(const TicketPlay& play)
 
 Cents costPerDraw(const TicketPlay& play)
 {
-    return play.stake * (play.type == BetType::Combo ? distinctOrders(play.number) : 1);
+    return play.stake * (play.type == BetType::Combo ? distinctOrders(play.number) : 1) * (play.addon ? 2 : 1);
 }
 
 Cents ticketCost(const TicketPlay& play)
@@ -710,11 +745,51 @@ void storePrizeTable(const fs::path& database, const PrizeTable& table)
                               {prizeKeyName(k), dollarsText(MaxPrize)}));
     const double from = std::max(table.from, earliestPrizeDate());
     writing(database, action, [&](Db& db) {
-        Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1", action);
+        // The add-on prizes of the date are a table of their own.
+        Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1 AND prize_key NOT LIKE 'addon-%'", action);
         drop.bind(1, from).run();
         Stmt put(db, "INSERT INTO prize_tables (from_date, prize_key, cents) VALUES (?1, ?2, ?3)", action);
         for (PrizeKey k : PrizeKeys)
             put.bind(1, from).bind(2, prizeKeyWord(k)).bind(3, table.prize(k)).run();
+        settleBetween(db, from, HUGE_VAL);
+    });
+}
+
+std::vector<AddonTable> readAddonTables(const fs::path& database)
+{
+    std::vector<AddonTable> fallback{defaultAddonTable()};
+    fallback.back().from = earliestPrizeDate();
+    return reading(database, fallback, [](Db& db) { return loadAddonTables(db); });
+}
+
+const AddonTable& addonTableOn(const std::vector<AddonTable>& tables, double date)
+{
+    static const AddonTable fallback = defaultAddonTable();
+    const AddonTable* found = tables.empty() ? &fallback : &tables.front();
+    for (const AddonTable& t : tables)
+        if (t.from <= date)
+            found = &t;
+    return *found;
+}
+
+void storeAddonTable(const fs::path& database, const AddonTable& table)
+{
+    const std::string action = "store the prize table in";
+    CivilDate date;
+    if (std::floor(table.from) != table.from || !decodeDate(table.from, date))
+        throwIoError(historyFileFor(database), action, "its first day is not a date");
+    for (AddonKey k : allAddonKeys())
+        if (table.prize(k) < 0 || table.prize(k) > MaxPrize)
+            throwIoError(historyFileFor(database), action,
+                         fill(translate("quor3::Error", "the %1 prize must be from $0 to %2"),
+                              {addonKeyName(k), dollarsText(MaxPrize)}));
+    const double from = std::max(table.from, earliestPrizeDate());
+    writing(database, action, [&](Db& db) {
+        Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1 AND prize_key LIKE 'addon-%'", action);
+        drop.bind(1, from).run();
+        Stmt put(db, "INSERT INTO prize_tables (from_date, prize_key, cents) VALUES (?1, ?2, ?3)", action);
+        for (AddonKey k : allAddonKeys())
+            put.bind(1, from).bind(2, addonKeyWord(k)).bind(3, table.prize(k)).run();
         settleBetween(db, from, HUGE_VAL);
     });
 }
@@ -764,18 +839,18 @@ long long addTicket(const fs::path& database, const TicketPlay& play)
     long long id = 0;
     writing(database, action, [&](Db& db) {
         Stmt put(db,
-                 "INSERT INTO tickets (first_draw, draws, digit1, digit2, digit3, bet_type, stake_cents, added_at)"
-                 " VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8)",
+                 "INSERT INTO tickets (first_draw, draws, digit1, digit2, digit3, bet_type, stake_cents, added_at,"
+                 " addon) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)",
                  action);
         // 25,569 days from 30 December 1899 to 1 January 1970.
         const double now = 25569.0 + static_cast<double>(std::time(nullptr)) / 86400.0;
         put.bind(1, play.firstDraw).bind(2, play.draws);
         for (int i = 0; i < 3; ++i)
             put.bind(3 + i, play.number[static_cast<std::size_t>(i)]);
-        put.bind(6, betTypeWord(play.type)).bind(7, play.stake).bind(8, now).run();
+        put.bind(6, betTypeWord(play.type)).bind(7, play.stake).bind(8, now).bind(9, play.addon ? 1 : 0).run();
         id = sqlite3_last_insert_rowid(db.handle());
         StoredTicket t{id, play, now};
-        settleTicket(db, t, loadTables(db), nextChange(db));
+        settleTicket(db, t, loadTables(db), loadAddonTables(db), nextChange(db));
     });
     return id;
 }
@@ -868,6 +943,12 @@ void settleTicketsForDates(sqlite3* handle, const fs::path& file, const std::vec
 
 TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables)
 {
+    return summarizeTickets(tickets, tables, {});
+}
+
+TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables,
+                               const std::vector<AddonTable>& addonTables)
+{
     TicketSummary sum;
     std::map<std::pair<int, int>, MonthMoney> months;
     long long expectedMilli = 0;
@@ -876,6 +957,8 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
         sum.cost += t.cost;
         const PrizeTable* lastTable = nullptr;
         long long lastExpected = 0;
+        const AddonTable* lastAddon = nullptr;
+        long long lastAddonExpected = 0;
         // A month counts the draws held: a draw still to come is neither spent
         // nor lost there, so the months add up to the balance.
         for (const TicketSettlement& s : t.settlements) {
@@ -890,6 +973,14 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
                 lastExpected = expectedPrizeMilliCents(t.play, table);
             }
             expectedMilli += lastExpected;
+            if (t.play.addon) {
+                const AddonTable& addon = addonTableOn(addonTables, s.drawDate);
+                if (&addon != lastAddon) {
+                    lastAddon = &addon;
+                    lastAddonExpected = expectedAddonPrizeMilliCents(t.play, addon);
+                }
+                expectedMilli += lastAddonExpected;
+            }
         }
     }
     sum.balance = sum.won - sum.settledCost;
@@ -906,8 +997,9 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
 
 TicketSummary summarizeTickets(const fs::path& database)
 {
-    return reading(database, TicketSummary{},
-                   [](Db& db) { return summarizeTickets(readTickets(db, false), loadTables(db)); });
+    return reading(database, TicketSummary{}, [](Db& db) {
+        return summarizeTickets(readTickets(db, false), loadTables(db), loadAddonTables(db));
+    });
 }
 
 std::string moneyText(Cents cents)

@@ -61,6 +61,7 @@ struct TicketPlay {
     Cents stake = 100;    // per play: 50, 100, 200, ... 500
     double firstDraw = 0; // day number of the first draw covered
     int draws = 1;        // consecutive draws of the database from firstDraw on
+    bool addon = false;   // played with the add-on digit too (engine/Addon.h): twice the price
 };
 
 // Why the ticket cannot be played, in a sentence for the player; empty when
@@ -69,7 +70,8 @@ struct TicketPlay {
 // steps of $1; 1 to 91 draws; a first draw date that is a date.
 std::string ticketProblem(const TicketPlay& play);
 
-// The price of one draw: the stake, times the distinct orders for a Combo.
+// The price of one draw: the stake, times the distinct orders for a Combo,
+// twice that with the add-on.
 Cents costPerDraw(const TicketPlay& play);
 // The price of the whole ticket: costPerDraw times the draws.
 Cents ticketCost(const TicketPlay& play);
@@ -226,7 +228,12 @@ struct TicketSummary {
 };
 
 // Summary of the given tickets (as listTickets gives them) under the tables.
+// A play with the add-on expects its add-on prizes too, under `addonTables`
+// (engine/Addon.h; without them: the default add-on table).
+struct AddonTable;
 TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables);
+TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const std::vector<PrizeTable>& tables,
+                               const std::vector<AddonTable>& addonTables);
 // The same read from the database.
 TicketSummary summarizeTickets(const fs::path& database);
 

@@ -1,5 +1,6 @@
 // quor3-engine: the statistics engine from the command line.
 
+#include "engine/Addon.h"
 #include "engine/Backtest.h"
 #include "engine/Backups.h"
 #include "engine/ChanceCommands.h"
@@ -117,11 +118,12 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "  quor3-engine tickets PATH [list] [--json]\n"
                           "      Lists the tickets played on PATH's draws, in the order added, with\n"
                           "      their cost, the draws settled so far and what they won.\n"
-                          "  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]\n"
+                          "  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N] [--addon]\n"
                           "      Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,\n"
                           "      straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a\n"
                           "      draw, on N consecutive draws (1 by default, up to 91) from DATE\n"
                           "      (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.\n"
+                          "      --addon plays the add-on digit too, for twice the stake.\n"
                           "  quor3-engine tickets PATH summary [--json]\n"
                           "      Spent, won, the balance, and what the plays return on average.\n"
                           "  quor3-engine tickets PATH remove ID\n"
@@ -135,7 +137,9 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      Shows the prize tables (prizes for a $1 play) and the date each is in\n"
                           "      force from; set changes one prize (KEY: straight, box3, box6,\n"
                           "      straightbox3exact, straightbox3any, straightbox6exact,\n"
-                          "      straightbox6any, combo, frontpair, backpair) from DATE (or\n"
+                          "      straightbox6any, combo, frontpair, backpair; add-on prizes:\n"
+                          "      addon-straight, addon-box3, addon-box6, addon-combo,\n"
+                          "      addon-frontpair, addon-backpair) from DATE (or\n"
                           "      \"earliest\") on; remove takes out the table from DATE. The tickets\n"
                           "      are settled again.\n"
                           "  quor3-engine --help | --version\n"
@@ -269,8 +273,8 @@ int runHistoryCommand(const std::vector<std::string>& args)
     }
     if (command == "export" && (args.size() == 3 || args.size() == 4) && args.back() == "--all") {
         const Location where = locate(args[1]);
-        const std::vector<quor3::DrawRecord> draws = quor3::readHistory(where.folder / where.name);
-        const std::string csv = quor3::exportCsv(draws);
+        const std::vector<quor3::DrawRecord> draws = quor3::readHistoryWithAddons(where.folder / where.name);
+        const std::string csv = quor3::exportCsv(draws, true);
         if (args.size() == 4) {
             quor3::refuseExportTarget(where.folder / where.name, args[2]);
             quor3::writeWholeFile(args[2], csv);
@@ -534,8 +538,12 @@ int runTicketsCommand(const std::vector<std::string>& args)
         printTicketSummary(database, json);
         return 0;
     }
-    if (what == "add" && (args.size() == 7 || (args.size() == 9 && args[7] == "--draws"))) {
+    // --addon: played with the add-on digit too (last).
+    const bool withAddon = what == "add" && args.back() == "--addon";
+    const std::size_t addArgs = args.size() - (withAddon ? 1 : 0);
+    if (what == "add" && (addArgs == 7 || (addArgs == 9 && args[7] == "--draws"))) {
         quor3::TicketPlay play;
+        play.addon = withAddon;
         play.firstDraw = ticketDate(args[3]);
         const auto number = quor3::numberFromText(args[4]);
         if (!number)
@@ -547,7 +555,7 @@ int runTicketsCommand(const std::vector<std::string>& args)
                                                 "a bet type (straight, box, straightbox, combo, frontpair, backpair)"));
         play.type = *type;
         play.stake = amount(args[6]);
-        play.draws = args.size() == 9 ? quor3::toInt(args[8]) : 1;
+        play.draws = addArgs == 9 ? quor3::toInt(args[8]) : 1;
         const bool pastBudget = quor3::ticketExceedsBudget(database, play);
         const long long id = quor3::addTicket(database, play);
         for (const quor3::TicketRecord& t : quor3::listTickets(database))
@@ -609,7 +617,13 @@ int runPrizesCommand(const std::vector<std::string>& args)
     const auto dateOf = [](const std::string& text) {
         return text == "earliest" ? quor3::earliestPrizeDate() : ticketDate(text);
     };
-    if (args.size() == 6 && args[2] == "set") {
+    if (args.size() == 6 && args[2] == "set" && quor3::addonKeyFromWord(args[4])) {
+        const double from = dateOf(args[3]);
+        quor3::AddonTable table = quor3::addonTableOn(quor3::readAddonTables(database), from);
+        table.from = from;
+        table.prize(*quor3::addonKeyFromWord(args[4])) = amount(args[5]);
+        quor3::storeAddonTable(database, table);
+    } else if (args.size() == 6 && args[2] == "set") {
         const double from = dateOf(args[3]);
         const auto key = quor3::prizeKeyFromWord(args[4]);
         if (!key)
@@ -633,6 +647,16 @@ int runPrizesCommand(const std::vector<std::string>& args)
                   << '\n';
         for (quor3::PrizeKey key : quor3::allPrizeKeys())
             std::cout << "  " << column(quor3::prizeKeyName(key), -36) << ' '
+                      << column(quor3::moneyText(table.prize(key)), 12) << '\n';
+    }
+    for (const quor3::AddonTable& table : quor3::readAddonTables(database)) {
+        std::cout << fill(translate("quor3::CommandLine", "Add-on prizes from %1, for a $1 play:"),
+                          {table.from <= quor3::earliestPrizeDate()
+                               ? translate("quor3::CommandLine", "the earliest date")
+                               : quor3::monthDayYear(table.from)})
+                  << '\n';
+        for (quor3::AddonKey key : quor3::allAddonKeys())
+            std::cout << "  " << column(quor3::addonKeyName(key), -36) << ' '
                       << column(quor3::moneyText(table.prize(key)), 12) << '\n';
     }
     return 0;

@@ -1,5 +1,6 @@
 #include "entry/Arrivals.h"
 
+#include "engine/Addon.h"
 #include "engine/DataFiles.h"
 #include "engine/Errors.h"
 #include "engine/FileIo.h"
@@ -31,9 +32,14 @@ QString name(const std::string& databaseName)
 }
 
 // "12/7/2026: 4 5 1": the digits apart, as a reader speaks them too.
+// "12/7/2026: 4 5 1, add-on 7" when the results gave the add-on digit.
 QString drawLine(const quor3::DrawRecord& draw)
 {
-    return QString("%1: %2 %3 %4").arg(shortDateText(draw.DrawDate)).arg(draw.Digit1).arg(draw.Digit2).arg(draw.Digit3);
+    const QString line =
+        QString("%1: %2 %3 %4").arg(shortDateText(draw.DrawDate)).arg(draw.Digit1).arg(draw.Digit2).arg(draw.Digit3);
+    if (const auto addon = quor3::carriedAddon(draw))
+        return QCoreApplication::translate("Arrivals", "%1, add-on %2").arg(line).arg(*addon);
+    return line;
 }
 
 // The newest of `draws` (oldest first), with a line for the rest.

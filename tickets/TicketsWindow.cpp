@@ -21,6 +21,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QFormLayout>
@@ -118,6 +119,10 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     drawsBox->setObjectName("drawsBox");
     drawsBox->setAccessibleName(tr("Number of draws"));
     drawsBox->setRange(1, quor3::MaxTicketDraws);
+    // The add-on digit drawn beside the three: twice the price, its own prizes.
+    addonCheck = new QCheckBox(tr("With the add-&on (twice the cost)"), addGroup);
+    addonCheck->setObjectName("addonCheck");
+    addonCheck->setAccessibleName(tr("Played with the add-on"));
     addButton = new QPushButton(tr("&Add"), addGroup);
     addButton->setObjectName("addButton");
     addButton->setAccessibleName(tr("Add the ticket"));
@@ -141,8 +146,11 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     field(tr("&Stake:"), stakeBox);
     field(tr("&First draw:"), firstDrawEdit);
     field(tr("Dra&ws:"), drawsBox);
-    addRows->addWidget(addButton, 1, 4, 1, 2, Qt::AlignLeft);
-    addRows->setColumnStretch(6, 1);
+    // The check box beside the draws: a row of its own would take the room
+    // the summary below needs.
+    addRows->addWidget(addonCheck, 1, 4, 1, 2, Qt::AlignLeft);
+    addRows->addWidget(addButton, 1, 6, Qt::AlignLeft);
+    addRows->setColumnStretch(7, 1);
 
     ticketTable = new QTableWidget(0, 9, this);
     ticketTable->setObjectName("ticketTable");
@@ -242,9 +250,9 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     removeKey->setContext(Qt::WidgetShortcut);
     connect(removeKey, &QShortcut::activated, this, [this] { runGuarded(this, [this] { removeSelected(); }); });
 
-    const QList<QWidget*> tabOrder = {numberEdit,   typeBox,   stakeBox,        firstDrawEdit,
-                                      drawsBox,     addButton, ticketTable,     removeButton,
-                                      exportButton, budgetBox, prizeTableButton};
+    const QList<QWidget*> tabOrder = {numberEdit,   typeBox,      stakeBox,  firstDrawEdit,
+                                      drawsBox,     addonCheck,   addButton, ticketTable,
+                                      removeButton, exportButton, budgetBox, prizeTableButton};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     restoreWindowSize(this, SizeKey, QSize(860, 680));
@@ -337,7 +345,9 @@ void TicketsWindow::showTickets()
         const int row = ticketTable->rowCount();
         ticketTable->insertRow(row);
         const QString number = QString::fromStdString(quor3::numberText(t.play.number));
-        const QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
+        QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
+        if (t.play.addon)
+            bet = tr("%1 with the add-on").arg(bet);
         ticketTable->setItem(row, 0, ticketCell(QString::number(t.id), QString(), true));
         ticketTable->setItem(row, 1, ticketCell(shortDateText(t.play.firstDraw)));
         ticketTable->setItem(row, 2, ticketCell(QString::number(t.play.draws), QString(), true));
@@ -443,6 +453,7 @@ quor3::TicketPlay TicketsWindow::playInFields() const
     play.stake = stakeBox->currentData().toLongLong();
     play.firstDraw = fromQDate(firstDrawEdit->date());
     play.draws = drawsBox->value();
+    play.addon = addonCheck->isChecked();
     return play;
 }
 

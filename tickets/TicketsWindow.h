@@ -7,6 +7,7 @@
 #include <vector>
 
 class QChartView;
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -65,6 +66,7 @@ class TicketsWindow : public QDialog
     QLineEdit* numberEdit;
     QComboBox* typeBox;
     QComboBox* stakeBox;
+    QCheckBox* addonCheck;
     QDateEdit* firstDrawEdit;
     QSpinBox* drawsBox;
     QPushButton* addButton;

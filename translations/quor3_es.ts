@@ -225,6 +225,10 @@ La fecha y los dígitos que escribió quedan como están: revíselos antes de pu
         <source>... and %1 more conflicts; the stored draws are kept.</source>
         <translation>... y %1 conflictos más; se conservan los sorteos guardados.</translation>
     </message>
+    <message>
+        <source>%1, add-on %2</source>
+        <translation>%1, adicional %2</translation>
+    </message>
 </context>
 <context>
     <name>ArrivalsDialog</name>
@@ -2426,6 +2430,18 @@ Archivo &gt; Fuente de resultados... indica la dirección del archivo de resulta
         <source>These tickets cost %1, and %2 of the monthly budget is left for %3. Add them anyway?</source>
         <translation>Estos boletos cuestan %1 y quedan %2 del presupuesto mensual para %3. ¿Agregarlos de todos modos?</translation>
     </message>
+    <message>
+        <source>With the add-&amp;on (twice the cost)</source>
+        <translation>Con el adici&amp;onal (el doble del costo)</translation>
+    </message>
+    <message>
+        <source>Played with the add-on</source>
+        <translation>Jugado con el adicional</translation>
+    </message>
+    <message>
+        <source>%1 with the add-on</source>
+        <translation>%1 con el adicional</translation>
+    </message>
 </context>
 <context>
     <name>TotalsGraphSettingsDialog</name>
@@ -3350,11 +3366,12 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
   quor3-engine tickets PATH [list] [--json]
       Lists the tickets played on PATH&apos;s draws, in the order added, with
       their cost, the draws settled so far and what they won.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N] [--addon]
       Adds a ticket: NUMBER (three digits) played as TYPE (straight, box,
       straightbox, combo, frontpair, backpair) for STAKE (0.50, 1 to 5) a
       draw, on N consecutive draws (1 by default, up to 91) from DATE
       (M/D/YYYY or YYYY-MM-DD) on. Draws already stored settle it at once.
+      --addon plays the add-on digit too, for twice the stake.
   quor3-engine tickets PATH summary [--json]
       Spent, won, the balance, and what the plays return on average.
   quor3-engine tickets PATH remove ID
@@ -3368,7 +3385,9 @@ Lo que escribió en &quot;%1&quot; también se quita.</translation>
       Shows the prize tables (prizes for a $1 play) and the date each is in
       force from; set changes one prize (KEY: straight, box3, box6,
       straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) from DATE (or
+      straightbox6any, combo, frontpair, backpair; add-on prizes:
+      addon-straight, addon-box3, addon-box6, addon-combo,
+      addon-frontpair, addon-backpair) from DATE (or
       &quot;earliest&quot;) on; remove takes out the table from DATE. The tickets
       are settled again.
   quor3-engine --help | --version
@@ -3464,12 +3483,13 @@ opens the database).
       Lista los boletos jugados en los sorteos de PATH, en el orden en que
       se agregaron, con su costo, los sorteos liquidados hasta ahora y lo
       que ganaron.
-  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N]
+  quor3-engine tickets PATH add DATE NUMBER TYPE STAKE [--draws N] [--addon]
       Agrega un boleto: NUMBER (tres dígitos) jugado como TYPE (straight,
       box, straightbox, combo, frontpair, backpair) por STAKE (0.50, 1 a 5)
       por sorteo, en N sorteos consecutivos (1 por omisión, hasta 91) a
       partir de DATE (M/D/YYYY o YYYY-MM-DD). Los sorteos ya guardados lo
-      liquidan de inmediato.
+      liquidan de inmediato. --addon juega también el dígito adicional, por
+      el doble de la apuesta.
   quor3-engine tickets PATH summary [--json]
       Gastado, ganado, el saldo y lo que devuelven las jugadas en promedio.
   quor3-engine tickets PATH remove ID
@@ -3483,7 +3503,9 @@ opens the database).
       Muestra las tablas de premios (premios por una jugada de $1) y la
       fecha desde la que rige cada una; set cambia un premio (KEY: straight,
       box3, box6, straightbox3exact, straightbox3any, straightbox6exact,
-      straightbox6any, combo, frontpair, backpair) a partir de DATE (o
+      straightbox6any, combo, frontpair, backpair; premios adicionales:
+      addon-straight, addon-box3, addon-box6, addon-combo,
+      addon-frontpair, addon-backpair) a partir de DATE (o
       &quot;earliest&quot;); remove quita la tabla que rige desde DATE. Los boletos se
       liquidan de nuevo.
   quor3-engine --help | --version
@@ -3497,6 +3519,10 @@ si el uso es incorrecto, 3 si un cambio se guardó pero no se pudieron
 actualizar las estadísticas (Quor 3 las actualiza la próxima vez que abre
 la base de datos).
 </translation>
+    </message>
+    <message>
+        <source>Add-on prizes from %1, for a $1 play:</source>
+        <translation>Premios adicionales desde %1, por una jugada de $1:</translation>
     </message>
 </context>
 <context>
@@ -4094,6 +4120,10 @@ la base de datos).
     <message>
         <source>The draws are stored, but the results source could not be saved: %1</source>
         <translation>Los sorteos están guardados, pero no se pudo guardar la fuente de resultados: %1</translation>
+    </message>
+    <message>
+        <source>Added %1: %2, add-on %3</source>
+        <translation>Agregado %1: %2, adicional %3</translation>
     </message>
 </context>
 <context>

@@ -144,7 +144,7 @@ TEST_F(History, AnInterruptedWriteIsFinishedAtOpen)
     ensureHistory(db);
     const std::string intended = encodeDraws({drawOn(100, 1, 2, 3), drawOn(101, 4, 5, 6)});
     sql(
-        dir / "ga.c3d.sqlite", "INSERT INTO draws VALUES (101, 0, 4, 5, 6);"
+        dir / "ga.c3d.sqlite", "INSERT INTO draws (draw_date, turn, digit1, digit2, digit3) VALUES (101, 0, 4, 5, 6);"
                                "INSERT INTO pending_working VALUES (1, x'" +
                                    [&] {
                                        std::string hex;

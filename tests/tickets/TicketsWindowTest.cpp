@@ -1,11 +1,14 @@
 #include "GuiTestSupport.h"
 
+#include "engine/Addon.h"
 #include "engine/Dates.h"
+#include "engine/HistoryChange.h"
 #include "engine/Tickets.h"
 #include "platform/Dialogs.h"
 #include "platform/Session.h"
 #include "tickets/TicketsWindow.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -115,6 +118,26 @@ class TicketsWindowTest : public QObject
         // Ready for the next ticket.
         QVERIFY(child<QLineEdit>(w.get(), "numberEdit")->text().isEmpty());
         QVERIFY(child<QLineEdit>(w.get(), "numberEdit")->hasFocus());
+    }
+
+    void anAddonTicketCostsTwiceAndWinsTheAddonPrizeToo()
+    {
+        // 12/1/2026 "1 4 5" with the add-on digit 4: 145 is made again in place of its 4.
+        quor3::DrawRecord draw = quor3::readDraws(database()).front();
+        quor3::carryAddon(draw, 4);
+        quor3::RecordChange change;
+        change.offered = {draw};
+        quor3::changeRecord(database(), change);
+        openWindow();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_O, Qt::AltModifier);
+        QTRY_VERIFY(child<QCheckBox>(w.get(), "addonCheck")->isChecked());
+        typeTicket("145", 0, 1);
+        QVERIFY2(Dialogs::shown().isEmpty(), qPrintable(Dialogs::shown().value(0).text));
+        auto* table = child<QTableWidget>(w.get(), "ticketTable");
+        QTRY_COMPARE(table->rowCount(), 1);
+        QCOMPARE((QStringList{cell(table, 4, 0), cell(table, 5, 0), cell(table, 6, 0), cell(table, 8, 0)}),
+                 (QStringList{"Straight with the add-on", "$1.00", "$2.00", "$700.00"}));
+        QVERIFY(quor3::listTickets(database()).front().play.addon);
     }
 
     void aTripleCannotBeBoxed()
