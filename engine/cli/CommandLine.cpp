@@ -52,15 +52,10 @@ int rebuildAndPrint(const Location& where, FirstPanels panels, PrintedStatus sta
 
 CivilDate parseDate(const std::string& text)
 {
-    const auto slash1 = text.find('/');
-    const auto slash2 = slash1 == std::string::npos ? std::string::npos : text.find('/', slash1 + 1);
-    if (slash2 == std::string::npos)
+    const std::optional<CivilDate> date = dateFromText(text);
+    if (!date)
         throwDateError();
-    const int month = toInt(text.substr(0, slash1));
-    const int day = toInt(text.substr(slash1 + 1, slash2 - slash1 - 1));
-    const int year = toInt(text.substr(slash2 + 1));
-    encodeDate(year, month, day); // raises on an impossible date
-    return {year, month, day};
+    return *date;
 }
 
 int parseDigit(const std::string& text)

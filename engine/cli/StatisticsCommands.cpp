@@ -10,6 +10,8 @@
 #include "engine/NewResults.h"
 #include "engine/ResultsSource.h"
 
+#include <boost/algorithm/string/predicate.hpp>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
@@ -114,10 +116,7 @@ int runFetch(const Args& args)
         const fs::path folder = args.size() == 3 ? fs::path(args[2]) : fs::path(home ? home : ".") / "quor3box";
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder)) {
-            std::string extension = entry.path().extension().string();
-            std::transform(extension.begin(), extension.end(), extension.begin(),
-                           [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-            if (entry.is_regular_file() && extension == ".c3d")
+            if (entry.is_regular_file() && boost::algorithm::iequals(entry.path().extension().string(), ".c3d"))
                 names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
