@@ -220,11 +220,7 @@ void bringUpToDate(const fs::path& file, const fs::path& database)
         for (fs::directory_iterator it(backupFolderFor(database), error), end; !error && it != end; it.increment(error))
             kept = kept || it->path().filename().string().rfind(prefix, 0) == 0;
         if (!kept) {
-            const fs::path backup = historyBackupFor(database, "history-layout" + std::to_string(version));
-            Statement copy(*c, "VACUUM INTO ?1", action);
-            copy.bind(1, backup.string()).run();
-            flushPath(backup);
-            flushPath(backup.parent_path());
+            copyHistory(*c, historyBackupFor(database, "history-layout" + std::to_string(version)));
         }
     }
     const std::string scratch = scratchBeside(file, action);
