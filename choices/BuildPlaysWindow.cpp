@@ -58,7 +58,26 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     headingLabel = addTextLabel(this, "headingLabel");
     headingLabel->setText(tr("A wheel changes what you spend and how often a play wins, never what the plays pay "
                              "back on average: that is fixed by the prize table."));
+    QGroupBox* wheelGroup = addWheelFields();
+    QGroupBox* filterGroup = addFilterFields();
+    addResults();
+    layOut(wheelGroup, filterGroup);
+    connectFields();
 
+    Help::bindF1(this, "wheel");
+    centreOnScreen(this);
+    digitsEdit->setFocus();
+    runGuarded(this, [this] {
+        const Session& session = Session::instance();
+        if (session.databaseExists())
+            history_ = quor3::readHistory(session.databasePath());
+        build();
+    });
+}
+
+// The wheel, its digits, bet, stake and draws.
+QGroupBox* BuildPlaysWindow::addWheelFields()
+{
     auto* wheelGroup = new QGroupBox(tr("Wheel"), this);
     digitsEdit = new QLineEdit(wheelGroup);
     digitsEdit->setObjectName("digitsEdit");
@@ -115,6 +134,12 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     field(wheelGroup, tr("D&raws:"), drawsBox);
     wheelGrid->setColumnStretch(6, 1);
 
+    return wheelGroup;
+}
+
+// The filters every play passes.
+QGroupBox* BuildPlaysWindow::addFilterFields()
+{
     auto* filterGroup = new QGroupBox(tr("Filters"), this);
     auto* filterGrid = new QFormLayout(filterGroup);
     const auto rangeFields = [&](const QString& caption, const QString& spoken, int top) {
@@ -172,6 +197,12 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     repeatBox = new QCheckBox(tr("A digit of the l&ast draw"), filterGroup);
     filterGrid->addRow(QString(), repeatBox);
 
+    return filterGroup;
+}
+
+// The filters' shares, the price, the plays and the buttons.
+void BuildPlaysWindow::addResults()
+{
     filterTable =
         addResultTable(this, "filterTable", 0, {tr("Filter"), tr("Of the 1,000 numbers"), tr("In the draws")});
     nameForReader(filterTable, tr("Each filter's share of the numbers and of the draws"));
@@ -190,7 +221,10 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     playButton->setAccessibleName(tr("Add the plays to My Tickets"));
     closeButton = addCloseButton(this);
     closeButton->setObjectName("closeButton");
+}
 
+void BuildPlaysWindow::layOut(QGroupBox* wheelGroup, QGroupBox* filterGroup)
+{
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(playButton);
     bottom->addStretch(1);
@@ -205,7 +239,11 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     layout->addWidget(resultLabel);
     layout->addLayout(results, 1);
     layout->addLayout(bottom);
+}
 
+// Every field builds the wheel afresh.
+void BuildPlaysWindow::connectFields()
+{
     const auto rebuild = [this] { runGuarded(this, [this] { build(); }); };
     for (QLineEdit* edit : {digitsEdit, includeEdit, excludeEdit})
         connect(edit, &QLineEdit::textChanged, this, rebuild);
@@ -218,16 +256,6 @@ BuildPlaysWindow::BuildPlaysWindow(QWidget* owner) : QDialog(owner)
     for (QCheckBox* box : {singlesBox, doublesBox, triplesBox, repeatBox})
         connect(box, &QCheckBox::toggled, this, rebuild);
     connect(playButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { playAll(); }); });
-
-    Help::bindF1(this, "wheel");
-    centreOnScreen(this);
-    digitsEdit->setFocus();
-    runGuarded(this, [this] {
-        const Session& session = Session::instance();
-        if (session.databaseExists())
-            history_ = quor3::readHistory(session.databasePath());
-        build();
-    });
 }
 
 quor3::WheelRequest BuildPlaysWindow::requestInFields() const

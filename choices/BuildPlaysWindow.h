@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -32,6 +33,11 @@ class BuildPlaysWindow : public QDialog
     const quor3::WheelResult& result() const { return result_; }
 
   private:
+    QGroupBox* addWheelFields();
+    QGroupBox* addFilterFields();
+    void addResults();
+    void layOut(QGroupBox* wheelGroup, QGroupBox* filterGroup);
+    void connectFields();
     quor3::WheelRequest requestInFields() const;
     void showResult();
 

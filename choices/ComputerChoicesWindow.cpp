@@ -144,7 +144,19 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
     setWindowTitle(tr("Computer Choices"));
     setFont(arialFont(13));
     setFixedSize(613, 314);
+    addLists();
+    addPictureAndButtons();
 
+    centreOnScreen(this);
+
+    Help::bindF1(this, "pick");
+    runGuarded(this, [this] { loadChoices(); });
+    markChosenLines();
+}
+
+// The seven lists of suggestions, each under its caption.
+void ComputerChoicesWindow::addLists()
+{
     constexpr int columnLeft = 16;
     constexpr int columnStep = 120;
     constexpr int topLabelY = 14;
@@ -189,7 +201,10 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
     ordinalList = makeMemo("Memo5", "Label5", tr("Ordinal Picks"), 0, bottomLabelY, bottomMemoY);
     pairsList = makeMemo("Memo6", "Label6", tr("Pairs Picks"), 1, bottomLabelY, bottomMemoY);
     repeatsList = makeMemo("Memo9", "Label9", tr("Pct. Repeats"), 2, bottomLabelY, bottomMemoY);
+}
 
+void ComputerChoicesWindow::addPictureAndButtons()
+{
     auto* pictureLabel = new QLabel(this);
     pictureLabel->setObjectName("Image1");
     initPlatformResources();
@@ -214,12 +229,10 @@ ComputerChoicesWindow::ComputerChoicesWindow(QWidget* owner) : QDialog(owner)
     // The Close button has the focus when the window opens.
     closeButton->setFocusPolicy(Qt::StrongFocus);
     closeButton->setFocus();
+}
 
-    centreOnScreen(this);
-
-    Help::bindF1(this, "pick");
-    runGuarded(this, [this] { loadChoices(); });
-    // A click on a suggestion (or the cursor moved onto one) marks its line for "Play Selected...".
+void ComputerChoicesWindow::markChosenLines()
+{
     const QList<QPlainTextEdit*> lists = {hotList,     coldList,  warmList,   oddEvenList,
                                           ordinalList, pairsList, repeatsList};
     for (QPlainTextEdit* list : lists) {

@@ -48,6 +48,12 @@ class ComputerChoicesWindow : public QDialog
     ChoiceGroups memoGroups() const;
 
   private:
+    void addLists();
+    void addPictureAndButtons();
+    // A click on a suggestion (or the cursor moved onto one) marks its line
+    // for "Play Selected...".
+    void markChosenLines();
+
     QPlainTextEdit* hotList;
     QPlainTextEdit* coldList;
     QPlainTextEdit* warmList;

@@ -8,6 +8,8 @@
 #include "engine/HistoryChange.h"
 #include "engine/Text.h"
 
+#include <boost/algorithm/string/predicate.hpp>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -32,11 +34,7 @@ std::time_t now()
 
 bool endsWithC3d(const std::string& name)
 {
-    if (name.size() < 4)
-        return false;
-    std::string tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-    return tail == ".c3d";
+    return boost::algorithm::iends_with(name, ".c3d");
 }
 
 // Earlier versions named "ga.c3d" and "ga" both by "ga-....c3d".
@@ -295,6 +293,21 @@ fs::path backupFolderFor(const fs::path& database)
     return folder / BackupFolderName;
 }
 
+fs::path newBackupPath(const fs::path& database, const std::string& infix, const std::string& extension,
+                       const std::function<bool(const fs::path&)>& taken)
+{
+    const fs::path folder = backupFolderFor(database);
+    const std::string base = database.filename().string() + (infix.empty() ? "-" : "-" + infix + "-") + utcStamp(now());
+    for (int sequence = 1;; ++sequence) {
+        const fs::path backup =
+            folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + extension);
+        if (!taken(backup))
+            return backup;
+        if (sequence > 9999)
+            throwIoError(backup, "create", "too many backups within one second");
+    }
+}
+
 fs::path backupDatabase(const fs::path& database, const std::string& reason, const fs::path& keep)
 {
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
@@ -305,15 +318,8 @@ fs::path backupDatabase(const fs::path& database, const std::string& reason, con
     long long order = 1;
     for (const BackupInfo& b : older)
         order = std::max(order, b.order + 1);
-    const std::string base = database.filename().string() + "-" + utcStamp(now());
-    fs::path backup;
-    for (int sequence = 1;; ++sequence) {
-        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".c3d");
-        if (!present(backup) && !present(aboutFileOf(backup)))
-            break;
-        if (sequence > 9999)
-            throwIoError(backup, "create", "too many backups within one second");
-    }
+    const fs::path backup = newBackupPath(
+        database, {}, ".c3d", [](const fs::path& name) { return present(name) || present(aboutFileOf(name)); });
     // The side file first: a backup on disk always knows its place in the order.
     replaceFileAtomically(aboutFileOf(backup),
                           "Order: " + std::to_string(order) + "\nReason: " + oneLine(reason) + "\n");

@@ -4,6 +4,7 @@
 #include "engine/Text.h"
 
 #include <ctime>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,13 @@ std::string deletion(double drawDate);   // "before deleting the draw of 12/7/20
 std::string backupReasonText(const std::string& reason);
 
 fs::path backupFolderFor(const fs::path& database);
+
+// The one way a backup is named: "NAME-YYYYMMDDTHHMMSSZ.c3d" in the backup
+// folder, the time in UTC, with `infix` after NAME when given
+// ("NAME-history-...Z.sqlite"); a name `taken` says is in use gets "-2",
+// "-3"... after the time.
+fs::path newBackupPath(const fs::path& database, const std::string& infix, const std::string& extension,
+                       const std::function<bool(const fs::path&)>& taken);
 
 // Copies the database, byte for byte, into its backup folder (made when
 // missing; a link in its place is refused) and flushes the copy to disk before

@@ -2,9 +2,15 @@
 
 #include "engine/Errors.h"
 
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/predicate.hpp>
+#include <boost/algorithm/string/split.hpp>
+#include <boost/algorithm/string/trim.hpp>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace quor3
 {
@@ -144,6 +150,28 @@ std::string entryLine(const DrawRecord& record)
 std::string searchLine(const DrawRecord& record)
 {
     return lineWith(record, " : ");
+}
+
+std::optional<CivilDate> dateFromText(const std::string& text)
+{
+    const std::string t = boost::algorithm::trim_copy_if(text, boost::algorithm::is_any_of(" \t\r\n"));
+    const bool iso = t.find('-') != std::string::npos;
+    std::vector<std::string> parts;
+    boost::algorithm::split(parts, t, boost::algorithm::is_any_of(iso ? "-" : "/"));
+    if (parts.size() != 3)
+        return std::nullopt;
+    for (const std::string& p : parts)
+        if (p.empty() || p.size() > 4 || !boost::algorithm::all(p, boost::algorithm::is_digit()))
+            return std::nullopt;
+    const std::string& yearText = iso ? parts[0] : parts[2];
+    if (yearText.size() != 4)
+        return std::nullopt;
+    const int year = std::stoi(yearText);
+    const int month = std::stoi(iso ? parts[1] : parts[0]);
+    const int day = std::stoi(iso ? parts[2] : parts[1]);
+    if (!isValidDate(year, month, day))
+        return std::nullopt;
+    return CivilDate{year, month, day};
 }
 
 } // namespace quor3

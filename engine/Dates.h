@@ -2,6 +2,7 @@
 
 #include "engine/DrawRecord.h"
 
+#include <optional>
 #include <string>
 
 namespace quor3
@@ -27,6 +28,11 @@ double encodeDate(const CivilDate& date);
 // or after 9999); the date is then all zeros.
 bool decodeDate(double dayNumber, CivilDate& date);
 CivilDate decodeDate(double dayNumber);
+
+// The one reading of a date typed as text: "12/7/2026" (month/day/year) or
+// "2026-12-07", blanks around it allowed; none for anything else, an
+// impossible date included.
+std::optional<CivilDate> dateFromText(const std::string& text);
 
 // "3/1/2002": month/day/year without leading zeros; "0/0/0" when the day
 // number is no date at all.

@@ -9,6 +9,8 @@
 #include "engine/FileIo.h"
 #include "engine/History.h"
 
+#include <boost/algorithm/string/predicate.hpp>
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -45,11 +47,8 @@ void refuseExportTarget(const fs::path& database, const fs::path& csvFile)
 {
     const std::string action = "export the draws to";
     const std::string name = csvFile.filename().string();
-    std::string tail = name.size() >= 4 ? name.substr(name.size() - 4) : std::string();
-    for (char& c : tail)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     std::error_code error;
-    if (tail == ".c3d" || fs::equivalent(csvFile, database, error))
+    if (boost::algorithm::iends_with(name, ".c3d") || fs::equivalent(csvFile, database, error))
         throwIoError(csvFile, action, "it is a draw database, which a CSV file must never replace");
     if (isReservedFileName(name))
         throwIoError(csvFile, action, "Quor 3 keeps its own statistics in a file of that name");

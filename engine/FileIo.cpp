@@ -2,6 +2,8 @@
 
 #include "engine/Errors.h"
 
+#include <boost/algorithm/string/predicate.hpp>
+
 #include <atomic>
 #include <cctype>
 #include <cerrno>
@@ -208,11 +210,8 @@ pid_t scratchOwner(const fs::path& folder, const std::string& name)
     if (dash - dot - 1 > 9)
         return 0;
     const std::string target = name.substr(1, dot - 1);
-    std::string tail = target.size() >= 4 ? target.substr(target.size() - 4) : std::string();
-    for (char& c : tail)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     struct stat st;
-    if (tail != ".c3d" && ::lstat((folder / target).c_str(), &st) != 0)
+    if (!boost::algorithm::iends_with(target, ".c3d") && ::lstat((folder / target).c_str(), &st) != 0)
         return 0;
     return static_cast<pid_t>(std::stol(name.substr(dot + 1, dash - dot - 1)));
 }

@@ -223,11 +223,7 @@ void bringUpToDate(const fs::path& file, const fs::path& database)
         for (fs::directory_iterator it(backupFolderFor(database), error), end; !error && it != end; it.increment(error))
             kept = kept || it->path().filename().string().rfind(prefix, 0) == 0;
         if (!kept) {
-            const fs::path backup = historyBackupFor(database, "history-layout" + std::to_string(version));
-            Statement copy(*c, "VACUUM INTO ?1", action);
-            copy.bind(1, backup.string()).run();
-            flushPath(backup);
-            flushPath(backup.parent_path());
+            copyHistory(*c, historyBackupFor(database, "history-layout" + std::to_string(version)));
         }
     }
     const std::string scratch = scratchBeside(file, action);
@@ -489,19 +485,7 @@ fs::path historyBackupFor(const fs::path& database, const std::string& infix)
     struct stat st;
     if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         throwIoError(folder, "use the backup folder", "it is not a folder");
-    const std::time_t now = std::time(nullptr);
-    // In UTC, as the database's own backups are named.
-    std::tm utc{};
-    gmtime_r(&now, &utc);
-    char stamp[32];
-    std::strftime(stamp, sizeof stamp, "%Y%m%dT%H%M%SZ", &utc);
-    const std::string base = database.filename().string() + "-" + infix + "-" + stamp;
-    fs::path backup;
-    for (int sequence = 1;; ++sequence) {
-        backup = folder / (base + (sequence == 1 ? std::string() : "-" + std::to_string(sequence)) + ".sqlite");
-        if (missing(backup))
-            return backup;
-    }
+    return newBackupPath(database, infix, ".sqlite", [](const fs::path& name) { return !missing(name); });
 }
 
 void copyHistory(Connection& source, const fs::path& backup)

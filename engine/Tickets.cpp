@@ -13,6 +13,9 @@
 #include "engine/Text.h"
 #include "engine/TicketStore.h"
 
+#include <boost/algorithm/string/case_conv.hpp>
+#include <boost/algorithm/string/classification.hpp>
+#include <boost/algorithm/string/trim.hpp>
 #include <sqlite3.h>
 
 #include <algorithm>
@@ -91,19 +94,14 @@ const char* const PrizeWords[] = {
 constexpr Cents MaxPrize = 100000000; // $1,000,000 for $1
 constexpr Cents MaxBudget = 100000000000LL;
 
-std::string lower(std::string text)
+std::string lower(const std::string& text)
 {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
+    return boost::algorithm::to_lower_copy(text);
 }
 
 std::string trimmed(const std::string& text)
 {
-    const auto first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+    return boost::algorithm::trim_copy_if(text, boost::algorithm::is_any_of(" \t\r\n"));
 }
 
 bool allDigits(const std::string& text)
@@ -1140,36 +1138,10 @@ std::string isoDate(double dayNumber)
 
 std::optional<double> ticketDateFromText(const std::string& text)
 {
-    const std::string t = trimmed(text);
-    std::string parts[3];
-    int count = 0;
-    const char sep = t.find('-') != std::string::npos ? '-' : '/';
-    for (char c : t) {
-        if (c == sep) {
-            if (++count > 2)
-                return std::nullopt;
-        } else {
-            parts[count] += c;
-        }
-    }
-    if (count != 2 || !allDigits(parts[0]) || !allDigits(parts[1]) || !allDigits(parts[2]))
+    const std::optional<CivilDate> date = dateFromText(text);
+    if (!date)
         return std::nullopt;
-    for (const std::string& p : parts)
-        if (p.size() > 4)
-            return std::nullopt;
-    int year, month, day;
-    if (sep == '-') {
-        if (parts[0].size() != 4)
-            return std::nullopt;
-        year = std::stoi(parts[0]), month = std::stoi(parts[1]), day = std::stoi(parts[2]);
-    } else {
-        if (parts[2].size() != 4)
-            return std::nullopt;
-        month = std::stoi(parts[0]), day = std::stoi(parts[1]), year = std::stoi(parts[2]);
-    }
-    if (!isValidDate(year, month, day))
-        return std::nullopt;
-    return encodeDate(year, month, day);
+    return encodeDate(*date);
 }
 
 } // namespace quor3

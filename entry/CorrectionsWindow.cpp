@@ -76,11 +76,42 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     QFont windowFont = font();
     windowFont.setPixelSize(13);
     setFont(windowFont);
+    addEntryFields();
+    addButtons();
+
+    digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, monthBox, this);
+
+    setTabOrder(firstDigitBox, secondDigitBox);
+    setTabOrder(secondDigitBox, thirdDigitBox);
+    setTabOrder(thirdDigitBox, monthBox);
+    setTabOrder(monthBox, dayBox);
+    setTabOrder(dayBox, yearBox);
+
+    // A line picked by mouse or keys loads its record; the current line that
+    // focus alone gives the list is no choice.
+    connect(drawList, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!filling_ && selectedRow() >= 0)
+            runGuarded(this, [this] { loadSelectedDraw(); });
+    });
+    // The day box allows the days of the month and year being edited.
+    connect(monthBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
+    connect(yearBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
+
+    setProperty(DatabaseEvents::FollowedByWindow, true);
+    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this, &CorrectionsWindow::followDiskChange);
+
+    Help::bindF1(this, "correct");
+    resetBoxes();
+    pinFontsInPixels(this);
+
+    centreOnScreen(this);
+}
+
+// The list of stored draws and the panels that change the picked one.
+void CorrectionsWindow::addEntryFields()
+{
     QFont small("Arial");
     small.setPixelSize(11);
-    QFont buttons("Arial");
-    buttons.setPixelSize(13);
-
     selectLabel = label(this, "Label3", tr("First, select an entry in the database:"), small, QRect(8, 6, 200, 14));
 
     drawList = new QListWidget(this);
@@ -111,7 +142,12 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     nameForReader(monthBox, tr("Draw month"));
     nameForReader(dayBox, tr("Draw day"));
     nameForReader(yearBox, tr("Draw year"));
+}
 
+void CorrectionsWindow::addButtons()
+{
+    QFont buttons("Arial");
+    buttons.setPixelSize(13);
     reenterButton = new QPushButton(tr("&Re-Enter "), this);
     reenterButton->setObjectName("Button1");
     reenterButton->setFont(buttons);
@@ -130,36 +166,9 @@ CorrectionsWindow::CorrectionsWindow(QWidget* owner) : QDialog(owner)
     deleteButton->setGeometry(206, 256, 178, 24);
     auto* deleteKey = new QShortcut(QKeySequence::Delete, drawList);
     deleteKey->setContext(Qt::WidgetShortcut);
-
-    digitTyping_ = new DigitTyping({firstDigitBox, secondDigitBox, thirdDigitBox}, monthBox, this);
-
-    setTabOrder(firstDigitBox, secondDigitBox);
-    setTabOrder(secondDigitBox, thirdDigitBox);
-    setTabOrder(thirdDigitBox, monthBox);
-    setTabOrder(monthBox, dayBox);
-    setTabOrder(dayBox, yearBox);
-
-    // A line picked by mouse or keys loads its record; the current line that
-    // focus alone gives the list is no choice.
-    connect(drawList, &QListWidget::itemSelectionChanged, this, [this] {
-        if (!filling_ && selectedRow() >= 0)
-            runGuarded(this, [this] { loadSelectedDraw(); });
-    });
     connect(reenterButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { reenterDraw(); }); });
     connect(deleteButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { deleteDraw(); }); });
     connect(deleteKey, &QShortcut::activated, this, [this] { runGuarded(this, [this] { deleteDraw(); }); });
-    // The day box allows the days of the month and year being edited.
-    connect(monthBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
-    connect(yearBox, &QSpinBox::valueChanged, this, [this] { followMonth(); });
-
-    setProperty(DatabaseEvents::FollowedByWindow, true);
-    connect(&Session::instance().events, &DatabaseEvents::changedOnDisk, this, &CorrectionsWindow::followDiskChange);
-
-    Help::bindF1(this, "correct");
-    resetBoxes();
-    pinFontsInPixels(this);
-
-    centreOnScreen(this);
 }
 
 bool CorrectionsWindow::event(QEvent* e)

@@ -40,6 +40,8 @@ class CorrectionsWindow : public QDialog
     bool event(QEvent* e) override;
 
   private:
+    void addEntryFields();
+    void addButtons();
     void fillList();
     void showDraws(std::vector<quor3::DrawRecord> draws);
     // Another process changed the database: the list shows it as it is now,

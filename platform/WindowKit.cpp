@@ -334,15 +334,22 @@ class SizeKeeper : public QObject
 
 } // namespace
 
-void rememberSize(QWidget* window, const QString& key)
+void rememberSize(QWidget* window, const QString& key, const QSize& fallback)
 {
     const QStringList stored = ProfileFile(Settings::filePath()).readText(SizesSection, key).split('x');
-    if (stored.size() == 2) {
-        const QSize size(stored[0].toInt(), stored[1].toInt());
-        const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-        if (size.isValid() && screen && size.width() <= screen->availableGeometry().width() &&
-            size.height() <= screen->availableGeometry().height())
-            window->resize(size.expandedTo(window->minimumSizeHint()));
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    const QSize size = stored.size() == 2 ? QSize(stored[0].toInt(), stored[1].toInt()) : QSize();
+    if (fallback.isValid()) {
+        // Never larger than the screen it opens on: a size kept on a larger
+        // screen, or the fallback at a large font resolution, would put the
+        // window's edges out of reach.
+        const QSize first = size.width() >= 200 && size.height() >= 150 ? size : fallback;
+        window->resize(screen ? first.boundedTo(screen->availableGeometry().size() -
+                                                (window->frameGeometry().size() - window->size()))
+                              : first);
+    } else if (size.isValid() && screen && size.width() <= screen->availableGeometry().width() &&
+               size.height() <= screen->availableGeometry().height()) {
+        window->resize(size.expandedTo(window->minimumSizeHint()));
     }
     window->installEventFilter(new SizeKeeper(window, key));
 }

@@ -82,9 +82,11 @@ void setSpinEditRange(QSpinBox* box, int minimum, int maximum);
 // Keeps the size the user gives a resizable window between runs: restores the
 // size stored in quor3.ini (section "Windows", key `key`) when it fits the
 // screen the window opens on, and stores the size whenever the window closes.
+// With a `fallback` (a window with no designed size of its own), the window
+// opens at the stored size or else the fallback, either bounded by the screen.
 // For the windows beyond the original design; call it once the window has its
 // first size.
-void rememberSize(QWidget* window, const QString& key);
+void rememberSize(QWidget* window, const QString& key, const QSize& fallback = QSize());
 
 // A date as the program's language writes it: month first in English
 // ("12/6/2026"), day first in Spanish ("6/12/2026").

@@ -24,7 +24,6 @@
 namespace
 {
 
-const char* const SizeKey = "Prize Table Size";
 // The date edit's first day stands for the earliest date, from which the
 // first table is in force.
 const QDate EarliestShown(1900, 1, 1);
@@ -169,7 +168,7 @@ PrizeTableWindow::PrizeTableWindow(QWidget* owner) : QDialog(owner)
     connect(saveButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { saveTable(); }); });
     connect(removeButton, &QPushButton::clicked, this, [this] { runGuarded(this, [this] { removeTable(); }); });
 
-    restoreWindowSize(this, SizeKey, QSize(640, 720));
+    rememberSize(this, "PrizeTableWindow", QSize(640, 720));
     Help::bindF1(this, "prizes");
     centreOnScreen(this);
     runGuarded(this, [this] { readTables(); });
@@ -293,6 +292,5 @@ void PrizeTableWindow::removeTable()
 
 void PrizeTableWindow::done(int result)
 {
-    runGuarded(this, [this] { keepWindowSize(this, SizeKey); });
     QDialog::done(result);
 }

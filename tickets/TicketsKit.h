@@ -8,7 +8,7 @@
 class QWidget;
 
 // What the ticket windows share: money and numbers as shown and as read
-// aloud, and the size a window was left at.
+// aloud.
 
 // "$1,234.50".
 QString moneyString(quor3::Cents cents);
@@ -16,8 +16,3 @@ QString moneyString(quor3::Cents cents);
 QString balanceString(quor3::Cents balance);
 // The database's tickets live beside it; empty without an open database.
 quor3::fs::path ticketDatabase();
-
-// Gives `window` the size stored under `key` in quor3.ini, or `fallback`.
-void restoreWindowSize(QWidget* window, const QString& key, const QSize& fallback);
-// Stores the window's size under `key`, when it changed.
-void keepWindowSize(const QWidget* window, const QString& key);

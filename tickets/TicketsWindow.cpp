@@ -46,7 +46,6 @@
 namespace
 {
 
-const char* const SizeKey = "My Tickets Size";
 // The chart shows the last year; the table every month.
 constexpr int ChartMonths = 12;
 
@@ -255,7 +254,7 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
                                       removeButton, exportButton, budgetBox, prizeTableButton};
     for (int i = 1; i < tabOrder.size(); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    restoreWindowSize(this, SizeKey, QSize(860, 680));
+    rememberSize(this, "TicketsWindow", QSize(860, 680));
     Help::bindF1(this, "tickets");
     // The command line (or the daily timer) may add or settle tickets and
     // draws while the window is open: it shows them as they are, keeping what
@@ -611,6 +610,5 @@ bool TicketsWindow::eventFilter(QObject* watched, QEvent* event)
 
 void TicketsWindow::done(int result)
 {
-    runGuarded(this, [this] { keepWindowSize(this, SizeKey); });
     QDialog::done(result);
 }

@@ -95,3 +95,27 @@ TEST(Dates, TheCalendarEndsAfter31December9999AsItBeginsOn1January0001)
     EXPECT_THROW(encodeDate(10000, 1, 1), Error);
     EXPECT_THROW(encodeDate(0, 12, 31), Error);
 }
+
+// Every typed date goes through one reading: the ticket windows', the
+// command line's and the prize tables'.
+TEST(Dates, DateFromTextReadsMonthDayYearAndIso)
+{
+    const struct {
+        const char* text;
+        std::optional<quor3::CivilDate> date;
+    } cases[] = {
+        {"12/7/2026", quor3::CivilDate{2026, 12, 7}},
+        {" 2026-12-07\t", quor3::CivilDate{2026, 12, 7}},
+        {"02/29/2024", quor3::CivilDate{2024, 2, 29}},
+        {"2/29/2026", std::nullopt},
+        {"12/7/26", std::nullopt},
+        {"12-7-2026", std::nullopt},
+        {"2026/12/07", std::nullopt},
+        {"12//2026", std::nullopt},
+        {"12/7/2026/1", std::nullopt},
+        {"+12/7/2026", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(quor3::dateFromText(c.text), c.date) << c.text;
+}

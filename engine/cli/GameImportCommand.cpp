@@ -1,4 +1,4 @@
-#include "engine/GameImportCommand.h"
+#include "engine/cli/GameImportCommand.h"
 
 #include "engine/GameImport.h"
 #include "engine/Rebuild.h"

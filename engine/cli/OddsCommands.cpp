@@ -1,4 +1,6 @@
-#include "engine/OddsCommands.h"
+// The calendar of history PATH --json / --days and the odds after prizes PATH.
+
+#include "engine/cli/CommandLine.h"
 
 #include "engine/DataFiles.h"
 #include "engine/DatabaseLock.h"
@@ -16,22 +18,11 @@
 #include <ctime>
 #include <iostream>
 
-namespace quor3
+namespace quor3::cli
 {
 
 namespace
 {
-
-fs::path databaseOf(const std::string& path)
-{
-    const fs::path p(path);
-    const fs::path folder = p.has_parent_path() ? p.parent_path() : fs::path(".");
-    const std::string name = databaseNameFor(p);
-    refuseReservedDatabaseName(folder, name);
-    if (fileExists(folder / name))
-        ensureHistory(folder / name);
-    return folder / name;
-}
 
 std::string jsonSpan(const std::vector<double>& dates)
 {
@@ -51,19 +42,13 @@ std::string padded(const std::string& text, std::size_t width)
     return text + std::string(shown < width ? width - shown : 1, ' ');
 }
 
-double today()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 } // namespace
 
-int runCalendarCommand(const std::vector<std::string>& args)
+// history PATH --json, history PATH --days DAYS [--json] (DAYS: weekday names,
+// or "learned" to learn them from the draws again).
+int runHistoryCalendar(const Args& args)
 {
-    if (args.size() < 3 || args[0] != "history")
+    if (args.size() < 3)
         return -1;
     bool json = false;
     std::optional<std::string> daysText;
@@ -75,7 +60,7 @@ int runCalendarCommand(const std::vector<std::string>& args)
         else
             return -1;
     }
-    const fs::path database = databaseOf(args[1]);
+    const fs::path database = locate(args[1]).database();
     const std::string name = database.filename().string();
     const fs::path settings = settingsFilePath();
     if (daysText) {
@@ -117,10 +102,12 @@ int runCalendarCommand(const std::vector<std::string>& args)
     return 0;
 }
 
-void printPrizeOdds(const std::string& path)
+// Each bet's published odds, chance of a win and payback, alone and with the
+// add-on, by the table in force today.
+void printPrizeOdds(const fs::path& database)
 {
-    const double now = today();
-    const PrizeTable prizes = prizeTableOn(readPrizeTables(databaseOf(path)), now);
+    const double now = todayDayNumber();
+    const PrizeTable prizes = prizeTableOn(readPrizeTables(database), now);
     const AddonTable addon = defaultAddonTable();
     std::cout << fill(translate("quor3::CommandLine",
                                 "Odds per draw and what a play pays back per $1, by the prizes in force on %1:"),
@@ -145,4 +132,4 @@ void printPrizeOdds(const std::string& path)
     }
 }
 
-} // namespace quor3
+} // namespace quor3::cli

@@ -1,4 +1,7 @@
-#include "engine/ChanceCommands.h"
+// chance, wheel and tickets PATH horizon: what chance gives beside the draws
+// and the plays.
+
+#include "engine/cli/CommandLine.h"
 
 #include "engine/Chance.h"
 #include "engine/DatabaseLock.h"
@@ -13,7 +16,7 @@
 #include <ctime>
 #include <iostream>
 
-namespace quor3
+namespace quor3::cli
 {
 
 namespace
@@ -45,11 +48,6 @@ const char* const usage = QT_TRANSLATE_NOOP(
                           "      The tickets of the last 30 days as a habit over N draws (a year of\n"
                           "      draws by default): spent, what chance returns on average, and the\n"
                           "      chance of ending ahead.\n");
-
-[[noreturn]] void badValue(const std::string& text, const char* what)
-{
-    throw Error(Error::Kind::Conversion, fill(translate("quor3::CommandLine", "'%1' is not %2"), {text, tx(what)}));
-}
 
 std::vector<int> digitsOf(const std::string& text)
 {
@@ -83,14 +81,6 @@ std::string threeDecimals(double value)
     return text;
 }
 
-double todayDayNumber()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return encodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-}
-
 std::string percent(double share)
 {
     char text[32];
@@ -98,8 +88,13 @@ std::string percent(double share)
     return text;
 }
 
-int runChance(const std::vector<std::string>& args, const DatabaseLocator& locate)
+} // namespace
+
+// chance PATH [--all] [--json]
+int runChance(const Args& args)
 {
+    if (args.size() < 2)
+        return -1;
     bool all = false, json = false;
     for (std::size_t i = 2; i < args.size(); ++i) {
         if (args[i] == "--all")
@@ -109,7 +104,7 @@ int runChance(const std::vector<std::string>& args, const DatabaseLocator& locat
         else
             return -1;
     }
-    const fs::path database = locate(args[1]);
+    const fs::path database = locate(args[1]).database();
     std::vector<DrawRecord> draws;
     if (all) {
         draws = readHistory(database);
@@ -122,7 +117,8 @@ int runChance(const std::vector<std::string>& args, const DatabaseLocator& locat
     return 0;
 }
 
-int runWheel(const std::vector<std::string>& args, const DatabaseLocator& locate)
+// wheel --digits DIGITS --type TYPE [options]
+int runWheel(const Args& args)
 {
     WheelRequest request;
     bool json = false, typed = false;
@@ -170,7 +166,7 @@ int runWheel(const std::vector<std::string>& args, const DatabaseLocator& locate
         } else if (a == "--draws") {
             request.draws = toInt(args[++i]);
         } else if (a == "--database") {
-            history = readHistory(locate(args[++i]));
+            history = readHistory(locate(args[++i]).database());
         } else if (a == "--sum") {
             request.filters.sum = rangeOf(args[++i]);
         } else if (a == "--root-sum") {
@@ -220,7 +216,8 @@ int runWheel(const std::vector<std::string>& args, const DatabaseLocator& locate
     return 0;
 }
 
-int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& locate)
+// tickets PATH horizon [--draws N] [--json]
+int runTicketsHorizon(const Args& args)
 {
     std::optional<long long> draws;
     bool json = false;
@@ -232,7 +229,7 @@ int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& loca
         else
             return -1;
     }
-    const fs::path database = locate(args[1]);
+    const fs::path database = locate(args[1]).database();
     const int perDay = drawsPerDay(readHistory(database));
     const long long n = draws.value_or(365LL * perDay);
     if (n < 1)
@@ -256,22 +253,9 @@ int runHorizon(const std::vector<std::string>& args, const DatabaseLocator& loca
     return 0;
 }
 
-} // namespace
-
 std::string chanceUsage()
 {
     return tx(usage);
 }
 
-int runChanceCommand(const std::vector<std::string>& args, const DatabaseLocator& locate)
-{
-    if (args.size() >= 2 && args[0] == "chance")
-        return runChance(args, locate);
-    if (!args.empty() && args[0] == "wheel")
-        return runWheel(args, locate);
-    if (args.size() >= 3 && args[0] == "tickets" && args[2] == "horizon")
-        return runHorizon(args, locate);
-    return -1;
-}
-
-} // namespace quor3
+} // namespace quor3::cli
