@@ -15,7 +15,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,6 +142,96 @@ void copyReadableRows(Connection& c, const std::string& table, bool byRowid)
     }
 }
 
+// The working file and the history as a level check left them. Every write of
+// the working file renames a new file over it (a new inode) and every commit
+// of the history counts up its header's change counter, so another process's
+// change, a stop in the middle of one and a file put in place by hand all show
+// as a different stamp; reads in between skip the check.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modified = 0, changed = 0; // nanoseconds
+    bool operator==(const FileStamp& o) const
+    {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+               modified == o.modified && changed == o.changed;
+    }
+};
+
+struct LevelStamp {
+    FileStamp working, history, journal;
+    unsigned char counter[4] = {}; // the history's file change counter
+    bool operator==(const LevelStamp& o) const
+    {
+        return working == o.working && history == o.history && journal == o.journal &&
+               std::memcmp(counter, o.counter, sizeof counter) == 0;
+    }
+};
+
+FileStamp stampOf(const fs::path& file)
+{
+    FileStamp f;
+    struct stat st;
+    if (::lstat(file.c_str(), &st) != 0)
+        return f;
+    f.exists = true;
+    f.device = st.st_dev;
+    f.inode = st.st_ino;
+    f.size = st.st_size;
+    f.modified = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    f.changed = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+    return f;
+}
+
+LevelStamp levelStampOf(const fs::path& database)
+{
+    LevelStamp s;
+    const fs::path file = historyFileFor(database);
+    s.working = stampOf(database);
+    s.history = stampOf(file);
+    s.journal = stampOf(fs::path(file.string() + "-journal"));
+    const int fd = s.history.exists ? ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK) : -1;
+    if (fd >= 0) {
+        if (::pread(fd, s.counter, sizeof s.counter, 24) != static_cast<ssize_t>(sizeof s.counter))
+            std::memset(s.counter, 0xff, sizeof s.counter);
+        ::close(fd);
+    }
+    return s;
+}
+
+std::mutex levelMutex;
+std::map<std::string, LevelStamp>& levelled()
+{
+    static std::map<std::string, LevelStamp> stamps;
+    return stamps;
+}
+
+std::string levelKey(const fs::path& database)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(database, error);
+    return (error ? database : absolute).lexically_normal().string();
+}
+
+// True when the files are as the last level check of this process left them.
+// The caller holds the folder's lock.
+bool stillLevel(const fs::path& database)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    return found != levelled().end() && found->second == now;
+}
+
+void rememberLevel(const fs::path& database)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    levelled()[levelKey(database)] = now;
+}
+
 } // namespace
 
 fs::path historyFileFor(const fs::path& database)
@@ -175,10 +267,16 @@ bool isHistoryFile(const fs::path& file)
 
 void ensureHistory(const fs::path& database)
 {
+    {
+        const DatabaseLock shared(database, DatabaseLock::Shared);
+        if (stillLevel(database))
+            return;
+    }
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const fs::path file = historyFileFor(database);
     if (missing(file)) {
         createHistory(file, seedDays(database));
+        rememberLevel(database);
         return;
     }
     std::unique_ptr<Connection> c = openForChange(file, database);
@@ -192,6 +290,8 @@ void ensureHistory(const fs::path& database)
         sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    c.reset();
+    rememberLevel(database);
 }
 
 std::vector<DrawRecord> readHistory(const fs::path& database)

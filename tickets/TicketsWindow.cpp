@@ -258,14 +258,10 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     centreOnScreen(this);
     numberEdit->setFocus();
     runGuarded(this, [this] {
-        const quor3::fs::path database = ticketDatabase();
-        // The next draw after the last one stored, else today.
-        if (!database.empty() && quor3::fileExists(database)) {
-            const quor3::HistorySummary held = quor3::summarizeHistory(database);
-            if (held.draws > 0)
-                firstDrawEdit->setDate(std::max(toQDate(held.lastDate).addDays(1), firstDrawEdit->date()));
-        }
         refresh();
+        // The next draw after the last one stored, else today.
+        if (!recentDraws_.empty())
+            firstDrawEdit->setDate(std::max(toQDate(recentDraws_.back().DrawDate).addDays(1), firstDrawEdit->date()));
     });
 }
 
@@ -288,34 +284,31 @@ void TicketsWindow::refresh()
     headingLabel->setText(database.empty()
                               ? tr("No database is open: open one to keep its tickets.")
                               : tr("Tickets for the draws of %1.").arg(Session::instance().databaseNameText()));
-    tickets_.clear();
-    quor3::TicketSummary summary;
-    std::optional<quor3::Cents> budget;
+    // One read of the tickets, the tables, the budget and the last draws held.
+    quor3::TicketBook book;
     if (!database.empty()) {
         BusyCursor busy;
-        tickets_ = quor3::listTickets(database);
-        summary = quor3::summarizeTickets(tickets_, quor3::readPrizeTables(database));
-        budget = quor3::monthlyBudget(database);
+        book = quor3::readTicketBook(database);
     }
+    tickets_ = std::move(book.tickets);
+    recentDraws_ = quor3::fileExists(database) ? std::move(book.recentDraws) : std::vector<quor3::DrawRecord>{};
     {
         const QSignalBlocker quiet(budgetBox);
-        budgetBox->setValue(budget ? static_cast<int>(*budget / 100) : 0);
+        budgetBox->setValue(book.budget ? static_cast<int>(*book.budget / 100) : 0);
     }
     showTickets();
-    showSummary(summary);
-    showMonths(summary);
-    showYear();
+    showSummary(book.summary);
+    showMonths(book.summary);
+    showYear(book.tables);
 }
 
-void TicketsWindow::showYear()
+void TicketsWindow::showYear(const std::vector<quor3::PrizeTable>& tables)
 {
     const quor3::fs::path database = ticketDatabase();
     quor3::Horizon year;
     if (!database.empty() && quor3::fileExists(database)) {
-        BusyCursor busy;
-        const int perDay = quor3::drawsPerDay(quor3::readHistory(database));
-        year = quor3::playerHorizon(tickets_, quor3::readPrizeTables(database), fromQDate(QDate::currentDate()), perDay,
-                                    365LL * perDay);
+        const int perDay = quor3::drawsPerDay(recentDraws_);
+        year = quor3::playerHorizon(tickets_, tables, fromQDate(QDate::currentDate()), perDay, 365LL * perDay);
     }
     const QString text =
         year.recentTickets == 0
