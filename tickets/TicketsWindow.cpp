@@ -326,9 +326,10 @@ void TicketsWindow::showTickets()
 {
     const int selected = ticketTable->currentRow();
     ticketTable->setRowCount(0);
+    // All rows at once: a row inserted at a time costs the view a layout each.
+    ticketTable->setRowCount(static_cast<int>(tickets_.size()));
+    int row = 0;
     for (const quor3::TicketRecord& t : tickets_) {
-        const int row = ticketTable->rowCount();
-        ticketTable->insertRow(row);
         const QString number = QString::fromStdString(quor3::numberText(t.play.number));
         const QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
         ticketTable->setItem(row, 0, ticketCell(QString::number(t.id), QString(), true));
@@ -341,6 +342,7 @@ void TicketsWindow::showTickets()
         ticketTable->setItem(row, 7, ticketCell(QString::fromStdString(quor3::ticketResultText(t))));
         // Nothing is won or lost before a draw is held.
         ticketTable->setItem(row, 8, t.settledDraws == 0 ? ticketCell(tr("waiting")) : moneyItem(t.won));
+        ++row;
     }
     ticketTable->resizeColumnsToContents();
     if (ticketTable->rowCount() > 0)
