@@ -201,10 +201,18 @@ LevelStamp levelStampOf(const fs::path& database)
     return s;
 }
 
+// The stamp of a database's last level check, and its history's count and
+// dates as read while the files stayed as that check left them.
+struct Levelled {
+    LevelStamp stamp;
+    bool summarized = false;
+    HistorySummary summary;
+};
+
 std::mutex levelMutex;
-std::map<std::string, LevelStamp>& levelled()
+std::map<std::string, Levelled>& levelled()
 {
-    static std::map<std::string, LevelStamp> stamps;
+    static std::map<std::string, Levelled> stamps;
     return stamps;
 }
 
@@ -222,14 +230,39 @@ bool stillLevel(const fs::path& database)
     const LevelStamp now = levelStampOf(database);
     const std::lock_guard<std::mutex> guard(levelMutex);
     const auto found = levelled().find(levelKey(database));
-    return found != levelled().end() && found->second == now;
+    return found != levelled().end() && found->second.stamp == now;
 }
 
 void rememberLevel(const fs::path& database)
 {
-    const LevelStamp now = levelStampOf(database);
+    Levelled now;
+    now.stamp = levelStampOf(database);
     const std::lock_guard<std::mutex> guard(levelMutex);
     levelled()[levelKey(database)] = now;
+}
+
+// The summary read while the files stayed as the last level check left them.
+// The caller holds the folder's lock.
+bool knownSummary(const fs::path& database, HistorySummary& summary)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    if (found == levelled().end() || !(found->second.stamp == now) || !found->second.summarized)
+        return false;
+    summary = found->second.summary;
+    return true;
+}
+
+void rememberSummary(const fs::path& database, const HistorySummary& summary)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    if (found != levelled().end() && found->second.stamp == now) {
+        found->second.summarized = true;
+        found->second.summary = summary;
+    }
 }
 
 } // namespace
@@ -314,8 +347,10 @@ HistorySummary summarizeHistory(const fs::path& database)
 {
     ensureHistory(database);
     const DatabaseLock lock(database, DatabaseLock::Shared);
-    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
     HistorySummary summary;
+    if (knownSummary(database, summary))
+        return summary;
+    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
     Statement s(*c, "SELECT count(*), min(draw_date), max(draw_date) FROM draws", "read the full history");
     if (s.step()) {
         summary.draws = s.integer(0);
@@ -323,6 +358,8 @@ HistorySummary summarizeHistory(const fs::path& database)
         summary.lastDate = s.real(2);
     }
     s.run();
+    c.reset();
+    rememberSummary(database, summary);
     return summary;
 }
 
