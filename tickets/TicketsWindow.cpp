@@ -23,10 +23,12 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -344,11 +346,55 @@ void TicketsWindow::showTickets()
         ticketTable->setItem(row, 8, t.settledDraws == 0 ? ticketCell(tr("waiting")) : moneyItem(t.won));
         ++row;
     }
-    ticketTable->resizeColumnsToContents();
+    fitTicketColumns();
     if (ticketTable->rowCount() > 0)
         ticketTable->setCurrentCell(std::clamp(selected, 0, ticketTable->rowCount() - 1), 0,
                                     QItemSelectionModel::NoUpdate);
     removeButton->setEnabled(!ticketTable->selectedItems().isEmpty());
+}
+
+void TicketsWindow::fitTicketColumns()
+{
+    // Each column as wide as its widest cell. The view would measure every
+    // cell through its delegate (a table not yet shown measures all its rows:
+    // a third of opening the window with thousands of tickets). The cells are
+    // one line of text in one font and differ mostly in their digits, so each
+    // shape of text (every digit taken as the widest digit) is measured once,
+    // and the delegate adds its margins to the widest.
+    const QFontMetrics metrics(ticketTable->font());
+    QChar wideDigit('0');
+    for (char d = '1'; d <= '9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(wideDigit))
+            wideDigit = QChar(d);
+    QHeaderView* header = ticketTable->horizontalHeader();
+    for (int column = 0; column < ticketTable->columnCount(); ++column) {
+        if (header->sectionResizeMode(column) == QHeaderView::Stretch)
+            continue;
+        QHash<QString, int> shapes;
+        int widest = -1, widestRow = -1;
+        for (int row = 0; row < ticketTable->rowCount(); ++row) {
+            const QTableWidgetItem* item = ticketTable->item(row, column);
+            if (!item)
+                continue;
+            QString shape = item->text();
+            for (QChar& c : shape)
+                if (c.isDigit())
+                    c = wideDigit;
+            auto found = shapes.find(shape);
+            if (found == shapes.end())
+                found = shapes.insert(shape, metrics.horizontalAdvance(shape));
+            if (*found > widest)
+                widest = *found, widestRow = row;
+        }
+        int width = header->sectionSizeHint(column);
+        if (widestRow >= 0) {
+            const QModelIndex index = ticketTable->model()->index(widestRow, column);
+            const int margins = ticketTable->sizeHintForIndex(index).width() -
+                                metrics.horizontalAdvance(ticketTable->item(widestRow, column)->text());
+            width = std::max(width, widest + margins + (ticketTable->showGrid() ? 1 : 0));
+        }
+        header->resizeSection(column, width);
+    }
 }
 
 void TicketsWindow::showSummary(const quor3::TicketSummary& s)

@@ -56,6 +56,7 @@ class TicketsWindow : public QDialog
   private:
     quor3::TicketPlay playInFields() const;
     void showTickets();
+    void fitTicketColumns();
     void showSummary(const quor3::TicketSummary& summary);
     void showMonths(const quor3::TicketSummary& summary);
     void showYear(const std::vector<quor3::PrizeTable>& tables);
