@@ -144,9 +144,11 @@ void copyReadableRows(Connection& c, const std::string& table, bool byRowid)
 
 // The working file and the history as a level check left them. Every write of
 // the working file renames a new file over it (a new inode) and every commit
-// of the history counts up its header's change counter, so another process's
-// change, a stop in the middle of one and a file put in place by hand all show
-// as a different stamp; reads in between skip the check.
+// of the history writes it (new times, to the kernel's tick), so another
+// process's change, a stop in the middle of one and a file put in place by
+// hand show as a different stamp; reads in between skip the check. The
+// history's header is not read here: closing a descriptor of a file that
+// SQLite has open in this process would drop SQLite's locks on it.
 struct FileStamp {
     bool exists = false;
     dev_t device = 0;
@@ -162,11 +164,9 @@ struct FileStamp {
 
 struct LevelStamp {
     FileStamp working, history, journal;
-    unsigned char counter[4] = {}; // the history's file change counter
     bool operator==(const LevelStamp& o) const
     {
-        return working == o.working && history == o.history && journal == o.journal &&
-               std::memcmp(counter, o.counter, sizeof counter) == 0;
+        return working == o.working && history == o.history && journal == o.journal;
     }
 };
 
@@ -192,12 +192,6 @@ LevelStamp levelStampOf(const fs::path& database)
     s.working = stampOf(database);
     s.history = stampOf(file);
     s.journal = stampOf(fs::path(file.string() + "-journal"));
-    const int fd = s.history.exists ? ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK) : -1;
-    if (fd >= 0) {
-        if (::pread(fd, s.counter, sizeof s.counter, 24) != static_cast<ssize_t>(sizeof s.counter))
-            std::memset(s.counter, 0xff, sizeof s.counter);
-        ::close(fd);
-    }
     return s;
 }
 
