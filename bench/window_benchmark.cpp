@@ -1,12 +1,15 @@
 // Opens every window of the program from its menu item, on a database of 731
-// draws and on one of 100,000, and times each from the menu command to the
-// window painted with its contents. An empty dialog opened the same way is
+// draws and on one of 20,000, and times each from the menu command to the
+// window painted with its contents; and My Tickets on a database of 731 draws
+// whose player keeps 3,000 tickets. An empty dialog opened the same way is
 // the floor: what showing, activating and painting any window costs.
 
 #include "app/MainWindow.h"
 #include "engine/Dates.h"
 #include "engine/DrawRecord.h"
 #include "engine/FileIo.h"
+#include "engine/History.h"
+#include "engine/TicketStore.h"
 #include "platform/Dialogs.h"
 #include "platform/ProfileFile.h"
 #include "platform/Session.h"
@@ -21,6 +24,7 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
 
 #include <chrono>
 #include <cstdio>
@@ -43,11 +47,13 @@ const char* const windowItems[] = {"ImportDraws1",    "RestoreBackup1", "DeleteD
                                    "HotColdNumbers1", "Sums1",          "SetsGraph1",      "FairnessCheck1",
                                    "Totals1",         "Pairs1",         "Frequency1",      "Ordinal1",
                                    "Display1",        "Search1",        "Picks1",          "Backtest1",
-                                   "AboutQuor31"};
+                                   "WhatChance1",     "BuildPlays1",    "MyTickets1",      "PrizeTable1",
+                                   "ResultsSource1",  "AboutQuor31"};
 
 // Menu items that do something other than open a window of their own.
-const std::set<std::string> notWindows = {"OpenDatabase1", "CloseDatabase1", "Exit1",        "UndoLastEntry1",
-                                          "ExportDraws1",  "Contents1",      "ResultsSite1", "Quor3WebSupport1"};
+const std::set<std::string> notWindows = {"OpenDatabase1",  "CloseDatabase1",   "Exit1",
+                                          "UndoLastEntry1", "ExportDraws1",     "Contents1",
+                                          "ResultsSite1",   "Quor3WebSupport1", "GetNewResults1"};
 
 // Waits for the next modal window to be activated; once its activation
 // handler has filled it, lays it out, paints it whole and closes it.
@@ -172,24 +178,65 @@ void runOpenings(benchmark::State& state, const std::string& database, const std
     state.counters["draws"] = static_cast<double>(Session::instance().totalDraws);
 }
 
+// A player's tickets, as years of play leave them: 3,000 of one to ten draws
+// each, over the draws of the database, every bet type and stake, settled.
+void addTickets(const std::string& name, int tickets)
+{
+    const quor3::fs::path database = quor3::fs::path(dataFolderPath().toStdString()) / name;
+    quor3::ensureHistory(database);
+    const quor3::fs::path file = quor3::historyFileFor(database);
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr);
+    sqlite3_stmt* put = nullptr;
+    sqlite3_prepare_v2(db,
+                       "INSERT INTO tickets (first_draw, draws, digit1, digit2, digit3, bet_type, stake_cents,"
+                       " added_at) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?1)",
+                       -1, &put, nullptr);
+    const char* const types[] = {"straight", "box", "straightbox", "combo", "frontpair", "backpair"};
+    const double first = quor3::encodeDate(2025, 1, 1) - 731;
+    for (int i = 0; i < tickets; ++i) {
+        // A triple cannot be boxed: every number here has two different digits.
+        const int d1 = i % 10, d2 = (i / 10 + 1 + d1) % 10, d3 = (i * 7) % 10;
+        sqlite3_bind_double(put, 1, first + (i * 731 / tickets));
+        sqlite3_bind_int(put, 2, 1 + i % 10);
+        sqlite3_bind_int(put, 3, d1);
+        sqlite3_bind_int(put, 4, d2 == d1 ? (d1 + 1) % 10 : d2);
+        sqlite3_bind_int(put, 5, d3);
+        sqlite3_bind_text(put, 6, types[i % 6], -1, SQLITE_STATIC);
+        sqlite3_bind_int(put, 7, (i % 6 == 2 ? 100 : 50) * (1 + i % 2));
+        sqlite3_step(put);
+        sqlite3_reset(put);
+    }
+    sqlite3_finalize(put);
+    quor3::settleTicketsForDates(db, file, {first, first + 731});
+    sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+void registerFloor(const std::string& db, const std::string& suffix)
+{
+    benchmark::RegisterBenchmark(("EmptyDialog" + suffix).c_str(),
+                                 [db](benchmark::State& state) {
+                                     runOpenings(state, db, [] {
+                                         QDialog dialog(bench->main.get());
+                                         dialog.resize(400, 300);
+                                         QLabel label("Floor", &dialog);
+                                         dialog.exec();
+                                     });
+                                 })
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+}
+
 void registerAll()
 {
-    const std::pair<const char*, int> sizes[] = {{"draws731.c3d", 731}, {"draws100000.c3d", 100000}};
+    const std::pair<const char*, int> sizes[] = {{"draws731.c3d", 731}, {"draws20000.c3d", 20000}};
     for (const auto& [database, draws] : sizes) {
         writeDatabase(database, draws);
         const std::string db = database;
         const std::string suffix = "/" + std::to_string(draws);
-        benchmark::RegisterBenchmark(("EmptyDialog" + suffix).c_str(),
-                                     [db](benchmark::State& state) {
-                                         runOpenings(state, db, [] {
-                                             QDialog dialog(bench->main.get());
-                                             dialog.resize(400, 300);
-                                             QLabel label("Floor", &dialog);
-                                             dialog.exec();
-                                         });
-                                     })
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond);
+        registerFloor(db, suffix);
         for (const char* item : windowItems) {
             QAction* action = menuItem(item);
             if (!action)
@@ -203,6 +250,17 @@ void registerAll()
                 ->Unit(benchmark::kMillisecond);
         }
     }
+    // My Tickets of a player who has kept 3,000 tickets.
+    writeDatabase("tickets731.c3d", 731);
+    addTickets("tickets731.c3d", 3000);
+    registerFloor("tickets731.c3d", "/731/3000_tickets");
+    if (QAction* action = menuItem("MyTickets1"))
+        benchmark::RegisterBenchmark("My_Tickets/731/3000_tickets",
+                                     [action](benchmark::State& state) {
+                                         runOpenings(state, "tickets731.c3d", [action] { action->trigger(); });
+                                     })
+            ->UseManualTime()
+            ->Unit(benchmark::kMillisecond);
     // Items this run does not know: a window added to the menu since shows up here.
     std::set<std::string> known(std::begin(windowItems), std::end(windowItems));
     for (QAction* action : bench->main->menuBar()->findChildren<QAction*>()) {

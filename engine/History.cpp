@@ -15,7 +15,9 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <map>
 #include <memory>
+#include <mutex>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,6 +142,123 @@ void copyReadableRows(Connection& c, const std::string& table, bool byRowid)
     }
 }
 
+// The working file and the history as a level check left them. Every write of
+// the working file renames a new file over it (a new inode) and every commit
+// of the history writes it (new times, to the kernel's tick), so another
+// process's change, a stop in the middle of one and a file put in place by
+// hand show as a different stamp; reads in between skip the check. The
+// history's header is not read here: closing a descriptor of a file that
+// SQLite has open in this process would drop SQLite's locks on it.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long modified = 0, changed = 0; // nanoseconds
+    bool operator==(const FileStamp& o) const
+    {
+        return exists == o.exists && device == o.device && inode == o.inode && size == o.size &&
+               modified == o.modified && changed == o.changed;
+    }
+};
+
+struct LevelStamp {
+    FileStamp working, history, journal;
+    bool operator==(const LevelStamp& o) const
+    {
+        return working == o.working && history == o.history && journal == o.journal;
+    }
+};
+
+FileStamp stampOf(const fs::path& file)
+{
+    FileStamp f;
+    struct stat st;
+    if (::lstat(file.c_str(), &st) != 0)
+        return f;
+    f.exists = true;
+    f.device = st.st_dev;
+    f.inode = st.st_ino;
+    f.size = st.st_size;
+    f.modified = st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+    f.changed = st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec;
+    return f;
+}
+
+LevelStamp levelStampOf(const fs::path& database)
+{
+    LevelStamp s;
+    const fs::path file = historyFileFor(database);
+    s.working = stampOf(database);
+    s.history = stampOf(file);
+    s.journal = stampOf(fs::path(file.string() + "-journal"));
+    return s;
+}
+
+// The stamp of a database's last level check, and its history's count and
+// dates as read while the files stayed as that check left them.
+struct Levelled {
+    LevelStamp stamp;
+    bool summarized = false;
+    HistorySummary summary;
+};
+
+std::mutex levelMutex;
+std::map<std::string, Levelled>& levelled()
+{
+    static std::map<std::string, Levelled> stamps;
+    return stamps;
+}
+
+std::string levelKey(const fs::path& database)
+{
+    std::error_code error;
+    const fs::path absolute = fs::absolute(database, error);
+    return (error ? database : absolute).lexically_normal().string();
+}
+
+// True when the files are as the last level check of this process left them.
+// The caller holds the folder's lock.
+bool stillLevel(const fs::path& database)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    return found != levelled().end() && found->second.stamp == now;
+}
+
+void rememberLevel(const fs::path& database)
+{
+    Levelled now;
+    now.stamp = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    levelled()[levelKey(database)] = now;
+}
+
+// The summary read while the files stayed as the last level check left them.
+// The caller holds the folder's lock.
+bool knownSummary(const fs::path& database, HistorySummary& summary)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    if (found == levelled().end() || !(found->second.stamp == now) || !found->second.summarized)
+        return false;
+    summary = found->second.summary;
+    return true;
+}
+
+void rememberSummary(const fs::path& database, const HistorySummary& summary)
+{
+    const LevelStamp now = levelStampOf(database);
+    const std::lock_guard<std::mutex> guard(levelMutex);
+    const auto found = levelled().find(levelKey(database));
+    if (found != levelled().end() && found->second.stamp == now) {
+        found->second.summarized = true;
+        found->second.summary = summary;
+    }
+}
+
 } // namespace
 
 fs::path historyFileFor(const fs::path& database)
@@ -175,10 +294,16 @@ bool isHistoryFile(const fs::path& file)
 
 void ensureHistory(const fs::path& database)
 {
+    {
+        const DatabaseLock shared(database, DatabaseLock::Shared);
+        if (stillLevel(database))
+            return;
+    }
     const DatabaseLock lock(database, DatabaseLock::Exclusive);
     const fs::path file = historyFileFor(database);
     if (missing(file)) {
         createHistory(file, seedDays(database));
+        rememberLevel(database);
         return;
     }
     std::unique_ptr<Connection> c = openForChange(file, database);
@@ -192,6 +317,8 @@ void ensureHistory(const fs::path& database)
         sqlite3_exec(c->handle(), "ROLLBACK", nullptr, nullptr, nullptr);
         throw;
     }
+    c.reset();
+    rememberLevel(database);
 }
 
 std::vector<DrawRecord> readHistory(const fs::path& database)
@@ -214,8 +341,10 @@ HistorySummary summarizeHistory(const fs::path& database)
 {
     ensureHistory(database);
     const DatabaseLock lock(database, DatabaseLock::Shared);
-    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
     HistorySummary summary;
+    if (knownSummary(database, summary))
+        return summary;
+    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
     Statement s(*c, "SELECT count(*), min(draw_date), max(draw_date) FROM draws", "read the full history");
     if (s.step()) {
         summary.draws = s.integer(0);
@@ -223,6 +352,8 @@ HistorySummary summarizeHistory(const fs::path& database)
         summary.lastDate = s.real(2);
     }
     s.run();
+    c.reset();
+    rememberSummary(database, summary);
     return summary;
 }
 

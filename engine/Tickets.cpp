@@ -30,6 +30,7 @@
 #include <map>
 #include <memory>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace quor3
@@ -950,6 +951,22 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
     TicketSummary sum;
     std::map<std::pair<int, int>, MonthMoney> months;
     long long expectedMilli = 0;
+    // A play's average prize depends on its bet type, how many orders its
+    // digits make, its stake and the table alone: each is summed over the
+    // 1,000 numbers once, not once a ticket.
+    std::map<std::tuple<const PrizeTable*, BetType, int, Cents>, long long> expected;
+    const auto expectedOf = [&expected](const TicketPlay& play, const PrizeTable& table) {
+        const auto key = std::make_tuple(&table, play.type, distinctOrders(play.number), play.stake);
+        const auto found = expected.find(key);
+        if (found != expected.end())
+            return found->second;
+        return expected[key] = expectedPrizeMilliCents(play, table);
+    };
+    // Settlements come in date order: the month's entry is looked up again
+    // only when the month changes.
+    std::pair<int, int> lastMonth{0, 0};
+    double monthFrom = HUGE_VAL, monthTo = -HUGE_VAL;
+    MonthMoney* month = nullptr;
     for (const TicketRecord& t : tickets) {
         ++sum.tickets;
         sum.cost += t.cost;
@@ -957,18 +974,25 @@ TicketSummary summarizeTickets(const std::vector<TicketRecord>& tickets, const s
         long long lastExpected = 0;
         const AddonTable* lastAddon = nullptr;
         long long lastAddonExpected = 0;
+        const Cents perDraw = costPerDraw(t.play);
         // A month counts the draws held: a draw still to come is neither spent
         // nor lost there, so the months add up to the balance.
         for (const TicketSettlement& s : t.settlements) {
-            sum.settledCost += costPerDraw(t.play);
+            sum.settledCost += perDraw;
             sum.won += s.prize;
-            MonthMoney& m = months[monthOf(s.drawDate)];
-            m.spent += costPerDraw(t.play);
-            m.won += s.prize;
+            if (!month || s.drawDate < monthFrom || s.drawDate >= monthTo) {
+                lastMonth = monthOf(s.drawDate);
+                month = &months[lastMonth];
+                monthFrom = encodeDate(lastMonth.first, lastMonth.second, 1);
+                monthTo = lastMonth.second == 12 ? encodeDate(lastMonth.first + 1, 1, 1)
+                                                 : encodeDate(lastMonth.first, lastMonth.second + 1, 1);
+            }
+            month->spent += perDraw;
+            month->won += s.prize;
             const PrizeTable& table = prizeTableOn(tables, s.drawDate);
             if (&table != lastTable) {
                 lastTable = &table;
-                lastExpected = expectedPrizeMilliCents(t.play, table);
+                lastExpected = expectedOf(t.play, table);
             }
             expectedMilli += lastExpected;
             if (t.play.addon) {
@@ -997,6 +1021,30 @@ TicketSummary summarizeTickets(const fs::path& database)
 {
     return reading(database, TicketSummary{}, [](Db& db) {
         return summarizeTickets(readTickets(db, false), loadTables(db), loadAddonTables(db));
+    });
+}
+
+TicketBook readTicketBook(const fs::path& database)
+{
+    return reading(database, TicketBook{}, [](Db& db) {
+        TicketBook book;
+        book.tickets = readTickets(db, true);
+        book.tables = loadTables(db);
+        book.summary = summarizeTickets(book.tickets, book.tables, loadAddonTables(db));
+        book.budget = storedBudget(db);
+        Stmt s(db,
+               "SELECT draw_date, digit1, digit2, digit3 FROM draws"
+               " WHERE draw_date >= (SELECT max(draw_date) - 60 FROM draws) ORDER BY draw_date, turn",
+               "read the full history");
+        while (s.step()) {
+            DrawRecord r;
+            r.DrawDate = s.real(0);
+            r.Digit1 = static_cast<std::int32_t>(s.integer(1));
+            r.Digit2 = static_cast<std::int32_t>(s.integer(2));
+            r.Digit3 = static_cast<std::int32_t>(s.integer(3));
+            book.recentDraws.push_back(r);
+        }
+        return book;
     });
 }
 

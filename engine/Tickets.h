@@ -227,6 +227,19 @@ struct TicketSummary {
     std::vector<MonthMoney> months; // oldest first, months with money only
 };
 
+// What My Tickets shows, read in one go under one lock: every ticket, the
+// prize tables, the summary, the budget, and the draws of the history's last
+// 60 days or a little more (oldest first: the last is the newest draw held;
+// drawsPerDay takes them as the whole history).
+struct TicketBook {
+    std::vector<TicketRecord> tickets;
+    std::vector<PrizeTable> tables;
+    TicketSummary summary;
+    std::optional<Cents> budget;
+    std::vector<DrawRecord> recentDraws;
+};
+TicketBook readTicketBook(const fs::path& database);
+
 // Summary of the given tickets (as listTickets gives them) under the tables.
 // A play with the add-on expects its add-on prizes too, under `addonTables`
 // (engine/Addon.h; without them: the default add-on table).

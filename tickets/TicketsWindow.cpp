@@ -24,10 +24,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -265,14 +267,10 @@ TicketsWindow::TicketsWindow(QWidget* owner) : QDialog(owner)
     centreOnScreen(this);
     numberEdit->setFocus();
     runGuarded(this, [this] {
-        const quor3::fs::path database = ticketDatabase();
-        // The next draw after the last one stored, else today.
-        if (!database.empty() && quor3::fileExists(database)) {
-            const quor3::HistorySummary held = quor3::summarizeHistory(database);
-            if (held.draws > 0)
-                firstDrawEdit->setDate(std::max(toQDate(held.lastDate).addDays(1), firstDrawEdit->date()));
-        }
         refresh();
+        // The next draw after the last one stored, else today.
+        if (!recentDraws_.empty())
+            firstDrawEdit->setDate(std::max(toQDate(recentDraws_.back().DrawDate).addDays(1), firstDrawEdit->date()));
     });
 }
 
@@ -295,34 +293,31 @@ void TicketsWindow::refresh()
     headingLabel->setText(database.empty()
                               ? tr("No database is open: open one to keep its tickets.")
                               : tr("Tickets for the draws of %1.").arg(Session::instance().databaseNameText()));
-    tickets_.clear();
-    quor3::TicketSummary summary;
-    std::optional<quor3::Cents> budget;
+    // One read of the tickets, the tables, the budget and the last draws held.
+    quor3::TicketBook book;
     if (!database.empty()) {
         BusyCursor busy;
-        tickets_ = quor3::listTickets(database);
-        summary = quor3::summarizeTickets(tickets_, quor3::readPrizeTables(database));
-        budget = quor3::monthlyBudget(database);
+        book = quor3::readTicketBook(database);
     }
+    tickets_ = std::move(book.tickets);
+    recentDraws_ = quor3::fileExists(database) ? std::move(book.recentDraws) : std::vector<quor3::DrawRecord>{};
     {
         const QSignalBlocker quiet(budgetBox);
-        budgetBox->setValue(budget ? static_cast<int>(*budget / 100) : 0);
+        budgetBox->setValue(book.budget ? static_cast<int>(*book.budget / 100) : 0);
     }
     showTickets();
-    showSummary(summary);
-    showMonths(summary);
-    showYear();
+    showSummary(book.summary);
+    showMonths(book.summary);
+    showYear(book.tables);
 }
 
-void TicketsWindow::showYear()
+void TicketsWindow::showYear(const std::vector<quor3::PrizeTable>& tables)
 {
     const quor3::fs::path database = ticketDatabase();
     quor3::Horizon year;
     if (!database.empty() && quor3::fileExists(database)) {
-        BusyCursor busy;
-        const int perDay = quor3::drawsPerDay(quor3::readHistory(database));
-        year = quor3::playerHorizon(tickets_, quor3::readPrizeTables(database), fromQDate(QDate::currentDate()), perDay,
-                                    365LL * perDay);
+        const int perDay = quor3::drawsPerDay(recentDraws_);
+        year = quor3::playerHorizon(tickets_, tables, fromQDate(QDate::currentDate()), perDay, 365LL * perDay);
     }
     const QString text =
         year.recentTickets == 0
@@ -340,9 +335,10 @@ void TicketsWindow::showTickets()
 {
     const int selected = ticketTable->currentRow();
     ticketTable->setRowCount(0);
+    // All rows at once: a row inserted at a time costs the view a layout each.
+    ticketTable->setRowCount(static_cast<int>(tickets_.size()));
+    int row = 0;
     for (const quor3::TicketRecord& t : tickets_) {
-        const int row = ticketTable->rowCount();
-        ticketTable->insertRow(row);
         const QString number = QString::fromStdString(quor3::numberText(t.play.number));
         QString bet = QString::fromStdString(quor3::betVariantName(t.play.type, t.play.number));
         if (t.play.addon)
@@ -357,12 +353,57 @@ void TicketsWindow::showTickets()
         ticketTable->setItem(row, 7, ticketCell(QString::fromStdString(quor3::ticketResultText(t))));
         // Nothing is won or lost before a draw is held.
         ticketTable->setItem(row, 8, t.settledDraws == 0 ? ticketCell(tr("waiting")) : moneyItem(t.won));
+        ++row;
     }
-    ticketTable->resizeColumnsToContents();
+    fitTicketColumns();
     if (ticketTable->rowCount() > 0)
         ticketTable->setCurrentCell(std::clamp(selected, 0, ticketTable->rowCount() - 1), 0,
                                     QItemSelectionModel::NoUpdate);
     removeButton->setEnabled(!ticketTable->selectedItems().isEmpty());
+}
+
+void TicketsWindow::fitTicketColumns()
+{
+    // Each column as wide as its widest cell. The view would measure every
+    // cell through its delegate (a table not yet shown measures all its rows:
+    // a third of opening the window with thousands of tickets). The cells are
+    // one line of text in one font and differ mostly in their digits, so each
+    // shape of text (every digit taken as the widest digit) is measured once,
+    // and the delegate adds its margins to the widest.
+    const QFontMetrics metrics(ticketTable->font());
+    QChar wideDigit('0');
+    for (char d = '1'; d <= '9'; ++d)
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(wideDigit))
+            wideDigit = QChar(d);
+    QHeaderView* header = ticketTable->horizontalHeader();
+    for (int column = 0; column < ticketTable->columnCount(); ++column) {
+        if (header->sectionResizeMode(column) == QHeaderView::Stretch)
+            continue;
+        QHash<QString, int> shapes;
+        int widest = -1, widestRow = -1;
+        for (int row = 0; row < ticketTable->rowCount(); ++row) {
+            const QTableWidgetItem* item = ticketTable->item(row, column);
+            if (!item)
+                continue;
+            QString shape = item->text();
+            for (QChar& c : shape)
+                if (c.isDigit())
+                    c = wideDigit;
+            auto found = shapes.find(shape);
+            if (found == shapes.end())
+                found = shapes.insert(shape, metrics.horizontalAdvance(shape));
+            if (*found > widest)
+                widest = *found, widestRow = row;
+        }
+        int width = header->sectionSizeHint(column);
+        if (widestRow >= 0) {
+            const QModelIndex index = ticketTable->model()->index(widestRow, column);
+            const int margins = ticketTable->sizeHintForIndex(index).width() -
+                                metrics.horizontalAdvance(ticketTable->item(widestRow, column)->text());
+            width = std::max(width, widest + margins + (ticketTable->showGrid() ? 1 : 0));
+        }
+        header->resizeSection(column, width);
+    }
 }
 
 void TicketsWindow::showSummary(const quor3::TicketSummary& s)

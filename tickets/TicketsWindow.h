@@ -57,11 +57,14 @@ class TicketsWindow : public QDialog
   private:
     quor3::TicketPlay playInFields() const;
     void showTickets();
+    void fitTicketColumns();
     void showSummary(const quor3::TicketSummary& summary);
     void showMonths(const quor3::TicketSummary& summary);
-    void showYear();
+    void showYear(const std::vector<quor3::PrizeTable>& tables);
 
     std::vector<quor3::TicketRecord> tickets_;
+    // The history's last draws: the newest held and the draws a day.
+    std::vector<quor3::DrawRecord> recentDraws_;
     QLabel* headingLabel;
     QLineEdit* numberEdit;
     QComboBox* typeBox;
