@@ -257,8 +257,11 @@ void ResultsSourceWindow::showChosenDraw()
         const quor3::ChosenDraws chosen = quor3::chooseDraw(scan_, chosenDrawName().toStdString());
         chosenHasDraws_ = !chosen.draws.empty();
         const std::size_t n = chosen.draws.size();
-        for (std::size_t i = n; i > 0 && i + NewestShown > n; --i)
-            newestList->addItem(QString::fromStdString(quor3::entryLine(chosen.draws[i - 1])));
+        const bool dayFirst = datesDayFirst();
+        for (std::size_t i = n; i > 0 && i + NewestShown > n; --i) {
+            const QString line = QString::fromStdString(quor3::entryLine(chosen.draws[i - 1]));
+            newestList->addItem(dayFirst ? dayFirstLine(line) : line);
+        }
         speakListAsDraws(newestList);
     }
     updateSave();
