@@ -332,7 +332,11 @@ void removeAbandonedScratchFiles(const fs::path& folder)
     std::error_code error;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, error), end; !error && it != end;
          it.increment(error)) {
-        const pid_t owner = scratchOwner(it->path().parent_path(), it->path().filename().string());
+        // SQLite's journal of a scratch history goes with it.
+        std::string name = it->path().filename().string();
+        if (boost::algorithm::ends_with(name, "-journal"))
+            name.resize(name.size() - 8);
+        const pid_t owner = scratchOwner(it->path().parent_path(), name);
         if (owner <= 0 || owner == ::getpid())
             continue;
         // A process of another user answers EPERM: it is alive.

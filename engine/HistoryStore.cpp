@@ -12,6 +12,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -59,19 +60,27 @@ void configure(Connection& c)
     c.exec("PRAGMA cache_size=-16384");
 }
 
-// A scratch file beside `file`, named after it, readable as the file is.
+// A scratch file beside `file`, readable as the file is, named as FileIo
+// names its scratch files (".NAME.PID-N"), so that the next writer of the
+// folder removes it when a kill left it behind.
 std::string scratchBeside(const fs::path& file, const std::string& action)
 {
+    static std::atomic<unsigned> counter{0};
     const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    std::string scratch = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(scratch.data());
-    if (fd < 0)
-        throwIoError(file, action);
+    const std::string stem = "." + file.filename().string() + "." + std::to_string(::getpid()) + "-";
     const mode_t mask = ::umask(0);
     ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
-    ::close(fd);
-    return scratch;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string scratch = (folder / (stem + std::to_string(counter++))).string();
+        const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666 & ~mask);
+        if (fd >= 0) {
+            ::close(fd);
+            return scratch;
+        }
+        if (errno != EEXIST)
+            break;
+    }
+    throwIoError(file, action);
 }
 
 // Flushes a scratch file; a failure names the file it is to become.

@@ -706,8 +706,11 @@ TEST_F(FileSafety, TheNextWriterRemovesScratchFilesOfKilledWritersOnly)
         ::_exit(0);
     ::waitpid(gone, nullptr, 0);
     const std::string dead = std::to_string(gone), alive = std::to_string(::getppid());
+    ensureHistory(dir / "ga.c3d");
     const std::vector<fs::path> leftOver = {dir / (".ga.c3d." + dead + "-0"), dir / (".freq.dat." + dead + "-3"),
-                                            dir / "backups" / (".ga.c3d-20261207T120000Z.c3d." + dead + "-1")};
+                                            dir / "backups" / (".ga.c3d-20261207T120000Z.c3d." + dead + "-1"),
+                                            dir / (".ga.c3d.sqlite." + dead + "-2"),
+                                            dir / (".ga.c3d.sqlite." + dead + "-2-journal")};
     const std::vector<fs::path> kept = {dir / (".ga.c3d." + alive + "-0"), dir / (".notes." + dead + "-0")};
     writeWholeFile(dir / "freq.dat", "");
     for (const auto& file : leftOver)
