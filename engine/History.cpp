@@ -344,15 +344,16 @@ HistorySummary summarizeHistory(const fs::path& database)
     HistorySummary summary;
     if (knownSummary(database, summary))
         return summary;
-    std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
-    Statement s(*c, "SELECT count(*), min(draw_date), max(draw_date) FROM draws", "read the full history");
-    if (s.step()) {
-        summary.draws = s.integer(0);
-        summary.firstDate = s.real(1);
-        summary.lastDate = s.real(2);
+    {
+        const std::unique_ptr<Connection> c = openExisting(historyFileFor(database));
+        Statement s(*c, "SELECT count(*), min(draw_date), max(draw_date) FROM draws", "read the full history");
+        if (s.step()) {
+            summary.draws = s.integer(0);
+            summary.firstDate = s.real(1);
+            summary.lastDate = s.real(2);
+        }
+        s.run();
     }
-    s.run();
-    c.reset();
     rememberSummary(database, summary);
     return summary;
 }

@@ -288,8 +288,10 @@ SqliteConnection::SqliteConnection(sqlite3* borrowed, const fs::path& shown)
 
 SqliteConnection::~SqliteConnection()
 {
+    // close_v2: a statement still alive keeps the connection until it goes,
+    // instead of the connection being left open for good.
     if (owned_)
-        sqlite3_close(db_);
+        sqlite3_close_v2(db_);
 }
 
 void SqliteConnection::exec(const std::string& sql, const std::string& action)
