@@ -104,11 +104,16 @@ bool hasLetter(View v)
     return false;
 }
 
+// The value of a run of digits; a run too long for an int reads as a
+// billion, more than any date part, digit, sum or count the reader accepts.
 int numberOf(View v)
 {
     int value = 0;
-    for (char c : v)
+    for (char c : v) {
+        if (value >= 100000000)
+            return 1000000000;
         value = value * 10 + (c - '0');
+    }
     return value;
 }
 

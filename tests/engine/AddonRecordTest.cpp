@@ -41,6 +41,8 @@ TEST(AddonImport, TheAddonIsReadWhereResultsPublishIt)
         {"Pick 3 Day,12,1,2026,4,5,1,10,7\nPick 3 Day,12,2,2026,1,2,3,6,\n", {7, none}},
         // A sum but no add-on after it; a last digit that is no sum's follower.
         {"Pick 3 Day,12,1,2026,4,5,1,10\nPick 3 Day,12,2,2026,1,2,3,5\n", {none, none}},
+        // A "sum" of twenty digits is no sum (and no overflow).
+        {"Pick 3 Day,12,1,2026,6,6,6,99999999999999999918,9\n", {none}},
         // A column of the add-on digit, under any of its names.
         {"Draw Date,Winning Numbers,Fireball\n12/01/2026,451,7\n12/02/2026,123,\n", {7, none}},
         {"Date,Number,Wild Ball\n12/01/2026,451,0\n", {0}},
