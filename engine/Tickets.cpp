@@ -721,27 +721,48 @@ std::vector<PrizeTable> readPrizeTables(const fs::path& database)
     return reading(database, std::vector<PrizeTable>{defaultPrizeTable()}, [](Db& db) { return loadTables(db); });
 }
 
-const PrizeTable& prizeTableOn(const std::vector<PrizeTable>& tables, double date)
+namespace
 {
-    static const PrizeTable fallback = defaultPrizeTable();
-    const PrizeTable* found = tables.empty() ? &fallback : &tables.front();
-    for (const PrizeTable& t : tables)
+
+// The table in force on a date, of base or add-on prizes: the last one from
+// that date or before; `fallback` when there is none.
+template <typename Table>
+const Table& tableInForce(const std::vector<Table>& tables, double date, const Table& fallback)
+{
+    const Table* found = tables.empty() ? &fallback : &tables.front();
+    for (const Table& t : tables)
         if (t.from <= date)
             found = &t;
     return *found;
 }
 
-void storePrizeTable(const fs::path& database, const PrizeTable& table)
+// Refuses a table whose first day is not a date or whose prize is out of range.
+template <typename Table, typename Keys, typename Name>
+void checkTable(const fs::path& database, const Table& table, const Keys& keys, Name name)
 {
     const std::string action = "store the prize table in";
     CivilDate date;
     if (std::floor(table.from) != table.from || !decodeDate(table.from, date))
         throwIoError(historyFileFor(database), action, "its first day is not a date");
-    for (PrizeKey k : PrizeKeys)
+    for (const auto k : keys)
         if (table.prize(k) < 0 || table.prize(k) > MaxPrize)
             throwIoError(historyFileFor(database), action,
                          fill(translate("quor3::Error", "the %1 prize must be from $0 to %2"),
-                              {prizeKeyName(k), dollarsText(MaxPrize)}));
+                              {name(k), dollarsText(MaxPrize)}));
+}
+
+} // namespace
+
+const PrizeTable& prizeTableOn(const std::vector<PrizeTable>& tables, double date)
+{
+    static const PrizeTable fallback = defaultPrizeTable();
+    return tableInForce(tables, date, fallback);
+}
+
+void storePrizeTable(const fs::path& database, const PrizeTable& table)
+{
+    const std::string action = "store the prize table in";
+    checkTable(database, table, PrizeKeys, prizeKeyName);
     const double from = std::max(table.from, earliestPrizeDate());
     writing(database, action, [&](Db& db) {
         // The add-on prizes of the date are a table of their own.
@@ -764,24 +785,13 @@ std::vector<AddonTable> readAddonTables(const fs::path& database)
 const AddonTable& addonTableOn(const std::vector<AddonTable>& tables, double date)
 {
     static const AddonTable fallback = defaultAddonTable();
-    const AddonTable* found = tables.empty() ? &fallback : &tables.front();
-    for (const AddonTable& t : tables)
-        if (t.from <= date)
-            found = &t;
-    return *found;
+    return tableInForce(tables, date, fallback);
 }
 
 void storeAddonTable(const fs::path& database, const AddonTable& table)
 {
     const std::string action = "store the prize table in";
-    CivilDate date;
-    if (std::floor(table.from) != table.from || !decodeDate(table.from, date))
-        throwIoError(historyFileFor(database), action, "its first day is not a date");
-    for (AddonKey k : allAddonKeys())
-        if (table.prize(k) < 0 || table.prize(k) > MaxPrize)
-            throwIoError(historyFileFor(database), action,
-                         fill(translate("quor3::Error", "the %1 prize must be from $0 to %2"),
-                              {addonKeyName(k), dollarsText(MaxPrize)}));
+    checkTable(database, table, allAddonKeys(), addonKeyName);
     const double from = std::max(table.from, earliestPrizeDate());
     writing(database, action, [&](Db& db) {
         Stmt drop(db, "DELETE FROM prize_tables WHERE from_date = ?1 AND prize_key LIKE 'addon-%'", action);
